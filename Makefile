@@ -1,0 +1,46 @@
+# Entry points. Every target works from a fresh clone: it installs what is
+# missing (scripts/install-deps), configures and builds.
+JOBS ?= $(shell nproc)
+BUILD ?= build
+SAN_BUILD ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+BENCH_BUILD ?= build-bench
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps run test sanitize bench fuzz fuzz-run clean
+
+all: $(BUILD)/.configured
+	cmake --build $(BUILD) -j $(JOBS)
+
+deps:
+	@scripts/install-deps
+
+$(BUILD)/.configured: | deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	@touch $@
+
+run: all
+	$(BUILD)/bin/keyboard-simulator $(ARGS)
+
+test: all
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+sanitize: deps
+	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DKEYLOOM_SANITIZE=ON
+	cmake --build $(SAN_BUILD) -j $(JOBS)
+	cd $(SAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DKEYLOOM_TESTS=OFF -DKEYLOOM_BENCH=ON
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target run_benchmarks
+
+fuzz: deps
+	CXX=clang++-16 cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEYLOOM_TESTS=OFF -DKEYLOOM_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+# Runs every fuzz target for FUZZ_SECONDS each.
+fuzz-run: fuzz
+	scripts/run-fuzzers $(FUZZ_BUILD)/bin $(FUZZ_SECONDS)
+
+clean:
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD)

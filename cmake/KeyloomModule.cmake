@@ -1,0 +1,29 @@
+# keyloom_module(<target> [DEPS targets...] [TEST_DEPS targets...])
+#
+# One folder is one library: every *.cpp of the folder but the *_test.cpp files.
+# The *_test.cpp files beside them make one test binary, <target>_tests, run by CTest.
+# A folder without sources yet is an interface library, so its dependants still configure.
+function(keyloom_module target)
+  cmake_parse_arguments(M "" "" "DEPS;TEST_DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+  if(tests)
+    list(REMOVE_ITEM sources ${tests})
+  endif()
+  if(sources)
+    add_library(${target} STATIC ${sources})
+    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${target} PUBLIC ${M_DEPS})
+  else()
+    add_library(${target} INTERFACE)
+    target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${target} INTERFACE ${M_DEPS})
+  endif()
+  if(tests AND KEYLOOM_TESTS)
+    add_executable(${target}_tests ${tests})
+    target_link_libraries(${target}_tests PRIVATE ${target} ${M_TEST_DEPS} keyloom_test_main)
+    add_test(NAME ${target} COMMAND ${target}_tests)
+    set_tests_properties(${target} PROPERTIES
+      ENVIRONMENT "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/testing/lsan.supp")
+  endif()
+endfunction()
