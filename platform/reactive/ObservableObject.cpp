@@ -1,0 +1,7 @@
+#include "platform/reactive/ObservableObject.h"
+
+namespace platform {
+
+ObservableObject::~ObservableObject() = default;
+
+}  // namespace platform
