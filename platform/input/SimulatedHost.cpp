@@ -1,0 +1,227 @@
+#include "platform/input/SimulatedHost.h"
+
+#include "platform/foundation/Locale.h"
+#include "platform/foundation/MainQueue.h"
+#include "platform/foundation/NotificationCenter.h"
+
+namespace platform {
+
+// The host application at the end of the keyboard's responder chain: it opens
+// URLs (by recording them) when the host is configured to.
+class SimulatedHost::Application : public Responder {
+ public:
+  explicit Application(std::weak_ptr<SimulatedHost> host) : host_(std::move(host)) {}
+
+  bool respondsToSelector(std::string_view selector) const override {
+    auto host = host_.lock();
+    return host && host->configuration_.opensURLs && selector == kOpenURLSelector;
+  }
+
+  void perform(std::string_view selector, const std::vector<std::any>& arguments) override {
+    auto host = host_.lock();
+    if (!host || !respondsToSelector(selector)) return;
+    std::optional<URL> url;
+    if (!arguments.empty()) {
+      if (auto* plain = std::any_cast<URL>(&arguments[0])) {
+        url = *plain;
+      } else if (auto* optional = std::any_cast<std::optional<URL>>(&arguments[0])) {
+        url = *optional;
+      }
+    }
+    host->records_.openedURLs.push_back(std::move(url));
+  }
+
+ private:
+  std::weak_ptr<SimulatedHost> host_;
+};
+
+namespace {
+
+double standardKeyboardHeight(UserInterfaceIdiom idiom, bool landscape) {
+  if (idiom == UserInterfaceIdiom::pad) return landscape ? 400 : 320;
+  return landscape ? 200 : 260;
+}
+
+}  // namespace
+
+std::shared_ptr<SimulatedHost> SimulatedHost::make(SimulatedHostConfiguration configuration) {
+  auto host = std::shared_ptr<SimulatedHost>(new SimulatedHost(std::move(configuration)));
+  host->application_ = std::make_shared<Application>(host);
+  InputViewControllerHost::setCurrent(host);
+  return host;
+}
+
+SimulatedHost::SimulatedHost(SimulatedHostConfiguration configuration) : configuration_(std::move(configuration)) {
+  Device::current().setUserInterfaceIdiom(configuration_.idiom);
+  Screen& screen = Screen::main();
+  screen.setPortraitSize(configuration_.screenSize);
+  screen.setScale(configuration_.screenScale);
+  screen.setOrientation(configuration_.orientation);
+  if (configuration_.localeIdentifier) Locale::setCurrent(Locale(*configuration_.localeIdentifier));
+
+  field_ = std::make_shared<HostTextField>(configuration_.text, configuration_.fieldTraits);
+  field_->setTextInputMode(configuration_.inputMode);
+  proxy_ = std::make_shared<InMemoryTextDocumentProxy>(field_);
+  window_ = std::make_shared<Window>(screen);
+}
+
+SimulatedHost::~SimulatedHost() {
+  // The platform tears the keyboard down with the host.
+  if (keyboard_) {
+    if (auto view = keyboard_->viewIfLoaded()) view->setWindow(nullptr);
+  }
+}
+
+// ---- Host edits
+
+void SimulatedHost::editText(const std::function<void()>& edit) {
+  // Hold the controller: a callback may make the host let go of it.
+  auto controller = keyboard_;
+  if (controller) controller->textWillChange(field_.get());
+  edit();
+  if (controller) controller->textDidChange(field_.get());
+}
+
+void SimulatedHost::setText(const std::string& text) {
+  editText([&] { field_->setText(text); });
+}
+
+void SimulatedHost::insertText(const std::string& text) {
+  editText([&] { field_->insertText(text); });
+}
+
+void SimulatedHost::deleteBackward() {
+  editText([&] { field_->deleteBackward(); });
+}
+
+void SimulatedHost::beginNewDocument(const std::string& text, TextInputTraits traits) {
+  editText([&] {
+    field_->setText(text);
+    field_->setTraits(std::move(traits));
+    proxy_->renewDocumentIdentifier();
+  });
+}
+
+void SimulatedHost::select(std::size_t start, std::size_t length) {
+  auto controller = keyboard_;
+  if (controller) controller->selectionWillChange(field_.get());
+  field_->unmarkText();
+  field_->select(start, length);
+  if (controller) controller->selectionDidChange(field_.get());
+}
+
+// ---- The keyboard
+
+Rect SimulatedHost::keyboardFrame() const {
+  const Rect screen = Screen::main().bounds();
+  const bool landscape = isLandscape(Screen::main().orientation());
+  const double width = std::min(configuration_.keyboardWidth.value_or(screen.width()), screen.width());
+  const double height =
+      configuration_.keyboardHeight.value_or(standardKeyboardHeight(configuration_.idiom, landscape));
+  return Rect((screen.width() - width) / 2, screen.height() - height, width, height);
+}
+
+std::shared_ptr<InputViewController> SimulatedHost::presentKeyboard(const ControllerFactory& factory) {
+  releaseKeyboard();
+  auto controller = factory ? factory() : nullptr;
+  if (!controller) controller = std::make_shared<InputViewController>();
+  keyboard_ = controller;
+  controller->attachHost(shared_from_this());
+  controller->driveTraitCollection(traitCollection());
+  controller->view();  // loads: viewDidLoad
+  showKeyboard();
+  return controller;
+}
+
+void SimulatedHost::showKeyboard() {
+  auto controller = keyboard_;
+  if (!controller || visible_) return;
+  visible_ = true;
+  auto view = controller->view();
+  view->setFrame(keyboardFrame());
+  controller->driveWillAppear(false);
+  view->setWindow(window_);
+  controller->driveLayout();
+  controller->driveDidAppear(false);
+}
+
+void SimulatedHost::hideKeyboard() {
+  auto controller = keyboard_;
+  if (!controller || !visible_) return;
+  visible_ = false;
+  controller->driveWillDisappear(false);
+  if (auto view = controller->viewIfLoaded()) view->setWindow(nullptr);
+  controller->driveDidDisappear(false);
+}
+
+void SimulatedHost::releaseKeyboard() {
+  hideKeyboard();
+  keyboard_.reset();
+}
+
+// ---- The environment
+
+void SimulatedHost::rotate(ScreenOrientation orientation) {
+  Screen& screen = Screen::main();
+  if (screen.orientation() == orientation) return;
+  Size turned = screen.portraitSize();
+  if (isLandscape(orientation)) turned = Size{turned.height, turned.width};
+  auto controller = keyboard_;
+  if (controller && visible_) controller->viewWillTransitionToSize(turned);
+  screen.setOrientation(orientation);
+  configuration_.orientation = orientation;
+  if (controller && visible_) {
+    controller->view()->setFrame(keyboardFrame());
+    controller->driveLayout();
+  }
+}
+
+void SimulatedHost::layout() {
+  if (keyboard_ && visible_) keyboard_->driveLayout();
+}
+
+void SimulatedHost::setUserInterfaceStyle(UserInterfaceStyle style) {
+  configuration_.userInterfaceStyle = style;
+  if (auto controller = keyboard_) controller->driveTraitCollection(traitCollection());
+}
+
+void SimulatedHost::setInputMode(std::optional<TextInputMode> mode) {
+  configuration_.inputMode = mode;
+  field_->setTextInputMode(std::move(mode));
+  NotificationCenter::defaultCenter().post(TextInputMode::currentInputModeDidChangeNotification);
+}
+
+// ---- The main queue
+
+std::size_t SimulatedHost::runMainQueue() { return MainQueue::main().runUntilIdle(); }
+
+void SimulatedHost::advanceTime(TimeInterval seconds) { MainQueue::main().advance(seconds); }
+
+// ---- Requests from the keyboard
+
+void SimulatedHost::dismissKeyboard(InputViewController& controller) {
+  ++records_.dismissals;
+  // The platform hides the keyboard on a later turn, not inside the caller.
+  std::weak_ptr<SimulatedHost> weakHost = shared_from_this();
+  std::weak_ptr<InputViewController> weakController = controller.weak_from_this();
+  MainQueue::main().async([weakHost, weakController] {
+    auto host = weakHost.lock();
+    auto requester = weakController.lock();
+    if (host && requester && host->keyboard_ == requester) host->hideKeyboard();
+  });
+}
+
+void SimulatedHost::advanceToNextInputMode(InputViewController&) { ++records_.inputModeAdvances; }
+
+void SimulatedHost::handleInputModeList(InputViewController&, const std::shared_ptr<View>& from,
+                                        const TouchEvent& event) {
+  records_.inputModeListCalls.push_back({from, event});
+}
+
+void SimulatedHost::primaryLanguageDidChange(InputViewController&, const std::optional<std::string>& language) {
+  records_.primaryLanguageWrites.push_back(language);
+}
+
+std::shared_ptr<Responder> SimulatedHost::nextResponder(const InputViewController&) { return application_; }
+
+}  // namespace platform

@@ -1,0 +1,273 @@
+#include "platform/input/SimulatedHost.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "platform/foundation/Locale.h"
+#include "platform/foundation/MainQueue.h"
+
+namespace platform {
+namespace {
+
+using ::testing::ElementsAre;
+
+// A keyboard controller that logs the platform hooks it receives.
+class LoggingController : public InputViewController {
+ public:
+  std::vector<std::string> log;
+  double widthAtLayout = 0;
+
+  void viewDidLoad() override {
+    log.push_back("load");
+    // What a keyboard does on load: widen to the screen.
+    auto v = view();
+    Rect frame = v->frame();
+    frame.size.width = Screen::main().bounds().width();
+    v->setFrame(frame);
+  }
+  void viewWillAppear(bool) override { log.push_back("willAppear"); }
+  void viewDidAppear(bool) override { log.push_back("didAppear"); }
+  void viewWillDisappear(bool) override { log.push_back("willDisappear"); }
+  void viewDidDisappear(bool) override { log.push_back("didDisappear"); }
+  void viewWillLayoutSubviews() override { log.push_back("willLayout"); }
+  void viewDidLayoutSubviews() override {
+    log.push_back("didLayout");
+    widthAtLayout = view()->frame().width();
+  }
+  void viewWillTransitionToSize(Size) override { log.push_back("transition"); }
+  void traitCollectionDidChange(const TraitCollection& previous) override {
+    log.push_back(previous.userInterfaceStyle == UserInterfaceStyle::light ? "traits(from light)" : "traits");
+  }
+  void selectionWillChange(TextInput*) override { log.push_back("selectionWillChange"); }
+  void selectionDidChange(TextInput*) override { log.push_back("selectionDidChange"); }
+  void textWillChange(TextInput*) override { log.push_back("textWillChange"); }
+  void textDidChange(TextInput* input) override {
+    log.push_back("textDidChange:" + (input ? input->text() : std::string("?")));
+  }
+};
+
+struct HostFixture : ::testing::Test {
+  std::shared_ptr<SimulatedHost> host = SimulatedHost::make();
+  std::shared_ptr<LoggingController> keyboard;
+
+  void present() {
+    host->presentKeyboard([this] {
+      keyboard = std::make_shared<LoggingController>();
+      return keyboard;
+    });
+    keyboard->log.clear();
+  }
+};
+
+TEST_F(HostFixture, PresentsTheControllerInPlatformOrder) {
+  host->presentKeyboard([this] {
+    keyboard = std::make_shared<LoggingController>();
+    return keyboard;
+  });
+  EXPECT_THAT(keyboard->log, ElementsAre("load", "willAppear", "willLayout", "didLayout", "didAppear"));
+  EXPECT_EQ(host->keyboard(), keyboard);
+  EXPECT_TRUE(host->isKeyboardVisible());
+  ASSERT_NE(keyboard->view()->window(), nullptr);
+  EXPECT_EQ(&keyboard->view()->window()->screen(), &Screen::main());
+  EXPECT_EQ(keyboard->view()->frame(), Rect(0, 844 - 260, 390, 260));
+}
+
+TEST_F(HostFixture, HideAndShowAgainRunTheAppearanceHooks) {
+  present();
+  host->hideKeyboard();
+  EXPECT_EQ(keyboard->view()->window(), nullptr);
+  host->showKeyboard();
+  EXPECT_THAT(keyboard->log, ElementsAre("willDisappear", "didDisappear", "willAppear", "willLayout", "didLayout",
+                                         "didAppear"));
+}
+
+TEST_F(HostFixture, HostEditsFireTextCallbacksAndProxyEditsDoNot) {
+  present();
+  auto proxy = keyboard->textDocumentProxy();
+  proxy->insertText("abc");
+  proxy->deleteBackward();
+  proxy->adjustTextPosition(-1);
+  EXPECT_TRUE(keyboard->log.empty());
+
+  host->insertText("Z");
+  host->deleteBackward();
+  host->setText("new");
+  EXPECT_THAT(keyboard->log, ElementsAre("textWillChange", "textDidChange:aZb", "textWillChange",
+                                         "textDidChange:ab", "textWillChange", "textDidChange:new"));
+}
+
+TEST_F(HostFixture, HostCursorMovesFireSelectionCallbacks) {
+  present();
+  host->setText("hello");
+  keyboard->log.clear();
+  host->moveCursor(2);
+  EXPECT_THAT(keyboard->log, ElementsAre("selectionWillChange", "selectionDidChange"));
+  EXPECT_EQ(keyboard->textDocumentProxy()->documentContextBeforeInput(), "he");
+}
+
+TEST_F(HostFixture, TheControllersProxyIsTheHostFieldsProxy) {
+  present();
+  EXPECT_EQ(keyboard->textDocumentProxy(), host->hostProxy());
+  TextInputTraits traits;
+  traits.keyboardType = KeyboardType::numberPad;
+  const UUID before = host->hostProxy()->documentIdentifier();
+  host->beginNewDocument("42", traits);
+  EXPECT_EQ(keyboard->textDocumentProxy()->keyboardType(), KeyboardType::numberPad);
+  EXPECT_EQ(keyboard->textDocumentProxy()->documentContextBeforeInput(), "42");
+  EXPECT_NE(host->hostProxy()->documentIdentifier(), before);
+}
+
+TEST_F(HostFixture, RotationSwapsTheScreenAndRunsALayoutPass) {
+  present();
+  host->rotate(ScreenOrientation::landscapeLeft);
+  EXPECT_EQ(Screen::main().bounds(), Rect(0, 0, 844, 390));
+  EXPECT_THAT(keyboard->log, ElementsAre("transition", "willLayout", "didLayout"));
+  EXPECT_EQ(keyboard->widthAtLayout, 844);
+  EXPECT_EQ(keyboard->view()->frame().height(), 200);
+
+  keyboard->log.clear();
+  host->rotate(ScreenOrientation::landscapeLeft);  // no turn, no layout
+  EXPECT_TRUE(keyboard->log.empty());
+  host->rotate(ScreenOrientation::portrait);
+  EXPECT_EQ(Screen::main().bounds(), Rect(0, 0, 390, 844));
+  EXPECT_EQ(keyboard->widthAtLayout, 390);
+}
+
+TEST_F(HostFixture, AStyleChangeReachesTraitCollectionDidChange) {
+  present();
+  EXPECT_EQ(keyboard->traitCollection().userInterfaceStyle, UserInterfaceStyle::light);
+  host->setUserInterfaceStyle(UserInterfaceStyle::dark);
+  host->setUserInterfaceStyle(UserInterfaceStyle::dark);
+  EXPECT_THAT(keyboard->log, ElementsAre("traits(from light)"));
+  EXPECT_EQ(keyboard->traitCollection().userInterfaceStyle, UserInterfaceStyle::dark);
+}
+
+TEST_F(HostFixture, DismissalIsRecordedAndHidesTheKeyboardOnALaterTurn) {
+  present();
+  keyboard->dismissKeyboard();
+  EXPECT_EQ(host->records().dismissals, 1);
+  EXPECT_TRUE(host->isKeyboardVisible());
+  host->runMainQueue();
+  EXPECT_FALSE(host->isKeyboardVisible());
+  EXPECT_THAT(keyboard->log, ElementsAre("willDisappear", "didDisappear"));
+}
+
+TEST_F(HostFixture, TheNextKeyboardButtonReachesTheInputModeList) {
+  present();
+  auto button = Button::make(Rect(0, 0, 40, 40));
+  button->addTarget(keyboard, std::string(InputViewController::kHandleInputModeListSelector),
+                    ControlEvent::allTouchEvents);
+  button->sendActions(ControlEvent::touchDown, TouchEvent{1.5, Point{3, 4}});
+  button->sendActions(ControlEvent::touchUpInside, TouchEvent{1.6, Point{3, 4}});
+  ASSERT_EQ(host->records().inputModeListCalls.size(), 2u);
+  EXPECT_EQ(host->records().inputModeListCalls[0].from, button);
+  EXPECT_EQ(host->records().inputModeListCalls[1].event, (TouchEvent{1.6, Point{3, 4}}));
+
+  keyboard->advanceToNextInputMode();
+  EXPECT_EQ(host->records().inputModeAdvances, 1);
+}
+
+TEST_F(HostFixture, AButtonDoesNotKeepItsTargetAlive) {
+  auto button = Button::make();
+  {
+    auto controller = std::make_shared<InputViewController>();
+    button->addTarget(controller, std::string(InputViewController::kHandleInputModeListSelector),
+                      ControlEvent::allTouchEvents);
+  }
+  button->sendActions(ControlEvent::touchUpInside, TouchEvent{});
+  EXPECT_TRUE(host->records().inputModeListCalls.empty());
+}
+
+TEST_F(HostFixture, TheResponderChainOpensURLsThroughTheHost) {
+  present();
+  auto opener = firstResponderAnswering(keyboard, kOpenURLSelector);
+  ASSERT_NE(opener, nullptr);
+  auto url = URL::fromString("https://example.com/a");
+  ASSERT_TRUE(url.has_value());
+  opener->perform(kOpenURLSelector, {std::any(*url)});
+  opener->perform(kOpenURLSelector, {std::any()});
+  EXPECT_THAT(host->records().openedURLs, ElementsAre(url, std::nullopt));
+
+  host->setOpensURLs(false);
+  EXPECT_EQ(firstResponderAnswering(keyboard, kOpenURLSelector), nullptr);
+}
+
+TEST_F(HostFixture, PrimaryLanguageWritesAreRecorded) {
+  present();
+  keyboard->setPrimaryLanguage("de-DE");
+  keyboard->setPrimaryLanguage(std::nullopt);
+  EXPECT_THAT(host->records().primaryLanguageWrites, ElementsAre("de-DE", std::nullopt));
+  EXPECT_EQ(keyboard->primaryLanguage(), std::nullopt);
+}
+
+TEST_F(HostFixture, GrantsComeFromTheHost) {
+  present();
+  EXPECT_FALSE(keyboard->hasFullAccess());
+  EXPECT_TRUE(keyboard->needsInputModeSwitchKey());
+  EXPECT_EQ(keyboard->textInputMode(), (TextInputMode{"en-US", {}}));
+  host->setHasFullAccess(true);
+  host->setHasDictationKey(true);
+  EXPECT_TRUE(keyboard->hasFullAccess());
+  EXPECT_TRUE(keyboard->hasDictationKey());
+  // A controller made only to ask the platform answers from the current host.
+  EXPECT_TRUE(std::make_shared<InputViewController>()->hasFullAccess());
+}
+
+TEST_F(HostFixture, ReleasingTheControllerLeavesNothingBehind) {
+  present();
+  std::weak_ptr<LoggingController> weak = keyboard;
+  keyboard.reset();
+  host->releaseKeyboard();
+  EXPECT_TRUE(weak.expired());
+  EXPECT_EQ(host->keyboard(), nullptr);
+}
+
+TEST(SimulatedHostTest, ConfiguresDeviceScreenAndLocale) {
+  SimulatedHostConfiguration configuration;
+  configuration.idiom = UserInterfaceIdiom::pad;
+  configuration.screenSize = Size{1024, 1366};
+  configuration.orientation = ScreenOrientation::landscapeRight;
+  configuration.localeIdentifier = "de_CH";
+  configuration.keyboardWidth = 320;
+  configuration.text = "Gr\u00FCezi";
+  auto host = SimulatedHost::make(configuration);
+  EXPECT_EQ(Device::current().userInterfaceIdiom(), UserInterfaceIdiom::pad);
+  EXPECT_EQ(Screen::main().bounds(), Rect(0, 0, 1366, 1024));
+  EXPECT_EQ(Locale::current().identifier(), "de_CH");
+  EXPECT_EQ(host->keyboardFrame().width(), 320);
+  EXPECT_EQ(host->hostProxy()->documentContextBeforeInput(), "Gr\u00FCezi");
+}
+
+TEST(SimulatedHostTest, AnUnhostedControllerHasADocumentOfItsOwn) {
+  auto controller = std::make_shared<InputViewController>();
+  auto proxy = controller->textDocumentProxy();
+  ASSERT_NE(proxy, nullptr);
+  EXPECT_EQ(controller->textDocumentProxy(), proxy);
+  EXPECT_FALSE(controller->hasFullAccess());
+  EXPECT_EQ(controller->textInputMode(), std::nullopt);
+  controller->dismissKeyboard();  // nobody to ask: nothing happens
+  EXPECT_EQ(firstResponderAnswering(controller, kOpenURLSelector), nullptr);
+}
+
+TEST(SimulatedHostTest, AControllerWhoseHostIsGoneStaysUnhosted) {
+  auto first = SimulatedHost::make();
+  auto controller = first->presentKeyboard(nullptr);
+  first.reset();
+  auto second = SimulatedHost::make();
+  second->setHasFullAccess(true);
+  EXPECT_FALSE(controller->hasFullAccess());
+  controller->dismissKeyboard();
+  EXPECT_EQ(second->records().dismissals, 0);
+}
+
+TEST(SimulatedHostTest, ParentPropertiesAreReadByKey) {
+  SimulatedHostConfiguration configuration;
+  configuration.parentProperties.set("_hostBundleID", std::string("com.example.notes"));
+  auto host = SimulatedHost::make(configuration);
+  auto controller = host->presentKeyboard(nullptr);
+  EXPECT_EQ(controller->parentProperty("_hostBundleID"), PropertyValue(std::string("com.example.notes")));
+  EXPECT_EQ(controller->parentProperty("_hostPID"), PropertyValue());
+}
+
+}  // namespace
+}  // namespace platform
