@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "keyloom/autocomplete/AutocompleteContext.h"
+#include "keyloom/autocomplete/DisabledAutocompleteProvider.h"
+#include "keyloom/autocomplete/PrefersAutocompleteResolver.h"
+
+namespace keyloom {
+namespace {
+
+TEST(AutocompleteSuggestion, AbsentTitleShowsTheText) {
+  EXPECT_EQ(AutocompleteSuggestion("word").title, "word");
+  EXPECT_EQ(AutocompleteSuggestion("word", "").title, "");
+  EXPECT_EQ(AutocompleteSuggestion("word", "Word").title, "Word");
+}
+
+TEST(AutocompleteContext, ResetClearsStateButKeepsEnabled) {
+  AutocompleteContext context;
+  context.isEnabled = false;
+  context.isLoading = true;
+  context.lastError = std::make_shared<platform::Error>("offline");
+  context.suggestions = {AutocompleteSuggestion("a")};
+
+  int changes = 0;
+  auto subscription = context.objectWillChange().sink([&] { ++changes; });
+  context.reset();
+
+  EXPECT_EQ(changes, 3);
+  EXPECT_FALSE(context.isEnabled.get());
+  EXPECT_FALSE(context.isLoading.get());
+  EXPECT_EQ(context.lastError.get(), nullptr);
+  EXPECT_TRUE(context.suggestions->empty());
+}
+
+TEST(DisabledAutocompleteProvider, CompletesAtOnceWithNothing) {
+  DisabledAutocompleteProvider provider;
+  for (const char* text : {"", "hello"}) {
+    int completions = 0;
+    provider.autocompleteSuggestions(text, [&](AutocompleteResult result) {
+      ++completions;
+      auto suggestions = std::get_if<std::vector<AutocompleteSuggestion>>(&result);
+      ASSERT_NE(suggestions, nullptr);
+      EXPECT_TRUE(suggestions->empty());
+    });
+    EXPECT_EQ(completions, 1) << "text \"" << text << "\"";
+  }
+}
+
+TEST(DisabledAutocompleteProvider, WordOperationsChangeNothing) {
+  DisabledAutocompleteProvider provider;
+  provider.setLearnedWords({"known"});
+  provider.setIgnoredWords({"skipped"});
+  provider.learnWord("new");
+  provider.unlearnWord("known");
+  provider.ignoreWord("new");
+  provider.removeIgnoredWord("skipped");
+  EXPECT_EQ(provider.learnedWords(), std::vector<std::string>{"known"});
+  EXPECT_EQ(provider.ignoredWords(), std::vector<std::string>{"skipped"});
+  EXPECT_FALSE(provider.hasLearnedWord("known"));
+  EXPECT_FALSE(provider.hasIgnoredWord("skipped"));
+  EXPECT_FALSE(provider.canLearnWords());
+}
+
+TEST(DisabledAutocompleteProvider, StartsWithTheCurrentLocaleAndKeepsTheOneSet) {
+  platform::Locale::setCurrent(platform::Locale("sv_SE"));
+  DisabledAutocompleteProvider provider;
+  EXPECT_EQ(provider.locale().identifier(), "sv_SE");
+  provider.setLocale(platform::Locale("fi"));
+  EXPECT_EQ(provider.locale().identifier(), "fi");
+}
+
+TEST(PrefersAutocompleteResolver, PlatformKeyboardTypes) {
+  // Raw values 0 to 13; beyond the known kinds the platform's text kinds win.
+  const bool expected[] = {true,  true,  false, false, false, false, false,
+                           false, false, true,  false, false, true,  true};
+  for (int raw = 0; raw < 14; ++raw) {
+    EXPECT_EQ(prefersAutocomplete(static_cast<platform::KeyboardType>(raw)), expected[raw]) << "raw " << raw;
+  }
+  EXPECT_FALSE(prefersAutocomplete(KeyboardType::email()));
+}
+
+}  // namespace
+}  // namespace keyloom

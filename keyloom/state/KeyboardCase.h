@@ -1,0 +1,28 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "keyloom/appearance/KeyboardImage.h"
+#include "keyloom/state/RawValueTable.h"
+
+namespace keyloom {
+
+// How the letter keys are cased. `auto_` lets the keyboard decide and counts as
+// neither upper- nor lower-cased.
+enum class KeyboardCase { auto_, capsLocked, lowercased, uppercased };
+
+template <>
+struct RawValueTable<KeyboardCase> {
+  static constexpr std::array<std::string_view, 4> names{"auto", "capsLocked", "lowercased", "uppercased"};
+};
+
+// True for capsLocked and uppercased.
+bool isUppercased(KeyboardCase casing);
+// True for lowercased only.
+bool isLowercased(KeyboardCase casing);
+
+// The shift key's picture for this casing.
+KeyboardImage standardButtonImage(KeyboardCase casing);
+
+}  // namespace keyloom
