@@ -1,0 +1,94 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <type_traits>
+#include <typeinfo>
+
+#include "platform/reactive/ObservableObject.h"
+#include "platform/ui/Environment.h"
+#include "platform/ui/State.h"
+#include "platform/ui/TypeName.h"
+
+namespace platform::ui {
+
+class Node;
+
+// What a body is evaluated with: the node's state, its observations and its
+// environment. Valid only during the body call.
+//
+// State is keyed by call order: the n-th state() call of a body gets the
+// n-th slot of the node every time, so call state() unconditionally and in
+// the same order.
+class BodyContext {
+ public:
+  explicit BodyContext(Node& node);
+  BodyContext(const BodyContext&) = delete;
+  BodyContext& operator=(const BodyContext&) = delete;
+
+  // The state slot for this call position, made with `initial` the first time.
+  template <class T>
+  State<T> state(T initial) {
+    std::size_t index = nextSlot_++;
+    if (auto slot = std::dynamic_pointer_cast<StateSlot<T>>(existingSlot(index))) {
+      return State<T>(slot);
+    }
+    auto slot = std::make_shared<StateSlot<T>>(std::move(initial));
+    storeSlot(index, slot);
+    return State<T>(slot);
+  }
+
+  // An object made once for this view's identity and observed by it.
+  template <class T>
+  std::shared_ptr<T> stateObject(const std::function<std::shared_ptr<T>()>& make) {
+    State<std::shared_ptr<T>> slot = state<std::shared_ptr<T>>(nullptr);
+    if (!slot.get()) slot = State<std::shared_ptr<T>>(makeQuietSlot(make()));
+    observe(slot.get());
+    return slot.get();
+  }
+
+  // Re-evaluates this view (once, on the main queue) whenever `object`
+  // announces a change. A null object is ignored.
+  template <class T>
+  void observe(const std::shared_ptr<T>& object) {
+    static_assert(std::is_base_of_v<ObservableObject, T>, "observe() takes observable objects");
+    if (object) observeObject(object);
+  }
+
+  // The environment object of type T, observed by this view. Throws
+  // MissingEnvironmentObjectError naming T when no ancestor supplied one.
+  template <class T>
+  std::shared_ptr<T> environmentObject() {
+    auto object = environment().object<T>();
+    if (!object) throw MissingEnvironmentObjectError(readableTypeName(typeid(T)));
+    if constexpr (std::is_base_of_v<ObservableObject, T>) observe(object);
+    return object;
+  }
+
+  const EnvironmentValues& environment() const;
+  template <class T>
+  const T& environment(const EnvironmentKey<T>& key) const {
+    return environment().get(key);
+  }
+
+  // Drops the subscriptions this evaluation no longer asked for.
+  void finish();
+
+ private:
+  std::shared_ptr<StateSlotBase> existingSlot(std::size_t index) const;
+  void storeSlot(std::size_t index, std::shared_ptr<StateSlotBase> slot);
+  void observeObject(std::shared_ptr<const ObservableObject> object);
+  template <class T>
+  std::shared_ptr<StateSlot<std::shared_ptr<T>>> makeQuietSlot(std::shared_ptr<T> object) {
+    // Replaces the empty slot without a change notification: making the
+    // object is part of this evaluation.
+    auto slot = std::make_shared<StateSlot<std::shared_ptr<T>>>(std::move(object));
+    storeSlot(nextSlot_ - 1, slot);
+    return slot;
+  }
+
+  Node& node_;
+  std::size_t nextSlot_ = 0;
+};
+
+}  // namespace platform::ui

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <typeinfo>
+
+namespace platform::ui {
+
+// A type's name as a person writes it, without namespaces ("KeyboardContext",
+// "Row<Key>"), for tree dumps and error messages.
+std::string readableTypeName(const std::type_info& type);
+
+// The demangled name with its namespaces ("keyloom::KeyboardContext").
+std::string qualifiedTypeName(const std::type_info& type);
+
+}  // namespace platform::ui

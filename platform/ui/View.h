@@ -1,0 +1,309 @@
+#pragma once
+
+// The declarative view toolkit.
+//
+// Design
+// ------
+// View values. A `View` is an immutable, cheap-to-copy value: a shared pointer
+// to a `ViewDefinition` (ViewDefinition.h) holding what the view is (its content: a text,
+// a stack, a composite view's body function, ...), its static children and its
+// ordered modifiers. Builder functions make primitives (`Text("a")`,
+// `VStack(alignment, spacing, {...})`, Primitives.h); modifier methods return a
+// new view with one more modifier (`Text("a").padding().background(...)`).
+// Any type with `View body() const` or `View body(BodyContext&) const`
+// converts to a View: that is a composite view, evaluated by calling its body.
+//
+// Nodes. A `ViewHost` (ViewHost.h) owns one tree of `Node`s (Node.h), the
+// evaluated form of the views. Each node stands for one view value that is
+// not a modifier: a primitive or a composite. Its modifiers stay attached to
+// it, innermost first, in `Node::modifiers()`. The views a modifier holds
+// (background, overlay, mask, context menu) are child nodes with their own
+// role, next to the content children. Composite nodes have one content
+// child, their body. Groups, ForEach and conditional content are nodes too;
+// `Node::layoutChildren()` splices them away for containers.
+//
+// Identity. A child is the same child across evaluations when its key is the
+// same: role, position among its siblings (or ForEach id, or branch of a
+// conditional), type (the kind of a primitive or the C++ type of a composite),
+// and its explicit `.id(...)`. A node keeps its state, subscriptions and
+// platform views while its key stays; otherwise the old node is dropped
+// (disappear) and a new one made (appear).
+//
+// State. Inside a body, `ctx.state<T>(initial)` returns a `State<T>` handle
+// to the node's slot for that call position; the slot lives as long as the
+// node. Handles are shared pointers to the slot, so closures that captured a
+// handle (or a copy of the view that holds it) share the one value, and a
+// handle outliving its node still reads and writes, but updates nothing.
+// Writing marks the node dirty.
+//
+// Environment. `EnvironmentValues` flow from the host down; an environment
+// modifier changes them for the content and for the layers of modifiers
+// applied before it. `ctx.environmentObject<T>()` reads a shared object by type
+// (throwing `MissingEnvironmentObjectError`, naming the type, when absent) and
+// observes it, as does `ctx.observe(object)`.
+//
+// Updates. A state write or an observed object's `objectWillChange()` marks
+// the node dirty and schedules one update on the main queue, however many
+// changes come before it runs. The update re-evaluates each dirty node with
+// the view value it last had (and everything below it, once), reconciles
+// children by key, then runs disappear and appear hooks, then the change
+// hooks of values that differ from the last evaluation; hooks that dirty
+// nodes start another round, up to `ViewTree::maxUpdateRounds`.
+//
+// For layout, hit testing and rendering (built on top of this): every node
+// has a `frame` (in the host's coordinates) and a `contentFrame` (its content
+// before modifiers) to fill in; modifiers are plain data read in order, the
+// innermost wrapping the content first; gestures (`Gesture` subclasses), tap
+// actions and button actions are data on the nodes, and `Node::setPressed`
+// and `Node::tap` are what a touch pipeline calls. Text is verbatim; `Image`,
+// `Font`, `Color` are values resolved against the node's environment. Stacks
+// without spacing use `defaultSpacing`, padding without a length
+// `defaultPadding`. A GeometryReader is evaluated with the size of its node's
+// current frame (zero before any layout); mark the node with
+// `setNeedsEvaluation()` after layout changes that size.
+// `ViewHost::setDidUpdate` is the place to lay out and redraw after updates.
+//
+// Colours, shapes and images are values that convert to views
+// (`View(Color::red()).padding()`, `.background(Color::white())`);
+// `RoundedRectangle(5).fill(color)` gives a filled shape view.
+
+#include <any>
+#include <concepts>
+#include <functional>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <string>
+#include <typeinfo>
+#include <type_traits>
+
+#include "platform/foundation/Geometry.h"
+#include "platform/ui/Alignment.h"
+#include "platform/ui/ChangeHook.h"
+#include "platform/ui/Color.h"
+#include "platform/ui/Environment.h"
+#include "platform/ui/Font.h"
+#include "platform/ui/Gesture.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/Path.h"
+#include "platform/ui/Shape.h"
+#include "platform/ui/Transaction.h"
+#include "platform/ui/TypeName.h"
+#include "platform/ui/ViewId.h"
+
+namespace platform::ui {
+
+class View;
+class BodyContext;
+class ButtonStyle;
+struct ViewDefinition;
+struct Modifier;
+
+// Spacing between stack children when none is given, and padding when no
+// length is given.
+inline constexpr double defaultSpacing = 8;
+inline constexpr double defaultPadding = 16;
+inline constexpr double infinity = std::numeric_limits<double>::infinity();
+
+// A view written as a type: a body without state, or one that uses the
+// evaluation context (state, observation, environment objects).
+template <class T>
+concept PlainViewBody = requires(const T& view) {
+  { view.body() } -> std::convertible_to<View>;
+};
+template <class T>
+concept ContextViewBody = requires(const T& view, BodyContext& context) {
+  { view.body(context) } -> std::convertible_to<View>;
+};
+template <class T>
+concept CompositeView = PlainViewBody<T> || ContextViewBody<T>;
+
+// A custom modifier: a type whose body wraps the content view.
+template <class M>
+concept PlainViewModifier = requires(const M& modifier, View content) {
+  { modifier.body(content) } -> std::convertible_to<View>;
+};
+template <class M>
+concept ContextViewModifier = requires(const M& modifier, BodyContext& context, View content) {
+  { modifier.body(context, content) } -> std::convertible_to<View>;
+};
+
+// A frame whose sizes may be bounded instead of fixed; absent values take the
+// proposal or the content's size. Use designated initialisers:
+//   .frame(FlexibleFrame{.maxWidth = infinity})
+struct FlexibleFrame {
+  std::optional<double> minWidth = std::nullopt;
+  std::optional<double> idealWidth = std::nullopt;
+  std::optional<double> maxWidth = std::nullopt;
+  std::optional<double> minHeight = std::nullopt;
+  std::optional<double> idealHeight = std::nullopt;
+  std::optional<double> maxHeight = std::nullopt;
+  Alignment alignment = Alignment::center();
+
+  bool operator==(const FlexibleFrame&) const = default;
+};
+
+enum class ResizingMode { stretch, tile };
+
+enum class AccessibilityTrait { isButton, isHeader, isImage, isSelected, isStaticText };
+
+class View {
+ public:
+  // The empty view: it draws nothing and takes no space.
+  View();
+  // A colour as a view fills the space it is given.
+  View(const Color& color);      // NOLINT: colours are views
+  // A shape as a view is filled with the foreground colour.
+  View(const AnyShape& shape);   // NOLINT: shapes are views
+  View(const Image& image);      // NOLINT: images are views
+
+  // A composite view: its body is evaluated when the tree is built, with the
+  // value copied into the view.
+  template <class T>
+    requires CompositeView<T>
+  View(T view)  // NOLINT: any view type is a View
+      : View(composite(typeid(T), [view = std::move(view)](BodyContext& context) -> View {
+          if constexpr (ContextViewBody<T>) {
+            return view.body(context);
+          } else {
+            (void)context;
+            return view.body();
+          }
+        })) {}
+
+  // --- Layout -------------------------------------------------------------
+  View padding(double length = defaultPadding) const;
+  View padding(EdgeSet edges, std::optional<double> length = std::nullopt) const;
+  View padding(EdgeInsets insets) const;
+  // Fixed sizes; an absent value passes the proposal through.
+  View frame(std::optional<double> width, std::optional<double> height,
+             Alignment alignment = Alignment::center()) const;
+  View frame(const FlexibleFrame& frame) const;
+  View offset(double x, double y) const;
+  View position(double x, double y) const;
+  View scaleEffect(double scale, UnitPoint anchor = UnitPoint::center()) const;
+  View scaleEffect(Size scale, UnitPoint anchor = UnitPoint::center()) const;
+  // Records a rotation about (axisX, axisY, axisZ); drawn as a projection by
+  // the renderer.
+  View rotation3DEffect(Angle angle, double axisX, double axisY, double axisZ,
+                        UnitPoint anchor = UnitPoint::center(), double anchorZ = 0,
+                        double perspective = 1) const;
+  View resizable(EdgeInsets capInsets = {}, ResizingMode mode = ResizingMode::stretch) const;
+  View aspectRatio(std::optional<double> ratio, ContentMode mode) const;
+
+  // --- Layers --------------------------------------------------------------
+  // Drawn under / over the view, at the view's size.
+  View background(View content, Alignment alignment = Alignment::center()) const;
+  View overlay(View content, Alignment alignment = Alignment::center()) const;
+  // Only the parts of the view under the mask's opaque parts show.
+  View mask(View content, Alignment alignment = Alignment::center()) const;
+
+  // --- Drawing -------------------------------------------------------------
+  View opacity(double opacity) const;
+  View shadow(Color color, double radius, double x = 0, double y = 0) const;
+  View cornerRadius(double radius, bool antialiased = true) const;
+  View clipShape(AnyShape shape, FillStyle style = {}) const;
+  View clipped(bool antialiased = false) const;
+  View compositingGroup() const;
+  View hidden() const;
+
+  // --- Environment ---------------------------------------------------------
+  View foregroundColor(std::optional<Color> color) const;
+  View font(std::optional<Font> font) const;
+  View bold(bool isActive = true) const;
+  View lineLimit(std::optional<int> lines) const;
+  View textCase(std::optional<TextCase> textCase) const;
+  View minimumScaleFactor(double factor) const;
+  View colorScheme(ColorScheme scheme) const;
+  View buttonStyle(std::shared_ptr<const ButtonStyle> style) const;
+  template <class T>
+  View environment(const EnvironmentKey<T>& key, std::type_identity_t<T> value) const {
+    return withEnvironment("environment", key.name(), [&key, value](EnvironmentValues& values) {
+      values.set(key, value);
+    });
+  }
+  // Supplies `object` to the views below as their environment object of type T.
+  template <class T>
+  View environmentObject(std::shared_ptr<T> object) const {
+    return withEnvironment("environmentObject", readableTypeName(typeid(T)),
+                           [object](EnvironmentValues& values) { values.setObject<T>(object); });
+  }
+
+  // --- Hit testing and gestures -------------------------------------------
+  View contentShape(AnyShape shape) const;
+  View allowsHitTesting(bool enabled) const;
+  View gesture(std::shared_ptr<const Gesture> gesture, GestureMask mask = GestureMask::all,
+               GesturePriority priority = GesturePriority::normal) const;
+  View simultaneousGesture(std::shared_ptr<const Gesture> gesture,
+                           GestureMask mask = GestureMask::all) const;
+  View onTapGesture(std::function<void()> action, int count = 1) const;
+  // Items (usually buttons) offered when the view is long-pressed.
+  View contextMenu(View items) const;
+  View coordinateSpace(std::string name) const;
+
+  // --- Identity and hooks --------------------------------------------------
+  // An explicit identity: a new id gives a new view with fresh state.
+  View id(ViewId id) const;
+  View onAppear(std::function<void()> action) const;
+  View onDisappear(std::function<void()> action) const;
+  // Runs `action` with the new value after an update in which `value`
+  // differs from the one of the previous evaluation (not on the first one).
+  template <class T>
+  View onChange(T value, std::function<void(const T&)> action) const {
+    return withChangeHook(ChangeHook::make(std::move(value), std::move(action)));
+  }
+  // Records that changes of `value` animate with `animation`.
+  template <class T>
+  View animation(std::optional<Animation> animation, T value) const {
+    return withAnimationRecord(animation, WatchedValue::make(std::move(value)));
+  }
+  View transition(Transition transition) const;
+
+  // --- Accessibility -------------------------------------------------------
+  View accessibilityLabel(std::string label) const;
+  View accessibilityIdentifier(std::string identifier) const;
+  View accessibilityAddTraits(AccessibilityTrait trait) const;
+
+  // --- Custom modifiers and attached data -----------------------------------
+  // Applies a custom modifier: a composite view whose body wraps this view.
+  template <class M>
+    requires PlainViewModifier<M> || ContextViewModifier<M>
+  View modifier(M modifier) const {
+    View content = *this;
+    return composite(typeid(M), [modifier = std::move(modifier), content](BodyContext& context) -> View {
+      if constexpr (ContextViewModifier<M>) {
+        return modifier.body(context, content);
+      } else {
+        (void)context;
+        return modifier.body(content);
+      }
+    });
+  }
+  // Attaches a value for tests and tools to find the view by (a key's
+  // action, for instance). Found with Node::attached<T>().
+  template <class T>
+  View attach(T value, std::string description = "") const {
+    return withAttachment(std::any(std::move(value)), std::move(description));
+  }
+
+  const ViewDefinition& definition() const { return *definition_; }
+  bool isEmpty() const;
+
+  // Makes a composite view from a body function; `type` gives its identity
+  // and its name. The View(T) constructor uses this.
+  static View composite(const std::type_info& type, std::function<View(BodyContext&)> body);
+
+  explicit View(std::shared_ptr<const ViewDefinition> definition);
+
+ private:
+  View withModifier(Modifier modifier) const;
+  View withEnvironment(std::string name, std::string value,
+                       std::function<void(EnvironmentValues&)> apply) const;
+  View withChangeHook(ChangeHook hook) const;
+  View withAnimationRecord(std::optional<Animation> animation, WatchedValue value) const;
+  View withAttachment(std::any value, std::string description) const;
+
+  std::shared_ptr<const ViewDefinition> definition_;
+};
+
+}  // namespace platform::ui

@@ -1,0 +1,343 @@
+#include "platform/ui/ViewTree.h"
+
+#include <typeindex>
+
+#include "platform/foundation/MainQueue.h"
+#include "platform/ui/BodyContext.h"
+#include "platform/ui/ButtonStyle.h"
+
+namespace platform::ui {
+
+namespace {
+
+// The identity type of a view: its composite type, its representable's type,
+// or the kind of primitive.
+std::type_index typeKey(const View& view) {
+  return std::visit(
+      [](const auto& content) -> std::type_index {
+        using C = std::decay_t<decltype(content)>;
+        if constexpr (std::is_same_v<C, CompositeContent>) {
+          return content.type;
+        } else if constexpr (std::is_same_v<C, RepresentableContent>) {
+          if (content.representable) return std::type_index(typeid(*content.representable));
+          return std::type_index(typeid(C));
+        } else {
+          return std::type_index(typeid(C));
+        }
+      },
+      view.definition().content);
+}
+
+std::optional<ViewId> explicitIdOf(const View& view) {
+  std::optional<ViewId> id;
+  for (const auto& modifier : view.definition().modifiers) {
+    if (auto* explicitId = modifier.as<ExplicitId>()) id = explicitId->id;  // outermost wins
+  }
+  return id;
+}
+
+NodeRole layerRole(const Modifier& modifier) {
+  if (modifier.as<Background>()) return NodeRole::background;
+  if (modifier.as<Overlay>()) return NodeRole::overlay;
+  if (modifier.as<Mask>()) return NodeRole::mask;
+  return NodeRole::contextMenu;
+}
+
+// Values watched by the modifiers of type M (ChangeHook or AnimationRecord).
+template <class M>
+std::vector<WatchedValue> watchedValues(const View& view) {
+  std::vector<WatchedValue> values;
+  for (const auto& modifier : view.definition().modifiers) {
+    if (auto* m = modifier.as<M>()) values.push_back(m->value);
+  }
+  return values;
+}
+
+}  // namespace
+
+ViewTree::ViewTree(EnvironmentValues environment) : environment_(std::move(environment)) {}
+
+ViewTree::~ViewTree() {
+  // Nodes kept alive by someone else must not call back into a dead tree,
+  // and the views' subscriptions end with the host.
+  std::function<void(Node&)> release = [&](Node& node) {
+    node.attached_ = false;
+    node.subscriptions_.clear();
+    for (auto& child : node.children_) release(*child);
+  };
+  if (root_) release(*root_);
+}
+
+void ViewTree::setRootView(View view) {
+  rootView_ = std::move(view);
+  rootChanged_ = true;
+  update();
+}
+
+void ViewTree::setEnvironment(EnvironmentValues environment) {
+  environment_ = std::move(environment);
+  rootChanged_ = true;
+  update();
+}
+
+void ViewTree::scheduleUpdate() {
+  if (scheduled_ || updating_) return;  // a running update takes the change in its next round
+  scheduled_ = true;
+  std::weak_ptr<ViewTree> weakTree = weak_from_this();
+  MainQueue::main().async([weakTree] {
+    if (auto tree = weakTree.lock()) {
+      if (tree->scheduled_) tree->update();
+    }
+  });
+}
+
+bool ViewTree::needsUpdate() const { return rootChanged_ || (root_ && anyDirty(*root_)); }
+
+bool ViewTree::anyDirty(const Node& node) const {
+  if (node.dirty_) return true;
+  for (const auto& child : node.children_) {
+    if (anyDirty(*child)) return true;
+  }
+  return false;
+}
+
+void ViewTree::update() {
+  if (updating_) return;
+  updating_ = true;
+  scheduled_ = false;
+  bool evaluated = false;
+  try {
+    evaluated = runRounds();
+  } catch (...) {
+    updating_ = false;
+    throw;
+  }
+  updating_ = false;
+  if (evaluated && didUpdate_) didUpdate_();
+}
+
+bool ViewTree::runRounds() {
+  ++updateCount_;
+  reachedRoundLimit_ = false;
+  bool evaluated = false;
+  for (int roundNumber = 0; roundNumber < maxUpdateRounds; ++roundNumber) {
+    if (!needsUpdate()) return evaluated;
+    evaluated = true;
+    Round round;
+    if (rootChanged_) {
+      rootChanged_ = false;
+      Node::Key key;
+      key.type = typeKey(rootView_);
+      key.explicitId = explicitIdOf(rootView_);
+      if (!root_ || !(root_->key_ == key)) {
+        if (root_) detach(root_, round);
+        root_ = makeNode(key);
+      }
+      evaluate(*root_, rootView_, environment_, Transaction::current(), round);
+    } else {
+      evaluateDirty(*root_, round);
+    }
+    runHooks(round);
+  }
+  reachedRoundLimit_ = needsUpdate();
+  return evaluated;
+}
+
+void ViewTree::evaluateDirty(Node& node, Round& round) {
+  if (node.dirty_) {
+    evaluate(node, node.view_, node.inherited_, Transaction(), round);
+    return;
+  }
+  auto children = node.children_;  // evaluating a child never changes this list
+  for (auto& child : children) evaluateDirty(*child, round);
+}
+
+void ViewTree::runHooks(Round& round) {
+  for (const auto& node : round.disappeared) {
+    for (const auto* hook : node->modifiersOfType<DisappearAction>()) {
+      if (hook->action) hook->action();
+    }
+  }
+  for (const auto& node : round.appeared) {
+    if (!node->attached_) continue;  // already gone again
+    for (const auto* hook : node->modifiersOfType<AppearAction>()) {
+      if (hook->action) hook->action();
+    }
+  }
+  for (const auto& change : round.changes) {
+    if (change.action) change.action(change.value.get());
+  }
+}
+
+std::shared_ptr<Node> ViewTree::makeNode(const Node::Key& key) {
+  auto node = std::make_shared<Node>();
+  node->tree_ = weak_from_this();
+  node->key_ = key;
+  return node;
+}
+
+void ViewTree::evaluate(Node& node, const View& view, const EnvironmentValues& inherited,
+                        const Transaction& inheritedTransaction, Round& round) {
+  const bool isNew = node.evaluationCount_ == 0;
+  if (isNew) round.appeared.push_back(node.shared_from_this());
+
+  Transaction transaction = inheritedTransaction;
+  if (node.dirty_ && node.pendingTransaction_.isAnimated() && !transaction.isAnimated()) {
+    transaction = node.pendingTransaction_;
+  }
+  node.dirty_ = false;
+  node.pendingTransaction_ = Transaction();
+  node.view_ = view;
+  node.inherited_ = inherited;
+  ++node.evaluationCount_;
+
+  // Change hooks and animation records compare with the last evaluation.
+  auto changeValues = watchedValues<ChangeHook>(view);
+  auto animationValues = watchedValues<AnimationRecord>(view);
+  if (!isNew) {
+    std::size_t hookIndex = 0;
+    std::size_t animationIndex = 0;
+    for (const auto& modifier : view.definition().modifiers) {
+      if (auto* hook = modifier.as<ChangeHook>()) {
+        bool changed = hookIndex >= node.changeValues_.size() ||
+                       !node.changeValues_[hookIndex].sameAs(hook->value);
+        if (changed) round.changes.push_back({hook->action, hook->value});
+        ++hookIndex;
+      } else if (auto* record = modifier.as<AnimationRecord>()) {
+        bool changed = animationIndex >= node.animationValues_.size() ||
+                       !node.animationValues_[animationIndex].sameAs(record->value);
+        if (changed && record->animation) transaction.animation = record->animation;
+        ++animationIndex;
+      }
+    }
+  }
+  node.changeValues_ = std::move(changeValues);
+  node.animationValues_ = std::move(animationValues);
+  node.lastTransaction_ = transaction;
+
+  // An environment modifier reaches the content and the layers inside it:
+  // walk from the outermost modifier in.
+  const auto& modifiers = view.definition().modifiers;
+  EnvironmentValues environment = inherited;
+  std::vector<EnvironmentValues> layerEnvironments(modifiers.size());
+  for (std::size_t i = modifiers.size(); i-- > 0;) {
+    if (modifiers[i].layerContent()) layerEnvironments[i] = environment;
+    if (auto* write = modifiers[i].as<EnvironmentWrite>()) {
+      if (write->apply) write->apply(environment);
+    }
+  }
+  node.environment_ = environment;
+
+  reconcile(node, childRequests(node, environment, layerEnvironments), transaction, round);
+}
+
+std::vector<ViewTree::ChildRequest> ViewTree::childRequests(
+    Node& node, const EnvironmentValues& contentEnvironment,
+    const std::vector<EnvironmentValues>& layerEnvironments) {
+  std::vector<ChildRequest> requests;
+  auto add = [&](const View& child, NodeRole role, std::size_t slot,
+                 std::optional<ViewId> listId, const EnvironmentValues& environment) {
+    Node::Key key;
+    key.role = role;
+    key.slot = slot;
+    key.listId = std::move(listId);
+    key.type = typeKey(child);
+    key.explicitId = explicitIdOf(child);
+    requests.push_back({std::move(key), child, environment});
+  };
+  const ViewDefinition& definition = node.definition();
+  const auto& children = definition.children;
+
+  if (auto* composite = std::get_if<CompositeContent>(&definition.content)) {
+    BodyContext context(node);
+    View body = composite->body(context);
+    context.finish();
+    add(body, NodeRole::content, 0, std::nullopt, contentEnvironment);
+  } else if (std::holds_alternative<ButtonContent>(definition.content)) {
+    auto style = contentEnvironment.get(buttonStyleKey);
+    if (!style) style = ButtonStyle::automatic();
+    BodyContext context(node);
+    View label = children.empty() ? View() : children[0];
+    View body = style->makeBody(ButtonStyleConfiguration{label, node.pressed_}, context);
+    context.finish();
+    add(body, NodeRole::content, 0, std::nullopt, contentEnvironment);
+  } else if (auto* reader = std::get_if<GeometryReaderContent>(&definition.content)) {
+    GeometryProxy proxy(node.weak_from_this(), node.frame.size);
+    add(reader->content ? reader->content(proxy) : View(), NodeRole::content, 0, std::nullopt,
+        contentEnvironment);
+  } else if (auto* conditional = std::get_if<ConditionalContent>(&definition.content)) {
+    std::size_t branch = conditional->condition ? 0 : 1;
+    if (branch < children.size()) {
+      add(children[branch], NodeRole::content, branch, std::nullopt, contentEnvironment);
+    }
+  } else if (auto* forEach = std::get_if<ForEachContent>(&definition.content)) {
+    for (std::size_t i = 0; i < children.size() && i < forEach->ids.size(); ++i) {
+      add(children[i], NodeRole::content, 0, forEach->ids[i], contentEnvironment);
+    }
+  } else if (std::holds_alternative<MenuContent>(definition.content)) {
+    if (children.size() > 0) add(children[0], NodeRole::content, 0, std::nullopt, contentEnvironment);
+    if (children.size() > 1) add(children[1], NodeRole::menuItems, 0, std::nullopt, contentEnvironment);
+  } else if (auto* representable = std::get_if<RepresentableContent>(&definition.content)) {
+    if (representable->representable) {
+      if (!node.platformView_) {
+        node.platformView_ = representable->representable->makeView();
+      } else {
+        representable->representable->updateView(*node.platformView_);
+      }
+    }
+  } else {
+    for (std::size_t i = 0; i < children.size(); ++i) {
+      add(children[i], NodeRole::content, i, std::nullopt, contentEnvironment);
+    }
+  }
+
+  for (std::size_t i = 0; i < definition.modifiers.size(); ++i) {
+    if (const View* layer = definition.modifiers[i].layerContent()) {
+      add(*layer, layerRole(definition.modifiers[i]), i, std::nullopt, layerEnvironments[i]);
+    }
+  }
+  return requests;
+}
+
+void ViewTree::reconcile(Node& parent, std::vector<ChildRequest> requests,
+                         const Transaction& transaction, Round& round) {
+  std::vector<std::shared_ptr<Node>> old = std::move(parent.children_);
+  std::vector<bool> reused(old.size(), false);
+  std::vector<std::shared_ptr<Node>> next;
+  next.reserve(requests.size());
+  // Children usually keep their place, or shift together after an insertion
+  // or removal: search from just after the last match, wrapping around.
+  std::size_t searchFrom = 0;
+  for (std::size_t i = 0; i < requests.size(); ++i) {
+    const auto& key = requests[i].key;
+    std::shared_ptr<Node> match;
+    for (std::size_t n = 0; n < old.size() && !match; ++n) {
+      std::size_t j = (searchFrom + n) % old.size();
+      if (!reused[j] && old[j]->key_ == key) {
+        match = old[j];
+        reused[j] = true;
+        searchFrom = j + 1;
+      }
+    }
+    if (!match) match = makeNode(key);
+    match->parent_ = &parent;
+    next.push_back(match);
+  }
+  for (std::size_t j = 0; j < old.size(); ++j) {
+    if (!reused[j]) detach(old[j], round);
+  }
+  parent.children_ = next;
+  for (std::size_t i = 0; i < next.size(); ++i) {
+    evaluate(*next[i], requests[i].view, requests[i].environment, transaction, round);
+  }
+}
+
+void ViewTree::detach(const std::shared_ptr<Node>& node, Round& round) {
+  round.disappeared.push_back(node);
+  node->attached_ = false;
+  node->dirty_ = false;
+  node->subscriptions_.clear();
+  for (const auto& child : node->children_) detach(child, round);
+}
+
+}  // namespace platform::ui

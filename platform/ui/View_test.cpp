@@ -1,0 +1,104 @@
+#include "platform/ui/View.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/foundation/MainQueue.h"
+#include "platform/ui/UI.h"
+
+namespace platform::ui {
+namespace {
+
+std::vector<std::string> descriptions(const View& view) {
+  std::vector<std::string> result;
+  for (const auto& modifier : view.definition().modifiers) result.push_back(modifier.description());
+  return result;
+}
+
+TEST(View, ModifiersReturnNewValuesInApplicationOrder) {
+  View base = Text("title");
+  View modified = base.padding(EdgeSet::horizontal(), 4)
+                      .padding(EdgeSet::vertical(), 10)
+                      .padding(EdgeSet::top())
+                      .frame(FlexibleFrame{.maxWidth = infinity})
+                      .frame(std::nullopt, 50, Alignment::bottomLeading())
+                      .offset(0, -3)
+                      .scaleEffect(1.05)
+                      .shadow(Color::black(), 0.4)
+                      .clipShape(RoundedRectangle(5), FillStyle{.antialiased = true})
+                      .rotation3DEffect(Angle::radians(3), 0, 1, 0)
+                      .animation(Animation::default_(), 2)
+                      .transition(Transition::opacity());
+  EXPECT_TRUE(base.definition().modifiers.empty()) << "views are immutable values";
+  EXPECT_EQ(descriptions(modified),
+            (std::vector<std::string>{"padding(leading: 4, trailing: 4)",
+                                      "padding(top: 10, bottom: 10)", "padding(top: 16)",
+                                      "frame(maxWidth: inf)", "frame(height: 50, alignment: bottomLeading)",
+                                      "offset(x: 0, y: -3)", "scaleEffect(1.05)",
+                                      "shadow(color: black, radius: 0.4, x: 0, y: 0)",
+                                      "clipShape(RoundedRectangle(cornerRadius: 5))",
+                                      "rotation3DEffect(3, axis: (0, 1, 0), perspective: 1)",
+                                      "animation(default)", "transition(opacity)"}));
+  EXPECT_TRUE(View().isEmpty());
+  EXPECT_FALSE(View().padding().isEmpty());
+}
+
+struct Highlight {
+  View body(BodyContext& context, View content) const {
+    State<int> uses = context.state(0);
+    return content.overlay(Text("uses " + std::to_string(uses.get())))
+        .onTapGesture([uses] { uses.set(uses.get() + 1); });
+  }
+};
+
+TEST(View, CustomModifiersAreViewsWithTheirOwnState) {
+  ViewHost host(Text("key").modifier(Highlight{}));
+  EXPECT_EQ(host.root()->typeName(), "Highlight");
+  host.root()->children().at(0)->tap();
+  MainQueue::main().runUntilIdle();
+  EXPECT_NE(host.findText("uses 1"), nullptr) << host.dump();
+}
+
+TEST(View, AnimationRecordsMarkChangesOfTheirValue) {
+  struct Pulsing {
+    View body(BodyContext& context) const {
+      State<int> value = context.state(0);
+      return Text(std::to_string(value.get()))
+          .animation(Animation::easeInOut(0.2), value.get() / 2)
+          .onTapGesture([value] { value.set(value.get() + 1); });
+    }
+  };
+  ViewHost host(Pulsing{});
+  auto text = [&] { return host.find([](const Node& n) { return n.kind() == NodeKind::text; }); };
+  text()->tap();  // 0 -> 1: the watched value stays 0
+  MainQueue::main().runUntilIdle();
+  EXPECT_FALSE(text()->lastTransaction().isAnimated());
+  text()->tap();  // 1 -> 2: the watched value becomes 1
+  MainQueue::main().runUntilIdle();
+  EXPECT_TRUE(text()->lastTransaction().isAnimated());
+  EXPECT_EQ(text()->lastTransaction().animation, Animation::easeInOut(0.2));
+}
+
+TEST(Transaction, NestsAndRestores) {
+  withAnimation([] {
+    EXPECT_TRUE(Transaction::current().isAnimated());
+    withTransaction(Transaction{std::nullopt, false}, [] {
+      EXPECT_FALSE(Transaction::current().isAnimated());
+    });
+    EXPECT_TRUE(Transaction::current().isAnimated());
+  });
+  EXPECT_FALSE(Transaction::current().isAnimated());
+  EXPECT_THROW(withAnimation([] { throw Error("inside"); }), Error);
+  EXPECT_FALSE(Transaction::current().isAnimated()) << "restored after an exception";
+}
+
+template <class T>
+struct Row {};
+
+TEST(TypeName, ReadableNamesDropNamespaces) {
+  EXPECT_EQ(readableTypeName(typeid(Row<Color>)), "Row<Color>");
+  EXPECT_EQ(readableTypeName(typeid(Highlight)), "Highlight");
+  EXPECT_EQ(qualifiedTypeName(typeid(Color)), "platform::ui::Color");
+}
+
+}  // namespace
+}  // namespace platform::ui
