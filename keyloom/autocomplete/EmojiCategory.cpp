@@ -2,6 +2,13 @@
 
 #include <cstddef>
 
+#include "keyloom/autocomplete/EmojiCategoryTables.h"
+#include "keyloom/autocomplete/MostRecentEmojiProvider.h"
+#include "keyloom/state/KeyboardAction.h"
+#include "platform/coding/EnumCoding.h"
+#include "platform/foundation/ProcessState.h"
+#include "platform/foundation/Text.h"
+
 namespace keyloom {
 
 namespace {
@@ -26,12 +33,61 @@ constexpr std::array<CategoryInfo, 9> kCategories{{
 
 const CategoryInfo& info(EmojiCategory category) { return kCategories[static_cast<std::size_t>(category)]; }
 
+std::shared_ptr<FrequentEmojiProvider> makeStandardFrequentEmojiProvider() {
+  return std::make_shared<MostRecentEmojiProvider>(30, platform::UserDefaults::standardShared());
+}
+
+std::shared_ptr<FrequentEmojiProvider>& frequentEmojiProviderStorage() {
+  // Made once even when several threads reach it first together.
+  static std::shared_ptr<FrequentEmojiProvider> provider = [] {
+    platform::registerProcessReset([] { frequentEmojiProviderStorage() = makeStandardFrequentEmojiProvider(); });
+    return makeStandardFrequentEmojiProvider();
+  }();
+  return provider;
+}
+
 }  // namespace
 
 std::string_view title(EmojiCategory category) { return info(category).title; }
 
 Emoji fallbackDisplayEmoji(EmojiCategory category) {
   return Emoji(std::string(info(category).fallbackEmoji));
+}
+
+std::string emojisString(EmojiCategory category) {
+  if (category != EmojiCategory::frequent) return std::string(emojiCategoryTable(category));
+  std::string text;
+  for (const Emoji& emoji : frequentEmojiProvider()->emojis()) text += emoji.char_();
+  return text;
+}
+
+std::vector<Emoji> emojis(EmojiCategory category) {
+  std::string text = emojisString(category);
+  std::erase(text, '\n');
+  std::vector<Emoji> result;
+  for (std::string& character : platform::text::graphemes(text)) result.emplace_back(std::move(character));
+  return result;
+}
+
+std::vector<KeyboardAction> emojiActions(EmojiCategory category) {
+  std::vector<KeyboardAction> actions;
+  for (Emoji& emoji : emojis(category)) actions.push_back(KeyboardAction::emoji(std::move(emoji)));
+  return actions;
+}
+
+std::shared_ptr<FrequentEmojiProvider> frequentEmojiProvider() { return frequentEmojiProviderStorage(); }
+
+void setFrequentEmojiProvider(std::shared_ptr<FrequentEmojiProvider> provider) {
+  frequentEmojiProviderStorage() = std::move(provider);
+}
+
+void encodeValue(platform::Encoder& encoder, EmojiCategory category) {
+  platform::encodeRawValue(encoder, rawValue(category));
+}
+
+EmojiCategory decodeValue(platform::Decoder& decoder, std::type_identity<EmojiCategory>) {
+  return static_cast<EmojiCategory>(
+      platform::decodeRawValue(decoder, RawValueTable<EmojiCategory>::names, "EmojiCategory"));
 }
 
 }  // namespace keyloom

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <type_traits>
 
 #include "keyloom/autocomplete/Emoji.h"
 #include "keyloom/autocomplete/EmojiCategory.h"
@@ -14,6 +15,8 @@
 #include "keyloom/state/KeyboardReturnKeyType.h"
 #include "keyloom/state/KeyboardType.h"
 #include "platform/foundation/URL.h"
+#include "platform/coding/Decoder.h"
+#include "platform/coding/Encoder.h"
 
 namespace keyloom {
 
@@ -287,5 +290,11 @@ std::ostream& operator<<(std::ostream& out, const KeyboardAction& action);
 
 // The primary action of a return key of this platform type.
 KeyboardAction keyboardAction(platform::ReturnKeyType type);
+
+// The one-key form: {"<case>": {<payload>}}, with an unlabelled payload value
+// under "_0", a labelled one under its label, and the optional URL and id of
+// `url` only when present.
+void encodeValue(platform::Encoder& encoder, const KeyboardAction& action);
+KeyboardAction decodeValue(platform::Decoder& decoder, std::type_identity<KeyboardAction>);
 
 }  // namespace keyloom

@@ -2,9 +2,12 @@
 
 #include <array>
 #include <string_view>
+#include <type_traits>
 
 #include "keyloom/appearance/KeyboardImage.h"
 #include "keyloom/state/RawValueTable.h"
+#include "platform/coding/Decoder.h"
+#include "platform/coding/Encoder.h"
 
 namespace keyloom {
 
@@ -24,5 +27,9 @@ bool isLowercased(KeyboardCase casing);
 
 // The shift key's picture for this casing.
 KeyboardImage standardButtonImage(KeyboardCase casing);
+
+// The raw value as one string; any other string fails as data corrupted.
+void encodeValue(platform::Encoder& encoder, KeyboardCase casing);
+KeyboardCase decodeValue(platform::Decoder& decoder, std::type_identity<KeyboardCase>);
 
 }  // namespace keyloom

@@ -6,10 +6,13 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <type_traits>
 
 #include "keyloom/appearance/KeyboardImage.h"
 #include "platform/foundation/Locale.h"
 #include "platform/input/InputTraits.h"
+#include "platform/coding/Decoder.h"
+#include "platform/coding/Encoder.h"
 
 namespace keyloom {
 
@@ -118,5 +121,9 @@ std::ostream& operator<<(std::ostream& out, const KeyboardReturnKeyType& type);
 // The platform's return key type as this keyboard's return key type. Kinds the
 // keyboard has no case for get a custom title; unknown raw values get "unknown".
 KeyboardReturnKeyType keyboardReturnKeyType(platform::ReturnKeyType type);
+
+// The one-key form: {"done": {}}, {"custom": {"title": "<title>"}}.
+void encodeValue(platform::Encoder& encoder, const KeyboardReturnKeyType& type);
+KeyboardReturnKeyType decodeValue(platform::Decoder& decoder, std::type_identity<KeyboardReturnKeyType>);
 
 }  // namespace keyloom

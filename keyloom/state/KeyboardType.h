@@ -5,9 +5,12 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <type_traits>
 
 #include "keyloom/appearance/KeyboardImage.h"
 #include "keyloom/state/KeyboardCase.h"
+#include "platform/coding/Decoder.h"
+#include "platform/coding/Encoder.h"
 
 namespace keyloom {
 
@@ -104,5 +107,10 @@ class KeyboardType {
 };
 
 std::ostream& operator<<(std::ostream& out, const KeyboardType& type);
+
+// The one-key form: {"alphabetic": {"_0": "<casing>"}}, {"numeric": {}},
+// {"custom": {"named": "<name>"}}.
+void encodeValue(platform::Encoder& encoder, const KeyboardType& type);
+KeyboardType decodeValue(platform::Decoder& decoder, std::type_identity<KeyboardType>);
 
 }  // namespace keyloom
