@@ -4,32 +4,36 @@
 
 namespace platform::ui {
 
+Point coordinateSpaceOrigin(const Node& node, std::size_t level, const CoordinateSpace& space) {
+  switch (space.kind) {
+    case CoordinateSpace::Kind::local:
+      return node.frameAt(level).origin;
+    case CoordinateSpace::Kind::global:
+      return Point{};
+    case CoordinateSpace::Kind::named:
+      for (const Node* ancestor = &node; ancestor; ancestor = ancestor->parent()) {
+        const auto& modifiers = ancestor->modifiers();
+        for (std::size_t i = 0; i < modifiers.size(); ++i) {
+          auto* name = modifiers[i].as<CoordinateSpaceName>();
+          if (name && name->name == space.name) return ancestor->frameAt(i).origin;
+        }
+      }
+      return Point{};
+  }
+  return Point{};
+}
+
 Size GeometryProxy::size() const {
-  if (auto node = node_.lock()) return node->frame.size;
+  if (auto node = node_.lock()) return node->frameAt(0).size;
   return size_;
 }
 
 Rect GeometryProxy::frame(const CoordinateSpace& space) const {
   auto node = node_.lock();
   if (!node) return Rect(Point{}, size_);
-  switch (space.kind) {
-    case CoordinateSpace::Kind::local:
-      return Rect(Point{}, node->frame.size);
-    case CoordinateSpace::Kind::global:
-      return node->frame;
-    case CoordinateSpace::Kind::named:
-      for (const Node* ancestor = node.get(); ancestor; ancestor = ancestor->parent()) {
-        for (const auto* name : ancestor->modifiersOfType<CoordinateSpaceName>()) {
-          if (name->name == space.name) {
-            Point origin{node->frame.origin.x - ancestor->frame.origin.x,
-                         node->frame.origin.y - ancestor->frame.origin.y};
-            return Rect(origin, node->frame.size);
-          }
-        }
-      }
-      return node->frame;  // an unknown name measures in the host's space
-  }
-  return node->frame;
+  const Rect own = node->frameAt(0);
+  const Point origin = coordinateSpaceOrigin(*node, 0, space);
+  return Rect(Point{own.origin.x - origin.x, own.origin.y - origin.y}, own.size);
 }
 
 }  // namespace platform::ui

@@ -24,7 +24,15 @@ struct CoordinateSpace {
   bool operator==(const CoordinateSpace&) const = default;
 };
 
-// What a GeometryReader's content is given: the reader's size and frames.
+// The origin of `space` as seen from `node` (host coordinates): the node's
+// own frame at `level` for local, (0, 0) for global, and for a named space
+// the frame of the nearest ancestor (or the node itself) that declared the
+// name, as it is where the name was declared. An unknown name measures in
+// the host's space.
+Point coordinateSpaceOrigin(const Node& node, std::size_t level, const CoordinateSpace& space);
+
+// What a GeometryReader's content is given: the reader's size and frames
+// (the reader's own frame, inside any modifiers applied to it).
 // Frames are read from the laid-out tree when asked, so a proxy kept by a
 // closure answers with the current layout; once its node is gone it answers
 // with the size it was made with, at the origin.

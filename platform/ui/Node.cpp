@@ -47,6 +47,11 @@ std::string_view name(NodeKind kind) { return nodeKindNames[static_cast<std::siz
 
 Node::~Node() = default;
 
+Rect Node::frameAt(std::size_t level) const {
+  if (level < levelFrames.size()) return levelFrames[level];
+  return frame;
+}
+
 NodeKind Node::kind() const {
   return std::visit(
       [](const auto& content) -> NodeKind {

@@ -147,10 +147,23 @@ class Node : public std::enable_shared_from_this<Node> {
   std::shared_ptr<PlatformView> platformView() const { return platformView_; }
 
   // --- Layout slots (filled by layout) ------------------------------------------
-  // The node's outer frame (after its modifiers) in the host's coordinates.
+  // Frames are where things appear, in the host's coordinates: an offset
+  // moves the frames of everything inside it.
+  // The node's outer frame (after its modifiers).
   Rect frame;
-  // The frame of the content before modifiers, in the host's coordinates.
+  // The frame of the content before modifiers.
   Rect contentFrame;
+  // The frame after the first `level` modifiers: frameAt(0) is contentFrame,
+  // frameAt(modifiers().size()) is frame. Before any layout, frame.
+  Rect frameAt(std::size_t level) const;
+  // Frames by level, as frameAt reads them.
+  std::vector<Rect> levelFrames;
+  // A scroll view's content offset along its axis (x or y) and its content's
+  // size; the touch pipeline scrolls by changing the offset.
+  Point scrollOffset;
+  Size scrollContentSize;
+  // The size a GeometryReader was last evaluated with.
+  Size geometrySize() const { return geometrySize_; }
 
   // --- Evaluation ----------------------------------------------------------------
   // Schedules a re-evaluation of this node and everything below it.
@@ -228,6 +241,7 @@ class Node : public std::enable_shared_from_this<Node> {
   std::shared_ptr<PlatformView> platformView_;
   Transaction pendingTransaction_;
   Transaction lastTransaction_;
+  Size geometrySize_;
   bool pressed_ = false;
   bool dirty_ = false;
   bool attached_ = true;

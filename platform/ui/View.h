@@ -236,6 +236,27 @@ class View {
                GesturePriority priority = GesturePriority::normal) const;
   View simultaneousGesture(std::shared_ptr<const Gesture> gesture,
                            GestureMask mask = GestureMask::all) const;
+  // Gesture values (DragGesture, TapGesture, LongPressGesture) attach as they are.
+  template <class G>
+    requires std::derived_from<G, Gesture>
+  View gesture(G g, GestureMask mask = GestureMask::all,
+               GesturePriority priority = GesturePriority::normal) const {
+    return gesture(std::shared_ptr<const Gesture>(std::make_shared<const G>(std::move(g))), mask,
+                   priority);
+  }
+  template <class G>
+    requires std::derived_from<G, Gesture>
+  View simultaneousGesture(G g, GestureMask mask = GestureMask::all) const {
+    return gesture(std::shared_ptr<const Gesture>(std::make_shared<const G>(std::move(g))), mask,
+                   GesturePriority::simultaneous);
+  }
+  // Wins over the same kind of gesture of the views inside it.
+  template <class G>
+    requires std::derived_from<G, Gesture>
+  View highPriorityGesture(G g, GestureMask mask = GestureMask::all) const {
+    return gesture(std::shared_ptr<const Gesture>(std::make_shared<const G>(std::move(g))), mask,
+                   GesturePriority::high);
+  }
   View onTapGesture(std::function<void()> action, int count = 1) const;
   // Items (usually buttons) offered when the view is long-pressed.
   View contextMenu(View items) const;

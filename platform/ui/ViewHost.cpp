@@ -1,15 +1,74 @@
 #include "platform/ui/ViewHost.h"
 
+#include "platform/ui/Layout.h"
+#include "platform/ui/TouchPipeline.h"
 #include "platform/ui/ViewTree.h"
 
 namespace platform::ui {
 
+namespace {
+// Layout rounds for GeometryReaders whose content depends on their size.
+constexpr int maxLayoutRounds = 4;
+}  // namespace
+
 ViewHost::ViewHost(View rootView, EnvironmentValues environment)
     : tree_(std::make_shared<ViewTree>(std::move(environment))) {
+  tree_->setDidUpdate([this] { treeDidUpdate(); });
   tree_->setRootView(std::move(rootView));
 }
 
-ViewHost::~ViewHost() = default;
+ViewHost::~ViewHost() {
+  touches_.reset();
+  tree_->setDidUpdate(nullptr);
+}
+
+void ViewHost::treeDidUpdate() {
+  if (layingOut_) {
+    updatedDuringLayout_ = true;
+    return;
+  }
+  relayout();
+  if (didUpdate_) didUpdate_();
+}
+
+void ViewHost::layout(Rect bounds) {
+  bounds_ = bounds;
+  relayout();
+}
+
+void ViewHost::relayout() {
+  if (!bounds_ || layingOut_) return;
+  layingOut_ = true;
+  updatedDuringLayout_ = false;
+  for (int round = 0;; ++round) {
+    LayoutEngine engine(fontMetrics());
+    engine.layout(*root(), *bounds_);
+    if (engine.geometryChanges().empty() || round + 1 == maxLayoutRounds) break;
+    for (Node* reader : engine.geometryChanges()) reader->setNeedsEvaluation();
+    tree_->update();
+  }
+  layingOut_ = false;
+  if (updatedDuringLayout_) {
+    updatedDuringLayout_ = false;
+    if (didUpdate_) didUpdate_();
+  }
+}
+
+void ViewHost::setFontMetrics(std::shared_ptr<const FontMetrics> metrics) {
+  metrics_ = std::move(metrics);
+  relayout();
+}
+
+const FontMetrics& ViewHost::fontMetrics() const {
+  return metrics_ ? *metrics_ : FixedFontMetrics::shared();
+}
+
+std::vector<HitLink> ViewHost::hitTest(Point point) const { return platform::ui::hitTest(*root(), point); }
+
+TouchPipeline& ViewHost::touches() {
+  if (!touches_) touches_ = std::make_unique<TouchPipeline>(*this);
+  return *touches_;
+}
 
 void ViewHost::setRootView(View rootView) { tree_->setRootView(std::move(rootView)); }
 
@@ -27,9 +86,7 @@ bool ViewHost::reachedRoundLimit() const { return tree_->reachedRoundLimit(); }
 
 std::shared_ptr<Node> ViewHost::root() const { return tree_->root(); }
 
-void ViewHost::setDidUpdate(std::function<void()> didUpdate) {
-  tree_->setDidUpdate(std::move(didUpdate));
-}
+void ViewHost::setDidUpdate(std::function<void()> didUpdate) { didUpdate_ = std::move(didUpdate); }
 
 std::vector<std::shared_ptr<Node>> ViewHost::findAll(NodeKind kind) const {
   return root()->findAll(kind);

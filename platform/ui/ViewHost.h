@@ -1,23 +1,30 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/ui/FontMetrics.h"
+#include "platform/ui/HitTest.h"
 #include "platform/ui/Node.h"
 
 namespace platform::ui {
 
 class ViewTree;
+class TouchPipeline;
 
 // Owns one view tree: evaluates the root view, re-evaluates what changed
-// (coalesced on the main queue) and lets tests look inside.
+// (coalesced on the main queue), lays it out, delivers touches to it and lets
+// tests look inside. Rendering is in Renderer.h.
 //
 //   ViewHost host(Keyboard{context});
+//   host.layout(Size{390, 216});          // and again after every update
 //   context->locale.set(...);            // an observed change
-//   MainQueue::main().runUntilIdle();    // one re-evaluation
-//   host.findText("a")->tap();
+//   MainQueue::main().runUntilIdle();    // one re-evaluation (and layout)
+//   auto touch = host.touches().down({20, 30});
+//   host.touches().up(touch);
 class ViewHost {
  public:
   explicit ViewHost(View rootView, EnvironmentValues environment = {});
@@ -40,8 +47,29 @@ class ViewHost {
 
   std::shared_ptr<Node> root() const;
   // Called after every update that evaluated something (and after the first
-  // evaluation, when set before it), e.g. to lay out and redraw.
+  // evaluation, when set before it), e.g. to redraw. Once the host has been
+  // laid out, the layout is redone before this runs.
   void setDidUpdate(std::function<void()> didUpdate);
+
+  // --- Layout -------------------------------------------------------------
+  // Lays the tree out in `bounds` (host coordinates) now and after every
+  // later update. GeometryReaders whose size changed are evaluated again
+  // and the layout redone, a few rounds at most.
+  void layout(Rect bounds);
+  void layout(Size size) { layout(Rect(Point{}, size)); }
+  // The bounds of the last layout, if any.
+  std::optional<Rect> layoutBounds() const { return bounds_; }
+  // Lays out again in the same bounds (nothing before the first layout).
+  void relayout();
+  // How text is measured; the fixed metric unless set.
+  void setFontMetrics(std::shared_ptr<const FontMetrics> metrics);
+  const FontMetrics& fontMetrics() const;
+
+  // --- Touches --------------------------------------------------------------
+  // The view under `point` and its ancestors (see HitTest.h).
+  std::vector<HitLink> hitTest(Point point) const;
+  // Delivers touches to the views' gestures and buttons.
+  TouchPipeline& touches();
 
   // Searches over the whole tree (see Node).
   std::vector<std::shared_ptr<Node>> findAll(NodeKind kind) const;
@@ -61,7 +89,15 @@ class ViewHost {
   std::string dump(const DumpOptions& options = {}) const;
 
  private:
+  void treeDidUpdate();
+
   std::shared_ptr<ViewTree> tree_;
+  std::function<void()> didUpdate_;
+  std::optional<Rect> bounds_;
+  std::shared_ptr<const FontMetrics> metrics_;
+  std::unique_ptr<TouchPipeline> touches_;
+  bool layingOut_ = false;
+  bool updatedDuringLayout_ = false;
 };
 
 }  // namespace platform::ui

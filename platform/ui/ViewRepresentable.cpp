@@ -6,6 +6,8 @@ namespace platform::ui {
 
 PlatformView::~PlatformView() = default;
 std::string PlatformView::description() const { return readableTypeName(typeid(*this)); }
+void PlatformView::setLayoutFrame(Rect) {}
+void PlatformView::touch(TouchPhase, Point) {}
 
 ViewRepresentable::~ViewRepresentable() = default;
 void ViewRepresentable::updateView(PlatformView&) const {}

@@ -262,7 +262,8 @@ std::vector<ViewTree::ChildRequest> ViewTree::childRequests(
     context.finish();
     add(body, NodeRole::content, 0, std::nullopt, contentEnvironment);
   } else if (auto* reader = std::get_if<GeometryReaderContent>(&definition.content)) {
-    GeometryProxy proxy(node.weak_from_this(), node.frame.size);
+    node.geometrySize_ = node.frameAt(0).size;
+    GeometryProxy proxy(node.weak_from_this(), node.geometrySize_);
     add(reader->content ? reader->content(proxy) : View(), NodeRole::content, 0, std::nullopt,
         contentEnvironment);
   } else if (auto* conditional = std::get_if<ConditionalContent>(&definition.content)) {

@@ -1,0 +1,114 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/foundation/Geometry.h"
+#include "platform/ui/FontMetrics.h"
+#include "platform/ui/Node.h"
+
+namespace platform::ui {
+
+// A size offered to a view: absent along an axis means "your ideal size"
+// (scroll views offer that along their axis), infinity means unbounded.
+struct ProposedSize {
+  std::optional<double> width;
+  std::optional<double> height;
+
+  bool operator==(const ProposedSize&) const = default;
+};
+
+// The layout pass. A parent proposes a size, the child answers with its own,
+// and the parent places it:
+//
+// - Stacks lay out fixed children first (those whose size does not depend on
+//   the proposal) and share what is left among the flexible ones (spacers,
+//   colours, infinite frames, text), least flexible first, each offered an
+//   equal share of the rest. Spacing is the stack's or `defaultSpacing`
+//   (8); a `Spacer()` is at least its minimum length (0 when none is given).
+//   Children wider than the stack overflow it on both sides equally.
+// - Colours, shapes, gradients, geometry readers and resizable images take
+//   the size proposed (10 when none is); text its measured size, cut to
+//   the width proposed; images without `resizable()` their natural size.
+// - Padding, fixed and flexible frames, aspect ratios and positions work as
+//   their names say; offsets move a view (and its frames) without changing
+//   its place in the layout; backgrounds, overlays and masks are proposed
+//   the size of the view they modify and aligned in it.
+// - Scroll views propose no size along their axis, place their content at
+//   their leading (top) edge minus the scroll offset, and take the size
+//   proposed.
+// - Grids have rows (columns) of fixed size or a share of what the fixed
+//   ones leave; spacing after each row is its own (default 8) and may be
+//   negative; cells fill each column (row) in order.
+// - Groups, ForEach and conditional content take no place of their own:
+//   their children are laid out by the container, wrapped by the group's
+//   modifiers.
+// - Several children in a view that is not a container stack up like a
+//   centred ZStack.
+//
+// Results are memoised for one pass, so nested stacks stay linear.
+class LayoutEngine {
+ public:
+  explicit LayoutEngine(const FontMetrics& metrics = FixedFontMetrics::shared());
+
+  // Proposes `bounds.size` to `root`, places it centred in `bounds` and
+  // fills the frames of every node below it.
+  void layout(Node& root, Rect bounds);
+  // What `node` answers when `proposal` is offered.
+  Size sizeThatFits(Node& node, ProposedSize proposal);
+
+  // GeometryReaders whose size differs from the one they were evaluated
+  // with: they need evaluating again, then another pass.
+  const std::vector<Node*>& geometryChanges() const { return geometryChanges_; }
+
+ private:
+  // A child as its container lays it out: the node, inside the groups it
+  // was spliced out of (outermost first), in a stack along `stackAxis`.
+  struct Item {
+    Node* node = nullptr;
+    std::vector<Node*> wrappers;
+    std::optional<Axis> stackAxis;
+
+    Node* at(std::size_t index) const { return index < wrappers.size() ? wrappers[index] : node; }
+  };
+  struct Key {
+    const Node* node;
+    const Node* leaf;
+    std::size_t level;
+    double width;
+    double height;
+    int axis;
+    bool operator==(const Key&) const = default;
+  };
+  struct KeyHash {
+    std::size_t operator()(const Key& key) const;
+  };
+
+  Size measure(const Item& item, std::size_t index, std::size_t level, ProposedSize proposal);
+  Size measureContent(Node& node, ProposedSize proposal, std::optional<Axis> stackAxis);
+  void place(const Item& item, std::size_t index, std::size_t level, Rect rect);
+  void placeContent(Node& node, Rect rect);
+  const std::vector<Item>& items(Node& node, std::optional<Axis> stackAxis);
+  std::vector<Size> planStack(const std::vector<Item>& children, Axis axis, double spacing,
+                              ProposedSize proposal);
+  Size stackSize(const std::vector<Size>& sizes, Axis axis, double spacing) const;
+  struct GridPlan;
+  GridPlan planGrid(Node& node, const std::vector<Item>& cells, ProposedSize proposal);
+  Size measureItem(const Item& item, ProposedSize proposal);
+  void placeItem(const Item& item, Rect rect);
+  void setFrame(Node& node, std::size_t level, Rect rect, bool isWrapper);
+
+  const FontMetrics& metrics_;
+  std::unordered_map<Key, Size, KeyHash> cache_;
+  std::unordered_map<const Node*, Size> textSizes_;
+  std::unordered_map<const Node*, std::vector<Item>> items_;
+  std::vector<Node*> geometryChanges_;
+  std::vector<Node*> placedWrappers_;
+};
+
+// Lays out `root` in `bounds` with `metrics` (see LayoutEngine).
+void layout(Node& root, Rect bounds, const FontMetrics& metrics = FixedFontMetrics::shared());
+
+}  // namespace platform::ui

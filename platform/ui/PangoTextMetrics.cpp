@@ -1,0 +1,88 @@
+#include "platform/ui/PangoTextMetrics.h"
+
+#include <pango/pangocairo.h>
+
+#include "platform/foundation/ProcessState.h"
+
+namespace platform::ui {
+
+namespace {
+
+PangoWeight pangoWeight(FontWeight weight) {
+  switch (weight) {
+    case FontWeight::ultraLight: return PANGO_WEIGHT_ULTRALIGHT;
+    case FontWeight::thin: return PANGO_WEIGHT_THIN;
+    case FontWeight::light: return PANGO_WEIGHT_LIGHT;
+    case FontWeight::regular: return PANGO_WEIGHT_NORMAL;
+    case FontWeight::medium: return PANGO_WEIGHT_MEDIUM;
+    case FontWeight::semibold: return PANGO_WEIGHT_SEMIBOLD;
+    case FontWeight::bold: return PANGO_WEIGHT_BOLD;
+    case FontWeight::heavy: return PANGO_WEIGHT_HEAVY;
+    case FontWeight::black: return PANGO_WEIGHT_ULTRAHEAVY;
+  }
+  return PANGO_WEIGHT_NORMAL;
+}
+
+}  // namespace
+
+PangoFontDescription* makeFontDescription(const Font& font) {
+  PangoFontDescription* description = pango_font_description_new();
+  std::string family;
+  if (font.name()) {
+    family = *font.name() + ",DejaVu Sans";
+  } else {
+    switch (font.design()) {
+      case FontDesign::serif: family = "DejaVu Serif"; break;
+      case FontDesign::monospaced: family = "DejaVu Sans Mono"; break;
+      default: family = "DejaVu Sans"; break;
+    }
+  }
+  pango_font_description_set_family(description, family.c_str());
+  pango_font_description_set_weight(description, pangoWeight(font.effectiveWeight()));
+  pango_font_description_set_style(description, font.isItalic() ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+  pango_font_description_set_absolute_size(description, font.pointSize() * PANGO_SCALE);
+  return description;
+}
+
+PangoTextMetrics::PangoTextMetrics()
+    : context_(pango_font_map_create_context(pango_cairo_font_map_get_default())) {
+  // Unhinted metrics: sizes in points that do not depend on the scale drawn at.
+  cairo_font_options_t* options = cairo_font_options_create();
+  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+  cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+  pango_cairo_context_set_font_options(context_, options);
+  cairo_font_options_destroy(options);
+}
+
+PangoTextMetrics::~PangoTextMetrics() { g_object_unref(context_); }
+
+Size PangoTextMetrics::measure(std::string_view text, const Font& font) const {
+  std::string key = font.description();
+  key += '\n';
+  key += text;
+  if (auto found = cache_.find(key); found != cache_.end()) return found->second;
+  PangoLayout* layout = pango_layout_new(context_);
+  PangoFontDescription* description = makeFontDescription(font);
+  pango_layout_set_font_description(layout, description);
+  pango_font_description_free(description);
+  pango_layout_set_text(layout, text.data(), static_cast<int>(text.size()));
+  PangoRectangle logical;
+  pango_layout_get_extents(layout, nullptr, &logical);
+  g_object_unref(layout);
+  Size size{static_cast<double>(logical.width) / PANGO_SCALE, static_cast<double>(logical.height) / PANGO_SCALE};
+  cache_.emplace(std::move(key), size);
+  return size;
+}
+
+std::shared_ptr<const PangoTextMetrics> PangoTextMetrics::shared() {
+  static std::shared_ptr<const PangoTextMetrics> metrics = [] {
+    // The cache holds only measurements of installed fonts, so it may
+    // outlive a test; dropping it keeps tests from sharing memory anyway.
+    registerProcessReset([] { metrics.reset(); });
+    return std::make_shared<const PangoTextMetrics>();
+  }();
+  if (!metrics) metrics = std::make_shared<const PangoTextMetrics>();
+  return metrics;
+}
+
+}  // namespace platform::ui

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+#include <pango/pango.h>
+
+#include "platform/ui/FontMetrics.h"
+
+namespace platform::ui {
+
+// The face a Font is drawn with: DejaVu Sans (Serif, Sans Mono for those
+// designs), or a custom face with DejaVu Sans behind it; colour emoji come
+// from Noto Color Emoji. Sizes are absolute, in points. The caller frees the
+// description with pango_font_description_free.
+PangoFontDescription* makeFontDescription(const Font& font);
+
+// Measures text with Pango's real metrics, as the renderer draws it.
+// Results are cached; use on the main thread only.
+class PangoTextMetrics : public FontMetrics {
+ public:
+  PangoTextMetrics();
+  ~PangoTextMetrics() override;
+  PangoTextMetrics(const PangoTextMetrics&) = delete;
+  PangoTextMetrics& operator=(const PangoTextMetrics&) = delete;
+
+  Size measure(std::string_view text, const Font& font) const override;
+  static std::shared_ptr<const PangoTextMetrics> shared();
+
+ private:
+  PangoContext* context_;
+  mutable std::unordered_map<std::string, Size> cache_;
+};
+
+}  // namespace platform::ui

@@ -1,0 +1,397 @@
+#include "platform/ui/Renderer.h"
+
+#include <cmath>
+#include <cstring>
+#include <map>
+
+#include <pango/pangocairo.h>
+
+#include "platform/foundation/Text.h"
+#include "platform/ui/CairoPath.h"
+#include "platform/ui/Modifier.h"
+#include "platform/ui/PangoTextMetrics.h"
+#include "platform/ui/ViewHost.h"
+
+namespace platform::ui {
+
+namespace {
+
+// Room around a view for what it draws outside its frame (shadows of the
+// views inside it) when it is drawn into an intermediate group.
+constexpr double groupMargin = 24;
+
+std::string joined(const std::vector<std::string>& names) {
+  std::string text;
+  for (const auto& name : names) text += (text.empty() ? "" : ", ") + name;
+  return text;
+}
+
+void rectanglePath(cairo_t* cr, Rect rect) {
+  cairo_rectangle(cr, rect.origin.x, rect.origin.y, rect.size.width, rect.size.height);
+}
+
+Rect expanded(Rect rect, double by) {
+  return Rect(rect.origin.x - by, rect.origin.y - by, rect.size.width + 2 * by, rect.size.height + 2 * by);
+}
+
+// Symbols the stand-in can show as characters; others draw nothing.
+const std::map<std::string, std::string>& symbolCharacters() {
+  static const std::map<std::string, std::string> table = {
+      {"delete.left", "\u232B"},       {"delete.left.fill", "\u232B"}, {"shift", "\u21E7"},
+      {"shift.fill", "\u2B06"},        {"capslock", "\u21EA"},         {"capslock.fill", "\u21EA"},
+      {"globe", "\U0001F310"},         {"keyboard", "\u2328"},         {"mic", "\U0001F3A4"},
+      {"face.smiling", "\u263A"},      {"return", "\u21B5"},           {"arrow.turn.down.left", "\u21B5"},
+      {"chevron.right", "\u203A"},     {"chevron.left", "\u2039"},     {"space", "\u2423"},
+      {"checkmark", "\u2713"},         {"xmark", "\u2715"},            {"magnifyingglass", "\U0001F50D"},
+      {"clock", "\U0001F552"},         {"gearshape", "\u2699"},        {"keyboard.chevron.compact.down", "\u2328"}};
+  return table;
+}
+
+}  // namespace
+
+MissingFontError::MissingFontError(std::vector<std::string> families)
+    : Error("missing fonts: " + joined(families) +
+            " (install fonts-dejavu-core and fonts-noto-color-emoji)"),
+      families_(std::move(families)) {}
+
+void requireRenderFonts() {
+  static const std::vector<std::string> missing = [] {
+    std::vector<std::string> result;
+    PangoFontFamily** families = nullptr;
+    int count = 0;
+    pango_font_map_list_families(pango_cairo_font_map_get_default(), &families, &count);
+    for (const char* wanted : {"DejaVu Sans", "Noto Color Emoji"}) {
+      bool found = false;
+      for (int i = 0; i < count && !found; ++i) {
+        found = std::strcmp(pango_font_family_get_name(families[i]), wanted) == 0;
+      }
+      if (!found) result.emplace_back(wanted);
+    }
+    g_free(families);
+    return result;
+  }();
+  if (!missing.empty()) throw MissingFontError(missing);
+}
+
+Renderer::Renderer(cairo_t* cr) : cr_(cr) {}
+
+void Renderer::draw(const Node& node) { drawLevel(node, node.modifiers().size()); }
+
+void Renderer::setColor(const Node& node, const Color& color) {
+  Rgba c = color.resolved(node.colorScheme());
+  cairo_set_source_rgba(cr_, c.red, c.green, c.blue, c.alpha);
+}
+
+void Renderer::drawLayer(const Node& node, std::size_t modifierIndex) {
+  if (auto layer = node.layer(modifierIndex)) draw(*layer);
+}
+
+void Renderer::drawLevel(const Node& node, std::size_t level) {
+  if (level == 0) {
+    drawContent(node);
+    return;
+  }
+  const Modifier& m = node.modifiers()[level - 1];
+  const Rect inner = node.frameAt(level - 1);
+  auto drawInner = [&] { drawLevel(node, level - 1); };
+
+  if (m.as<Hidden>()) return;
+  if (auto* opacity = m.as<Opacity>()) {
+    if (opacity->value <= 0) return;
+    if (opacity->value >= 1) return drawInner();
+    cairo_save(cr_);
+    rectanglePath(cr_, expanded(inner, groupMargin));
+    cairo_clip(cr_);
+    cairo_push_group(cr_);
+    drawInner();
+    cairo_pop_group_to_source(cr_);
+    cairo_paint_with_alpha(cr_, opacity->value);
+    cairo_restore(cr_);
+  } else if (m.as<Background>()) {
+    drawLayer(node, level - 1);
+    drawInner();
+  } else if (m.as<Overlay>()) {
+    drawInner();
+    drawLayer(node, level - 1);
+  } else if (auto* shadow = m.as<Shadow>()) {
+    Rgba color = shadow->color.resolved(node.colorScheme());
+    if (color.alpha <= 0) return drawInner();
+    cairo_save(cr_);
+    rectanglePath(cr_, expanded(inner, groupMargin + 2 * shadow->radius + std::abs(shadow->x) +
+                                           std::abs(shadow->y)));
+    cairo_clip(cr_);
+    cairo_push_group(cr_);
+    drawInner();
+    cairo_pattern_t* content = cairo_pop_group(cr_);
+    // A blur approximated by a few spread copies of the silhouette.
+    const double spread = shadow->radius / 2;
+    const double offsets[5][2] = {{0, 0}, {spread, 0}, {-spread, 0}, {0, spread}, {0, -spread}};
+    const int samples = spread > 0 ? 5 : 1;
+    for (int i = 0; i < samples; ++i) {
+      cairo_save(cr_);
+      cairo_translate(cr_, shadow->x + offsets[i][0], shadow->y + offsets[i][1]);
+      cairo_set_source_rgba(cr_, color.red, color.green, color.blue, color.alpha / samples);
+      cairo_mask(cr_, content);
+      cairo_restore(cr_);
+    }
+    cairo_set_source(cr_, content);
+    cairo_paint(cr_);
+    cairo_pattern_destroy(content);
+    cairo_restore(cr_);
+  } else if (auto* clip = m.as<ClipShape>()) {
+    cairo_save(cr_);
+    appendToCairo(cr_, clip->shape.path(inner));
+    cairo_set_fill_rule(cr_, clip->style.evenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
+    cairo_clip(cr_);
+    drawInner();
+    cairo_restore(cr_);
+  } else if (auto* corner = m.as<CornerRadius>()) {
+    cairo_save(cr_);
+    appendToCairo(cr_, RoundedRectangle(corner->radius).path(inner));
+    cairo_clip(cr_);
+    drawInner();
+    cairo_restore(cr_);
+  } else if (m.as<Clipped>()) {
+    cairo_save(cr_);
+    rectanglePath(cr_, inner);
+    cairo_clip(cr_);
+    drawInner();
+    cairo_restore(cr_);
+  } else if (m.as<Mask>()) {
+    cairo_save(cr_);
+    rectanglePath(cr_, expanded(inner, groupMargin));
+    cairo_clip(cr_);
+    cairo_push_group(cr_);
+    drawInner();
+    cairo_pattern_t* content = cairo_pop_group(cr_);
+    cairo_push_group(cr_);
+    drawLayer(node, level - 1);
+    cairo_pattern_t* mask = cairo_pop_group(cr_);
+    cairo_set_source(cr_, content);
+    cairo_mask(cr_, mask);
+    cairo_pattern_destroy(mask);
+    cairo_pattern_destroy(content);
+    cairo_restore(cr_);
+  } else if (auto* scale = m.as<ScaleEffect>()) {
+    const double ax = inner.origin.x + inner.size.width * scale->anchor.x;
+    const double ay = inner.origin.y + inner.size.height * scale->anchor.y;
+    if (scale->scale.width == 0 || scale->scale.height == 0) return;
+    cairo_save(cr_);
+    cairo_translate(cr_, ax, ay);
+    cairo_scale(cr_, scale->scale.width, scale->scale.height);
+    cairo_translate(cr_, -ax, -ay);
+    drawInner();
+    cairo_restore(cr_);
+  } else if (auto* rotation = m.as<Rotation3DEffect>()) {
+    // The flat projection of the turn: about y it narrows (or mirrors) the
+    // view, about x it flattens it, about z it turns it.
+    const double ax = inner.origin.x + inner.size.width * rotation->anchor.x;
+    const double ay = inner.origin.y + inner.size.height * rotation->anchor.y;
+    const double length = std::sqrt(rotation->axisX * rotation->axisX + rotation->axisY * rotation->axisY +
+                                     rotation->axisZ * rotation->axisZ);
+    if (length == 0) return drawInner();
+    const double angle = rotation->angle.radians();
+    const double sx = 1 + (std::cos(angle) - 1) * std::abs(rotation->axisY) / length;
+    const double sy = 1 + (std::cos(angle) - 1) * std::abs(rotation->axisX) / length;
+    cairo_save(cr_);
+    cairo_translate(cr_, ax, ay);
+    cairo_rotate(cr_, angle * rotation->axisZ / length);
+    if (std::abs(sx) > 1e-9 && std::abs(sy) > 1e-9) cairo_scale(cr_, sx, sy);
+    cairo_translate(cr_, -ax, -ay);
+    drawInner();
+    cairo_restore(cr_);
+  } else {
+    drawInner();
+  }
+}
+
+void Renderer::drawChildren(const Node& node) {
+  for (const auto& child : node.children()) {
+    if (child->role() == NodeRole::content) draw(*child);
+  }
+}
+
+void Renderer::drawContent(const Node& node) {
+  const Rect frame = node.contentFrame;
+  switch (node.kind()) {
+    case NodeKind::color:
+      setColor(node, node.content<ColorContent>()->color);
+      rectanglePath(cr_, frame);
+      cairo_fill(cr_);
+      break;
+    case NodeKind::linearGradient: {
+      auto* gradient = node.content<LinearGradientContent>();
+      cairo_pattern_t* pattern = cairo_pattern_create_linear(
+          frame.origin.x + frame.size.width * gradient->startPoint.x,
+          frame.origin.y + frame.size.height * gradient->startPoint.y,
+          frame.origin.x + frame.size.width * gradient->endPoint.x,
+          frame.origin.y + frame.size.height * gradient->endPoint.y);
+      const auto& colors = gradient->colors;
+      for (std::size_t i = 0; i < colors.size(); ++i) {
+        Rgba c = colors[i].resolved(node.colorScheme());
+        double stop = colors.size() == 1 ? 0 : static_cast<double>(i) / static_cast<double>(colors.size() - 1);
+        cairo_pattern_add_color_stop_rgba(pattern, stop, c.red, c.green, c.blue, c.alpha);
+      }
+      cairo_set_source(cr_, pattern);
+      rectanglePath(cr_, frame);
+      cairo_fill(cr_);
+      cairo_pattern_destroy(pattern);
+      break;
+    }
+    case NodeKind::shape: {
+      auto* shape = node.content<ShapeContent>();
+      setColor(node, shape->color ? *shape->color : node.resolvedForegroundColor());
+      const StrokeStyle& stroke = shape->strokeStyle;
+      Rect rect = frame;
+      if (shape->drawing == ShapeDrawing::strokeBorder) {
+        rect = frame.insetBy(stroke.lineWidth / 2, stroke.lineWidth / 2);
+        if (rect.isNull()) break;
+      }
+      appendToCairo(cr_, shape->shape.path(rect));
+      if (shape->drawing == ShapeDrawing::fill) {
+        cairo_set_fill_rule(cr_, shape->fillStyle.evenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
+        cairo_fill(cr_);
+      } else {
+        cairo_set_line_width(cr_, stroke.lineWidth);
+        cairo_set_line_cap(cr_, stroke.lineCap == LineCap::round    ? CAIRO_LINE_CAP_ROUND
+                                : stroke.lineCap == LineCap::square ? CAIRO_LINE_CAP_SQUARE
+                                                                    : CAIRO_LINE_CAP_BUTT);
+        cairo_set_line_join(cr_, stroke.lineJoin == LineJoin::round   ? CAIRO_LINE_JOIN_ROUND
+                                 : stroke.lineJoin == LineJoin::bevel ? CAIRO_LINE_JOIN_BEVEL
+                                                                      : CAIRO_LINE_JOIN_MITER);
+        cairo_set_miter_limit(cr_, stroke.miterLimit);
+        cairo_set_dash(cr_, stroke.dash.data(), static_cast<int>(stroke.dash.size()), stroke.dashPhase);
+        cairo_stroke(cr_);
+        cairo_set_dash(cr_, nullptr, 0, 0);
+      }
+      break;
+    }
+    case NodeKind::text: {
+      std::string text = node.content<TextContent>()->text;
+      if (auto textCase = node.environment().get(textCaseKey)) {
+        text = *textCase == TextCase::uppercase ? text::uppercased(text) : text::lowercased(text);
+      }
+      drawText(node, text, node.resolvedFont(), frame);
+      break;
+    }
+    case NodeKind::image:
+      drawImage(node);
+      break;
+    case NodeKind::divider:
+      cairo_set_source_rgba(cr_, 0.5, 0.5, 0.5, 0.4);
+      rectanglePath(cr_, frame);
+      cairo_fill(cr_);
+      break;
+    case NodeKind::scrollView:
+      cairo_save(cr_);
+      rectanglePath(cr_, frame);
+      cairo_clip(cr_);
+      drawChildren(node);
+      cairo_restore(cr_);
+      break;
+    default:
+      drawChildren(node);
+      break;
+  }
+}
+
+void Renderer::drawText(const Node& node, const std::string& text, const Font& font, Rect frame) {
+  if (text.empty()) return;
+  PangoLayout* layout = pango_cairo_create_layout(cr_);
+  cairo_font_options_t* options = cairo_font_options_create();
+  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+  pango_cairo_context_set_font_options(pango_layout_get_context(layout), options);
+  cairo_font_options_destroy(options);
+  pango_layout_context_changed(layout);
+  PangoFontDescription* description = makeFontDescription(font);
+  pango_layout_set_font_description(layout, description);
+  pango_font_description_free(description);
+  pango_layout_set_text(layout, text.data(), static_cast<int>(text.size()));
+  PangoRectangle logical;
+  pango_layout_get_extents(layout, nullptr, &logical);
+  const double width = static_cast<double>(logical.width) / PANGO_SCALE;
+  const double height = static_cast<double>(logical.height) / PANGO_SCALE;
+  if (width > frame.size.width + 0.5) {
+    // Text cut by its frame ends with an ellipsis.
+    pango_layout_set_width(layout, static_cast<int>(std::max(0.0, frame.size.width) * PANGO_SCALE));
+    pango_layout_set_ellipsize(layout, PANGO_ELLIPSIZE_END);
+  }
+  unknownGlyphs_ += pango_layout_get_unknown_glyphs_count(layout);
+  setColor(node, node.resolvedForegroundColor());
+  cairo_move_to(cr_, frame.origin.x, frame.origin.y + (frame.size.height - height) / 2);
+  pango_cairo_show_layout(cr_, layout);
+  g_object_unref(layout);
+}
+
+void Renderer::drawImage(const Node& node) {
+  const Image& image = node.content<ImageContent>()->image;
+  const Rect frame = node.contentFrame;
+  if (image.source() == Image::Source::data) {
+    if (image.isEmpty() || image.pixelSize().width <= 0 || image.pixelSize().height <= 0) return;
+    struct Reader {
+      const std::vector<std::uint8_t>* bytes;
+      std::size_t offset = 0;
+    } reader{&image.data()};
+    cairo_surface_t* surface = cairo_image_surface_create_from_png_stream(
+        [](void* closure, unsigned char* data, unsigned int length) -> cairo_status_t {
+          auto* r = static_cast<Reader*>(closure);
+          if (r->offset + length > r->bytes->size()) return CAIRO_STATUS_READ_ERROR;
+          std::memcpy(data, r->bytes->data() + r->offset, length);
+          r->offset += length;
+          return CAIRO_STATUS_SUCCESS;
+        },
+        &reader);
+    if (cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS) {
+      cairo_save(cr_);
+      rectanglePath(cr_, frame);
+      cairo_clip(cr_);
+      cairo_translate(cr_, frame.origin.x, frame.origin.y);
+      cairo_scale(cr_, frame.size.width / image.pixelSize().width, frame.size.height / image.pixelSize().height);
+      cairo_set_source_surface(cr_, surface, 0, 0);
+      cairo_paint(cr_);
+      cairo_restore(cr_);
+    }
+    cairo_surface_destroy(surface);
+    return;
+  }
+  const auto& symbols = symbolCharacters();
+  auto found = symbols.find(image.name());
+  if (found == symbols.end()) return;
+  Font font = node.resolvedFont();
+  drawText(node, found->second, font, frame);
+}
+
+RenderReport renderPNG(const Node& root, Rect area, const std::string& path, double scale,
+                       std::optional<Color> background) {
+  requireRenderFonts();
+  RenderReport report;
+  report.pixelWidth = std::max(1, static_cast<int>(std::ceil(area.size.width * scale)));
+  report.pixelHeight = std::max(1, static_cast<int>(std::ceil(area.size.height * scale)));
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, report.pixelWidth, report.pixelHeight);
+  cairo_t* cr = cairo_create(surface);
+  cairo_scale(cr, scale, scale);
+  cairo_translate(cr, -area.origin.x, -area.origin.y);
+  if (background) {
+    Rgba c = background->resolved(root.colorScheme());
+    cairo_set_source_rgba(cr, c.red, c.green, c.blue, c.alpha);
+    cairo_paint(cr);
+  }
+  Renderer renderer(cr);
+  renderer.draw(root);
+  report.unknownGlyphs = renderer.unknownGlyphs();
+  cairo_destroy(cr);
+  cairo_status_t status = cairo_surface_write_to_png(surface, path.c_str());
+  cairo_surface_destroy(surface);
+  if (status != CAIRO_STATUS_SUCCESS) {
+    throw Error("cannot write " + path + ": " + cairo_status_to_string(status));
+  }
+  return report;
+}
+
+RenderReport renderPNG(const ViewHost& host, const std::string& path, double scale,
+                       std::optional<Color> background) {
+  auto root = host.root();
+  return renderPNG(*root, host.layoutBounds().value_or(root->frame), path, scale, background);
+}
+
+}  // namespace platform::ui

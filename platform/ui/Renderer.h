@@ -1,0 +1,74 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <cairo.h>
+
+#include "platform/foundation/Error.h"
+#include "platform/foundation/Geometry.h"
+#include "platform/ui/Color.h"
+#include "platform/ui/Node.h"
+
+namespace platform::ui {
+
+class ViewHost;
+
+// A font the renderer needs is not installed. Rendering refuses to go on
+// rather than draw boxes in its place.
+class MissingFontError : public Error {
+ public:
+  explicit MissingFontError(std::vector<std::string> families);
+  const std::vector<std::string>& families() const { return families_; }
+
+ private:
+  std::vector<std::string> families_;
+};
+
+// Throws MissingFontError naming each of DejaVu Sans and Noto Color Emoji
+// that is not installed (Debian: fonts-dejavu-core, fonts-noto-color-emoji).
+void requireRenderFonts();
+
+struct RenderReport {
+  int pixelWidth = 0;
+  int pixelHeight = 0;
+  // Characters drawn as "missing glyph" boxes; 0 when every font was found.
+  int unknownGlyphs = 0;
+};
+
+// Draws laid-out nodes with Cairo and Pango, in host coordinates through the
+// context's current transformation: colours, gradients, shapes (fills,
+// strokes, borders), text (with colour emoji), images, and the modifiers
+// that change drawing: backgrounds and overlays, opacity, shadows, clip
+// shapes and corner radii, masks, scale effects and a 3D rotation drawn as
+// its flat projection. Hidden views are not drawn.
+class Renderer {
+ public:
+  explicit Renderer(cairo_t* cr);
+  void draw(const Node& node);
+  int unknownGlyphs() const { return unknownGlyphs_; }
+
+ private:
+  void drawLevel(const Node& node, std::size_t level);
+  void drawContent(const Node& node);
+  void drawText(const Node& node, const std::string& text, const Font& font, Rect frame);
+  void drawImage(const Node& node);
+  void drawChildren(const Node& node);
+  void drawLayer(const Node& node, std::size_t modifierIndex);
+  void setColor(const Node& node, const Color& color);
+
+  cairo_t* cr_;
+  int unknownGlyphs_ = 0;
+};
+
+// Renders `root` (laid out) into a PNG of `area` at `scale` pixels per point,
+// on `background` (transparent when absent).
+RenderReport renderPNG(const Node& root, Rect area, const std::string& path, double scale = 3,
+                       std::optional<Color> background = std::nullopt);
+// Renders a host's tree in its layout bounds (its root's frame before any
+// layout).
+RenderReport renderPNG(const ViewHost& host, const std::string& path, double scale = 3,
+                       std::optional<Color> background = std::nullopt);
+
+}  // namespace platform::ui

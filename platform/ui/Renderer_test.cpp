@@ -1,0 +1,114 @@
+#include "platform/ui/Renderer.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/ui/HostRenderer.h"
+#include "platform/ui/PangoTextMetrics.h"
+#include "platform/ui/UI.h"
+
+namespace platform::ui {
+namespace {
+
+// A key as a keyboard draws it: a button with a background, a border, a
+// shadow and a label.
+View key(const std::string& label, Color fill = Color::white()) {
+  return Button([] {}, Text(label).font(Font::system(22)).foregroundColor(Color::black()))
+      .buttonStyle(ButtonStyle::plain())
+      .frame(FlexibleFrame{.maxWidth = infinity, .maxHeight = infinity})
+      .background(RoundedRectangle(5).fill(fill).overlay(RoundedRectangle(5).strokeBorder(Color::gray())))
+      .shadow(Color::black().opacity(0.3), 0, 0, 1)
+      .padding(EdgeInsets(6, 3, 6, 3));
+}
+
+View smallKeyboard() {
+  auto row = [](std::vector<std::string> labels) {
+    std::vector<View> keys;
+    for (const auto& label : labels) keys.push_back(key(label));
+    return HStack(VerticalAlignment::center, 0, keys);
+  };
+  return VStack(HorizontalAlignment::center, 0,
+                {row({"q", "w", "e", "r", "t"}), row({"a", "s", "\U0001F600", "\U0001F43B\u200D\u2744\uFE0F"}),
+                 HStack(VerticalAlignment::center, 0,
+                        {key("\u21E7", Color::gray()).frame(60, std::nullopt), key("space"),
+                         View(LinearGradient({Color::red(), Color::blue()}, UnitPoint::top(), UnitPoint::bottom()))
+                             .cornerRadius(5)
+                             .padding(6)
+                             .frame(60, std::nullopt)
+                             .opacity(0.8)})})
+      .background(Color::white(0.82));
+}
+
+struct Pixel {
+  int red, green, blue, alpha;
+};
+
+Pixel pixelAt(const std::string& path, int x, int y) {
+  cairo_surface_t* image = cairo_image_surface_create_from_png(path.c_str());
+  const unsigned char* data = cairo_image_surface_get_data(image);
+  const int stride = cairo_image_surface_get_stride(image);
+  auto argb = *reinterpret_cast<const std::uint32_t*>(data + y * stride + x * 4);
+  cairo_surface_destroy(image);
+  return Pixel{static_cast<int>((argb >> 16) & 0xff), static_cast<int>((argb >> 8) & 0xff),
+               static_cast<int>(argb & 0xff), static_cast<int>(argb >> 24)};
+}
+
+TEST(Renderer, SmallKeyboardRendersAtScaleWithEveryGlyph) {
+  ViewHost host(smallKeyboard());
+  host.setFontMetrics(PangoTextMetrics::shared());
+  host.layout(Size{320, 162});
+  const std::string path = ::testing::TempDir() + "keyloom-small-keyboard.png";
+  RenderReport report = renderPNG(host, path, 3);
+  EXPECT_EQ(report.pixelWidth, 960);
+  EXPECT_EQ(report.pixelHeight, 486);
+  EXPECT_EQ(report.unknownGlyphs, 0);
+
+  cairo_surface_t* image = cairo_image_surface_create_from_png(path.c_str());
+  ASSERT_EQ(cairo_surface_status(image), CAIRO_STATUS_SUCCESS);
+  EXPECT_EQ(cairo_image_surface_get_width(image), 960);
+  cairo_surface_destroy(image);
+
+  // The white key face of "q", away from its label, and the gradient key.
+  auto q = host.findText("q");
+  Node* qKey = q.get();
+  while (qKey->kind() != NodeKind::button) qKey = qKey->parent();
+  Pixel face = pixelAt(path, static_cast<int>((qKey->frame.minX() + 5) * 3), static_cast<int>((qKey->frame.midY()) * 3));
+  EXPECT_EQ(face.red, 255);
+  EXPECT_EQ(face.alpha, 255);
+  auto gradient = host.findAll(NodeKind::linearGradient).at(0);
+  Pixel top = pixelAt(path, static_cast<int>(gradient->contentFrame.midX() * 3),
+                      static_cast<int>((gradient->contentFrame.minY() + 3) * 3));
+  EXPECT_GT(top.red, top.blue) << "red at the top";
+}
+
+TEST(Renderer, EmojiAreMeasuredAsOneGlyph) {
+  auto metrics = PangoTextMetrics::shared();
+  Size bear = metrics->measure("\U0001F43B\u200D\u2744\uFE0F", Font::system(22));
+  Size face = metrics->measure("\U0001F600", Font::system(22));
+  EXPECT_NEAR(bear.width, face.width, 1.0);
+  EXPECT_GT(metrics->measure("ab", Font::system(22)).width, metrics->measure("a", Font::system(22)).width);
+}
+
+TEST(Renderer, MissingFontIsReported) {
+  MissingFontError error({"Noto Color Emoji"});
+  EXPECT_NE(std::string(error.what()).find("Noto Color Emoji"), std::string::npos);
+  EXPECT_NO_THROW(requireRenderFonts()) << "this machine has the fonts installed";
+}
+
+TEST(HostRenderer, RendersTheScreenWithTheKeyboard) {
+  SimulatedHostConfiguration configuration;
+  configuration.text = "Hello \U0001F44B\U0001F3FD";
+  auto simulated = SimulatedHost::make(configuration);
+  simulated->presentKeyboard(nullptr);
+  ViewHost keyboard(smallKeyboard());
+  keyboard.setFontMetrics(PangoTextMetrics::shared());
+  const std::string path = ::testing::TempDir() + "keyloom-host-screen.png";
+  RenderReport report = renderHost(*simulated, {{&keyboard, std::nullopt}}, path, 1);
+  EXPECT_EQ(report.pixelWidth, 390);
+  EXPECT_EQ(report.pixelHeight, 844);
+  EXPECT_EQ(report.unknownGlyphs, 0);
+  EXPECT_EQ(keyboard.root()->frame.maxY(), 844) << "laid out in the keyboard's frame";
+  EXPECT_EQ(keyboard.layoutBounds(), simulated->keyboardFrame());
+}
+
+}  // namespace
+}  // namespace platform::ui
