@@ -13,10 +13,6 @@ bool isAny(const KeyboardAction& action) {
 
 }  // namespace
 
-std::string_view KeyboardAction::caseName() const {
-  return std::visit([](const auto& kase) { return kase.name; }, value_);
-}
-
 bool KeyboardAction::isInputAction() const {
   return isAny<ka::Character, ka::CharacterMargin, ka::Emoji, ka::Image, ka::SystemImage, ka::Space>(*this);
 }

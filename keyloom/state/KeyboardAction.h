@@ -5,18 +5,19 @@
 #include <ostream>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <type_traits>
+#include <variant>
 
 #include "keyloom/autocomplete/Emoji.h"
 #include "keyloom/autocomplete/EmojiCategory.h"
 #include "keyloom/gestures/KeyboardGesture.h"
+#include "keyloom/state/CaseValue.h"
 #include "keyloom/state/KeyboardCase.h"
 #include "keyloom/state/KeyboardReturnKeyType.h"
 #include "keyloom/state/KeyboardType.h"
-#include "platform/foundation/URL.h"
 #include "platform/coding/Decoder.h"
 #include "platform/coding/Encoder.h"
+#include "platform/foundation/URL.h"
 
 namespace keyloom {
 
@@ -162,20 +163,18 @@ struct Url {
 }  // namespace keyboard_action
 
 // What a key does. Every key of a layout carries one.
-class KeyboardAction {
+class KeyboardAction
+    : public CaseValue<std::variant<
+          keyboard_action::Backspace, keyboard_action::Character, keyboard_action::CharacterMargin,
+          keyboard_action::Command, keyboard_action::Control, keyboard_action::Custom,
+          keyboard_action::Dictation, keyboard_action::DismissKeyboard, keyboard_action::Emoji,
+          keyboard_action::EmojiCategory, keyboard_action::Escape, keyboard_action::Function,
+          keyboard_action::Image, keyboard_action::KeyboardType, keyboard_action::MoveCursorBackward,
+          keyboard_action::MoveCursorForward, keyboard_action::NextKeyboard, keyboard_action::NextLocale,
+          keyboard_action::None, keyboard_action::Option, keyboard_action::Primary, keyboard_action::Settings,
+          keyboard_action::Shift, keyboard_action::Space, keyboard_action::SystemImage,
+          keyboard_action::SystemSettings, keyboard_action::Tab, keyboard_action::Url>> {
  public:
-  using Value =
-      std::variant<keyboard_action::Backspace, keyboard_action::Character, keyboard_action::CharacterMargin,
-                   keyboard_action::Command, keyboard_action::Control, keyboard_action::Custom,
-                   keyboard_action::Dictation, keyboard_action::DismissKeyboard, keyboard_action::Emoji,
-                   keyboard_action::EmojiCategory, keyboard_action::Escape, keyboard_action::Function,
-                   keyboard_action::Image, keyboard_action::KeyboardType, keyboard_action::MoveCursorBackward,
-                   keyboard_action::MoveCursorForward, keyboard_action::NextKeyboard,
-                   keyboard_action::NextLocale, keyboard_action::None, keyboard_action::Option,
-                   keyboard_action::Primary, keyboard_action::Settings, keyboard_action::Shift,
-                   keyboard_action::Space, keyboard_action::SystemImage, keyboard_action::SystemSettings,
-                   keyboard_action::Tab, keyboard_action::Url>;
-
   static KeyboardAction backspace() { return KeyboardAction(keyboard_action::Backspace{}); }
   static KeyboardAction command() { return KeyboardAction(keyboard_action::Command{}); }
   static KeyboardAction control() { return KeyboardAction(keyboard_action::Control{}); }
@@ -231,19 +230,6 @@ class KeyboardAction {
     return KeyboardAction(keyboard_action::Url{std::move(url), std::move(id)});
   }
 
-  const Value& value() const { return value_; }
-  template <class Case>
-  bool is() const {
-    return std::holds_alternative<Case>(value_);
-  }
-  // The payload of the case, or null when the action is another case.
-  template <class Case>
-  const Case* get() const {
-    return std::get_if<Case>(&value_);
-  }
-  // The case's name ("character", "shift", ...).
-  std::string_view caseName() const;
-
   // Keys that type something: character, characterMargin, emoji, image,
   // systemImage and space.
   bool isInputAction() const;
@@ -281,9 +267,7 @@ class KeyboardAction {
   bool operator==(const KeyboardAction&) const = default;
 
  private:
-  explicit KeyboardAction(Value value) : value_(std::move(value)) {}
-
-  Value value_;
+  explicit KeyboardAction(Value value) : CaseValue(std::move(value)) {}
 };
 
 std::ostream& operator<<(std::ostream& out, const KeyboardAction& action);

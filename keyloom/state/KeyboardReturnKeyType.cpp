@@ -8,10 +8,6 @@ std::array<KeyboardReturnKeyType, 9> KeyboardReturnKeyType::allCases() {
   return {return_(), done(), go(), join(), newLine(), next(), ok(), search(), send()};
 }
 
-std::string_view KeyboardReturnKeyType::caseName() const {
-  return std::visit([](const auto& kase) { return kase.name; }, value_);
-}
-
 std::string KeyboardReturnKeyType::id() const {
   if (auto custom = get<keyboard_return_key_type::Custom>()) return custom->title;
   return std::string(caseName());

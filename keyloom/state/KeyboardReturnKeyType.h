@@ -5,14 +5,15 @@
 #include <ostream>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <type_traits>
+#include <variant>
 
 #include "keyloom/appearance/KeyboardImage.h"
-#include "platform/foundation/Locale.h"
-#include "platform/input/InputTraits.h"
+#include "keyloom/state/CaseValue.h"
 #include "platform/coding/Decoder.h"
 #include "platform/coding/Encoder.h"
+#include "platform/foundation/Locale.h"
+#include "platform/input/InputTraits.h"
 
 namespace keyloom {
 
@@ -62,14 +63,13 @@ struct Custom {
 }  // namespace keyboard_return_key_type
 
 // The kind of the return key, taken from the focused text field.
-class KeyboardReturnKeyType {
+class KeyboardReturnKeyType
+    : public CaseValue<std::variant<keyboard_return_key_type::Return, keyboard_return_key_type::Done,
+                                    keyboard_return_key_type::Go, keyboard_return_key_type::Join,
+                                    keyboard_return_key_type::NewLine, keyboard_return_key_type::Next,
+                                    keyboard_return_key_type::Ok, keyboard_return_key_type::Search,
+                                    keyboard_return_key_type::Send, keyboard_return_key_type::Custom>> {
  public:
-  using Value = std::variant<keyboard_return_key_type::Return, keyboard_return_key_type::Done,
-                             keyboard_return_key_type::Go, keyboard_return_key_type::Join,
-                             keyboard_return_key_type::NewLine, keyboard_return_key_type::Next,
-                             keyboard_return_key_type::Ok, keyboard_return_key_type::Search,
-                             keyboard_return_key_type::Send, keyboard_return_key_type::Custom>;
-
   static KeyboardReturnKeyType return_() { return KeyboardReturnKeyType(keyboard_return_key_type::Return{}); }
   static KeyboardReturnKeyType done() { return KeyboardReturnKeyType(keyboard_return_key_type::Done{}); }
   static KeyboardReturnKeyType go() { return KeyboardReturnKeyType(keyboard_return_key_type::Go{}); }
@@ -88,17 +88,6 @@ class KeyboardReturnKeyType {
   // The nine plain cases in declaration order; custom is not listed.
   static std::array<KeyboardReturnKeyType, 9> allCases();
 
-  const Value& value() const { return value_; }
-  template <class Case>
-  bool is() const {
-    return std::holds_alternative<Case>(value_);
-  }
-  template <class Case>
-  const Case* get() const {
-    return std::get_if<Case>(&value_);
-  }
-  std::string_view caseName() const;
-
   // The case name, or a custom type's title (so custom "done" shares the id of done).
   std::string id() const;
 
@@ -111,9 +100,7 @@ class KeyboardReturnKeyType {
   bool operator==(const KeyboardReturnKeyType&) const = default;
 
  private:
-  explicit KeyboardReturnKeyType(Value value) : value_(std::move(value)) {}
-
-  Value value_;
+  explicit KeyboardReturnKeyType(Value value) : CaseValue(std::move(value)) {}
 };
 
 std::ostream& operator<<(std::ostream& out, const KeyboardReturnKeyType& type);

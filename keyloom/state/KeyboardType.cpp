@@ -4,10 +4,6 @@
 
 namespace keyloom {
 
-std::string_view KeyboardType::caseName() const {
-  return std::visit([](const auto& kase) { return kase.name; }, value_);
-}
-
 std::string KeyboardType::id() const {
   if (auto alphabetic = get<keyboard_type::Alphabetic>()) return std::string(rawValue(alphabetic->casing));
   if (auto custom = get<keyboard_type::Custom>()) return custom->named;

@@ -4,10 +4,11 @@
 #include <ostream>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <type_traits>
+#include <variant>
 
 #include "keyloom/appearance/KeyboardImage.h"
+#include "keyloom/state/CaseValue.h"
 #include "keyloom/state/KeyboardCase.h"
 #include "platform/coding/Decoder.h"
 #include "platform/coding/Encoder.h"
@@ -50,12 +51,11 @@ struct Custom {
 
 // Which keyboard is shown: letters in some casing, numbers, symbols, or one of
 // the special keyboards.
-class KeyboardType {
+class KeyboardType
+    : public CaseValue<std::variant<keyboard_type::Alphabetic, keyboard_type::Numeric,
+                                    keyboard_type::Symbolic, keyboard_type::Email, keyboard_type::Emojis,
+                                    keyboard_type::Images, keyboard_type::Custom>> {
  public:
-  using Value =
-      std::variant<keyboard_type::Alphabetic, keyboard_type::Numeric, keyboard_type::Symbolic,
-                   keyboard_type::Email, keyboard_type::Emojis, keyboard_type::Images, keyboard_type::Custom>;
-
   static KeyboardType alphabetic(KeyboardCase casing) {
     return KeyboardType(keyboard_type::Alphabetic{casing});
   }
@@ -67,19 +67,6 @@ class KeyboardType {
   static KeyboardType custom(std::string named) {
     return KeyboardType(keyboard_type::Custom{std::move(named)});
   }
-
-  const Value& value() const { return value_; }
-  template <class Case>
-  bool is() const {
-    return std::holds_alternative<Case>(value_);
-  }
-  // The payload of the case, or null when the type is another case.
-  template <class Case>
-  const Case* get() const {
-    return std::get_if<Case>(&value_);
-  }
-  // The case's name ("alphabetic", "custom", ...).
-  std::string_view caseName() const;
 
   // The casing's raw value for alphabetic types, the bare name for custom
   // ones, else the case name; so ids are not unique across all types.
@@ -101,9 +88,7 @@ class KeyboardType {
   bool operator==(const KeyboardType&) const = default;
 
  private:
-  explicit KeyboardType(Value value) : value_(std::move(value)) {}
-
-  Value value_;
+  explicit KeyboardType(Value value) : CaseValue(std::move(value)) {}
 };
 
 std::ostream& operator<<(std::ostream& out, const KeyboardType& type);

@@ -1,0 +1,222 @@
+#include "apps/keyboard-simulator/SimulatorOptions.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+#include "platform/foundation/Text.h"
+
+namespace keyboard_simulator {
+
+namespace {
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+template <class E, std::size_t N>
+std::optional<E> caseNamed(const std::array<platform::EnumCase<E>, N>& cases, std::string_view name) {
+  for (const auto& entry : cases) {
+    if (equalsIgnoringCase(entry.name, name)) return entry.value;
+  }
+  return std::nullopt;
+}
+
+// Shown in messages: quoted, so empty or blank values are visible.
+std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+
+// Letters, digits, "_" and "-" only: enough for every locale identifier, and
+// keeps stray text out of the keyboard's locale.
+bool isLocaleIdentifier(std::string_view identifier) {
+  return !identifier.empty() && identifier.size() <= 64 && std::all_of(identifier.begin(), identifier.end(), [](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-';
+  });
+}
+
+std::string checkedLocale(std::string_view option, std::string_view identifier) {
+  if (!isLocaleIdentifier(identifier)) {
+    throw SimulatorUsageError(std::string(option) + ": " + quoted(identifier) +
+                              " is not a locale identifier (letters, digits, '_' and '-', like en or de_CH)");
+  }
+  return std::string(identifier);
+}
+
+std::vector<std::string> splitLocales(std::string_view option, std::string_view list) {
+  std::vector<std::string> locales;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t comma = list.find(',', start);
+    const std::string_view part = list.substr(start, comma == std::string_view::npos ? list.npos : comma - start);
+    locales.push_back(checkedLocale(option, part));
+    if (comma == std::string_view::npos) break;
+    start = comma + 1;
+  }
+  return locales;
+}
+
+std::string checkedText(std::string_view option, const std::string& text) {
+  if (!platform::text::isValidUtf8(text)) throw SimulatorUsageError(std::string(option) + ": the text is not valid UTF-8");
+  return text;
+}
+
+}  // namespace
+
+std::optional<platform::KeyboardType> keyboardTypeNamed(std::string_view name) {
+  if (equalsIgnoringCase(name, "email")) return platform::KeyboardType::emailAddress;
+  if (equalsIgnoringCase(name, "search")) return platform::KeyboardType::webSearch;
+  return caseNamed(platform::kKeyboardTypeCases, name);
+}
+
+std::optional<platform::ReturnKeyType> returnKeyTypeNamed(std::string_view name) {
+  if (equalsIgnoringCase(name, "return")) return platform::ReturnKeyType::default_;
+  return caseNamed(platform::kReturnKeyTypeCases, name);
+}
+
+std::optional<platform::AutocapitalizationType> autocapitalizationNamed(std::string_view name) {
+  if (equalsIgnoringCase(name, "all")) return platform::AutocapitalizationType::allCharacters;
+  return caseNamed(platform::kAutocapitalizationTypeCases, name);
+}
+
+std::string demonstrationText() { return "Hello there  This is Keyloom typing on a simulated phone, 24/7."; }
+
+SimulatorOptions parseSimulatorOptions(const std::vector<std::string>& arguments) {
+  SimulatorOptions options;
+  if (arguments.empty()) {
+    options.demonstration = true;
+    options.printLayout = true;
+    options.inputs.push_back({SimulatorInput::Kind::typeText, demonstrationText()});
+    return options;
+  }
+
+  bool localeGiven = false;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    std::string name = argument;
+    std::optional<std::string> inlineValue;
+    if (argument.rfind("--", 0) == 0) {
+      const std::size_t equals = argument.find('=');
+      if (equals != std::string::npos) {
+        name = argument.substr(0, equals);
+        inlineValue = argument.substr(equals + 1);
+      }
+    }
+    // The option's value: after "=", else the next argument.
+    auto value = [&]() -> std::string {
+      if (inlineValue) return *inlineValue;
+      if (i + 1 >= arguments.size()) throw SimulatorUsageError(name + " needs a value");
+      return arguments[++i];
+    };
+    auto noValue = [&] {
+      if (inlineValue) throw SimulatorUsageError(name + " takes no value");
+    };
+
+    if (name == "--help" || name == "-h") {
+      noValue();
+      options.help = true;
+    } else if (name == "--device") {
+      const std::string device = value();
+      if (device == "phone") {
+        options.device = keyloom::DeviceType::phone;
+      } else if (device == "pad") {
+        options.device = keyloom::DeviceType::pad;
+      } else {
+        throw SimulatorUsageError("--device: " + quoted(device) + " is not phone or pad");
+      }
+    } else if (name == "--orientation") {
+      const std::string orientation = value();
+      if (orientation == "portrait") {
+        options.orientation = keyloom::InterfaceOrientation::portrait;
+      } else if (orientation == "landscape") {
+        options.orientation = keyloom::InterfaceOrientation::landscape;
+      } else {
+        throw SimulatorUsageError("--orientation: " + quoted(orientation) + " is not portrait or landscape");
+      }
+    } else if (name == "--locale") {
+      options.locale = checkedLocale(name, value());
+      localeGiven = true;
+    } else if (name == "--locales") {
+      options.locales = splitLocales(name, value());
+    } else if (name == "--text") {
+      options.text = checkedText(name, value());
+    } else if (name == "--keyboard-type") {
+      const std::string type = value();
+      options.keyboardType = keyboardTypeNamed(type);
+      if (!options.keyboardType) {
+        throw SimulatorUsageError("--keyboard-type: " + quoted(type) +
+                                  " is not a keyboard type (default, email, url, numberPad, ...)");
+      }
+    } else if (name == "--return-key") {
+      const std::string key = value();
+      options.returnKeyType = returnKeyTypeNamed(key);
+      if (!options.returnKeyType) {
+        throw SimulatorUsageError("--return-key: " + quoted(key) +
+                                  " is not a return key type (default, go, search, send, done, ...)");
+      }
+    } else if (name == "--autocapitalization") {
+      const std::string kind = value();
+      auto autocapitalization = autocapitalizationNamed(kind);
+      if (!autocapitalization) {
+        throw SimulatorUsageError("--autocapitalization: " + quoted(kind) + " is not none, words, sentences or all");
+      }
+      options.autocapitalization = *autocapitalization;
+    } else if (name == "--type") {
+      options.inputs.push_back({SimulatorInput::Kind::typeText, checkedText(name, value())});
+    } else if (name == "--script") {
+      const std::string path = value();
+      if (path.empty()) throw SimulatorUsageError("--script needs a file name, or - for standard input");
+      options.inputs.push_back({SimulatorInput::Kind::scriptFile, path});
+    } else if (name == "--print-layout") {
+      noValue();
+      options.printLayout = true;
+    } else if (name == "--json") {
+      noValue();
+      options.json = true;
+    } else if (argument.rfind("-", 0) == 0 && argument != "-") {
+      throw SimulatorUsageError("unknown option " + quoted(name));
+    } else {
+      throw SimulatorUsageError("unexpected argument " + quoted(argument) + " (text to type goes after --type)");
+    }
+  }
+  if (!localeGiven && !options.locales.empty()) options.locale = options.locales.front();
+  return options;
+}
+
+std::string usageText() {
+  return R"(usage: keyboard-simulator [options]
+
+Shows the keyboard in a simulated host app and types into its text field by
+pressing the keys of the current layout. With no options it types a
+demonstration sentence and prints the result and the layout.
+
+The device:
+  --device phone|pad                   (default phone)
+  --orientation portrait|landscape     (default portrait)
+  --locale ID                          the keyboard's locale (default en)
+  --locales ID,ID,...                  the locales the globe key cycles through
+The host's text field:
+  --text TEXT                          initial text, the cursor at its end
+  --keyboard-type NAME                 default, email, url, numberPad, ...
+  --return-key NAME                    default, go, search, send, done, ...
+  --autocapitalization none|words|sentences|all   (default sentences)
+Typing, in the order given:
+  --type TEXT                          types TEXT key by key
+  --script FILE                        runs FILE, or standard input for -
+Output:
+  --print-layout                       adds the rows of the current layout
+  --json                               prints one JSON object
+  --help                               shows this text
+
+A script has one step a line ('#' starts a comment line):
+  tap KEY | double-tap KEY | hold KEY SECONDS | wait SECONDS | type TEXT
+KEY is a character or one of space, backspace, shift, return, globe, 123,
+#+=, ABC. TEXT runs to the end of the line, or is a JSON string in double
+quotes ("a\n b"). Time passes only by waits, holds and 0.15 s after each key.
+
+Exit codes: 0 done, 2 bad options, bad script, or a key or character the
+keyboard cannot type, 1 any other failure.
+)";
+}
+
+}  // namespace keyboard_simulator

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "keyloom/state/DeviceType.h"
+#include "keyloom/state/InterfaceOrientation.h"
+#include "platform/foundation/Error.h"
+#include "platform/input/InputTraits.h"
+
+namespace keyboard_simulator {
+
+// A command line the simulator cannot run: an unknown option, a missing or
+// bad value. The program prints it with the usage hint and exits with 2.
+class SimulatorUsageError : public platform::Error {
+ public:
+  using platform::Error::Error;
+};
+
+// Where keys come from, in command-line order: text to type, or a script
+// file ("-" for standard input).
+struct SimulatorInput {
+  enum class Kind { typeText, scriptFile };
+  Kind kind = Kind::typeText;
+  std::string value;
+
+  bool operator==(const SimulatorInput&) const = default;
+};
+
+struct SimulatorOptions {
+  keyloom::DeviceType device = keyloom::DeviceType::phone;
+  keyloom::InterfaceOrientation orientation = keyloom::InterfaceOrientation::portrait;
+  // The keyboard's locale; when only --locales is given, its first entry.
+  std::string locale = "en";
+  std::vector<std::string> locales;
+
+  // The host's text field: its text (cursor at the end) and traits.
+  std::string text;
+  std::optional<platform::KeyboardType> keyboardType;
+  std::optional<platform::ReturnKeyType> returnKeyType;
+  platform::AutocapitalizationType autocapitalization = platform::AutocapitalizationType::sentences;
+
+  std::vector<SimulatorInput> inputs;
+  bool printLayout = false;
+  bool json = false;
+  bool help = false;
+  // No arguments at all: type a demonstration sentence and show the layout.
+  bool demonstration = false;
+};
+
+// Reads the arguments after the program name. Options take their value as
+// the next argument or after "=" (--locale=de). Throws SimulatorUsageError.
+SimulatorOptions parseSimulatorOptions(const std::vector<std::string>& arguments);
+
+// Trait names as the platform spells them ("emailAddress", "URL", "done"),
+// in any letter case, plus the short names people type ("email", "url").
+std::optional<platform::KeyboardType> keyboardTypeNamed(std::string_view name);
+std::optional<platform::ReturnKeyType> returnKeyTypeNamed(std::string_view name);
+std::optional<platform::AutocapitalizationType> autocapitalizationNamed(std::string_view name);
+
+// The text the demonstration types.
+std::string demonstrationText();
+
+std::string usageText();
+
+}  // namespace keyboard_simulator

@@ -1,0 +1,106 @@
+#include "apps/keyboard-simulator/SimulatorOptions.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace keyboard_simulator {
+namespace {
+
+using Arguments = std::vector<std::string>;
+
+TEST(SimulatorOptionsTest, NoArgumentsMeanTheDemonstration) {
+  const auto options = parseSimulatorOptions({});
+  EXPECT_TRUE(options.demonstration);
+  EXPECT_TRUE(options.printLayout);
+  ASSERT_EQ(options.inputs.size(), 1u);
+  EXPECT_EQ(options.inputs[0].value, demonstrationText());
+}
+
+TEST(SimulatorOptionsTest, DefaultsAreAPhoneInPortraitTypingEnglishSentences) {
+  const auto options = parseSimulatorOptions({"--json"});
+  EXPECT_FALSE(options.demonstration);
+  EXPECT_EQ(options.device, keyloom::DeviceType::phone);
+  EXPECT_EQ(options.orientation, keyloom::InterfaceOrientation::portrait);
+  EXPECT_EQ(options.locale, "en");
+  EXPECT_TRUE(options.locales.empty());
+  EXPECT_EQ(options.autocapitalization, platform::AutocapitalizationType::sentences);
+  EXPECT_FALSE(options.keyboardType);
+  EXPECT_FALSE(options.returnKeyType);
+  EXPECT_TRUE(options.json);
+}
+
+TEST(SimulatorOptionsTest, ReadsEveryOptionInBothForms) {
+  const auto options = parseSimulatorOptions({"--device", "pad", "--orientation=landscape", "--locale", "de_CH",
+                                              "--locales=en,fr", "--text", "Hi", "--keyboard-type", "URL",
+                                              "--return-key=DONE", "--autocapitalization", "all", "--type", "a",
+                                              "--script", "-", "--type=b", "--print-layout"});
+  EXPECT_EQ(options.device, keyloom::DeviceType::pad);
+  EXPECT_EQ(options.orientation, keyloom::InterfaceOrientation::landscape);
+  EXPECT_EQ(options.locale, "de_CH");
+  EXPECT_EQ(options.locales, (std::vector<std::string>{"en", "fr"}));
+  EXPECT_EQ(options.text, "Hi");
+  EXPECT_EQ(options.keyboardType, platform::KeyboardType::URL);
+  EXPECT_EQ(options.returnKeyType, platform::ReturnKeyType::done);
+  EXPECT_EQ(options.autocapitalization, platform::AutocapitalizationType::allCharacters);
+  EXPECT_EQ(options.inputs, (std::vector<SimulatorInput>{{SimulatorInput::Kind::typeText, "a"},
+                                                         {SimulatorInput::Kind::scriptFile, "-"},
+                                                         {SimulatorInput::Kind::typeText, "b"}}));
+  EXPECT_TRUE(options.printLayout);
+}
+
+TEST(SimulatorOptionsTest, TheLocalesAloneChooseTheirFirstAsTheLocale) {
+  EXPECT_EQ(parseSimulatorOptions({"--locales", "fr,de"}).locale, "fr");
+  EXPECT_EQ(parseSimulatorOptions({"--locales", "fr,de", "--locale", "en"}).locale, "en");
+}
+
+TEST(SimulatorOptionsTest, TraitNamesAreThePlatformsOrTheShortOnes) {
+  EXPECT_EQ(keyboardTypeNamed("email"), platform::KeyboardType::emailAddress);
+  EXPECT_EQ(keyboardTypeNamed("emailAddress"), platform::KeyboardType::emailAddress);
+  EXPECT_EQ(keyboardTypeNamed("url"), platform::KeyboardType::URL);
+  EXPECT_EQ(keyboardTypeNamed("numberPad"), platform::KeyboardType::numberPad);
+  EXPECT_EQ(keyboardTypeNamed("search"), platform::KeyboardType::webSearch);
+  EXPECT_FALSE(keyboardTypeNamed(""));
+  EXPECT_EQ(returnKeyTypeNamed("search"), platform::ReturnKeyType::search);
+  EXPECT_EQ(returnKeyTypeNamed("continue"), platform::ReturnKeyType::continue_);
+  EXPECT_EQ(returnKeyTypeNamed("return"), platform::ReturnKeyType::default_);
+  EXPECT_FALSE(returnKeyTypeNamed("enter"));
+  EXPECT_EQ(autocapitalizationNamed("words"), platform::AutocapitalizationType::words);
+  EXPECT_FALSE(autocapitalizationNamed("some"));
+}
+
+TEST(SimulatorOptionsTest, BadCommandLinesSayWhatIsWrong) {
+  struct Case {
+    Arguments arguments;
+    std::string message;
+  };
+  const Case cases[] = {
+      {{"--nope"}, "unknown option '--nope'"},
+      {{"-x"}, "unknown option '-x'"},
+      {{"--nope=1"}, "unknown option '--nope'"},
+      {{"words"}, "unexpected argument 'words' (text to type goes after --type)"},
+      {{"-"}, "unexpected argument '-'"},
+      {{"--locale"}, "--locale needs a value"},
+      {{"--json=yes"}, "--json takes no value"},
+      {{"--orientation", "sideways"}, "--orientation: 'sideways' is not portrait or landscape"},
+      {{"--locales", "en,,de"}, "--locales: '' is not a locale identifier"},
+      {{"--locale", "../etc"}, "--locale: '../etc' is not a locale identifier"},
+      {{"--return-key", "enter"}, "--return-key: 'enter' is not a return key type"},
+      {{"--autocapitalization", "some"}, "--autocapitalization: 'some' is not none, words, sentences or all"},
+      {{"--script", ""}, "--script needs a file name, or - for standard input"},
+      {{"--text", "\xC3"}, "--text: the text is not valid UTF-8"},
+      {{"--type", "\xFF"}, "--type: the text is not valid UTF-8"},
+  };
+  for (const auto& [arguments, message] : cases) {
+    try {
+      parseSimulatorOptions(arguments);
+      ADD_FAILURE() << "accepted: " << message;
+    } catch (const SimulatorUsageError& error) {
+      EXPECT_EQ(std::string(error.what()).substr(0, message.size()), message);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace keyboard_simulator

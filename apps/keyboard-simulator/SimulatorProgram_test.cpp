@@ -1,0 +1,283 @@
+// End-to-end tests: they run the keyboard-simulator program as a person
+// would and read what it prints.
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+namespace keyboard_simulator {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+struct ProgramRun {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string readFile(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream content;
+  content << file.rdbuf();
+  return content.str();
+}
+
+// Runs the program with these arguments and standard input; its output goes
+// through files so neither stream can block the other.
+ProgramRun runSimulator(const std::vector<std::string>& arguments, const std::string& input = "") {
+  char pattern[] = "/tmp/keyboard-simulator-test-XXXXXX";
+  const char* made = mkdtemp(pattern);
+  if (!made) throw std::runtime_error("mkdtemp failed");
+  const std::filesystem::path directory(made);
+  const auto inPath = directory / "in", outPath = directory / "out", errPath = directory / "err";
+  std::ofstream(inPath, std::ios::binary) << input;
+
+  std::vector<std::string> argv{KEYBOARD_SIMULATOR_PROGRAM};
+  argv.insert(argv.end(), arguments.begin(), arguments.end());
+  std::vector<char*> pointers;
+  for (auto& argument : argv) pointers.push_back(argument.data());
+  pointers.push_back(nullptr);
+
+  const pid_t child = fork();
+  if (child == 0) {
+    const int in = open(inPath.c_str(), O_RDONLY);
+    const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (in < 0 || out < 0 || err < 0) _exit(127);
+    dup2(in, 0);
+    dup2(out, 1);
+    dup2(err, 2);
+    execv(pointers[0], pointers.data());
+    _exit(127);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  ProgramRun run;
+  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.out = readFile(outPath);
+  run.err = readFile(errPath);
+  std::filesystem::remove_all(directory);
+  return run;
+}
+
+// The JSON report of a run that must succeed.
+nlohmann::json report(std::vector<std::string> arguments, const std::string& input = "") {
+  arguments.push_back("--json");
+  const ProgramRun run = runSimulator(arguments, input);
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  return nlohmann::json::parse(run.out);
+}
+
+std::vector<std::string> actions(const nlohmann::json& row) {
+  std::vector<std::string> result;
+  for (const auto& key : row) result.push_back(key["action"].get<std::string>());
+  return result;
+}
+
+TEST(SimulatorProgramTest, TypesASentenceExactly) {
+  const ProgramRun run = runSimulator({"--type", "Hello, world. Fine"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "text: \"Hello, world. Fine\"\n"
+            "cursor: 18\n"
+            "keyboard: alphabetic(lowercased)\n"
+            "locale: en\n");
+}
+
+TEST(SimulatorProgramTest, AutocapitalizationDoesTheCapitalsOfNewSentences) {
+  // Tapping the "h" key at the start types a capital, and so does the "t"
+  // key after the end of a sentence; mid-sentence keys type small letters.
+  const std::string script = "tap h\ntap i\ntap space\ntap y\ntype . \ntap t\n";
+  EXPECT_EQ(report({"--script", "-"}, script)["text"], "Hi y. T");
+  EXPECT_EQ(report({"--script", "-", "--autocapitalization", "none"}, script)["text"], "hi y. t");
+  EXPECT_EQ(report({"--script", "-", "--autocapitalization", "words"}, script)["text"], "Hi Y. T");
+  EXPECT_EQ(report({"--script", "-", "--autocapitalization", "all"}, script)["text"], "HI Y. T");
+
+  // The keyboard shows capitals where a sentence starts, small letters after.
+  EXPECT_EQ(report({})["keyboard"], "alphabetic(uppercased)");
+  EXPECT_EQ(report({"--type", "Hello"})["keyboard"], "alphabetic(lowercased)");
+  EXPECT_EQ(report({"--text", "Done. "})["keyboard"], "alphabetic(uppercased)");
+}
+
+TEST(SimulatorProgramTest, AQuickDoubleSpaceAfterAWordEndsTheSentence) {
+  auto quick = report({"--type", "Fine  "});
+  EXPECT_EQ(quick["text"], "Fine. ");
+  EXPECT_EQ(quick["keyboard"], "alphabetic(uppercased)");
+  EXPECT_EQ(report({"--type", "Fine  And"})["text"], "Fine. And");
+  EXPECT_EQ(report({"--script", "-"}, "type Fine\ndouble-tap space\n")["text"], "Fine. ");
+
+  // Three seconds or more between the spaces: two spaces stay.
+  auto slow = report({"--script", "-"}, "type Fine\ntap space\nwait 3\ntap space\n");
+  EXPECT_EQ(slow["text"], "Fine  ");
+  EXPECT_EQ(slow["keyboard"], "alphabetic(lowercased)");
+  EXPECT_EQ(report({"--script", "-"}, "type Fine\ntap space\nwait 2.8\ntap space\n")["text"], "Fine. ");
+}
+
+TEST(SimulatorProgramTest, AHeldBackspaceDeletesCharactersThenWords) {
+  // The press deletes one character; repeats start at 0.5 s and come every
+  // 0.1 s from 0.6 s; after 3 s of repeating they delete whole words.
+  const std::string text = "one two three four five six seven eight nine ten eleven twelve thirteen";  // 71
+  struct Case {
+    std::string seconds;
+    std::string left;
+  };
+  const Case cases[] = {
+      {"0.3", text.substr(0, 70)},                      // the press alone
+      {"1", text.substr(0, 65)},                        // press and 5 repeats
+      {"3.4", text.substr(0, 41)},                      // press and 29 repeats, still characters
+      {"3.6", "one two three four five six seven "},    // 30 characters, then "eight "
+      {"4", "one two three "},                          // then four more words
+  };
+  for (const auto& [seconds, left] : cases) {
+    auto result = report({"--text", text, "--script", "-"}, "hold backspace " + seconds + "\n");
+    EXPECT_EQ(result["text"], left) << seconds;
+    EXPECT_EQ(result["cursor"], left.size()) << seconds;
+  }
+}
+
+TEST(SimulatorProgramTest, DigitsThenASpaceReturnToLetters) {
+  auto digits = report({"--type", "Call 24", "--print-layout"});
+  EXPECT_EQ(digits["keyboard"], "numeric");
+  EXPECT_EQ(actions(digits["layout"][0])[0], "character(\"1\")");
+
+  auto spaced = report({"--type", "Call 24 ", "--print-layout"});
+  EXPECT_EQ(spaced["text"], "Call 24 ");
+  EXPECT_EQ(spaced["keyboard"], "alphabetic(lowercased)");
+  EXPECT_EQ(actions(spaced["layout"][0])[0], "character(\"q\")");
+
+  // Not after a symbol that is not followed by a space.
+  EXPECT_EQ(report({"--type", "24/7"})["keyboard"], "numeric");
+}
+
+TEST(SimulatorProgramTest, AnEmailFieldHasTheAtAndDotKeysBesideTheSpaceBar) {
+  auto email = report({"--keyboard-type", "email", "--autocapitalization", "none", "--print-layout"});
+  const auto& rows = email["layout"];
+  ASSERT_EQ(rows.size(), 4u);
+  EXPECT_EQ(actions(rows[2]).front(), "shift(currentCasing: lowercased)");
+  EXPECT_EQ(actions(rows[2]).back(), "backspace");
+  EXPECT_EQ(actions(rows[3]), (std::vector<std::string>{"keyboardType(numeric)", "nextKeyboard", "space",
+                                                        "character(\"@\")", "character(\".\")",
+                                                        "primary(return)"}));
+  EXPECT_EQ(rows[3][3]["width"], "input");
+  EXPECT_EQ(rows[3][5]["width"], "percentage(0.25)");
+
+  // A go key adds one more dot; the letters type an address without switching.
+  auto go = report({"--keyboard-type", "emailAddress", "--return-key", "go", "--autocapitalization", "none",
+                    "--print-layout", "--type", "me@example.com"});
+  EXPECT_EQ(go["text"], "me@example.com");
+  EXPECT_EQ(actions(go["layout"][3]), (std::vector<std::string>{"keyboardType(numeric)", "nextKeyboard", "space",
+                                                                "character(\"@\")", "character(\".\")",
+                                                                "character(\".\")", "primary(go)"}));
+}
+
+TEST(SimulatorProgramTest, PadsAndLandscapeHaveTheirOwnLayouts) {
+  auto pad = report({"--device", "pad", "--autocapitalization", "none", "--print-layout"});
+  EXPECT_EQ(actions(pad["layout"][0]).back(), "backspace");
+  EXPECT_EQ(actions(pad["layout"][1]).back(), "primary(newLine)");
+  EXPECT_EQ(actions(pad["layout"][3]),
+            (std::vector<std::string>{"keyboardType(numeric)", "nextKeyboard", "space", "keyboardType(numeric)",
+                                      "dismissKeyboard"}));
+
+  auto landscape = report({"--orientation", "landscape", "--print-layout"});
+  EXPECT_EQ(landscape["layout"][3][3]["width"], "percentage(0.195)");
+  EXPECT_EQ(report({"--print-layout"})["layout"][3][3]["width"], "percentage(0.25)");
+}
+
+TEST(SimulatorProgramTest, ShiftTwiceQuicklyLocksCapitals) {
+  // At the start of a sentence the keyboard is upper-cased: the first tap
+  // makes it lower-cased, the second, quick one locks capitals.
+  auto locked = report({"--autocapitalization", "none", "--script", "-"}, "double-tap shift\ntap a\ntap space\ntap b\n");
+  EXPECT_EQ(locked["text"], "A B");
+  EXPECT_EQ(locked["keyboard"], "alphabetic(capsLocked)");
+  auto once = report({"--autocapitalization", "none", "--script", "-"}, "tap shift\ntap a\ntap b\n");
+  EXPECT_EQ(once["text"], "Ab");
+  EXPECT_EQ(once["keyboard"], "alphabetic(lowercased)");
+}
+
+TEST(SimulatorProgramTest, TheGlobeCyclesThroughTheLocales) {
+  EXPECT_EQ(report({"--locales", "en,de,fr"})["locale"], "en");
+  EXPECT_EQ(report({"--locales", "en,de,fr", "--script", "-"}, "tap globe\n")["locale"], "de");
+  EXPECT_EQ(report({"--locales", "en,de,fr", "--script", "-"}, "tap globe\ntap globe\ntap globe\n")["locale"], "en");
+  EXPECT_EQ(report({"--locale", "fr", "--locales", "en,de"}, "")["locale"], "fr");
+}
+
+TEST(SimulatorProgramTest, ReturnAndTheSymbolKeysType) {
+  auto result = report({"--script", "-"}, "tap a\ntap return\ntap 123\ntap #+=\ntap %\ntap ABC\ntap b\n");
+  EXPECT_EQ(result["text"], "A\n%b");
+  EXPECT_EQ(result["keyboard"], "alphabetic(lowercased)");
+  const std::string symbols = "Line\nnext [1] {2} #3 \xE2\x82\xAC" "5 \xC2\xA3 \xC2\xA5 <a|b> _~\\^ \xE2\x80\xA2";
+  EXPECT_EQ(report({"--type", symbols})["text"], symbols);
+}
+
+TEST(SimulatorProgramTest, TextOutputUsesJsonStringEscapes) {
+  const ProgramRun run = runSimulator({"--text", "say \"hi\"\\\t", "--type", "\n"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_THAT(run.out, StartsWith("text: \"say \\\"hi\\\"\\\\\\t\\n\"\ncursor: 11\n"));
+}
+
+TEST(SimulatorProgramTest, WithoutArgumentsItRunsADemonstration) {
+  const ProgramRun run = runSimulator({});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_THAT(run.out, HasSubstr("text: \"Hello there. This is Keyloom"));
+  EXPECT_THAT(run.out, HasSubstr("\nlayout:\n  row 0: "));
+  EXPECT_THAT(run.out, HasSubstr("\n  row 3: "));
+}
+
+TEST(SimulatorProgramTest, BadInputIsAClearErrorWithExitCodeTwo) {
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string input;
+    std::string message;
+  };
+  const Case cases[] = {
+      {{"--frobnicate"}, "", "unknown option '--frobnicate'"},
+      {{"--device", "watch"}, "", "--device: 'watch' is not phone or pad"},
+      {{"--type"}, "", "--type needs a value"},
+      {{"hello"}, "", "unexpected argument 'hello'"},
+      {{"--keyboard-type", "telepathic"}, "", "--keyboard-type: 'telepathic' is not a keyboard type"},
+      {{"--locale", "en US"}, "", "is not a locale identifier"},
+      {{"--type", "don't"}, "", "cannot type \"'\" (U+0027): no layout has a key for it"},
+      {{"--type", "tab\there"}, "", "cannot type \"\\t\" (U+0009)"},
+      {{"--script", "-"}, "tap a\nfly away\n", "line 2: unknown step 'fly'"},
+      {{"--script", "/nonexistent/script.txt"}, "", "--script: cannot read /nonexistent/script.txt"},
+      {{"--script", "-"}, "tap 1\n", "the alphabetic(uppercased) keyboard has no key \"1\""},
+      {{"--script", "-"}, "tap 123\ntap globe\ntap shift\n", "the numeric keyboard has no key \"shift\""},
+  };
+  for (const auto& [arguments, input, message] : cases) {
+    const ProgramRun run = runSimulator(arguments, input);
+    EXPECT_EQ(run.exitCode, 2) << message;
+    EXPECT_THAT(run.err, HasSubstr(message));
+    EXPECT_EQ(run.out, "") << message;
+  }
+}
+
+TEST(SimulatorProgramTest, ABadScriptLineStopsTheProgramBeforeItTypes) {
+  const ProgramRun run = runSimulator({"--type", "abc", "--script", "-"}, "type x\nwait forever\n");
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_THAT(run.err, HasSubstr("line 2: 'forever' is not a number of seconds"));
+}
+
+TEST(SimulatorProgramTest, HelpExplainsTheOptions) {
+  const ProgramRun run = runSimulator({"--help"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_THAT(run.out, HasSubstr("--print-layout"));
+  EXPECT_THAT(run.out, HasSubstr("hold KEY SECONDS"));
+}
+
+}  // namespace
+}  // namespace keyboard_simulator

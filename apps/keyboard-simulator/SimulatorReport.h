@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "keyloom/state/KeyboardAction.h"
+#include "keyloom/text/KeyboardLayout.h"
+#include "keyloom/text/KeyboardLayoutItemWidth.h"
+
+namespace keyboard_simulator {
+
+// One key of a printed layout row.
+struct SimulatorReportKey {
+  std::string action;  // character("q"), shift(currentCasing: lowercased), ...
+  std::string width;   // input, percentage(0.13), available, ...
+
+  bool operator==(const SimulatorReportKey&) const = default;
+};
+
+using SimulatorReportRow = std::vector<SimulatorReportKey>;
+
+// What the simulator prints when it is done.
+struct SimulatorReport {
+  std::string text;
+  std::size_t cursor = 0;  // in characters (grapheme clusters)
+  std::string keyboard;    // alphabetic(uppercased), numeric, ...
+  std::string locale;
+  std::optional<std::vector<SimulatorReportRow>> layout;
+};
+
+// The action as the report shows it; texts in JSON string escapes.
+std::string describe(const keyloom::KeyboardAction& action);
+std::string describe(const keyloom::KeyboardLayoutItemWidth& width);
+std::vector<SimulatorReportRow> reportRows(const keyloom::KeyboardLayout& layout);
+
+// `text` as a JSON string literal, quotes included.
+std::string jsonString(std::string_view text);
+
+// One "name: value" line each; the layout one row a line.
+std::string formatText(const SimulatorReport& report);
+// One JSON object with the keys text, cursor, keyboard, locale and, when
+// present, layout (rows of {"action", "width"}).
+std::string formatJson(const SimulatorReport& report);
+
+}  // namespace keyboard_simulator

@@ -1,0 +1,121 @@
+#include "apps/keyboard-simulator/SimulatorScript.h"
+
+#include <charconv>
+#include <cmath>
+#include <iterator>
+#include <sstream>
+
+#include <nlohmann/json.hpp>
+
+#include "platform/foundation/Text.h"
+
+namespace keyboard_simulator {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view trimmed(std::string_view text) {
+  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+
+SimulatorKey keyArgument(std::string_view step, std::string_view argument) {
+  const std::string_view name = trimmed(argument);
+  if (name.empty()) throw SimulatorScriptError(std::string(step) + " needs a key");
+  auto key = simulatorKeyNamed(name);
+  if (!key) {
+    throw SimulatorScriptError(quoted(name) +
+                               " is not a key (a character, or space, backspace, shift, return, globe, 123, #+=, ABC)");
+  }
+  return *key;
+}
+
+platform::TimeInterval secondsArgument(std::string_view step, std::string_view argument) {
+  const std::string_view text = trimmed(argument);
+  if (text.empty()) throw SimulatorScriptError(std::string(step) + " needs a number of seconds");
+  double seconds = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(seconds)) {
+    throw SimulatorScriptError(quoted(text) + " is not a number of seconds");
+  }
+  if (seconds < 0 || seconds > kMaximumStepSeconds) {
+    std::ostringstream message;
+    message << std::string(step) << ": seconds must be from 0 to " << kMaximumStepSeconds;
+    throw SimulatorScriptError(message.str());
+  }
+  return seconds;
+}
+
+// Verbatim to the end of the line, or one JSON string when it starts with '"'.
+std::string textArgument(std::string_view argument) {
+  if (!argument.empty() && argument.front() == '"') {
+    const auto value = nlohmann::json::parse(argument, nullptr, false);
+    if (!value.is_string()) throw SimulatorScriptError("type: the quoted text is not one JSON string");
+    return value.get<std::string>();
+  }
+  return std::string(argument);
+}
+
+}  // namespace
+
+std::optional<SimulatorStep> parseSimulatorStep(std::string_view line) {
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  if (!platform::text::isValidUtf8(line)) throw SimulatorScriptError("the line is not valid UTF-8");
+  while (!line.empty() && isBlank(line.front())) line.remove_prefix(1);
+  if (trimmed(line).empty() || line.front() == '#') return std::nullopt;
+
+  std::size_t split = 0;
+  while (split < line.size() && !isBlank(line[split])) ++split;
+  const std::string_view step = line.substr(0, split);
+  // Everything after the one blank that ends the step's name.
+  const std::string_view rest = split < line.size() ? line.substr(split + 1) : std::string_view();
+
+  if (step == "tap") return simulator_step::Tap{keyArgument(step, rest)};
+  if (step == "double-tap") return simulator_step::DoubleTap{keyArgument(step, rest)};
+  if (step == "wait") return simulator_step::Wait{secondsArgument(step, rest)};
+  if (step == "hold") {
+    const std::string_view arguments = trimmed(rest);
+    std::size_t last = arguments.size();
+    while (last > 0 && !isBlank(arguments[last - 1])) --last;
+    if (last == 0) throw SimulatorScriptError("hold needs a key and a number of seconds");
+    return simulator_step::Hold{keyArgument(step, arguments.substr(0, last)),
+                                secondsArgument(step, arguments.substr(last))};
+  }
+  if (step == "type") {
+    std::string text = textArgument(rest);
+    if (text.empty()) throw SimulatorScriptError("type needs text");
+    if (!platform::text::isValidUtf8(text)) throw SimulatorScriptError("type: the text is not valid UTF-8");
+    return simulator_step::Type{std::move(text)};
+  }
+  throw SimulatorScriptError("unknown step " + quoted(step) + " (tap, double-tap, hold, wait, type)");
+}
+
+SimulatorScript parseSimulatorScript(std::string_view source) {
+  SimulatorScript script;
+  std::size_t lineNumber = 0;
+  std::size_t start = 0;
+  while (start < source.size()) {
+    ++lineNumber;
+    const std::size_t end = source.find('\n', start);
+    const std::string_view line = source.substr(start, end == std::string_view::npos ? source.npos : end - start);
+    try {
+      if (auto step = parseSimulatorStep(line)) script.push_back(std::move(*step));
+    } catch (const SimulatorScriptError& error) {
+      throw SimulatorScriptError("line " + std::to_string(lineNumber) + ": " + error.what());
+    }
+    if (end == std::string_view::npos) break;
+    start = end + 1;
+  }
+  return script;
+}
+
+SimulatorScript parseSimulatorScript(std::istream& input) {
+  const std::string source{std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>()};
+  return parseSimulatorScript(std::string_view(source));
+}
+
+}  // namespace keyboard_simulator

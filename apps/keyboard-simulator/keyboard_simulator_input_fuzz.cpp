@@ -1,0 +1,33 @@
+// Fuzzes what the simulator reads from outside: the command line and
+// scripts. Input: a script, then NUL-separated arguments.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "apps/keyboard-simulator/SimulatorOptions.h"
+#include "apps/keyboard-simulator/SimulatorScript.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view input(reinterpret_cast<const char*>(data), size);
+  const std::size_t split = input.find('\0');
+  try {
+    keyboard_simulator::parseSimulatorScript(input.substr(0, split));
+  } catch (const keyboard_simulator::SimulatorScriptError&) {
+  }
+  if (split == std::string_view::npos) return 0;
+  std::vector<std::string> arguments;
+  std::size_t start = split + 1;
+  while (start <= input.size()) {
+    const std::size_t end = input.find('\0', start);
+    arguments.emplace_back(input.substr(start, end == std::string_view::npos ? input.npos : end - start));
+    if (end == std::string_view::npos) break;
+    start = end + 1;
+  }
+  try {
+    keyboard_simulator::parseSimulatorOptions(arguments);
+  } catch (const keyboard_simulator::SimulatorUsageError&) {
+  }
+  return 0;
+}
