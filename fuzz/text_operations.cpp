@@ -11,6 +11,7 @@
 #include "keyloom/text/TextDocumentProxyOperations.h"
 #include "keyloom/text/WordAnalyzer.h"
 #include "platform/foundation/Locale.h"
+#include "platform/foundation/Text.h"
 #include "platform/input/InMemoryTextDocumentProxy.h"
 
 using namespace keyloom;
@@ -36,8 +37,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)hasUnclosedQuotation(before, german);
   (void)hasUnclosedAlternateQuotation(before, german);
 
-  for (auto range : {DeleteBackwardRange::character, DeleteBackwardRange::word, DeleteBackwardRange::sentence}) {
-    if (deleteBackwardLength(before, range) > before.size()) std::abort();
+  // Word and sentence deletion never reach past the text before the cursor;
+  // a character deletion is always one.
+  std::size_t charactersBefore = platform::text::graphemeCount(before);
+  if (deleteBackwardLength(before, DeleteBackwardRange::character) != 1) std::abort();
+  for (auto range : {DeleteBackwardRange::word, DeleteBackwardRange::sentence}) {
+    if (deleteBackwardLength(before, range) > charactersBefore) std::abort();
   }
 
   auto proxy = platform::InMemoryTextDocumentProxy::make(before, after);

@@ -1,0 +1,89 @@
+#include "keyloom/gestures/SpaceCursorDragGestureHandler.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+
+#include "keyloom/controller/KeyboardController.h"
+#include "keyloom/state/KeyboardContext.h"
+#include "platform/foundation/Text.h"
+
+namespace keyloom {
+
+SpaceCursorDragGestureHandler::SpaceCursorDragGestureHandler(std::shared_ptr<KeyboardFeedbackHandler> feedbackHandler,
+                                                             SpaceDragSensitivity sensitivity,
+                                                             double verticalThreshold, Action action)
+    : feedbackHandler_(std::move(feedbackHandler)),
+      sensitivity_(std::move(sensitivity)),
+      verticalThreshold_(verticalThreshold),
+      action_(std::move(action)) {}
+
+SpaceCursorDragGestureHandler::SpaceCursorDragGestureHandler(const KeyboardContext& /*keyboardContext*/,
+                                                             std::shared_ptr<KeyboardFeedbackHandler> feedbackHandler,
+                                                             SpaceDragSensitivity sensitivity,
+                                                             double verticalThreshold, Action action)
+    : SpaceCursorDragGestureHandler(std::move(feedbackHandler), std::move(sensitivity), verticalThreshold,
+                                    std::move(action)) {}
+
+void SpaceCursorDragGestureHandler::handleDragGesture(platform::Point startLocation,
+                                                      platform::Point currentLocation) {
+  const auto stored = currentDragStartLocation();
+  if (!stored || stored->x != startLocation.x || stored->y != startLocation.y) {
+    setCurrentDragTextPositionOffset(0);
+  }
+  setCurrentDragStartLocation(startLocation);
+
+  // Zero points per step, or locations that are not finite, give no step
+  // count; converting such a quotient to an integer would be undefined.
+  const double quotient =
+      (startLocation.x - currentLocation.x) / static_cast<double>(sensitivity_.points());
+  const double steps = std::trunc(quotient);
+  constexpr double limit = 1.0e18;  // so the change between two counts fits in 64 bits
+  if (!std::isfinite(steps) || std::abs(steps) > limit) return;
+  const auto offset = static_cast<std::int64_t>(steps);
+
+  const std::int64_t previous = currentDragTextPositionOffset();
+  if (offset == previous) return;
+  const std::int64_t delta = offset - previous;
+  setCurrentDragTextPositionOffset(offset);
+  if (std::abs(startLocation.y - currentLocation.y) < verticalThreshold_ && action_) action_(-delta);
+}
+
+SpaceCursorDragGestureHandler::Action standardSpaceDragCursorAction(std::weak_ptr<KeyboardController> controller,
+                                                                    std::weak_ptr<KeyboardContext> context) {
+  return [controller = std::move(controller), context = std::move(context)](std::int64_t offset) {
+    if (auto keyboardContext = context.lock()) {
+      if (auto proxy = keyboardContext->textDocumentProxy.get()) offset = spaceDragCharacterOffset(*proxy, offset);
+    }
+    auto keyboardController = controller.lock();
+    if (!keyboardController) return;
+    const auto clamped = std::clamp<std::int64_t>(offset, INT_MIN, INT_MAX);
+    keyboardController->adjustTextPosition(static_cast<int>(clamped));
+  };
+}
+
+std::int64_t spaceDragCharacterOffset(const platform::TextDocumentProxy& proxy, std::int64_t offset) {
+  return offset * cursorStepCount(proxy, offset).value_or(1);
+}
+
+std::optional<std::int64_t> cursorStepCount(const platform::TextDocumentProxy& proxy, std::int64_t offset) {
+  if (auto character = characterNextToCursor(proxy, offset)) return cursorStepCount(*character);
+  return std::nullopt;
+}
+
+std::optional<std::string> characterNextToCursor(const platform::TextDocumentProxy& proxy, std::int64_t offset) {
+  std::optional<std::string> text;
+  if (offset == 1) text = proxy.documentContextAfterInput();
+  else if (offset == -1) text = proxy.documentContextBeforeInput();
+  if (!text || text->empty()) return std::nullopt;
+  auto characters = platform::text::graphemes(*text);
+  if (characters.empty()) return std::nullopt;
+  return offset == 1 ? characters.front() : characters.back();
+}
+
+std::int64_t cursorStepCount(std::string_view character) {
+  return std::max<std::int64_t>(1, static_cast<std::int64_t>(platform::text::graphemeCount(character)));
+}
+
+}  // namespace keyloom
