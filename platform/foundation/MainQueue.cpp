@@ -54,6 +54,8 @@ std::size_t MainQueue::runUntilIdle() {
   Task task;
   while (popDue(task)) {
     task();
+    // Destroy the task here, outside the lock: its captures may post again.
+    task = nullptr;
     ++count;
   }
   return count;

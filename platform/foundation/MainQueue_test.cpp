@@ -74,3 +74,30 @@ TEST(MainQueue, ResetDropsPendingWork) {
 
 }  // namespace
 }  // namespace platform
+
+namespace platform {
+namespace {
+
+// A task whose captures post to the queue when they are destroyed must not
+// deadlock the queue.
+struct PostsWhenDestroyed {
+  std::shared_ptr<bool> ran = std::make_shared<bool>(false);
+  ~PostsWhenDestroyed() {
+    auto flag = ran;
+    MainQueue::main().async([flag] { *flag = true; });
+  }
+};
+
+TEST(MainQueue, TaskDestructorMayPost) {
+  auto ran = std::make_shared<bool>(false);
+  {
+    auto capture = std::make_shared<PostsWhenDestroyed>();
+    capture->ran = ran;
+    MainQueue::main().async([capture] {});
+  }
+  MainQueue::main().runUntilIdle();
+  EXPECT_TRUE(*ran);
+}
+
+}  // namespace
+}  // namespace platform
