@@ -61,7 +61,7 @@ std::shared_ptr<platform::TextDocumentProxy> KeyboardInputViewController::mainTe
   return InputViewController::textDocumentProxy();
 }
 
-void KeyboardInputViewController::setTextInputProxy(std::shared_ptr<platform::TextDocumentProxy> proxy) {
+void KeyboardInputViewController::setTextInputProxy(std::shared_ptr<TextInputProxy> proxy) {
   textInputProxy_ = std::move(proxy);
   viewWillSyncWithContext();
 }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "keyloom/text/TextInputProxy.h"
 #include "keyloom/controller/KeyboardController.h"
 #include "keyloom/state/KeyboardBehavior.h"
 #include "keyloom/state/KeyboardContext.h"
@@ -44,8 +45,8 @@ class KeyboardInputViewController : public platform::InputViewController, public
   // The proxy of a text field inside the keyboard while it takes the typing;
   // absent while the host's text is the target. Every write, to a proxy or
   // to absent, then runs viewWillSyncWithContext().
-  virtual std::shared_ptr<platform::TextDocumentProxy> textInputProxy() const { return textInputProxy_; }
-  virtual void setTextInputProxy(std::shared_ptr<platform::TextDocumentProxy> proxy);
+  virtual std::shared_ptr<TextInputProxy> textInputProxy() const { return textInputProxy_; }
+  virtual void setTextInputProxy(std::shared_ptr<TextInputProxy> proxy);
   // The text input proxy when one is set, else the host's. Every text
   // operation and context sync goes through it.
   std::shared_ptr<platform::TextDocumentProxy> textDocumentProxy() override;
@@ -89,7 +90,7 @@ class KeyboardInputViewController : public platform::InputViewController, public
   std::shared_ptr<KeyboardContext> keyboardContext_;
   std::shared_ptr<KeyboardTextContext> keyboardTextContext_;
   std::shared_ptr<KeyboardBehavior> keyboardBehavior_;
-  std::shared_ptr<platform::TextDocumentProxy> textInputProxy_;
+  std::shared_ptr<TextInputProxy> textInputProxy_;
 };
 
 }  // namespace keyloom

@@ -1,3 +1,4 @@
+#include "keyloom/text/TextInputProxy.h"
 #include "keyloom/controller/KeyboardInputViewController.h"
 
 #include <gtest/gtest.h>
@@ -210,7 +211,9 @@ TEST_F(KeyboardInputViewControllerTest, AnInKeyboardFieldTakesTheTyping) {
   SimulatedHostConfiguration configuration;
   configuration.text = "host";
   present(configuration);
-  auto field = platform::InMemoryTextDocumentProxy::make("field");
+  // The proxy holds its input weakly; the test keeps it alive.
+  auto input = platform::InMemoryTextDocumentProxy::make("field")->sharedInput();
+  auto field = std::make_shared<TextInputProxy>(input);
   const int before = controller->syncRequests;
   controller->setTextInputProxy(field);
   EXPECT_EQ(controller->syncRequests, before + 1);
@@ -233,7 +236,8 @@ TEST_F(KeyboardInputViewControllerTest, AnInKeyboardFieldTakesTheTyping) {
 
 TEST_F(KeyboardInputViewControllerTest, TextWillChangePublishesTheActiveFieldsProxy) {
   present();
-  auto field = platform::InMemoryTextDocumentProxy::make();
+  auto input = platform::InMemoryTextDocumentProxy::make()->sharedInput();
+  auto field = std::make_shared<TextInputProxy>(input);
   controller->setTextInputProxy(field);  // its sync has not run yet
   host->insertText("a");
   EXPECT_EQ(controller->keyboardContext()->textDocumentProxy.get(), field);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "keyloom/text/TextInputProxy.h"
 #include "keyloom/controller/KeyboardInputViewController.h"
 #include "keyloom/state/KeyboardContext.h"
 #include "keyloom/text/ProxyState.h"
@@ -131,10 +132,11 @@ TEST_F(KeyboardContextSyncTest, NumberPadFieldTurnsAutocompleteOff) {
 TEST_F(KeyboardContextSyncTest, AutocompleteFollowsANewTargetFieldInTheSameRun) {
   present();
   host->runMainQueue();
-  auto field = platform::InMemoryTextDocumentProxy::make();
+  auto input = platform::InMemoryTextDocumentProxy::make()->sharedInput();
   platform::TextInputTraits traits;
   traits.keyboardType = platform::KeyboardType::emailAddress;
-  field->input().setTraits(traits);
+  input->setTraits(traits);
+  auto field = std::make_shared<TextInputProxy>(input);
   controller->setTextInputProxy(field);
   host->runMainQueue();
   EXPECT_EQ(context->textDocumentProxy.get(), field);
