@@ -1,0 +1,78 @@
+#include "keyboard-extension/MyAutocompleteProvider.h"
+
+#include <gtest/gtest.h>
+
+namespace zandorelle {
+namespace {
+
+// The texts suggested for `text`, checking the completion runs once, before
+// the call returns, with plain suggestions.
+std::vector<std::string> suggest(const std::string& text) {
+  MyAutocompleteProvider provider;
+  int calls = 0;
+  std::vector<std::string> texts;
+  provider.autocompleteSuggestions(text, [&](keyloom::AutocompleteResult result) {
+    ++calls;
+    const auto* suggestions = std::get_if<std::vector<keyloom::AutocompleteSuggestion>>(&result);
+    ASSERT_NE(suggestions, nullptr);
+    for (const auto& s : *suggestions) {
+      EXPECT_EQ(s.title, s.text);
+      EXPECT_FALSE(s.isAutocomplete);
+      EXPECT_FALSE(s.isUnknown);
+      EXPECT_FALSE(s.subtitle);
+      EXPECT_TRUE(s.additionalInfo.empty());
+      texts.push_back(s.text);
+    }
+  });
+  EXPECT_EQ(calls, 1);
+  return texts;
+}
+
+using Texts = std::vector<std::string>;
+
+TEST(MyAutocompleteProvider, EmptyWordListSuggestsNothing) {
+  for (const char* text : {"", "a", "hel", "HEl"}) EXPECT_EQ(suggest(text), Texts{}) << text;
+}
+
+TEST(MyAutocompleteProvider, SuggestsTheTypedTextAndTheFirstTwoMatches) {
+  autocompleteWordList() = {"hello", "help", "world", "helium"};
+  EXPECT_EQ(suggest("HEl"), (Texts{"HEl", "hello", "help"}));
+  EXPECT_EQ(suggest("wor"), (Texts{"wor", "world"}));
+  EXPECT_EQ(suggest("w"), (Texts{"w", "world"}));
+  EXPECT_EQ(suggest("hex"), Texts{});
+  EXPECT_EQ(suggest(""), Texts{});
+}
+
+TEST(MyAutocompleteProvider, MatchesNeedTheSameFirstTwoCharacters) {
+  // "ohello" contains "hel" but starts differently; "h" is too short to contain "he".
+  autocompleteWordList() = {"ohello", "h", "help"};
+  EXPECT_EQ(suggest("he"), (Texts{"he", "help"}));
+  EXPECT_EQ(suggest("h"), (Texts{"h", "h", "help"}));
+}
+
+TEST(MyAutocompleteProvider, ListWordsMatchWhateverTheirCase) {
+  autocompleteWordList() = {"Paris", "PARTY"};
+  EXPECT_EQ(suggest("par"), (Texts{"par", "Paris", "PARTY"}));
+}
+
+TEST(MyAutocompleteProvider, ComparesCharactersNotBytes) {
+  // Both start with "e" plus a combining acute accent: one character.
+  autocompleteWordList() = {"e\u0301clair", "\u00e9t\u00e9"};
+  EXPECT_EQ(suggest("E\u0301c"), (Texts{"E\u0301c", "e\u0301clair"}));
+}
+
+TEST(MyAutocompleteProvider, NeitherLearnsNorIgnores) {
+  MyAutocompleteProvider provider;
+  provider.learnWord("keyloom");
+  provider.ignoreWord("teh");
+  EXPECT_FALSE(provider.canLearnWords());
+  EXPECT_FALSE(provider.canIgnoreWords());
+  EXPECT_FALSE(provider.hasLearnedWord("keyloom"));
+  EXPECT_TRUE(provider.learnedWords().empty());
+  EXPECT_TRUE(provider.ignoredWords().empty());
+  provider.setLocale(platform::Locale("sv"));
+  EXPECT_EQ(provider.locale().identifier(), "sv");
+}
+
+}  // namespace
+}  // namespace zandorelle

@@ -1,0 +1,43 @@
+#include "keyboard-extension/MyKeyboardAppearance.h"
+
+#include "keyboard-extension/KeyboardSelection.h"
+#include "keyboard-extension/ThemePalette.h"
+#include "keyloom/state/KeyboardAction.h"
+
+namespace zandorelle {
+namespace {
+
+const Theme* selectedTheme() { return themeAt(KeyboardSelection::themeIndex()); }
+
+}  // namespace
+
+keyloom::KeyboardBackgroundStyle MyKeyboardAppearance::backgroundStyle() const {
+  auto style = StandardKeyboardAppearance::backgroundStyle();
+  if (const Theme* theme = selectedTheme()) {
+    style.backgroundGradient = keyloom::KeyboardBackgroundStyle::Colors{
+        colorFromHex((*theme)[0]), colorFromHex((*theme)[1]), colorFromHex((*theme)[2])};
+  }
+  return style;
+}
+
+keyloom::KeyboardButtonStyle MyKeyboardAppearance::buttonStyle(const keyloom::KeyboardAction& action,
+                                                               bool isPressed) const {
+  auto style = StandardKeyboardAppearance::buttonStyle(action, isPressed);
+  if (const Theme* theme = selectedTheme()) {
+    const bool input = action.isInputAction();
+    style.setBackgroundColor(colorFromHex((*theme)[input ? 3 : 4]));
+    style.setForegroundColor(colorFromHex((*theme)[input ? 5 : 6]));
+  }
+  return style;
+}
+
+keyloom::KeyboardInputCalloutStyle MyKeyboardAppearance::inputCalloutStyle() const {
+  auto style = StandardKeyboardAppearance::inputCalloutStyle();
+  if (const Theme* theme = selectedTheme()) {
+    style.callout.backgroundColor = colorFromHex((*theme)[3]);
+    style.callout.textColor = colorFromHex((*theme)[5]);
+  }
+  return style;
+}
+
+}  // namespace zandorelle

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/foundation/UserDefaults.h"
+#include "platform/ui/Color.h"
+
+namespace zandorelle {
+
+// The colour themes the user picks in the host app. Each theme is seven
+// "#RRGGBB" strings:
+//   c0, c1, c2  the keyboard background gradient, top to bottom (c0 also
+//               colours the font bar)
+//   c3, c5      background and text of input keys and of the input callout
+//   c4, c6      background and text of every other key
+using Theme = std::array<std::string, 7>;
+
+// The 17 themes, index 0...16; built on first use, never changed.
+const std::vector<Theme>& themeTable();
+
+// The theme at `index`, or null for -1 (no theme) and any index the table
+// doesn't have, so a bad index means the standard look instead of a crash.
+const Theme* themeAt(int index);
+
+// The app-group key under which the host app stores the chosen theme index.
+inline constexpr std::string_view themeIndexKey = "keyboard";
+
+// The theme index the host app stored: an absent key is theme 0, and so is
+// a value that is not an integer or has no theme, since the store is written
+// by another program.
+int themeIndexFromStore(const platform::UserDefaults& store);
+
+// A colour from "#RRGGBB", "AARRGGBB" or "RGB" (characters other than letters
+// and digits are stripped from both ends; an optional "0x" is accepted).
+// Any other length gives red 1/255, green 1/255, blue 0, opacity 1/255.
+platform::ui::Color colorFromHex(std::string_view hex);
+
+}  // namespace zandorelle
