@@ -26,7 +26,8 @@ std::function<void(std::string_view)>& missingControllerHandler() {
 }
 
 bool isRunningForPreviews() {
-  const char* value = std::getenv("XCODE_RUNNING_FOR_PREVIEWS");
+  // Set to "1" by the tool that shows views in isolation at design time.
+  const char* value = std::getenv("KEYLOOM_RUNNING_FOR_PREVIEWS");
   return value && std::string(value) == "1";
 }
 

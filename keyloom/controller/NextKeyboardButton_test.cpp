@@ -24,10 +24,10 @@ View key() { return View(Color::red()).frame(40, 40); }
 class NextKeyboardButtonTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    unsetenv("XCODE_RUNNING_FOR_PREVIEWS");
+    unsetenv("KEYLOOM_RUNNING_FOR_PREVIEWS");
     NextKeyboardButton::setMissingControllerHandler([this](std::string_view) { ++missingReports; });
   }
-  void TearDown() override { unsetenv("XCODE_RUNNING_FOR_PREVIEWS"); }
+  void TearDown() override { unsetenv("KEYLOOM_RUNNING_FOR_PREVIEWS"); }
 
   int missingReports = 0;
 };
@@ -52,10 +52,10 @@ TEST_F(NextKeyboardButtonTest, AMissingControllerIsReportedOnlyWhenAskedAndNotIn
   EXPECT_TRUE(checked.button()->targetActions().empty());
   EXPECT_EQ(missingReports, 1);
 
-  setenv("XCODE_RUNNING_FOR_PREVIEWS", "1", 1);
+  setenv("KEYLOOM_RUNNING_FOR_PREVIEWS", "1", 1);
   NextKeyboardButton preview(nullptr, true, key);
   EXPECT_EQ(missingReports, 1);
-  setenv("XCODE_RUNNING_FOR_PREVIEWS", "0", 1);
+  setenv("KEYLOOM_RUNNING_FOR_PREVIEWS", "0", 1);
   NextKeyboardButton notPreview(nullptr, true, key);
   EXPECT_EQ(missingReports, 2);
 }
