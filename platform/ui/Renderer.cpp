@@ -1,5 +1,6 @@
 #include "platform/ui/Renderer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <map>
@@ -357,8 +358,33 @@ void Renderer::drawImage(const Node& node) {
   const auto& symbols = symbolCharacters();
   auto found = symbols.find(image.name());
   if (found == symbols.end()) return;
-  Font font = node.resolvedFont();
-  drawText(node, found->second, font, frame);
+  drawSymbol(node, found->second, node.resolvedFont(), frame);
+}
+
+void Renderer::drawSymbol(const Node& node, const std::string& text, const Font& font, Rect frame) {
+  PangoLayout* layout = pango_cairo_create_layout(cr_);
+  PangoFontDescription* description = makeFontDescription(font);
+  pango_layout_set_font_description(layout, description);
+  pango_font_description_free(description);
+  pango_layout_set_text(layout, text.data(), static_cast<int>(text.size()));
+  PangoRectangle logical;
+  pango_layout_get_extents(layout, nullptr, &logical);
+  const double width = static_cast<double>(logical.width) / PANGO_SCALE;
+  const double height = static_cast<double>(logical.height) / PANGO_SCALE;
+  double factor = 1;
+  if (width > 0 && height > 0) {
+    factor = std::min({1.0, frame.size.width / width, frame.size.height / height});
+  }
+  unknownGlyphs_ += pango_layout_get_unknown_glyphs_count(layout);
+  setColor(node, node.resolvedForegroundColor());
+  cairo_save(cr_);
+  cairo_translate(cr_, frame.origin.x + (frame.size.width - width * factor) / 2,
+                  frame.origin.y + (frame.size.height - height * factor) / 2);
+  cairo_scale(cr_, factor, factor);
+  cairo_move_to(cr_, 0, 0);
+  pango_cairo_show_layout(cr_, layout);
+  cairo_restore(cr_);
+  g_object_unref(layout);
 }
 
 RenderReport renderPNG(const Node& root, Rect area, const std::string& path, double scale,
