@@ -1,0 +1,209 @@
+#include "keyloom/gestures/KeyboardButtonGestures.h"
+
+#include <utility>
+
+#include "keyloom/controller/NextKeyboardButton.h"
+#include "keyloom/controller/NextKeyboardController.h"
+#include "keyloom/gestures/GestureButton.h"
+#include "keyloom/gestures/GestureButtonDefaults.h"
+#include "keyloom/gestures/KeyboardGesture.h"
+#include "keyloom/gestures/RepeatGestureTimer.h"
+#include "keyloom/gestures/ScrollViewGestureButton.h"
+#include "platform/ui/Color.h"
+#include "platform/ui/Primitives.h"
+
+namespace keyloom {
+
+namespace ui = platform::ui;
+
+namespace {
+
+// Nearly invisible, yet it still takes touches.
+ui::View touchableLabel(bool /*isPressed*/) { return ui::View(ui::Color::white().opacity(0.001)); }
+
+}  // namespace
+
+ui::View KeyboardButtonGestures::body(ui::BodyContext& context) const {
+  const auto tracking = context.state(std::make_shared<Tracking>()).get();
+  const KeyboardButtonGestures self = *this;
+  const bool inScrollView = isInScrollView;
+  const ui::Binding<bool> pressed = isPressed;
+
+  return view.overlay(ui::GeometryReader([self, tracking, inScrollView, pressed](const ui::GeometryProxy& geo) {
+    // The timing defaults are read now, so a change shows at the next evaluation.
+    const auto longPressDelay = GestureButtonDefaults::longPressDelay();
+    const auto doubleTapTimeout = GestureButtonDefaults::doubleTapTimeout();
+    auto press = [self, geo] { self.handlePress(geo); };
+    auto releaseInside = [self, tracking] { self.handleReleaseInside(*tracking); };
+    auto releaseOutside = [self, geo, tracking] { self.handleReleaseOutside(geo, *tracking); };
+    auto longPress = [self, geo, tracking] { self.handleLongPress(geo, *tracking); };
+    auto doubleTap = [self] {
+      if (self.doubleTapAction) self.doubleTapAction();
+    };
+    auto repeat = [self] {
+      if (self.repeatAction) self.repeatAction();
+    };
+    auto drag = [self, tracking](const ui::DragValue& value) { self.handleDrag(value, *tracking); };
+    auto end = [self, tracking] { self.handleEnd(*tracking); };
+
+    if (inScrollView) {
+      return ui::View(ScrollViewGestureButton{
+          .isPressedBinding = pressed,
+          .pressAction = press,
+          .releaseInsideAction = releaseInside,
+          .releaseOutsideAction = releaseOutside,
+          .longPressDelay = longPressDelay,
+          .longPressAction = longPress,
+          .doubleTapTimeout = doubleTapTimeout,
+          .doubleTapAction = doubleTap,
+          .repeatTimer = RepeatGestureTimer::shared(),
+          .repeatAction = repeat,
+          .dragStartAction = {},
+          .dragAction = drag,
+          .dragEndAction = {},
+          .endAction = end,
+          .label = touchableLabel,
+      });
+    }
+    return ui::View(GestureButton{
+        .isPressedBinding = pressed,
+        .pressAction = press,
+        .releaseInsideAction = releaseInside,
+        .releaseOutsideAction = releaseOutside,
+        .longPressDelay = longPressDelay,
+        .longPressAction = longPress,
+        .doubleTapTimeout = doubleTapTimeout,
+        .doubleTapAction = doubleTap,
+        .repeatDelay = GestureButtonDefaults::repeatDelay(),
+        .repeatTimer = RepeatGestureTimer::shared(),
+        .repeatAction = repeat,
+        .dragStartAction = {},
+        .dragAction = drag,
+        .dragEndAction = {},
+        .endAction = end,
+        .label = touchableLabel,
+    });
+  }));
+}
+
+bool KeyboardButtonGestures::isWithinReleaseTolerance(platform::Point location, platform::Size size,
+                                                      double tolerance) {
+  const double dx = size.width * tolerance;
+  const double dy = size.height * tolerance;
+  return location.x >= -dx && location.x < size.width + dx && location.y >= -dy && location.y < size.height + dy;
+}
+
+void KeyboardButtonGestures::handlePress(const ui::GeometryProxy& geo) const {
+  if (pressAction) pressAction();
+  if (calloutContext) calloutContext->input()->updateInput(action, geo);
+}
+
+void KeyboardButtonGestures::handleDrag(const ui::DragValue& value, Tracking& tracking) const {
+  tracking.lastDragValue = value;
+  if (calloutContext) calloutContext->action()->updateSelection(value.translation);
+  if (dragAction) dragAction(value.startLocation, value.location);
+}
+
+void KeyboardButtonGestures::handleLongPress(const ui::GeometryProxy& geo, Tracking& tracking) const {
+  // After a long press on the space bar the release inserts no space.
+  if (action == KeyboardAction::space()) tracking.shouldApplyReleaseAction = false;
+  if (calloutContext) {
+    calloutContext->action()->updateInputs(action, geo, std::nullopt);
+    // The input callout gives way to the action callout.
+    if (!calloutContext->action()->actions.get().empty()) calloutContext->input()->reset();
+  }
+  if (longPressAction) longPressAction();
+}
+
+void KeyboardButtonGestures::handleReleaseInside(Tracking& tracking) const {
+  // While a callout entry is selected, the end of the touch performs it
+  // instead of the key's own release.
+  if (calloutContext && tracking.shouldApplyReleaseAction) {
+    tracking.shouldApplyReleaseAction = !calloutContext->action()->selectedAction().has_value();
+  }
+  if (tracking.shouldApplyReleaseAction && releaseAction) releaseAction();
+}
+
+void KeyboardButtonGestures::handleReleaseOutside(const ui::GeometryProxy& geo, Tracking& tracking) const {
+  if (!tracking.lastDragValue) return;
+  if (isWithinReleaseTolerance(tracking.lastDragValue->location, geo.size(), releaseOutsideTolerance)) {
+    handleReleaseInside(tracking);
+  }
+}
+
+void KeyboardButtonGestures::handleEnd(Tracking& tracking) const {
+  if (calloutContext) {
+    calloutContext->action()->endDragGesture();
+    calloutContext->input()->resetWithDelay();
+    calloutContext->action()->reset();
+  }
+  tracking.lastDragValue = std::nullopt;
+  tracking.shouldApplyReleaseAction = true;
+}
+
+ui::View keyboardButtonGestures(ui::View view, const KeyboardAction& action,
+                                std::shared_ptr<KeyboardActionHandler> actionHandler,
+                                std::shared_ptr<KeyboardCalloutContext> calloutContext, ui::Binding<bool> isPressed,
+                                bool isInScrollView, double releaseOutsideTolerance) {
+  auto gesture = [actionHandler, action](KeyboardGesture g) {
+    return [actionHandler, action, g] { actionHandler->handle(g, action); };
+  };
+  return keyboardButtonGestures(
+      std::move(view), action, std::move(calloutContext), std::move(isPressed), isInScrollView,
+      releaseOutsideTolerance, gesture(KeyboardGesture::doubleTap), gesture(KeyboardGesture::longPress),
+      gesture(KeyboardGesture::press), gesture(KeyboardGesture::release), gesture(KeyboardGesture::repeatPress),
+      [actionHandler, action](platform::Point start, platform::Point current) {
+        actionHandler->handleDrag(action, start, current);
+      });
+}
+
+ui::View keyboardButtonGestures(ui::View view, std::optional<KeyboardAction> action,
+                                std::shared_ptr<KeyboardCalloutContext> calloutContext, ui::Binding<bool> isPressed,
+                                bool isInScrollView, double releaseOutsideTolerance,
+                                KeyboardButtonGestures::Action doubleTapAction,
+                                KeyboardButtonGestures::Action longPressAction,
+                                KeyboardButtonGestures::Action pressAction,
+                                KeyboardButtonGestures::Action releaseAction,
+                                KeyboardButtonGestures::Action repeatAction,
+                                KeyboardButtonGestures::DragAction dragAction) {
+  if (action == KeyboardAction::nextKeyboard()) {
+    // The platform button decides between switching keyboards and listing them.
+    return ui::View(NextKeyboardButton(NextKeyboardController::shared(), false, [view] { return view; }));
+  }
+  return ui::View(KeyboardButtonGestures{
+      .view = std::move(view),
+      .action = std::move(action),
+      .calloutContext = std::move(calloutContext),
+      .isPressed = std::move(isPressed),
+      .isInScrollView = isInScrollView,
+      .releaseOutsideTolerance = releaseOutsideTolerance,
+      .doubleTapAction = std::move(doubleTapAction),
+      .longPressAction = std::move(longPressAction),
+      .pressAction = std::move(pressAction),
+      .releaseAction = std::move(releaseAction),
+      .repeatAction = std::move(repeatAction),
+      .dragAction = std::move(dragAction),
+  });
+}
+
+ui::View keyboardGestures(ui::View view, const KeyboardAction& action,
+                          std::shared_ptr<KeyboardActionHandler> actionHandler,
+                          std::shared_ptr<KeyboardCalloutContext> calloutContext, bool isInScrollView,
+                          ui::Binding<bool> isPressed) {
+  return keyboardButtonGestures(std::move(view), action, std::move(actionHandler), std::move(calloutContext),
+                                std::move(isPressed), isInScrollView, 1.0);
+}
+
+ui::View keyboardGestures(ui::View view, std::optional<KeyboardAction> action,
+                          std::shared_ptr<KeyboardCalloutContext> calloutContext, bool isInScrollView,
+                          ui::Binding<bool> isPressed, KeyboardButtonGestures::Action doubleTapAction,
+                          KeyboardButtonGestures::Action longPressAction, KeyboardButtonGestures::Action pressAction,
+                          KeyboardButtonGestures::Action releaseAction, KeyboardButtonGestures::Action repeatAction,
+                          KeyboardButtonGestures::DragAction dragAction) {
+  return keyboardButtonGestures(std::move(view), std::move(action), std::move(calloutContext), std::move(isPressed),
+                                isInScrollView, 1.0, std::move(doubleTapAction), std::move(longPressAction),
+                                std::move(pressAction), std::move(releaseAction), std::move(repeatAction),
+                                std::move(dragAction));
+}
+
+}  // namespace keyloom
