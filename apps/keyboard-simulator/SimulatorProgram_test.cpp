@@ -36,9 +36,16 @@ std::string readFile(const std::filesystem::path& path) {
   return content.str();
 }
 
+// Where the program's standard streams go besides the usual files.
+struct ProgramStreams {
+  bool closedInput = false;
+  bool closedOutput = false;
+  bool fullOutput = false;  // a device that is always full
+};
+
 // Runs the program with these arguments and standard input; its output goes
 // through files so neither stream can block the other.
-ProgramRun runSimulator(const std::vector<std::string>& arguments, const std::string& input = "") {
+ProgramRun runProgram(std::vector<std::string> argv, const std::string& input = "", ProgramStreams streams = {}) {
   char pattern[] = "/tmp/keyboard-simulator-test-XXXXXX";
   const char* made = mkdtemp(pattern);
   if (!made) throw std::runtime_error("mkdtemp failed");
@@ -46,8 +53,6 @@ ProgramRun runSimulator(const std::vector<std::string>& arguments, const std::st
   const auto inPath = directory / "in", outPath = directory / "out", errPath = directory / "err";
   std::ofstream(inPath, std::ios::binary) << input;
 
-  std::vector<std::string> argv{KEYBOARD_SIMULATOR_PROGRAM};
-  argv.insert(argv.end(), arguments.begin(), arguments.end());
   std::vector<char*> pointers;
   for (auto& argument : argv) pointers.push_back(argument.data());
   pointers.push_back(nullptr);
@@ -55,12 +60,15 @@ ProgramRun runSimulator(const std::vector<std::string>& arguments, const std::st
   const pid_t child = fork();
   if (child == 0) {
     const int in = open(inPath.c_str(), O_RDONLY);
-    const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int out = streams.fullOutput ? open("/dev/full", O_WRONLY)
+                                       : open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     if (in < 0 || out < 0 || err < 0) _exit(127);
     dup2(in, 0);
     dup2(out, 1);
     dup2(err, 2);
+    if (streams.closedInput) close(0);
+    if (streams.closedOutput) close(1);
     execv(pointers[0], pointers.data());
     _exit(127);
   }
@@ -72,6 +80,13 @@ ProgramRun runSimulator(const std::vector<std::string>& arguments, const std::st
   run.err = readFile(errPath);
   std::filesystem::remove_all(directory);
   return run;
+}
+
+ProgramRun runSimulator(const std::vector<std::string>& arguments, const std::string& input = "",
+                        ProgramStreams streams = {}) {
+  std::vector<std::string> argv{KEYBOARD_SIMULATOR_PROGRAM};
+  argv.insert(argv.end(), arguments.begin(), arguments.end());
+  return runProgram(argv, input, streams);
 }
 
 // The JSON report of a run that must succeed.
@@ -255,6 +270,8 @@ TEST(SimulatorProgramTest, BadInputIsAClearErrorWithExitCodeTwo) {
       {{"--type", "tab\there"}, "", "cannot type \"\\t\" (U+0009)"},
       {{"--script", "-"}, "tap a\nfly away\n", "line 2: unknown step 'fly'"},
       {{"--script", "/nonexistent/script.txt"}, "", "--script: cannot read /nonexistent/script.txt"},
+      {{"--script", "/tmp"}, "", "--script: /tmp is a directory, not a script"},
+      {{"--script", "/dev/zero"}, "", "--script: /dev/zero is larger than 16 MB"},
       {{"--script", "-"}, "tap 1\n", "the alphabetic(uppercased) keyboard has no key \"1\""},
       {{"--script", "-"}, "tap 123\ntap globe\ntap shift\n", "the numeric keyboard has no key \"shift\""},
   };
@@ -264,6 +281,47 @@ TEST(SimulatorProgramTest, BadInputIsAClearErrorWithExitCodeTwo) {
     EXPECT_THAT(run.err, HasSubstr(message));
     EXPECT_EQ(run.out, "") << message;
   }
+}
+
+TEST(SimulatorProgramTest, ALostResultIsAFailure) {
+  const ProgramRun full = runSimulator({"--type", "hi"}, "", {.fullOutput = true});
+  EXPECT_EQ(full.exitCode, 1);
+  EXPECT_THAT(full.err, HasSubstr("cannot write to standard output: No space left on device"));
+  const ProgramRun fullHelp = runSimulator({"--help"}, "", {.fullOutput = true});
+  EXPECT_EQ(fullHelp.exitCode, 1);
+
+  const ProgramRun closed = runSimulator({"--type", "hi"}, "", {.closedOutput = true});
+  EXPECT_EQ(closed.exitCode, 1);
+  EXPECT_THAT(closed.err, HasSubstr("standard output is closed"));
+  // A script file opened first must not take the place of the output.
+  const ProgramRun closedWithScript = runSimulator({"--script", "/dev/null"}, "", {.closedOutput = true});
+  EXPECT_EQ(closedWithScript.exitCode, 1);
+}
+
+TEST(SimulatorProgramTest, AClosedStandardInputIsNoScript) {
+  const ProgramRun run = runSimulator({"--script", "-"}, "", {.closedInput = true});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_THAT(run.err, HasSubstr("standard input is closed"));
+  EXPECT_EQ(run.out, "");
+  // An empty but open standard input is an empty script.
+  EXPECT_EQ(runSimulator({"--script", "-"}, "").exitCode, 0);
+}
+
+TEST(SimulatorProgramTest, AnEndlessScriptIsRefused) {
+  // An endless pipe: the limit stops it long before memory runs out.
+  const ProgramRun piped =
+      runProgram({"/bin/sh", "-c", std::string("yes 'tap a' | ") + KEYBOARD_SIMULATOR_PROGRAM + " --script -"});
+  EXPECT_EQ(piped.exitCode, 2);
+  EXPECT_THAT(piped.err, HasSubstr("standard input is larger than 16 MB"));
+}
+
+TEST(SimulatorProgramTest, ScriptsWithAByteOrderMarkOrOldLineEndingsRun) {
+  EXPECT_EQ(report({"--script", "-"}, "\xEF\xBB\xBFtap a\ntap b\n")["text"], "Ab");
+  EXPECT_EQ(report({"--script", "-"}, "tap a\rtap b\r\rtap c")["text"], "Abc");
+  EXPECT_EQ(report({"--script", "-"}, "tap a\r\ntap b\r\n")["text"], "Ab");
+  const ProgramRun run = runSimulator({"--script", "-"}, "tap a\rtap b\rjump\r");
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_THAT(run.err, HasSubstr("line 3: unknown step 'jump'"));
 }
 
 TEST(SimulatorProgramTest, ABadScriptLineStopsTheProgramBeforeItTypes) {

@@ -95,12 +95,16 @@ std::optional<SimulatorStep> parseSimulatorStep(std::string_view line) {
 }
 
 SimulatorScript parseSimulatorScript(std::string_view source) {
+  // Editors on some systems start a UTF-8 file with a byte-order mark.
+  constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+  if (source.substr(0, byteOrderMark.size()) == byteOrderMark) source.remove_prefix(byteOrderMark.size());
   SimulatorScript script;
   std::size_t lineNumber = 0;
   std::size_t start = 0;
   while (start < source.size()) {
     ++lineNumber;
-    const std::size_t end = source.find('\n', start);
+    // Lines end with "\n", "\r\n" or a lone "\r".
+    const std::size_t end = source.find_first_of("\r\n", start);
     const std::string_view line = source.substr(start, end == std::string_view::npos ? source.npos : end - start);
     try {
       if (auto step = parseSimulatorStep(line)) script.push_back(std::move(*step));
@@ -109,6 +113,7 @@ SimulatorScript parseSimulatorScript(std::string_view source) {
     }
     if (end == std::string_view::npos) break;
     start = end + 1;
+    if (source[end] == '\r' && start < source.size() && source[start] == '\n') ++start;
   }
   return script;
 }

@@ -1,4 +1,8 @@
-#include <fstream>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -6,6 +10,7 @@
 #include "apps/keyboard-simulator/Simulator.h"
 #include "apps/keyboard-simulator/SimulatorOptions.h"
 #include "apps/keyboard-simulator/SimulatorScript.h"
+#include "apps/keyboard-simulator/SimulatorScriptFile.h"
 
 namespace {
 
@@ -14,21 +19,35 @@ using namespace keyboard_simulator;
 constexpr int kExitFailure = 1;
 constexpr int kExitBadInput = 2;
 
+// The result is the program's point: losing it (a full disk, a closed pipe)
+// is a failure, not a success with nothing to show.
+class OutputError : public platform::Error {
+ public:
+  using platform::Error::Error;
+};
+
+void write(const std::string& text) {
+  errno = 0;
+  std::cout << text << std::flush;
+  if (!std::cout) {
+    const int error = errno;
+    throw OutputError("cannot write to standard output" + (error ? std::string(": ") + std::strerror(error) : ""));
+  }
+}
+
 SimulatorScript readScript(const std::string& path) {
-  if (path == "-") return parseSimulatorScript(std::cin);
-  std::ifstream file(path, std::ios::binary);
-  if (!file) throw SimulatorUsageError("--script: cannot read " + path);
+  const std::string source = readSimulatorScriptFile(path);
   try {
-    return parseSimulatorScript(file);
+    return parseSimulatorScript(source);
   } catch (const SimulatorScriptError& error) {
-    throw SimulatorScriptError(path + ": " + error.what());
+    throw SimulatorScriptError((path == "-" ? std::string("standard input") : path) + ": " + error.what());
   }
 }
 
 int run(const std::vector<std::string>& arguments) {
   const SimulatorOptions options = parseSimulatorOptions(arguments);
   if (options.help) {
-    std::cout << usageText();
+    write(usageText());
     return 0;
   }
   // Every script is read before the first key is pressed, so a bad line
@@ -42,12 +61,12 @@ int run(const std::vector<std::string>& arguments) {
 
   Simulator simulator(options);
   if (options.demonstration) {
-    std::cout << "demonstration: keyboard-simulator --type " << jsonString(demonstrationText())
-              << " --print-layout  (see --help)\n";
+    write("demonstration: keyboard-simulator --type " + jsonString(demonstrationText()) +
+          " --print-layout  (see --help)\n");
   }
   for (const auto& script : scripts) simulator.run(script);
   const SimulatorReport report = simulator.report(options.printLayout);
-  std::cout << (options.json ? formatJson(report) : formatText(report));
+  write(options.json ? formatJson(report) : formatText(report));
   return 0;
 }
 
@@ -55,6 +74,12 @@ int run(const std::vector<std::string>& arguments) {
 
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
+  // Checked before any file is opened, which could take the free number and
+  // receive the result in its place.
+  if (::fcntl(STDOUT_FILENO, F_GETFD) == -1) {
+    std::cerr << "keyboard-simulator: standard output is closed; the result would be lost\n";
+    return kExitFailure;
+  }
   try {
     return run(arguments);
   } catch (const SimulatorUsageError& error) {
