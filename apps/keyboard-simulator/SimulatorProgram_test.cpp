@@ -333,8 +333,88 @@ TEST(SimulatorProgramTest, ABadScriptLineStopsTheProgramBeforeItTypes) {
 TEST(SimulatorProgramTest, HelpExplainsTheOptions) {
   const ProgramRun run = runSimulator({"--help"});
   EXPECT_EQ(run.exitCode, 0);
-  EXPECT_THAT(run.out, HasSubstr("--print-layout"));
-  EXPECT_THAT(run.out, HasSubstr("hold KEY SECONDS"));
+  for (const char* text : {"--print-layout", "--screenshot FILE.png", "--scale N", "--window", "--no-window",
+                           "hold KEY SECONDS", "long-press KEY SECONDS", "slide DX DY", "lift", "drag-space POINTS",
+                           "tap-suggestion N", "tap-font N", "set-theme N", "hide | show", "rotate", "dark | light",
+                           "full-access on|off", "screenshot FILE.png", "F1", "F5 dark mode"}) {
+    EXPECT_THAT(run.out, HasSubstr(text));
+  }
+}
+
+// Width and height of a PNG file.
+std::pair<int, int> pngSize(const std::filesystem::path& path) {
+  const std::string data = readFile(path);
+  if (data.size() < 24 || data.substr(1, 3) != "PNG") return {0, 0};
+  auto word = [&](std::size_t at) {
+    return (static_cast<unsigned char>(data[at]) << 24) | (static_cast<unsigned char>(data[at + 1]) << 16) |
+           (static_cast<unsigned char>(data[at + 2]) << 8) | static_cast<unsigned char>(data[at + 3]);
+  };
+  return {static_cast<int>(word(16)), static_cast<int>(word(20))};
+}
+
+TEST(SimulatorProgramTest, ScreenshotsRenderTheScreenAtTheScale) {
+  const auto directory = std::filesystem::path(::testing::TempDir()) / "simulator-screenshots";
+  std::filesystem::create_directories(directory);
+  const auto portrait = directory / "portrait.png", landscape = directory / "landscape.png";
+  const auto last = directory / "last.png";
+  const ProgramRun run = runSimulator(
+      {"--scale", "0.5", "--screenshot", last.string(), "--script", "-"},
+      "type Hi\nscreenshot " + portrait.string() + "\nrotate\nscreenshot " + landscape.string() + "\n");
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(pngSize(portrait), std::make_pair(195, 422));
+  EXPECT_EQ(pngSize(landscape), std::make_pair(422, 195)) << "the screen turned";
+  EXPECT_EQ(pngSize(last), std::make_pair(422, 195));
+  // The device's own scale unless given.
+  const auto pad = directory / "pad.png";
+  ASSERT_EQ(runSimulator({"--device", "pad", "--screenshot", pad.string()}).exitCode, 0);
+  EXPECT_EQ(pngSize(pad), std::make_pair(1640, 2360));
+  std::filesystem::remove_all(directory);
+}
+
+TEST(SimulatorProgramTest, StepsTheKeyboardCannotDoNameTheirLine) {
+  struct Case {
+    std::string script;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"type a\nslide 1 1\n", "standard input: line 2: slide: no finger is down (long-press a key first)"},
+      {"lift\n", "standard input: line 1: lift: no finger is down"},
+      {"long-press a 1\ntap b\n", "standard input: line 2: tap: a finger is still down (lift it first)"},
+      {"long-press a 1\nlong-press b 1\n", "line 2: long-press: a finger is still down"},
+      {"tap a\nhide\n# hidden now\ntap b\n", "standard input: line 4: tap: the keyboard is hidden"},
+      {"hide\ntype x\n", "line 2: type: the keyboard is hidden"},
+      {"hide\nhide\n", "line 2: hide: the keyboard is already hidden"},
+      {"show\n", "line 1: show: the keyboard is already shown"},
+      {"tap-suggestion 0\n", "line 1: tap-suggestion: the keyboard shows no suggestion 0"},
+      {"screenshot /nonexistent/directory/shot.png\n", "line 1: screenshot: cannot write /nonexistent/directory/shot.png"},
+      {"tap a\ntap 1\n", "standard input: line 2: the alphabetic(lowercased) keyboard has no key \"1\""},
+  };
+  for (const auto& [script, message] : cases) {
+    const ProgramRun run = runSimulator({"--script", "-"}, script);
+    EXPECT_EQ(run.exitCode, 2) << script;
+    EXPECT_THAT(run.err, HasSubstr(message)) << script;
+  }
+}
+
+TEST(SimulatorProgramTest, ALongPressKeepsTheFingerDownUntilItLifts) {
+  EXPECT_EQ(report({"--script", "-"}, "long-press a 0.3\nlift\ntap b\n")["text"], "Ab");
+  EXPECT_EQ(report({"--script", "-"}, "hide\nshow\ntype Back\n")["text"], "Back");
+  EXPECT_EQ(report({"--script", "-"}, "dark\nrotate\nfull-access on\ntype ok\nlight\n")["text"], "ok");
+}
+
+TEST(SimulatorProgramTest, BadScreenOptionsAreUsageErrors) {
+  for (const auto& [arguments, message] :
+       std::vector<std::pair<std::vector<std::string>, std::string>>{
+           {{"--scale", "0"}, "--scale: '0' is not a number from 0.25 to 8"},
+           {{"--scale", "nan"}, "--scale: 'nan' is not a number from 0.25 to 8"},
+           {{"--scale", "2x"}, "--scale: '2x' is not a number from 0.25 to 8"},
+           {{"--screenshot", ""}, "--screenshot needs a file name"},
+           {{"--window=yes"}, "--window takes no value"},
+       }) {
+    const ProgramRun run = runSimulator(arguments);
+    EXPECT_EQ(run.exitCode, 2) << message;
+    EXPECT_THAT(run.err, HasSubstr(message));
+  }
 }
 
 }  // namespace

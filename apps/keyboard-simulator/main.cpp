@@ -11,6 +11,8 @@
 #include "apps/keyboard-simulator/SimulatorOptions.h"
 #include "apps/keyboard-simulator/SimulatorScript.h"
 #include "apps/keyboard-simulator/SimulatorScriptFile.h"
+#include "apps/keyboard-simulator/SimulatorSession.h"
+#include "apps/keyboard-simulator/SimulatorWindow.h"
 
 namespace {
 
@@ -37,11 +39,44 @@ void write(const std::string& text) {
 
 SimulatorScript readScript(const std::string& path) {
   const std::string source = readSimulatorScriptFile(path);
+  const std::string name = path == "-" ? std::string("standard input") : path;
   try {
-    return parseSimulatorScript(source);
+    SimulatorScript script = parseSimulatorScript(source);
+    script.name = name;
+    return script;
   } catch (const SimulatorScriptError& error) {
-    throw SimulatorScriptError((path == "-" ? std::string("standard input") : path) + ": " + error.what());
+    throw SimulatorScriptError(name + ": " + error.what());
   }
+}
+
+// The keyboard in a desktop window: the inputs run in it first; with a
+// screenshot, the window closes once it is taken, else when the user closes
+// it. The result is printed as on the command line.
+int runWindow(const SimulatorOptions& options, const std::vector<SimulatorScript>& scripts) {
+  if (!SimulatorWindow::displayAvailable()) {
+    throw platform::Error("--window: no display to open a window on (DISPLAY is not set or cannot be opened)");
+  }
+  const bool pad = options.device == keyloom::DeviceType::pad;
+  const double scale = options.scale.value_or(SimulatorWindow::fittingScale(pad ? 820 : 390, pad ? 1180 : 844));
+  SimulatorSession session(options, scale);
+  SimulatorWindow window(session);
+  for (const auto& script : scripts) {
+    session.simulator().run(script);
+    session.setNeedsRedraw();
+    window.present();
+  }
+  if (options.screenshot) {
+    window.capture(*options.screenshot);
+  } else {
+    if (options.demonstration) {
+      write("keyboard-simulator: the keyboard is in a window. Type or click its keys; F1 device, F2 rotate, "
+            "F3 locale, F4 theme, F5 dark mode, F6 hide or show; close the window to quit (see --help)\n");
+    }
+    window.run();
+  }
+  const SimulatorReport report = session.simulator().report(options.printLayout);
+  write(options.json ? formatJson(report) : formatText(report));
+  return 0;
 }
 
 int run(const std::vector<std::string>& arguments) {
@@ -54,10 +89,15 @@ int run(const std::vector<std::string>& arguments) {
   // stops the program before it types anything.
   std::vector<SimulatorScript> scripts;
   for (const auto& input : options.inputs) {
-    scripts.push_back(input.kind == SimulatorInput::Kind::scriptFile
-                          ? readScript(input.value)
-                          : SimulatorScript{simulator_step::Type{input.value}});
+    if (input.kind == SimulatorInput::Kind::scriptFile) {
+      scripts.push_back(readScript(input.value));
+    } else {
+      scripts.emplace_back().add(simulator_step::Type{input.value});
+    }
   }
+
+  const bool window = options.window.value_or(options.demonstration && SimulatorWindow::displayAvailable());
+  if (window) return runWindow(options, scripts);
 
   Simulator simulator(options);
   if (options.demonstration) {
@@ -65,6 +105,7 @@ int run(const std::vector<std::string>& arguments) {
           " --print-layout  (see --help)\n");
   }
   for (const auto& script : scripts) simulator.run(script);
+  if (options.screenshot) simulator.screenshot(*options.screenshot);
   const SimulatorReport report = simulator.report(options.printLayout);
   write(options.json ? formatJson(report) : formatText(report));
   return 0;
