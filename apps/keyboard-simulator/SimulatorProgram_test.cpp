@@ -67,6 +67,9 @@ ProgramRun runProgram(std::vector<std::string> argv, const std::string& input = 
     dup2(in, 0);
     dup2(out, 1);
     dup2(err, 2);
+    // No window: the program runs on the command line whatever the desktop.
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
     if (streams.closedInput) close(0);
     if (streams.closedOutput) close(1);
     execv(pointers[0], pointers.data());
