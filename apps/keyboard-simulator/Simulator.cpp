@@ -6,10 +6,10 @@
 #include <variant>
 
 #include "apps/keyboard-simulator/KeyFinder.h"
-#include "apps/keyboard-simulator/SimulatorKeyboardController.h"
-#include "keyloom/text/EnglishInputSetProvider.h"
-#include "keyloom/text/StandardInputSetProvider.h"
-#include "keyloom/text/StandardKeyboardLayoutProvider.h"
+#include "keyboard-extension/KeyboardExtension.h"
+#include "keyboard-extension/KeyboardSelection.h"
+#include "keyboard-extension/ProductConfiguration.h"
+#include "keyboard-extension/ThemePalette.h"
 #include "platform/foundation/Clock.h"
 #include "platform/foundation/Locale.h"
 #include "platform/foundation/MainQueue.h"
@@ -52,20 +52,18 @@ std::shared_ptr<platform::SimulatedHost> makeHost(const SimulatorOptions& option
   return platform::SimulatedHost::make(std::move(configuration));
 }
 
-std::shared_ptr<keyloom::KeyboardInputViewController> presentKeyboard(platform::SimulatedHost& host) {
-  auto controller = std::make_shared<SimulatorKeyboardController>();
-  host.presentKeyboard([controller] { return controller; });
+std::shared_ptr<keyloom::KeyboardInputViewController> presentKeyboard(platform::SimulatedHost& host,
+                                                                      SimulatorKeyboard keyboard) {
+  if (keyboard == SimulatorKeyboard::standard) {
+    auto controller = std::make_shared<keyloom::KeyboardInputViewController>();
+    host.presentKeyboard([controller] { return controller; });
+    return controller;
+  }
+  zandorelle::installKeyboardExtension();
+  auto controller = std::dynamic_pointer_cast<keyloom::KeyboardInputViewController>(
+      host.startExtension(std::string(zandorelle::keyboardExtensionIdentifier)));
+  if (!controller) throw platform::Error("the keyboard extension made no keyboard controller");
   return controller;
-}
-
-std::shared_ptr<keyloom::KeyboardLayoutProvider> makeLayoutProvider(
-    const std::shared_ptr<keyloom::KeyboardInputViewController>& controller) {
-  auto context = controller->keyboardContext();
-  auto inputSets = std::make_shared<keyloom::StandardInputSetProvider>(
-      context, std::vector<std::shared_ptr<keyloom::LocalizedInputSetProvider>>{
-                   std::make_shared<keyloom::EnglishInputSetProvider>()});
-  return std::make_shared<keyloom::StandardKeyboardLayoutProvider>(
-      context, inputSets, std::vector<std::shared_ptr<keyloom::LocalizedKeyboardLayoutProvider>>{});
 }
 
 // "'" (U+0027), so invisible and look-alike characters can be told apart.
@@ -92,11 +90,10 @@ std::string describeKeyboard(const KeyboardType& type) {
 
 Simulator::Simulator(const SimulatorOptions& options)
     : host_(makeHost(options)),
-      controller_(presentKeyboard(*host_)),
-      layoutProvider_(makeLayoutProvider(controller_)),
-      actionHandler_(controller_),
+      controller_(presentKeyboard(*host_, options.keyboard)),
+      keyboard_(options.keyboard),
       finger_([this](keyloom::KeyboardGesture gesture, const KeyboardAction& action) {
-        actionHandler_.handle(gesture, action);
+        controller_->keyboardActionHandler()->handle(gesture, action);
       }),
       typist_([this](const KeyboardType& type) { return layout(type); }),
       scale_(options.scale) {
@@ -268,7 +265,19 @@ void Simulator::tapFont(int index) {
   throw SimulatorKeyError("tap-font: the keyboard shows no font " + std::to_string(index));
 }
 
-void Simulator::setTheme(int) { throw SimulatorKeyError("set-theme: this keyboard has no themes"); }
+void Simulator::setTheme(int index) {
+  if (keyboard_ != SimulatorKeyboard::zandorelle) throw SimulatorKeyError("set-theme: the standard keyboard has no themes");
+  const int themes = static_cast<int>(zandorelle::themeTable().size());
+  if (index >= themes) {
+    throw SimulatorKeyError("set-theme: there is no theme " + std::to_string(index) + " (-1 to " +
+                            std::to_string(themes - 1) + ")");
+  }
+  auto store = host_->appGroupStore();
+  if (!store) throw SimulatorKeyError("set-theme: the host app cannot open the app-group store");
+  // The host app writes it; the keyboard reads it when it next appears.
+  zandorelle::storeThemeIndex(*store, index);
+  host_->runMainQueue();
+}
 
 void Simulator::hide() {
   requireFingerUp("hide");
@@ -380,7 +389,7 @@ void Simulator::typeCharacter(const std::string& character) {
 }
 
 std::shared_ptr<keyloom::KeyboardLayout> Simulator::currentLayout() {
-  return layoutProvider_->keyboardLayout(*controller_->keyboardContext());
+  return controller_->keyboardLayoutProvider()->keyboardLayout(*controller_->keyboardContext());
 }
 
 std::shared_ptr<keyloom::KeyboardLayout> Simulator::layout(const KeyboardType& type) {
@@ -399,7 +408,7 @@ std::shared_ptr<keyloom::KeyboardLayout> Simulator::layout(const KeyboardType& t
   probe.mainTextDocumentProxy = context.mainTextDocumentProxy.get();
   probe.textDocumentProxy = context.textDocumentProxy.get();
   probe.keyboardType = type;
-  return layoutProvider_->keyboardLayout(probe);
+  return controller_->keyboardLayoutProvider()->keyboardLayout(probe);
 }
 
 SimulatorReport Simulator::report(bool withLayout) {
@@ -411,6 +420,16 @@ SimulatorReport Simulator::report(bool withLayout) {
   report.keyboard = describeKeyboard(context.keyboardType.get());
   report.locale = context.locale->identifier();
   if (withLayout) report.layout = reportRows(*currentLayout());
+  for (const auto& suggestion : controller_->autocompleteContext()->suggestions.get()) {
+    report.suggestions.push_back(suggestion.title);
+  }
+  for (const auto& action : controller_->calloutContext()->action()->actions.get()) {
+    report.callout.push_back(describe(action));
+  }
+  if (keyboard_ == SimulatorKeyboard::zandorelle) {
+    report.theme = zandorelle::KeyboardSelection::themeIndex();
+    report.font = zandorelle::KeyboardSelection::fontIndex();
+  }
   return report;
 }
 

@@ -4,7 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "apps/keyboard-simulator/SimulatorActionHandler.h"
 #include "apps/keyboard-simulator/SimulatorFinger.h"
 #include "apps/keyboard-simulator/SimulatorKey.h"
 #include "apps/keyboard-simulator/SimulatorOptions.h"
@@ -13,7 +12,6 @@
 #include "apps/keyboard-simulator/SimulatorTypist.h"
 #include "keyloom/controller/KeyboardInputViewController.h"
 #include "keyloom/text/KeyboardLayout.h"
-#include "keyloom/text/KeyboardLayoutProvider.h"
 #include "platform/input/SimulatedHost.h"
 #include "platform/ui/HostRenderer.h"
 
@@ -27,10 +25,11 @@ class SimulatorKeyError : public platform::Error {
   using platform::Error::Error;
 };
 
-// The keyboard in a simulated host app, driven by key presses. It presents
-// the keyboard controller over the host's text field, finds the keys on the
-// layout the keyboard shows at that moment, and presses them with one
-// finger; every gesture runs through the action handler. The process clock
+// The keyboard in a simulated host app, driven by key presses. The host
+// starts the keyboard as the platform does (the product keyboard's
+// extension, or the library's controller); the simulator finds the keys on
+// the layout the keyboard shows at that moment and presses them with one
+// finger; every gesture runs through the keyboard's own action handler. The process clock
 // becomes a manual clock: time passes only through waits, holds and the
 // short pause after each key.
 class Simulator {
@@ -109,8 +108,7 @@ class Simulator {
 
   std::shared_ptr<platform::SimulatedHost> host_;
   std::shared_ptr<keyloom::KeyboardInputViewController> controller_;
-  std::shared_ptr<keyloom::KeyboardLayoutProvider> layoutProvider_;
-  SimulatorActionHandler actionHandler_;
+  SimulatorKeyboard keyboard_;
   SimulatorFinger finger_;
   SimulatorTypist typist_;
   std::optional<double> scale_;

@@ -29,7 +29,12 @@ struct SimulatorInput {
   bool operator==(const SimulatorInput&) const = default;
 };
 
+// Which keyboard the host shows: the product keyboard, started as the
+// platform starts an installed extension, or the library's own controller.
+enum class SimulatorKeyboard { zandorelle, standard };
+
 struct SimulatorOptions {
+  SimulatorKeyboard keyboard = SimulatorKeyboard::zandorelle;
   keyloom::DeviceType device = keyloom::DeviceType::phone;
   keyloom::InterfaceOrientation orientation = keyloom::InterfaceOrientation::portrait;
   // The keyboard's locale; when only --locales is given, its first entry.

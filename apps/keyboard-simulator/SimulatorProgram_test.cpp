@@ -405,6 +405,27 @@ TEST(SimulatorProgramTest, ALongPressKeepsTheFingerDownUntilItLifts) {
   EXPECT_EQ(report({"--script", "-"}, "dark\nrotate\nfull-access on\ntype ok\nlight\n")["text"], "ok");
 }
 
+TEST(SimulatorProgramTest, TheHostAppsThemeShowsAtTheNextAppearance) {
+  auto initial = report({});
+  EXPECT_EQ(initial["theme"], 0) << "the host app has chosen nothing yet";
+  EXPECT_EQ(initial["font"], 0);
+  EXPECT_EQ(initial["suggestions"], nlohmann::json::array());
+  EXPECT_EQ(initial["callout"], nlohmann::json::array());
+  EXPECT_EQ(report({"--script", "-"}, "set-theme 3\n")["theme"], 0) << "not before the keyboard appears again";
+  EXPECT_EQ(report({"--script", "-"}, "set-theme 3\nhide\nshow\n")["theme"], 3);
+  EXPECT_EQ(report({"--script", "-"}, "set-theme -1\nhide\nshow\n")["theme"], -1);
+
+  auto standard = report({"--keyboard", "standard"});
+  EXPECT_TRUE(standard["theme"].is_null());
+  EXPECT_TRUE(standard["font"].is_null());
+  const ProgramRun noThemes = runSimulator({"--keyboard", "standard", "--script", "-"}, "tap a\nset-theme 1\n");
+  EXPECT_EQ(noThemes.exitCode, 2);
+  EXPECT_THAT(noThemes.err, HasSubstr("line 2: set-theme: the standard keyboard has no themes"));
+  const ProgramRun noSuchTheme = runSimulator({"--script", "-"}, "set-theme 17\n");
+  EXPECT_EQ(noSuchTheme.exitCode, 2);
+  EXPECT_THAT(noSuchTheme.err, HasSubstr("line 1: set-theme: there is no theme 17 (-1 to 16)"));
+}
+
 TEST(SimulatorProgramTest, BadScreenOptionsAreUsageErrors) {
   for (const auto& [arguments, message] :
        std::vector<std::pair<std::vector<std::string>, std::string>>{
@@ -413,6 +434,7 @@ TEST(SimulatorProgramTest, BadScreenOptionsAreUsageErrors) {
            {{"--scale", "2x"}, "--scale: '2x' is not a number from 0.25 to 8"},
            {{"--screenshot", ""}, "--screenshot needs a file name"},
            {{"--window=yes"}, "--window takes no value"},
+           {{"--keyboard", "qwerty"}, "--keyboard: 'qwerty' is not zandorelle or standard"},
        }) {
     const ProgramRun run = runSimulator(arguments);
     EXPECT_EQ(run.exitCode, 2) << message;
