@@ -1,5 +1,7 @@
 #include "apps/keyboard-simulator/Simulator.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <iomanip>
 #include <sstream>
@@ -10,6 +12,8 @@
 #include "keyboard-extension/KeyboardSelection.h"
 #include "keyboard-extension/ProductConfiguration.h"
 #include "keyboard-extension/ThemePalette.h"
+#include "keyloom/controller/KeyboardHostingController.h"
+#include "keyloom/gestures/GestureButtonDefaults.h"
 #include "platform/foundation/Clock.h"
 #include "platform/foundation/Locale.h"
 #include "platform/foundation/MainQueue.h"
@@ -95,7 +99,8 @@ Simulator::Simulator(const SimulatorOptions& options)
       finger_([this](keyloom::KeyboardGesture gesture, const KeyboardAction& action) {
         controller_->keyboardActionHandler()->handle(gesture, action);
       }),
-      typist_([this](const KeyboardType& type) { return layout(type); }),
+      typist_([this](const KeyboardType& type) { return layout(type); },
+              [this](const KeyboardAction& key) { return controller_->calloutActionProvider()->calloutActions(key); }),
       scale_(options.scale) {
   auto context = controller_->keyboardContext();
   context->setLocale(platform::Locale(options.locale));
@@ -200,69 +205,206 @@ void Simulator::afterKey(platform::TimeInterval pause) {
   platform::MainQueue::main().advance(pause);
 }
 
-void Simulator::tap(const SimulatorKey& key) {
-  requireVisibleKeyboard("tap");
-  requireFingerUp("tap");
-  finger_.tap(keyOnLayout(key));
-  afterKey(keyInterval);
-}
-
-void Simulator::doubleTap(const SimulatorKey& key) {
-  requireVisibleKeyboard("double-tap");
-  requireFingerUp("double-tap");
-  finger_.tap(keyOnLayout(key));
-  afterKey(doubleTapInterval);
-  // The same key again: the first tap may have changed the layout under it.
-  finger_.tap(keyOnLayout(key));
-  afterKey(keyInterval);
-}
-
-void Simulator::hold(const SimulatorKey& key, platform::TimeInterval seconds) {
-  requireVisibleKeyboard("hold");
-  requireFingerUp("hold");
-  finger_.hold(keyOnLayout(key), seconds);
-  afterKey(keyInterval);
-}
-
 void Simulator::wait(platform::TimeInterval seconds) {
   host_->runMainQueue();
   platform::MainQueue::main().advance(seconds);
 }
 
+// ---- The finger
+
+platform::ui::ViewHost* Simulator::keyboardView() const {
+  auto hosting = controller_->hostingController();
+  return hosting ? &hosting->viewHost() : nullptr;
+}
+
+platform::Point Simulator::toView(platform::Point screen) const {
+  const platform::Rect frame = host_->keyboardFrame();
+  platform::Point origin;
+  if (auto* view = keyboardView(); view && view->layoutBounds()) origin = view->layoutBounds()->origin;
+  return {screen.x - frame.origin.x + origin.x, screen.y - frame.origin.y + origin.y};
+}
+
+std::optional<platform::Point> Simulator::keyCenter(const KeyboardAction& action) const {
+  auto* view = keyboardView();
+  if (!view || !host_->isKeyboardVisible()) return std::nullopt;
+  host_->runMainQueue();
+  auto node = view->findAttached(action);
+  if (!node) return std::nullopt;
+  const platform::Rect frame = host_->keyboardFrame();
+  platform::Point origin;
+  if (view->layoutBounds()) origin = view->layoutBounds()->origin;
+  return platform::Point{node->frame.midX() - origin.x + frame.origin.x, node->frame.midY() - origin.y + frame.origin.y};
+}
+
+void Simulator::fingerDownAt(platform::Point screen) {
+  auto* view = keyboardView();
+  if (!view) throw SimulatorKeyError("the keyboard shows nothing to touch");
+  touch_ = view->touches().down(toView(screen));
+  touchPoint_ = screen;
+  fingerDown_ = true;
+  host_->runMainQueue();
+}
+
+void Simulator::pressAction(const KeyboardAction& action) {
+  if (auto center = keyCenter(action)) {
+    fingerDownAt(*center);
+    return;
+  }
+  // A keyboard whose view has no such key: its gestures go straight to the
+  // action handler.
+  finger_.press(action);
+  fingerDown_ = true;
+  host_->runMainQueue();
+}
+
+void Simulator::moveFinger(platform::Point screen) {
+  if (touch_) {
+    if (auto* view = keyboardView()) view->touches().move(*touch_, toView(screen));
+  }
+  touchPoint_ = screen;
+  host_->runMainQueue();
+}
+
+void Simulator::slideFinger(double dx, double dy) {
+  // A finger slides through the points between, a frame at a time.
+  const double distance = std::hypot(dx, dy);
+  const int steps = std::max(1, static_cast<int>(std::ceil(distance / kSlideStep)));
+  const platform::Point from = touchPoint_;
+  for (int step = 1; step <= steps; ++step) {
+    wait(kFrameInterval);
+    moveFinger({from.x + dx * step / steps, from.y + dy * step / steps});
+  }
+}
+
+void Simulator::liftFinger() {
+  if (touch_) {
+    if (auto* view = keyboardView(); view && view->touches().isActive(*touch_)) {
+      view->touches().up(*touch_, toView(touchPoint_));
+    }
+    touch_.reset();
+  } else {
+    finger_.lift();
+  }
+  fingerDown_ = false;
+  host_->runMainQueue();
+}
+
+void Simulator::tapAction(const KeyboardAction& action, platform::TimeInterval pause) {
+  pressAction(action);
+  wait(kPressDuration);
+  liftFinger();
+  afterKey(pause - kPressDuration);
+}
+
+void Simulator::pickFromCallout(const KeyboardAction& key, const KeyboardAction& entry,
+                                const std::string& character) {
+  pressAction(key);
+  wait(keyloom::GestureButtonDefaults::longPressDelay() + kFrameInterval);
+  const auto callout = controller_->calloutContext()->action();
+  if (!touch_ || !callout->isActive()) {
+    liftFinger();
+    throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": the callout of " + describe(key) +
+                            " did not open");
+  }
+  // Slide along the callout, the way it opened, until the entry is chosen.
+  const double direction = callout->isTrailing() ? -1 : 1;
+  for (double travelled = 0; callout->selectedAction() != entry && travelled < kMaximumCalloutSlide;
+       travelled += kSlideStep) {
+    slideFinger(direction * kSlideStep, 0);
+  }
+  const bool chosen = callout->selectedAction() == entry;
+  liftFinger();
+  afterKey(keyInterval);
+  if (!chosen) {
+    throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": sliding along the callout of " +
+                            describe(key) + " never reached it");
+  }
+}
+
+// ---- Steps
+
+void Simulator::tap(const SimulatorKey& key) {
+  requireVisibleKeyboard("tap");
+  requireFingerUp("tap");
+  tapAction(keyOnLayout(key), keyInterval);
+}
+
+void Simulator::doubleTap(const SimulatorKey& key) {
+  requireVisibleKeyboard("double-tap");
+  requireFingerUp("double-tap");
+  tapAction(keyOnLayout(key), doubleTapInterval);
+  // The same key again: the first tap may have changed the layout under it.
+  tapAction(keyOnLayout(key), keyInterval);
+}
+
+void Simulator::hold(const SimulatorKey& key, platform::TimeInterval seconds) {
+  requireVisibleKeyboard("hold");
+  requireFingerUp("hold");
+  pressAction(keyOnLayout(key));
+  wait(seconds);
+  liftFinger();
+  afterKey(keyInterval);
+}
+
 void Simulator::longPress(const SimulatorKey& key, platform::TimeInterval seconds) {
   requireVisibleKeyboard("long-press");
   requireFingerUp("long-press");
-  finger_.press(keyOnLayout(key));
-  fingerDown_ = true;
+  pressAction(keyOnLayout(key));
   wait(seconds);
 }
 
-void Simulator::slide(double, double) {
+void Simulator::slide(double dx, double dy) {
   requireFingerDown("slide");
-  host_->runMainQueue();
+  slideFinger(dx, dy);
 }
 
 void Simulator::lift() {
   requireFingerDown("lift");
-  finger_.lift();
-  fingerDown_ = false;
+  liftFinger();
   afterKey(keyInterval);
 }
 
-void Simulator::dragSpace(double) {
+void Simulator::dragSpace(double points) {
   requireVisibleKeyboard("drag-space");
   requireFingerUp("drag-space");
-  throw SimulatorKeyError("drag-space: this keyboard does not move the cursor with the space bar");
+  const KeyboardAction space = keyOnLayout(SimulatorKey::named(SimulatorKey::Kind::space));
+  if (!keyCenter(space)) throw SimulatorKeyError("drag-space: the keyboard's view shows no space bar");
+  // A long press turns the space bar into a cursor control; then the drag.
+  pressAction(space);
+  wait(keyloom::GestureButtonDefaults::longPressDelay() + kFrameInterval);
+  slideFinger(points, 0);
+  liftFinger();
+  afterKey(keyInterval);
 }
 
 void Simulator::tapSuggestion(int index) {
   requireVisibleKeyboard("tap-suggestion");
-  throw SimulatorKeyError("tap-suggestion: the keyboard shows no suggestion " + std::to_string(index));
+  requireFingerUp("tap-suggestion");
+  const auto suggestions = controller_->autocompleteContext()->suggestions.get();
+  if (index >= static_cast<int>(suggestions.size())) {
+    throw SimulatorKeyError("tap-suggestion: the keyboard shows no suggestion " + std::to_string(index) + " (" +
+                            std::to_string(suggestions.size()) + " shown)");
+  }
+  auto* view = keyboardView();
+  auto node = view ? view->findText(suggestions[static_cast<std::size_t>(index)].title) : nullptr;
+  if (!node) throw SimulatorKeyError("tap-suggestion: suggestion " + std::to_string(index) + " is not on screen");
+  tapAtViewNode(*node);
 }
 
 void Simulator::tapFont(int index) {
   requireVisibleKeyboard("tap-font");
+  requireFingerUp("tap-font");
   throw SimulatorKeyError("tap-font: the keyboard shows no font " + std::to_string(index));
+}
+
+void Simulator::tapAtViewNode(const platform::ui::Node& node) {
+  const platform::Rect frame = host_->keyboardFrame();
+  platform::Point origin;
+  if (auto* view = keyboardView(); view && view->layoutBounds()) origin = view->layoutBounds()->origin;
+  fingerDownAt({node.frame.midX() - origin.x + frame.origin.x, node.frame.midY() - origin.y + frame.origin.y});
+  wait(kPressDuration);
+  liftFinger();
+  afterKey(keyInterval - kPressDuration);
 }
 
 void Simulator::setTheme(int index) {
@@ -309,12 +451,17 @@ void Simulator::setFullAccess(bool granted) {
   host_->runMainQueue();
 }
 
+void Simulator::setLocale(const std::string& identifier) {
+  controller_->keyboardContext()->setLocale(platform::Locale(identifier));
+  host_->runMainQueue();
+}
+
+// ---- Computer keys and the mouse
+
 void Simulator::press(const SimulatorKey& key) {
   requireVisibleKeyboard("press");
   requireFingerUp("press");
-  finger_.press(keyOnLayout(key));
-  fingerDown_ = true;
-  host_->runMainQueue();
+  pressAction(keyOnLayout(key));
 }
 
 void Simulator::pressCharacter(const std::string& character) {
@@ -326,38 +473,46 @@ void Simulator::pressCharacter(const std::string& character) {
                      platform::text::uppercased(character) != character;
   if (small) {
     if (auto key = findKey(*currentLayout(), SimulatorKey::characterKey(character))) {
-      finger_.press(*key);
-      fingerDown_ = true;
-      host_->runMainQueue();
+      pressAction(*key);
       return;
     }
   }
   for (int attempt = 0; attempt < kMaximumKeysPerCharacter; ++attempt) {
     auto step = typist_.nextStep(character, controller_->keyboardContext()->keyboardType.get());
-    if (!step) throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": no layout has a key for it");
-    if (step->types) {
-      finger_.press(step->key);
-      fingerDown_ = true;
-      host_->runMainQueue();
+    if (!step) throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": no key or callout has it");
+    if (step->calloutEntry) {
+      pickFromCallout(step->key, *step->calloutEntry, character);
       return;
     }
-    finger_.tap(step->key);
-    afterKey(keyInterval);
+    if (step->types) {
+      pressAction(step->key);
+      return;
+    }
+    tapAction(step->key, keyInterval);
   }
   throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": its key was never reached");
 }
 
-void Simulator::touchDown(platform::Point) { host_->runMainQueue(); }
+void Simulator::touchDown(platform::Point point) {
+  if (fingerDown_) liftFinger();
+  if (!host_->isKeyboardVisible() || !host_->keyboardFrame().contains(point)) return;
+  fingerDownAt(point);
+}
 
-void Simulator::touchMove(platform::Point) { host_->runMainQueue(); }
+void Simulator::touchMove(platform::Point point) {
+  if (touch_) moveFinger(point);
+}
 
-void Simulator::touchUp(platform::Point) { host_->runMainQueue(); }
+void Simulator::touchUp(platform::Point point) {
+  if (!touch_) return;
+  moveFinger(point);
+  liftFinger();
+}
 
-std::vector<platform::ui::ShownViewHost> Simulator::shownViews() const { return {}; }
-
-void Simulator::setLocale(const std::string& identifier) {
-  controller_->keyboardContext()->setLocale(platform::Locale(identifier));
-  host_->runMainQueue();
+std::vector<platform::ui::ShownViewHost> Simulator::shownViews() const {
+  auto* view = keyboardView();
+  if (!view || !host_->isKeyboardVisible()) return {};
+  return {{view, host_->keyboardFrame()}};
 }
 
 void Simulator::screenshot(const std::string& path) {
@@ -380,9 +535,12 @@ void Simulator::type(std::string_view text) {
 void Simulator::typeCharacter(const std::string& character) {
   for (int attempt = 0; attempt < kMaximumKeysPerCharacter; ++attempt) {
     auto step = typist_.nextStep(character, controller_->keyboardContext()->keyboardType.get());
-    if (!step) throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": no layout has a key for it");
-    finger_.tap(step->key);
-    afterKey(keyInterval);
+    if (!step) throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": no key or callout has it");
+    if (step->calloutEntry) {
+      pickFromCallout(step->key, *step->calloutEntry, character);
+      return;
+    }
+    tapAction(step->key, keyInterval);
     if (step->types) return;
   }
   throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": its key was never reached");

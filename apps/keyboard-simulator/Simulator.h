@@ -14,6 +14,7 @@
 #include "keyloom/text/KeyboardLayout.h"
 #include "platform/input/SimulatedHost.h"
 #include "platform/ui/HostRenderer.h"
+#include "platform/ui/TouchPipeline.h"
 
 namespace keyboard_simulator {
 
@@ -39,6 +40,13 @@ class Simulator {
   static constexpr platform::TimeInterval keyInterval = 0.15;
   // Between the two taps of a double tap.
   static constexpr platform::TimeInterval doubleTapInterval = 0.1;
+  // How long a tap keeps the finger down.
+  static constexpr platform::TimeInterval kPressDuration = 0.05;
+  // A sliding finger moves this far each frame.
+  static constexpr double kSlideStep = 4;
+  static constexpr platform::TimeInterval kFrameInterval = 1.0 / 60;
+  // Farthest a finger slides along a callout looking for an entry.
+  static constexpr double kMaximumCalloutSlide = 600;
 
   explicit Simulator(const SimulatorOptions& options);
   ~Simulator();
@@ -102,6 +110,24 @@ class Simulator {
   keyloom::KeyboardAction keyOnLayout(const SimulatorKey& key);
   void typeCharacter(const std::string& character);
   void afterKey(platform::TimeInterval pause);
+  // The keyboard's hosted view tree; null before it has one.
+  platform::ui::ViewHost* keyboardView() const;
+  platform::Point toView(platform::Point screen) const;
+  // The centre of the key on screen; absent when the keyboard's view shows
+  // no such key.
+  std::optional<platform::Point> keyCenter(const keyloom::KeyboardAction& action) const;
+  void fingerDownAt(platform::Point screen);
+  // Down on the key's frame when the view shows it; else the key's gestures
+  // go to the action handler directly.
+  void pressAction(const keyloom::KeyboardAction& action);
+  void moveFinger(platform::Point screen);
+  void slideFinger(double dx, double dy);
+  void liftFinger();
+  void tapAction(const keyloom::KeyboardAction& action, platform::TimeInterval pause);
+  void tapAtViewNode(const platform::ui::Node& node);
+  // Long press on `key`, slide to `entry` in its callout, lift.
+  void pickFromCallout(const keyloom::KeyboardAction& key, const keyloom::KeyboardAction& entry,
+                       const std::string& character);
   void requireVisibleKeyboard(std::string_view step) const;
   void requireFingerUp(std::string_view step) const;
   void requireFingerDown(std::string_view step) const;
@@ -113,6 +139,8 @@ class Simulator {
   SimulatorTypist typist_;
   std::optional<double> scale_;
   bool fingerDown_ = false;
+  std::optional<platform::ui::TouchId> touch_;
+  platform::Point touchPoint_;
 };
 
 }  // namespace keyboard_simulator

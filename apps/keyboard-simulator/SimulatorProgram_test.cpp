@@ -269,7 +269,7 @@ TEST(SimulatorProgramTest, BadInputIsAClearErrorWithExitCodeTwo) {
       {{"hello"}, "", "unexpected argument 'hello'"},
       {{"--keyboard-type", "telepathic"}, "", "--keyboard-type: 'telepathic' is not a keyboard type"},
       {{"--locale", "en US"}, "", "is not a locale identifier"},
-      {{"--type", "don't"}, "", "cannot type \"'\" (U+0027): no layout has a key for it"},
+      {{"--type", "snow \u2603"}, "", "cannot type \"\u2603\" (U+2603): no key or callout has it"},
       {{"--type", "tab\there"}, "", "cannot type \"\\t\" (U+0009)"},
       {{"--script", "-"}, "tap a\nfly away\n", "line 2: unknown step 'fly'"},
       {{"--script", "/nonexistent/script.txt"}, "", "--script: cannot read /nonexistent/script.txt"},
