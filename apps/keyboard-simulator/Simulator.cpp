@@ -236,6 +236,11 @@ std::optional<platform::Point> Simulator::keyCenter(const KeyboardAction& action
   return platform::Point{node->frame.midX() - origin.x + frame.origin.x, node->frame.midY() - origin.y + frame.origin.y};
 }
 
+std::optional<platform::Point> Simulator::keyOnScreen(const SimulatorKey& key) {
+  auto action = findKey(*currentLayout(), key);
+  return action ? keyCenter(*action) : std::nullopt;
+}
+
 void Simulator::fingerDownAt(platform::Point screen) {
   auto* view = keyboardView();
   if (!view) throw SimulatorKeyError("the keyboard shows nothing to touch");

@@ -90,6 +90,10 @@ class Simulator {
   void touchMove(platform::Point point);
   void touchUp(platform::Point point);
 
+  // Where the key is on screen now; absent when the keyboard's view does
+  // not show it.
+  std::optional<platform::Point> keyOnScreen(const SimulatorKey& key);
+
   // The keyboard's view trees as the screen shows them, for rendering.
   std::vector<platform::ui::ShownViewHost> shownViews() const;
   // Types each character with the keys of the layouts; throws
