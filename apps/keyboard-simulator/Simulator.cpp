@@ -20,6 +20,7 @@
 #include "platform/foundation/Text.h"
 #include "platform/input/Screen.h"
 #include "platform/ui/HostRenderer.h"
+#include "platform/ui/PangoTextMetrics.h"
 
 namespace keyboard_simulator {
 
@@ -214,7 +215,13 @@ void Simulator::wait(platform::TimeInterval seconds) {
 
 platform::ui::ViewHost* Simulator::keyboardView() const {
   auto hosting = controller_->hostingController();
-  return hosting ? &hosting->viewHost() : nullptr;
+  if (!hosting) return nullptr;
+  platform::ui::ViewHost& view = hosting->viewHost();
+  // Laid out with the metrics the screen is drawn with, so each key's text
+  // fits the frame it is drawn in, and touches land where keys are drawn.
+  const auto& drawn = platform::ui::PangoTextMetrics::shared();
+  if (&view.fontMetrics() != drawn.get()) view.setFontMetrics(drawn);
+  return &view;
 }
 
 platform::Point Simulator::toView(platform::Point screen) const {
@@ -589,6 +596,8 @@ SimulatorReport Simulator::report(bool withLayout) {
   for (const auto& action : controller_->calloutContext()->action()->actions.get()) {
     report.callout.push_back(describe(action));
   }
+  const auto& records = host_->records();
+  report.inputModeSwitches = records.inputModeAdvances + static_cast<int>(records.inputModeListCalls.size());
   if (keyboard_ == SimulatorKeyboard::zandorelle) {
     report.theme = zandorelle::KeyboardSelection::themeIndex();
     report.font = zandorelle::KeyboardSelection::fontIndex();

@@ -68,6 +68,7 @@ std::string formatJson(const SimulatorReport& report) {
   object["locale"] = report.locale;
   object["suggestions"] = report.suggestions;
   object["callout"] = report.callout;
+  object["inputModeSwitches"] = report.inputModeSwitches;
   object["theme"] = report.theme ? nlohmann::ordered_json(*report.theme) : nlohmann::ordered_json();
   object["font"] = report.font ? nlohmann::ordered_json(*report.font) : nlohmann::ordered_json();
   if (report.layout) {

@@ -137,7 +137,22 @@ void SimulatorSession::rebuild() {
 
 void SimulatorSession::advance(platform::TimeInterval seconds) {
   const auto clock = platform::currentManualClock();
-  if (advanceClockTo(clock->now().addingTimeInterval(std::max(0.0, seconds)))) dirty_ = true;
+  if (advanceClockTo(clock->now().addingTimeInterval(std::max(0.0, seconds))) && screenState() != drawnState_) {
+    dirty_ = true;
+  }
+}
+
+SimulatorSession::ScreenState SimulatorSession::screenState() const {
+  ScreenState state;
+  for (const auto& shown : simulator_->shownViews()) {
+    state.view = shown.host;
+    state.viewUpdates = shown.host->updateCount();
+  }
+  const auto& field = simulator_->host()->textField();
+  state.textBytes = field.text().size();
+  state.selection = field.selectedTextRange();
+  state.keyboardVisible = simulator_->host()->isKeyboardVisible();
+  return state;
 }
 
 platform::TimeInterval SimulatorSession::timeToNextWork() const {
@@ -168,6 +183,7 @@ cairo_surface_t* SimulatorSession::frame() {
   cairo_destroy(cr);
   cairo_surface_flush(frame_);
   dirty_ = false;
+  drawnState_ = screenState();
   return frame_;
 }
 
