@@ -56,7 +56,7 @@ void CharacterBoundaries::replace(std::string_view text, std::size_t from, std::
   // there on the text and so its boundaries are as they were.
   const std::size_t start = before_.back();
   const std::size_t kept = before_.size();
-  for (std::size_t window = 256;; window *= 2) {
+  for (std::size_t window = 32;; window *= 2) {
     std::size_t end = std::min(text.size(), editEnd + window);
     while (end < text.size() && isContinuationByte(text[end])) ++end;
     before_.resize(kept);
