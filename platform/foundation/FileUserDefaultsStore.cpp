@@ -369,7 +369,7 @@ bool FileUserDefaultsStore::refresh(bool holdingLock, bool force) {
       loaded_ = true;
       return true;
     case ReadResult::failed:
-      report(file_, problem + "; it is left as it is and not written");
+      report(file_, problem + "; it is left alone");
       return false;
     case ReadResult::corrupt:
       // Until it is kept aside, the store reads what could be read of it.
