@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "keyloom/controller/NextKeyboardButton.h"
+#include "keyloom/views/NextKeyboardButton.h"
 #include "keyloom/controller/NextKeyboardController.h"
 #include "keyloom/gestures/GestureButton.h"
 #include "keyloom/gestures/GestureButtonDefaults.h"
