@@ -1,5 +1,12 @@
 #include "keyloom/views/SystemKeyboardButtonContent.h"
 
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <optional>
+#include <vector>
+
 #include "keyloom/resources/KeyloomBundle.h"
 #include "keyloom/views/SystemKeyboardButtonText.h"
 #include "keyloom/views/SystemKeyboardSpaceContent.h"
@@ -9,6 +16,27 @@ namespace keyloom {
 
 namespace ui = platform::ui;
 
+namespace {
+
+// The library's picture assets are PNG files at three pixels per point,
+// read once each.
+std::optional<ui::Image> libraryPicture(const std::string& name) {
+  static std::map<std::string, std::optional<ui::Image>> pictures;
+  auto found = pictures.find(name);
+  if (found != pictures.end()) return found->second;
+  std::optional<ui::Image> picture;
+  std::ifstream file(keyloomBundle().resourcePath() / (name + ".png"), std::ios::binary);
+  if (file) {
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    ui::Image image = ui::Image::fromData(std::move(bytes));
+    if (!image.isEmpty()) picture = image;
+  }
+  pictures.emplace(name, picture);
+  return picture;
+}
+
+}  // namespace
+
 ui::Image platformImage(const KeyboardImage& image) {
   switch (image.source()) {
     case KeyboardImage::Source::systemSymbol:
@@ -16,9 +44,20 @@ ui::Image platformImage(const KeyboardImage& image) {
     case KeyboardImage::Source::mainBundle:
       return ui::Image::asset(image.name());
     case KeyboardImage::Source::libraryBundle:
+      if (auto picture = libraryPicture(image.name())) return *picture;
       return ui::Image::asset(image.name(), std::string(keyloomBundleName));
   }
   return ui::Image::system(image.name());
+}
+
+ui::View keyboardImageView(const KeyboardImage& image) {
+  const ui::Image picture = platformImage(image);
+  if (picture.source() != ui::Image::Source::data) return ui::View(picture);
+  // The picture is a template: its shape is drawn in the key's text colour.
+  return ui::Rectangle()
+      .fill()
+      .mask(ui::View(picture).resizable())
+      .frame(picture.pixelSize().width / 3, picture.pixelSize().height / 3);
 }
 
 std::string SystemKeyboardButtonContent::spaceLocaleText() const {
@@ -35,7 +74,7 @@ ui::View SystemKeyboardButtonContent::body() const {
     content = ui::View(SystemKeyboardSpaceContent(spaceLocaleText(),
                                                   ui::View(SystemKeyboardButtonText(spaceText, action))));
   } else if (auto image = appearance->buttonImage(action)) {
-    content = ui::View(platformImage(*image)).scaleEffect(appearance->buttonImageScaleFactor(action));
+    content = keyboardImageView(*image).scaleEffect(appearance->buttonImageScaleFactor(action));
   } else if (auto text = appearance->buttonText(action)) {
     content = ui::View(SystemKeyboardButtonText(*text, action)).minimumScaleFactor(0.5);
   } else {

@@ -31,7 +31,11 @@ struct SystemKeyboardButtonContent {
   platform::ui::View body() const;
 };
 
-// The picture a key image names, as the renderer finds it.
+// The picture a key image names, as the renderer finds it: a symbol by
+// name, or the library's own picture read from its bundle.
 platform::ui::Image platformImage(const KeyboardImage& image);
+// The image at its size in points: a symbol follows the font, a picture its
+// pixels at three per point.
+platform::ui::View keyboardImageView(const KeyboardImage& image);
 
 }  // namespace keyloom

@@ -108,11 +108,12 @@ inline void advance(double seconds) {
 // tests (goldens/<name>.png), allowing a small difference per pixel for
 // font rasterisation. Run with KEYLOOM_UPDATE_GOLDENS=1 to write the goldens
 // anew after an intended change, then look at them before committing.
-inline void expectMatchesGolden(const platform::ui::ViewHost& host, const std::string& name, double scale = 3) {
+inline void expectMatchesGolden(const platform::ui::ViewHost& host, const std::string& name, double scale = 3,
+                                std::optional<platform::ui::Color> background = std::nullopt) {
   namespace fs = std::filesystem;
-  const fs::path golden = fs::path(__FILE__).parent_path() / "goldens" / (name + ".png");
+  const fs::path golden = fs::path(KEYLOOM_SOURCE_DIR) / "keyloom" / "views" / "goldens" / (name + ".png");
   const fs::path rendered = fs::path(::testing::TempDir()) / ("keyloom-" + name + ".png");
-  const auto report = platform::ui::renderPNG(host, rendered.string(), scale);
+  const auto report = platform::ui::renderPNG(host, rendered.string(), scale, background);
   EXPECT_EQ(report.unknownGlyphs, 0) << name;
   if (const char* update = std::getenv("KEYLOOM_UPDATE_GOLDENS"); update && std::string(update) == "1") {
     fs::create_directories(golden.parent_path());
