@@ -4,6 +4,7 @@
 #include "keyloom/autocomplete/EmojiCategory.h"
 #include "keyloom/autocomplete/EmojiCategoryKeyboard.h"
 #include "keyloom/autocomplete/EmojiKeyboardStyle.h"
+#include "keyloom/controller/KeyboardInputViewController.h"
 #include "keyloom/views/ActionCallout.h"
 #include "keyloom/views/InputCallout.h"
 #include "platform/ui/Primitives.h"
@@ -75,11 +76,7 @@ SystemKeyboard::SystemKeyboard(std::shared_ptr<KeyboardLayout> layout,
                                bool renderBackground, ButtonContentBuilder buttonContent)
     : SystemKeyboard(std::move(layout), appearance, actionHandler, std::move(autocompleteContext), autocompleteToolbar,
                      std::move(autocompleteToolbarAction), keyboardContext, calloutContext, width, renderBackground,
-                     [=](const KeyboardLayoutItem& item, double keyboardWidth, double inputWidth) {
-                       return ui::View(SystemKeyboardButtonRowItem(buttonContent(item), item, actionHandler,
-                                                                   keyboardContext, calloutContext, keyboardWidth,
-                                                                   inputWidth, appearance));
-                     }) {}
+                     rowItems(appearance, actionHandler, keyboardContext, calloutContext, std::move(buttonContent))) {}
 
 SystemKeyboard::SystemKeyboard(std::shared_ptr<KeyboardLayout> layout,
                                std::shared_ptr<const KeyboardAppearance> appearance,
@@ -91,10 +88,78 @@ SystemKeyboard::SystemKeyboard(std::shared_ptr<KeyboardLayout> layout,
                                bool renderBackground)
     : SystemKeyboard(std::move(layout), appearance, actionHandler, std::move(autocompleteContext), autocompleteToolbar,
                      std::move(autocompleteToolbarAction), keyboardContext, calloutContext, width, renderBackground,
-                     [=](const KeyboardLayoutItem& item, double keyboardWidth, double inputWidth) {
-                       return ui::View(standardButtonView(item, appearance, actionHandler, keyboardContext,
-                                                          calloutContext, keyboardWidth, inputWidth));
-                     }) {}
+                     ButtonContentBuilder([appearance, keyboardContext](const KeyboardLayoutItem& item) {
+                       return ui::View(standardButtonContent(item, appearance, keyboardContext));
+                     })) {}
+
+SystemKeyboard::SystemKeyboard(const std::shared_ptr<KeyboardInputViewController>& controller,
+                               AutocompleteToolbarMode autocompleteToolbarMode,
+                               SuggestionAction autocompleteToolbarAction, std::optional<double> width,
+                               bool renderBackground, ButtonViewBuilder buttonView)
+    : SystemKeyboard(servicesOf(controller, std::move(autocompleteToolbarAction), width), autocompleteToolbarMode,
+                     renderBackground, std::move(buttonView)) {}
+
+SystemKeyboard::SystemKeyboard(const std::shared_ptr<KeyboardInputViewController>& controller,
+                               AutocompleteToolbarMode autocompleteToolbarMode,
+                               SuggestionAction autocompleteToolbarAction, std::optional<double> width,
+                               bool renderBackground, ButtonContentBuilder buttonContent)
+    : SystemKeyboard(controller, autocompleteToolbarMode, std::move(autocompleteToolbarAction), width,
+                     renderBackground,
+                     rowItems(controller->keyboardAppearance(), controller->keyboardActionHandler(),
+                              controller->keyboardContext(), controller->calloutContext(), std::move(buttonContent))) {}
+
+SystemKeyboard::SystemKeyboard(const std::shared_ptr<KeyboardInputViewController>& controller,
+                               AutocompleteToolbarMode autocompleteToolbar,
+                               SuggestionAction autocompleteToolbarAction, std::optional<double> width,
+                               bool renderBackground)
+    : SystemKeyboard(controller, autocompleteToolbar, std::move(autocompleteToolbarAction), width, renderBackground,
+                     ButtonContentBuilder([appearance = std::shared_ptr<const KeyboardAppearance>(
+                                               controller->keyboardAppearance()),
+                                           keyboardContext = controller->keyboardContext()](
+                                              const KeyboardLayoutItem& item) {
+                       return ui::View(standardButtonContent(item, appearance, keyboardContext));
+                     })) {}
+
+SystemKeyboard::SystemKeyboard(ControllerServices services, AutocompleteToolbarMode mode, bool renderBackground,
+                               ButtonViewBuilder buttonView)
+    : SystemKeyboard(std::move(services.layout), std::move(services.appearance), std::move(services.actionHandler),
+                     std::move(services.autocompleteContext), mode, std::move(services.suggestionAction),
+                     std::move(services.keyboardContext), std::move(services.calloutContext), services.width,
+                     renderBackground, std::move(buttonView)) {}
+
+SystemKeyboard::ControllerServices SystemKeyboard::servicesOf(
+    const std::shared_ptr<KeyboardInputViewController>& controller, SuggestionAction action,
+    std::optional<double> width) {
+  ControllerServices services;
+  services.layout = controller->keyboardLayoutProvider()->keyboardLayout(*controller->keyboardContext());
+  services.appearance = controller->keyboardAppearance();
+  services.actionHandler = controller->keyboardActionHandler();
+  services.autocompleteContext = controller->autocompleteContext();
+  if (action) {
+    services.suggestionAction = std::move(action);
+  } else {
+    // The view never keeps the controller alive.
+    std::weak_ptr<KeyboardInputViewController> weakController = controller;
+    services.suggestionAction = [weakController](const AutocompleteSuggestion& suggestion) {
+      if (auto controller = weakController.lock()) controller->insertAutocompleteSuggestion(suggestion);
+    };
+  }
+  services.keyboardContext = controller->keyboardContext();
+  services.calloutContext = controller->calloutContext();
+  services.width = width ? *width : controller->view()->frame().width();
+  return services;
+}
+
+SystemKeyboard::ButtonViewBuilder SystemKeyboard::rowItems(std::shared_ptr<const KeyboardAppearance> appearance,
+                                                           std::shared_ptr<KeyboardActionHandler> actionHandler,
+                                                           std::shared_ptr<KeyboardContext> keyboardContext,
+                                                           std::shared_ptr<KeyboardCalloutContext> calloutContext,
+                                                           ButtonContentBuilder buttonContent) {
+  return [=](const KeyboardLayoutItem& item, double keyboardWidth, double inputWidth) {
+    return ui::View(SystemKeyboardButtonRowItem(buttonContent(item), item, actionHandler, keyboardContext,
+                                                calloutContext, keyboardWidth, inputWidth, appearance));
+  };
+}
 
 SystemKeyboardButtonRowItem SystemKeyboard::standardButtonView(const KeyboardLayoutItem& item,
                                                                std::shared_ptr<const KeyboardAppearance> appearance,

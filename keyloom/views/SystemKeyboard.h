@@ -24,6 +24,8 @@
 
 namespace keyloom {
 
+class KeyboardInputViewController;
+
 // A complete system-style keyboard: the suggestion toolbar on top, then the
 // rows of keys of a layout (or the emoji keyboard for the emoji keyboard
 // type), with the action and input callouts over the keys and the
@@ -70,6 +72,21 @@ class SystemKeyboard {
                  SuggestionAction autocompleteToolbarAction, std::shared_ptr<KeyboardContext> keyboardContext,
                  std::shared_ptr<KeyboardCalloutContext> calloutContext, double width, bool renderBackground);
 
+  // From a controller: the rows its layout provider gives for its keyboard
+  // context now, its appearance, action handler and contexts. Without an
+  // action a tap on a suggestion inserts it through the controller (nothing
+  // once the controller is gone); without a width the keyboard is as wide
+  // as the controller's view is now.
+  SystemKeyboard(const std::shared_ptr<KeyboardInputViewController>& controller,
+                 AutocompleteToolbarMode autocompleteToolbarMode, SuggestionAction autocompleteToolbarAction,
+                 std::optional<double> width, bool renderBackground, ButtonViewBuilder buttonView);
+  SystemKeyboard(const std::shared_ptr<KeyboardInputViewController>& controller,
+                 AutocompleteToolbarMode autocompleteToolbarMode, SuggestionAction autocompleteToolbarAction,
+                 std::optional<double> width, bool renderBackground, ButtonContentBuilder buttonContent);
+  SystemKeyboard(const std::shared_ptr<KeyboardInputViewController>& controller,
+                 AutocompleteToolbarMode autocompleteToolbar, SuggestionAction autocompleteToolbarAction,
+                 std::optional<double> width, bool renderBackground);
+
   static SystemKeyboardButtonRowItem standardButtonView(const KeyboardLayoutItem& item,
                                                         std::shared_ptr<const KeyboardAppearance> appearance,
                                                         std::shared_ptr<KeyboardActionHandler> actionHandler,
@@ -91,6 +108,28 @@ class SystemKeyboard {
   platform::ui::View body(platform::ui::BodyContext& context) const;
 
  private:
+  // What the controller forms take from the controller.
+  struct ControllerServices {
+    std::shared_ptr<KeyboardLayout> layout;
+    std::shared_ptr<const KeyboardAppearance> appearance;
+    std::shared_ptr<KeyboardActionHandler> actionHandler;
+    std::shared_ptr<AutocompleteContext> autocompleteContext;
+    SuggestionAction suggestionAction;
+    std::shared_ptr<KeyboardContext> keyboardContext;
+    std::shared_ptr<KeyboardCalloutContext> calloutContext;
+    double width = 0;
+  };
+  static ControllerServices servicesOf(const std::shared_ptr<KeyboardInputViewController>& controller,
+                                       SuggestionAction action, std::optional<double> width);
+  SystemKeyboard(ControllerServices services, AutocompleteToolbarMode mode, bool renderBackground,
+                 ButtonViewBuilder buttonView);
+  // Keys that are row items around the content the builder makes.
+  static ButtonViewBuilder rowItems(std::shared_ptr<const KeyboardAppearance> appearance,
+                                    std::shared_ptr<KeyboardActionHandler> actionHandler,
+                                    std::shared_ptr<KeyboardContext> keyboardContext,
+                                    std::shared_ptr<KeyboardCalloutContext> calloutContext,
+                                    ButtonContentBuilder buttonContent);
+
   platform::ui::View toolbar() const;
   platform::ui::View keys() const;
   platform::ui::View rows() const;
