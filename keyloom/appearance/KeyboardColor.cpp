@@ -1,6 +1,8 @@
 #include "keyloom/appearance/KeyboardColor.h"
 
+#include <array>
 #include <cstddef>
+#include <optional>
 #include <random>
 
 #include "keyloom/resources/ColorAsset.h"
@@ -34,8 +36,18 @@ platform::Bundle& keyboardColorBundle() {
 }
 
 Color color(KeyboardColor named) {
-  const auto asset = ColorAsset::load(keyboardColorBundle(), rawValue(named));
-  return asset ? asset->color() : Color::clear();
+  // Every key asks for these colours at every redraw: read each file once.
+  static auto* cache = [] {
+    static std::array<std::optional<Color>, keyboardColorNames.size()> loaded;
+    platform::registerProcessReset([] { loaded.fill(std::nullopt); });
+    return &loaded;
+  }();
+  auto& slot = (*cache)[static_cast<std::size_t>(named)];
+  if (!slot) {
+    const auto asset = ColorAsset::load(keyboardColorBundle(), rawValue(named));
+    slot = asset ? asset->color() : Color::clear();
+  }
+  return *slot;
 }
 
 Color Reader::standardButtonBackground() { return color(KeyboardColor::standardButtonBackground); }

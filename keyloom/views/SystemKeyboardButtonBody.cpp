@@ -25,13 +25,16 @@ double SystemKeyboardButtonBody::borderLineWidth() const {
 
 ui::View SystemKeyboardButtonBody::body() const {
   const auto shape = ui::RoundedRectangle(cornerRadius(), ui::RoundedCornerStyle::continuous);
-  const ui::Color overlay = isPressed ? style.pressedOverlayColor().value_or(ui::Color::clear()) : ui::Color::clear();
+  // The background and the pressed overlay are filled in the rounded shape,
+  // so they need no clip. Every key is drawn at every redraw: layers that
+  // would draw nothing are left out.
+  ui::View body = shape.fill(backgroundColor());
   // The border is stroked inside the edge, so it never widens the key.
-  return shape.strokeBorder(borderColor(), ui::StrokeStyle{.lineWidth = borderLineWidth()})
-      .background(ui::View(backgroundColor()))
-      .overlay(ui::View(overlay))
-      .clipShape(shape, ui::FillStyle{.evenOdd = false, .antialiased = true})
-      .background(ui::View(SystemKeyboardButtonShadow(style)));
+  if (borderLineWidth() > 0) {
+    body = body.overlay(shape.strokeBorder(borderColor(), ui::StrokeStyle{.lineWidth = borderLineWidth()}));
+  }
+  if (isPressed && style.pressedOverlayColor()) body = body.overlay(shape.fill(*style.pressedOverlayColor()));
+  return body.background(ui::View(SystemKeyboardButtonShadow(style)));
 }
 
 }  // namespace keyloom

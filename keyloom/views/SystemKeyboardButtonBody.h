@@ -7,8 +7,8 @@
 namespace keyloom {
 
 // The drawn body of a key: the rounded background with its border, the
-// pressed overlay while pressed, and the key's shadow behind it all. It takes
-// the size it is offered.
+// pressed overlay over them while pressed, and the key's shadow behind it
+// all. It takes the size it is offered.
 struct SystemKeyboardButtonBody {
   KeyboardButtonStyle style;
   bool isPressed = false;
