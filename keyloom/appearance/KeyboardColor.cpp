@@ -36,13 +36,23 @@ platform::Bundle& keyboardColorBundle() {
 }
 
 Color color(KeyboardColor named) {
-  // Every key asks for these colours at every redraw: read each file once.
-  static auto* cache = [] {
-    static std::array<std::optional<Color>, keyboardColorNames.size()> loaded;
-    platform::registerProcessReset([] { loaded.fill(std::nullopt); });
-    return &loaded;
+  // Every key asks for these colours at every redraw: read each file once
+  // per bundle.
+  struct Cache {
+    std::optional<platform::Bundle> bundle;
+    std::array<std::optional<Color>, keyboardColorNames.size()> colors;
+  };
+  static Cache* cache = [] {
+    static Cache made;
+    platform::registerProcessReset([] { made = Cache(); });
+    return &made;
   }();
-  auto& slot = (*cache)[static_cast<std::size_t>(named)];
+  const platform::Bundle& bundle = keyboardColorBundle();
+  if (cache->bundle != bundle) {
+    cache->bundle = bundle;
+    cache->colors.fill(std::nullopt);
+  }
+  auto& slot = cache->colors[static_cast<std::size_t>(named)];
   if (!slot) {
     const auto asset = ColorAsset::load(keyboardColorBundle(), rawValue(named));
     slot = asset ? asset->color() : Color::clear();
