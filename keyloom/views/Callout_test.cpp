@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "keyloom/controller/DisabledCalloutActionProvider.h"
-#include "keyloom/controller/PreviewKeyboardActionHandler.h"
 #include "keyloom/views/ActionCallout.h"
 #include "keyloom/views/CalloutButtonArea.h"
 #include "keyloom/views/InputCallout.h"
@@ -152,6 +150,31 @@ TEST(ActionCallout, LeadingStartsAtTheKeyAndTrailingEndsAtIt) {
   EXPECT_DOUBLE_EQ(action.callout.position().y, key.minY() - 5);
   action.open(three, Rect(100, 100, 36, 52), true);
   EXPECT_DOUBLE_EQ(action.callout.position().x, key.maxX() - half);
+}
+
+TEST(ActionCallout, APadFloatsTheBubbleWithoutAFootAndRoundsEveryCorner) {
+  for (const DeviceType device : {DeviceType::phone, DeviceType::pad}) {
+    for (const bool trailing : {false, true}) {
+      Action action;
+      action.keyboard->deviceType.set(device);
+      ui::ViewHost host(keyboardActionCallout(ui::Color::white(), action.context, action.keyboard, actionStyle(),
+                                              EmojiKeyboardStyle::standardPhonePortrait()));
+      host.layout(Size{300, 300});
+      action.open({KeyboardAction::character("a"), KeyboardAction::character("b")}, Rect(100, 150, 36, 52), trailing);
+      platform::MainQueue::main().runUntilIdle();
+      const auto foot = host.findAllOfType<CalloutButtonArea>().at(0);
+      double footOpacity = 1;
+      for (const auto& m : foot->modifiers()) {
+        if (auto* o = m.as<ui::Opacity>()) footOpacity = o->value;
+      }
+      EXPECT_EQ(footOpacity, device == DeviceType::pad ? 0 : 1);
+      const double small = device == DeviceType::pad ? 10 : 2;
+      const std::string dump = host.dump();
+      const std::string expected = trailing ? "CustomRoundedRectangle(10, 10, 10, " + std::to_string(static_cast<int>(small)) + ")"
+                                            : "CustomRoundedRectangle(10, 10, " + std::to_string(static_cast<int>(small)) + ", 10)";
+      EXPECT_NE(dump.find(expected), std::string::npos) << expected;
+    }
+  }
 }
 
 TEST(ActionCallout, SelectedEntryColoursAndATapCloses) {

@@ -6,6 +6,7 @@
 #include "keyloom/views/SystemKeyboardButtonContent.h"
 #include "keyloom/views/SystemKeyboardButtonShadow.h"
 #include "keyloom/views/SystemKeyboardButtonStyle.h"
+#include "keyloom/views/SystemKeyboardSpaceContent.h"
 #include "keyloom/views/SystemKeyboardTesting.h"
 
 namespace keyloom {
@@ -113,6 +114,20 @@ TEST(SystemKeyboardButtonContent, SpaceShowsTheLanguageNameOnlyWithSeveralLocale
   EXPECT_EQ(space.spaceLocaleText(), "Deutsch");
   context->setLocale(platform::Locale("en"));
   EXPECT_EQ(space.spaceLocaleText(), "English");
+}
+
+TEST(SystemKeyboardButtonContent, SpaceSwitchesLabelsOnlyWhenThereIsALanguageToShow) {
+  auto context = std::make_shared<KeyboardContext>();
+  auto appearance = std::make_shared<StandardKeyboardAppearance>(context);
+  auto switches = [&] {
+    ui::ViewHost host(ui::View(SystemKeyboardButtonContent(KeyboardAction::space(), appearance, context)));
+    return host.findAllOfType<SystemKeyboardSpaceContent>().size();
+  };
+  context->setLocales({platform::Locale("en")});
+  EXPECT_EQ(switches(), 0u);
+  EXPECT_EQ(platform::MainQueue::main().pendingCount(), 0u) << "nothing to redraw a second later";
+  context->setLocales({platform::Locale("en"), platform::Locale("de")});
+  EXPECT_EQ(switches(), 1u);
 }
 
 TEST(SystemKeyboardButton, StylesEveryActionThroughTheAppearanceAndTypes) {

@@ -12,8 +12,10 @@
 
 namespace keyloom {
 
-// What a key shows: the space bar's content, else the appearance's image for
-// the action, else its text, else an empty text; padded by 3 points. It reads
+// What a key shows: the space bar's content (the locale text giving way to
+// the space text, or the space text alone when they are the same), else the
+// appearance's image for the action, else its text, else an empty text;
+// padded by 3 points. It reads
 // the keyboard context without observing it: the key around it does.
 struct SystemKeyboardButtonContent {
   KeyboardAction action;
