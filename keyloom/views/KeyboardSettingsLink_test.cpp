@@ -1,4 +1,4 @@
-#include "keyloom/controller/KeyboardSettingsLink.h"
+#include "keyloom/views/KeyboardSettingsLink.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 
 #include "keyloom/controller/KeyboardInputViewController.h"
 #include "keyloom/controller/KeyboardUrlOpener.h"
-#include "keyloom/controller/NavigationLinkArrow.h"
+#include "keyloom/views/NavigationLinkArrow.h"
 #include "platform/input/SimulatedHost.h"
 #include "platform/ui/Modifier.h"
 #include "platform/ui/Primitives.h"

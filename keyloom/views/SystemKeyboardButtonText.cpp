@@ -1,4 +1,4 @@
-#include "keyloom/controller/SystemKeyboardButtonText.h"
+#include "keyloom/views/SystemKeyboardButtonText.h"
 
 #include "platform/foundation/Text.h"
 #include "platform/ui/Primitives.h"

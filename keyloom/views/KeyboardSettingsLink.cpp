@@ -1,9 +1,9 @@
-#include "keyloom/controller/KeyboardSettingsLink.h"
+#include "keyloom/views/KeyboardSettingsLink.h"
 
 #include <utility>
 
 #include "keyloom/controller/KeyboardUrlOpener.h"
-#include "keyloom/controller/NavigationLinkArrow.h"
+#include "keyloom/views/NavigationLinkArrow.h"
 #include "platform/ui/Primitives.h"
 #include "platform/ui/Shape.h"
 

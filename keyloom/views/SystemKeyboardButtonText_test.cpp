@@ -1,4 +1,4 @@
-#include "keyloom/controller/SystemKeyboardButtonText.h"
+#include "keyloom/views/SystemKeyboardButtonText.h"
 
 #include <gtest/gtest.h>
 

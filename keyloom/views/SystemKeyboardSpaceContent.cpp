@@ -1,6 +1,6 @@
-#include "keyloom/controller/SystemKeyboardSpaceContent.h"
+#include "keyloom/views/SystemKeyboardSpaceContent.h"
 
-#include "keyloom/controller/SystemKeyboardButtonText.h"
+#include "keyloom/views/SystemKeyboardButtonText.h"
 #include "keyloom/state/KeyboardAction.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/foundation/ProcessState.h"

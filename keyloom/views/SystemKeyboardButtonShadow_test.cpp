@@ -1,4 +1,4 @@
-#include "keyloom/controller/SystemKeyboardButtonShadow.h"
+#include "keyloom/views/SystemKeyboardButtonShadow.h"
 
 #include <gtest/gtest.h>
 

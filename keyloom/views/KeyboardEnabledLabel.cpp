@@ -1,4 +1,4 @@
-#include "keyloom/controller/KeyboardEnabledLabel.h"
+#include "keyloom/views/KeyboardEnabledLabel.h"
 
 #include <utility>
 

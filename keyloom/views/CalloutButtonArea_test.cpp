@@ -1,4 +1,4 @@
-#include "keyloom/controller/CalloutButtonArea.h"
+#include "keyloom/views/CalloutButtonArea.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <numbers>
 
 #include "keyloom/appearance/CustomRoundedRectangle.h"
-#include "keyloom/controller/CalloutCurve.h"
+#include "keyloom/views/CalloutCurve.h"
 #include "platform/ui/Modifier.h"
 #include "platform/ui/Primitives.h"
 #include "platform/ui/ViewHost.h"

@@ -1,9 +1,9 @@
-#include "keyloom/controller/CalloutButtonArea.h"
+#include "keyloom/views/CalloutButtonArea.h"
 
 #include <numbers>
 
 #include "keyloom/appearance/CustomRoundedRectangle.h"
-#include "keyloom/controller/CalloutCurve.h"
+#include "keyloom/views/CalloutCurve.h"
 #include "platform/ui/Primitives.h"
 
 namespace keyloom {

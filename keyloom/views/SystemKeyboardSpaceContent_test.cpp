@@ -1,4 +1,4 @@
-#include "keyloom/controller/SystemKeyboardSpaceContent.h"
+#include "keyloom/views/SystemKeyboardSpaceContent.h"
 
 #include <gtest/gtest.h>
 

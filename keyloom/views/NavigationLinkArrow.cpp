@@ -1,4 +1,4 @@
-#include "keyloom/controller/NavigationLinkArrow.h"
+#include "keyloom/views/NavigationLinkArrow.h"
 
 #include "platform/ui/Image.h"
 

@@ -1,4 +1,4 @@
-#include "keyloom/controller/NextKeyboardButton.h"
+#include "keyloom/views/NextKeyboardButton.h"
 
 #include <cassert>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "keyloom/controller/CalloutCurve.h"
+#include "keyloom/views/CalloutCurve.h"
 
 #include <cmath>
 #include <memory>

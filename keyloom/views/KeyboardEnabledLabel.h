@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "keyloom/controller/KeyboardEnabledLabelStyle.h"
+#include "keyloom/views/KeyboardEnabledLabelStyle.h"
 #include "platform/ui/View.h"
 
 namespace keyloom {

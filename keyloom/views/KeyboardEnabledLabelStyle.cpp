@@ -1,4 +1,4 @@
-#include "keyloom/controller/KeyboardEnabledLabelStyle.h"
+#include "keyloom/views/KeyboardEnabledLabelStyle.h"
 
 #include "platform/foundation/ProcessState.h"
 
