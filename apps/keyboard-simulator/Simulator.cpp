@@ -97,9 +97,6 @@ Simulator::Simulator(const SimulatorOptions& options)
     : host_(makeHost(options)),
       controller_(presentKeyboard(*host_, options.keyboard)),
       keyboard_(options.keyboard),
-      finger_([this](keyloom::KeyboardGesture gesture, const KeyboardAction& action) {
-        controller_->keyboardActionHandler()->handle(gesture, action);
-      }),
       typist_([this](const KeyboardType& type) { return layout(type); },
               [this](const KeyboardAction& key) { return controller_->calloutActionProvider()->calloutActions(key); }),
       scale_(options.scale) {
@@ -258,15 +255,9 @@ void Simulator::fingerDownAt(platform::Point screen) {
 }
 
 void Simulator::pressAction(const KeyboardAction& action) {
-  if (auto center = keyCenter(action)) {
-    fingerDownAt(*center);
-    return;
-  }
-  // A keyboard whose view has no such key: its gestures go straight to the
-  // action handler.
-  finger_.press(action);
-  fingerDown_ = true;
-  host_->runMainQueue();
+  auto center = keyCenter(action);
+  if (!center) throw SimulatorKeyError("the keyboard's view shows no key " + describe(action));
+  fingerDownAt(*center);
 }
 
 void Simulator::moveFinger(platform::Point screen) {
@@ -294,8 +285,6 @@ void Simulator::liftFinger() {
       view->touches().up(*touch_, toView(touchPoint_));
     }
     touch_.reset();
-  } else {
-    finger_.lift();
   }
   fingerDown_ = false;
   host_->runMainQueue();

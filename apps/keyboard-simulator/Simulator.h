@@ -4,7 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "apps/keyboard-simulator/SimulatorFinger.h"
 #include "apps/keyboard-simulator/SimulatorKey.h"
 #include "apps/keyboard-simulator/SimulatorOptions.h"
 #include "apps/keyboard-simulator/SimulatorReport.h"
@@ -26,13 +25,15 @@ class SimulatorKeyError : public platform::Error {
   using platform::Error::Error;
 };
 
-// The keyboard in a simulated host app, driven by key presses. The host
+// The keyboard in a simulated host app, operated by one finger. The host
 // starts the keyboard as the platform does (the product keyboard's
-// extension, or the library's controller); the simulator finds the keys on
-// the layout the keyboard shows at that moment and presses them with one
-// finger; every gesture runs through the keyboard's own action handler. The process clock
-// becomes a manual clock: time passes only through waits, holds and the
-// short pause after each key.
+// extension, or the library's controller). To press a key the simulator
+// finds it on the layout the keyboard shows at that moment and touches its
+// frame in the keyboard's view: down, moves and up through the view's touch
+// pipeline, so the keyboard's own gestures, callouts, action handler and
+// views decide what happens. The process clock becomes a manual clock: time
+// passes only through waits, holds, slides and the short pause after each
+// key.
 class Simulator {
  public:
   // Between two keys of typed text or script steps: quick enough that two
@@ -121,8 +122,8 @@ class Simulator {
   // no such key.
   std::optional<platform::Point> keyCenter(const keyloom::KeyboardAction& action) const;
   void fingerDownAt(platform::Point screen);
-  // Down on the key's frame when the view shows it; else the key's gestures
-  // go to the action handler directly.
+  // Down on the key's frame; throws SimulatorKeyError when the keyboard's
+  // view does not show the key.
   void pressAction(const keyloom::KeyboardAction& action);
   void moveFinger(platform::Point screen);
   void slideFinger(double dx, double dy);
@@ -139,7 +140,6 @@ class Simulator {
   std::shared_ptr<platform::SimulatedHost> host_;
   std::shared_ptr<keyloom::KeyboardInputViewController> controller_;
   SimulatorKeyboard keyboard_;
-  SimulatorFinger finger_;
   SimulatorTypist typist_;
   std::optional<double> scale_;
   bool fingerDown_ = false;

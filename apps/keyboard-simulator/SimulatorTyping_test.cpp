@@ -1,0 +1,91 @@
+// End-to-end typing with fingers on the keyboard's view: callouts, slides,
+// the space bar's cursor drag, suggestions, fonts, rotation, and a page of
+// prose written elsewhere.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "apps/keyboard-simulator/SimulatorProgramRunner.h"
+
+namespace keyboard_simulator {
+namespace {
+
+using namespace keyboard_simulator::program_test;
+using ::testing::HasSubstr;
+
+// A script line that types `text` exactly, line breaks included.
+std::string typeStep(const std::string& text) { return "type " + nlohmann::json(text).dump() + "\n"; }
+
+TEST(SimulatorTypingTest, CharactersOnlyACalloutOffersAreTypedByLongPressAndSlide) {
+  EXPECT_EQ(report({"--locale", "de", "--type", "Gr\u00FC\u00DFe"})["text"], "Gr\u00FC\u00DFe");
+  // The straight apostrophe is in the callout of the curly one.
+  EXPECT_EQ(report({"--type", "Don't"})["text"], "Don't");
+  EXPECT_EQ(report({"--type", "na\u00EFve caf\u00E9"})["text"], "na\u00EFve caf\u00E9");
+}
+
+TEST(SimulatorTypingTest, ALongPressOpensTheCalloutAndTheSlideChoosesItsEntry) {
+  auto open = report({"--script", "-"}, "long-press e 1\n");
+  ASSERT_GT(open["callout"].size(), 2u);
+  EXPECT_EQ(open["callout"][0], "character(\"E\")") << "the key's own character first";
+
+  auto stay = report({"--script", "-"}, "long-press e 1\nlift\n");
+  EXPECT_EQ(stay["text"], "E");
+  EXPECT_EQ(stay["callout"], nlohmann::json::array()) << "lifting closes the callout";
+
+  auto slid = report({"--script", "-"}, "long-press e 1\nslide 60 0\nlift\n");
+  EXPECT_NE(slid["text"], "E");
+  EXPECT_EQ(slid["text"].get<std::string>().size(), 2u) << "one accented letter";
+
+  // Sliding far down leaves the callout without choosing.
+  auto away = report({"--script", "-"}, "long-press e 1\nslide 0 200\nlift\n");
+  EXPECT_EQ(away["text"], "");
+}
+
+TEST(SimulatorTypingTest, DraggingTheSpaceBarMovesTheCursor) {
+  auto left = report({"--text", "hello world", "--script", "-"}, "drag-space -20\n");
+  EXPECT_EQ(left["text"], "hello world") << "a drag types no space";
+  EXPECT_LT(left["cursor"], 11);
+  EXPECT_GT(left["cursor"], 0);
+  auto right = report({"--text", "hello world", "--script", "-"}, "drag-space -20\ndrag-space 200\n");
+  EXPECT_EQ(right["cursor"], 11);
+}
+
+TEST(SimulatorTypingTest, ARotationRedrawsTheLandscapeLayout) {
+  const auto directory = std::filesystem::path(::testing::TempDir()) / "simulator-rotation";
+  std::filesystem::create_directories(directory);
+  const auto portrait = directory / "portrait.png", landscape = directory / "landscape.png";
+  auto rotated = report({"--print-layout", "--scale", "1", "--script", "-"},
+                        "type Hi\nscreenshot " + portrait.string() + "\nrotate\nscreenshot " + landscape.string() + "\n");
+  EXPECT_EQ(rotated["layout"][3][3]["width"], "percentage(0.195)") << "the landscape layout";
+  EXPECT_EQ(rotated["text"], "Hi");
+  EXPECT_NE(readFile(portrait), readFile(landscape));
+  std::filesystem::remove_all(directory);
+}
+
+// The preamble of a licence the system ships, typed with the default
+// settings: autocapitalisation and shift give the capitals, callouts the
+// straight apostrophes, the return key the line breaks.
+TEST(SimulatorTypingTest, TypesALicencePreambleExactly) {
+  const std::string licence = readFile("/usr/share/common-licenses/GPL-3");
+  ASSERT_FALSE(licence.empty()) << "the system's licence texts are missing";
+  const std::size_t heading = licence.find("Preamble\n\n");
+  const std::size_t terms = licence.find("TERMS AND CONDITIONS");
+  ASSERT_NE(heading, std::string::npos);
+  ASSERT_NE(terms, std::string::npos);
+  std::string preamble = licence.substr(heading + 10, terms - heading - 10);
+  while (!preamble.empty() && (preamble.back() == '\n' || preamble.back() == ' ')) preamble.pop_back();
+  ASSERT_GT(preamble.size(), 3000u);
+  ASSERT_NE(preamble.find("users' freedom"), std::string::npos);
+
+  const ProgramRun run = runSimulator({"--json", "--script", "-"}, typeStep(preamble));
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(nlohmann::json::parse(run.out)["text"], preamble);
+}
+
+}  // namespace
+}  // namespace keyboard_simulator
