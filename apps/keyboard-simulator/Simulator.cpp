@@ -99,7 +99,8 @@ Simulator::Simulator(const SimulatorOptions& options)
       keyboard_(options.keyboard),
       typist_([this](const KeyboardType& type) { return layout(type); },
               [this](const KeyboardAction& key) { return controller_->calloutActionProvider()->calloutActions(key); }),
-      scale_(options.scale) {
+      scale_(options.scale),
+      finger_(host_, controller_) {
   auto context = controller_->keyboardContext();
   context->setLocale(platform::Locale(options.locale));
   if (!options.locales.empty()) {
@@ -185,11 +186,11 @@ void Simulator::requireVisibleKeyboard(std::string_view step) const {
 }
 
 void Simulator::requireFingerUp(std::string_view step) const {
-  if (fingerDown_) throw SimulatorKeyError(std::string(step) + ": a finger is still down (lift it first)");
+  if (finger_.isDown()) throw SimulatorKeyError(std::string(step) + ": a finger is still down (lift it first)");
 }
 
 void Simulator::requireFingerDown(std::string_view step) const {
-  if (!fingerDown_) throw SimulatorKeyError(std::string(step) + ": no finger is down (long-press a key first)");
+  if (!finger_.isDown()) throw SimulatorKeyError(std::string(step) + ": no finger is down (long-press a key first)");
 }
 
 KeyboardAction Simulator::keyOnLayout(const SimulatorKey& key) {
@@ -210,111 +211,42 @@ void Simulator::wait(platform::TimeInterval seconds) {
 
 // ---- The finger
 
-platform::ui::ViewHost* Simulator::keyboardView() const {
-  auto hosting = controller_->hostingController();
-  if (!hosting) return nullptr;
-  platform::ui::ViewHost& view = hosting->viewHost();
-  // Laid out with the metrics the screen is drawn with, so each key's text
-  // fits the frame it is drawn in, and touches land where keys are drawn.
-  const auto& drawn = platform::ui::PangoTextMetrics::shared();
-  if (&view.fontMetrics() != drawn.get()) view.setFontMetrics(drawn);
-  return &view;
-}
-
-platform::Point Simulator::toView(platform::Point screen) const {
-  const platform::Rect frame = host_->keyboardFrame();
-  platform::Point origin;
-  if (auto* view = keyboardView(); view && view->layoutBounds()) origin = view->layoutBounds()->origin;
-  return {screen.x - frame.origin.x + origin.x, screen.y - frame.origin.y + origin.y};
-}
-
-std::optional<platform::Point> Simulator::keyCenter(const KeyboardAction& action) const {
-  auto* view = keyboardView();
-  if (!view || !host_->isKeyboardVisible()) return std::nullopt;
-  host_->runMainQueue();
-  auto node = view->findAttached(action);
-  if (!node) return std::nullopt;
-  const platform::Rect frame = host_->keyboardFrame();
-  platform::Point origin;
-  if (view->layoutBounds()) origin = view->layoutBounds()->origin;
-  return platform::Point{node->frame.midX() - origin.x + frame.origin.x, node->frame.midY() - origin.y + frame.origin.y};
-}
-
 std::optional<platform::Point> Simulator::keyOnScreen(const SimulatorKey& key) {
   auto action = findKey(*currentLayout(), key);
-  return action ? keyCenter(*action) : std::nullopt;
-}
-
-void Simulator::fingerDownAt(platform::Point screen) {
-  auto* view = keyboardView();
-  if (!view) throw SimulatorKeyError("the keyboard shows nothing to touch");
-  touch_ = view->touches().down(toView(screen));
-  touchPoint_ = screen;
-  fingerDown_ = true;
-  host_->runMainQueue();
+  return action ? finger_.keyCenter(*action) : std::nullopt;
 }
 
 void Simulator::pressAction(const KeyboardAction& action) {
-  auto center = keyCenter(action);
+  auto center = finger_.keyCenter(action);
   if (!center) throw SimulatorKeyError("the keyboard's view shows no key " + describe(action));
-  fingerDownAt(*center);
-}
-
-void Simulator::moveFinger(platform::Point screen) {
-  if (touch_) {
-    if (auto* view = keyboardView()) view->touches().move(*touch_, toView(screen));
-  }
-  touchPoint_ = screen;
-  host_->runMainQueue();
-}
-
-void Simulator::slideFinger(double dx, double dy) {
-  // A finger slides through the points between, a frame at a time.
-  const double distance = std::hypot(dx, dy);
-  const int steps = std::max(1, static_cast<int>(std::ceil(distance / kSlideStep)));
-  const platform::Point from = touchPoint_;
-  for (int step = 1; step <= steps; ++step) {
-    wait(kFrameInterval);
-    moveFinger({from.x + dx * step / steps, from.y + dy * step / steps});
-  }
-}
-
-void Simulator::liftFinger() {
-  if (touch_) {
-    if (auto* view = keyboardView(); view && view->touches().isActive(*touch_)) {
-      view->touches().up(*touch_, toView(touchPoint_));
-    }
-    touch_.reset();
-  }
-  fingerDown_ = false;
-  host_->runMainQueue();
+  finger_.down(*center);
 }
 
 void Simulator::tapAction(const KeyboardAction& action, platform::TimeInterval pause) {
   pressAction(action);
   wait(kPressDuration);
-  liftFinger();
+  finger_.up();
   afterKey(pause - kPressDuration);
 }
 
 void Simulator::pickFromCallout(const KeyboardAction& key, const KeyboardAction& entry,
                                 const std::string& character) {
   pressAction(key);
-  wait(keyloom::GestureButtonDefaults::longPressDelay() + kFrameInterval);
+  wait(keyloom::GestureButtonDefaults::longPressDelay() + SimulatorFinger::frameInterval);
   const auto callout = controller_->calloutContext()->action();
-  if (!touch_ || !callout->isActive()) {
-    liftFinger();
+  if (!callout->isActive()) {
+    finger_.up();
     throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": the callout of " + describe(key) +
                             " did not open");
   }
   // Slide along the callout, the way it opened, until the entry is chosen.
   const double direction = callout->isTrailing() ? -1 : 1;
   for (double travelled = 0; callout->selectedAction() != entry && travelled < kMaximumCalloutSlide;
-       travelled += kSlideStep) {
-    slideFinger(direction * kSlideStep, 0);
+       travelled += SimulatorFinger::slideStep) {
+    finger_.slide(direction * SimulatorFinger::slideStep, 0);
   }
   const bool chosen = callout->selectedAction() == entry;
-  liftFinger();
+  finger_.up();
   afterKey(keyInterval);
   if (!chosen) {
     throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": sliding along the callout of " +
@@ -343,7 +275,7 @@ void Simulator::hold(const SimulatorKey& key, platform::TimeInterval seconds) {
   requireFingerUp("hold");
   pressAction(keyOnLayout(key));
   wait(seconds);
-  liftFinger();
+  finger_.up();
   afterKey(keyInterval);
 }
 
@@ -356,12 +288,12 @@ void Simulator::longPress(const SimulatorKey& key, platform::TimeInterval second
 
 void Simulator::slide(double dx, double dy) {
   requireFingerDown("slide");
-  slideFinger(dx, dy);
+  finger_.slide(dx, dy);
 }
 
 void Simulator::lift() {
   requireFingerDown("lift");
-  liftFinger();
+  finger_.up();
   afterKey(keyInterval);
 }
 
@@ -369,12 +301,12 @@ void Simulator::dragSpace(double points) {
   requireVisibleKeyboard("drag-space");
   requireFingerUp("drag-space");
   const KeyboardAction space = keyOnLayout(SimulatorKey::named(SimulatorKey::Kind::space));
-  if (!keyCenter(space)) throw SimulatorKeyError("drag-space: the keyboard's view shows no space bar");
+  if (!finger_.keyCenter(space)) throw SimulatorKeyError("drag-space: the keyboard's view shows no space bar");
   // A long press turns the space bar into a cursor control; then the drag.
   pressAction(space);
-  wait(keyloom::GestureButtonDefaults::longPressDelay() + kFrameInterval);
-  slideFinger(points, 0);
-  liftFinger();
+  wait(keyloom::GestureButtonDefaults::longPressDelay() + SimulatorFinger::frameInterval);
+  finger_.slide(points, 0);
+  finger_.up();
   afterKey(keyInterval);
 }
 
@@ -386,7 +318,7 @@ void Simulator::tapSuggestion(int index) {
     throw SimulatorKeyError("tap-suggestion: the keyboard shows no suggestion " + std::to_string(index) + " (" +
                             std::to_string(suggestions.size()) + " shown)");
   }
-  auto* view = keyboardView();
+  auto* view = finger_.view();
   auto node = view ? view->findText(suggestions[static_cast<std::size_t>(index)].title) : nullptr;
   if (!node) throw SimulatorKeyError("tap-suggestion: suggestion " + std::to_string(index) + " is not on screen");
   tapAtViewNode(*node);
@@ -399,12 +331,9 @@ void Simulator::tapFont(int index) {
 }
 
 void Simulator::tapAtViewNode(const platform::ui::Node& node) {
-  const platform::Rect frame = host_->keyboardFrame();
-  platform::Point origin;
-  if (auto* view = keyboardView(); view && view->layoutBounds()) origin = view->layoutBounds()->origin;
-  fingerDownAt({node.frame.midX() - origin.x + frame.origin.x, node.frame.midY() - origin.y + frame.origin.y});
+  finger_.down(finger_.center(node));
   wait(kPressDuration);
-  liftFinger();
+  finger_.up();
   afterKey(keyInterval - kPressDuration);
 }
 
@@ -495,23 +424,21 @@ void Simulator::pressCharacter(const std::string& character) {
 }
 
 void Simulator::touchDown(platform::Point point) {
-  if (fingerDown_) liftFinger();
+  finger_.up();
   if (!host_->isKeyboardVisible() || !host_->keyboardFrame().contains(point)) return;
-  fingerDownAt(point);
+  finger_.down(point);
 }
 
-void Simulator::touchMove(platform::Point point) {
-  if (touch_) moveFinger(point);
-}
+void Simulator::touchMove(platform::Point point) { finger_.moveTo(point); }
 
 void Simulator::touchUp(platform::Point point) {
-  if (!touch_) return;
-  moveFinger(point);
-  liftFinger();
+  if (!finger_.isDown()) return;
+  finger_.moveTo(point);
+  finger_.up();
 }
 
 std::vector<platform::ui::ShownViewHost> Simulator::shownViews() const {
-  auto* view = keyboardView();
+  auto* view = finger_.view();
   if (!view || !host_->isKeyboardVisible()) return {};
   return {{view, host_->keyboardFrame()}};
 }

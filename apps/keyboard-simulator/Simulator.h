@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "apps/keyboard-simulator/SimulatorFinger.h"
 #include "apps/keyboard-simulator/SimulatorKey.h"
 #include "apps/keyboard-simulator/SimulatorOptions.h"
 #include "apps/keyboard-simulator/SimulatorReport.h"
@@ -43,9 +44,6 @@ class Simulator {
   static constexpr platform::TimeInterval doubleTapInterval = 0.1;
   // How long a tap keeps the finger down.
   static constexpr platform::TimeInterval kPressDuration = 0.05;
-  // A sliding finger moves this far each frame.
-  static constexpr double kSlideStep = 4;
-  static constexpr platform::TimeInterval kFrameInterval = 1.0 / 60;
   // Farthest a finger slides along a callout looking for an entry.
   static constexpr double kMaximumCalloutSlide = 600;
 
@@ -84,7 +82,7 @@ class Simulator {
   // character's key after any switches of layout it needs. lift() ends it.
   void press(const SimulatorKey& key);
   void pressCharacter(const std::string& character);
-  bool isFingerDown() const { return fingerDown_; }
+  bool isFingerDown() const { return finger_.isDown(); }
 
   // A finger on the screen at points of the screen (a mouse in the window).
   void touchDown(platform::Point point);
@@ -115,19 +113,9 @@ class Simulator {
   keyloom::KeyboardAction keyOnLayout(const SimulatorKey& key);
   void typeCharacter(const std::string& character);
   void afterKey(platform::TimeInterval pause);
-  // The keyboard's hosted view tree; null before it has one.
-  platform::ui::ViewHost* keyboardView() const;
-  platform::Point toView(platform::Point screen) const;
-  // The centre of the key on screen; absent when the keyboard's view shows
-  // no such key.
-  std::optional<platform::Point> keyCenter(const keyloom::KeyboardAction& action) const;
-  void fingerDownAt(platform::Point screen);
   // Down on the key's frame; throws SimulatorKeyError when the keyboard's
   // view does not show the key.
   void pressAction(const keyloom::KeyboardAction& action);
-  void moveFinger(platform::Point screen);
-  void slideFinger(double dx, double dy);
-  void liftFinger();
   void tapAction(const keyloom::KeyboardAction& action, platform::TimeInterval pause);
   void tapAtViewNode(const platform::ui::Node& node);
   // Long press on `key`, slide to `entry` in its callout, lift.
@@ -142,9 +130,7 @@ class Simulator {
   SimulatorKeyboard keyboard_;
   SimulatorTypist typist_;
   std::optional<double> scale_;
-  bool fingerDown_ = false;
-  std::optional<platform::ui::TouchId> touch_;
-  platform::Point touchPoint_;
+  SimulatorFinger finger_;
 };
 
 }  // namespace keyboard_simulator

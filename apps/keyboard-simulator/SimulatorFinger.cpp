@@ -1,0 +1,90 @@
+#include "apps/keyboard-simulator/SimulatorFinger.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "keyloom/controller/KeyboardHostingController.h"
+#include "platform/foundation/Error.h"
+#include "platform/foundation/MainQueue.h"
+#include "platform/ui/PangoTextMetrics.h"
+
+namespace keyboard_simulator {
+
+SimulatorFinger::SimulatorFinger(std::shared_ptr<platform::SimulatedHost> host,
+                                 std::shared_ptr<keyloom::KeyboardInputViewController> controller)
+    : host_(std::move(host)), controller_(std::move(controller)) {}
+
+platform::ui::ViewHost* SimulatorFinger::view() const {
+  auto hosting = controller_->hostingController();
+  if (!hosting) return nullptr;
+  platform::ui::ViewHost& view = hosting->viewHost();
+  // Laid out with the metrics the screen is drawn with, so each key's text
+  // fits the frame it is drawn in, and touches land where keys are drawn.
+  const auto& drawn = platform::ui::PangoTextMetrics::shared();
+  if (&view.fontMetrics() != drawn.get()) view.setFontMetrics(drawn);
+  return &view;
+}
+
+// The view lays out in its own bounds; the screen shows it in the keyboard's frame.
+platform::Point SimulatorFinger::toView(platform::Point screen) const {
+  const platform::Rect frame = host_->keyboardFrame();
+  platform::Point origin;
+  if (auto* tree = view(); tree && tree->layoutBounds()) origin = tree->layoutBounds()->origin;
+  return {screen.x - frame.origin.x + origin.x, screen.y - frame.origin.y + origin.y};
+}
+
+platform::Point SimulatorFinger::toScreen(platform::Point point) const {
+  const platform::Rect frame = host_->keyboardFrame();
+  platform::Point origin;
+  if (auto* tree = view(); tree && tree->layoutBounds()) origin = tree->layoutBounds()->origin;
+  return {point.x - origin.x + frame.origin.x, point.y - origin.y + frame.origin.y};
+}
+
+platform::Point SimulatorFinger::center(const platform::ui::Node& node) const {
+  return toScreen({node.frame.midX(), node.frame.midY()});
+}
+
+std::optional<platform::Point> SimulatorFinger::keyCenter(const keyloom::KeyboardAction& action) const {
+  auto* tree = view();
+  if (!tree || !host_->isKeyboardVisible()) return std::nullopt;
+  host_->runMainQueue();
+  auto node = tree->findAttached(action);
+  if (!node) return std::nullopt;
+  return center(*node);
+}
+
+void SimulatorFinger::down(platform::Point screen) {
+  if (touch_) up();
+  auto* tree = view();
+  if (!tree) throw platform::Error("the keyboard shows nothing to touch");
+  touch_ = tree->touches().down(toView(screen));
+  point_ = screen;
+  host_->runMainQueue();
+}
+
+void SimulatorFinger::moveTo(platform::Point screen) {
+  if (!touch_) return;
+  if (auto* tree = view(); tree && tree->touches().isActive(*touch_)) tree->touches().move(*touch_, toView(screen));
+  point_ = screen;
+  host_->runMainQueue();
+}
+
+void SimulatorFinger::slide(double dx, double dy) {
+  const double distance = std::hypot(dx, dy);
+  const int steps = std::max(1, static_cast<int>(std::ceil(distance / slideStep)));
+  const platform::Point from = point_;
+  for (int step = 1; step <= steps; ++step) {
+    host_->runMainQueue();
+    platform::MainQueue::main().advance(frameInterval);
+    moveTo({from.x + dx * step / steps, from.y + dy * step / steps});
+  }
+}
+
+void SimulatorFinger::up() {
+  if (!touch_) return;
+  if (auto* tree = view(); tree && tree->touches().isActive(*touch_)) tree->touches().up(*touch_, toView(point_));
+  touch_.reset();
+  host_->runMainQueue();
+}
+
+}  // namespace keyboard_simulator
