@@ -8,10 +8,13 @@
 #include <variant>
 
 #include "apps/keyboard-simulator/KeyFinder.h"
+#include "apps/keyboard-simulator/SimulatorScriptFile.h"
 #include "keyboard-extension/KeyboardExtension.h"
 #include "keyboard-extension/KeyboardSelection.h"
+#include "keyboard-extension/MyAutocompleteProvider.h"
 #include "keyboard-extension/ProductConfiguration.h"
 #include "keyboard-extension/ThemePalette.h"
+#include "keyloom/autocomplete/AutocompleteToolbar.h"
 #include "keyloom/controller/KeyboardHostingController.h"
 #include "keyloom/gestures/GestureButtonDefaults.h"
 #include "platform/foundation/Clock.h"
@@ -101,6 +104,11 @@ Simulator::Simulator(const SimulatorOptions& options)
               [this](const KeyboardAction& key) { return controller_->calloutActionProvider()->calloutActions(key); }),
       scale_(options.scale),
       finger_(host_, controller_) {
+  if (options.wordList) {
+    zandorelle::autocompleteWordList() = readWordList(*options.wordList);
+    controller_->setAutocompleteProvider(
+        std::make_shared<zandorelle::MyAutocompleteProvider>(platform::Locale(options.locale)));
+  }
   auto context = controller_->keyboardContext();
   context->setLocale(platform::Locale(options.locale));
   if (!options.locales.empty()) {
@@ -318,8 +326,13 @@ void Simulator::tapSuggestion(int index) {
     throw SimulatorKeyError("tap-suggestion: the keyboard shows no suggestion " + std::to_string(index) + " (" +
                             std::to_string(suggestions.size()) + " shown)");
   }
-  auto* view = finger_.view();
-  auto node = view ? view->findText(suggestions[static_cast<std::size_t>(index)].title) : nullptr;
+  // The suggestion's title in the toolbar, where the keys cannot be mistaken for it.
+  std::shared_ptr<platform::ui::Node> node;
+  if (auto* view = finger_.view()) {
+    for (const auto& toolbar : view->findAllOfType<keyloom::AutocompleteToolbar>()) {
+      if ((node = toolbar->findText(suggestions[static_cast<std::size_t>(index)].title))) break;
+    }
+  }
   if (!node) throw SimulatorKeyError("tap-suggestion: suggestion " + std::to_string(index) + " is not on screen");
   tapAtViewNode(*node);
 }

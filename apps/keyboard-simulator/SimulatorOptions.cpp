@@ -125,6 +125,10 @@ SimulatorOptions parseSimulatorOptions(const std::vector<std::string>& arguments
       } else {
         throw SimulatorUsageError("--keyboard: " + quoted(keyboard) + " is not zandorelle or standard");
       }
+    } else if (name == "--word-list") {
+      const std::string path = value();
+      if (path.empty()) throw SimulatorUsageError("--word-list needs a file name");
+      options.wordList = path;
     } else if (name == "--device") {
       const std::string device = value();
       if (device == "phone") {
@@ -219,6 +223,9 @@ sentence and prints the result and the layout.
 The keyboard:
   --keyboard zandorelle|standard       Zandorelle Keyboard (default), or the
                                        library's own standard keyboard
+  --word-list FILE                     suggests words from FILE (one a line)
+                                       with the word-list provider; the
+                                       standard keyboard shows them
 The device:
   --device phone|pad                   (default phone)
   --orientation portrait|landscape     (default portrait)

@@ -47,6 +47,10 @@ struct SimulatorOptions {
   std::optional<platform::ReturnKeyType> returnKeyType;
   platform::AutocapitalizationType autocapitalization = platform::AutocapitalizationType::sentences;
 
+  // A file of words the keyboard suggests from, with the word-list
+  // suggestion provider.
+  std::optional<std::string> wordList;
+
   std::vector<SimulatorInput> inputs;
   // Renders the screen to this PNG when done, at `scale` pixels a point
   // (the device's own when absent).

@@ -195,7 +195,7 @@ TEST(SimulatorProgramTest, BadInputIsAClearErrorWithExitCodeTwo) {
       {{"--type", "tab\there"}, "", "cannot type \"\\t\" (U+0009)"},
       {{"--script", "-"}, "tap a\nfly away\n", "line 2: unknown step 'fly'"},
       {{"--script", "/nonexistent/script.txt"}, "", "--script: cannot read /nonexistent/script.txt"},
-      {{"--script", "/tmp"}, "", "--script: /tmp is a directory, not a script"},
+      {{"--script", "/tmp"}, "", "--script: /tmp is a directory, not a file"},
       {{"--script", "/dev/zero"}, "", "--script: /dev/zero is larger than 16 MB"},
       {{"--script", "-"}, "tap 1\n", "the alphabetic(uppercased) keyboard has no key \"1\""},
       {{"--script", "-"}, "tap 123\ntap globe\ntap shift\n", "the numeric keyboard has no key \"shift\""},

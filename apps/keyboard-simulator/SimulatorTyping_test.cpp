@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,47 @@ TEST(SimulatorTypingTest, DraggingTheSpaceBarMovesTheCursor) {
   EXPECT_GT(left["cursor"], 0);
   auto right = report({"--text", "hello world", "--script", "-"}, "drag-space -20\ndrag-space 200\n");
   EXPECT_EQ(right["cursor"], 11);
+}
+
+// A word list in a file of its own; removed with the test's directory.
+std::string writeWords(const std::string& name, const std::string& content) {
+  const auto path = std::filesystem::path(::testing::TempDir()) / name;
+  std::ofstream(path, std::ios::binary) << content;
+  return path.string();
+}
+
+TEST(SimulatorTypingTest, ATappedSuggestionFromTheWordListReplacesTheWord) {
+  const std::string words = writeWords("simulator-words.txt", "hello\r\n  help \n\nhelmet\nworld\n");
+  const std::vector<std::string> standard{"--keyboard", "standard", "--word-list", words, "--script", "-"};
+  auto shown = report(standard, "type hel\n");
+  EXPECT_EQ(shown["suggestions"], nlohmann::json::parse(R"(["hel", "hello", "help"])"));
+  auto tapped = report(standard, "type hel\ntap-suggestion 2\n");
+  EXPECT_EQ(tapped["text"], "help ");
+  EXPECT_EQ(tapped["suggestions"], nlohmann::json::array());
+
+  const ProgramRun beyond = runSimulator(standard, "type hel\ntap-suggestion 3\n");
+  EXPECT_EQ(beyond.exitCode, 2);
+  EXPECT_THAT(beyond.err, HasSubstr("line 2: tap-suggestion: the keyboard shows no suggestion 3 (3 shown)"));
+  // The product keyboard shows no suggestions, whatever the provider has.
+  EXPECT_EQ(report({"--word-list", words, "--type", "hel"})["suggestions"], nlohmann::json::array());
+}
+
+TEST(SimulatorTypingTest, ABadWordListIsAClearError) {
+  const std::string bad = writeWords("simulator-bad-words.txt", "fine\nbad \xFF word\n");
+  const struct {
+    std::vector<std::string> arguments;
+    std::string message;
+  } cases[] = {
+      {{"--word-list", "/nonexistent/words"}, "--word-list: cannot read /nonexistent/words"},
+      {{"--word-list", "/tmp"}, "--word-list: /tmp is a directory"},
+      {{"--word-list", bad}, "line 2: the word is not valid UTF-8"},
+      {{"--word-list", ""}, "--word-list needs a file name"},
+  };
+  for (const auto& [arguments, message] : cases) {
+    const ProgramRun run = runSimulator(arguments);
+    EXPECT_EQ(run.exitCode, 2) << message;
+    EXPECT_THAT(run.err, HasSubstr(message));
+  }
 }
 
 TEST(SimulatorTypingTest, ARotationRedrawsTheLandscapeLayout) {
