@@ -1,0 +1,183 @@
+#include "apps/keyloom-previews/PreviewGallery.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string_view>
+#include <utility>
+
+#include "keyloom/appearance/AutocompleteToolbarStyle.h"
+#include "keyloom/appearance/KeyboardColor.h"
+#include "keyloom/autocomplete/AutocompleteToolbar.h"
+#include "keyloom/controller/KeyboardEnabledLabel.h"
+#include "keyloom/previews/GestureButton_Previews.h"
+#include "keyloom/previews/PreviewAutocompleteProvider.h"
+#include "keyloom/previews/ScrollViewGestureButton_Previews.h"
+#include "keyloom/state/KeyboardContext.h"
+#include "keyloom/views/ToggleToolbar.h"
+#include "platform/foundation/MainQueue.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/PangoTextMetrics.h"
+#include "platform/ui/Primitives.h"
+#include "platform/ui/TouchPipeline.h"
+
+namespace keyloom_previews {
+
+namespace ui = platform::ui;
+using keyloom::ToggleToolbar;
+using keyloom::ToggleToolbarAnimation;
+
+namespace {
+
+constexpr double kPhoneWidth = 390;
+
+// "flipUp" as "flip-up".
+std::string kebabCase(std::string_view camel) {
+  std::string name;
+  for (char c : camel) {
+    if (std::isupper(static_cast<unsigned char>(c))) {
+      name += '-';
+      name += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    } else {
+      name += c;
+    }
+  }
+  return name;
+}
+
+ui::Color keyboardBackground() { return keyloom::KeyboardColorReader::standardKeyboardBackground(); }
+
+ui::View caption(std::string text) { return ui::Text(std::move(text)).font(ui::Font::caption()).foregroundColor(ui::Color::gray()); }
+
+// Touches the middle of a node, as a finger would.
+void tapNode(ui::ViewHost& host, const std::shared_ptr<ui::Node>& node) {
+  host.touches().tap({node->frame.midX(), node->frame.midY()});
+  platform::MainQueue::main().runUntilIdle();
+}
+
+// ---- Toggle toolbar: the row as it starts, and once toggled.
+
+ui::View toolbarOf(std::vector<std::string> words, const ui::Color& color) {
+  std::vector<ui::View> items;
+  for (auto& word : words) {
+    items.push_back(ui::Text(std::move(word)).frame(ui::FlexibleFrame{.maxWidth = ui::infinity}));
+  }
+  return ui::HStack(std::move(items))
+      .frame(ui::FlexibleFrame{.maxWidth = ui::infinity, .maxHeight = ui::infinity})
+      .background(color);
+}
+
+ui::View toggleToolbar(ToggleToolbarAnimation animation) {
+  return ui::View(ToggleToolbar(animation, toolbarOf({"hello", "help", "hollow"}, ui::Color::white(1, 0.6)),
+                       toolbarOf({"\U0001F600", "\U0001F44D", "\u2764\uFE0F", "\U0001F389"}, ui::Color::rgba(0.85, 0.92, 1)),
+                       [](bool isToggled) {
+                         return ui::Text(isToggled ? "ABC" : "\U0001F600").frame(44, 36).background(
+                             ui::Color::white());
+                       }))
+      .frame(std::nullopt, 44);
+}
+
+GalleryPreview toggleToolbarPreview(ToggleToolbarAnimation animation) {
+  return {.name = "toggle-toolbar-" + kebabCase(keyloom::rawValue(animation)),
+          .size = {kPhoneWidth, 150},
+          .background = keyboardBackground(),
+          .view =
+              [animation] {
+                return ui::VStack(ui::HorizontalAlignment::leading, 8,
+                                  {caption(std::string(keyloom::rawValue(animation)) + ": as it starts, then toggled"),
+                                   toggleToolbar(animation), toggleToolbar(animation)})
+                    .padding();
+              },
+          .prepare =
+              [](ui::ViewHost& host) {
+                auto second = host.findAllOfType<ToggleToolbar>().at(1);
+                tapNode(host, second->findAll(ui::NodeKind::button).at(0));
+              }};
+}
+
+// ---- Gesture buttons
+
+GalleryPreview gestureButtonPreview() {
+  return {.name = "gesture-button",
+          .size = {kPhoneWidth, 560},
+          .background = ui::Color::white(),
+          .view = [] { return keyloom::GestureButton_Previews::previews().padding(ui::EdgeSet::vertical()); },
+          .prepare = {}};
+}
+
+GalleryPreview scrollViewGestureButtonPreview() {
+  return {.name = "scroll-view-gesture-button",
+          .size = {kPhoneWidth, 560},
+          .background = ui::Color::white(),
+          .view = [] { return keyloom::ScrollViewGestureButton_Previews::previews().padding(ui::EdgeSet::vertical()); },
+          .prepare = {}};
+}
+
+// ---- Autocomplete toolbar and the keyboard-enabled label
+
+GalleryPreview autocompleteToolbarPreview() {
+  return {.name = "autocomplete-toolbar",
+          .size = {kPhoneWidth, 50},
+          .background = keyboardBackground(),
+          .view =
+              [] {
+                return ui::View(keyloom::AutocompleteToolbar(
+                    keyloom::PreviewAutocompleteProvider::previewSuggestions(), platform::Locale("en_US"),
+                    keyloom::AutocompleteToolbarStyle::standard(), [](const keyloom::AutocompleteSuggestion&) {}));
+              },
+          .prepare = {}};
+}
+
+GalleryPreview keyboardEnabledLabelPreview() {
+  auto label = [](bool isEnabled) {
+    return keyloom::KeyboardEnabledLabel(isEnabled, ui::View(ui::Image::system("checkmark")), "Keyboard is enabled",
+                                         ui::View(ui::Image::system("xmark")),
+                                         "Keyboard is not enabled");
+  };
+  return {.name = "keyboard-enabled-label",
+          .size = {kPhoneWidth, 100},
+          .background = ui::Color::white(),
+          .view =
+              [label] {
+                return ui::VStack(ui::HorizontalAlignment::leading, 12, {label(true), label(false)})
+                    .frame(ui::FlexibleFrame{.maxWidth = ui::infinity, .alignment = ui::Alignment::leading()})
+                    .padding();
+              },
+          .prepare = {}};
+}
+
+std::vector<GalleryPreview> makePreviews() {
+  std::vector<GalleryPreview> previews{gestureButtonPreview(), scrollViewGestureButtonPreview()};
+  for (auto animation : keyloom::allCases<ToggleToolbarAnimation>()) previews.push_back(toggleToolbarPreview(animation));
+  previews.push_back(autocompleteToolbarPreview());
+  previews.push_back(keyboardEnabledLabelPreview());
+  return previews;
+}
+
+}  // namespace
+
+const std::vector<GalleryPreview>& galleryPreviews() {
+  static const std::vector<GalleryPreview> previews = makePreviews();
+  return previews;
+}
+
+const GalleryPreview* findGalleryPreview(const std::string& name) {
+  const auto& previews = galleryPreviews();
+  auto found = std::find_if(previews.begin(), previews.end(), [&](const auto& p) { return p.name == name; });
+  return found == previews.end() ? nullptr : &*found;
+}
+
+ui::RenderReport renderGalleryPreview(const GalleryPreview& preview, const std::filesystem::path& file,
+                                      double scale) {
+  ui::requireRenderFonts();
+  ui::ViewHost host(preview.view());
+  host.setFontMetrics(ui::PangoTextMetrics::shared());
+  host.layout(preview.size);
+  platform::MainQueue::main().runUntilIdle();
+  if (preview.prepare) {
+    preview.prepare(host);
+    platform::MainQueue::main().runUntilIdle();
+  }
+  return ui::renderPNG(host, file.string(), scale, preview.background);
+}
+
+}  // namespace keyloom_previews
