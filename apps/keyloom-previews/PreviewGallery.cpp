@@ -15,6 +15,9 @@
 #include "keyloom/state/KeyboardContext.h"
 #include "keyloom/views/ToggleToolbar.h"
 #include "platform/foundation/MainQueue.h"
+#include "platform/foundation/ProcessState.h"
+#include "platform/input/Device.h"
+#include "platform/input/Screen.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/PangoTextMetrics.h"
 #include "platform/ui/Primitives.h"
@@ -169,6 +172,11 @@ const GalleryPreview* findGalleryPreview(const std::string& name) {
 ui::RenderReport renderGalleryPreview(const GalleryPreview& preview, const std::filesystem::path& file,
                                       double scale) {
   ui::requireRenderFonts();
+  platform::resetProcessState();
+  if (preview.onPad) {
+    platform::Device::current().setUserInterfaceIdiom(platform::UserInterfaceIdiom::pad);
+    platform::Screen::main() = platform::Screen(platform::Size{820, 1180}, 2);
+  }
   ui::ViewHost host(preview.view());
   host.setFontMetrics(ui::PangoTextMetrics::shared());
   host.layout(preview.size);

@@ -20,6 +20,8 @@ struct GalleryPreview {
   std::string name;
   // In points.
   platform::Size size;
+  // Shown on a pad instead of a phone.
+  bool onPad = false;
   // Under the view; transparent when absent.
   std::optional<platform::ui::Color> background;
   // Made anew for every rendering.
@@ -34,8 +36,12 @@ const std::vector<GalleryPreview>& galleryPreviews();
 const GalleryPreview* findGalleryPreview(const std::string& name);
 
 // Lays the preview out with the renderer's font metrics, prepares it and
-// renders it to `file` at `scale` pixels per point. Throws
-// platform::ui::MissingFontError when a font the renderer needs is missing.
+// renders it to `file` at `scale` pixels per point. Every preview starts from
+// the process's initial state (device, screen, presets, an empty main queue),
+// so no preview depends on those before it; time moves only when its
+// preparation moves it, which needs the manual clock of
+// platform::enableTestMode(). Throws platform::ui::MissingFontError when a
+// font the renderer needs is missing.
 platform::ui::RenderReport renderGalleryPreview(const GalleryPreview& preview, const std::filesystem::path& file,
                                                 double scale);
 

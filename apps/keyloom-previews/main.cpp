@@ -6,6 +6,7 @@
 
 #include "apps/keyloom-previews/GalleryOptions.h"
 #include "apps/keyloom-previews/PreviewGallery.h"
+#include "platform/foundation/ProcessState.h"
 
 namespace {
 
@@ -61,6 +62,9 @@ int run(const std::vector<std::string>& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A preview is a picture of a moment: its clock moves only when its
+  // preparation moves it, as in the tests.
+  platform::enableTestMode();
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   try {
     return run(arguments);
