@@ -57,7 +57,10 @@ void tapNode(ui::ViewHost& host, const std::shared_ptr<ui::Node>& node) {
   platform::MainQueue::main().runUntilIdle();
 }
 
-// ---- Toggle toolbar: the row as it starts, and once toggled.
+// ---- Toggle toolbar: the row as it starts, halfway through a toggle, and
+// toggled.
+
+constexpr double kToolbarHeight = 44;
 
 ui::View toolbarOf(std::vector<std::string> words, const ui::Color& color) {
   std::vector<ui::View> items;
@@ -69,31 +72,48 @@ ui::View toolbarOf(std::vector<std::string> words, const ui::Color& color) {
       .background(color);
 }
 
+ui::View wordsToolbar() { return toolbarOf({"hello", "help", "hollow"}, ui::Color::white(1, 0.6)); }
+ui::View emojiToolbar() {
+  return toolbarOf({"\U0001F600", "\U0001F44D", "\u2764\uFE0F", "\U0001F389"}, ui::Color::rgba(0.85, 0.92, 1));
+}
+ui::View toggleLabel(bool isToggled) {
+  return ui::Text(isToggled ? "ABC" : "\U0001F600").frame(44, 36).background(ui::Color::white());
+}
+
 ui::View toggleToolbar(ToggleToolbarAnimation animation) {
-  return ui::View(ToggleToolbar(animation, toolbarOf({"hello", "help", "hollow"}, ui::Color::white(1, 0.6)),
-                       toolbarOf({"\U0001F600", "\U0001F44D", "\u2764\uFE0F", "\U0001F389"}, ui::Color::rgba(0.85, 0.92, 1)),
-                       [](bool isToggled) {
-                         return ui::Text(isToggled ? "ABC" : "\U0001F600").frame(44, 36).background(
-                             ui::Color::white());
-                       }))
-      .frame(std::nullopt, 44);
+  return ui::View(ToggleToolbar(animation, wordsToolbar(), emojiToolbar(), toggleLabel)).frame(std::nullopt, kToolbarHeight);
+}
+
+// The row midway between its two states: each toolbar's placement is the
+// mean of its placements before and after a toggle. The toolbar animates
+// between them; a picture can only show one moment of it.
+ui::View halfwayToolbar(ToggleToolbarAnimation animation) {
+  auto halfway = [animation](const ui::View& toolbar, bool isToggledToolbar) {
+    const auto from = ToggleToolbar::placement(animation, isToggledToolbar, false, kToolbarHeight);
+    const auto to = ToggleToolbar::placement(animation, isToggledToolbar, true, kToolbarHeight);
+    if (from.opacity) return toolbar.opacity((*from.opacity + to.opacity.value_or(1)) / 2);
+    return toolbar.offset(0, (from.offset.value_or(0) + to.offset.value_or(0)) / 2);
+  };
+  return ui::HStack({toggleLabel(false),
+                     ui::ZStack({halfway(wordsToolbar(), false), halfway(emojiToolbar(), true)}).clipped()})
+      .frame(std::nullopt, kToolbarHeight);
 }
 
 GalleryPreview toggleToolbarPreview(ToggleToolbarAnimation animation) {
   return {.name = "toggle-toolbar-" + kebabCase(keyloom::rawValue(animation)),
-          .size = {kPhoneWidth, 150},
+          .size = {kPhoneWidth, 200},
           .background = keyboardBackground(),
           .view =
               [animation] {
                 return ui::VStack(ui::HorizontalAlignment::leading, 8,
-                                  {caption(std::string(keyloom::rawValue(animation)) + ": as it starts, then toggled"),
-                                   toggleToolbar(animation), toggleToolbar(animation)})
+                                  {caption(std::string(keyloom::rawValue(animation)) + ": as it starts, halfway, toggled"),
+                                   toggleToolbar(animation), halfwayToolbar(animation), toggleToolbar(animation)})
                     .padding();
               },
           .prepare =
               [](ui::ViewHost& host) {
-                auto second = host.findAllOfType<ToggleToolbar>().at(1);
-                tapNode(host, second->findAll(ui::NodeKind::button).at(0));
+                auto last = host.findAllOfType<ToggleToolbar>().at(1);
+                tapNode(host, last->findAll(ui::NodeKind::button).at(0));
               }};
 }
 
