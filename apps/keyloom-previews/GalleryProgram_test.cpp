@@ -136,7 +136,7 @@ TEST(GalleryProgram, OnlyRendersOnePictureAtTheScaleAsked) {
   EXPECT_EQ(size.width, static_cast<int>(preview->size.width * 3));
   EXPECT_EQ(size.height, static_cast<int>(preview->size.height * 3));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out), std::filesystem::directory_iterator()), 1);
-  EXPECT_THAT(run.out, HasSubstr("toggle-toolbar-slide-up.png 1170x450"));
+  EXPECT_THAT(run.out, HasSubstr("toggle-toolbar-slide-up.png 1170x600"));
 }
 
 TEST(GalleryProgram, OutRendersEveryPreviewWithoutMissingGlyphs) {
