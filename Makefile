@@ -5,9 +5,11 @@ BUILD ?= build
 SAN_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 BENCH_BUILD ?= build-bench
+INSTALL_BUILD ?= build-install
+PREFIX ?= /usr/local
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps run test sanitize bench fuzz fuzz-run clean
+.PHONY: all deps run test sanitize bench fuzz fuzz-run install clean
 
 all: $(BUILD)/.configured
 	cmake --build $(BUILD) -j $(JOBS)
@@ -42,5 +44,15 @@ fuzz: deps
 fuzz-run: fuzz
 	scripts/run-fuzzers $(FUZZ_BUILD)/bin $(FUZZ_SECONDS)
 
+# The libraries, headers, resource bundle, programs and CMake package, into
+# PREFIX. A build of its own: the prefix is built into the library (it finds its
+# resource bundle there), and the tests are not needed. -O2, because g++ 12 at
+# -O3 warns falsely (-Wrestrict) inside libstdc++'s string code.
+install: deps
+	cmake -S . -B $(INSTALL_BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+	  -DKEYLOOM_TESTS=OFF -DCMAKE_INSTALL_PREFIX="$(abspath $(PREFIX))"
+	cmake --build $(INSTALL_BUILD) -j $(JOBS)
+	cmake --install $(INSTALL_BUILD)
+
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD) $(INSTALL_BUILD)

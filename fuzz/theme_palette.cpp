@@ -34,7 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     default:
       store->removeObject(key);
   }
-  int index = zandorelle::themeIndexFromStore(*store);
+  const int index = zandorelle::themeIndexFromStore(*store);
+  // Only no theme (-1) or a theme of the table may come out of the store.
+  if (index < -1 || index >= static_cast<int>(zandorelle::themeTable().size())) __builtin_trap();
   (void)zandorelle::themeAt(index);
   return 0;
 }

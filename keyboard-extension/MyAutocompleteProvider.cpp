@@ -13,6 +13,12 @@ bool startsAlike(const std::vector<std::string>& word, const std::vector<std::st
   return word.size() < 2 || typed.size() < 2 || word[1] == typed[1];
 }
 
+// Lower-cased and composed, so that equal bytes mean canonically equivalent
+// text: a typed "e" plus combining acute matches a stored precomposed one.
+std::string comparable(std::string_view text) {
+  return platform::text::nfc(platform::text::lowercased(text));
+}
+
 keyloom::AutocompleteSuggestion suggestion(const std::string& text) {
   return keyloom::AutocompleteSuggestion(text, text, false, false, std::nullopt, {});
 }
@@ -34,11 +40,11 @@ void MyAutocompleteProvider::autocompleteSuggestions(const std::string& text,
                                                      const keyloom::AutocompleteCompletion& completion) {
   std::vector<keyloom::AutocompleteSuggestion> suggestions;
   if (!text.empty()) {
-    const std::string typed = platform::text::lowercased(text);
+    const std::string typed = comparable(text);
     const auto typedCharacters = platform::text::graphemes(typed);
     std::vector<std::string> matches;
     for (const auto& word : autocompleteWordList()) {
-      const std::string lowered = platform::text::lowercased(word);
+      const std::string lowered = comparable(word);
       if (startsAlike(platform::text::graphemes(lowered), typedCharacters) &&
           lowered.find(typed) != std::string::npos) {
         matches.push_back(word);

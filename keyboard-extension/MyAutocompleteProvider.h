@@ -24,7 +24,7 @@ class MyAutocompleteProvider : public keyloom::AutocompleteProvider {
   // Completes at once: nothing for an empty text or no match; otherwise the
   // typed text, then the first and (when there is one) second listed word
   // that shares the typed text's first two characters and contains it,
-  // ignoring case.
+  // ignoring case and comparing characters by canonical equivalence.
   void autocompleteSuggestions(const std::string& text,
                                const keyloom::AutocompleteCompletion& completion) override;
 

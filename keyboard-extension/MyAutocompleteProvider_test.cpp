@@ -61,6 +61,18 @@ TEST(MyAutocompleteProvider, ComparesCharactersNotBytes) {
   EXPECT_EQ(suggest("E\u0301c"), (Texts{"E\u0301c", "e\u0301clair"}));
 }
 
+TEST(MyAutocompleteProvider, ComparesCharactersByCanonicalEquivalence) {
+  // Stored precomposed, typed decomposed, and the other way round.
+  autocompleteWordList() = {"\u00e9t\u00e9", "e\u0301te\u0301s", "etre"};
+  EXPECT_EQ(suggest("e\u0301t"), (Texts{"e\u0301t", "\u00e9t\u00e9", "e\u0301te\u0301s"}));
+  EXPECT_EQ(suggest("\u00c9t\u00e9s"), (Texts{"\u00c9t\u00e9s", "e\u0301te\u0301s"}));
+  // A plain "e" is not an accented one.
+  EXPECT_EQ(suggest("et"), (Texts{"et", "etre"}));
+  // Composition applies to the whole text: a typed "n" plus tilde is "\u00f1".
+  autocompleteWordList() = {"ma\u00f1ana"};
+  EXPECT_EQ(suggest("man\u0303"), (Texts{"man\u0303", "ma\u00f1ana"}));
+}
+
 TEST(MyAutocompleteProvider, NeitherLearnsNorIgnores) {
   MyAutocompleteProvider provider;
   provider.learnWord("keyloom");

@@ -3,13 +3,20 @@
 #include <cstdint>
 #include <limits>
 
+#include "keyboard-extension/KeyboardSelection.h"
 #include "platform/foundation/Text.h"
 
 namespace zandorelle {
 namespace {
 
-bool isAsciiAlphanumeric(char c) {
-  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+// Drops what is not a letter, mark or digit from both ends, by Unicode's
+// categories: "#" goes, an accented letter stays and spoils the length.
+std::string stripNonAlphanumericEnds(std::string_view text) {
+  const std::u32string scalars = platform::text::toScalars(text);
+  std::size_t first = 0, last = scalars.size();
+  while (first < last && !platform::text::isAlphanumeric(scalars[first])) ++first;
+  while (last > first && !platform::text::isAlphanumeric(scalars[last - 1])) --last;
+  return platform::text::fromScalars(std::u32string_view(scalars).substr(first, last - first));
 }
 
 int hexDigit(char c) {
@@ -75,13 +82,16 @@ int themeIndexFromStore(const platform::UserDefaults& store) {
   const auto value = store.object(std::string(themeIndexKey));
   if (!value) return 0;
   const auto index = value->asInteger();
-  if (!index || *index < 0 || static_cast<std::size_t>(*index) >= themeTable().size()) return 0;
+  if (!index || *index < -1 || static_cast<std::size_t>(*index) >= themeTable().size()) return KeyboardSelection::noTheme;
   return static_cast<int>(*index);
 }
 
-platform::ui::Color colorFromHex(std::string_view hex) {
-  while (!hex.empty() && !isAsciiAlphanumeric(hex.front())) hex.remove_prefix(1);
-  while (!hex.empty() && !isAsciiAlphanumeric(hex.back())) hex.remove_suffix(1);
+void storeThemeIndex(platform::UserDefaults& store, int index) {
+  store.set(std::string(themeIndexKey), index);
+}
+
+platform::ui::Color colorFromHex(std::string_view text) {
+  const std::string hex = stripNonAlphanumericEnds(text);
   const std::uint64_t value = scanHex(hex);
   double red = 1, green = 1, blue = 0, alpha = 1;
   switch (platform::text::graphemeCount(hex)) {

@@ -28,13 +28,17 @@ const Theme* themeAt(int index);
 // The app-group key under which the host app stores the chosen theme index.
 inline constexpr std::string_view themeIndexKey = "keyboard";
 
-// The theme index the host app stored: an absent key is theme 0, and so is
-// a value that is not an integer or has no theme, since the store is written
-// by another program.
+// The theme index the host app stored: an absent key is theme 0 (the host
+// app has not chosen yet); -1 and 0...16 are taken as they are. Anything
+// else (another number, a value of another kind) is no theme, since the
+// store is written by another program.
 int themeIndexFromStore(const platform::UserDefaults& store);
+// What the host app writes when the user picks a theme (-1 for none).
+void storeThemeIndex(platform::UserDefaults& store, int index);
 
-// A colour from "#RRGGBB", "AARRGGBB" or "RGB" (characters other than letters
-// and digits are stripped from both ends; an optional "0x" is accepted).
+// A colour from "#RRGGBB", "AARRGGBB" or "RGB" (characters other than
+// letters and digits, by Unicode's categories, are stripped from both ends;
+// an optional "0x" is accepted).
 // Any other length gives red 1/255, green 1/255, blue 0, opacity 1/255.
 platform::ui::Color colorFromHex(std::string_view hex);
 

@@ -50,6 +50,13 @@ TEST(ColorFromHex, ReadsEachLength) {
       // The scanner takes a "0x" prefix; the length still counts it.
       {"0xFF0000", rgba255(255, 0, 0, 0)},
       {"12", rgba255(1, 1, 0, 1)},
+      // Ends are stripped by Unicode's categories: an accented letter stays
+      // (precomposed or decomposed) and makes the length 7; other symbols go.
+      {"FFFFFF\u00e9", rgba255(1, 1, 0, 1)},
+      {"FFFFFFe\u0301", rgba255(1, 1, 0, 1)},
+      {"\u00e9FFF", rgba255(1, 1, 0, 1)},
+      {"\u2014#FFFFFF\u00a0\u2022", rgba255(255, 255, 255)},
+      {"\u300cFFF\u300d", rgba255(255, 255, 255)},
       {"", rgba255(1, 1, 0, 1)},
       {"#", rgba255(1, 1, 0, 1)},
       {"FFFFFFFFFFFFFFFFFFFF", rgba255(1, 1, 0, 1)},
@@ -57,7 +64,7 @@ TEST(ColorFromHex, ReadsEachLength) {
   for (const auto& c : cases) EXPECT_EQ(colorFromHex(c.hex), c.expected) << c.hex;
 }
 
-TEST(ThemePalette, ThemeIndexFromStore) {
+TEST(ThemePalette, ThemeIndexFromStoreTrustsOnlyNoThemeAndTheTable) {
   auto store = platform::UserDefaults::suite("group.test.themes");
   ASSERT_TRUE(store);
   EXPECT_EQ(themeIndexFromStore(*store), 0);  // nothing written yet
@@ -66,11 +73,23 @@ TEST(ThemePalette, ThemeIndexFromStore) {
     int expected;
   };
   const Case cases[] = {
-      {3, 3}, {16, 16}, {0, 0}, {17, 0}, {-1, 0}, {-2, 0}, {1LL << 40, 0}, {"3", 0}, {2.0, 0}, {true, 0},
+      {3, 3},   {16, 16},         {0, 0},    {-1, -1},  {17, -1},  {-2, -1},
+      {1LL << 40, -1}, {-(1LL << 40), -1}, {"3", -1}, {2.0, -1}, {true, -1},
+      {platform::UserDefaultsValue::Array{3}, -1},
   };
   for (const auto& c : cases) {
     store->set(std::string(themeIndexKey), c.stored);
     EXPECT_EQ(themeIndexFromStore(*store), c.expected);
+  }
+}
+
+TEST(ThemePalette, StoredThemeIndexReadsBack) {
+  auto store = platform::UserDefaults::suite("group.test.themes");
+  ASSERT_TRUE(store);
+  for (int index : {-1, 0, 7, 16}) {
+    storeThemeIndex(*store, index);
+    EXPECT_EQ(store->integer(std::string(themeIndexKey)), index);
+    EXPECT_EQ(themeIndexFromStore(*store), index);
   }
 }
 

@@ -13,38 +13,30 @@ namespace {
 
 using Value = platform::UserDefaultsValue;
 
-// A stored value as the context reads it: absent, usable, or of the wrong
-// kind. A value of the wrong kind belongs to whoever wrote it (the host app
-// shares these keys), so the context neither uses nor overwrites it.
-template <class T>
-struct StoredValue {
-  std::optional<T> value;
-  bool malformed = false;
-};
-
-StoredValue<std::string> readString(const platform::UserDefaults& store, const std::string& key) {
+// Each reads a value of the wrong kind as absent.
+std::optional<std::string> readString(const platform::UserDefaults& store, const std::string& key) {
   auto object = store.object(key);
   if (!object) return {};
-  if (const std::string* text = object->asString()) return {*text, false};
-  return {std::nullopt, true};
+  if (const std::string* text = object->asString()) return *text;
+  return std::nullopt;
 }
 
 // Booleans, and numbers as the platform reads them (non-zero is true).
-StoredValue<bool> readBool(const platform::UserDefaults& store, const std::string& key) {
+std::optional<bool> readBool(const platform::UserDefaults& store, const std::string& key) {
   auto object = store.object(key);
   if (!object) return {};
-  if (auto flag = object->asBool()) return {*flag, false};
-  if (auto number = object->asDouble()) return {*number != 0, false};
-  if (auto number = object->asInteger()) return {*number != 0, false};
-  return {std::nullopt, true};
+  if (auto flag = object->asBool()) return *flag;
+  if (auto number = object->asDouble()) return *number != 0;
+  if (auto number = object->asInteger()) return *number != 0;
+  return std::nullopt;
 }
 
-StoredValue<double> readNumber(const platform::UserDefaults& store, const std::string& key) {
+std::optional<double> readNumber(const platform::UserDefaults& store, const std::string& key) {
   auto object = store.object(key);
   if (!object) return {};
-  if (auto number = object->asDouble()) return {*number, false};
-  if (auto number = object->asInteger()) return {static_cast<double>(*number), false};
-  return {std::nullopt, true};
+  if (auto number = object->asDouble()) return *number;
+  if (auto number = object->asInteger()) return static_cast<double>(*number);
+  return std::nullopt;
 }
 
 std::string_view rawValue(DictationContext::PersistedKey key) {
@@ -97,7 +89,7 @@ void DictationContext::observePersistedFields() {
 }
 
 std::optional<std::string> DictationContext::appGroupId() const {
-  return readString(platform::UserDefaults::standard(), key(PersistedKey::appGroupId)).value;
+  return readString(platform::UserDefaults::standard(), key(PersistedKey::appGroupId));
 }
 
 void DictationContext::setAppGroupId(std::optional<std::string> appGroupId) {
@@ -145,25 +137,17 @@ void DictationContext::connectToAppGroupStore() {
   }
   userDefaults_ = store;
 
-  // Each value is assigned (and so written back) unless the store holds a
-  // value of the wrong kind, which stays untouched.
-  const auto storedLocale = readString(*store, key(PersistedKey::localeId));
-  if (!storedLocale.malformed) localeId = storedLocale.value.value_or(localeId.get());
-
-  const auto storedText = readString(*store, key(PersistedKey::text));
-  if (!storedText.malformed) dictatedText = storedText.value.value_or(dictatedText.get());
-
-  const auto storedFlag = readBool(*store, key(PersistedKey::isDictationStartedByKeyboard));
-  suspendWrites_ = storedFlag.malformed;
-  isDictationStartedByKeyboard = storedFlag.value.value_or(false);
-  suspendWrites_ = false;
+  // Each value is assigned, and so written back. The keys are the keyboard's
+  // own: a stored value of the wrong kind is damage, repaired with the
+  // context's value.
+  localeId = readString(*store, key(PersistedKey::localeId)).value_or(localeId.get());
+  dictatedText = readString(*store, key(PersistedKey::text)).value_or(dictatedText.get());
+  isDictationStartedByKeyboard = readBool(*store, key(PersistedKey::isDictationStartedByKeyboard)).value_or(false);
 
   // Only a positive limit is usable; anything else falls back to the default.
   const auto storedLimit = readNumber(*store, key(PersistedKey::silenceLimit));
-  const bool usable = storedLimit.value && std::isfinite(*storedLimit.value) && *storedLimit.value > 0;
-  suspendWrites_ = storedLimit.malformed;
-  silenceLimit = usable ? *storedLimit.value : defaultSilenceLimit;
-  suspendWrites_ = false;
+  const bool usable = storedLimit && std::isfinite(*storedLimit) && *storedLimit > 0;
+  silenceLimit = usable ? *storedLimit : defaultSilenceLimit;
 }
 
 std::shared_ptr<platform::UserDefaults> DictationContext::currentStore() const {
@@ -176,7 +160,6 @@ std::shared_ptr<platform::UserDefaults> DictationContext::currentStore() const {
 }
 
 void DictationContext::write(PersistedKey persistedKey, platform::UserDefaultsValue value) {
-  if (suspendWrites_) return;
   if (auto store = currentStore()) store->set(key(persistedKey), std::move(value));
 }
 

@@ -80,8 +80,6 @@ class DictationContext : public platform::ObservableObject {
   void write(PersistedKey key, platform::UserDefaultsValue value);
 
   std::shared_ptr<platform::UserDefaults> userDefaults_;
-  // Set while a connect assigns a value it must not write back.
-  bool suspendWrites_ = false;
   platform::Cancellable dictatedTextWrite_;
   platform::Cancellable startedByKeyboardWrite_;
   platform::Cancellable localeIdWrite_;

@@ -188,7 +188,7 @@ TEST(DictationContext, BindingRenamesWithoutConnecting) {
   EXPECT_EQ(stored(other, Key::text), UserDefaultsValue("while renamed"));
 }
 
-TEST(DictationContext, ValuesOfTheWrongKindReadAsAbsentAndStayUntouched) {
+TEST(DictationContext, ValuesOfTheWrongKindAreRepairedWithTheContextsValues) {
   platform::Locale::setCurrent(platform::Locale("en_GB"));
   store(group, Key::localeId, true);
   store(group, Key::text, std::int64_t{42});
@@ -200,12 +200,12 @@ TEST(DictationContext, ValuesOfTheWrongKindReadAsAbsentAndStayUntouched) {
   EXPECT_EQ(context.dictatedText.get(), "");
   EXPECT_FALSE(context.isDictationStartedByKeyboard.get());
   EXPECT_EQ(context.silenceLimit.get(), 30.0);
-  EXPECT_EQ(stored(group, Key::localeId), UserDefaultsValue(true));
-  EXPECT_EQ(stored(group, Key::text), UserDefaultsValue(std::int64_t{42}));
-  EXPECT_EQ(stored(group, Key::isDictationStartedByKeyboard), UserDefaultsValue("YES"));
-  EXPECT_EQ(stored(group, Key::silenceLimit), UserDefaultsValue("12"));
+  // The keys are the keyboard's own: a wrong kind is written over.
+  EXPECT_EQ(stored(group, Key::localeId), UserDefaultsValue("en_GB"));
+  EXPECT_EQ(stored(group, Key::text), UserDefaultsValue(""));
+  EXPECT_EQ(stored(group, Key::isDictationStartedByKeyboard), UserDefaultsValue(false));
+  EXPECT_EQ(stored(group, Key::silenceLimit), UserDefaultsValue(30.0));
 
-  // An explicit change is written as usual.
   context.dictatedText = "typed";
   EXPECT_EQ(stored(group, Key::text), UserDefaultsValue("typed"));
 }

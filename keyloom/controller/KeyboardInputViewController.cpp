@@ -2,13 +2,33 @@
 
 #include <any>
 #include <utility>
-#include <vector>
 
+#include "keyloom/appearance/StandardKeyboardAppearance.h"
+#include "keyloom/autocomplete/DisabledAutocompleteProvider.h"
+#include "keyloom/autocomplete/DisabledKeyboardDictationService.h"
+#include "keyloom/controller/ActionCalloutContext.h"
+#include "keyloom/controller/InputCalloutContext.h"
+#include "keyloom/controller/KeyboardHostingController.h"
+#include "keyloom/controller/KeyboardUrlOpener.h"
+#include "keyloom/controller/NextKeyboardController.h"
+#include "keyloom/controller/StandardCalloutActionProvider.h"
+#include "keyloom/controller/StandardKeyboardActionHandler.h"
+#include "keyloom/gestures/AudioFeedbackConfiguration.h"
+#include "keyloom/gestures/HapticFeedbackConfiguration.h"
 #include "keyloom/gestures/RepeatGestureTimer.h"
+#include "keyloom/gestures/StandardKeyboardFeedbackHandler.h"
 #include "keyloom/state/StandardKeyboardBehavior.h"
+#include "keyloom/text/EnglishInputSetProvider.h"
 #include "keyloom/text/ProxyState.h"
+#include "keyloom/text/StandardInputSetProvider.h"
+#include "keyloom/text/StandardKeyboardLayoutProvider.h"
 #include "keyloom/text/TextDocumentProxyOperations.h"
+#include "platform/foundation/MainQueue.h"
+#include "platform/input/Device.h"
+#include "platform/input/HostProcessLookup.h"
 #include "platform/input/Responder.h"
+#include "platform/input/Screen.h"
+#include "platform/ui/Primitives.h"
 
 namespace keyloom {
 
@@ -20,7 +40,183 @@ std::shared_ptr<KeyboardInputViewController> KeyboardInputViewController::shared
   return std::static_pointer_cast<KeyboardInputViewController>(weak_from_this().lock());
 }
 
-// ---- Contexts and services
+// ---- Lifecycle
+
+void KeyboardInputViewController::viewDidLoad() {
+  InputViewController::viewDidLoad();
+  auto root = view();
+  platform::Rect frame = root->frame();
+  frame.size.width = platform::Screen::main().bounds().width();
+  root->setFrame(frame);
+
+  std::weak_ptr<KeyboardInputViewController> weakSelf = sharedController();
+  auto followLocale = [weakSelf](const platform::Locale& locale) {
+    auto self = weakSelf.lock();
+    if (!self) return;
+    self->setPrimaryLanguage(locale.identifier());
+    self->autocompleteProvider()->setLocale(locale);
+  };
+  auto context = keyboardContext();
+  // The platform's publisher replays the current value to a new subscriber.
+  followLocale(context->locale.get());
+  cancellables().push_back(context->locale.didSet().sink(followLocale));
+
+  NextKeyboardController::setShared(weak_from_this());
+  KeyboardUrlOpener::shared().setController(std::weak_ptr<KeyboardController>(sharedController()));
+}
+
+void KeyboardInputViewController::viewWillAppear(bool animated) {
+  InputViewController::viewWillAppear(animated);
+  viewWillSetupKeyboard();
+  viewWillSyncWithContext();
+}
+
+void KeyboardInputViewController::viewDidAppear(bool animated) {
+  InputViewController::viewDidAppear(animated);
+  viewWillHandleDictationResult();
+}
+
+void KeyboardInputViewController::viewDidLayoutSubviews() {
+  InputViewController::viewDidLayoutSubviews();
+  keyboardContext()->syncAfterLayout(sharedController());
+}
+
+void KeyboardInputViewController::traitCollectionDidChange(const platform::TraitCollection& previous) {
+  viewWillSyncWithContext();
+  InputViewController::traitCollectionDidChange(previous);
+}
+
+// ---- Hooks
+
+void KeyboardInputViewController::viewWillHandleDictationResult() {
+  auto self = sharedController();
+  if (!self) return;
+  // Like a task on the main actor: runs on a later turn and keeps the
+  // controller until it ends.
+  platform::MainQueue::main().async([self] {
+    self->dictationService()->handleDictationResultInKeyboard([self](DictationError error) {
+      if (!error) return;
+      platform::MainQueue::main().async([self, error] { self->dictationContext()->lastError = error; });
+    });
+  });
+}
+
+void KeyboardInputViewController::viewWillSetupKeyboard() {
+  setup([](const std::shared_ptr<KeyboardInputViewController>& controller) {
+    return controller->makeDefaultRootView();
+  });
+}
+
+void KeyboardInputViewController::viewWillSyncWithContext() {
+  if (!isContextSyncEnabled()) return;
+  keyboardContext()->sync(sharedController());
+  keyboardTextContext()->sync(sharedController());
+}
+
+platform::ui::View KeyboardInputViewController::makeDefaultRootView() {
+  // Until the system keyboard view exists the keyboard shows nothing.
+  return platform::ui::EmptyView();
+}
+
+// ---- View setup
+
+void KeyboardInputViewController::setup(platform::ui::View view) {
+  setup([view] { return view; });
+}
+
+void KeyboardInputViewController::setup(std::function<platform::ui::View()> builder) {
+  setupWithRootView(KeyboardRootView(std::move(builder)));
+}
+
+void KeyboardInputViewController::setup(ControllerViewBuilder builder) {
+  // The hosted view must never keep the controller alive, nor reach it once
+  // it is gone.
+  std::weak_ptr<KeyboardInputViewController> weakSelf = sharedController();
+  setupWithRootView(KeyboardRootView([weakSelf, builder = std::move(builder)]() -> platform::ui::View {
+    auto self = weakSelf.lock();
+    if (!self || !builder) return platform::ui::EmptyView();
+    return builder(self);
+  }));
+}
+
+void KeyboardInputViewController::setupWithRootView(KeyboardRootView rootView) {
+  for (const auto& child : children()) child->removeFromParent();
+  auto root = view();
+  for (const auto& subview : root->subviews()) subview->removeFromSuperview();
+
+  auto hosted = platform::ui::View(std::move(rootView))
+                    .environmentObject<AutocompleteContext>(autocompleteContext())
+                    .environmentObject<KeyboardCalloutContext>(calloutContext())
+                    .environmentObject<DictationContext>(dictationContext())
+                    .environmentObject<KeyboardContext>(keyboardContext())
+                    .environmentObject<KeyboardFeedbackSettings>(keyboardFeedbackSettings())
+                    .environmentObject<KeyboardTextContext>(keyboardTextContext());
+  auto hosting = std::make_shared<KeyboardHostingController>(std::move(hosted));
+  hosting->add(*this);
+  hostingController_ = hosting;
+}
+
+std::shared_ptr<KeyboardHostingController> KeyboardInputViewController::hostingController() const {
+  return hostingController_.lock();
+}
+
+void KeyboardInputViewController::setCancellables(std::vector<platform::Cancellable> cancellables) {
+  cancellables_ = std::move(cancellables);
+}
+
+// ---- Text document proxies
+
+std::shared_ptr<platform::TextDocumentProxy> KeyboardInputViewController::mainTextDocumentProxy() {
+  return InputViewController::textDocumentProxy();
+}
+
+void KeyboardInputViewController::setTextInputProxy(std::shared_ptr<TextInputProxy> proxy) {
+  const auto before = textDocumentProxy();
+  textInputProxy_ = std::move(proxy);
+  // A space autocomplete inserted in one document must never be removed
+  // from another.
+  if (textDocumentProxy() != before) setAutocompleteSpaceState(AutocompleteSpaceState::none);
+  viewWillSyncWithContext();
+}
+
+std::shared_ptr<platform::TextDocumentProxy> KeyboardInputViewController::textDocumentProxy() {
+  if (auto proxy = textInputProxy()) return proxy;
+  return mainTextDocumentProxy();
+}
+
+// ---- Contexts
+
+std::shared_ptr<AutocompleteContext> KeyboardInputViewController::autocompleteContext() {
+  if (!autocompleteContext_) autocompleteContext_ = std::make_shared<AutocompleteContext>();
+  return autocompleteContext_;
+}
+
+void KeyboardInputViewController::setAutocompleteContext(std::shared_ptr<AutocompleteContext> context) {
+  autocompleteContext_ = std::move(context);
+}
+
+std::shared_ptr<KeyboardCalloutContext> KeyboardInputViewController::calloutContext() {
+  if (!calloutContext_) {
+    auto action = std::make_shared<ActionCalloutContext>(keyboardActionHandler(), calloutActionProvider());
+    const bool isPhone = platform::Device::current().userInterfaceIdiom() == platform::UserInterfaceIdiom::phone;
+    auto input = std::make_shared<InputCalloutContext>(isPhone);
+    calloutContext_ = std::make_shared<KeyboardCalloutContext>(std::move(action), std::move(input));
+  }
+  return calloutContext_;
+}
+
+void KeyboardInputViewController::setCalloutContext(std::shared_ptr<KeyboardCalloutContext> context) {
+  calloutContext_ = std::move(context);
+}
+
+std::shared_ptr<DictationContext> KeyboardInputViewController::dictationContext() {
+  if (!dictationContext_) dictationContext_ = std::make_shared<DictationContext>();
+  return dictationContext_;
+}
+
+void KeyboardInputViewController::setDictationContext(std::shared_ptr<DictationContext> context) {
+  dictationContext_ = std::move(context);
+}
 
 std::shared_ptr<KeyboardContext> KeyboardInputViewController::keyboardContext() {
   if (!keyboardContext_) {
@@ -34,6 +230,18 @@ void KeyboardInputViewController::setKeyboardContext(std::shared_ptr<KeyboardCon
   keyboardContext_ = std::move(context);
 }
 
+std::shared_ptr<KeyboardFeedbackSettings> KeyboardInputViewController::keyboardFeedbackSettings() {
+  if (!keyboardFeedbackSettings_) {
+    keyboardFeedbackSettings_ = std::make_shared<KeyboardFeedbackSettings>(AudioFeedbackConfiguration::standard(),
+                                                                           HapticFeedbackConfiguration::standard());
+  }
+  return keyboardFeedbackSettings_;
+}
+
+void KeyboardInputViewController::setKeyboardFeedbackSettings(std::shared_ptr<KeyboardFeedbackSettings> settings) {
+  keyboardFeedbackSettings_ = std::move(settings);
+}
+
 std::shared_ptr<KeyboardTextContext> KeyboardInputViewController::keyboardTextContext() {
   if (!keyboardTextContext_) keyboardTextContext_ = KeyboardTextContext::create();
   return keyboardTextContext_;
@@ -41,6 +249,76 @@ std::shared_ptr<KeyboardTextContext> KeyboardInputViewController::keyboardTextCo
 
 void KeyboardInputViewController::setKeyboardTextContext(std::shared_ptr<KeyboardTextContext> context) {
   keyboardTextContext_ = std::move(context);
+}
+
+// ---- Services
+
+std::shared_ptr<AutocompleteProvider> KeyboardInputViewController::autocompleteProvider() {
+  if (!autocompleteProvider_) autocompleteProvider_ = std::make_shared<DisabledAutocompleteProvider>();
+  return autocompleteProvider_;
+}
+
+void KeyboardInputViewController::setAutocompleteProvider(std::shared_ptr<AutocompleteProvider> provider) {
+  autocompleteProvider_ = std::move(provider);
+}
+
+std::shared_ptr<CalloutActionProvider> KeyboardInputViewController::calloutActionProvider() {
+  if (!calloutActionProvider_) {
+    calloutActionProvider_ = std::make_shared<StandardCalloutActionProvider>(
+        keyboardContext(), std::vector<std::shared_ptr<LocalizedCalloutActionProvider>>{
+                               StandardCalloutActionProvider::standardProvider()});
+  }
+  return calloutActionProvider_;
+}
+
+void KeyboardInputViewController::setCalloutActionProvider(std::shared_ptr<CalloutActionProvider> provider) {
+  calloutActionProvider_ = std::move(provider);
+  refreshLayoutAndCalloutContext();
+}
+
+std::shared_ptr<KeyboardDictationService> KeyboardInputViewController::dictationService() {
+  if (!dictationService_) dictationService_ = std::make_shared<DisabledKeyboardDictationService>(dictationContext());
+  return dictationService_;
+}
+
+void KeyboardInputViewController::setDictationService(std::shared_ptr<KeyboardDictationService> service) {
+  dictationService_ = std::move(service);
+}
+
+std::shared_ptr<InputSetProvider> KeyboardInputViewController::inputSetProvider() {
+  if (!inputSetProvider_) {
+    inputSetProvider_ = std::make_shared<StandardInputSetProvider>(
+        keyboardContext(), std::vector<std::shared_ptr<LocalizedInputSetProvider>>{
+                               std::make_shared<EnglishInputSetProvider>(AlphabeticInputSet::english(), "$", "£")});
+  }
+  return inputSetProvider_;
+}
+
+void KeyboardInputViewController::setInputSetProvider(std::shared_ptr<InputSetProvider> provider) {
+  inputSetProvider_ = std::move(provider);
+  refreshLayoutAndCalloutContext();
+}
+
+std::shared_ptr<KeyboardActionHandler> KeyboardInputViewController::keyboardActionHandler() {
+  if (!keyboardActionHandler_) {
+    keyboardActionHandler_ =
+        std::make_shared<StandardKeyboardActionHandler>(sharedController(), nullptr, SpaceDragSensitivity::medium());
+  }
+  return keyboardActionHandler_;
+}
+
+void KeyboardInputViewController::setKeyboardActionHandler(std::shared_ptr<KeyboardActionHandler> handler) {
+  keyboardActionHandler_ = std::move(handler);
+  refreshLayoutAndCalloutContext();
+}
+
+std::shared_ptr<KeyboardAppearance> KeyboardInputViewController::keyboardAppearance() {
+  if (!keyboardAppearance_) keyboardAppearance_ = std::make_shared<StandardKeyboardAppearance>(keyboardContext());
+  return keyboardAppearance_;
+}
+
+void KeyboardInputViewController::setKeyboardAppearance(std::shared_ptr<KeyboardAppearance> appearance) {
+  keyboardAppearance_ = std::move(appearance);
 }
 
 std::shared_ptr<KeyboardBehavior> KeyboardInputViewController::keyboardBehavior() {
@@ -55,31 +333,40 @@ void KeyboardInputViewController::setKeyboardBehavior(std::shared_ptr<KeyboardBe
   keyboardBehavior_ = std::move(behavior);
 }
 
-// ---- Text document proxies
-
-std::shared_ptr<platform::TextDocumentProxy> KeyboardInputViewController::mainTextDocumentProxy() {
-  return InputViewController::textDocumentProxy();
+std::shared_ptr<KeyboardFeedbackHandler> KeyboardInputViewController::keyboardFeedbackHandler() {
+  if (!keyboardFeedbackHandler_) {
+    keyboardFeedbackHandler_ = std::make_shared<StandardKeyboardFeedbackHandler>(keyboardFeedbackSettings());
+  }
+  return keyboardFeedbackHandler_;
 }
 
-void KeyboardInputViewController::setTextInputProxy(std::shared_ptr<TextInputProxy> proxy) {
-  textInputProxy_ = std::move(proxy);
-  viewWillSyncWithContext();
+void KeyboardInputViewController::setKeyboardFeedbackHandler(std::shared_ptr<KeyboardFeedbackHandler> handler) {
+  keyboardFeedbackHandler_ = std::move(handler);
 }
 
-std::shared_ptr<platform::TextDocumentProxy> KeyboardInputViewController::textDocumentProxy() {
-  if (auto proxy = textInputProxy()) return proxy;
-  return mainTextDocumentProxy();
+std::shared_ptr<KeyboardLayoutProvider> KeyboardInputViewController::keyboardLayoutProvider() {
+  if (!keyboardLayoutProvider_) {
+    auto context = keyboardContext();
+    keyboardLayoutProvider_ = std::make_shared<StandardKeyboardLayoutProvider>(
+        std::move(context), inputSetProvider(), std::vector<std::shared_ptr<LocalizedKeyboardLayoutProvider>>{});
+  }
+  return keyboardLayoutProvider_;
+}
+
+void KeyboardInputViewController::setKeyboardLayoutProvider(std::shared_ptr<KeyboardLayoutProvider> provider) {
+  keyboardLayoutProvider_ = std::move(provider);
+}
+
+void KeyboardInputViewController::refreshLayoutAndCalloutContext() {
+  keyboardLayoutProvider()->register_(inputSetProvider());
+  auto handler = keyboardActionHandler();
+  auto provider = calloutActionProvider();
+  calloutContext()->setAction(std::make_shared<ActionCalloutContext>(std::move(handler), std::move(provider)));
 }
 
 // ---- Context sync
 
 bool KeyboardInputViewController::isContextSyncEnabled() const { return !isReadingFullDocumentContext(); }
-
-void KeyboardInputViewController::viewWillSyncWithContext() {
-  if (!isContextSyncEnabled()) return;
-  keyboardContext()->sync(sharedController());
-  keyboardTextContext()->sync(sharedController());
-}
 
 void KeyboardInputViewController::performTextContextSync() {
   if (!isContextSyncEnabled()) return;
@@ -88,9 +375,14 @@ void KeyboardInputViewController::performTextContextSync() {
 
 // ---- Platform callbacks
 
-void KeyboardInputViewController::viewDidLayoutSubviews() {
-  InputViewController::viewDidLayoutSubviews();
-  keyboardContext()->syncAfterLayout(sharedController());
+void KeyboardInputViewController::selectionWillChange(platform::TextInput* textInput) {
+  InputViewController::selectionWillChange(textInput);
+  resetAutocomplete();
+}
+
+void KeyboardInputViewController::selectionDidChange(platform::TextInput* textInput) {
+  InputViewController::selectionDidChange(textInput);
+  resetAutocomplete();
 }
 
 void KeyboardInputViewController::textWillChange(platform::TextInput* textInput) {
@@ -119,28 +411,102 @@ void KeyboardInputViewController::deleteBackward() {
   keyloom::deleteBackward(*textDocumentProxy(), keyboardBehavior()->backspaceRange());
 }
 
-void KeyboardInputViewController::deleteBackward(int times) {
-  keyloom::deleteBackward(*textDocumentProxy(), times);
-}
+void KeyboardInputViewController::deleteBackward(int times) { keyloom::deleteBackward(*textDocumentProxy(), times); }
 
 void KeyboardInputViewController::dismissKeyboard() { InputViewController::dismissKeyboard(); }
 
-void KeyboardInputViewController::insertText(const std::string& text) {
-  textDocumentProxy()->insertText(text);
+void KeyboardInputViewController::insertAutocompleteSuggestion(const AutocompleteSuggestion& suggestion) {
+  keyloom::insertAutocompleteSuggestion(*textDocumentProxy(), suggestion, true);
+  keyboardActionHandler()->handle(KeyboardGesture::release, KeyboardAction::character(""));
 }
+
+void KeyboardInputViewController::insertText(const std::string& text) { textDocumentProxy()->insertText(text); }
+
+void KeyboardInputViewController::performAutocomplete() {
+  if (!isAutocompleteEnabled()) return;
+  const std::optional<std::string> text = autocompleteText();
+  if (!text) {
+    resetAutocomplete();
+    return;
+  }
+  const std::uint64_t request = ++autocompleteRequest_;
+  std::weak_ptr<KeyboardInputViewController> weakSelf = sharedController();
+  autocompleteProvider()->autocompleteSuggestions(*text, [weakSelf, request, word = *text](AutocompleteResult result) {
+    // May run on any thread: only post from here, never touch the controller.
+    if (weakSelf.expired()) return;
+    platform::MainQueue::main().async([weakSelf, request, word, result = std::move(result)]() mutable {
+      if (auto self = weakSelf.lock()) self->publishAutocompleteResult(request, word, std::move(result));
+    });
+  });
+}
+
+void KeyboardInputViewController::publishAutocompleteResult(std::uint64_t request, const std::string& word,
+                                                            AutocompleteResult result) {
+  // A late answer for an older request or another word would put that word's
+  // suggestions on screen, and the next space would apply one of them.
+  if (request != autocompleteRequest_ || autocompleteText() != word) return;
+  auto context = autocompleteContext();
+  if (auto* suggestions = std::get_if<std::vector<AutocompleteSuggestion>>(&result)) {
+    context->suggestions = std::move(*suggestions);
+    if (context->lastError.get()) context->lastError = nullptr;
+  } else {
+    context->lastError = std::get<AutocompleteError>(std::move(result));
+    if (!context->suggestions.get().empty()) context->suggestions = {};
+  }
+}
+
+void KeyboardInputViewController::performDictation() {
+  auto self = sharedController();
+  if (!self) return;
+  platform::MainQueue::main().async([self] {
+    auto context = self->dictationContext();
+    const KeyboardDictationConfiguration config(context->appGroupId().value_or(""),
+                                                context->appDeepLink.value_or(""));
+    self->dictationService()->startDictationFromKeyboard(config, [self](DictationError error) {
+      if (!error) return;
+      platform::MainQueue::main().async([self, error] { self->dictationContext()->lastError = error; });
+    });
+  });
+}
+
+void KeyboardInputViewController::resetAutocomplete() { autocompleteContext()->reset(); }
 
 void KeyboardInputViewController::selectNextKeyboard() { keyboardContext()->selectNextLocale(); }
 
 void KeyboardInputViewController::selectNextLocale() { keyboardContext()->selectNextLocale(); }
 
-void KeyboardInputViewController::setKeyboardType(const KeyboardType& type) {
-  keyboardContext()->keyboardType = type;
-}
+void KeyboardInputViewController::setKeyboardType(const KeyboardType& type) { keyboardContext()->keyboardType = type; }
 
 void KeyboardInputViewController::openUrl(const std::optional<platform::URL>& url) {
   auto responder = platform::firstResponderAnswering(sharedController(), platform::kOpenURLSelector);
   if (!responder) return;
   responder->perform(platform::kOpenURLSelector, {url ? std::any(*url) : std::any()});
+}
+
+// ---- Autocomplete and dictation
+
+std::optional<std::string> KeyboardInputViewController::autocompleteText() {
+  return currentWord(*textDocumentProxy());
+}
+
+bool KeyboardInputViewController::isAutocompleteEnabled() {
+  return autocompleteContext()->isEnabled.get() && !isReadingFullDocumentContext();
+}
+
+KeyboardDictationConfiguration KeyboardInputViewController::dictationConfig() {
+  auto context = dictationContext();
+  return KeyboardDictationConfiguration(context->appGroupId().value_or(""), context->appDeepLink.value_or(""));
+}
+
+// ---- The host application
+
+std::optional<std::string> KeyboardInputViewController::hostBundleId() const {
+  const platform::PropertyValue bundleId = parentProperty("_hostBundleID");
+  if (const auto* text = std::get_if<std::string>(&bundleId); text && *text != "<null>") return *text;
+  const platform::PropertyValue pid = parentProperty("_hostPID");
+  const auto* processId = std::get_if<std::int64_t>(&pid);
+  if (!processId) return std::nullopt;
+  return platform::HostProcessLookup::current()->bundleIdentifier(*processId);
 }
 
 }  // namespace keyloom

@@ -53,8 +53,10 @@ fs::path removingLastComponents(fs::path path, int count) {
 
 KeyloomBundleCandidates keyloomBundleCandidates(const std::optional<fs::path>& mainResources,
                                                 const std::optional<fs::path>& codeResources,
-                                                const std::optional<fs::path>& mainBundle) {
-  KeyloomBundleCandidates candidates{mainResources, codeResources, mainBundle, std::nullopt, std::nullopt};
+                                                const std::optional<fs::path>& mainBundle,
+                                                const std::optional<fs::path>& installedResources) {
+  KeyloomBundleCandidates candidates{mainResources, codeResources, mainBundle,
+                                     std::nullopt,  std::nullopt,  installedResources};
   if (codeResources) {
     candidates[3] = removingLastComponents(*codeResources, 3);
     candidates[4] = removingLastComponents(*codeResources, 2);
@@ -62,11 +64,21 @@ KeyloomBundleCandidates keyloomBundleCandidates(const std::optional<fs::path>& m
   return candidates;
 }
 
+std::optional<fs::path> keyloomInstalledResources() {
+#ifdef KEYLOOM_INSTALLED_RESOURCES
+  return fs::path(KEYLOOM_INSTALLED_RESOURCES);
+#else
+  return std::nullopt;
+#endif
+}
+
 KeyloomBundleCandidates keyloomBundleCandidates() {
   if (state().candidates) return *state().candidates;
   const platform::Bundle& main = platform::Bundle::main();
+  // Last, so a bundle beside the program (a build tree, a packaged app) wins
+  // over the installed one.
   return keyloomBundleCandidates(main.resourcePath(), platform::Bundle::libraryCode().resourcePath(),
-                                 main.bundlePath());
+                                 main.bundlePath(), keyloomInstalledResources());
 }
 
 void setKeyloomBundleCandidates(KeyloomBundleCandidates candidates) { state().candidates = std::move(candidates); }

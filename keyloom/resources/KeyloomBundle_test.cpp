@@ -42,29 +42,42 @@ class KeyloomBundleTest : public ::testing::Test {
   fs::path root_;
 };
 
-TEST_F(KeyloomBundleTest, CandidatesAreTheMainAndCodeDirectoriesAndTheCodeDirectorysAncestors) {
-  const KeyloomBundleCandidates candidates =
-      keyloomBundleCandidates(fs::path("/app/Resources"), fs::path("/a/b/c/d/e"), fs::path("/app"));
+TEST_F(KeyloomBundleTest, CandidatesAreTheMainAndCodeDirectoriesTheCodeDirectorysAncestorsThenTheInstalled) {
+  const KeyloomBundleCandidates candidates = keyloomBundleCandidates(
+      fs::path("/app/Resources"), fs::path("/a/b/c/d/e"), fs::path("/app"), fs::path("/usr/share/keyloom"));
   EXPECT_EQ(candidates[0], fs::path("/app/Resources"));
   EXPECT_EQ(candidates[1], fs::path("/a/b/c/d/e"));
   EXPECT_EQ(candidates[2], fs::path("/app"));
   EXPECT_EQ(candidates[3], fs::path("/a/b"));
   EXPECT_EQ(candidates[4], fs::path("/a/b/c"));
+  EXPECT_EQ(candidates[5], fs::path("/usr/share/keyloom"));
 
   // Without the library code's resources, the two derived candidates are absent too.
   const KeyloomBundleCandidates withoutCode =
-      keyloomBundleCandidates(fs::path("/app/Resources"), std::nullopt, fs::path("/app"));
+      keyloomBundleCandidates(fs::path("/app/Resources"), std::nullopt, fs::path("/app"), std::nullopt);
   EXPECT_EQ(withoutCode[1], std::nullopt);
   EXPECT_EQ(withoutCode[3], std::nullopt);
   EXPECT_EQ(withoutCode[4], std::nullopt);
+  EXPECT_EQ(withoutCode[5], std::nullopt);
+}
+
+TEST_F(KeyloomBundleTest, TheProcessSearchesTheInstalledResourcesLast) {
+  // The build fixes the install prefix's resources folder; an installed
+  // library finds its bundle there with nothing beside the program.
+  const std::optional<fs::path> installed = keyloomInstalledResources();
+  ASSERT_TRUE(installed);
+  EXPECT_TRUE(installed->is_absolute()) << *installed;
+  EXPECT_EQ(installed->filename(), "keyloom");
+  EXPECT_EQ(installed->parent_path().filename(), "share");
+  EXPECT_EQ(keyloomBundleCandidates().back(), installed);
 }
 
 TEST_F(KeyloomBundleTest, TheFirstCandidateHoldingTheBundleWins) {
   // Each step of the search order: the candidates before the winner lack the
   // bundle, the ones after it hold one.
-  for (std::size_t winner = 0; winner < 5; ++winner) {
+  for (std::size_t winner = 0; winner < std::tuple_size_v<KeyloomBundleCandidates>; ++winner) {
     KeyloomBundleCandidates candidates;
-    for (std::size_t i = 0; i < 5; ++i) {
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
       candidates[i] = place("order" + std::to_string(winner) + "-" + std::to_string(i), i >= winner);
     }
     const std::optional<platform::Bundle> found = findKeyloomBundle(candidates);

@@ -19,24 +19,6 @@ using platform::ScreenOrientation;
 using platform::SimulatedHost;
 using platform::SimulatedHostConfiguration;
 
-// The controller as the platform runs it: it syncs when its view is about to
-// be shown and after a trait change. Autocomplete and dictation do nothing.
-class Controller : public KeyboardInputViewController {
- public:
-  void viewWillAppear(bool animated) override {
-    KeyboardInputViewController::viewWillAppear(animated);
-    viewWillSyncWithContext();
-  }
-  void traitCollectionDidChange(const platform::TraitCollection& previous) override {
-    viewWillSyncWithContext();
-    KeyboardInputViewController::traitCollectionDidChange(previous);
-  }
-  void insertAutocompleteSuggestion(const AutocompleteSuggestion&) override {}
-  void performAutocomplete() override {}
-  void performDictation() override {}
-  void resetAutocomplete() override {}
-};
-
 // Counts the context's change notifications.
 struct ChangeCounter {
   explicit ChangeCounter(const KeyboardContext& context)
@@ -49,13 +31,13 @@ class KeyboardContextSyncTest : public ::testing::Test {
  protected:
   void present(SimulatedHostConfiguration configuration = {}) {
     host = SimulatedHost::make(std::move(configuration));
-    controller = std::static_pointer_cast<Controller>(
-        host->presentKeyboard([] { return std::make_shared<Controller>(); }));
+    controller = std::static_pointer_cast<KeyboardInputViewController>(
+        host->presentKeyboard([] { return std::make_shared<KeyboardInputViewController>(); }));
     context = controller->keyboardContext();
   }
 
   std::shared_ptr<SimulatedHost> host;
-  std::shared_ptr<Controller> controller;
+  std::shared_ptr<KeyboardInputViewController> controller;
   std::shared_ptr<KeyboardContext> context;
 };
 
@@ -238,7 +220,7 @@ TEST_F(KeyboardContextSyncTest, AViewInNoWindowIsPortraitWithoutAScreen) {
 TEST_F(KeyboardContextSyncTest, AScheduledSyncKeepsContextAndControllerAlive) {
   present();
   host->runMainQueue();
-  std::weak_ptr<Controller> weakController = controller;
+  std::weak_ptr<KeyboardInputViewController> weakController = controller;
   std::weak_ptr<KeyboardContext> weakContext = context;
   host->setHasFullAccess(true);
   context->sync(controller);

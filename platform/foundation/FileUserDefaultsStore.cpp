@@ -4,7 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <limits>
@@ -107,6 +110,8 @@ void report(const std::filesystem::path& file, const std::string& what) {
   std::cerr << "UserDefaults: " << file.string() << ": " << what << '\n';
 }
 
+std::string errorText(int error) { return std::strerror(error); }
+
 bool writeAll(int fd, const std::string& contents) {
   std::size_t written = 0;
   while (written < contents.size()) {
@@ -120,6 +125,89 @@ bool writeAll(int fd, const std::string& contents) {
   return true;
 }
 
+std::uint32_t fnv1a(std::string_view text) {
+  std::uint32_t hash = 2166136261u;
+  for (char c : text) {
+    hash ^= static_cast<unsigned char>(c);
+    hash *= 16777619u;
+  }
+  return hash;
+}
+
+// A file beside `file` named "<name><suffix>". When that is longer than the
+// folder's file system allows, the name (never the suffix) is shortened and
+// marked with a hash of the whole name, so stores with a common prefix still
+// get apart names.
+std::filesystem::path siblingFile(const std::filesystem::path& file, const std::string& suffix) {
+  const std::filesystem::path folder = file.parent_path();
+  const std::string name = file.filename().string();
+  long limit = ::pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
+  if (limit <= 0) limit = 255;
+  const auto maximum = static_cast<std::size_t>(limit);
+  if (name.size() + suffix.size() <= maximum) return folder / (name + suffix);
+  char hash[16];
+  std::snprintf(hash, sizeof hash, "~%08x", static_cast<unsigned>(fnv1a(name)));
+  const std::size_t fixed = suffix.size() + std::strlen(hash);
+  std::size_t keep = maximum > fixed ? std::min(name.size(), maximum - fixed) : 0;
+  while (keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;  // whole UTF-8 sequences only
+  return folder / (name.substr(0, keep) + hash + suffix);
+}
+
+// ---- Reading a damaged file member by member
+
+struct Scanner {
+  std::string_view text;
+  std::size_t at = 0;
+
+  bool atEnd() const { return at >= text.size(); }
+  char peek() const { return text[at]; }
+  void skipSpace() {
+    while (!atEnd() && (peek() == ' ' || peek() == '\t' || peek() == '\n' || peek() == '\r')) ++at;
+  }
+  // Past the closing quote of the string starting at `at`; false when unterminated.
+  bool skipString() {
+    ++at;
+    while (!atEnd()) {
+      char c = text[at++];
+      if (c == '\\') {
+        ++at;
+      } else if (c == '"') {
+        return true;
+      }
+    }
+    return false;
+  }
+  // Past one value, matching brackets without recursion; false when the
+  // value is cut short or its brackets do not match. The value's own syntax
+  // is checked by the JSON parser afterwards.
+  bool skipValue() {
+    if (atEnd()) return false;
+    if (peek() == '"') return skipString();
+    if (peek() != '[' && peek() != '{') {
+      const std::size_t start = at;
+      while (!atEnd() && std::string_view(",}] \t\r\n").find(peek()) == std::string_view::npos) ++at;
+      return at > start;
+    }
+    std::string closers;
+    while (!atEnd()) {
+      char c = peek();
+      if (c == '"') {
+        if (!skipString()) return false;
+        continue;
+      }
+      ++at;
+      if (c == '[') closers += ']';
+      if (c == '{') closers += '}';
+      if (c == ']' || c == '}') {
+        if (closers.back() != c) return false;
+        closers.pop_back();
+        if (closers.empty()) return true;
+      }
+    }
+    return false;
+  }
+};
+
 }  // namespace
 
 std::shared_ptr<FileUserDefaultsStore> FileUserDefaultsStore::open(const std::filesystem::path& file) {
@@ -130,19 +218,65 @@ std::shared_ptr<FileUserDefaultsStore> FileUserDefaultsStore::open(const std::fi
 }
 
 FileUserDefaultsStore::FileUserDefaultsStore(std::filesystem::path file)
-    : file_(std::move(file)), lockFile_(file_.string() + ".lock") {}
+    : file_(std::move(file)), lockFile_(siblingFile(file_, ".lock")) {}
 
 std::optional<UserDefaultsValue::Dictionary> FileUserDefaultsStore::parse(std::string_view text) {
-  Json json = Json::parse(text.begin(), text.end(), nullptr, /*allow_exceptions=*/false);
-  if (json.is_discarded() || !json.is_object()) return std::nullopt;
-  UserDefaultsValue::Dictionary values;
-  for (const auto& [key, element] : json.items()) {
-    auto value = fromJson(element, maximumDepth);
-    if (!value) return std::nullopt;
-    if (value->isNull()) continue;
-    values.emplace(key, std::move(*value));
+  auto entries = parseEntries(text);
+  if (!entries || !entries->complete) return std::nullopt;
+  return std::move(entries->values);
+}
+
+std::optional<FileUserDefaultsStore::Entries> FileUserDefaultsStore::parseEntries(std::string_view text) {
+  Scanner scanner{text};
+  scanner.skipSpace();
+  if (scanner.atEnd() || scanner.peek() != '{') return std::nullopt;
+  ++scanner.at;
+  Entries entries;
+  const auto brokenOff = [&entries] {
+    entries.complete = false;
+    return entries;
+  };
+  scanner.skipSpace();
+  if (!scanner.atEnd() && scanner.peek() == '}') {
+    ++scanner.at;
+  } else {
+    // One member per round; a member that is cut short or does not parse is
+    // skipped, and the scan stops where the structure itself breaks.
+    while (true) {
+      scanner.skipSpace();
+      if (scanner.atEnd() || scanner.peek() != '"') return brokenOff();
+      const std::size_t keyStart = scanner.at;
+      if (!scanner.skipString()) return brokenOff();
+      const std::string_view keyText = text.substr(keyStart, scanner.at - keyStart);
+      scanner.skipSpace();
+      if (scanner.atEnd() || scanner.peek() != ':') return brokenOff();
+      ++scanner.at;
+      scanner.skipSpace();
+      const std::size_t valueStart = scanner.at;
+      if (!scanner.skipValue()) return brokenOff();
+      const std::string_view valueText = text.substr(valueStart, scanner.at - valueStart);
+      scanner.skipSpace();
+      if (scanner.atEnd() || (scanner.peek() != ',' && scanner.peek() != '}')) return brokenOff();
+      const bool last = scanner.peek() == '}';
+      ++scanner.at;
+
+      Json key = Json::parse(keyText.begin(), keyText.end(), nullptr, /*allow_exceptions=*/false);
+      Json json = Json::parse(valueText.begin(), valueText.end(), nullptr, /*allow_exceptions=*/false);
+      std::optional<UserDefaultsValue> value;
+      if (!key.is_discarded() && !json.is_discarded()) value = fromJson(json, maximumDepth);
+      if (!value) {
+        entries.complete = false;
+      } else if (!value->isNull()) {
+        entries.values.insert_or_assign(key.get<std::string>(), std::move(*value));
+      } else {
+        entries.values.erase(key.get<std::string>());  // a later null wins over an earlier value, as in JSON
+      }
+      if (last) break;
+    }
   }
-  return values;
+  scanner.skipSpace();
+  if (!scanner.atEnd()) entries.complete = false;
+  return entries;
 }
 
 std::string FileUserDefaultsStore::serialize(const UserDefaultsValue::Dictionary& values) {
@@ -163,13 +297,29 @@ FileUserDefaultsStore::Stamp FileUserDefaultsStore::currentStamp() const {
                nanoseconds(info.st_ctim)};
 }
 
-FileUserDefaultsStore::ReadResult FileUserDefaultsStore::readFile(UserDefaultsValue::Dictionary& values,
-                                                                  Stamp& stamp) const {
-  int fd = ::open(file_.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return errno == ENOENT ? ReadResult::missing : ReadResult::failed;
+FileUserDefaultsStore::ReadResult FileUserDefaultsStore::readFile(UserDefaultsValue::Dictionary& values, Stamp& stamp,
+                                                                  std::string& problem) const {
+  // Look before opening: opening a named pipe or a device could block or act on it.
   struct stat info {};
+  if (::stat(file_.c_str(), &info) != 0) {
+    if (errno == ENOENT) return ReadResult::missing;
+    problem = "cannot be read: " + errorText(errno);
+    return ReadResult::failed;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    problem = "is not a regular file";
+    return ReadResult::failed;
+  }
+  // Non-blocking all the same, in case it was swapped for a pipe meanwhile.
+  int fd = ::open(file_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) {
+    if (errno == ENOENT) return ReadResult::missing;
+    problem = "cannot be read: " + errorText(errno);
+    return ReadResult::failed;
+  }
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     ::close(fd);
+    problem = "is not a regular file";
     return ReadResult::failed;
   }
   stamp = Stamp{true,
@@ -184,6 +334,7 @@ FileUserDefaultsStore::ReadResult FileUserDefaultsStore::readFile(UserDefaultsVa
     ssize_t n = ::read(fd, buffer, sizeof buffer);
     if (n < 0) {
       if (errno == EINTR) continue;
+      problem = "cannot be read: " + errorText(errno);
       ::close(fd);
       return ReadResult::failed;
     }
@@ -196,17 +347,17 @@ FileUserDefaultsStore::ReadResult FileUserDefaultsStore::readFile(UserDefaultsVa
     values.clear();
     return ReadResult::ok;
   }
-  auto parsed = parse(contents);
-  if (!parsed) return ReadResult::corrupt;
-  values = std::move(*parsed);
-  return ReadResult::ok;
+  auto entries = parseEntries(contents);
+  if (entries) values = std::move(entries->values);
+  return entries && entries->complete ? ReadResult::ok : ReadResult::corrupt;
 }
 
 bool FileUserDefaultsStore::refresh(bool holdingLock, bool force) {
   if (loaded_ && !force && currentStamp() == stamp_) return true;
   UserDefaultsValue::Dictionary values;
   Stamp stamp;
-  switch (readFile(values, stamp)) {
+  std::string problem;
+  switch (readFile(values, stamp, problem)) {
     case ReadResult::ok:
       cache_ = std::move(values);
       stamp_ = stamp;
@@ -218,67 +369,127 @@ bool FileUserDefaultsStore::refresh(bool holdingLock, bool force) {
       loaded_ = true;
       return true;
     case ReadResult::failed:
-      report(file_, "exists but cannot be read as a file");
+      report(file_, problem + "; it is left as it is and not written");
       return false;
     case ReadResult::corrupt:
+      // Until it is kept aside, the store reads what could be read of it.
+      cache_ = std::move(values);
+      stamp_ = stamp;
+      loaded_ = true;
       if (!holdingLock) {
         // Another process may be replacing it right now: look again under the lock.
-        FileLock lock(lockFile_);
+        FileLock lock(lockFile_, lockTimeout_);
         if (lock.isLocked()) return refresh(true, true);
-        cache_.clear();
-        stamp_ = stamp;
-        loaded_ = true;
+        reportLockFailure(lock, "its damaged file is read as far as it can be");
         return true;
       }
-      moveCorruptFileAside();
-      cache_.clear();
+      if (!moveCorruptFileAside()) return false;
+      // The readable entries go back into the store, so other processes and
+      // later reads keep them too.
+      if (!cache_.empty() && !writeAtomically(serialize(cache_))) return false;
       stamp_ = currentStamp();
-      loaded_ = true;
       return true;
   }
   return false;
 }
 
-void FileUserDefaultsStore::moveCorruptFileAside() {
-  std::error_code error;
-  for (int n = 1; n < 1000000; ++n) {
-    std::filesystem::path aside = file_.string() + ".corrupt-" + std::to_string(n);
-    if (std::filesystem::exists(aside, error) || error) continue;
-    if (::rename(file_.c_str(), aside.c_str()) == 0) {
-      report(file_, "is not a valid store; kept as " + aside.filename().string() + " and read as empty");
-    } else {
-      report(file_, std::string("is not a valid store and could not be moved aside: ") + std::strerror(errno));
+bool FileUserDefaultsStore::moveCorruptFileAside() {
+  const auto target = resolvedFile();
+  if (!target) {
+    report(file_, "is not a valid store and its symbolic link cannot be followed to keep it aside");
+    return false;
+  }
+  constexpr int maximumAsideNumber = 100000;
+  for (int n = 1; n <= maximumAsideNumber; ++n) {
+    const std::filesystem::path aside = siblingFile(*target, ".corrupt-" + std::to_string(n));
+    struct stat info {};
+    if (::lstat(aside.c_str(), &info) == 0) continue;  // taken by an earlier one
+    if (errno != ENOENT || ::rename(target->c_str(), aside.c_str()) != 0) {
+      report(file_, "is not a valid store and cannot be kept aside as " + aside.filename().string() + ": " +
+                        errorText(errno));
+      return false;
     }
-    return;
+    report(file_, "is not a valid store; kept as " + aside.filename().string() + ", its readable entries are kept");
+    return true;
+  }
+  report(file_, "is not a valid store and every name to keep it aside is taken");
+  return false;
+}
+
+std::optional<std::filesystem::path> FileUserDefaultsStore::resolvedFile() const {
+  std::filesystem::path path = file_;
+  for (int hop = 0; hop < 40; ++hop) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    std::error_code error;
+    const std::filesystem::path link = std::filesystem::read_symlink(path, error);
+    if (error) return std::nullopt;
+    path = link.is_absolute() ? link : path.parent_path() / link;
+  }
+  return std::nullopt;  // a loop
+}
+
+void FileUserDefaultsStore::removeStaleTemporaries(const std::filesystem::path& target) const {
+  const std::string marker = ".tmp-";
+  std::error_code error;
+  const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
+  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    const std::size_t at = name.rfind(marker);
+    if (at == std::string::npos) continue;
+    const std::string digits = name.substr(at + marker.size());
+    if (digits.empty() || digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos) continue;
+    const long pid = std::stol(digits);
+    // Only this store's own temporaries, named exactly as its writers name them.
+    if (pid <= 0 || siblingFile(target, marker + std::to_string(pid)).filename() != name) continue;
+    if (pid == ::getpid() || ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+    ::unlink(it->path().c_str());
   }
 }
 
 bool FileUserDefaultsStore::writeAtomically(const std::string& contents) {
-  std::filesystem::path temporary = file_.string() + ".tmp-" + std::to_string(::getpid());
+  const auto target = resolvedFile();
+  if (!target) {
+    report(file_, "is a symbolic link that cannot be followed; not written");
+    return false;
+  }
+  removeStaleTemporaries(*target);
+  const std::filesystem::path temporary = siblingFile(*target, ".tmp-" + std::to_string(::getpid()));
   int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) {
-    report(file_, std::string("cannot be written: ") + std::strerror(errno));
+    report(file_, "cannot be written: " + errorText(errno));
     return false;
   }
   bool ok = writeAll(fd, contents) && ::fsync(fd) == 0;
   int savedErrno = errno;
   ok = (::close(fd) == 0) && ok;
-  if (ok && ::rename(temporary.c_str(), file_.c_str()) != 0) {
+  if (ok && ::rename(temporary.c_str(), target->c_str()) != 0) {
     savedErrno = errno;
     ok = false;
   }
   if (!ok) {
     ::unlink(temporary.c_str());
-    report(file_, std::string("cannot be written: ") + std::strerror(savedErrno));
+    report(file_, "cannot be written: " + errorText(savedErrno));
     return false;
   }
   // Make the rename itself durable.
-  int directory = ::open(file_.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const std::filesystem::path folder = target->parent_path().empty() ? "." : target->parent_path();
+  int directory = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (directory >= 0) {
     ::fsync(directory);
     ::close(directory);
   }
   return true;
+}
+
+void FileUserDefaultsStore::reportLockFailure(const FileLock& lock, const std::string& consequence) const {
+  if (lock.timedOut()) {
+    report(file_, "is locked by another process for more than " + std::to_string(lockTimeout_.count()) + " ms; " +
+                      consequence);
+  } else {
+    report(file_, "cannot be locked (" + lockFile_.filename().string() + ": " + errorText(lock.error()) + "); " +
+                      consequence);
+  }
 }
 
 std::optional<UserDefaultsValue> FileUserDefaultsStore::value(const std::string& key) {
@@ -298,9 +509,9 @@ void FileUserDefaultsStore::setValue(const std::string& key, std::optional<UserD
     report(file_, "value for \"" + key + "\" nests too deeply to be stored; not written");
     return;
   }
-  FileLock lock(lockFile_);
+  FileLock lock(lockFile_, lockTimeout_);
   if (!lock.isLocked()) {
-    report(file_, "cannot be locked; \"" + key + "\" not written");
+    reportLockFailure(lock, "\"" + key + "\" not written");
     return;
   }
   // Always re-read under the lock: a stamp can repeat when an inode number is reused.

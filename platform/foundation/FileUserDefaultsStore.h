@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -11,19 +12,29 @@
 
 namespace platform {
 
+class FileLock;
+
 // A store kept in one JSON file (an object of key to value) that several
 // processes may read and write at once, as the host app and the keyboard do
 // with their shared store.
 //
 // Every read re-reads the file when it changed on disk. Every write takes the
-// file lock, re-reads the file, changes the one key, writes a temporary file,
-// syncs it and renames it over the old one, so no process loses another's
-// keys and no reader sees half a file. A file that cannot be parsed is moved
-// aside to "<file>.corrupt-<n>" (never overwritten) and the store reads as empty.
+// file lock (waiting at most the lock timeout), re-reads the file, changes the
+// one key, writes a temporary file, syncs it and renames it over the old one,
+// so no process loses another's keys and no reader sees half a file. A store
+// file that is a symbolic link is written through to its target.
+//
+// A file that cannot be parsed is moved aside to "<file>.corrupt-<n>" (never
+// overwritten; the name is shortened to fit the file system) and the store
+// keeps every entry of it that can still be read. When the file cannot be kept
+// aside, or is not a regular file at all, writes are refused and the file is
+// left alone. Temporary files of writers that were killed are removed by the
+// next write.
 class FileUserDefaultsStore : public UserDefaultsStore {
  public:
   // Nested arrays and dictionaries deeper than this are not stored or read.
   static constexpr int maximumDepth = 256;
+  static constexpr std::chrono::milliseconds defaultLockTimeout{5000};
 
   // Null when the folder of `file` cannot be created.
   static std::shared_ptr<FileUserDefaultsStore> open(const std::filesystem::path& file);
@@ -35,10 +46,22 @@ class FileUserDefaultsStore : public UserDefaultsStore {
   void setValue(const std::string& key, std::optional<UserDefaultsValue> value) override;
 
   const std::filesystem::path& file() const { return file_; }
+  // Held by every writer of the file, in any process.
+  const std::filesystem::path& lockFile() const { return lockFile_; }
+  // How long a write waits for another process's lock before it is refused.
+  void setLockTimeout(std::chrono::milliseconds timeout) { lockTimeout_ = timeout; }
 
   // The file format. parse() gives none for text that is not a JSON object
   // within the depth limit; top-level null members read as absent.
   static std::optional<UserDefaultsValue::Dictionary> parse(std::string_view text);
+  // What can be read of a damaged file: every member that is complete and
+  // valid on its own. `complete` is false when anything was skipped. None when
+  // the text does not even begin as a JSON object.
+  struct Entries {
+    UserDefaultsValue::Dictionary values;
+    bool complete = true;
+  };
+  static std::optional<Entries> parseEntries(std::string_view text);
   static std::string serialize(const UserDefaultsValue::Dictionary& values);
 
  private:
@@ -52,15 +75,24 @@ class FileUserDefaultsStore : public UserDefaultsStore {
   enum class ReadResult { ok, missing, corrupt, failed };
 
   Stamp currentStamp() const;
-  ReadResult readFile(UserDefaultsValue::Dictionary& values, Stamp& stamp) const;
+  // `problem` says why on ReadResult::failed; `values` holds what could be
+  // read on ReadResult::corrupt.
+  ReadResult readFile(UserDefaultsValue::Dictionary& values, Stamp& stamp, std::string& problem) const;
   // Brings the cache up to date; `force` re-reads even an unchanged stamp.
-  // False when the file exists but cannot be read.
+  // False when the file exists but cannot be read, or is corrupt and could not
+  // be kept aside: then it must not be written.
   bool refresh(bool holdingLock, bool force);
-  void moveCorruptFileAside();
+  bool moveCorruptFileAside();
   bool writeAtomically(const std::string& contents);
+  // The file that is really written: file_ with symbolic links followed.
+  // None for a link loop or an unreadable link.
+  std::optional<std::filesystem::path> resolvedFile() const;
+  void removeStaleTemporaries(const std::filesystem::path& target) const;
+  void reportLockFailure(const FileLock& lock, const std::string& consequence) const;
 
   std::filesystem::path file_;
   std::filesystem::path lockFile_;
+  std::chrono::milliseconds lockTimeout_ = defaultLockTimeout;
   UserDefaultsValue::Dictionary cache_;
   Stamp stamp_;
   bool loaded_ = false;

@@ -291,6 +291,12 @@ bool isWhitespace(char32_t c) {
   return c == U'\t' || (isScalarValue(c) && u_charType(static_cast<UChar32>(c)) == U_SPACE_SEPARATOR);
 }
 
+bool isAlphanumeric(char32_t c) {
+  if (!isScalarValue(c)) return false;
+  constexpr std::uint32_t mask = U_GC_L_MASK | U_GC_M_MASK | U_GC_N_MASK;
+  return (U_GET_GC_MASK(static_cast<UChar32>(c)) & mask) != 0;
+}
+
 bool isWhitespaceOrNewline(char32_t c) {
   if ((c >= 0x09 && c <= 0x0D) || c == 0x85) return true;
   if (!isScalarValue(c)) return false;

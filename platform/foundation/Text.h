@@ -39,6 +39,7 @@ std::string capitalized(std::string_view s);
 bool isWhitespace(char32_t c);           // Zs and tab
 bool isWhitespaceOrNewline(char32_t c);  // Zs, Zl, Zp, U+0009..U+000D, U+0085
 bool isUnicodeWhiteSpace(char32_t c);    // the White_Space property
+bool isAlphanumeric(char32_t c);         // letters, marks and numbers (L*, M*, N*)
 std::string trimmingWhitespace(std::string_view s);
 std::string trimmingWhitespaceAndNewlines(std::string_view s);
 

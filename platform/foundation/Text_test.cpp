@@ -153,6 +153,15 @@ TEST(TextCharacters, WhitespaceClasses) {
   }
 }
 
+TEST(TextCharacters, AlphanumericByGeneralCategory) {
+  for (char32_t c : {U'a', U'Z', U'7', char32_t{0x00E9}, char32_t{0x0301}, char32_t{0x0663}, char32_t{0x00BD},
+                     char32_t{0x4E2D}, char32_t{0x1D504}})
+    EXPECT_TRUE(isAlphanumeric(c)) << std::hex << static_cast<uint32_t>(c);
+  for (char32_t c : {U'#', U' ', U'_', char32_t{0x00A0}, char32_t{0x2014}, char32_t{0x1F600}, char32_t{0xD800},
+                     char32_t{0x110000}})
+    EXPECT_FALSE(isAlphanumeric(c)) << std::hex << static_cast<uint32_t>(c);
+}
+
 TEST(TextCharacters, TrimmingPerScalar) {
   EXPECT_EQ(trimmingWhitespace(" \t hi there\u00A0 "), "hi there");
   EXPECT_EQ(trimmingWhitespace("\nhi\n"), "\nhi\n");

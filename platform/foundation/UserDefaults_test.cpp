@@ -178,7 +178,7 @@ TEST_F(FileBackedUserDefaults, TwoProcessesWritingAtOnceLoseNoKey) {
 
 TEST_F(FileBackedUserDefaults, CorruptFileIsKeptAsideAndReadsAsEmpty) {
   fs::path file = folder_ / "group.app.json";
-  const std::string garbage = "{\"keyboard\": 3,";  // cut short
+  const std::string garbage = "{\"keyboard\": 3";  // cut short before the member ends
   writeText(file, garbage);
   auto suite = UserDefaults::suite("group.app");
   EXPECT_EQ(suite->object("keyboard"), std::nullopt);

@@ -1,8 +1,10 @@
 #include "platform/input/SimulatedHost.h"
 
+#include "platform/foundation/Error.h"
 #include "platform/foundation/Locale.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/foundation/NotificationCenter.h"
+#include "platform/input/ExtensionRegistry.h"
 
 namespace platform {
 
@@ -58,6 +60,8 @@ SimulatedHost::SimulatedHost(SimulatedHostConfiguration configuration) : configu
   screen.setScale(configuration_.screenScale);
   screen.setOrientation(configuration_.orientation);
   if (configuration_.localeIdentifier) Locale::setCurrent(Locale(*configuration_.localeIdentifier));
+  // An available store is left as the process has it.
+  if (!configuration_.appGroupAvailable) applyAppGroupAvailability();
 
   field_ = std::make_shared<HostTextField>(configuration_.text, configuration_.fieldTraits);
   field_->setTextInputMode(configuration_.inputMode);
@@ -119,6 +123,17 @@ Rect SimulatedHost::keyboardFrame() const {
   const double height =
       configuration_.keyboardHeight.value_or(standardKeyboardHeight(configuration_.idiom, landscape));
   return Rect((screen.width() - width) / 2, screen.height() - height, width, height);
+}
+
+std::shared_ptr<InputViewController> SimulatedHost::startExtension(const std::string& identifier) {
+  const auto extension = ExtensionRegistry::extension(identifier);
+  if (!extension) throw Error("No keyboard extension is installed as \"" + identifier + "\"");
+  auto controller = extension->makePrincipalController();
+  if (!controller) throw Error("The keyboard extension \"" + identifier + "\" made no controller");
+  releaseKeyboard();
+  configuration_.appGroupIdentifier = extension->appGroupIdentifier;
+  applyAppGroupAvailability();
+  return presentKeyboard([&controller] { return controller; });
 }
 
 std::shared_ptr<InputViewController> SimulatedHost::presentKeyboard(const ControllerFactory& factory) {
@@ -183,6 +198,21 @@ void SimulatedHost::layout() {
 void SimulatedHost::setUserInterfaceStyle(UserInterfaceStyle style) {
   configuration_.userInterfaceStyle = style;
   if (auto controller = keyboard_) controller->driveTraitCollection(traitCollection());
+}
+
+void SimulatedHost::setAppGroupAvailable(bool available) {
+  configuration_.appGroupAvailable = available;
+  applyAppGroupAvailability();
+}
+
+void SimulatedHost::applyAppGroupAvailability() {
+  if (configuration_.appGroupIdentifier)
+    UserDefaults::setSuiteUnavailable(*configuration_.appGroupIdentifier, !configuration_.appGroupAvailable);
+}
+
+std::shared_ptr<UserDefaults> SimulatedHost::appGroupStore() const {
+  if (!configuration_.appGroupIdentifier) return nullptr;
+  return UserDefaults::suite(*configuration_.appGroupIdentifier);
 }
 
 void SimulatedHost::setInputMode(std::optional<TextInputMode> mode) {

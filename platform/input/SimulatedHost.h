@@ -9,6 +9,7 @@
 #include "platform/foundation/Date.h"
 #include "platform/foundation/Geometry.h"
 #include "platform/foundation/URL.h"
+#include "platform/foundation/UserDefaults.h"
 #include "platform/input/Device.h"
 #include "platform/input/HostTextField.h"
 #include "platform/input/InMemoryTextDocumentProxy.h"
@@ -40,8 +41,12 @@ struct SimulatedHostConfiguration {
   bool needsInputModeSwitchKey = true;
   std::optional<TextInputMode> inputMode = TextInputMode{"en-US", {}};
   // The app group shared by the keyboard and its containing app; absent when
-  // the keyboard has none.
+  // the keyboard has none. Starting an extension replaces it with the
+  // extension's own.
   std::optional<std::string> appGroupIdentifier = "group.keyloom.shared";
+  // False makes the app-group store fail to open, as it does on a device
+  // where the app-group entitlement is missing.
+  bool appGroupAvailable = true;
 
   // Whether the host application's responder chain opens URLs.
   bool opensURLs = true;
@@ -72,6 +77,21 @@ struct SimulatedHostRecords {
 // proxy, creates the keyboard's controller and runs its lifecycle in the
 // platform's order, and records what the keyboard asks of the platform.
 //
+// Starting a keyboard extension as the platform does:
+//
+//   // Once: a product module installs its extension in the ExtensionRegistry
+//   // (the product keyboard: zandorelle::installKeyboardExtension()).
+//   auto host = SimulatedHost::make();
+//   host->startExtension("app.example.keyboard");
+//   // Its principal controller is made, loaded and shown: viewDidLoad,
+//   // viewWillAppear, layout, viewDidAppear. host->keyboard() holds it.
+//   host->hideKeyboard();   // the user leaves the text field
+//   host->showKeyboard();   // and comes back: the controller appears again
+//
+// The containing app shares settings with the keyboard through the app-group
+// store: write them with appGroupStore()->set(key, value); a keyboard that
+// reads its settings when it appears sees them the next time it is shown.
+//
 // Edits and cursor moves made through the host (the user typing in the app,
 // tapping elsewhere in the text) fire the controller's text and selection
 // callbacks; the keyboard's own edits through the proxy do not.
@@ -101,6 +121,12 @@ class SimulatedHost : public InputViewControllerHost, public std::enable_shared_
   void moveCursor(std::size_t to) { select(to, 0); }
 
   // ---- The keyboard
+  // Starts the keyboard extension installed under `identifier` in the
+  // ExtensionRegistry: the keyboard's app group becomes the extension's, and
+  // its principal controller, made by the registered factory, is shown as by
+  // presentKeyboard(). Throws platform::Error when no extension of that
+  // identifier is installed or its factory makes no controller.
+  std::shared_ptr<InputViewController> startExtension(const std::string& identifier);
   // Creates a controller with the factory and shows it: view load, will
   // appear, layout, did appear. A keyboard already shown is hidden first.
   std::shared_ptr<InputViewController> presentKeyboard(const ControllerFactory& factory);
@@ -129,6 +155,10 @@ class SimulatedHost : public InputViewControllerHost, public std::enable_shared_
   void setNeedsInputModeSwitchKey(bool value) { configuration_.needsInputModeSwitchKey = value; }
   void setOpensURLs(bool value) { configuration_.opensURLs = value; }
   const std::optional<std::string>& appGroupIdentifier() const { return configuration_.appGroupIdentifier; }
+  void setAppGroupAvailable(bool available);
+  // The app-group store as the containing app opens it, to write what the
+  // keyboard reads; null without an app group or when it cannot be opened.
+  std::shared_ptr<UserDefaults> appGroupStore() const;
   TraitCollection traitCollection() const { return TraitCollection{configuration_.userInterfaceStyle}; }
 
   // ---- The main queue
@@ -158,6 +188,7 @@ class SimulatedHost : public InputViewControllerHost, public std::enable_shared_
   class Application;
 
   explicit SimulatedHost(SimulatedHostConfiguration configuration);
+  void applyAppGroupAvailability();
   void editText(const std::function<void()>& edit);
 
   SimulatedHostConfiguration configuration_;

@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/foundation/Locale.h"
+#include "platform/foundation/Error.h"
 #include "platform/foundation/MainQueue.h"
+#include "platform/foundation/UserDefaults.h"
+#include "platform/input/ExtensionRegistry.h"
 
 namespace platform {
 namespace {
@@ -267,6 +270,105 @@ TEST(SimulatedHostTest, ParentPropertiesAreReadByKey) {
   auto controller = host->presentKeyboard(nullptr);
   EXPECT_EQ(controller->parentProperty("_hostBundleID"), PropertyValue(std::string("com.example.notes")));
   EXPECT_EQ(controller->parentProperty("_hostPID"), PropertyValue());
+}
+
+// ---- Starting an extension
+
+// An extension whose principal controller logs its hooks and reads a setting
+// of its app group at every appearance, as a product keyboard does.
+class SettingsReadingController : public LoggingController {
+ public:
+  std::vector<std::optional<std::int64_t>> settingsSeen;
+
+  void viewWillAppear(bool animated) override {
+    LoggingController::viewWillAppear(animated);
+    auto store = UserDefaults::suite("group.app.example");
+    settingsSeen.push_back(store ? std::optional(store->integer("setting")) : std::nullopt);
+  }
+};
+
+struct ExtensionFixture : ::testing::Test {
+  std::vector<std::shared_ptr<SettingsReadingController>> made;
+
+  void SetUp() override {
+    ExtensionRegistry::install({"app.example.keyboard", "group.app.example", [this] {
+                                  made.push_back(std::make_shared<SettingsReadingController>());
+                                  return made.back();
+                                }});
+  }
+};
+
+TEST_F(ExtensionFixture, StartsThePrincipalControllerInPlatformOrder) {
+  auto host = SimulatedHost::make();
+  auto controller = host->startExtension("app.example.keyboard");
+  ASSERT_EQ(made.size(), 1u);
+  EXPECT_EQ(controller, made[0]);
+  EXPECT_EQ(host->keyboard(), controller);
+  EXPECT_TRUE(host->isKeyboardVisible());
+  EXPECT_THAT(made[0]->log, ElementsAre("load", "willAppear", "willLayout", "didLayout", "didAppear"));
+  EXPECT_EQ(host->appGroupIdentifier(), "group.app.example");
+}
+
+TEST_F(ExtensionFixture, EachStartMakesANewControllerAndReleasesTheOld) {
+  auto host = SimulatedHost::make();
+  host->startExtension("app.example.keyboard");
+  std::weak_ptr<SettingsReadingController> first = made[0];
+  host->startExtension("app.example.keyboard");
+  ASSERT_EQ(made.size(), 2u);
+  EXPECT_THAT(made[0]->log, ElementsAre("load", "willAppear", "willLayout", "didLayout", "didAppear",
+                                        "willDisappear", "didDisappear"));
+  EXPECT_EQ(host->keyboard(), made[1]);
+  made.clear();
+  EXPECT_TRUE(first.expired());
+}
+
+TEST_F(ExtensionFixture, TheContainingAppsSettingsReachTheKeyboardAtItsNextAppearance) {
+  auto host = SimulatedHost::make();
+  host->startExtension("app.example.keyboard");
+  auto store = host->appGroupStore();
+  ASSERT_NE(store, nullptr);
+  EXPECT_EQ(store->suiteName(), "group.app.example");
+  store->set("setting", 3);
+  host->hideKeyboard();
+  host->showKeyboard();
+  EXPECT_THAT(made[0]->settingsSeen, ElementsAre(std::optional<std::int64_t>(0), std::optional<std::int64_t>(3)));
+}
+
+TEST_F(ExtensionFixture, AnUnavailableAppGroupCannotBeOpened) {
+  SimulatedHostConfiguration configuration;
+  configuration.appGroupAvailable = false;
+  auto host = SimulatedHost::make(configuration);
+  host->startExtension("app.example.keyboard");
+  EXPECT_EQ(host->appGroupStore(), nullptr);
+  EXPECT_THAT(made[0]->settingsSeen, ElementsAre(std::nullopt));
+  host->setAppGroupAvailable(true);
+  host->hideKeyboard();
+  host->showKeyboard();
+  EXPECT_THAT(made[0]->settingsSeen, ElementsAre(std::nullopt, std::optional<std::int64_t>(0)));
+}
+
+TEST_F(ExtensionFixture, UnknownExtensionsAndBadRegistrationsAreErrors) {
+  auto host = SimulatedHost::make();
+  EXPECT_THROW(host->startExtension("app.example.other"), Error);
+  EXPECT_EQ(host->keyboard(), nullptr);
+  EXPECT_THROW(ExtensionRegistry::install({"", std::nullopt, [] { return std::make_shared<InputViewController>(); }}),
+               Error);
+  EXPECT_THROW(ExtensionRegistry::install({"app.example.empty", std::nullopt, nullptr}), Error);
+  ExtensionRegistry::install({"app.example.null", std::nullopt, [] { return nullptr; }});
+  EXPECT_THROW(host->startExtension("app.example.null"), Error);
+  EXPECT_THAT(ExtensionRegistry::identifiers(), ElementsAre("app.example.keyboard", "app.example.null"));
+}
+
+TEST_F(ExtensionFixture, InstallingAgainReplacesTheExtension) {
+  ExtensionRegistry::install({"app.example.keyboard", std::nullopt, [] { return std::make_shared<LoggingController>(); }});
+  EXPECT_THAT(ExtensionRegistry::identifiers(), ElementsAre("app.example.keyboard"));
+  auto host = SimulatedHost::make();
+  host->startExtension("app.example.keyboard");
+  EXPECT_TRUE(made.empty());
+  EXPECT_EQ(host->appGroupIdentifier(), std::nullopt);
+  EXPECT_EQ(host->appGroupStore(), nullptr);
+  ExtensionRegistry::uninstall("app.example.keyboard");
+  EXPECT_EQ(ExtensionRegistry::extension("app.example.keyboard"), std::nullopt);
 }
 
 }  // namespace

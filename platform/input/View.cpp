@@ -91,6 +91,11 @@ void View::removeFromSuperview() {
   auto& siblings = parent->subviews_;
   auto it = std::find_if(siblings.begin(), siblings.end(), [this](const auto& v) { return v.get() == this; });
   if (it != siblings.end()) {
+    // The superview's constraints on this view leave with it, as the
+    // platform's do, so repeated add and remove cycles do not pile them up.
+    std::erase_if(parent->constraints_, [this](const LayoutConstraint& c) {
+      return c.first.lock().get() == this || c.second.lock().get() == this;
+    });
     // Erasing may release the last owner of this view: nothing of it is used after.
     auto keep = *it;
     siblings.erase(it);

@@ -64,6 +64,7 @@ class View : public Responder, public std::enable_shared_from_this<View> {
   std::vector<std::shared_ptr<View>> subviews() const { return subviews_; }
   // Moves `view` here from any previous superview, on top of the others.
   void addSubview(const std::shared_ptr<View>& view);
+  // Also drops the superview's constraints that name this view.
   void removeFromSuperview();
   View* superview() const { return superview_; }
   bool isDescendant(const View& ancestor) const;

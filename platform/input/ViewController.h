@@ -28,7 +28,8 @@ class ViewController : public Responder {
   bool isViewLoaded() const { return view_ != nullptr; }
 
   // Lifecycle hooks.
-  virtual void loadView();  // makes a plain view with an empty frame
+  // Makes a plain view with an empty frame; an override calls setView().
+  virtual void loadView();
   virtual void viewDidLoad() {}
   virtual void viewWillAppear(bool /*animated*/) {}
   virtual void viewDidAppear(bool /*animated*/) {}
@@ -70,6 +71,8 @@ class ViewController : public Responder {
   std::shared_ptr<Responder> nextResponder() const override;
 
  protected:
+  // The view loadView() made.
+  void setView(std::shared_ptr<View> view) { view_ = std::move(view); }
   // This controller as an owning pointer, for the responder chain of its
   // children; none unless a shared-owned subclass provides it.
   virtual std::shared_ptr<Responder> sharedResponder() const { return nullptr; }

@@ -1,0 +1,35 @@
+#include "platform/ui/HostingController.h"
+
+namespace platform::ui {
+
+std::shared_ptr<HostingView> HostingView::make(ui::View rootView) {
+  return std::shared_ptr<HostingView>(new HostingView(std::move(rootView)));
+}
+
+HostingView::HostingView(ui::View rootView) : platform::View(Rect()), host_(std::move(rootView)) {}
+
+void HostingView::layoutSubviews() {
+  platform::View::layoutSubviews();
+  host_.layout(bounds());
+}
+
+HostingController::HostingController(View rootView) : rootView_(std::move(rootView)) {}
+
+HostingController::~HostingController() = default;
+
+void HostingController::setRootView(View rootView) {
+  rootView_ = std::move(rootView);
+  if (isViewLoaded()) hostingView()->host().setRootView(rootView_);
+}
+
+std::shared_ptr<HostingView> HostingController::hostingView() {
+  return std::static_pointer_cast<HostingView>(view());
+}
+
+void HostingController::loadView() { setView(HostingView::make(rootView_)); }
+
+std::shared_ptr<Responder> HostingController::sharedResponder() const {
+  return std::const_pointer_cast<HostingController>(weak_from_this().lock());
+}
+
+}  // namespace platform::ui
