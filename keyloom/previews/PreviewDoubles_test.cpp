@@ -10,7 +10,7 @@
 #include "keyloom/controller/KeyboardCalloutContext.h"
 #include "keyloom/controller/KeyboardUrlOpener.h"
 #include "keyloom/controller/NextKeyboardController.h"
-#include "keyloom/controller/RecordingKeyboardController.h"
+#include "keyloom/controller/KeyboardInputViewController.h"
 #include "keyloom/previews/KeyboardPreviewModifier.h"
 #include "keyloom/previews/PreviewAutocompleteProvider.h"
 #include "keyloom/previews/PreviewCalloutActionProvider.h"
@@ -22,7 +22,6 @@
 #include "platform/foundation/Locale.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/input/Device.h"
-#include "platform/input/InputViewController.h"
 #include "platform/ui/UI.h"
 
 namespace keyloom {
@@ -59,20 +58,22 @@ TEST(PreviewFactories, ContextsAreNewEachTimeButTheActionCalloutIsShared) {
 }
 
 TEST(PreviewFactories, AskingForPreviewsLeavesTheKeyboardsRegistrationsAlone) {
-  auto keyboard = std::make_shared<platform::InputViewController>();
-  auto controller = std::make_shared<RecordingKeyboardController>();
-  NextKeyboardController::setShared(keyboard);
-  KeyboardUrlOpener::shared().setController(controller);
+  // The running keyboard registers itself when its view loads.
+  auto keyboard = std::make_shared<KeyboardInputViewController>();
+  keyboard->view();
   platform::MainQueue::main().runUntilIdle();
+  ASSERT_EQ(NextKeyboardController::shared(), keyboard);
+  ASSERT_EQ(KeyboardUrlOpener::shared().controller(), keyboard);
 
   auto context = KeyboardContext::preview();
   auto appearance = PreviewKeyboardAppearance::preview();
   auto layout = KeyboardLayout::preview();
   auto callouts = KeyboardCalloutContext::preview();
+  auto provider = PreviewCalloutActionProvider::preview();
   EXPECT_EQ(platform::MainQueue::main().runUntilIdle(), 0u) << "a preview schedules no sync";
 
   EXPECT_EQ(NextKeyboardController::shared(), keyboard);
-  EXPECT_EQ(KeyboardUrlOpener::shared().controller(), controller);
+  EXPECT_EQ(KeyboardUrlOpener::shared().controller(), keyboard);
 }
 
 TEST(PreviewFactories, LayoutIsEnglishForTheDeviceOfAFreshContext) {
