@@ -84,7 +84,8 @@ TEST_P(GalleryGolden, MatchesTheCommittedPicture) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Previews, GalleryGolden,
-                         ::testing::Values("toggle-toolbar-slide-up", "autocomplete-toolbar", "keyboard-enabled-label"),
+                         ::testing::Values("toggle-toolbar-slide-up", "system-keyboard-pad", "input-callout",
+                                           "action-callout", "autocomplete-toolbar", "keyboard-enabled-label"),
                          [](const auto& info) {
                            std::string name = info.param;
                            for (char& c : name) {

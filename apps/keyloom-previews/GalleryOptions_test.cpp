@@ -56,7 +56,8 @@ TEST(PreviewGallery, NamesAreUniqueAndCoverEveryComponent) {
   }
   for (const char* name : {"gesture-button", "scroll-view-gesture-button", "toggle-toolbar-opacity",
                            "toggle-toolbar-flip-up", "toggle-toolbar-flip-down", "toggle-toolbar-slide-up",
-                           "toggle-toolbar-slide-down", "autocomplete-toolbar", "keyboard-enabled-label"}) {
+                           "toggle-toolbar-slide-down", "system-keyboard-phone", "system-keyboard-pad",
+                           "input-callout", "action-callout", "autocomplete-toolbar", "keyboard-enabled-label"}) {
     EXPECT_TRUE(names.count(name)) << name;
   }
   EXPECT_EQ(findGalleryPreview("no-such-preview"), nullptr);

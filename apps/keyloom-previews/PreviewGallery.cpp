@@ -2,17 +2,26 @@
 
 #include <algorithm>
 #include <cctype>
+#include <memory>
+#include <stdexcept>
 #include <string_view>
 #include <utility>
 
 #include "keyloom/appearance/AutocompleteToolbarStyle.h"
 #include "keyloom/appearance/KeyboardColor.h"
+#include "keyloom/autocomplete/AutocompleteContext.h"
 #include "keyloom/autocomplete/AutocompleteToolbar.h"
-#include "keyloom/controller/KeyboardEnabledLabel.h"
+#include "keyloom/controller/KeyboardCalloutContext.h"
+#include "keyloom/controller/PreviewKeyboardActionHandler.h"
 #include "keyloom/previews/GestureButton_Previews.h"
+#include "keyloom/previews/KeyboardPreviewModifier.h"
+#include "keyloom/previews/PreviewKeyboardAppearance.h"
+#include "keyloom/previews/PreviewKeyboardLayoutProvider.h"
 #include "keyloom/previews/PreviewAutocompleteProvider.h"
 #include "keyloom/previews/ScrollViewGestureButton_Previews.h"
 #include "keyloom/state/KeyboardContext.h"
+#include "keyloom/views/KeyboardEnabledLabel.h"
+#include "keyloom/views/SystemKeyboard.h"
 #include "keyloom/views/ToggleToolbar.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/foundation/ProcessState.h"
@@ -135,6 +144,53 @@ GalleryPreview scrollViewGestureButtonPreview() {
           .prepare = {}};
 }
 
+// ---- The system keyboard on the preview doubles, and its callouts
+
+using AppearanceMaker = std::function<std::shared_ptr<const keyloom::KeyboardAppearance>()>;
+
+std::shared_ptr<const keyloom::KeyboardAppearance> previewAppearance() {
+  return keyloom::PreviewKeyboardAppearance::preview();
+}
+
+std::shared_ptr<const keyloom::KeyboardAppearance> crazyAppearance() {
+  return std::make_shared<keyloom::CrazyPreviewKeyboardAppearance>();
+}
+
+// An English system keyboard as wide as the screen, on a preview context for
+// the device shown: the preview suggestions, the preview callouts and a
+// handler that does nothing.
+ui::View previewSystemKeyboard(std::shared_ptr<const keyloom::KeyboardAppearance> appearance) {
+  auto context = keyloom::KeyboardContext::preview();
+  context->screenSize = platform::Screen::main().bounds().size;
+  auto autocomplete = std::make_shared<keyloom::AutocompleteContext>();
+  autocomplete->suggestions = keyloom::PreviewAutocompleteProvider::previewSuggestions();
+  keyloom::SystemKeyboard keyboard(keyloom::PreviewKeyboardLayoutProvider::preview()->keyboardLayout(*context),
+                                   std::move(appearance), keyloom::PreviewKeyboardActionHandler::preview(),
+                                   autocomplete, keyloom::SystemKeyboard::AutocompleteToolbarMode::automatic, {},
+                                   context, keyloom::KeyboardCalloutContext::preview(),
+                                   context->screenSize->width, true);
+  return keyloom::keyboardPreview(keyboard, context);
+}
+
+// Puts a finger on the key of `character` and keeps it there for `seconds`.
+void holdKey(ui::ViewHost& host, const std::string& character, double seconds) {
+  auto key = host.findAttached(keyloom::KeyboardAction::character(character));
+  if (!key) throw std::runtime_error("the preview keyboard has no key " + character);
+  host.touches().down({key->frame.midX(), key->frame.midY()});
+  platform::MainQueue::main().advance(seconds);
+  platform::MainQueue::main().runUntilIdle();
+}
+
+GalleryPreview systemKeyboardPreview(std::string name, bool onPad, double height, AppearanceMaker appearance,
+                                     std::function<void(ui::ViewHost&)> prepare = {}) {
+  return {.name = std::move(name),
+          .size = {onPad ? 820 : kPhoneWidth, height},
+          .onPad = onPad,
+          .background = keyboardBackground(),
+          .view = [appearance] { return previewSystemKeyboard(appearance()); },
+          .prepare = std::move(prepare)};
+}
+
 // ---- Autocomplete toolbar and the keyboard-enabled label
 
 GalleryPreview autocompleteToolbarPreview() {
@@ -171,6 +227,15 @@ GalleryPreview keyboardEnabledLabelPreview() {
 std::vector<GalleryPreview> makePreviews() {
   std::vector<GalleryPreview> previews{gestureButtonPreview(), scrollViewGestureButtonPreview()};
   for (auto animation : keyloom::allCases<ToggleToolbarAnimation>()) previews.push_back(toggleToolbarPreview(animation));
+  previews.push_back(systemKeyboardPreview("system-keyboard-phone", false, 280, previewAppearance));
+  previews.push_back(systemKeyboardPreview("system-keyboard-pad", true, 310, previewAppearance));
+  previews.push_back(systemKeyboardPreview("system-keyboard-crazy", false, 280, crazyAppearance));
+  previews.push_back(systemKeyboardPreview("input-callout", false, 280, previewAppearance, [](ui::ViewHost& host) {
+    holdKey(host, "g", 0.1);
+  }));
+  previews.push_back(systemKeyboardPreview("action-callout", false, 280, previewAppearance, [](ui::ViewHost& host) {
+    holdKey(host, "e", 1);
+  }));
   previews.push_back(autocompleteToolbarPreview());
   previews.push_back(keyboardEnabledLabelPreview());
   return previews;
