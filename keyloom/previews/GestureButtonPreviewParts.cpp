@@ -24,16 +24,18 @@ ui::View headerRow(const std::string& label, const std::string& value) {
   return ui::HStack({ui::Text(label + ":"), ui::Text(value).bold()}).lineLimit(1);
 }
 
-std::vector<ui::View> countRows(const Counts& counts) {
-  return {headerRow("Pressed", counts.isPressed ? "YES" : "NO"),
-          headerRow("Presses", std::to_string(counts.presses)),
-          headerRow("Releases", std::to_string(counts.releasesInside + counts.releasesOutside)),
-          headerRow("     Inside", std::to_string(counts.releasesInside)),
-          headerRow("     Outside", std::to_string(counts.releasesOutside)),
-          headerRow("Ended", std::to_string(counts.ends)),
-          headerRow("Long presses", std::to_string(counts.longPresses)),
-          headerRow("Double taps", std::to_string(counts.doubleTaps)),
-          headerRow("Repeats", std::to_string(counts.repeats))};
+std::vector<ui::View> countRows(const CountingState& state) {
+  const int inside = state.releaseInsideCount.get();
+  const int outside = state.releaseOutsideCount.get();
+  return {headerRow("Pressed", state.isPressed.get() ? "YES" : "NO"),
+          headerRow("Presses", std::to_string(state.pressCount.get())),
+          headerRow("Releases", std::to_string(inside + outside)),
+          headerRow("     Inside", std::to_string(inside)),
+          headerRow("     Outside", std::to_string(outside)),
+          headerRow("Ended", std::to_string(state.endCount.get())),
+          headerRow("Long presses", std::to_string(state.longPressCount.get())),
+          headerRow("Double taps", std::to_string(state.doubleTapCount.get())),
+          headerRow("Repeats", std::to_string(state.repeatTapCount.get()))};
 }
 
 ui::View headerFrame(std::vector<ui::View> rows) {

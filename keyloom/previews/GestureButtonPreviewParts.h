@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/foundation/Geometry.h"
+#include "platform/reactive/ObservableObject.h"
 #include "platform/reactive/Published.h"
 #include "platform/ui/Color.h"
 #include "platform/ui/View.h"
@@ -19,18 +20,22 @@ namespace keyloom::gesture_button_preview {
 std::string formatPoint(platform::Point point);
 std::string formatNumber(double value);
 
-// The header rows every preview shows first: the pressed flag and the counts.
-struct Counts {
-  bool isPressed = false;
-  int presses = 0;
-  int releasesInside = 0;
-  int releasesOutside = 0;
-  int ends = 0;
-  int longPresses = 0;
-  int doubleTaps = 0;
-  int repeats = 0;
+// What both previews count; each preview's state adds its drag locations.
+// Every field is published, so every event redraws the header.
+class CountingState : public platform::ObservableObject {
+ public:
+  platform::Published<bool> isPressed{*this, false};
+  platform::Published<int> pressCount{*this, 0};
+  platform::Published<int> releaseInsideCount{*this, 0};
+  platform::Published<int> releaseOutsideCount{*this, 0};
+  platform::Published<int> endCount{*this, 0};
+  platform::Published<int> longPressCount{*this, 0};
+  platform::Published<int> doubleTapCount{*this, 0};
+  platform::Published<int> repeatTapCount{*this, 0};
 };
-std::vector<platform::ui::View> countRows(const Counts& counts);
+
+// The header rows both previews show first: the pressed flag and the counts.
+std::vector<platform::ui::View> countRows(const CountingState& state);
 
 // One header row: "Label:" then the value in bold, on one line.
 platform::ui::View headerRow(const std::string& label, const std::string& value);

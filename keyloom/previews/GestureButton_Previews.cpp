@@ -43,14 +43,7 @@ ui::View previewGestureButton(const std::shared_ptr<Previews::PreviewState>& sta
 
 ui::View Previews::PreviewHeader::body(ui::BodyContext& context) const {
   context.observe(state);
-  auto rows = parts::countRows({.isPressed = state->isPressed.get(),
-                                .presses = state->pressCount.get(),
-                                .releasesInside = state->releaseInsideCount.get(),
-                                .releasesOutside = state->releaseOutsideCount.get(),
-                                .ends = state->endCount.get(),
-                                .longPresses = state->longPressCount.get(),
-                                .doubleTaps = state->doubleTapCount.get(),
-                                .repeats = state->repeatTapCount.get()});
+  auto rows = parts::countRows(*state);
   rows.push_back(parts::headerRow("Drag started", parts::formatPoint(state->dragStartedValue.get())));
   rows.push_back(parts::headerRow("Drag changed", parts::formatPoint(state->dragChangedValue.get())));
   rows.push_back(parts::headerRow("Drag ended", parts::formatPoint(state->dragEndedValue.get())));

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/foundation/Geometry.h"
-#include "platform/reactive/ObservableObject.h"
+#include "keyloom/previews/GestureButtonPreviewParts.h"
 #include "platform/reactive/Published.h"
 #include "platform/ui/BodyContext.h"
 #include "platform/ui/Color.h"
@@ -16,16 +16,9 @@ namespace keyloom {
 // A design-time view of the gesture button: a header that counts every event
 // the button reports, over a row of four buttons that all write to it.
 struct GestureButton_Previews {
-  class PreviewState : public platform::ObservableObject {
+  // The counts, and where the drags went.
+  class PreviewState : public gesture_button_preview::CountingState {
    public:
-    platform::Published<bool> isPressed{*this, false};
-    platform::Published<int> pressCount{*this, 0};
-    platform::Published<int> releaseInsideCount{*this, 0};
-    platform::Published<int> releaseOutsideCount{*this, 0};
-    platform::Published<int> endCount{*this, 0};
-    platform::Published<int> longPressCount{*this, 0};
-    platform::Published<int> doubleTapCount{*this, 0};
-    platform::Published<int> repeatTapCount{*this, 0};
     // Drag locations in the button's own coordinates, unrounded.
     platform::Published<platform::Point> dragStartedValue{*this, platform::Point{}};
     platform::Published<platform::Point> dragChangedValue{*this, platform::Point{}};

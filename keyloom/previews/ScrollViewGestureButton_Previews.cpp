@@ -42,14 +42,7 @@ ui::View previewScrollViewGestureButton(const std::shared_ptr<Previews::PreviewS
 
 ui::View Previews::PreviewHeader::body(ui::BodyContext& context) const {
   context.observe(state);
-  auto rows = parts::countRows({.isPressed = state->isPressed.get(),
-                                .presses = state->pressCount.get(),
-                                .releasesInside = state->releaseInsideCount.get(),
-                                .releasesOutside = state->releaseOutsideCount.get(),
-                                .ends = state->endCount.get(),
-                                .longPresses = state->longPressCount.get(),
-                                .doubleTaps = state->doubleTapCount.get(),
-                                .repeats = state->repeatTapCount.get()});
+  auto rows = parts::countRows(*state);
   rows.push_back(parts::headerRow("Drag start", parts::formatPoint(state->dragStartValue.get())));
   rows.push_back(parts::headerRow("Drag change", parts::formatPoint(state->dragChangeValue.get())));
   rows.push_back(parts::headerRow("Drag end", parts::formatPoint(state->dragEndValue.get())));

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/foundation/Geometry.h"
-#include "platform/reactive/ObservableObject.h"
+#include "keyloom/previews/GestureButtonPreviewParts.h"
 #include "platform/reactive/Published.h"
 #include "platform/ui/BodyContext.h"
 #include "platform/ui/Color.h"
@@ -17,16 +17,9 @@ namespace keyloom {
 // every event the button reports, over a scrolling row of 101 buttons that
 // all write to it.
 struct ScrollViewGestureButton_Previews {
-  class PreviewState : public platform::ObservableObject {
+  // The counts, and where the drags went.
+  class PreviewState : public gesture_button_preview::CountingState {
    public:
-    platform::Published<bool> isPressed{*this, false};
-    platform::Published<int> pressCount{*this, 0};
-    platform::Published<int> releaseInsideCount{*this, 0};
-    platform::Published<int> releaseOutsideCount{*this, 0};
-    platform::Published<int> endCount{*this, 0};
-    platform::Published<int> longPressCount{*this, 0};
-    platform::Published<int> doubleTapCount{*this, 0};
-    platform::Published<int> repeatTapCount{*this, 0};
     // Drag locations in the button's own coordinates, unrounded.
     platform::Published<platform::Point> dragStartValue{*this, platform::Point{}};
     platform::Published<platform::Point> dragChangeValue{*this, platform::Point{}};
