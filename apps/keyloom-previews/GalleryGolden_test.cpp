@@ -4,9 +4,8 @@
 // After an intended change of how one looks, write the new pictures with
 //   KEYLOOM_UPDATE_GOLDENS=1 build/bin/keyloom_previews_program_tests --gtest_filter='GalleryGolden*'
 // look at them, and commit them with the change.
-#include <gtest/gtest.h>
-
 #include <cairo.h>
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -36,7 +35,8 @@ Comparison compare(const std::filesystem::path& actual, const std::filesystem::p
     cairo_surface_flush(a);
     cairo_surface_flush(b);
     const int width = cairo_image_surface_get_width(a), height = cairo_image_surface_get_height(a);
-    result.sameSize = width == cairo_image_surface_get_width(b) && height == cairo_image_surface_get_height(b) &&
+    result.sameSize = width == cairo_image_surface_get_width(b) &&
+                      height == cairo_image_surface_get_height(b) &&
                       cairo_image_surface_get_format(a) == cairo_image_surface_get_format(b);
     if (result.sameSize && width > 0 && height > 0) {
       const int strideA = cairo_image_surface_get_stride(a), strideB = cairo_image_surface_get_stride(b);
@@ -46,7 +46,8 @@ Comparison compare(const std::filesystem::path& actual, const std::filesystem::p
       for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
           for (int channel = 0; channel < 4; ++channel) {
-            const int difference = std::abs(pixelsA[y * strideA + 4 * x + channel] - pixelsB[y * strideB + 4 * x + channel]);
+            const int difference =
+                std::abs(pixelsA[y * strideA + 4 * x + channel] - pixelsB[y * strideB + 4 * x + channel]);
             if (difference > kChannelTolerance) {
               ++outliers;
               break;
@@ -67,7 +68,8 @@ class GalleryGolden : public ::testing::TestWithParam<std::string> {};
 TEST_P(GalleryGolden, MatchesTheCommittedPicture) {
   const GalleryPreview* preview = findGalleryPreview(GetParam());
   ASSERT_TRUE(preview);
-  const std::filesystem::path golden = std::filesystem::path(KEYLOOM_PREVIEWS_GOLDENS) / (preview->name + ".png");
+  const std::filesystem::path golden =
+      std::filesystem::path(KEYLOOM_PREVIEWS_GOLDENS) / (preview->name + ".png");
   const std::filesystem::path actual = std::filesystem::path(::testing::TempDir()) / (preview->name + ".png");
   const auto report = renderGalleryPreview(*preview, actual, kScale);
   EXPECT_EQ(report.unknownGlyphs, 0);
@@ -85,7 +87,8 @@ TEST_P(GalleryGolden, MatchesTheCommittedPicture) {
 
 INSTANTIATE_TEST_SUITE_P(Previews, GalleryGolden,
                          ::testing::Values("toggle-toolbar-slide-up", "system-keyboard-pad", "input-callout",
-                                           "action-callout", "autocomplete-toolbar", "keyboard-enabled-label"),
+                                           "action-callout", "autocomplete-toolbar",
+                                           "keyboard-enabled-label"),
                          [](const auto& info) {
                            std::string name = info.param;
                            for (char& c : name) {

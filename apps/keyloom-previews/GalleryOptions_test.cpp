@@ -12,7 +12,8 @@ namespace keyloom_previews {
 namespace {
 
 TEST(GalleryOptions, ReadsEveryOptionInBothForms) {
-  const auto options = parseGalleryOptions({"--out", "pics", "--only=toggle-toolbar-opacity", "--scale=3", "--list"});
+  const auto options =
+      parseGalleryOptions({"--out", "pics", "--only=toggle-toolbar-opacity", "--scale=3", "--list"});
   EXPECT_TRUE(options.list);
   EXPECT_EQ(options.out, "pics");
   EXPECT_EQ(options.only, "toggle-toolbar-opacity");
@@ -24,14 +25,14 @@ TEST(GalleryOptions, ReadsEveryOptionInBothForms) {
 
 TEST(GalleryOptions, RejectsWhatItCannotRun) {
   const std::vector<std::vector<std::string>> bad = {
-      {},                                   // nothing to do
-      {"--only", "gesture-button"},         // still nothing to do
-      {"--list", "--frobnicate"},           // unknown option
-      {"--list", "extra"},                  // stray argument
-      {"--out"},                            // missing value
-      {"--out="},                           // empty directory
-      {"--list", "--only="},                // empty name
-      {"--list=yes"},                       // a flag with a value
+      {},                            // nothing to do
+      {"--only", "gesture-button"},  // still nothing to do
+      {"--list", "--frobnicate"},    // unknown option
+      {"--list", "extra"},           // stray argument
+      {"--out"},                     // missing value
+      {"--out="},                    // empty directory
+      {"--list", "--only="},         // empty name
+      {"--list=yes"},                // a flag with a value
       {"--out", "x", "--scale", "0"},
       {"--out", "x", "--scale", "-2"},
       {"--out", "x", "--scale", "9"},
@@ -54,10 +55,11 @@ TEST(PreviewGallery, NamesAreUniqueAndCoverEveryComponent) {
     EXPECT_GT(preview.size.width, 0);
     EXPECT_GT(preview.size.height, 0);
   }
-  for (const char* name : {"gesture-button", "scroll-view-gesture-button", "toggle-toolbar-opacity",
-                           "toggle-toolbar-flip-up", "toggle-toolbar-flip-down", "toggle-toolbar-slide-up",
-                           "toggle-toolbar-slide-down", "system-keyboard-phone", "system-keyboard-pad",
-                           "input-callout", "action-callout", "autocomplete-toolbar", "keyboard-enabled-label"}) {
+  for (const char* name :
+       {"gesture-button", "scroll-view-gesture-button", "toggle-toolbar-opacity", "toggle-toolbar-flip-up",
+        "toggle-toolbar-flip-down", "toggle-toolbar-slide-up", "toggle-toolbar-slide-down",
+        "system-keyboard-phone", "system-keyboard-pad", "input-callout", "action-callout",
+        "autocomplete-toolbar", "keyboard-enabled-label"}) {
     EXPECT_TRUE(names.count(name)) << name;
   }
   EXPECT_EQ(findGalleryPreview("no-such-preview"), nullptr);

@@ -1,13 +1,11 @@
 // End-to-end tests: they run the keyloom-previews program as a person would
 // and read what it prints and writes.
-#include <sys/wait.h>
-#include <unistd.h>
-
+#include <cairo.h>
 #include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <cairo.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -135,7 +133,8 @@ TEST(GalleryProgram, OnlyRendersOnePictureAtTheScaleAsked) {
   const PngSize size = pngSize(out / "toggle-toolbar-slide-up.png");
   EXPECT_EQ(size.width, static_cast<int>(preview->size.width * 3));
   EXPECT_EQ(size.height, static_cast<int>(preview->size.height * 3));
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out), std::filesystem::directory_iterator()), 1);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out), std::filesystem::directory_iterator()),
+            1);
   EXPECT_THAT(run.out, HasSubstr("toggle-toolbar-slide-up.png 1170x600"));
 }
 

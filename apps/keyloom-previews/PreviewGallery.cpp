@@ -15,9 +15,9 @@
 #include "keyloom/controller/PreviewKeyboardActionHandler.h"
 #include "keyloom/previews/GestureButton_Previews.h"
 #include "keyloom/previews/KeyboardPreviewModifier.h"
+#include "keyloom/previews/PreviewAutocompleteProvider.h"
 #include "keyloom/previews/PreviewKeyboardAppearance.h"
 #include "keyloom/previews/PreviewKeyboardLayoutProvider.h"
-#include "keyloom/previews/PreviewAutocompleteProvider.h"
 #include "keyloom/previews/ScrollViewGestureButton_Previews.h"
 #include "keyloom/state/KeyboardContext.h"
 #include "keyloom/views/KeyboardEnabledLabel.h"
@@ -58,7 +58,9 @@ std::string kebabCase(std::string_view camel) {
 
 ui::Color keyboardBackground() { return keyloom::KeyboardColorReader::standardKeyboardBackground(); }
 
-ui::View caption(std::string text) { return ui::Text(std::move(text)).font(ui::Font::caption()).foregroundColor(ui::Color::gray()); }
+ui::View caption(std::string text) {
+  return ui::Text(std::move(text)).font(ui::Font::caption()).foregroundColor(ui::Color::gray());
+}
 
 // Touches the middle of a node, as a finger would.
 void tapNode(ui::ViewHost& host, const std::shared_ptr<ui::Node>& node) {
@@ -83,14 +85,16 @@ ui::View toolbarOf(std::vector<std::string> words, const ui::Color& color) {
 
 ui::View wordsToolbar() { return toolbarOf({"hello", "help", "hollow"}, ui::Color::white(1, 0.6)); }
 ui::View emojiToolbar() {
-  return toolbarOf({"\U0001F600", "\U0001F44D", "\u2764\uFE0F", "\U0001F389"}, ui::Color::rgba(0.85, 0.92, 1));
+  return toolbarOf({"\U0001F600", "\U0001F44D", "\u2764\uFE0F", "\U0001F389"},
+                   ui::Color::rgba(0.85, 0.92, 1));
 }
 ui::View toggleLabel(bool isToggled) {
   return ui::Text(isToggled ? "ABC" : "\U0001F600").frame(44, 36).background(ui::Color::white());
 }
 
 ui::View toggleToolbar(ToggleToolbarAnimation animation) {
-  return ui::View(ToggleToolbar(animation, wordsToolbar(), emojiToolbar(), toggleLabel)).frame(std::nullopt, kToolbarHeight);
+  return ui::View(ToggleToolbar(animation, wordsToolbar(), emojiToolbar(), toggleLabel))
+      .frame(std::nullopt, kToolbarHeight);
 }
 
 // The row midway between its two states: each toolbar's placement is the
@@ -114,9 +118,11 @@ GalleryPreview toggleToolbarPreview(ToggleToolbarAnimation animation) {
           .background = keyboardBackground(),
           .view =
               [animation] {
-                return ui::VStack(ui::HorizontalAlignment::leading, 8,
-                                  {caption(std::string(keyloom::rawValue(animation)) + ": as it starts, halfway, toggled"),
-                                   toggleToolbar(animation), halfwayToolbar(animation), toggleToolbar(animation)})
+                return ui::VStack(
+                           ui::HorizontalAlignment::leading, 8,
+                           {caption(std::string(keyloom::rawValue(animation)) +
+                                    ": as it starts, halfway, toggled"),
+                            toggleToolbar(animation), halfwayToolbar(animation), toggleToolbar(animation)})
                     .padding();
               },
           .prepare =
@@ -140,7 +146,10 @@ GalleryPreview scrollViewGestureButtonPreview() {
   return {.name = "scroll-view-gesture-button",
           .size = {kPhoneWidth, 560},
           .background = ui::Color::white(),
-          .view = [] { return keyloom::ScrollViewGestureButton_Previews::previews().padding(ui::EdgeSet::vertical()); },
+          .view =
+              [] {
+                return keyloom::ScrollViewGestureButton_Previews::previews().padding(ui::EdgeSet::vertical());
+              },
           .prepare = {}};
 }
 
@@ -164,11 +173,11 @@ ui::View previewSystemKeyboard(std::shared_ptr<const keyloom::KeyboardAppearance
   context->screenSize = platform::Screen::main().bounds().size;
   auto autocomplete = std::make_shared<keyloom::AutocompleteContext>();
   autocomplete->suggestions = keyloom::PreviewAutocompleteProvider::previewSuggestions();
-  keyloom::SystemKeyboard keyboard(keyloom::PreviewKeyboardLayoutProvider::preview()->keyboardLayout(*context),
-                                   std::move(appearance), keyloom::PreviewKeyboardActionHandler::preview(),
-                                   autocomplete, keyloom::SystemKeyboard::AutocompleteToolbarMode::automatic, {},
-                                   context, keyloom::KeyboardCalloutContext::preview(),
-                                   context->screenSize->width, true);
+  keyloom::SystemKeyboard keyboard(
+      keyloom::PreviewKeyboardLayoutProvider::preview()->keyboardLayout(*context), std::move(appearance),
+      keyloom::PreviewKeyboardActionHandler::preview(), autocomplete,
+      keyloom::SystemKeyboard::AutocompleteToolbarMode::automatic, {}, context,
+      keyloom::KeyboardCalloutContext::preview(), context->screenSize->width, true);
   return keyloom::keyboardPreview(keyboard, context);
 }
 
@@ -201,15 +210,16 @@ GalleryPreview autocompleteToolbarPreview() {
               [] {
                 return ui::View(keyloom::AutocompleteToolbar(
                     keyloom::PreviewAutocompleteProvider::previewSuggestions(), platform::Locale("en_US"),
-                    keyloom::AutocompleteToolbarStyle::standard(), [](const keyloom::AutocompleteSuggestion&) {}));
+                    keyloom::AutocompleteToolbarStyle::standard(),
+                    [](const keyloom::AutocompleteSuggestion&) {}));
               },
           .prepare = {}};
 }
 
 GalleryPreview keyboardEnabledLabelPreview() {
   auto label = [](bool isEnabled) {
-    return keyloom::KeyboardEnabledLabel(isEnabled, ui::View(ui::Image::system("checkmark")), "Keyboard is enabled",
-                                         ui::View(ui::Image::system("xmark")),
+    return keyloom::KeyboardEnabledLabel(isEnabled, ui::View(ui::Image::system("checkmark")),
+                                         "Keyboard is enabled", ui::View(ui::Image::system("xmark")),
                                          "Keyboard is not enabled");
   };
   return {.name = "keyboard-enabled-label",
@@ -226,16 +236,15 @@ GalleryPreview keyboardEnabledLabelPreview() {
 
 std::vector<GalleryPreview> makePreviews() {
   std::vector<GalleryPreview> previews{gestureButtonPreview(), scrollViewGestureButtonPreview()};
-  for (auto animation : keyloom::allCases<ToggleToolbarAnimation>()) previews.push_back(toggleToolbarPreview(animation));
+  for (auto animation : keyloom::allCases<ToggleToolbarAnimation>())
+    previews.push_back(toggleToolbarPreview(animation));
   previews.push_back(systemKeyboardPreview("system-keyboard-phone", false, 280, previewAppearance));
   previews.push_back(systemKeyboardPreview("system-keyboard-pad", true, 310, previewAppearance));
   previews.push_back(systemKeyboardPreview("system-keyboard-crazy", false, 280, crazyAppearance));
-  previews.push_back(systemKeyboardPreview("input-callout", false, 280, previewAppearance, [](ui::ViewHost& host) {
-    holdKey(host, "g", 0.1);
-  }));
-  previews.push_back(systemKeyboardPreview("action-callout", false, 280, previewAppearance, [](ui::ViewHost& host) {
-    holdKey(host, "e", 1);
-  }));
+  previews.push_back(systemKeyboardPreview("input-callout", false, 280, previewAppearance,
+                                           [](ui::ViewHost& host) { holdKey(host, "g", 0.1); }));
+  previews.push_back(systemKeyboardPreview("action-callout", false, 280, previewAppearance,
+                                           [](ui::ViewHost& host) { holdKey(host, "e", 1); }));
   previews.push_back(autocompleteToolbarPreview());
   previews.push_back(keyboardEnabledLabelPreview());
   return previews;

@@ -42,7 +42,7 @@ const GalleryPreview* findGalleryPreview(const std::string& name);
 // preparation moves it, which needs the manual clock of
 // platform::enableTestMode(). Throws platform::ui::MissingFontError when a
 // font the renderer needs is missing.
-platform::ui::RenderReport renderGalleryPreview(const GalleryPreview& preview, const std::filesystem::path& file,
-                                                double scale);
+platform::ui::RenderReport renderGalleryPreview(const GalleryPreview& preview,
+                                                const std::filesystem::path& file, double scale);
 
 }  // namespace keyloom_previews

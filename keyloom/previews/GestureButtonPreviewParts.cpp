@@ -18,7 +18,9 @@ std::string formatNumber(double value) {
   return text;
 }
 
-std::string formatPoint(platform::Point point) { return formatNumber(point.x) + ", " + formatNumber(point.y); }
+std::string formatPoint(platform::Point point) {
+  return formatNumber(point.x) + ", " + formatNumber(point.y);
+}
 
 ui::View headerRow(const std::string& label, const std::string& value) {
   return ui::HStack({ui::Text(label + ":"), ui::Text(value).bold()}).lineLimit(1);

@@ -22,7 +22,9 @@ void advance(double seconds) { platform::MainQueue::main().advance(seconds); }
 struct PreviewFixture {
   ui::ViewHost host;
 
-  explicit PreviewFixture(ui::View preview) : host(std::move(preview)) { host.layout(platform::Size{390, 700}); }
+  explicit PreviewFixture(ui::View preview) : host(std::move(preview)) {
+    host.layout(platform::Size{390, 700});
+  }
 
   // The bold value of a header row.
   std::string value(const std::string& label) const {
@@ -62,7 +64,8 @@ TEST(GestureButtonPreviews, HeaderStartsAtZeroOverFourButtonsInOneRow) {
                             "Double taps", "Repeats"}) {
     EXPECT_EQ(f.value(label), "0") << label;
   }
-  for (const char* label : {"Drag started", "Drag changed", "Drag ended"}) EXPECT_EQ(f.value(label), "0.0, 0.0");
+  for (const char* label : {"Drag started", "Drag changed", "Drag ended"})
+    EXPECT_EQ(f.value(label), "0.0, 0.0");
   EXPECT_TRUE(f.host.findText("Buttons:"));
 
   const auto buttons = f.host.findAllOfType<GestureButton>();

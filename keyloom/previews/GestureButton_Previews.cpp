@@ -35,7 +35,9 @@ ui::View previewGestureButton(const std::shared_ptr<Previews::PreviewState>& sta
       .dragAction = [state](const ui::DragValue& value) { state->dragChangedValue = value.location; },
       .dragEndAction = [state](const ui::DragValue& value) { state->dragEndedValue = value.location; },
       .endAction = [state] { parts::increment(state->endCount); },
-      .label = [](bool isPressed) -> ui::View { return Previews::PreviewButton{ui::Color::blue(), isPressed}; },
+      .label = [](bool isPressed) -> ui::View {
+        return Previews::PreviewButton{ui::Color::blue(), isPressed};
+      },
   };
 }
 
@@ -54,10 +56,10 @@ ui::View Previews::PreviewButton::body() const { return parts::buttonLabel(color
 
 ui::View Previews::PreviewButtonGroup::body() const {
   const auto build = button;
-  return ui::VStack(ui::HorizontalAlignment::leading, 5,
-                    {ui::Text(title),
-                     ui::HStack({ui::ForEachIndex(4, [build](std::size_t) { return build(); })})
-                         .frame(ui::FlexibleFrame{.maxWidth = ui::infinity})})
+  return ui::VStack(
+             ui::HorizontalAlignment::leading, 5,
+             {ui::Text(title), ui::HStack({ui::ForEachIndex(4, [build](std::size_t) { return build(); })})
+                                   .frame(ui::FlexibleFrame{.maxWidth = ui::infinity})})
       .padding(ui::EdgeSet::horizontal());
 }
 

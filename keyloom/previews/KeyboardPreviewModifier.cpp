@@ -8,7 +8,8 @@
 
 namespace keyloom {
 
-platform::ui::View keyboardPreview(const platform::ui::View& view, std::shared_ptr<KeyboardContext> keyboardContext) {
+platform::ui::View keyboardPreview(const platform::ui::View& view,
+                                   std::shared_ptr<KeyboardContext> keyboardContext) {
   return view.environmentObject(std::move(keyboardContext))
       .environmentObject(ActionCalloutContext::preview())
       .environmentObject(InputCalloutContext::preview());

@@ -17,7 +17,8 @@ class PreviewAutocompleteProvider : public DisabledAutocompleteProvider {
   // A new provider with no suggestions.
   static std::shared_ptr<PreviewAutocompleteProvider> preview();
   // A new provider with these suggestions.
-  static std::shared_ptr<PreviewAutocompleteProvider> preview(std::vector<AutocompleteSuggestion> suggestions);
+  static std::shared_ptr<PreviewAutocompleteProvider> preview(
+      std::vector<AutocompleteSuggestion> suggestions);
   // A few suggestions as a toolbar shows them: the typed text unknown, an
   // autocorrection and a plain word.
   static std::vector<AutocompleteSuggestion> previewSuggestions();

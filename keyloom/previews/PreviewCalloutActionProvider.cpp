@@ -10,9 +10,8 @@ namespace keyloom {
 
 PreviewCalloutActionProvider::PreviewCalloutActionProvider(std::shared_ptr<KeyboardContext> keyboardContext)
     : provider_(std::make_shared<StandardCalloutActionProvider>(
-          std::move(keyboardContext),
-          std::vector<std::shared_ptr<LocalizedCalloutActionProvider>>{
-              std::make_shared<EnglishCalloutActionProvider>()})) {}
+          std::move(keyboardContext), std::vector<std::shared_ptr<LocalizedCalloutActionProvider>>{
+                                          std::make_shared<EnglishCalloutActionProvider>()})) {}
 
 std::shared_ptr<PreviewCalloutActionProvider> PreviewCalloutActionProvider::preview() {
   return std::make_shared<PreviewCalloutActionProvider>(KeyboardContext::preview());

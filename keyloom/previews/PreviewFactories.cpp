@@ -35,7 +35,8 @@ std::shared_ptr<InputCalloutContext> InputCalloutContext::preview() {
 
 std::shared_ptr<KeyboardCalloutContext>& KeyboardCalloutContext::preview() {
   static Preset<std::shared_ptr<KeyboardCalloutContext>> preset([] {
-    return std::make_shared<KeyboardCalloutContext>(ActionCalloutContext::preview(), InputCalloutContext::preview());
+    return std::make_shared<KeyboardCalloutContext>(ActionCalloutContext::preview(),
+                                                    InputCalloutContext::preview());
   });
   return preset.get();
 }

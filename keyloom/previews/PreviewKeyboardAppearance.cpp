@@ -7,7 +7,8 @@ namespace keyloom {
 
 using platform::ui::Color;
 
-PreviewKeyboardAppearance::PreviewKeyboardAppearance() : StandardKeyboardAppearance(KeyboardContext::preview()) {}
+PreviewKeyboardAppearance::PreviewKeyboardAppearance()
+    : StandardKeyboardAppearance(KeyboardContext::preview()) {}
 
 std::shared_ptr<PreviewKeyboardAppearance> PreviewKeyboardAppearance::preview() {
   return std::make_shared<PreviewKeyboardAppearance>();
@@ -22,7 +23,8 @@ KeyboardInputCalloutStyle PreviewKeyboardAppearance::inputCalloutStyle() const {
 
 KeyboardActionCalloutStyle PreviewKeyboardAppearance::actionCalloutStyle() const {
   return KeyboardActionCalloutStyle(KeyboardCalloutStyle::previewStyle(), KeyboardFont::headline(),
-                                    platform::Size{50, 50}, Color::yellow(), Color::black(), std::nullopt, 10);
+                                    platform::Size{50, 50}, Color::yellow(), Color::black(), std::nullopt,
+                                    10);
 }
 
 KeyboardButtonStyle CrazyPreviewKeyboardAppearance::buttonStyle(const KeyboardAction&, bool isPressed) const {

@@ -9,7 +9,8 @@
 
 namespace keyloom {
 
-PreviewKeyboardLayoutProvider::PreviewKeyboardLayoutProvider(const std::shared_ptr<KeyboardContext>& keyboardContext)
+PreviewKeyboardLayoutProvider::PreviewKeyboardLayoutProvider(
+    const std::shared_ptr<KeyboardContext>& keyboardContext)
     : provider_(std::make_shared<StandardKeyboardLayoutProvider>(
           KeyboardContext::preview(), std::make_shared<PreviewInputSetProvider>(keyboardContext),
           std::vector<std::shared_ptr<LocalizedKeyboardLayoutProvider>>{})) {}
@@ -18,7 +19,8 @@ std::shared_ptr<PreviewKeyboardLayoutProvider> PreviewKeyboardLayoutProvider::pr
   return std::make_shared<PreviewKeyboardLayoutProvider>(KeyboardContext::preview());
 }
 
-std::shared_ptr<KeyboardLayout> PreviewKeyboardLayoutProvider::keyboardLayout(const KeyboardContext& context) {
+std::shared_ptr<KeyboardLayout> PreviewKeyboardLayoutProvider::keyboardLayout(
+    const KeyboardContext& context) {
   return provider_->keyboardLayout(context);
 }
 

@@ -34,7 +34,9 @@ ui::View previewScrollViewGestureButton(const std::shared_ptr<Previews::PreviewS
       .dragAction = [state](const ui::DragValue& value) { state->dragChangeValue = value.location; },
       .dragEndAction = [state](const ui::DragValue& value) { state->dragEndValue = value.location; },
       .endAction = [state] { parts::increment(state->endCount); },
-      .label = [](bool isPressed) -> ui::View { return Previews::PreviewButton{ui::Color::blue(), isPressed}; },
+      .label = [](bool isPressed) -> ui::View {
+        return Previews::PreviewButton{ui::Color::blue(), isPressed};
+      },
   };
 }
 
@@ -64,9 +66,10 @@ ui::View Previews::PreviewScrollGroup::body() const {
 
 ui::View Previews::Preview::body(ui::BodyContext& context) const {
   auto state = context.stateObject<PreviewState>([] { return std::make_shared<PreviewState>(); });
-  return ui::VStack(ui::HorizontalAlignment::center, 20,
-                    {ui::View(PreviewHeader{state}).padding(ui::EdgeSet::horizontal()),
-                     PreviewScrollGroup{"Buttons", [state] { return previewScrollViewGestureButton(state); }}});
+  return ui::VStack(
+      ui::HorizontalAlignment::center, 20,
+      {ui::View(PreviewHeader{state}).padding(ui::EdgeSet::horizontal()),
+       PreviewScrollGroup{"Buttons", [state] { return previewScrollViewGestureButton(state); }}});
 }
 
 }  // namespace keyloom

@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/foundation/Geometry.h"
 #include "keyloom/previews/GestureButtonPreviewParts.h"
+#include "platform/foundation/Geometry.h"
 #include "platform/reactive/Published.h"
 #include "platform/ui/BodyContext.h"
 #include "platform/ui/Color.h"

@@ -30,18 +30,28 @@ ToggleToolbar::ToggleToolbar(ToggleToolbarAnimation animation, ui::View toolbar,
 ToggleToolbar::Placement ToggleToolbar::placement(ToggleToolbarAnimation animation, bool isToggledToolbar,
                                                   bool isToggled, double height) {
   const bool isShown = isToggledToolbar == isToggled;
-  if (animation == ToggleToolbarAnimation::opacity) return {.offset = std::nullopt, .opacity = isShown ? 1 : 0};
+  if (animation == ToggleToolbarAnimation::opacity)
+    return {.offset = std::nullopt, .opacity = isShown ? 1 : 0};
   if (isShown) return {.offset = 0, .opacity = std::nullopt};
   // Where the hidden toolbar waits, in row heights (downwards positive): a
   // flip brings the new toolbar in from the side the old one leaves by, a
   // slide from the opposite side.
   double away = 0;
   switch (animation) {
-    case ToggleToolbarAnimation::flipUp: away = -1; break;
-    case ToggleToolbarAnimation::flipDown: away = 1; break;
-    case ToggleToolbarAnimation::slideUp: away = isToggledToolbar ? 1 : -1; break;
-    case ToggleToolbarAnimation::slideDown: away = isToggledToolbar ? -1 : 1; break;
-    case ToggleToolbarAnimation::opacity: break;
+    case ToggleToolbarAnimation::flipUp:
+      away = -1;
+      break;
+    case ToggleToolbarAnimation::flipDown:
+      away = 1;
+      break;
+    case ToggleToolbarAnimation::slideUp:
+      away = isToggledToolbar ? 1 : -1;
+      break;
+    case ToggleToolbarAnimation::slideDown:
+      away = isToggledToolbar ? -1 : 1;
+      break;
+    case ToggleToolbarAnimation::opacity:
+      break;
   }
   return {.offset = away * height, .opacity = std::nullopt};
 }
@@ -52,9 +62,7 @@ ui::View ToggleToolbar::body(ui::BodyContext& context) const {
   return ui::GeometryReader([self, isToggled](const ui::GeometryProxy& geometry) {
     const double height = geometry.size().height;
     const bool toggled = isToggled.get();
-    auto toggleAction = [isToggled] {
-      ui::withAnimation([&isToggled] { isToggled.set(!isToggled.get()); });
-    };
+    auto toggleAction = [isToggled] { ui::withAnimation([&isToggled] { isToggled.set(!isToggled.get()); }); };
     return ui::HStack(
         ui::VerticalAlignment::center, std::nullopt,
         {ui::Button(toggleAction, self.toggle_(toggled)),

@@ -26,8 +26,8 @@ class ToggleToolbar {
     bool operator==(const Placement&) const = default;
   };
 
-  ToggleToolbar(ToggleToolbarAnimation animation, platform::ui::View toolbar, platform::ui::View toggledToolbar,
-                ToggleLabel toggleView);
+  ToggleToolbar(ToggleToolbarAnimation animation, platform::ui::View toolbar,
+                platform::ui::View toggledToolbar, ToggleLabel toggleView);
 
   ToggleToolbarAnimation animation() const { return animation_; }
   const ToggleLabel& toggle() const { return toggle_; }

@@ -9,8 +9,8 @@ void encodeValue(platform::Encoder& encoder, ToggleToolbarAnimation animation) {
 }
 
 ToggleToolbarAnimation decodeValue(platform::Decoder& decoder, std::type_identity<ToggleToolbarAnimation>) {
-  return static_cast<ToggleToolbarAnimation>(
-      platform::decodeRawValue(decoder, RawValueTable<ToggleToolbarAnimation>::names, "ToggleToolbarAnimation"));
+  return static_cast<ToggleToolbarAnimation>(platform::decodeRawValue(
+      decoder, RawValueTable<ToggleToolbarAnimation>::names, "ToggleToolbarAnimation"));
 }
 
 }  // namespace keyloom

@@ -17,7 +17,8 @@ enum class ToggleToolbarAnimation { opacity, flipUp, flipDown, slideUp, slideDow
 
 template <>
 struct RawValueTable<ToggleToolbarAnimation> {
-  static constexpr std::array<std::string_view, 5> names{"opacity", "flipUp", "flipDown", "slideUp", "slideDown"};
+  static constexpr std::array<std::string_view, 5> names{"opacity", "flipUp", "flipDown", "slideUp",
+                                                         "slideDown"};
 };
 
 // The raw value as one string; any other string fails as data corrupted.

@@ -28,11 +28,11 @@ struct Fixture {
   int labelCalls = 0;
 
   explicit Fixture(Animation animation) {
-    host = std::make_unique<ui::ViewHost>(ToggleToolbar(animation, ui::Text("first"), ui::Text("second"),
-                                                        [this](bool isToggled) {
-                                                          ++labelCalls;
-                                                          return ui::Text(isToggled ? "on" : "off");
-                                                        }));
+    host = std::make_unique<ui::ViewHost>(
+        ToggleToolbar(animation, ui::Text("first"), ui::Text("second"), [this](bool isToggled) {
+          ++labelCalls;
+          return ui::Text(isToggled ? "on" : "off");
+        }));
     host->layout(platform::Size{300, kHeight});
   }
 
@@ -104,7 +104,8 @@ TEST(ToggleToolbar, ToolbarsShareOneClippedStackBesideTheToggle) {
   ASSERT_TRUE(clipped);
   EXPECT_FALSE(clipped->antialiased);
   // The hidden toolbar is moved a whole row down, out of the clip.
-  EXPECT_DOUBLE_EQ(f.host->findText("second")->frame.minY() - f.host->findText("first")->frame.minY(), kHeight);
+  EXPECT_DOUBLE_EQ(f.host->findText("second")->frame.minY() - f.host->findText("first")->frame.minY(),
+                   kHeight);
   EXPECT_LT(f.host->findAll(ui::NodeKind::button).at(0)->frame.maxX(), stack->frame.minX() + 1e-9);
 }
 
@@ -129,7 +130,8 @@ TEST(ToggleToolbarAnimation, UnknownNameIsDataCorrupted) {
     FAIL() << "decoded an unknown animation";
   } catch (const platform::DecodingError& error) {
     EXPECT_EQ(error.kind(), platform::DecodingError::Kind::dataCorrupted);
-    EXPECT_EQ(error.debugDescription(), "Cannot initialize ToggleToolbarAnimation from invalid String value bounce");
+    EXPECT_EQ(error.debugDescription(),
+              "Cannot initialize ToggleToolbarAnimation from invalid String value bounce");
   }
   EXPECT_THROW(platform::JSONDecoder().decode<Animation>("3"), platform::DecodingError);
 }
