@@ -151,6 +151,8 @@ bool hasUnclosedAlternateQuotationBeforeInput(const platform::TextDocumentProxy&
 std::optional<std::string> preferredQuotationReplacement(const platform::TextDocumentProxy& proxy,
                                                          std::string_view whenInserting,
                                                          const platform::Locale& locale) {
+  // Every typed character asks; only quotation marks need the document.
+  if (!mayReplaceQuotationMark(whenInserting, locale)) return std::nullopt;
   const auto before = proxy.documentContextBeforeInput();
   if (!before) return std::nullopt;
   return preferredQuotationReplacement(*before, whenInserting, locale);
