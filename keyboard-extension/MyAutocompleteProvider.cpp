@@ -56,9 +56,8 @@ void AutocompleteWordList::add(std::string word) {
 // when both have one; and the word contains the typed text.
 bool AutocompleteWordList::matches(const Comparable& word, const Comparable& typed) {
   if (word.first == 0 || typed.first == 0 || word.firstCharacter() != typed.firstCharacter()) return false;
-  if (word.hasTwoCharacters() && typed.hasTwoCharacters() && word.secondCharacter() != typed.secondCharacter()) {
-    return false;
-  }
+  const bool bothHaveTwo = word.hasTwoCharacters() && typed.hasTwoCharacters();
+  if (bothHaveTwo && word.secondCharacter() != typed.secondCharacter()) return false;
   return word.text.find(typed.text) != std::string::npos;
 }
 
@@ -108,7 +107,9 @@ void MyAutocompleteProvider::autocompleteSuggestions(const std::string& text,
     const auto& matches = list.matching(comparable(text));
     if (!matches.empty()) {
       suggestions.push_back(suggestion(text));
-      for (std::size_t i = 0; i < matches.size() && i < 2; ++i) suggestions.push_back(suggestion(list.words()[matches[i]]));
+      for (std::size_t i = 0; i < matches.size() && i < 2; ++i) {
+        suggestions.push_back(suggestion(list.words()[matches[i]]));
+      }
     }
   }
   completion(std::move(suggestions));

@@ -40,7 +40,9 @@ class AutocompleteWordList {
 
     explicit Comparable(std::string compared);
     std::string_view firstCharacter() const { return std::string_view(text).substr(0, first); }
-    std::string_view secondCharacter() const { return std::string_view(text).substr(first, firstTwo - first); }
+    std::string_view secondCharacter() const {
+      return std::string_view(text).substr(first, firstTwo - first);
+    }
     bool hasTwoCharacters() const { return firstTwo > first; }
   };
 

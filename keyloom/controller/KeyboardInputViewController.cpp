@@ -38,7 +38,8 @@ namespace {
 
 // Lists that show and behave the same. Additional information cannot be
 // compared, so a suggestion that carries any is never taken for the same.
-bool sameSuggestions(const std::vector<AutocompleteSuggestion>& a, const std::vector<AutocompleteSuggestion>& b) {
+bool sameSuggestions(const std::vector<AutocompleteSuggestion>& a,
+                     const std::vector<AutocompleteSuggestion>& b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
     return x.text == y.text && x.title == y.title && x.isAutocomplete == y.isAutocomplete &&
            x.isUnknown == y.isUnknown && x.subtitle == y.subtitle && x.additionalInfo.empty() &&
@@ -469,7 +470,9 @@ void KeyboardInputViewController::publishAutocompleteResult(std::uint64_t reques
   // suggests, or the same words again: publishing it would only rebuild the
   // keyboard view.
   auto* suggestions = std::get_if<std::vector<AutocompleteSuggestion>>(&result);
-  if (suggestions && !context->lastError.get() && sameSuggestions(*suggestions, context->suggestions.get())) return;
+  const bool unchanged =
+      suggestions && !context->lastError.get() && sameSuggestions(*suggestions, context->suggestions.get());
+  if (unchanged) return;
   if (autocompleteText() != word) return;
   if (suggestions) {
     context->suggestions = std::move(*suggestions);
