@@ -11,6 +11,7 @@
 #include "keyboard-extension/ProductConfiguration.h"
 #include "keyboard-extension/ThemePalette.h"
 #include "keyboard-extension/UnicodeFont.h"
+#include "keyloom/views/SystemKeyboard.h"
 #include "platform/foundation/UserDefaults.h"
 #include "platform/ui/Primitives.h"
 
@@ -52,12 +53,9 @@ platform::ui::View KeyboardViewController::productView() {
   FontBar bar({names.begin(), names.end()}, theme ? std::optional(*theme) : std::nullopt, [weakSelf](int font) {
     if (auto self = weakSelf.lock()) self->selectFont(font);
   });
-  return platform::ui::VStack(platform::ui::HorizontalAlignment::center, 0, {bar, keyboardView()});
-}
-
-platform::ui::View KeyboardViewController::keyboardView() {
-  // The system keyboard without a suggestion toolbar goes here.
-  return platform::ui::EmptyView();
+  keyloom::SystemKeyboard keyboard(sharedController(), keyloom::SystemKeyboard::AutocompleteToolbarMode::none,
+                                   nullptr, std::nullopt, true);
+  return platform::ui::VStack(platform::ui::HorizontalAlignment::center, 0, {bar, keyboard});
 }
 
 }  // namespace zandorelle

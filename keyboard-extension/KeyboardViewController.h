@@ -31,7 +31,6 @@ class KeyboardViewController : public keyloom::KeyboardInputViewController {
   // The font bar in the selected theme above the system keyboard, which has
   // no suggestion toolbar.
   platform::ui::View productView();
-  platform::ui::View keyboardView();
 };
 
 }  // namespace zandorelle

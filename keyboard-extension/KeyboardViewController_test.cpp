@@ -10,8 +10,12 @@
 #include "keyboard-extension/ProductConfiguration.h"
 #include "keyboard-extension/ThemePalette.h"
 #include "keyboard-extension/UnicodeFont.h"
+#include "keyloom/autocomplete/AutocompleteToolbar.h"
 #include "keyloom/controller/KeyboardHostingController.h"
+#include "keyloom/views/SystemKeyboard.h"
+#include "keyloom/views/SystemKeyboardTesting.h"
 #include "platform/input/SimulatedHost.h"
+#include "platform/ui/PangoTextMetrics.h"
 #include "platform/ui/UI.h"
 
 namespace zandorelle {
@@ -77,6 +81,17 @@ struct ProductKeyboard : testing::Test {
       host->runMainQueue();
     }
     ASSERT_LE(fontName(font)->frame.maxX(), 390);
+  }
+  std::shared_ptr<platform::ui::Node> key(const KeyboardAction& action) { return views().findAttached(action); }
+  // A finger on the key for a twentieth of a second.
+  void tapKey(const KeyboardAction& action) {
+    auto node = key(action);
+    ASSERT_NE(node, nullptr) << "no key " << action.caseName();
+    host->advanceTime(0.5);
+    auto touch = views().touches().down({node->frame.midX(), node->frame.midY()});
+    host->advanceTime(0.05);
+    views().touches().up(touch);
+    settle();
   }
   void tap(const std::shared_ptr<platform::ui::Node>& node) {
     ASSERT_NE(node, nullptr);
@@ -208,6 +223,84 @@ TEST_F(ProductKeyboard, TheViewNeverKeepsTheControllerAlive) {
   controller.reset();
   host->releaseKeyboard();
   EXPECT_TRUE(weak.expired());
+}
+
+TEST_F(ProductKeyboard, TheFontBarStandsAboveTheSystemKeyboardWithoutAToolbar) {
+  start();
+  auto keyboards = views().findAllOfType<keyloom::SystemKeyboard>();
+  ASSERT_EQ(keyboards.size(), 1u);
+  // One centred column: the bar right on top of the keys.
+  EXPECT_EQ(keyboards[0]->frame.minY(), bar()->frame.maxY());
+  EXPECT_NEAR(bar()->frame.minY(), host->keyboardFrame().height() - keyboards[0]->frame.maxY(), 0.01);
+  EXPECT_TRUE(views().findAllOfType<keyloom::AutocompleteToolbar>().empty());
+  // Not even when the autocomplete context holds suggestions.
+  controller->autocompleteContext()->suggestions.set(
+      {keyloom::AutocompleteSuggestion("hello", "hello", false, false, std::nullopt, {})});
+  settle();
+  EXPECT_FALSE(controller->autocompleteContext()->suggestions.get().empty());
+  EXPECT_TRUE(views().findAllOfType<keyloom::AutocompleteToolbar>().empty());
+  EXPECT_NE(key(KeyboardAction::character("q")), nullptr);
+}
+
+TEST_F(ProductKeyboard, FontSixRedrawsTheLetterKeysAtOnceAndTypesThem) {
+  start();
+  tapKey(KeyboardAction::character("q"));
+  scrollToFont(6);
+  tap(fontName(6));
+  // No appearance in between: the keys on screen are the new ones.
+  EXPECT_EQ(key(KeyboardAction::character("q")), nullptr);
+  tapKey(KeyboardAction::character("\U0001F170"));
+  tapKey(KeyboardAction::character("\U0001F171"));
+  EXPECT_EQ(host->textField().text(), "q\U0001F170\U0001F171");
+  // The number and symbol keyboards stay plain.
+  tapKey(KeyboardAction::keyboardType(KeyboardType::numeric()));
+  tapKey(KeyboardAction::character("1"));
+  ASSERT_NE(key(KeyboardAction::keyboardType(KeyboardType::symbolic())), nullptr);
+  tapKey(KeyboardAction::keyboardType(KeyboardType::symbolic()));
+  EXPECT_NE(key(KeyboardAction::character("[")), nullptr);
+  EXPECT_EQ(key(KeyboardAction::character("\U0001F170")), nullptr);
+  EXPECT_EQ(host->textField().text(), "q\U0001F170\U0001F1711");
+}
+
+// ---- Golden images of the keyboard as shown (regenerate with
+// KEYLOOM_UPDATE_GOLDENS=1, then look at them before committing).
+
+// The platform draws its backdrop behind a keyboard without a background.
+const Color backdrop = Color::rgba(0.82, 0.83, 0.85);
+
+struct ProductKeyboardLooks : ProductKeyboard {
+  void expectLooksLike(const std::string& name) {
+    views().setFontMetrics(platform::ui::PangoTextMetrics::shared());
+    host->layout();
+    host->runMainQueue();
+    keyloom::testing::expectMatchesGolden(views(), name, 2, backdrop, ZANDORELLE_GOLDENS);
+  }
+};
+
+TEST_F(ProductKeyboardLooks, NoTheme) {
+  start(false);
+  expectLooksLike("no-theme");
+}
+
+TEST_F(ProductKeyboardLooks, ThemeZero) {
+  start();
+  expectLooksLike("theme-0");
+}
+
+TEST_F(ProductKeyboardLooks, ThemeSixteen) {
+  start();
+  storeThemeIndex(*host->appGroupStore(), 16);
+  showAgain();
+  expectLooksLike("theme-16");
+}
+
+TEST_F(ProductKeyboardLooks, FontSixOnThemeThree) {
+  start();
+  storeThemeIndex(*host->appGroupStore(), 3);
+  showAgain();
+  scrollToFont(6);
+  tap(fontName(6));
+  expectLooksLike("font-6-theme-3");
 }
 
 }  // namespace
