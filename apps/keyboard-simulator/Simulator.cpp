@@ -9,6 +9,7 @@
 
 #include "apps/keyboard-simulator/KeyFinder.h"
 #include "apps/keyboard-simulator/SimulatorScriptFile.h"
+#include "keyboard-extension/FontBar.h"
 #include "keyboard-extension/KeyboardExtension.h"
 #include "keyboard-extension/KeyboardSelection.h"
 #include "keyboard-extension/MyAutocompleteProvider.h"
@@ -340,7 +341,33 @@ void Simulator::tapSuggestion(int index) {
 void Simulator::tapFont(int index) {
   requireVisibleKeyboard("tap-font");
   requireFingerUp("tap-font");
-  throw SimulatorKeyError("tap-font: the keyboard shows no font " + std::to_string(index));
+  auto* view = finger_.view();
+  if (!view || view->findAllOfType<zandorelle::FontBar>().empty()) {
+    throw SimulatorKeyError("tap-font: the keyboard has no font bar");
+  }
+  // The bar scrolls: a finger drags the name into view first, as a person would.
+  for (int drag = 0; drag <= kMaximumFontBarDrags; ++drag) {
+    const auto bar = view->findAllOfType<zandorelle::FontBar>().front();
+    const auto names = bar->findAll(platform::ui::NodeKind::text);
+    if (index >= static_cast<int>(names.size())) {
+      throw SimulatorKeyError("tap-font: the font bar has no font " + std::to_string(index) + " (" +
+                              std::to_string(names.size()) + " fonts)");
+    }
+    const auto scrollViews = bar->findAll(platform::ui::NodeKind::scrollView);
+    const platform::Rect visible = scrollViews.empty() ? bar->frame : scrollViews.front()->frame;
+    const platform::Rect name = names[static_cast<std::size_t>(index)]->frame;
+    if (name.minX() >= visible.minX() && name.maxX() <= visible.maxX()) {
+      tapAtViewNode(*names[static_cast<std::size_t>(index)]);
+      return;
+    }
+    const double reach = visible.width() / 2 - 20;
+    const double distance = std::clamp(visible.midX() - name.midX(), -reach, reach);
+    finger_.down(finger_.center(*scrollViews.front()));
+    finger_.slide(distance, 0);
+    finger_.up();
+    afterKey(keyInterval);
+  }
+  throw SimulatorKeyError("tap-font: font " + std::to_string(index) + " never scrolled into view");
 }
 
 void Simulator::tapAtViewNode(const platform::ui::Node& node) {
@@ -519,8 +546,12 @@ SimulatorReport Simulator::report(bool withLayout) {
   report.keyboard = describeKeyboard(context.keyboardType.get());
   report.locale = context.locale->identifier();
   if (withLayout) report.layout = reportRows(*currentLayout());
-  for (const auto& suggestion : controller_->autocompleteContext()->suggestions.get()) {
-    report.suggestions.push_back(suggestion.title);
+  // The suggestions as shown: none without a suggestion toolbar on screen.
+  auto* view = finger_.view();
+  if (view && host_->isKeyboardVisible() && !view->findAllOfType<keyloom::AutocompleteToolbar>().empty()) {
+    for (const auto& suggestion : controller_->autocompleteContext()->suggestions.get()) {
+      report.suggestions.push_back(suggestion.title);
+    }
   }
   for (const auto& action : controller_->calloutContext()->action()->actions.get()) {
     report.callout.push_back(describe(action));

@@ -46,6 +46,8 @@ class Simulator {
   static constexpr platform::TimeInterval kPressDuration = 0.05;
   // Farthest a finger slides along a callout looking for an entry.
   static constexpr double kMaximumCalloutSlide = 600;
+  // Most drags of the font bar to bring a font's name into view.
+  static constexpr int kMaximumFontBarDrags = 20;
 
   explicit Simulator(const SimulatorOptions& options);
   ~Simulator();

@@ -97,6 +97,40 @@ TEST(SimulatorTypingTest, ABadWordListIsAClearError) {
   }
 }
 
+TEST(SimulatorTypingTest, AFontTapRetypesTheLettersInThatFont) {
+  auto plain = report({"--print-layout"});
+  EXPECT_EQ(plain["font"], 0);
+  EXPECT_EQ(plain["layout"][0][0]["action"], "character(\"Q\")");
+
+  auto doubleStruck = report({"--print-layout", "--script", "-"}, "tap-font 3\n");
+  EXPECT_EQ(doubleStruck["font"], 3);
+  EXPECT_EQ(doubleStruck["layout"][0][0]["action"], "character(\"\u211A\")");
+  // The last fonts are off the bar's edge: the finger scrolls the bar first.
+  EXPECT_EQ(report({"--script", "-"}, "tap-font 12\n")["font"], 12);
+  // The letters' keys type the font's letters.
+  EXPECT_EQ(report({"--script", "-"}, "tap-font 3\ntap \u211A\n")["text"], "\u211A");
+
+  const ProgramRun beyond = runSimulator({"--script", "-"}, "tap-font 13\n");
+  EXPECT_EQ(beyond.exitCode, 2);
+  EXPECT_THAT(beyond.err, HasSubstr("line 1: tap-font: the font bar has no font 13 (13 fonts)"));
+  const ProgramRun standard = runSimulator({"--keyboard", "standard", "--script", "-"}, "tap-font 1\n");
+  EXPECT_EQ(standard.exitCode, 2);
+  EXPECT_THAT(standard.err, HasSubstr("line 1: tap-font: the keyboard has no font bar"));
+}
+
+TEST(SimulatorTypingTest, AThemeChangeRepaintsTheKeyboardWhenItAppearsAgain) {
+  const auto directory = std::filesystem::path(::testing::TempDir()) / "simulator-theme";
+  std::filesystem::create_directories(directory);
+  const auto before = directory / "before.png", stored = directory / "stored.png", after = directory / "after.png";
+  auto themed = report({"--scale", "0.5", "--script", "-"},
+                       "screenshot " + before.string() + "\nset-theme 7\nscreenshot " + stored.string() +
+                           "\nhide\nshow\nscreenshot " + after.string() + "\n");
+  EXPECT_EQ(themed["theme"], 7);
+  EXPECT_EQ(readFile(before), readFile(stored)) << "not before the keyboard appears again";
+  EXPECT_NE(readFile(stored), readFile(after));
+  std::filesystem::remove_all(directory);
+}
+
 TEST(SimulatorTypingTest, ARotationRedrawsTheLandscapeLayout) {
   const auto directory = std::filesystem::path(::testing::TempDir()) / "simulator-rotation";
   std::filesystem::create_directories(directory);
