@@ -379,7 +379,7 @@ void Simulator::tapAtViewNode(const platform::ui::Node& node) {
 
 void Simulator::setTheme(int index) {
   if (keyboard_ != SimulatorKeyboard::zandorelle) throw SimulatorKeyError("set-theme: the standard keyboard has no themes");
-  const int themes = static_cast<int>(zandorelle::themeTable().size());
+  const int themes = themeCount();
   if (index >= themes) {
     throw SimulatorKeyError("set-theme: there is no theme " + std::to_string(index) + " (-1 to " +
                             std::to_string(themes - 1) + ")");
@@ -389,6 +389,10 @@ void Simulator::setTheme(int index) {
   // The host app writes it; the keyboard reads it when it next appears.
   zandorelle::storeThemeIndex(*store, index);
   host_->runMainQueue();
+}
+
+int Simulator::themeCount() const {
+  return keyboard_ == SimulatorKeyboard::zandorelle ? static_cast<int>(zandorelle::themeTable().size()) : 0;
 }
 
 void Simulator::hide() {

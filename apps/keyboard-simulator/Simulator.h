@@ -77,6 +77,8 @@ class Simulator {
   void setDark(bool dark);
   void setFullAccess(bool granted);
   void setLocale(const std::string& identifier);
+  // How many themes the host app can choose from; 0 for a keyboard without.
+  int themeCount() const;
   // Renders the screen to a PNG at the options' scale.
   void screenshot(const std::string& path);
 

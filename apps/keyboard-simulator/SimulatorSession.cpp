@@ -37,6 +37,7 @@ SimulatorSession::SimulatorSession(SimulatorOptions options, double scale)
     : options_(std::move(options)), scale_(scale) {
   options_.inputs.clear();
   simulator_ = std::make_unique<Simulator>(options_);
+  theme_ = simulator_->report(false).theme.value_or(-1);
 }
 
 SimulatorSession::~SimulatorSession() {
@@ -109,8 +110,15 @@ void SimulatorSession::perform(Command command) {
       break;
     }
     case Command::nextTheme:
-      theme_ = theme_ >= 15 ? -1 : theme_ + 1;
-      attempt([&] { simulator_->setTheme(theme_); });
+      theme_ = theme_ + 1 >= simulator_->themeCount() ? -1 : theme_ + 1;
+      attempt([&] {
+        simulator_->setTheme(theme_);
+        // The host app stored it; the keyboard shows it when it appears again.
+        if (simulator_->host()->isKeyboardVisible()) {
+          simulator_->hide();
+          simulator_->show();
+        }
+      });
       break;
     case Command::toggleDark:
       dark_ = !dark_;
@@ -192,7 +200,7 @@ std::string SimulatorSession::status() const {
   status += keyloom::isLandscape(options_.orientation) ? ", landscape" : ", portrait";
   status += ", " + options_.locale;
   status += dark_ ? ", dark" : ", light";
-  if (theme_ >= 0) status += ", theme " + std::to_string(theme_);
+  if (simulator_->themeCount() > 0) status += ", theme " + std::to_string(theme_);
   if (!problem_.empty()) status += " - " + problem_;
   return status;
 }

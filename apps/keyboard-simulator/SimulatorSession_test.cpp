@@ -58,15 +58,20 @@ TEST(SimulatorSessionTest, WindowKeysTurnTheDeviceAndKeepTheText) {
 
   session.perform(Command::nextDevice);
   EXPECT_EQ(session.simulator().host()->textField().text(), "Kept");
-  EXPECT_EQ(session.status(), "pad, landscape, en, light");
+  EXPECT_EQ(session.status(), "pad, landscape, en, light, theme 0");
   EXPECT_EQ(session.pixelWidth(), 590);
 
   const std::uint32_t light = pixel(session.frame(), 2, 2);
   session.perform(Command::toggleDark);
   EXPECT_NE(pixel(session.frame(), 2, 2), light) << "the host app turned dark";
   session.perform(Command::nextLocale);
-  EXPECT_EQ(session.status(), "pad, landscape, de, dark");
+  EXPECT_EQ(session.status(), "pad, landscape, de, dark, theme 0");
   EXPECT_EQ(session.simulator().report(false).locale, "de");
+
+  session.perform(Command::nextTheme);
+  EXPECT_EQ(session.simulator().report(false).theme, 1) << "shown at once";
+  session.perform(Command::nextTheme);
+  EXPECT_EQ(session.status(), "pad, landscape, de, dark, theme 2");
 
   session.perform(Command::toggleKeyboard);
   EXPECT_FALSE(session.simulator().host()->isKeyboardVisible());

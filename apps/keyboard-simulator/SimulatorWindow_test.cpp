@@ -95,7 +95,7 @@ TEST_F(SimulatorWindowTest, WindowKeysRotateAndSwitchAppearance) {
   key(SDL_KEYDOWN, SDLK_F5, SDL_SCANCODE_F5);
   key(SDL_KEYUP, SDLK_F5, SDL_SCANCODE_F5);
   runQueued();
-  EXPECT_EQ(session_->status(), "phone, landscape, en, dark");
+  EXPECT_EQ(session_->status(), "phone, landscape, en, dark, theme 0");
   EXPECT_EQ(session_->pixelWidth(), 844);
 }
 
