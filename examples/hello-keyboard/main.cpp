@@ -1,26 +1,18 @@
 // Presents the standard keyboard over a simulated app's text field, types
-// "Hello" and prints what the field then holds.
+// "Hello" with its keys and prints what the field then holds.
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <stdexcept>
 #include <string>
 
 #include <keyloom/controller/KeyboardInputViewController.h>
 #include <keyloom/resources/KeyloomBundle.h>
-#include <keyloom/text/EnglishInputSetProvider.h>
-#include <keyloom/text/StandardInputSetProvider.h>
-#include <keyloom/text/StandardKeyboardLayoutProvider.h>
 #include <platform/input/SimulatedHost.h>
 
 namespace {
 
-// The library's controller; this example offers no suggestions or dictation.
-class HelloKeyboardController : public keyloom::KeyboardInputViewController {
- public:
-  void insertAutocompleteSuggestion(const keyloom::AutocompleteSuggestion&) override {}
-  void performAutocomplete() override {}
-  void performDictation() override {}
-  void resetAutocomplete() override {}
-};
+using keyloom::KeyboardAction;
 
 void printLayout(const keyloom::KeyboardLayout& layout) {
   int index = 0;
@@ -31,28 +23,43 @@ void printLayout(const keyloom::KeyboardLayout& layout) {
   }
 }
 
+// The key that types `letter` on the layout, else its shift key: the letter
+// is then in the other case.
+std::optional<KeyboardAction> keyFor(const keyloom::KeyboardLayout& layout, const std::string& letter) {
+  std::optional<KeyboardAction> shift;
+  for (const auto& row : layout.itemRows()) {
+    for (const auto& item : row) {
+      if (item.action == KeyboardAction::character(letter)) return item.action;
+      if (item.action.isShiftAction()) shift = item.action;
+    }
+  }
+  return shift;
+}
+
 }  // namespace
 
 int main() {
   auto host = platform::SimulatedHost::make();
-  auto controller = std::make_shared<HelloKeyboardController>();
+  auto controller = std::make_shared<keyloom::KeyboardInputViewController>();
   host->presentKeyboard([controller] { return controller; });
   host->runMainQueue();
 
-  auto context = controller->keyboardContext();
-  auto inputSets = std::make_shared<keyloom::StandardInputSetProvider>(
-      context, std::vector<std::shared_ptr<keyloom::LocalizedInputSetProvider>>{
-                   std::make_shared<keyloom::EnglishInputSetProvider>()});
-  keyloom::StandardKeyboardLayoutProvider layouts(
-      context, inputSets, std::vector<std::shared_ptr<keyloom::LocalizedKeyboardLayoutProvider>>{});
-  printLayout(*layouts.keyboardLayout(*context));
+  auto layout = [&] { return controller->keyboardLayoutProvider()->keyboardLayout(*controller->keyboardContext()); };
+  printLayout(*layout());
   // The library's resource bundle: the installed library finds it in its
   // install prefix.
   std::cout << "bundle: " << keyloom::keyloomBundle().bundlePath().string() << "\n";
 
-  for (const char* letter : {"H", "e", "l", "l", "o"}) {
-    controller->insertText(letter);
-    host->runMainQueue();
+  for (const std::string letter : {"H", "e", "l", "l", "o"}) {
+    // A shift, then the letter, at most.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+      const std::optional<KeyboardAction> key = keyFor(*layout(), letter);
+      if (!key) throw std::runtime_error("no key types " + letter);
+      controller->keyboardActionHandler()->handle(keyloom::KeyboardGesture::press, *key);
+      controller->keyboardActionHandler()->handle(keyloom::KeyboardGesture::release, *key);
+      host->runMainQueue();
+      if (!key->isShiftAction()) break;
+    }
   }
   std::cout << "text: " << host->textField().text() << "\n";
   host->releaseKeyboard();
