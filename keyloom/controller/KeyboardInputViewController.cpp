@@ -444,9 +444,14 @@ void KeyboardInputViewController::publishAutocompleteResult(std::uint64_t reques
                                                             AutocompleteResult result) {
   // A late answer for an older request or another word would put that word's
   // suggestions on screen, and the next space would apply one of them.
-  if (request != autocompleteRequest_ || autocompleteText() != word) return;
+  if (request != autocompleteRequest_) return;
   auto context = autocompleteContext();
-  if (auto* suggestions = std::get_if<std::vector<AutocompleteSuggestion>>(&result)) {
+  // Nothing to show while nothing is shown: publishing it would only rebuild
+  // the keyboard view, on every key with a provider that never suggests.
+  auto* suggestions = std::get_if<std::vector<AutocompleteSuggestion>>(&result);
+  if (suggestions && suggestions->empty() && context->suggestions.get().empty() && !context->lastError.get()) return;
+  if (autocompleteText() != word) return;
+  if (suggestions) {
     context->suggestions = std::move(*suggestions);
     if (context->lastError.get()) context->lastError = nullptr;
   } else {
