@@ -14,6 +14,8 @@
 #include "platform/foundation/Locale.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/foundation/Text.h"
+#include "platform/input/Screen.h"
+#include "platform/ui/HostRenderer.h"
 
 namespace keyboard_simulator {
 
@@ -96,7 +98,8 @@ Simulator::Simulator(const SimulatorOptions& options)
       finger_([this](keyloom::KeyboardGesture gesture, const KeyboardAction& action) {
         actionHandler_.handle(gesture, action);
       }),
-      typist_([this](const KeyboardType& type) { return layout(type); }) {
+      typist_([this](const KeyboardType& type) { return layout(type); }),
+      scale_(options.scale) {
   auto context = controller_->keyboardContext();
   context->setLocale(platform::Locale(options.locale));
   if (!options.locales.empty()) {
@@ -118,26 +121,75 @@ Simulator::~Simulator() {
 }
 
 void Simulator::run(const SimulatorStep& step) {
+  namespace steps = simulator_step;
   std::visit(
       [this](const auto& kase) {
         using Step = std::decay_t<decltype(kase)>;
-        if constexpr (std::is_same_v<Step, simulator_step::Tap>) {
+        if constexpr (std::is_same_v<Step, steps::Tap>) {
           tap(kase.key);
-        } else if constexpr (std::is_same_v<Step, simulator_step::DoubleTap>) {
+        } else if constexpr (std::is_same_v<Step, steps::DoubleTap>) {
           doubleTap(kase.key);
-        } else if constexpr (std::is_same_v<Step, simulator_step::Hold>) {
+        } else if constexpr (std::is_same_v<Step, steps::Hold>) {
           hold(kase.key, kase.seconds);
-        } else if constexpr (std::is_same_v<Step, simulator_step::Wait>) {
+        } else if constexpr (std::is_same_v<Step, steps::Wait>) {
           wait(kase.seconds);
-        } else {
+        } else if constexpr (std::is_same_v<Step, steps::Type>) {
           type(kase.text);
+        } else if constexpr (std::is_same_v<Step, steps::LongPress>) {
+          longPress(kase.key, kase.seconds);
+        } else if constexpr (std::is_same_v<Step, steps::Slide>) {
+          slide(kase.dx, kase.dy);
+        } else if constexpr (std::is_same_v<Step, steps::Lift>) {
+          lift();
+        } else if constexpr (std::is_same_v<Step, steps::DragSpace>) {
+          dragSpace(kase.points);
+        } else if constexpr (std::is_same_v<Step, steps::TapSuggestion>) {
+          tapSuggestion(kase.index);
+        } else if constexpr (std::is_same_v<Step, steps::TapFont>) {
+          tapFont(kase.index);
+        } else if constexpr (std::is_same_v<Step, steps::SetTheme>) {
+          setTheme(kase.index);
+        } else if constexpr (std::is_same_v<Step, steps::Hide>) {
+          hide();
+        } else if constexpr (std::is_same_v<Step, steps::Show>) {
+          show();
+        } else if constexpr (std::is_same_v<Step, steps::Rotate>) {
+          rotate();
+        } else if constexpr (std::is_same_v<Step, steps::Appearance>) {
+          setDark(kase.dark);
+        } else if constexpr (std::is_same_v<Step, steps::FullAccess>) {
+          setFullAccess(kase.granted);
+        } else {
+          static_assert(std::is_same_v<Step, steps::Screenshot>);
+          screenshot(kase.path);
         }
       },
       step);
 }
 
 void Simulator::run(const SimulatorScript& script) {
-  for (const auto& step : script) run(step);
+  for (std::size_t index = 0; index < script.steps.size(); ++index) {
+    try {
+      run(script.steps[index]);
+    } catch (const SimulatorKeyError& error) {
+      const std::size_t line = index < script.lineNumbers.size() ? script.lineNumbers[index] : 0;
+      if (line == 0) throw;
+      throw SimulatorKeyError((script.name.empty() ? std::string() : script.name + ": ") + "line " +
+                              std::to_string(line) + ": " + error.what());
+    }
+  }
+}
+
+void Simulator::requireVisibleKeyboard(std::string_view step) const {
+  if (!host_->isKeyboardVisible()) throw SimulatorKeyError(std::string(step) + ": the keyboard is hidden");
+}
+
+void Simulator::requireFingerUp(std::string_view step) const {
+  if (fingerDown_) throw SimulatorKeyError(std::string(step) + ": a finger is still down (lift it first)");
+}
+
+void Simulator::requireFingerDown(std::string_view step) const {
+  if (!fingerDown_) throw SimulatorKeyError(std::string(step) + ": no finger is down (long-press a key first)");
 }
 
 KeyboardAction Simulator::keyOnLayout(const SimulatorKey& key) {
@@ -152,11 +204,15 @@ void Simulator::afterKey(platform::TimeInterval pause) {
 }
 
 void Simulator::tap(const SimulatorKey& key) {
+  requireVisibleKeyboard("tap");
+  requireFingerUp("tap");
   finger_.tap(keyOnLayout(key));
   afterKey(keyInterval);
 }
 
 void Simulator::doubleTap(const SimulatorKey& key) {
+  requireVisibleKeyboard("double-tap");
+  requireFingerUp("double-tap");
   finger_.tap(keyOnLayout(key));
   afterKey(doubleTapInterval);
   // The same key again: the first tap may have changed the layout under it.
@@ -165,6 +221,8 @@ void Simulator::doubleTap(const SimulatorKey& key) {
 }
 
 void Simulator::hold(const SimulatorKey& key, platform::TimeInterval seconds) {
+  requireVisibleKeyboard("hold");
+  requireFingerUp("hold");
   finger_.hold(keyOnLayout(key), seconds);
   afterKey(keyInterval);
 }
@@ -174,7 +232,139 @@ void Simulator::wait(platform::TimeInterval seconds) {
   platform::MainQueue::main().advance(seconds);
 }
 
+void Simulator::longPress(const SimulatorKey& key, platform::TimeInterval seconds) {
+  requireVisibleKeyboard("long-press");
+  requireFingerUp("long-press");
+  finger_.press(keyOnLayout(key));
+  fingerDown_ = true;
+  wait(seconds);
+}
+
+void Simulator::slide(double, double) {
+  requireFingerDown("slide");
+  host_->runMainQueue();
+}
+
+void Simulator::lift() {
+  requireFingerDown("lift");
+  finger_.lift();
+  fingerDown_ = false;
+  afterKey(keyInterval);
+}
+
+void Simulator::dragSpace(double) {
+  requireVisibleKeyboard("drag-space");
+  requireFingerUp("drag-space");
+  throw SimulatorKeyError("drag-space: this keyboard does not move the cursor with the space bar");
+}
+
+void Simulator::tapSuggestion(int index) {
+  requireVisibleKeyboard("tap-suggestion");
+  throw SimulatorKeyError("tap-suggestion: the keyboard shows no suggestion " + std::to_string(index));
+}
+
+void Simulator::tapFont(int index) {
+  requireVisibleKeyboard("tap-font");
+  throw SimulatorKeyError("tap-font: the keyboard shows no font " + std::to_string(index));
+}
+
+void Simulator::setTheme(int) { throw SimulatorKeyError("set-theme: this keyboard has no themes"); }
+
+void Simulator::hide() {
+  requireFingerUp("hide");
+  if (!host_->isKeyboardVisible()) throw SimulatorKeyError("hide: the keyboard is already hidden");
+  host_->hideKeyboard();
+  host_->runMainQueue();
+}
+
+void Simulator::show() {
+  if (host_->isKeyboardVisible()) throw SimulatorKeyError("show: the keyboard is already shown");
+  host_->showKeyboard();
+  host_->runMainQueue();
+}
+
+void Simulator::rotate() {
+  requireFingerUp("rotate");
+  const bool landscape = platform::Screen::main().bounds().width() > platform::Screen::main().bounds().height();
+  host_->rotate(landscape ? platform::ScreenOrientation::portrait : platform::ScreenOrientation::landscapeRight);
+  host_->runMainQueue();
+}
+
+void Simulator::setDark(bool dark) {
+  host_->setUserInterfaceStyle(dark ? platform::UserInterfaceStyle::dark : platform::UserInterfaceStyle::light);
+  host_->runMainQueue();
+}
+
+void Simulator::setFullAccess(bool granted) {
+  host_->setHasFullAccess(granted);
+  host_->runMainQueue();
+}
+
+void Simulator::press(const SimulatorKey& key) {
+  requireVisibleKeyboard("press");
+  requireFingerUp("press");
+  finger_.press(keyOnLayout(key));
+  fingerDown_ = true;
+  host_->runMainQueue();
+}
+
+void Simulator::pressCharacter(const std::string& character) {
+  requireVisibleKeyboard("press");
+  requireFingerUp("press");
+  // A small letter is the letter's key, whatever casing the keyboard shows:
+  // at the start of a sentence it types a capital, as a finger would.
+  const bool small = platform::text::lowercased(character) == character &&
+                     platform::text::uppercased(character) != character;
+  if (small) {
+    if (auto key = findKey(*currentLayout(), SimulatorKey::characterKey(character))) {
+      finger_.press(*key);
+      fingerDown_ = true;
+      host_->runMainQueue();
+      return;
+    }
+  }
+  for (int attempt = 0; attempt < kMaximumKeysPerCharacter; ++attempt) {
+    auto step = typist_.nextStep(character, controller_->keyboardContext()->keyboardType.get());
+    if (!step) throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": no layout has a key for it");
+    if (step->types) {
+      finger_.press(step->key);
+      fingerDown_ = true;
+      host_->runMainQueue();
+      return;
+    }
+    finger_.tap(step->key);
+    afterKey(keyInterval);
+  }
+  throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": its key was never reached");
+}
+
+void Simulator::touchDown(platform::Point) { host_->runMainQueue(); }
+
+void Simulator::touchMove(platform::Point) { host_->runMainQueue(); }
+
+void Simulator::touchUp(platform::Point) { host_->runMainQueue(); }
+
+std::vector<platform::ui::ShownViewHost> Simulator::shownViews() const { return {}; }
+
+void Simulator::setLocale(const std::string& identifier) {
+  controller_->keyboardContext()->setLocale(platform::Locale(identifier));
+  host_->runMainQueue();
+}
+
+void Simulator::screenshot(const std::string& path) {
+  host_->runMainQueue();
+  try {
+    platform::ui::renderHost(*host_, shownViews(), path, scale_);
+  } catch (const platform::ui::MissingFontError&) {
+    throw;
+  } catch (const platform::Error& error) {
+    throw SimulatorKeyError(std::string("screenshot: ") + error.what());
+  }
+}
+
 void Simulator::type(std::string_view text) {
+  requireVisibleKeyboard("type");
+  requireFingerUp("type");
   for (const auto& character : platform::text::graphemes(text)) typeCharacter(character);
 }
 

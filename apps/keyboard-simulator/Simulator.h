@@ -15,11 +15,13 @@
 #include "keyloom/text/KeyboardLayout.h"
 #include "keyloom/text/KeyboardLayoutProvider.h"
 #include "platform/input/SimulatedHost.h"
+#include "platform/ui/HostRenderer.h"
 
 namespace keyboard_simulator {
 
-// A key the current layout does not have, or a character no layout can type.
-// The program reports it and exits with 2.
+// A key the current layout does not have, a character no layout can type,
+// or a step the keyboard cannot do in its state (a slide with no finger
+// down). The program reports it and exits with 2.
 class SimulatorKeyError : public platform::Error {
  public:
   using platform::Error::Error;
@@ -45,6 +47,7 @@ class Simulator {
   Simulator& operator=(const Simulator&) = delete;
 
   void run(const SimulatorStep& step);
+  // Steps that fail throw SimulatorKeyError naming the script and line.
   void run(const SimulatorScript& script);
 
   // Throw SimulatorKeyError when the current layout has no such key.
@@ -52,6 +55,36 @@ class Simulator {
   void doubleTap(const SimulatorKey& key);
   void hold(const SimulatorKey& key, platform::TimeInterval seconds);
   void wait(platform::TimeInterval seconds);
+  // Presses the key and keeps the finger down; slide moves it, lift ends it.
+  void longPress(const SimulatorKey& key, platform::TimeInterval seconds);
+  void slide(double dx, double dy);
+  void lift();
+  void dragSpace(double points);
+  void tapSuggestion(int index);
+  void tapFont(int index);
+  void setTheme(int index);
+  void hide();
+  void show();
+  void rotate();
+  void setDark(bool dark);
+  void setFullAccess(bool granted);
+  void setLocale(const std::string& identifier);
+  // Renders the screen to a PNG at the options' scale.
+  void screenshot(const std::string& path);
+
+  // A finger down on a key, as a computer's key pressed and held: the
+  // character's key after any switches of layout it needs. lift() ends it.
+  void press(const SimulatorKey& key);
+  void pressCharacter(const std::string& character);
+  bool isFingerDown() const { return fingerDown_; }
+
+  // A finger on the screen at points of the screen (a mouse in the window).
+  void touchDown(platform::Point point);
+  void touchMove(platform::Point point);
+  void touchUp(platform::Point point);
+
+  // The keyboard's view trees as the screen shows them, for rendering.
+  std::vector<platform::ui::ShownViewHost> shownViews() const;
   // Types each character with the keys of the layouts; throws
   // SimulatorKeyError naming the first character no layout can type.
   void type(std::string_view text);
@@ -70,6 +103,9 @@ class Simulator {
   keyloom::KeyboardAction keyOnLayout(const SimulatorKey& key);
   void typeCharacter(const std::string& character);
   void afterKey(platform::TimeInterval pause);
+  void requireVisibleKeyboard(std::string_view step) const;
+  void requireFingerUp(std::string_view step) const;
+  void requireFingerDown(std::string_view step) const;
 
   std::shared_ptr<platform::SimulatedHost> host_;
   std::shared_ptr<keyloom::KeyboardInputViewController> controller_;
@@ -77,6 +113,8 @@ class Simulator {
   SimulatorActionHandler actionHandler_;
   SimulatorFinger finger_;
   SimulatorTypist typist_;
+  std::optional<double> scale_;
+  bool fingerDown_ = false;
 };
 
 }  // namespace keyboard_simulator

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <charconv>
 
 #include "platform/foundation/Text.h"
 
@@ -167,6 +168,21 @@ SimulatorOptions parseSimulatorOptions(const std::vector<std::string>& arguments
       const std::string path = value();
       if (path.empty()) throw SimulatorUsageError("--script needs a file name, or - for standard input");
       options.inputs.push_back({SimulatorInput::Kind::scriptFile, path});
+    } else if (name == "--screenshot") {
+      const std::string path = value();
+      if (path.empty()) throw SimulatorUsageError("--screenshot needs a file name");
+      options.screenshot = path;
+    } else if (name == "--scale") {
+      const std::string text = value();
+      double scale = 0;
+      const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), scale);
+      if (error != std::errc() || end != text.data() + text.size() || !(scale >= 0.25 && scale <= 8)) {
+        throw SimulatorUsageError("--scale: " + quoted(text) + " is not a number from 0.25 to 8");
+      }
+      options.scale = scale;
+    } else if (name == "--window" || name == "--no-window") {
+      noValue();
+      options.window = name == "--window";
     } else if (name == "--print-layout") {
       noValue();
       options.printLayout = true;
@@ -187,8 +203,9 @@ std::string usageText() {
   return R"(usage: keyboard-simulator [options]
 
 Shows the keyboard in a simulated host app and types into its text field by
-pressing the keys of the current layout. With no options it types a
-demonstration sentence and prints the result and the layout.
+pressing the keys of the current layout. With no options it opens the
+keyboard in a window when there is a display, else it types a demonstration
+sentence and prints the result and the layout.
 
 The device:
   --device phone|pad                   (default phone)
@@ -204,18 +221,51 @@ Typing, in the order given:
   --type TEXT                          types TEXT key by key
   --script FILE                        runs FILE, or standard input for -
 Output:
+  --screenshot FILE.png                renders the screen when done: the host's
+                                       text field and the keyboard
+  --scale N                            pixels a point, 0.25 to 8 (default: the
+                                       device's; in a window: what fits)
   --print-layout                       adds the rows of the current layout
   --json                               prints one JSON object
   --help                               shows this text
+The window:
+  --window                             shows the keyboard in a desktop window;
+                                       typing and scripts run in it first, and
+                                       with --screenshot the window closes once
+                                       it has taken a picture of itself
+  --no-window                          never opens a window
+  In the window the mouse is a finger (press, hold, slide); the computer's
+  keys press the matching on-screen keys. F1 switches phone and pad, F2
+  rotates, F3 cycles the locales, F4 the themes, F5 dark mode, F6 hides or
+  shows the keyboard; Ctrl+Q or closing the window quits.
 
 A script has one step a line ('#' starts a comment line):
-  tap KEY | double-tap KEY | hold KEY SECONDS | wait SECONDS | type TEXT
+  tap KEY                    taps a key
+  double-tap KEY             taps it twice quickly
+  hold KEY SECONDS           holds a key down, then lifts
+  long-press KEY SECONDS     holds a key down and keeps the finger there
+  slide DX DY                moves the finger that is down by DX, DY points
+  lift                       lifts the finger that is down
+  drag-space POINTS          drags the space bar sideways (moves the cursor)
+  wait SECONDS               lets time pass
+  type TEXT                  types TEXT key by key
+  tap-suggestion N           taps the Nth suggestion shown, from 0
+  tap-font N                 taps the Nth font of the font bar, from 0
+  set-theme N                the host app stores theme N (-1: the default);
+                             the keyboard shows it when it next appears
+  hide | show                hides or shows the keyboard
+  rotate                     turns the device (portrait and landscape)
+  dark | light               switches dark mode
+  full-access on|off         grants or takes away full access
+  screenshot FILE.png        renders the screen now
 KEY is a character or one of space, backspace, shift, return, globe, 123,
 #+=, ABC. TEXT runs to the end of the line, or is a JSON string in double
 quotes ("a\n b"). Time passes only by waits, holds and 0.15 s after each key.
+Lines may end in LF, CR LF or CR; a UTF-8 byte-order mark is skipped.
 
-Exit codes: 0 done, 2 bad options, bad script, or a key or character the
-keyboard cannot type, 1 any other failure.
+Exit codes: 0 done, 2 bad options, bad script, or a key, character or step
+the keyboard cannot do (with the script's line number), 1 any other failure
+(the result could not be written).
 )";
 }
 

@@ -43,6 +43,13 @@ struct SimulatorOptions {
   platform::AutocapitalizationType autocapitalization = platform::AutocapitalizationType::sentences;
 
   std::vector<SimulatorInput> inputs;
+  // Renders the screen to this PNG when done, at `scale` pixels a point
+  // (the device's own when absent).
+  std::optional<std::string> screenshot;
+  std::optional<double> scale;
+  // Whether to show the keyboard in a desktop window: --window, --no-window;
+  // absent: only for the demonstration, and only when there is a display.
+  std::optional<bool> window;
   bool printLayout = false;
   bool json = false;
   bool help = false;

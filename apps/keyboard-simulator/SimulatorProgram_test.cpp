@@ -36,9 +36,16 @@ std::string readFile(const std::filesystem::path& path) {
   return content.str();
 }
 
+// Where the program's standard streams go besides the usual files.
+struct ProgramStreams {
+  bool closedInput = false;
+  bool closedOutput = false;
+  bool fullOutput = false;  // a device that is always full
+};
+
 // Runs the program with these arguments and standard input; its output goes
 // through files so neither stream can block the other.
-ProgramRun runSimulator(const std::vector<std::string>& arguments, const std::string& input = "") {
+ProgramRun runProgram(std::vector<std::string> argv, const std::string& input = "", ProgramStreams streams = {}) {
   char pattern[] = "/tmp/keyboard-simulator-test-XXXXXX";
   const char* made = mkdtemp(pattern);
   if (!made) throw std::runtime_error("mkdtemp failed");
@@ -46,8 +53,6 @@ ProgramRun runSimulator(const std::vector<std::string>& arguments, const std::st
   const auto inPath = directory / "in", outPath = directory / "out", errPath = directory / "err";
   std::ofstream(inPath, std::ios::binary) << input;
 
-  std::vector<std::string> argv{KEYBOARD_SIMULATOR_PROGRAM};
-  argv.insert(argv.end(), arguments.begin(), arguments.end());
   std::vector<char*> pointers;
   for (auto& argument : argv) pointers.push_back(argument.data());
   pointers.push_back(nullptr);
@@ -55,12 +60,15 @@ ProgramRun runSimulator(const std::vector<std::string>& arguments, const std::st
   const pid_t child = fork();
   if (child == 0) {
     const int in = open(inPath.c_str(), O_RDONLY);
-    const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int out = streams.fullOutput ? open("/dev/full", O_WRONLY)
+                                       : open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     if (in < 0 || out < 0 || err < 0) _exit(127);
     dup2(in, 0);
     dup2(out, 1);
     dup2(err, 2);
+    if (streams.closedInput) close(0);
+    if (streams.closedOutput) close(1);
     execv(pointers[0], pointers.data());
     _exit(127);
   }
@@ -72,6 +80,13 @@ ProgramRun runSimulator(const std::vector<std::string>& arguments, const std::st
   run.err = readFile(errPath);
   std::filesystem::remove_all(directory);
   return run;
+}
+
+ProgramRun runSimulator(const std::vector<std::string>& arguments, const std::string& input = "",
+                        ProgramStreams streams = {}) {
+  std::vector<std::string> argv{KEYBOARD_SIMULATOR_PROGRAM};
+  argv.insert(argv.end(), arguments.begin(), arguments.end());
+  return runProgram(argv, input, streams);
 }
 
 // The JSON report of a run that must succeed.
@@ -255,6 +270,8 @@ TEST(SimulatorProgramTest, BadInputIsAClearErrorWithExitCodeTwo) {
       {{"--type", "tab\there"}, "", "cannot type \"\\t\" (U+0009)"},
       {{"--script", "-"}, "tap a\nfly away\n", "line 2: unknown step 'fly'"},
       {{"--script", "/nonexistent/script.txt"}, "", "--script: cannot read /nonexistent/script.txt"},
+      {{"--script", "/tmp"}, "", "--script: /tmp is a directory, not a script"},
+      {{"--script", "/dev/zero"}, "", "--script: /dev/zero is larger than 16 MB"},
       {{"--script", "-"}, "tap 1\n", "the alphabetic(uppercased) keyboard has no key \"1\""},
       {{"--script", "-"}, "tap 123\ntap globe\ntap shift\n", "the numeric keyboard has no key \"shift\""},
   };
@@ -266,6 +283,47 @@ TEST(SimulatorProgramTest, BadInputIsAClearErrorWithExitCodeTwo) {
   }
 }
 
+TEST(SimulatorProgramTest, ALostResultIsAFailure) {
+  const ProgramRun full = runSimulator({"--type", "hi"}, "", {.fullOutput = true});
+  EXPECT_EQ(full.exitCode, 1);
+  EXPECT_THAT(full.err, HasSubstr("cannot write to standard output: No space left on device"));
+  const ProgramRun fullHelp = runSimulator({"--help"}, "", {.fullOutput = true});
+  EXPECT_EQ(fullHelp.exitCode, 1);
+
+  const ProgramRun closed = runSimulator({"--type", "hi"}, "", {.closedOutput = true});
+  EXPECT_EQ(closed.exitCode, 1);
+  EXPECT_THAT(closed.err, HasSubstr("standard output is closed"));
+  // A script file opened first must not take the place of the output.
+  const ProgramRun closedWithScript = runSimulator({"--script", "/dev/null"}, "", {.closedOutput = true});
+  EXPECT_EQ(closedWithScript.exitCode, 1);
+}
+
+TEST(SimulatorProgramTest, AClosedStandardInputIsNoScript) {
+  const ProgramRun run = runSimulator({"--script", "-"}, "", {.closedInput = true});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_THAT(run.err, HasSubstr("standard input is closed"));
+  EXPECT_EQ(run.out, "");
+  // An empty but open standard input is an empty script.
+  EXPECT_EQ(runSimulator({"--script", "-"}, "").exitCode, 0);
+}
+
+TEST(SimulatorProgramTest, AnEndlessScriptIsRefused) {
+  // An endless pipe: the limit stops it long before memory runs out.
+  const ProgramRun piped =
+      runProgram({"/bin/sh", "-c", std::string("yes 'tap a' | ") + KEYBOARD_SIMULATOR_PROGRAM + " --script -"});
+  EXPECT_EQ(piped.exitCode, 2);
+  EXPECT_THAT(piped.err, HasSubstr("standard input is larger than 16 MB"));
+}
+
+TEST(SimulatorProgramTest, ScriptsWithAByteOrderMarkOrOldLineEndingsRun) {
+  EXPECT_EQ(report({"--script", "-"}, "\xEF\xBB\xBFtap a\ntap b\n")["text"], "Ab");
+  EXPECT_EQ(report({"--script", "-"}, "tap a\rtap b\r\rtap c")["text"], "Abc");
+  EXPECT_EQ(report({"--script", "-"}, "tap a\r\ntap b\r\n")["text"], "Ab");
+  const ProgramRun run = runSimulator({"--script", "-"}, "tap a\rtap b\rjump\r");
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_THAT(run.err, HasSubstr("line 3: unknown step 'jump'"));
+}
+
 TEST(SimulatorProgramTest, ABadScriptLineStopsTheProgramBeforeItTypes) {
   const ProgramRun run = runSimulator({"--type", "abc", "--script", "-"}, "type x\nwait forever\n");
   EXPECT_EQ(run.exitCode, 2);
@@ -275,8 +333,88 @@ TEST(SimulatorProgramTest, ABadScriptLineStopsTheProgramBeforeItTypes) {
 TEST(SimulatorProgramTest, HelpExplainsTheOptions) {
   const ProgramRun run = runSimulator({"--help"});
   EXPECT_EQ(run.exitCode, 0);
-  EXPECT_THAT(run.out, HasSubstr("--print-layout"));
-  EXPECT_THAT(run.out, HasSubstr("hold KEY SECONDS"));
+  for (const char* text : {"--print-layout", "--screenshot FILE.png", "--scale N", "--window", "--no-window",
+                           "hold KEY SECONDS", "long-press KEY SECONDS", "slide DX DY", "lift", "drag-space POINTS",
+                           "tap-suggestion N", "tap-font N", "set-theme N", "hide | show", "rotate", "dark | light",
+                           "full-access on|off", "screenshot FILE.png", "F1", "F5 dark mode"}) {
+    EXPECT_THAT(run.out, HasSubstr(text));
+  }
+}
+
+// Width and height of a PNG file.
+std::pair<int, int> pngSize(const std::filesystem::path& path) {
+  const std::string data = readFile(path);
+  if (data.size() < 24 || data.substr(1, 3) != "PNG") return {0, 0};
+  auto word = [&](std::size_t at) {
+    return (static_cast<unsigned char>(data[at]) << 24) | (static_cast<unsigned char>(data[at + 1]) << 16) |
+           (static_cast<unsigned char>(data[at + 2]) << 8) | static_cast<unsigned char>(data[at + 3]);
+  };
+  return {static_cast<int>(word(16)), static_cast<int>(word(20))};
+}
+
+TEST(SimulatorProgramTest, ScreenshotsRenderTheScreenAtTheScale) {
+  const auto directory = std::filesystem::path(::testing::TempDir()) / "simulator-screenshots";
+  std::filesystem::create_directories(directory);
+  const auto portrait = directory / "portrait.png", landscape = directory / "landscape.png";
+  const auto last = directory / "last.png";
+  const ProgramRun run = runSimulator(
+      {"--scale", "0.5", "--screenshot", last.string(), "--script", "-"},
+      "type Hi\nscreenshot " + portrait.string() + "\nrotate\nscreenshot " + landscape.string() + "\n");
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(pngSize(portrait), std::make_pair(195, 422));
+  EXPECT_EQ(pngSize(landscape), std::make_pair(422, 195)) << "the screen turned";
+  EXPECT_EQ(pngSize(last), std::make_pair(422, 195));
+  // The device's own scale unless given.
+  const auto pad = directory / "pad.png";
+  ASSERT_EQ(runSimulator({"--device", "pad", "--screenshot", pad.string()}).exitCode, 0);
+  EXPECT_EQ(pngSize(pad), std::make_pair(1640, 2360));
+  std::filesystem::remove_all(directory);
+}
+
+TEST(SimulatorProgramTest, StepsTheKeyboardCannotDoNameTheirLine) {
+  struct Case {
+    std::string script;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"type a\nslide 1 1\n", "standard input: line 2: slide: no finger is down (long-press a key first)"},
+      {"lift\n", "standard input: line 1: lift: no finger is down"},
+      {"long-press a 1\ntap b\n", "standard input: line 2: tap: a finger is still down (lift it first)"},
+      {"long-press a 1\nlong-press b 1\n", "line 2: long-press: a finger is still down"},
+      {"tap a\nhide\n# hidden now\ntap b\n", "standard input: line 4: tap: the keyboard is hidden"},
+      {"hide\ntype x\n", "line 2: type: the keyboard is hidden"},
+      {"hide\nhide\n", "line 2: hide: the keyboard is already hidden"},
+      {"show\n", "line 1: show: the keyboard is already shown"},
+      {"tap-suggestion 0\n", "line 1: tap-suggestion: the keyboard shows no suggestion 0"},
+      {"screenshot /nonexistent/directory/shot.png\n", "line 1: screenshot: cannot write /nonexistent/directory/shot.png"},
+      {"tap a\ntap 1\n", "standard input: line 2: the alphabetic(lowercased) keyboard has no key \"1\""},
+  };
+  for (const auto& [script, message] : cases) {
+    const ProgramRun run = runSimulator({"--script", "-"}, script);
+    EXPECT_EQ(run.exitCode, 2) << script;
+    EXPECT_THAT(run.err, HasSubstr(message)) << script;
+  }
+}
+
+TEST(SimulatorProgramTest, ALongPressKeepsTheFingerDownUntilItLifts) {
+  EXPECT_EQ(report({"--script", "-"}, "long-press a 0.3\nlift\ntap b\n")["text"], "Ab");
+  EXPECT_EQ(report({"--script", "-"}, "hide\nshow\ntype Back\n")["text"], "Back");
+  EXPECT_EQ(report({"--script", "-"}, "dark\nrotate\nfull-access on\ntype ok\nlight\n")["text"], "ok");
+}
+
+TEST(SimulatorProgramTest, BadScreenOptionsAreUsageErrors) {
+  for (const auto& [arguments, message] :
+       std::vector<std::pair<std::vector<std::string>, std::string>>{
+           {{"--scale", "0"}, "--scale: '0' is not a number from 0.25 to 8"},
+           {{"--scale", "nan"}, "--scale: 'nan' is not a number from 0.25 to 8"},
+           {{"--scale", "2x"}, "--scale: '2x' is not a number from 0.25 to 8"},
+           {{"--screenshot", ""}, "--screenshot needs a file name"},
+           {{"--window=yes"}, "--window takes no value"},
+       }) {
+    const ProgramRun run = runSimulator(arguments);
+    EXPECT_EQ(run.exitCode, 2) << message;
+    EXPECT_THAT(run.err, HasSubstr(message));
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <iterator>
 #include <sstream>
+#include <utility>
 
 #include <nlohmann/json.hpp>
 
@@ -50,6 +51,51 @@ platform::TimeInterval secondsArgument(std::string_view step, std::string_view a
   return seconds;
 }
 
+double pointsArgument(std::string_view step, std::string_view argument) {
+  const std::string_view text = trimmed(argument);
+  if (text.empty()) throw SimulatorScriptError(std::string(step) + " needs a number of points");
+  double points = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), points);
+  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(points)) {
+    throw SimulatorScriptError(quoted(text) + " is not a number of points");
+  }
+  if (std::abs(points) > kMaximumStepPoints) {
+    std::ostringstream message;
+    message << std::string(step) << ": points must be from -" << kMaximumStepPoints << " to " << kMaximumStepPoints;
+    throw SimulatorScriptError(message.str());
+  }
+  return points;
+}
+
+int indexArgument(std::string_view step, std::string_view argument, int lowest) {
+  const std::string_view text = trimmed(argument);
+  if (text.empty()) throw SimulatorScriptError(std::string(step) + " needs an index");
+  int index = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), index);
+  if (error != std::errc() || end != text.data() + text.size()) {
+    throw SimulatorScriptError(quoted(text) + " is not an index");
+  }
+  if (index < lowest || index > kMaximumStepIndex) {
+    throw SimulatorScriptError(std::string(step) + ": the index must be from " + std::to_string(lowest) + " to " +
+                               std::to_string(kMaximumStepIndex));
+  }
+  return index;
+}
+
+void noArgument(std::string_view step, std::string_view argument) {
+  if (!trimmed(argument).empty()) throw SimulatorScriptError(std::string(step) + " takes no argument");
+}
+
+// The argument split at its last blank: "KEY SECONDS", "DX DY".
+std::pair<std::string_view, std::string_view> splitLast(std::string_view step, std::string_view argument,
+                                                        const std::string& usage) {
+  const std::string_view arguments = trimmed(argument);
+  std::size_t last = arguments.size();
+  while (last > 0 && !isBlank(arguments[last - 1])) --last;
+  if (last == 0) throw SimulatorScriptError(std::string(step) + " needs " + usage);
+  return {arguments.substr(0, last), arguments.substr(last)};
+}
+
 // Verbatim to the end of the line, or one JSON string when it starts with '"'.
 std::string textArgument(std::string_view argument) {
   if (!argument.empty() && argument.front() == '"') {
@@ -77,13 +123,10 @@ std::optional<SimulatorStep> parseSimulatorStep(std::string_view line) {
   if (step == "tap") return simulator_step::Tap{keyArgument(step, rest)};
   if (step == "double-tap") return simulator_step::DoubleTap{keyArgument(step, rest)};
   if (step == "wait") return simulator_step::Wait{secondsArgument(step, rest)};
-  if (step == "hold") {
-    const std::string_view arguments = trimmed(rest);
-    std::size_t last = arguments.size();
-    while (last > 0 && !isBlank(arguments[last - 1])) --last;
-    if (last == 0) throw SimulatorScriptError("hold needs a key and a number of seconds");
-    return simulator_step::Hold{keyArgument(step, arguments.substr(0, last)),
-                                secondsArgument(step, arguments.substr(last))};
+  if (step == "hold" || step == "long-press") {
+    const auto [key, seconds] = splitLast(step, rest, "a key and a number of seconds");
+    if (step == "hold") return simulator_step::Hold{keyArgument(step, key), secondsArgument(step, seconds)};
+    return simulator_step::LongPress{keyArgument(step, key), secondsArgument(step, seconds)};
   }
   if (step == "type") {
     std::string text = textArgument(rest);
@@ -91,24 +134,56 @@ std::optional<SimulatorStep> parseSimulatorStep(std::string_view line) {
     if (!platform::text::isValidUtf8(text)) throw SimulatorScriptError("type: the text is not valid UTF-8");
     return simulator_step::Type{std::move(text)};
   }
-  throw SimulatorScriptError("unknown step " + quoted(step) + " (tap, double-tap, hold, wait, type)");
+  if (step == "slide") {
+    const auto [dx, dy] = splitLast(step, rest, "two numbers of points, DX DY");
+    return simulator_step::Slide{pointsArgument(step, dx), pointsArgument(step, dy)};
+  }
+  if (step == "drag-space") return simulator_step::DragSpace{pointsArgument(step, rest)};
+  if (step == "tap-suggestion") return simulator_step::TapSuggestion{indexArgument(step, rest, 0)};
+  if (step == "tap-font") return simulator_step::TapFont{indexArgument(step, rest, 0)};
+  if (step == "set-theme") return simulator_step::SetTheme{indexArgument(step, rest, -1)};
+  if (step == "full-access") {
+    const std::string_view value = trimmed(rest);
+    if (value == "on") return simulator_step::FullAccess{true};
+    if (value == "off") return simulator_step::FullAccess{false};
+    throw SimulatorScriptError("full-access needs on or off");
+  }
+  if (step == "screenshot") {
+    const std::string_view path = trimmed(rest);
+    if (path.empty()) throw SimulatorScriptError("screenshot needs a file name");
+    return simulator_step::Screenshot{std::string(path)};
+  }
+  if (step == "lift" || step == "hide" || step == "show" || step == "rotate" || step == "dark" || step == "light") {
+    noArgument(step, rest);
+    if (step == "lift") return simulator_step::Lift{};
+    if (step == "hide") return simulator_step::Hide{};
+    if (step == "show") return simulator_step::Show{};
+    if (step == "rotate") return simulator_step::Rotate{};
+    return simulator_step::Appearance{step == "dark"};
+  }
+  throw SimulatorScriptError("unknown step " + quoted(step) + " (see keyboard-simulator --help)");
 }
 
 SimulatorScript parseSimulatorScript(std::string_view source) {
+  // Editors on some systems start a UTF-8 file with a byte-order mark.
+  constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+  if (source.substr(0, byteOrderMark.size()) == byteOrderMark) source.remove_prefix(byteOrderMark.size());
   SimulatorScript script;
   std::size_t lineNumber = 0;
   std::size_t start = 0;
   while (start < source.size()) {
     ++lineNumber;
-    const std::size_t end = source.find('\n', start);
+    // Lines end with "\n", "\r\n" or a lone "\r".
+    const std::size_t end = source.find_first_of("\r\n", start);
     const std::string_view line = source.substr(start, end == std::string_view::npos ? source.npos : end - start);
     try {
-      if (auto step = parseSimulatorStep(line)) script.push_back(std::move(*step));
+      if (auto step = parseSimulatorStep(line)) script.add(std::move(*step), lineNumber);
     } catch (const SimulatorScriptError& error) {
       throw SimulatorScriptError("line " + std::to_string(lineNumber) + ": " + error.what());
     }
     if (end == std::string_view::npos) break;
     start = end + 1;
+    if (source[end] == '\r' && start < source.size() && source[start] == '\n') ++start;
   }
   return script;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace keyboard_simulator {
 namespace {
@@ -23,7 +24,7 @@ TEST(SimulatorScriptTest, ReadsEveryKindOfStep) {
       "tap 123\n"
       "tap ABC\n"
       "tap #\n");
-  const SimulatorScript expected{
+  const std::vector<SimulatorStep> expected{
       simulator_step::Tap{SimulatorKey::characterKey("a")},
       simulator_step::DoubleTap{SimulatorKey::named(Kind::shift)},
       simulator_step::Hold{SimulatorKey::named(Kind::backspace), 4},
@@ -35,7 +36,56 @@ TEST(SimulatorScriptTest, ReadsEveryKindOfStep) {
       simulator_step::Tap{SimulatorKey::named(Kind::alphabetic)},
       simulator_step::Tap{SimulatorKey::characterKey("#")},
   };
-  EXPECT_EQ(script, expected);
+  EXPECT_EQ(script.steps, expected);
+  EXPECT_EQ(script.lineNumbers, (std::vector<std::size_t>{2, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+}
+
+TEST(SimulatorScriptTest, ReadsTheFingerScreenAndSettingsSteps) {
+  const auto script = parseSimulatorScript(
+      "long-press e 1.5\n"
+      "slide -20 -44.5\n"
+      "lift\n"
+      "drag-space -60\n"
+      "tap-suggestion 0\n"
+      "tap-font 3\n"
+      "set-theme -1\n"
+      "hide\n"
+      "show\n"
+      "rotate\n"
+      "dark\n"
+      "light\n"
+      "full-access on\n"
+      "full-access off\n"
+      "screenshot out/a b.png \n");
+  const std::vector<SimulatorStep> expected{
+      simulator_step::LongPress{SimulatorKey::characterKey("e"), 1.5},
+      simulator_step::Slide{-20, -44.5},
+      simulator_step::Lift{},
+      simulator_step::DragSpace{-60},
+      simulator_step::TapSuggestion{0},
+      simulator_step::TapFont{3},
+      simulator_step::SetTheme{-1},
+      simulator_step::Hide{},
+      simulator_step::Show{},
+      simulator_step::Rotate{},
+      simulator_step::Appearance{true},
+      simulator_step::Appearance{false},
+      simulator_step::FullAccess{true},
+      simulator_step::FullAccess{false},
+      simulator_step::Screenshot{"out/a b.png"},
+  };
+  EXPECT_EQ(script.steps, expected);
+}
+
+TEST(SimulatorScriptTest, ByteOrderMarksAndEveryLineEndingAreAccepted) {
+  const std::vector<SimulatorStep> expected{simulator_step::Tap{SimulatorKey::characterKey("a")},
+                                            simulator_step::Tap{SimulatorKey::characterKey("b")}};
+  for (const std::string source : {"\xEF\xBB\xBFtap a\ntap b\n", "tap a\rtap b\r", "tap a\r\ntap b", "tap a\r\rtap b"}) {
+    EXPECT_EQ(parseSimulatorScript(source).steps, expected) << source;
+  }
+  EXPECT_EQ(parseSimulatorScript("tap a\r\rtap b").lineNumbers, (std::vector<std::size_t>{1, 3}));
+  // A mark anywhere else is text, so the step is unknown.
+  EXPECT_THROW(parseSimulatorScript("tap a\n\xEF\xBB\xBFtap b\n"), SimulatorScriptError);
 }
 
 TEST(SimulatorScriptTest, UnquotedTextIsTakenAsWritten) {
@@ -52,7 +102,26 @@ TEST(SimulatorScriptTest, BadLinesAreNamedByNumber) {
     std::string message;
   };
   const Case cases[] = {
-      {"tap a\njump a\n", "line 2: unknown step 'jump' (tap, double-tap, hold, wait, type)"},
+      {"tap a\njump a\n", "line 2: unknown step 'jump' (see keyboard-simulator --help)"},
+      {"long-press e\n", "line 1: long-press needs a key and a number of seconds"},
+      {"long-press e 700\n", "line 1: long-press: seconds must be from 0 to 600"},
+      {"slide 10\n", "line 1: slide needs two numbers of points, DX DY"},
+      {"slide 10 down\n", "line 1: 'down' is not a number of points"},
+      {"slide 1e9 0\n", "line 1: slide: points must be from -10000 to 10000"},
+      {"lift now\n", "line 1: lift takes no argument"},
+      {"drag-space\n", "line 1: drag-space needs a number of points"},
+      {"drag-space inf\n", "line 1: 'inf' is not a number of points"},
+      {"tap-suggestion\n", "line 1: tap-suggestion needs an index"},
+      {"tap-suggestion -1\n", "line 1: tap-suggestion: the index must be from 0 to 1000"},
+      {"tap-font 1.5\n", "line 1: '1.5' is not an index"},
+      {"set-theme -2\n", "line 1: set-theme: the index must be from -1 to 1000"},
+      {"set-theme 99999999999\n", "line 1: '99999999999' is not an index"},
+      {"hide keyboard\n", "line 1: hide takes no argument"},
+      {"rotate 90\n", "line 1: rotate takes no argument"},
+      {"dark please\n", "line 1: dark takes no argument"},
+      {"full-access\n", "line 1: full-access needs on or off"},
+      {"full-access yes\n", "line 1: full-access needs on or off"},
+      {"screenshot\n", "line 1: screenshot needs a file name"},
       {"tap\n", "line 1: tap needs a key"},
       {"tap ab\n", "line 1: 'ab' is not a key"},
       {"tap Space\n", "line 1: 'Space' is not a key"},

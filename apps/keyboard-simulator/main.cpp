@@ -1,4 +1,8 @@
-#include <fstream>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -6,6 +10,9 @@
 #include "apps/keyboard-simulator/Simulator.h"
 #include "apps/keyboard-simulator/SimulatorOptions.h"
 #include "apps/keyboard-simulator/SimulatorScript.h"
+#include "apps/keyboard-simulator/SimulatorScriptFile.h"
+#include "apps/keyboard-simulator/SimulatorSession.h"
+#include "apps/keyboard-simulator/SimulatorWindow.h"
 
 namespace {
 
@@ -14,40 +21,93 @@ using namespace keyboard_simulator;
 constexpr int kExitFailure = 1;
 constexpr int kExitBadInput = 2;
 
-SimulatorScript readScript(const std::string& path) {
-  if (path == "-") return parseSimulatorScript(std::cin);
-  std::ifstream file(path, std::ios::binary);
-  if (!file) throw SimulatorUsageError("--script: cannot read " + path);
-  try {
-    return parseSimulatorScript(file);
-  } catch (const SimulatorScriptError& error) {
-    throw SimulatorScriptError(path + ": " + error.what());
+// The result is the program's point: losing it (a full disk, a closed pipe)
+// is a failure, not a success with nothing to show.
+class OutputError : public platform::Error {
+ public:
+  using platform::Error::Error;
+};
+
+void write(const std::string& text) {
+  errno = 0;
+  std::cout << text << std::flush;
+  if (!std::cout) {
+    const int error = errno;
+    throw OutputError("cannot write to standard output" + (error ? std::string(": ") + std::strerror(error) : ""));
   }
+}
+
+SimulatorScript readScript(const std::string& path) {
+  const std::string source = readSimulatorScriptFile(path);
+  const std::string name = path == "-" ? std::string("standard input") : path;
+  try {
+    SimulatorScript script = parseSimulatorScript(source);
+    script.name = name;
+    return script;
+  } catch (const SimulatorScriptError& error) {
+    throw SimulatorScriptError(name + ": " + error.what());
+  }
+}
+
+// The keyboard in a desktop window: the inputs run in it first; with a
+// screenshot, the window closes once it is taken, else when the user closes
+// it. The result is printed as on the command line.
+int runWindow(const SimulatorOptions& options, const std::vector<SimulatorScript>& scripts) {
+  if (!SimulatorWindow::displayAvailable()) {
+    throw platform::Error("--window: no display to open a window on (DISPLAY is not set or cannot be opened)");
+  }
+  const bool pad = options.device == keyloom::DeviceType::pad;
+  const double scale = options.scale.value_or(SimulatorWindow::fittingScale(pad ? 820 : 390, pad ? 1180 : 844));
+  SimulatorSession session(options, scale);
+  SimulatorWindow window(session);
+  for (const auto& script : scripts) {
+    session.simulator().run(script);
+    session.setNeedsRedraw();
+    window.present();
+  }
+  if (options.screenshot) {
+    window.capture(*options.screenshot);
+  } else {
+    if (options.demonstration) {
+      write("keyboard-simulator: the keyboard is in a window. Type or click its keys; F1 device, F2 rotate, "
+            "F3 locale, F4 theme, F5 dark mode, F6 hide or show; close the window to quit (see --help)\n");
+    }
+    window.run();
+  }
+  const SimulatorReport report = session.simulator().report(options.printLayout);
+  write(options.json ? formatJson(report) : formatText(report));
+  return 0;
 }
 
 int run(const std::vector<std::string>& arguments) {
   const SimulatorOptions options = parseSimulatorOptions(arguments);
   if (options.help) {
-    std::cout << usageText();
+    write(usageText());
     return 0;
   }
   // Every script is read before the first key is pressed, so a bad line
   // stops the program before it types anything.
   std::vector<SimulatorScript> scripts;
   for (const auto& input : options.inputs) {
-    scripts.push_back(input.kind == SimulatorInput::Kind::scriptFile
-                          ? readScript(input.value)
-                          : SimulatorScript{simulator_step::Type{input.value}});
+    if (input.kind == SimulatorInput::Kind::scriptFile) {
+      scripts.push_back(readScript(input.value));
+    } else {
+      scripts.emplace_back().add(simulator_step::Type{input.value});
+    }
   }
+
+  const bool window = options.window.value_or(options.demonstration && SimulatorWindow::displayAvailable());
+  if (window) return runWindow(options, scripts);
 
   Simulator simulator(options);
   if (options.demonstration) {
-    std::cout << "demonstration: keyboard-simulator --type " << jsonString(demonstrationText())
-              << " --print-layout  (see --help)\n";
+    write("demonstration: keyboard-simulator --type " + jsonString(demonstrationText()) +
+          " --print-layout  (see --help)\n");
   }
   for (const auto& script : scripts) simulator.run(script);
+  if (options.screenshot) simulator.screenshot(*options.screenshot);
   const SimulatorReport report = simulator.report(options.printLayout);
-  std::cout << (options.json ? formatJson(report) : formatText(report));
+  write(options.json ? formatJson(report) : formatText(report));
   return 0;
 }
 
@@ -55,6 +115,12 @@ int run(const std::vector<std::string>& arguments) {
 
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
+  // Checked before any file is opened, which could take the free number and
+  // receive the result in its place.
+  if (::fcntl(STDOUT_FILENO, F_GETFD) == -1) {
+    std::cerr << "keyboard-simulator: standard output is closed; the result would be lost\n";
+    return kExitFailure;
+  }
   try {
     return run(arguments);
   } catch (const SimulatorUsageError& error) {

@@ -12,21 +12,51 @@ namespace platform::ui {
 
 namespace {
 
-// The host application: a text field near the top of the screen.
+// Inner width of the field: the screen less its margins and padding.
+double fieldTextWidth(Size screen) { return screen.width - 2 * 16 - 2 * 12 - 2; }
+
+// The end of `before` that fits in `width`, so the caret stays in view as a
+// field scrolls its text; cut at a character boundary.
+std::string visibleTail(std::string_view before, double width) {
+  // Never more characters than could fit, so long texts cost no more.
+  constexpr std::size_t kMaximumBytes = 1024;
+  std::string tail(before.size() > kMaximumBytes ? before.substr(before.size() - kMaximumBytes) : before);
+  if (tail.size() < before.size()) tail = text::dropFirstGraphemes(tail, 1);  // may start mid-character
+  const auto& metrics = PangoTextMetrics::shared();
+  while (!tail.empty() && metrics->measure(tail, Font::body()).width > width) {
+    tail = text::dropFirstGraphemes(tail, std::max<std::size_t>(1, text::graphemeCount(tail) / 8));
+  }
+  return tail;
+}
+
+// The start of the text after the caret; the field cuts it at its edge.
+std::string visibleHead(std::string_view after) {
+  constexpr std::size_t kMaximumBytes = 1024;
+  if (after.size() <= kMaximumBytes) return std::string(after);
+  return text::dropLastGraphemes(after.substr(0, kMaximumBytes), 1);  // may end mid-character
+}
+
+// The host application: a text field near the top of the screen, showing
+// the line with the caret, scrolled so the caret is in view.
 View applicationView(const SimulatedHost& host, Size screen, bool dark) {
   const HostTextField& field = host.textField();
   const std::string& text = field.text();
-  const std::size_t cursor = std::min(field.cursorOffset(), text::graphemeCount(text));
-  const std::size_t split = text::byteOffsetOfGrapheme(text, cursor);
+  const std::size_t split = text::byteOffsetOfGrapheme(text, field.cursorOffset());
+  const std::size_t lineStart = split == 0 ? 0 : text.rfind('\n', split - 1) + 1;  // npos + 1 is 0
+  const std::size_t lineEnd = std::min(text.find('\n', split), text.size());
   const Color ink = dark ? Color::white() : Color::black();
   std::vector<View> line;
   if (text.empty() && field.placeholder()) {
     line.push_back(View(Color::blue()).frame(2, 22));
     line.push_back(Text(*field.placeholder()).foregroundColor(Color::gray()));
   } else {
-    line.push_back(Text(text.substr(0, split)).foregroundColor(ink));
+    const std::string_view all(text);
+    // At its own width, so the stack gives the caret's side what it needs.
+    const std::string before = visibleTail(all.substr(lineStart, split - lineStart), fieldTextWidth(screen));
+    const double beforeWidth = std::ceil(PangoTextMetrics::shared()->measure(before, Font::body()).width);
+    line.push_back(Text(before).foregroundColor(ink).frame(beforeWidth, std::nullopt));
     line.push_back(View(Color::blue()).frame(2, 22));
-    line.push_back(Text(text.substr(split)).foregroundColor(ink));
+    line.push_back(Text(visibleHead(all.substr(split, lineEnd - split))).foregroundColor(ink));
   }
   line.push_back(Spacer());
   View fieldView = HStack(VerticalAlignment::center, 0, line)
@@ -41,23 +71,15 @@ View applicationView(const SimulatedHost& host, Size screen, bool dark) {
 
 }  // namespace
 
-RenderReport renderHost(const SimulatedHost& host, const std::vector<ShownViewHost>& views,
-                        const std::string& path, std::optional<double> scale) {
+int drawHost(const SimulatedHost& host, const std::vector<ShownViewHost>& views, cairo_t* cr) {
   requireRenderFonts();
   const Rect screen = Screen::main().bounds();
   const bool dark = host.configuration().userInterfaceStyle == UserInterfaceStyle::dark;
-  const double pixelsPerPoint = scale.value_or(host.configuration().screenScale);
 
   ViewHost application(applicationView(host, screen.size, dark));
   application.setFontMetrics(PangoTextMetrics::shared());
   application.layout(screen);
 
-  RenderReport report;
-  report.pixelWidth = std::max(1, static_cast<int>(std::ceil(screen.width() * pixelsPerPoint)));
-  report.pixelHeight = std::max(1, static_cast<int>(std::ceil(screen.height() * pixelsPerPoint)));
-  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, report.pixelWidth, report.pixelHeight);
-  cairo_t* cr = cairo_create(surface);
-  cairo_scale(cr, pixelsPerPoint, pixelsPerPoint);
   Renderer renderer(cr);
   renderer.draw(*application.root());
   if (host.isKeyboardVisible()) {
@@ -70,7 +92,7 @@ RenderReport renderHost(const SimulatedHost& host, const std::vector<ShownViewHo
     for (const auto& shown : views) {
       if (!shown.host) continue;
       const Rect frame = shown.frame.value_or(keyboard);
-      shown.host->layout(frame);
+      if (shown.host->layoutBounds() != frame) shown.host->layout(frame);
       cairo_save(cr);
       cairo_rectangle(cr, frame.origin.x, frame.origin.y, frame.size.width, frame.size.height);
       cairo_clip(cr);
@@ -78,7 +100,22 @@ RenderReport renderHost(const SimulatedHost& host, const std::vector<ShownViewHo
       cairo_restore(cr);
     }
   }
-  report.unknownGlyphs = renderer.unknownGlyphs();
+  return renderer.unknownGlyphs();
+}
+
+RenderReport renderHost(const SimulatedHost& host, const std::vector<ShownViewHost>& views,
+                        const std::string& path, std::optional<double> scale) {
+  requireRenderFonts();
+  const Rect screen = Screen::main().bounds();
+  const double pixelsPerPoint = scale.value_or(host.configuration().screenScale);
+
+  RenderReport report;
+  report.pixelWidth = std::max(1, static_cast<int>(std::ceil(screen.width() * pixelsPerPoint)));
+  report.pixelHeight = std::max(1, static_cast<int>(std::ceil(screen.height() * pixelsPerPoint)));
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, report.pixelWidth, report.pixelHeight);
+  cairo_t* cr = cairo_create(surface);
+  cairo_scale(cr, pixelsPerPoint, pixelsPerPoint);
+  report.unknownGlyphs = drawHost(host, views, cr);
   cairo_destroy(cr);
   cairo_status_t status = cairo_surface_write_to_png(surface, path.c_str());
   cairo_surface_destroy(surface);

@@ -27,4 +27,9 @@ struct ShownViewHost {
 RenderReport renderHost(const SimulatedHost& host, const std::vector<ShownViewHost>& views,
                         const std::string& path, std::optional<double> scale = std::nullopt);
 
+// Draws the same screen into `cr` in screen points, through the context's
+// current transformation (a window scales it to its pixels). Returns the
+// number of characters drawn as missing-glyph boxes.
+int drawHost(const SimulatedHost& host, const std::vector<ShownViewHost>& views, cairo_t* cr);
+
 }  // namespace platform::ui

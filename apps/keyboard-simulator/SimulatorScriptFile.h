@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace keyboard_simulator {
+
+// Scripts are small; anything larger is a mistake (a device, an endless pipe)
+// and is refused before it fills the memory.
+inline constexpr std::size_t kMaximumScriptBytes = 16 * 1024 * 1024;
+
+// The bytes of a script file, or of standard input for "-". Throws
+// SimulatorScriptError naming the file when it cannot be read, is a
+// directory, is larger than kMaximumScriptBytes, or is standard input while
+// that is closed.
+std::string readSimulatorScriptFile(const std::string& path);
+
+}  // namespace keyboard_simulator

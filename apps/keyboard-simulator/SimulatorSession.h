@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cairo.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "apps/keyboard-simulator/Simulator.h"
+#include "apps/keyboard-simulator/SimulatorOptions.h"
+#include "platform/foundation/Date.h"
+#include "platform/foundation/Geometry.h"
+
+namespace keyboard_simulator {
+
+// What the window shows and does, without the window: the simulator, the
+// window's events turned into touches, key presses and settings, the passing
+// of real time, and the frame drawn only when something changed. The desktop
+// window (SimulatorWindow) feeds it events and shows its frames; tests and
+// the benchmark drive it directly.
+class SimulatorSession {
+ public:
+  // What the window's own keys change.
+  enum class Command { nextDevice, rotate, nextLocale, nextTheme, toggleDark, toggleKeyboard };
+
+  // `scale`: window pixels a screen point.
+  SimulatorSession(SimulatorOptions options, double scale);
+  ~SimulatorSession();
+  SimulatorSession(const SimulatorSession&) = delete;
+  SimulatorSession& operator=(const SimulatorSession&) = delete;
+
+  Simulator& simulator() { return *simulator_; }
+  double scale() const { return scale_; }
+  // The window's size in pixels for the current screen.
+  int pixelWidth() const;
+  int pixelHeight() const;
+
+  // The mouse, at window pixels: a finger on the screen.
+  void pointerDown(platform::Point pixel);
+  void pointerMove(platform::Point pixel);
+  void pointerUp(platform::Point pixel);
+  // A computer key: the matching on-screen key goes down, and up when the
+  // computer's key is released.
+  void keyDown(const SimulatorKey& key);
+  void characterDown(const std::string& character);
+  void keyUp();
+  void perform(Command command);
+
+  // Lets `seconds` of time pass on the keyboard's clock, running what falls
+  // due (long presses, repeats, callouts).
+  void advance(platform::TimeInterval seconds);
+  // Seconds until the next scheduled work; negative when there is none.
+  platform::TimeInterval timeToNextWork() const;
+
+  // Whether the screen changed since the last frame.
+  bool needsRedraw() const { return dirty_; }
+  void setNeedsRedraw() { dirty_ = true; }
+  // Draws the screen into the frame when it changed; the frame stays valid
+  // until the next call.
+  cairo_surface_t* frame();
+  // Device, orientation, locale, appearance and the last problem, for the
+  // window's title.
+  std::string status() const;
+
+ private:
+  void rebuild();
+  // Runs a simulator call; a key the keyboard lacks is shown, not fatal.
+  template <class F>
+  void attempt(F&& action);
+
+  SimulatorOptions options_;
+  double scale_;
+  std::unique_ptr<Simulator> simulator_;
+  cairo_surface_t* frame_ = nullptr;
+  bool dirty_ = true;
+  bool dark_ = false;
+  int theme_ = -1;
+  std::string problem_;
+};
+
+}  // namespace keyboard_simulator

@@ -1,0 +1,205 @@
+#include "apps/keyboard-simulator/SimulatorWindow.h"
+
+#include <SDL.h>
+#include <cairo.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <iostream>
+#include <vector>
+
+#include "platform/foundation/Error.h"
+#include "platform/foundation/Text.h"
+
+namespace keyboard_simulator {
+
+namespace {
+
+constexpr const char* kTitle = "Keyloom keyboard simulator";
+
+bool initializeVideo() {
+  static const bool initialized = [] {
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) return false;
+    std::atexit(SDL_Quit);
+    return true;
+  }();
+  return initialized;
+}
+
+[[noreturn]] void fail(const std::string& what) { throw platform::Error(what + ": " + SDL_GetError()); }
+
+}  // namespace
+
+bool SimulatorWindow::displayAvailable() {
+  // SDL would fall back to an off-screen driver; only a real display counts.
+  const char* display = std::getenv("DISPLAY");
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  if ((!display || !*display) && (!wayland || !*wayland)) return false;
+  return initializeVideo();
+}
+
+double SimulatorWindow::fittingScale(double screenWidth, double screenHeight) {
+  SDL_Rect usable{0, 0, 0, 0};
+  if (!initializeVideo() || SDL_GetDisplayUsableBounds(0, &usable) != 0 || usable.h <= 0) return 1;
+  const double fit = std::min(0.95 * usable.w / screenWidth, 0.9 * usable.h / screenHeight);
+  return std::clamp(fit, 0.25, 1.0);
+}
+
+SimulatorWindow::SimulatorWindow(SimulatorSession& session) : session_(session) {
+  if (!initializeVideo()) fail("cannot open a window");
+  window_ = SDL_CreateWindow(kTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, session_.pixelWidth(),
+                             session_.pixelHeight(), SDL_WINDOW_SHOWN);
+  if (!window_) fail("cannot open a window");
+  renderer_ = SDL_CreateRenderer(window_, -1, 0);
+  if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  if (!renderer_) fail("cannot draw in the window");
+  SDL_StartTextInput();
+  session_.setNeedsRedraw();
+  present();
+}
+
+SimulatorWindow::~SimulatorWindow() {
+  SDL_StopTextInput();
+  if (texture_) SDL_DestroyTexture(texture_);
+  if (renderer_) SDL_DestroyRenderer(renderer_);
+  if (window_) SDL_DestroyWindow(window_);
+}
+
+void SimulatorWindow::draw() {
+  cairo_surface_t* frame = session_.frame();
+  const int width = cairo_image_surface_get_width(frame);
+  const int height = cairo_image_surface_get_height(frame);
+  if (!texture_ || width != textureWidth_ || height != textureHeight_) {
+    if (texture_) SDL_DestroyTexture(texture_);
+    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width, height);
+    if (!texture_) fail("cannot draw in the window");
+    textureWidth_ = width;
+    textureHeight_ = height;
+    int windowWidth = 0, windowHeight = 0;
+    SDL_GetWindowSize(window_, &windowWidth, &windowHeight);
+    if (windowWidth != width || windowHeight != height) SDL_SetWindowSize(window_, width, height);
+  }
+  // Cairo's ARGB32 is SDL's ARGB8888: 32-bit native-endian words.
+  SDL_UpdateTexture(texture_, nullptr, cairo_image_surface_get_data(frame), cairo_image_surface_get_stride(frame));
+  SDL_RenderClear(renderer_);
+  SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+}
+
+void SimulatorWindow::present() {
+  const bool changed = session_.needsRedraw();
+  if (!changed && texture_) return;
+  draw();
+  SDL_RenderPresent(renderer_);
+  SDL_SetWindowTitle(window_, (std::string(kTitle) + " - " + session_.status()).c_str());
+}
+
+void SimulatorWindow::capture(const std::string& path) {
+  present();
+  // Read back what the renderer puts in the window, before it is shown again.
+  draw();
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(textureWidth_) * textureHeight_);
+  const int pitch = textureWidth_ * 4;
+  if (SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_ARGB8888, pixels.data(), pitch) != 0) {
+    fail("cannot read the window");
+  }
+  SDL_RenderPresent(renderer_);
+  cairo_surface_t* surface = cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(pixels.data()),
+                                                                 CAIRO_FORMAT_RGB24, textureWidth_, textureHeight_, pitch);
+  const cairo_status_t status = cairo_surface_write_to_png(surface, path.c_str());
+  cairo_surface_destroy(surface);
+  if (status != CAIRO_STATUS_SUCCESS) {
+    throw platform::Error("cannot write " + path + ": " + cairo_status_to_string(status));
+  }
+}
+
+void SimulatorWindow::run() {
+  Uint64 last = SDL_GetPerformanceCounter();
+  const double frequency = static_cast<double>(SDL_GetPerformanceFrequency());
+  bool open = true;
+  while (open) {
+    // Sleep until an event or the keyboard's next timer.
+    const double wait = session_.timeToNextWork();
+    const int timeout = wait < 0 ? 1000 : static_cast<int>(std::clamp(wait * 1000.0 + 1, 1.0, 1000.0));
+    SDL_Event event;
+    bool hasEvent = SDL_WaitEventTimeout(&event, timeout) != 0;
+    const Uint64 now = SDL_GetPerformanceCounter();
+    session_.advance(static_cast<double>(now - last) / frequency);
+    last = now;
+    while (hasEvent && open) {
+      open = handle(event);
+      hasEvent = SDL_PollEvent(&event) != 0;
+    }
+    session_.advance(0);
+    present();
+  }
+}
+
+bool SimulatorWindow::handle(const SDL_Event& event) {
+  using Command = SimulatorSession::Command;
+  switch (event.type) {
+    case SDL_QUIT:
+      return false;
+    case SDL_WINDOWEVENT:
+      if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+        session_.setNeedsRedraw();
+      }
+      return true;
+    case SDL_MOUSEBUTTONDOWN:
+      if (event.button.button == SDL_BUTTON_LEFT) {
+        mouseDown_ = true;
+        session_.pointerDown({static_cast<double>(event.button.x), static_cast<double>(event.button.y)});
+      }
+      return true;
+    case SDL_MOUSEMOTION:
+      if (mouseDown_) session_.pointerMove({static_cast<double>(event.motion.x), static_cast<double>(event.motion.y)});
+      return true;
+    case SDL_MOUSEBUTTONUP:
+      if (event.button.button == SDL_BUTTON_LEFT && mouseDown_) {
+        mouseDown_ = false;
+        session_.pointerUp({static_cast<double>(event.button.x), static_cast<double>(event.button.y)});
+      }
+      return true;
+    case SDL_KEYDOWN: {
+      const SDL_Keycode key = event.key.keysym.sym;
+      if ((event.key.keysym.mod & KMOD_CTRL) && key == SDLK_q) return false;
+      ignoreNextText_ = event.key.repeat != 0;
+      if (event.key.repeat) return true;
+      switch (key) {
+        case SDLK_F1: session_.perform(Command::nextDevice); return true;
+        case SDLK_F2: session_.perform(Command::rotate); return true;
+        case SDLK_F3: session_.perform(Command::nextLocale); return true;
+        case SDLK_F4: session_.perform(Command::nextTheme); return true;
+        case SDLK_F5: session_.perform(Command::toggleDark); return true;
+        case SDLK_F6: session_.perform(Command::toggleKeyboard); return true;
+        case SDLK_BACKSPACE:
+          session_.keyDown(SimulatorKey::named(SimulatorKey::Kind::backspace));
+          downScancode_ = event.key.keysym.scancode;
+          return true;
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER:
+          session_.keyDown(SimulatorKey::named(SimulatorKey::Kind::return_));
+          downScancode_ = event.key.keysym.scancode;
+          return true;
+        default:
+          // A character key: its text arrives next, as SDL_TEXTINPUT.
+          if (key < SDLK_CAPSLOCK || key >= SDLK_KP_DIVIDE) downScancode_ = event.key.keysym.scancode;
+          return true;
+      }
+    }
+    case SDL_TEXTINPUT: {
+      if (ignoreNextText_) return true;
+      for (const auto& character : platform::text::graphemes(event.text.text)) session_.characterDown(character);
+      return true;
+    }
+    case SDL_KEYUP:
+      if (event.key.keysym.scancode == downScancode_) {
+        downScancode_ = -1;
+        session_.keyUp();
+      }
+      return true;
+    default:
+      return true;
+  }
+}
+
+}  // namespace keyboard_simulator
