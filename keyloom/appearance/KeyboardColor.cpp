@@ -1,6 +1,8 @@
 #include "keyloom/appearance/KeyboardColor.h"
 
+#include <array>
 #include <cstddef>
+#include <optional>
 #include <random>
 
 #include "keyloom/resources/ColorAsset.h"
@@ -34,8 +36,28 @@ platform::Bundle& keyboardColorBundle() {
 }
 
 Color color(KeyboardColor named) {
-  const auto asset = ColorAsset::load(keyboardColorBundle(), rawValue(named));
-  return asset ? asset->color() : Color::clear();
+  // Every key asks for these colours at every redraw: read each file once
+  // per bundle.
+  struct Cache {
+    std::optional<platform::Bundle> bundle;
+    std::array<std::optional<Color>, keyboardColorNames.size()> colors;
+  };
+  static Cache* cache = [] {
+    static Cache made;
+    platform::registerProcessReset([] { made = Cache(); });
+    return &made;
+  }();
+  const platform::Bundle& bundle = keyboardColorBundle();
+  if (cache->bundle != bundle) {
+    cache->bundle = bundle;
+    cache->colors.fill(std::nullopt);
+  }
+  auto& slot = cache->colors[static_cast<std::size_t>(named)];
+  if (!slot) {
+    const auto asset = ColorAsset::load(keyboardColorBundle(), rawValue(named));
+    slot = asset ? asset->color() : Color::clear();
+  }
+  return *slot;
 }
 
 Color Reader::standardButtonBackground() { return color(KeyboardColor::standardButtonBackground); }

@@ -50,11 +50,11 @@ std::optional<KeyboardColor> keyboardColor(std::string_view rawValue);
 // assigned. Assigning redirects every later lookup.
 platform::Bundle& keyboardColorBundle();
 
-// The colour asset of that name in keyboardColorBundle(), looked up at each
-// call. A bundle without the asset gives clear.
+// The colour asset of that name in keyboardColorBundle(), read once per
+// bundle. A bundle without the asset gives clear.
 platform::ui::Color color(KeyboardColor color);
 
-// The library's colours. Named colours are looked up anew at each call; the
+// The library's colours. Named colours come from color() above; the
 // choosers with a context pick the variant for its colour scheme.
 struct KeyboardColorReader {
   static platform::ui::Color standardButtonBackground();

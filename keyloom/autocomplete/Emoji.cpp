@@ -135,4 +135,8 @@ Emoji decodeValue(platform::Decoder& decoder, std::type_identity<Emoji>) {
   return Emoji(decoder.container().decode<std::string>("char"));
 }
 
+bool Emoji::operator==(const Emoji& other) const {
+  return text_ == other.text_ || platform::text::nfc(text_) == platform::text::nfc(other.text_);
+}
+
 }  // namespace keyloom

@@ -54,7 +54,9 @@ class Emoji {
   bool matches(std::string_view query, KeyboardLocale locale) const;
   bool matches(std::string_view query, const platform::Locale& locale) const;
 
-  bool operator==(const Emoji&) const = default;
+  // Texts that are canonically equivalent (the same once composed) are the
+  // same emoji, however their scalars were written.
+  bool operator==(const Emoji& other) const;
 
  private:
   std::string text_;

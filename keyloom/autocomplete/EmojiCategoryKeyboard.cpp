@@ -1,8 +1,8 @@
 #include "keyloom/autocomplete/EmojiCategoryKeyboard.h"
 
 #include "keyloom/autocomplete/EmojiKeyboard.h"
-#include "keyloom/autocomplete/EmojiKeyboardKey.h"
 #include "keyloom/autocomplete/LibraryKeyPrefix.h"
+#include "keyloom/gestures/KeyboardButtonGestures.h"
 #include "platform/foundation/UserDefaults.h"
 #include "platform/ui/ButtonStyle.h"
 #include "platform/ui/UI.h"
@@ -56,11 +56,11 @@ ui::View EmojiCategoryKeyboardMenu::body() const {
   // The menu keys have no size of their own; these give them room to hit.
   const ui::View abcLabel = ui::Text(abcText()).font(style_.abcFont).padding(ui::EdgeSet::horizontal(), 8).padding(
       ui::EdgeSet::vertical(), 8);
-  items.push_back(ui::View(EmojiKeyboardKey{
-      .action = KeyboardAction::keyboardType(KeyboardType::alphabetic(KeyboardCase::lowercased)),
-      .actionHandler = actionHandler_,
-      .label = [abcLabel](bool) { return abcLabel; },
-  }).accessibilityIdentifier("emoji.abc"));
+  const auto notPressed = ui::Binding<bool>::constant(false);
+  items.push_back(keyboardButtonGestures(abcLabel,
+                                         KeyboardAction::keyboardType(KeyboardType::alphabetic(KeyboardCase::lowercased)),
+                                         actionHandler_, nullptr, notPressed, false, 1.0)
+                      .accessibilityIdentifier("emoji.abc"));
   const EmojiCategory selected = selection_.get();
   for (EmojiCategory category : categories_) {
     auto selection = selection_;
@@ -78,11 +78,9 @@ ui::View EmojiCategoryKeyboardMenu::body() const {
                                       .font(style_.backspaceFont)
                                       .padding(ui::EdgeSet::horizontal(), 8)
                                       .padding(ui::EdgeSet::vertical(), 8);
-  items.push_back(ui::View(EmojiKeyboardKey{
-      .action = KeyboardAction::backspace(),
-      .actionHandler = actionHandler_,
-      .label = [backspaceLabel](bool) { return backspaceLabel; },
-  }).accessibilityIdentifier("emoji.backspace"));
+  items.push_back(keyboardButtonGestures(backspaceLabel, KeyboardAction::backspace(), actionHandler_, nullptr,
+                                         notPressed, false, 1.0)
+                      .accessibilityIdentifier("emoji.backspace"));
   return ui::HStack(ui::VerticalAlignment::center, 0, std::move(items));
 }
 
@@ -90,12 +88,14 @@ EmojiCategoryKeyboard::EmojiCategoryKeyboard(std::optional<EmojiCategory> select
                                              const std::vector<EmojiCategory>& categories,
                                              std::shared_ptr<KeyboardActionHandler> actionHandler,
                                              std::shared_ptr<KeyboardContext> keyboardContext,
+                                             std::shared_ptr<KeyboardCalloutContext> calloutContext,
                                              std::shared_ptr<const KeyboardAppearance> appearance,
                                              EmojiKeyboardStyle style, CategoryTitle categoryTitle)
     : initialSelection_(selection),
       categories_(withEmojis(categories)),
       actionHandler_(std::move(actionHandler)),
       keyboardContext_(std::move(keyboardContext)),
+      calloutContext_(std::move(calloutContext)),
       appearance_(std::move(appearance)),
       style_(std::move(style)),
       categoryTitle_(std::move(categoryTitle)) {}
@@ -131,7 +131,7 @@ ui::View EmojiCategoryKeyboard::body(ui::BodyContext& context) const {
                        .padding(ui::EdgeSet::horizontal())
                        .padding(style_.categoryTitlePadding);
   ui::View grid = ui::ScrollView(ui::Axis::horizontal, false,
-                                 ui::View(EmojiKeyboard(std::move(shown), actionHandler_, style_,
+                                 ui::View(EmojiKeyboard(std::move(shown), actionHandler_, calloutContext_, style_,
                                                         [](const Emoji& emoji, const EmojiKeyboardStyle& style) {
                                                           return ui::View(EmojiKeyboard::standardEmojiView(emoji, style));
                                                         })));

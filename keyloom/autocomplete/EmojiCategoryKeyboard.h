@@ -10,6 +10,7 @@
 #include "keyloom/autocomplete/EmojiCategory.h"
 #include "keyloom/autocomplete/EmojiKeyboardStyle.h"
 #include "keyloom/controller/KeyboardActionHandler.h"
+#include "keyloom/controller/KeyboardCalloutContext.h"
 #include "keyloom/state/KeyboardContext.h"
 #include "platform/ui/BodyContext.h"
 #include "platform/ui/State.h"
@@ -60,10 +61,12 @@ class EmojiCategoryKeyboard {
   using CategoryTitle = std::function<std::string(EmojiCategory)>;
 
   // An absent `selection` shows the remembered category. Only the categories
-  // that have emojis now are offered.
+  // that have emojis now are offered. The emoji keys show the callouts of
+  // `calloutContext`, none when it is absent.
   EmojiCategoryKeyboard(std::optional<EmojiCategory> selection, const std::vector<EmojiCategory>& categories,
                         std::shared_ptr<KeyboardActionHandler> actionHandler,
                         std::shared_ptr<KeyboardContext> keyboardContext,
+                        std::shared_ptr<KeyboardCalloutContext> calloutContext,
                         std::shared_ptr<const KeyboardAppearance> appearance, EmojiKeyboardStyle style,
                         CategoryTitle categoryTitle = standardCategoryTitle);
 
@@ -82,6 +85,7 @@ class EmojiCategoryKeyboard {
   std::vector<EmojiCategory> categories_;
   std::shared_ptr<KeyboardActionHandler> actionHandler_;
   std::shared_ptr<KeyboardContext> keyboardContext_;
+  std::shared_ptr<KeyboardCalloutContext> calloutContext_;
   std::shared_ptr<const KeyboardAppearance> appearance_;
   EmojiKeyboardStyle style_;
   CategoryTitle categoryTitle_;

@@ -47,7 +47,7 @@ struct Keyboard {
                     std::shared_ptr<const KeyboardAppearance> appearance = nullptr) {
     if (!appearance) appearance = std::make_shared<StandardKeyboardAppearance>(context);
     host = std::make_unique<ui::ViewHost>(ui::View(EmojiCategoryKeyboard(
-        initial, allCategories(), handler, context, appearance, EmojiKeyboardStyle::standardPhonePortrait())));
+        initial, allCategories(), handler, context, nullptr, appearance, EmojiKeyboardStyle::standardPhonePortrait())));
     host->layout(platform::Size{390, 300});
     platform::MainQueue::main().runUntilIdle();
   }

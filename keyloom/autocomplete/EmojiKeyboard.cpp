@@ -2,7 +2,7 @@
 
 #include <cassert>
 
-#include "keyloom/autocomplete/EmojiKeyboardKey.h"
+#include "keyloom/gestures/KeyboardButtonGestures.h"
 #include "platform/ui/UI.h"
 
 namespace keyloom {
@@ -22,9 +22,11 @@ ui::View EmojiKeyboardButton::body() const {
 }
 
 EmojiKeyboard::EmojiKeyboard(std::vector<Emoji> emojis, std::shared_ptr<KeyboardActionHandler> actionHandler,
-                             EmojiKeyboardStyle style, ButtonBuilder button)
+                             std::shared_ptr<KeyboardCalloutContext> calloutContext, EmojiKeyboardStyle style,
+                             ButtonBuilder button)
     : emojis_(std::move(emojis)),
       actionHandler_(std::move(actionHandler)),
+      calloutContext_(std::move(calloutContext)),
       style_(std::move(style)),
       buttonBuilder_(std::move(button)) {
   assert(style_.rows >= 0);
@@ -50,13 +52,9 @@ ui::View EmojiKeyboard::body() const {
     ui::View content = buttonBuilder_(emoji, style_)
                            .accessibilityLabel(emoji.unicodeName().value_or(""))
                            .accessibilityIdentifier(emoji.unicodeIdentifier().value_or(""));
-    ui::View cell = ui::View(EmojiKeyboardKey{
-                                 .action = KeyboardAction::emoji(emoji),
-                                 .actionHandler = actionHandler_,
-                                 .label = [content](bool) { return content; },
-                                 .isInScrollView = true,
-                                 .releaseOutsideTolerance = 1.0,
-                             })
+    // The cells show no pressed look of their own: the input callout does.
+    ui::View cell = keyboardButtonGestures(content, KeyboardAction::emoji(emoji), actionHandler_, calloutContext_,
+                                           ui::Binding<bool>::constant(false), true, 1.0)
                         .attach(emoji.id(), "emoji cell");
     entries.emplace_back(ui::ViewId(emoji.id()), cell);
   }

@@ -7,6 +7,7 @@
 #include "keyloom/autocomplete/Emoji.h"
 #include "keyloom/autocomplete/EmojiKeyboardStyle.h"
 #include "keyloom/controller/KeyboardActionHandler.h"
+#include "keyloom/controller/KeyboardCalloutContext.h"
 #include "platform/ui/View.h"
 #include "platform/ui/ViewDefinition.h"
 
@@ -36,22 +37,24 @@ struct EmojiKeyboardButton {
 };
 
 // A horizontally scrolling grid of emojis with a fixed number of rows. Every
-// cell is a key whose gestures reach the action handler as the `emoji`
-// action of its emoji.
+// cell is a key bound like any other key: its gestures reach the action
+// handler as the `emoji` action of its emoji and drive the callouts.
 class EmojiKeyboard {
  public:
   using ButtonBuilder = std::function<platform::ui::View(const Emoji&, const EmojiKeyboardStyle&)>;
 
   // `style.rows` must not be negative. An absent builder means the
-  // standard emoji view.
+  // standard emoji view; an absent callout context means no callouts.
   EmojiKeyboard(std::vector<Emoji> emojis, std::shared_ptr<KeyboardActionHandler> actionHandler,
-                EmojiKeyboardStyle style, ButtonBuilder button = nullptr);
+                std::shared_ptr<KeyboardCalloutContext> calloutContext, EmojiKeyboardStyle style,
+                ButtonBuilder button = nullptr);
 
   static EmojiKeyboardItem standardEmojiView(const Emoji& emoji, const EmojiKeyboardStyle& style);
 
   const std::vector<Emoji>& emojis() const { return emojis_; }
   const std::vector<platform::ui::GridItem>& rows() const { return rows_; }
   const EmojiKeyboardStyle& style() const { return style_; }
+  const std::shared_ptr<KeyboardCalloutContext>& calloutContext() const { return calloutContext_; }
 
   platform::ui::View body() const;
 
@@ -59,6 +62,7 @@ class EmojiKeyboard {
   std::vector<Emoji> emojis_;
   std::vector<platform::ui::GridItem> rows_;
   std::shared_ptr<KeyboardActionHandler> actionHandler_;
+  std::shared_ptr<KeyboardCalloutContext> calloutContext_;
   EmojiKeyboardStyle style_;
   ButtonBuilder buttonBuilder_;
 };

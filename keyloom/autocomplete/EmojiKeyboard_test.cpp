@@ -3,8 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "keyloom/autocomplete/EmojiKeyboardKey.h"
 #include "keyloom/autocomplete/EmojiKeyboardTesting.h"
+#include "keyloom/controller/DisabledCalloutActionProvider.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/ui/UI.h"
 
@@ -24,11 +24,15 @@ std::vector<Emoji> emojis(std::initializer_list<const char*> texts) {
 
 struct Grid {
   std::shared_ptr<RecordingEmojiActionHandler> handler = std::make_shared<RecordingEmojiActionHandler>();
+  std::shared_ptr<KeyboardCalloutContext> callouts = std::make_shared<KeyboardCalloutContext>(
+      std::make_shared<ActionCalloutContext>(handler, std::make_shared<DisabledCalloutActionProvider>()),
+      std::make_shared<InputCalloutContext>(true));
   std::unique_ptr<ui::ViewHost> host;
 
   explicit Grid(std::vector<Emoji> list, EmojiKeyboardStyle style = EmojiKeyboardStyle::standardPhonePortrait()) {
     host = std::make_unique<ui::ViewHost>(
-        ui::ScrollView(ui::Axis::horizontal, false, ui::View(EmojiKeyboard(std::move(list), handler, style))));
+        ui::ScrollView(ui::Axis::horizontal, false, ui::View(EmojiKeyboard(std::move(list), handler, callouts, style)))
+            .coordinateSpace(InputCalloutContext::coordinateSpace()));
     host->layout(platform::Size{390, 300});
   }
 
@@ -43,7 +47,7 @@ struct Grid {
 
 TEST(EmojiKeyboardTest, RowsComeFromTheStyle) {
   const auto& style = EmojiKeyboardStyle::standardPhonePortrait();
-  EmojiKeyboard keyboard({}, nullptr, style);
+  EmojiKeyboard keyboard({}, nullptr, nullptr, style);
   ASSERT_EQ(keyboard.rows().size(), 5u);
   for (const auto& row : keyboard.rows()) {
     EXPECT_EQ(row.kind, ui::GridItem::Kind::fixed);
@@ -106,38 +110,30 @@ TEST(EmojiKeyboardTest, CellsCarryTheEmojiNames) {
   EXPECT_EQ(items[1]->accessibilityIdentifier(), std::optional<std::string>(""));
 }
 
-TEST(EmojiKeyboardTest, ReleaseToleranceIsOneKeySizeAround) {
-  const platform::Size size{40, 40};
-  EXPECT_TRUE(EmojiKeyboardKey::isWithinTolerance({-40, -40}, size, 1));
-  EXPECT_TRUE(EmojiKeyboardKey::isWithinTolerance({60, 79}, size, 1));
-  EXPECT_FALSE(EmojiKeyboardKey::isWithinTolerance({80, 20}, size, 1));
-  EXPECT_FALSE(EmojiKeyboardKey::isWithinTolerance({20, -41}, size, 1));
+TEST(EmojiKeyboardTest, APressedEmojiShowsTheInputCalloutOverItsCell) {
+  Grid grid(emojis({"😀", "😁"}));
+  auto cell = grid.cell("😁");
+  auto touch = grid.host->touches().down(center(cell->frame));
+  const auto& input = *grid.callouts->input();
+  EXPECT_EQ(input.input(), std::optional<std::string>("😁"));
+  EXPECT_TRUE(input.isActive());
+  EXPECT_EQ(input.buttonFrame.get(), cell->frame);
+  grid.host->touches().up(touch);
+  platform::MainQueue::main().advance(1);
+  platform::MainQueue::main().runUntilIdle();
+  EXPECT_FALSE(grid.callouts->input()->isActive());
 }
 
-TEST(EmojiKeyboardTest, ReleaseJustBesideAKeyStillCountsAndFartherDoesNot) {
-  struct Case {
-    platform::Point end;
-    int releases;
-  };
-  // The key spans 100..140 × 100..140.
-  for (const auto& c : {Case{{120, 120}, 1}, Case{{170, 120}, 1}, Case{{120, 65}, 1}, Case{{185, 120}, 0},
-                        Case{{120, 55}, 0}}) {
-    auto handler = std::make_shared<RecordingEmojiActionHandler>();
-    ui::ViewHost host(ui::View(EmojiKeyboardKey{.action = KeyboardAction::backspace(),
-                                                .actionHandler = handler,
-                                                .label = [](bool) { return ui::Text("x").frame(40, 40); }})
-                          .position(120, 120));
-    host.layout(platform::Size{300, 300});
-    auto touch = host.touches().down({120, 120});
-    host.touches().move(touch, {(120 + c.end.x) / 2, (120 + c.end.y) / 2});
-    host.touches().move(touch, c.end);
-    host.touches().up(touch, c.end);
-    platform::MainQueue::main().runUntilIdle();
-    const auto gestures = handler->gestures();
-    EXPECT_EQ(std::count(gestures.begin(), gestures.end(), "release"), c.releases) << c.end.x << "," << c.end.y;
-    EXPECT_EQ(gestures.front(), "press");
-    EXPECT_GE(std::count(gestures.begin(), gestures.end(), "drag"), 2);
-  }
+TEST(EmojiKeyboardTest, WithoutCalloutContextCellsStillType) {
+  auto handler = std::make_shared<RecordingEmojiActionHandler>();
+  ui::ViewHost host(ui::View(EmojiKeyboard(emojis({"🐻"}), handler, nullptr,
+                                           EmojiKeyboardStyle::standardPhonePortrait())));
+  host.layout(platform::Size{390, 300});
+  auto cell = host.findAttached(std::string("🐻"));
+  ASSERT_TRUE(cell);
+  host.touches().tap(center(cell->frame));
+  platform::MainQueue::main().runUntilIdle();
+  EXPECT_THAT(handler->gestures(), ::testing::IsSupersetOf({"press", "release"}));
 }
 
 TEST(EmojiKeyboardTest, ButtonVariantCallsItsClosure) {

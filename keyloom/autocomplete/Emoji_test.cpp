@@ -1,6 +1,8 @@
 #include "keyloom/autocomplete/Emoji.h"
 
 #include <gtest/gtest.h>
+
+#include "keyloom/state/KeyboardAction.h"
 #include <unistd.h>
 
 #include <filesystem>
@@ -111,6 +113,15 @@ TEST_F(EmojiLocalizedNameTest, MatchingByUnicodeOrLocalizedName) {
   const std::vector<Emoji> emojis = {Emoji("\U0001F431"), grinning, Emoji("\U0001F638")};
   EXPECT_EQ(matching(emojis, "cat", german), (std::vector<Emoji>{Emoji("\U0001F431"), Emoji("\U0001F638")}));
   EXPECT_EQ(matching(emojis, "", german), emojis);
+}
+
+TEST(Emoji, EqualityIsCanonicalEquivalence) {
+  EXPECT_EQ(Emoji("\u00C5"), Emoji("A\u030A"));
+  EXPECT_EQ(Emoji("\u212B"), Emoji("\u00C5"));
+  EXPECT_EQ(KeyboardAction::emoji(Emoji("\u00C5")), KeyboardAction::emoji(Emoji("A\u030A")));
+  EXPECT_NE(Emoji("\U0001F43B\u200D\u2744\uFE0F"), Emoji("\U0001F43B\u2744\uFE0F")) << "the joiner counts";
+  EXPECT_NE(Emoji("\u2764"), Emoji("\u2764\uFE0F")) << "a variation selector is no canonical mark";
+  EXPECT_EQ(Emoji("A\u030A").char_(), "A\u030A") << "the text is kept as written";
 }
 
 TEST(Emoji, CodedAsItsText) {

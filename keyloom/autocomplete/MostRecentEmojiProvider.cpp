@@ -27,7 +27,9 @@ std::vector<Emoji> MostRecentEmojiProvider::emojis() const {
 
 void MostRecentEmojiProvider::registerEmoji(const Emoji& emoji) {
   std::vector<std::string> chars = emojiChars();
-  std::erase(chars, emoji.char_());
+  // One entry per emoji, also when an earlier use wrote it with other but
+  // canonically equivalent scalars.
+  std::erase_if(chars, [&emoji](const std::string& text) { return Emoji(text) == emoji; });
   chars.insert(chars.begin(), emoji.char_());
   if (chars.size() > static_cast<std::size_t>(maxCount_)) chars.resize(static_cast<std::size_t>(maxCount_));
   defaults_->set(key_, platform::UserDefaultsValue(chars));

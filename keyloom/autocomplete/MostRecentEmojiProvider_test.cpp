@@ -36,6 +36,15 @@ TEST(MostRecentEmojiProvider, ReusedEmojiMovesToTheFront) {
   EXPECT_EQ(provider.emojiChars(), (Strings{"b", "d", "c", "a"}));
 }
 
+TEST(MostRecentEmojiProvider, CanonicallyEquivalentTextsAreOneEntry) {
+  MostRecentEmojiProvider provider(30, memoryDefaults());
+  // Composed, decomposed, and the angstrom sign: one text three ways.
+  registerAll(provider, {"\u00C5", "x", "A\u030A"});
+  EXPECT_EQ(provider.emojiChars(), (Strings{"A\u030A", "x"}));
+  provider.registerEmoji(Emoji("\u212B"));
+  EXPECT_EQ(provider.emojiChars(), (Strings{"\u212B", "x"}));
+}
+
 TEST(MostRecentEmojiProvider, KeepsAtMostMaxCount) {
   auto defaults = memoryDefaults();
   MostRecentEmojiProvider provider(30, defaults);

@@ -9,7 +9,6 @@
 #include "keyloom/controller/DisabledCalloutActionProvider.h"
 #include "keyloom/controller/PreviewKeyboardActionHandler.h"
 #include "keyloom/gestures/HapticFeedback.h"
-#include "platform/input/Screen.h"
 
 namespace keyloom {
 
@@ -47,13 +46,16 @@ void ActionCalloutContext::updateInputs(const std::optional<KeyboardAction>& act
     return;
   }
   auto list = actionProvider_->calloutActions(*action);
-  buttonFrame.set(geometry.frame(platform::ui::CoordinateSpace::named(coordinateSpace())));
+  const auto space = platform::ui::CoordinateSpace::named(coordinateSpace());
+  buttonFrame.set(geometry.frame(space));
   HorizontalAlignment side = HorizontalAlignment::leading;
   if (givenAlignment) {
     side = *givenAlignment;
   } else {
-    const double halfScreenWidth = platform::Screen::main().bounds().width() / 2;
-    side = halfScreenWidth < buttonFrame.get().minX() ? HorizontalAlignment::trailing : HorizontalAlignment::leading;
+    // Measured against the callout's own space (the keyboard), not the
+    // screen, so a floating or narrow keyboard opens towards its middle.
+    const double halfWidth = geometry.size(space).width / 2;
+    side = halfWidth < buttonFrame.get().minX() ? HorizontalAlignment::trailing : HorizontalAlignment::leading;
   }
   alignment.set(side);
   if (isTrailing()) std::reverse(list.begin(), list.end());
@@ -77,10 +79,15 @@ void ActionCalloutContext::updateSelection(const std::optional<platform::Size>& 
   const double step = buttonWidth * 0.9;
   const auto count = static_cast<double>(actions.get().size());
   // Computed in doubles so a zero or odd width cannot overflow the integer;
-  // without a usable step the default index is kept.
+  // without a usable step the default index is kept. Sliding past the
+  // outermost entry keeps it selected: jumping back to the first one would
+  // make the lifted finger type a character the user slid away from.
   double steps = step > 0 && std::isfinite(step) ? std::trunc(std::abs(dx) / step) : -1;
-  if (isTrailing() && steps >= 0) steps = count - steps - 1;
-  const int index = (steps >= 0 && steps < count) ? static_cast<int>(steps) : defaultSelectedIndex();
+  int index = defaultSelectedIndex();
+  if (steps >= 0 && count > 0) {
+    steps = std::min(steps, count - 1);
+    index = static_cast<int>(isTrailing() ? count - steps - 1 : steps);
+  }
 
   if (index != selectedIndex.get()) triggerHapticFeedbackForSelectionChange();
   selectedIndex.set(index);

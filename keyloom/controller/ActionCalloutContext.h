@@ -51,12 +51,14 @@ class ActionCalloutContext : public platform::ObservableObject {
   virtual bool hasSelectedAction() const { return selectedAction().has_value(); }
 
   // Opens the callout for a key, or closes it for no action. Without an
-  // alignment, a key whose left edge lies right of mid-screen opens trailing.
+  // alignment, a key whose left edge lies right of the middle of the
+  // callout's coordinate space opens trailing.
   virtual void updateInputs(const std::optional<KeyboardAction>& action, const platform::ui::GeometryProxy& geometry,
                             std::optional<platform::ui::HorizontalAlignment> alignment = std::nullopt);
   // Follows the drag's translation (downwards positive): every 90 % of a
-  // callout button's width moves the selection by one; a drag down by more
-  // than the key's height closes the callout.
+  // callout button's width moves the selection by one, up to the outermost
+  // entry, which stays selected further out; a drag down by more than the
+  // key's height closes the callout.
   virtual void updateSelection(const std::optional<platform::Size>& translation);
   // Sends the selected action, if any, as a release; changes nothing here.
   virtual void handleSelectedAction();

@@ -83,11 +83,12 @@ TEST_F(ActionCalloutContextTest, LeadingSelectionByDragOffset) {
     double dx;
     int index;
   };
-  for (auto [dx, index] : {Step{0, 0}, Step{44.9, 0}, Step{45, 1}, Step{90, 2}, Step{135, 0}, Step{1e300, 0}}) {
+  // Past the last entry the last one stays selected.
+  for (auto [dx, index] : {Step{0, 0}, Step{44.9, 0}, Step{45, 1}, Step{90, 2}, Step{135, 2}, Step{1e300, 2}}) {
     context->updateSelection(Size{dx, 0});
     EXPECT_EQ(context->selectedIndex.get(), index) << "dx " << dx;
   }
-  EXPECT_EQ(haptics->triggered.size(), 4u) << "opening, then 0->1, 1->2, 2->0; not on staying";
+  EXPECT_EQ(haptics->triggered.size(), 3u) << "opening, then 0->1, 1->2; not on staying";
 
   context->updateSelection(Size{45, 0});
   const auto before = haptics->triggered.size();
@@ -107,7 +108,8 @@ TEST_F(ActionCalloutContextTest, TrailingSelectionIsReversed) {
     double dx;
     int index;
   };
-  for (auto [dx, index] : {Step{0, 2}, Step{-45, 1}, Step{-90, 0}, Step{-135, 2}, Step{-90, 0}, Step{30, 0}}) {
+  for (auto [dx, index] : {Step{0, 2}, Step{-45, 1}, Step{-90, 0}, Step{-135, 0}, Step{-1e300, 0}, Step{-45, 1},
+                           Step{30, 1}}) {
     context->updateSelection(Size{dx, 0});
     EXPECT_EQ(context->selectedIndex.get(), index) << "dx " << dx;
   }
@@ -124,6 +126,26 @@ TEST_F(ActionCalloutContextTest, SideFollowsTheKeyUnlessAnAlignmentIsGiven) {
   open(leftKey, HorizontalAlignment::center);
   EXPECT_TRUE(context->isLeading());
   EXPECT_EQ(context->selectedIndex.get(), 0);
+}
+
+TEST_F(ActionCalloutContextTest, SlidingPastTheOutermostEntryAndLiftingTypesTheOutermost) {
+  open(leftKey);
+  context->updateSelection(Size{400, 0});
+  context->endDragGesture();
+  ASSERT_EQ(handler->handled.size(), 1u);
+  EXPECT_EQ(handler->handled[0].second, KeyboardAction::character("z"));
+}
+
+TEST_F(ActionCalloutContextTest, SideIsChosenAgainstTheCalloutSpaceNotTheScreen) {
+  // A floating keyboard 200 wide on a 400-point screen: a key at x 150 lies
+  // in its right half although it is in the screen's left half.
+  KeyGeometry floatingKey(ActionCalloutContext::coordinateSpace(), Rect(150, 100, 40, 40), Size{200, 300});
+  open(floatingKey);
+  EXPECT_TRUE(context->isTrailing());
+  // A wide keyboard on the same screen: x 300 is still its left half.
+  KeyGeometry wideKey(ActionCalloutContext::coordinateSpace(), Rect(300, 100, 40, 40), Size{800, 300});
+  open(wideKey);
+  EXPECT_TRUE(context->isLeading());
 }
 
 TEST_F(ActionCalloutContextTest, DraggingDownPastTheKeyCloses) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "keyloom/controller/CalloutTesting.h"
 #include "keyloom/controller/KeyboardCalloutContext.h"
 #include "platform/foundation/Clock.h"
@@ -136,15 +138,20 @@ TEST(KeyboardCalloutContext, DisabledIsANewInertPairEveryTime) {
   EXPECT_FALSE(first->action()->isActive());
 }
 
-TEST(KeyboardCalloutContext, ReplacingAMemberDoesNotNotify) {
+TEST(KeyboardCalloutContext, ReplacingAMemberAnnouncesAChangeBeforeStoringIt) {
   auto context = KeyboardCalloutContext::disabled();
-  int notifications = 0;
-  auto token = context->objectWillChange().sink([&] { ++notifications; });
+  auto oldInput = context->input();
+  auto oldAction = context->action();
+  std::vector<bool> sawOldMember;
+  auto token = context->objectWillChange().sink([&] {
+    sawOldMember.push_back(context->input() == oldInput && context->action() == oldAction);
+  });
   auto replacement = InputCalloutContext::disabled();
   context->setInput(replacement);
-  context->setAction(ActionCalloutContext::disabled());
   EXPECT_EQ(context->input(), replacement);
-  EXPECT_EQ(notifications, 0);
+  oldInput = replacement;
+  context->setAction(ActionCalloutContext::disabled());
+  EXPECT_EQ(sawOldMember, (std::vector<bool>{true, true}));
 }
 
 }  // namespace

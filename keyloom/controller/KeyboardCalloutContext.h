@@ -9,8 +9,8 @@
 namespace keyloom {
 
 // The keyboard's two callouts, handed together to the keys and the callout
-// views. Replacing a member does not notify; views that follow a callout
-// observe the member itself.
+// views. Replacing a member announces a change, so the views that observe
+// this pair rebuild and their callout overlays follow the new member.
 class KeyboardCalloutContext : public platform::ObservableObject {
  public:
   KeyboardCalloutContext(std::shared_ptr<ActionCalloutContext> action, std::shared_ptr<InputCalloutContext> input)
@@ -24,9 +24,15 @@ class KeyboardCalloutContext : public platform::ObservableObject {
   }
 
   virtual const std::shared_ptr<ActionCalloutContext>& action() const { return action_; }
-  virtual void setAction(std::shared_ptr<ActionCalloutContext> action) { action_ = std::move(action); }
+  virtual void setAction(std::shared_ptr<ActionCalloutContext> action) {
+    objectWillChange().send();
+    action_ = std::move(action);
+  }
   virtual const std::shared_ptr<InputCalloutContext>& input() const { return input_; }
-  virtual void setInput(std::shared_ptr<InputCalloutContext> input) { input_ = std::move(input); }
+  virtual void setInput(std::shared_ptr<InputCalloutContext> input) {
+    objectWillChange().send();
+    input_ = std::move(input);
+  }
 
  private:
   std::shared_ptr<ActionCalloutContext> action_;

@@ -23,6 +23,7 @@
 #include "keyloom/text/StandardInputSetProvider.h"
 #include "keyloom/text/StandardKeyboardLayoutProvider.h"
 #include "keyloom/text/TextDocumentProxyOperations.h"
+#include "keyloom/views/SystemKeyboard.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/input/Device.h"
 #include "platform/input/HostProcessLookup.h"
@@ -114,8 +115,11 @@ void KeyboardInputViewController::viewWillSyncWithContext() {
 }
 
 platform::ui::View KeyboardInputViewController::makeDefaultRootView() {
-  // Until the system keyboard view exists the keyboard shows nothing.
-  return platform::ui::EmptyView();
+  auto self = sharedController();
+  if (!self) return platform::ui::EmptyView();
+  // The system keyboard with its suggestion toolbar, as wide as this view.
+  return platform::ui::View(
+      SystemKeyboard(self, SystemKeyboard::AutocompleteToolbarMode::automatic, nullptr, std::nullopt, true));
 }
 
 // ---- View setup

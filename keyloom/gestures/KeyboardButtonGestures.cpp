@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "keyloom/controller/NextKeyboardButton.h"
+#include "keyloom/views/NextKeyboardButton.h"
 #include "keyloom/controller/NextKeyboardController.h"
 #include "keyloom/gestures/GestureButton.h"
 #include "keyloom/gestures/GestureButtonDefaults.h"
@@ -25,7 +25,9 @@ ui::View touchableLabel(bool /*isPressed*/) { return ui::View(ui::Color::white()
 
 ui::View KeyboardButtonGestures::body(ui::BodyContext& context) const {
   const auto tracking = context.state(std::make_shared<Tracking>()).get();
-  const KeyboardButtonGestures self = *this;
+  // One shared copy for all the closures below: copying the binding's
+  // closures into each of them would cost more than the key itself.
+  const auto self = std::make_shared<const KeyboardButtonGestures>(*this);
   const bool inScrollView = isInScrollView;
   const ui::Binding<bool> pressed = isPressed;
 
@@ -33,18 +35,18 @@ ui::View KeyboardButtonGestures::body(ui::BodyContext& context) const {
     // The timing defaults are read now, so a change shows at the next evaluation.
     const auto longPressDelay = GestureButtonDefaults::longPressDelay();
     const auto doubleTapTimeout = GestureButtonDefaults::doubleTapTimeout();
-    auto press = [self, geo] { self.handlePress(geo); };
-    auto releaseInside = [self, tracking] { self.handleReleaseInside(*tracking); };
-    auto releaseOutside = [self, geo, tracking] { self.handleReleaseOutside(geo, *tracking); };
-    auto longPress = [self, geo, tracking] { self.handleLongPress(geo, *tracking); };
+    auto press = [self, geo] { self->handlePress(geo); };
+    auto releaseInside = [self, tracking] { self->handleReleaseInside(*tracking); };
+    auto releaseOutside = [self, geo, tracking] { self->handleReleaseOutside(geo, *tracking); };
+    auto longPress = [self, geo, tracking] { self->handleLongPress(geo, *tracking); };
     auto doubleTap = [self] {
-      if (self.doubleTapAction) self.doubleTapAction();
+      if (self->doubleTapAction) self->doubleTapAction();
     };
     auto repeat = [self] {
-      if (self.repeatAction) self.repeatAction();
+      if (self->repeatAction) self->repeatAction();
     };
-    auto drag = [self, tracking](const ui::DragValue& value) { self.handleDrag(value, *tracking); };
-    auto end = [self, tracking] { self.handleEnd(*tracking); };
+    auto drag = [self, tracking](const ui::DragValue& value) { self->handleDrag(value, *tracking); };
+    auto end = [self, tracking] { self->handleEnd(*tracking); };
 
     if (inScrollView) {
       return ui::View(ScrollViewGestureButton{

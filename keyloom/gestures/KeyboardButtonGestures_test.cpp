@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "keyloom/controller/DisabledCalloutActionProvider.h"
-#include "keyloom/controller/NextKeyboardButton.h"
+#include "keyloom/views/NextKeyboardButton.h"
 #include "keyloom/controller/NextKeyboardController.h"
 #include "keyloom/gestures/GestureButton.h"
 #include "keyloom/gestures/GestureButtonDefaults.h"

@@ -11,6 +11,7 @@
 #include "platform/foundation/MainQueue.h"
 #include "platform/input/InMemoryTextDocumentProxy.h"
 #include "platform/input/SimulatedHost.h"
+#include "platform/ui/Primitives.h"
 
 namespace keyloom {
 namespace {
@@ -27,12 +28,19 @@ struct ChangeCounter {
   platform::Cancellable subscription;
 };
 
+// Shows nothing, so the main queue holds only the syncs these tests count,
+// not the updates of a keyboard view.
+class ViewlessController : public KeyboardInputViewController {
+ public:
+  platform::ui::View makeDefaultRootView() override { return platform::ui::EmptyView(); }
+};
+
 class KeyboardContextSyncTest : public ::testing::Test {
  protected:
   void present(SimulatedHostConfiguration configuration = {}) {
     host = SimulatedHost::make(std::move(configuration));
     controller = std::static_pointer_cast<KeyboardInputViewController>(
-        host->presentKeyboard([] { return std::make_shared<KeyboardInputViewController>(); }));
+        host->presentKeyboard([] { return std::make_shared<ViewlessController>(); }));
     context = controller->keyboardContext();
   }
 

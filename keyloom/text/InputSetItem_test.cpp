@@ -34,7 +34,7 @@ TEST(InputSetItem, TypesItsUppercasedTextOnlyWhenTheKeyboardIsUppercased) {
 }
 
 TEST(InputSetItem, IsItsOwnRowIdentity) {
-  static_assert(RowEditable<InputSetItem>);
+  static_assert(KeyboardRowItem<InputSetItem>);
   InputSetRow row = inputSetRow("abc");
   remove(row, InputSetItem("b"));
   EXPECT_EQ(neutrals(row), (Strings{"a", "c"}));

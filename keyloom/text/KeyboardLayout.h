@@ -51,6 +51,12 @@ class KeyboardLayout {
   // `totalWidth` points: the narrowest of the rows that hold an `input` key,
   // each row giving what its fixed-width keys leave over divided among its
   // input units; 0 when no row holds an `input` key. Remembered per width.
+  //
+  // The system keyboard computes it from its whole width, while it lays the
+  // rows out in that width less the appearance's edge insets. A row whose
+  // fixed-width keys are then wider than that space is centred on it: it
+  // overflows both edge insets by the same amount, never only the trailing
+  // one.
   double inputWidth(double totalWidth) const;
 
  private:

@@ -23,9 +23,30 @@ Point coordinateSpaceOrigin(const Node& node, std::size_t level, const Coordinat
   return Point{};
 }
 
+Rect coordinateSpaceFrame(const Node& node, std::size_t level, const CoordinateSpace& space) {
+  if (space.kind == CoordinateSpace::Kind::local) return node.frameAt(level);
+  const Node* root = &node;
+  for (const Node* ancestor = &node; ancestor; ancestor = ancestor->parent()) {
+    root = ancestor;
+    if (space.kind != CoordinateSpace::Kind::named) continue;
+    const auto& modifiers = ancestor->modifiers();
+    for (std::size_t i = 0; i < modifiers.size(); ++i) {
+      auto* name = modifiers[i].as<CoordinateSpaceName>();
+      if (name && name->name == space.name) return ancestor->frameAt(i);
+    }
+  }
+  return root->frame;
+}
+
 Size GeometryProxy::size() const {
   if (auto node = node_.lock()) return node->frameAt(0).size;
   return size_;
+}
+
+Size GeometryProxy::size(const CoordinateSpace& space) const {
+  auto node = node_.lock();
+  if (!node) return size_;
+  return coordinateSpaceFrame(*node, 0, space).size;
 }
 
 Rect GeometryProxy::frame(const CoordinateSpace& space) const {

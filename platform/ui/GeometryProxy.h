@@ -30,6 +30,9 @@ struct CoordinateSpace {
 // name, as it is where the name was declared. An unknown name measures in
 // the host's space.
 Point coordinateSpaceOrigin(const Node& node, std::size_t level, const CoordinateSpace& space);
+// The frame (host coordinates) of the view that makes `space`, found as for
+// coordinateSpaceOrigin; the root's frame for global and unknown names.
+Rect coordinateSpaceFrame(const Node& node, std::size_t level, const CoordinateSpace& space);
 
 // What a GeometryReader's content is given: the reader's size and frames
 // (the reader's own frame, inside any modifiers applied to it).
@@ -44,6 +47,8 @@ class GeometryProxy {
 
   Size size() const;
   Rect frame(const CoordinateSpace& space) const;
+  // The size of `space` itself (of the view that declared a named space).
+  Size size(const CoordinateSpace& space) const;
 
  private:
   std::weak_ptr<const Node> node_;

@@ -75,7 +75,9 @@ bool affectsSize(const Modifier& m) {
 }
 
 // Clamps like a flexible frame: the upper bound wins over the lower one.
-double clampLength(double value, double low, double high) { return std::min(high, std::max(low, value)); }
+// A lower bound above the upper one wins: a frame's minimum size holds even
+// around a smaller child whose size stands for the absent maximum.
+double clampLength(double value, double low, double high) { return std::max(low, std::min(high, value)); }
 
 ProposedSize inset(ProposedSize p, const EdgeInsets& insets) {
   auto shrink = [](std::optional<double> length, double by) -> std::optional<double> {

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "keyloom/appearance/KeyboardAppearance.h"
+#include "keyloom/appearance/KeyboardImage.h"
+#include "keyloom/state/KeyboardAction.h"
+#include "keyloom/state/KeyboardContext.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/View.h"
+
+namespace keyloom {
+
+// What a key shows: the space bar's content (the locale text giving way to
+// the space text, or the space text alone when they are the same), else the
+// appearance's image for the action, else its text, else an empty text;
+// padded by 3 points. It reads
+// the keyboard context without observing it: the key around it does.
+struct SystemKeyboardButtonContent {
+  KeyboardAction action;
+  std::shared_ptr<const KeyboardAppearance> appearance;
+  std::shared_ptr<KeyboardContext> keyboardContext;
+
+  SystemKeyboardButtonContent(KeyboardAction action, std::shared_ptr<const KeyboardAppearance> appearance,
+                              std::shared_ptr<KeyboardContext> keyboardContext)
+      : action(std::move(action)), appearance(std::move(appearance)), keyboardContext(std::move(keyboardContext)) {}
+
+  // The space bar's first label: with two or more locales, the current
+  // language's name in that language; otherwise the space text itself.
+  std::string spaceLocaleText() const;
+
+  platform::ui::View body() const;
+};
+
+// The picture a key image names, as the renderer finds it: a symbol by
+// name, or the library's own picture read from its bundle.
+platform::ui::Image platformImage(const KeyboardImage& image);
+// The image at its size in points: a symbol follows the font, a picture its
+// pixels at three per point.
+platform::ui::View keyboardImageView(const KeyboardImage& image);
+
+}  // namespace keyloom

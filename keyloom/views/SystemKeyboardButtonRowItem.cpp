@@ -1,0 +1,76 @@
+#include "keyloom/views/SystemKeyboardButtonRowItem.h"
+
+#include <cmath>
+
+#include "keyloom/gestures/KeyboardButtonGestures.h"
+#include "keyloom/text/LocaleContextMenu.h"
+#include "keyloom/views/SystemKeyboardButtonStyle.h"
+#include "platform/ui/State.h"
+
+namespace keyloom {
+
+namespace ui = platform::ui;
+namespace width = keyboard_layout_item_width;
+
+std::optional<double> SystemKeyboardButtonRowItem::keyWidth(const KeyboardLayoutItem& item, double keyboardWidth,
+                                                            double inputWidth) {
+  const double insets = item.insets.leading + item.insets.trailing;
+  const auto& size = item.size.width;
+  double result = 0;
+  if (auto* p = size.get<width::InputPercentage>()) {
+    result = p->fraction * inputWidth - insets;
+  } else if (auto* p = size.get<width::Percentage>()) {
+    result = p->fraction * keyboardWidth - insets;
+  } else if (auto* p = size.get<width::Points>()) {
+    result = p->width - insets;
+  } else if (size.is<width::Input>()) {
+    result = inputWidth - insets;
+  } else {
+    return std::nullopt;
+  }
+  // A key with no room of its own stretches rather than collapses.
+  if (!(result > 0) || !std::isfinite(result)) return std::nullopt;
+  return result;
+}
+
+KeyboardButtonStyle SystemKeyboardButtonRowItem::keyStyle(const KeyboardAction& action,
+                                                          const KeyboardAppearance& appearance, bool isPressed) {
+  if (action == KeyboardAction::none() || action.is<keyboard_action::CharacterMargin>()) {
+    return KeyboardButtonStyle::spacer();
+  }
+  return appearance.buttonStyle(action, isPressed);
+}
+
+bool SystemKeyboardButtonRowItem::hasLocaleMenu() const {
+  if (item.action == KeyboardAction::nextLocale()) return true;
+  return item.action == KeyboardAction::space() &&
+         keyboardContext->spaceLongPressBehavior.get() == SpaceLongPressBehavior::openLocaleContextMenu;
+}
+
+ui::View SystemKeyboardButtonRowItem::body(ui::BodyContext& context) const {
+  context.observe(keyboardContext);
+  auto isPressed = context.state(false);
+  const bool pressed = isPressed.get();
+
+  ui::View key = content.frame(ui::FlexibleFrame{.maxWidth = ui::infinity})
+                     .frame(std::nullopt, item.size.height - item.insets.top - item.insets.bottom);
+  if (auto fixed = keyWidth(item, keyboardWidth, inputWidth)) {
+    key = key.frame(*fixed, std::nullopt);
+  } else {
+    key = key.frame(ui::FlexibleFrame{.maxWidth = ui::infinity});
+  }
+  key = systemKeyboardButtonStyle(key, keyStyle(item.action, *appearance, pressed), pressed)
+            .padding(item.insets)
+            .contentShape(ui::Rectangle());
+  key = keyboardButtonGestures(key, item.action, actionHandler, calloutContext, isPressed.binding(), false, 1.0);
+  if (hasLocaleMenu()) {
+    auto handler = actionHandler;
+    auto action = item.action;
+    key = localeContextMenu(key, keyboardContext,
+                            [handler, action] { handler->handle(KeyboardGesture::release, action); })
+              .id(ui::ViewId(keyboardContext->locale.get().identifier()));
+  }
+  return key.attach(item.action, "key");
+}
+
+}  // namespace keyloom

@@ -1,0 +1,180 @@
+// The system keyboard as a person uses it: hosted by the controller in the
+// simulated host, touched at clock times, typing into the host's text field.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "keyloom/autocomplete/AutocompleteToolbar.h"
+#include "keyloom/autocomplete/EmojiCategory.h"
+#include "keyloom/controller/KeyboardHostingController.h"
+#include "keyloom/controller/KeyboardInputViewController.h"
+#include "keyloom/controller/StandardCalloutActionProvider.h"
+#include "keyloom/views/ActionCallout.h"
+#include "keyloom/views/InputCallout.h"
+#include "keyloom/views/SystemKeyboard.h"
+#include "platform/input/SimulatedHost.h"
+#include "platform/ui/UI.h"
+
+namespace keyloom {
+namespace {
+
+namespace ui = platform::ui;
+using platform::Point;
+
+KeyboardAction ch(const char* text) { return KeyboardAction::character(text); }
+
+class SystemKeyboardEndToEnd : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform::SimulatedHostConfiguration configuration;
+    configuration.localeIdentifier = "en_US";
+    host = platform::SimulatedHost::make(configuration);
+    controller = std::static_pointer_cast<KeyboardInputViewController>(
+        host->presentKeyboard([] { return std::make_shared<KeyboardInputViewController>(); }));
+    settle();
+  }
+
+  void settle() {
+    host->runMainQueue();
+    host->layout();
+    host->runMainQueue();
+  }
+  ui::ViewHost& view() { return controller->hostingController()->viewHost(); }
+  std::shared_ptr<ui::Node> key(const KeyboardAction& action) { return view().findAttached(action); }
+  Point center(const std::shared_ptr<ui::Node>& node) {
+    EXPECT_TRUE(node);
+    return node ? Point{node->frame.midX(), node->frame.midY()} : Point{};
+  }
+  Point center(const KeyboardAction& action) { return center(key(action)); }
+  void tap(Point point) {
+    auto touch = view().touches().down(point);
+    host->advanceTime(0.05);
+    view().touches().up(touch);
+    host->advanceTime(0.3);
+    settle();
+  }
+  std::string text() const { return host->textField().text(); }
+
+  std::shared_ptr<platform::SimulatedHost> host;
+  std::shared_ptr<KeyboardInputViewController> controller;
+};
+
+TEST_F(SystemKeyboardEndToEnd, TheDefaultRootViewIsTheSystemKeyboardWithItsToolbar) {
+  EXPECT_EQ(view().findAllOfType<SystemKeyboard>().size(), 1u);
+  EXPECT_TRUE(key(ch("q")));
+  EXPECT_TRUE(key(KeyboardAction::space()));
+  EXPECT_FALSE(view().findAllOfType<AutocompleteToolbar>().empty());
+}
+
+TEST_F(SystemKeyboardEndToEnd, TapOnATypesItAndShowsTheInputCalloutWhilePressed) {
+  auto touch = view().touches().down(center(ch("a")));
+  host->advanceTime(0.05);
+  const auto input = controller->calloutContext()->input();
+  EXPECT_EQ(input->input(), std::optional<std::string>("a"));
+  EXPECT_TRUE(input->isActive());
+  view().touches().up(touch);
+  host->advanceTime(0.3);
+  settle();
+  EXPECT_EQ(text(), "a");
+  EXPECT_FALSE(input->isActive());
+}
+
+TEST_F(SystemKeyboardEndToEnd, LongPressOnESlideAndReleaseTypesTheSelectedAccent) {
+  const Point e = center(ch("e"));
+  auto touch = view().touches().down(e);
+  host->advanceTime(0.7);
+  const auto action = controller->calloutContext()->action();
+  ASSERT_TRUE(action->isActive());
+  EXPECT_EQ(action->actions.get(),
+            (std::vector<KeyboardAction>{ch("e"), ch("\u00E8"), ch("\u00E9"), ch("\u00EA"), ch("\u00EB"),
+                                         ch("\u0113"), ch("\u0117"), ch("\u0119")}));
+  view().touches().move(touch, {e.x + 40, e.y});
+  host->advanceTime(0.05);
+  view().touches().move(touch, {e.x + 80, e.y});
+  host->advanceTime(0.05);
+  view().touches().up(touch);
+  settle();
+  EXPECT_EQ(text(), "\u00E9");
+  EXPECT_FALSE(action->isActive());
+}
+
+TEST_F(SystemKeyboardEndToEnd, ReplacingTheCalloutProviderKeepsLongPressCallouts) {
+  controller->setCalloutActionProvider(std::make_shared<StandardCalloutActionProvider>(
+      controller->keyboardContext(),
+      std::vector<std::shared_ptr<LocalizedCalloutActionProvider>>{StandardCalloutActionProvider::standardProvider()}));
+  settle();
+  const Point e = center(ch("e"));
+  auto touch = view().touches().down(e);
+  host->advanceTime(0.7);
+  settle();
+  ASSERT_TRUE(controller->calloutContext()->action()->isActive());
+  // The overlay shows the entries of the context the keys now fill.
+  EXPECT_TRUE(view().findAttached(ActionCalloutEntry{ch("\u00E9")}));
+  view().touches().up(touch);
+  settle();
+}
+
+TEST_F(SystemKeyboardEndToEnd, LongPressAndDragOnTheSpaceBarMovesTheCursor) {
+  host->setText("hello world");
+  settle();
+  const Point space = center(KeyboardAction::space());
+  auto touch = view().touches().down(space);
+  host->advanceTime(0.7);
+  for (int step = 1; step <= 10; ++step) {
+    view().touches().move(touch, {space.x - 12.0 * step, space.y});
+    host->advanceTime(0.02);
+  }
+  view().touches().up(touch);
+  settle();
+  EXPECT_EQ(text(), "hello world") << "no space is typed after a long press";
+  const auto before = host->hostProxy()->documentContextBeforeInput();
+  ASSERT_TRUE(before);
+  EXPECT_LT(before->size(), std::string("hello world").size()) << "the cursor moved left";
+}
+
+TEST_F(SystemKeyboardEndToEnd, TheGlobeKeyHandsItsTouchToTheInputModeSwitch) {
+  auto globe = key(KeyboardAction::nextKeyboard());
+  ASSERT_TRUE(globe);
+  tap(center(globe));
+  EXPECT_FALSE(host->records().inputModeListCalls.empty());
+}
+
+TEST_F(SystemKeyboardEndToEnd, TapOnASuggestionReplacesTheCurrentWord) {
+  host->setText("hel");
+  settle();
+  controller->autocompleteContext()->suggestions.set({AutocompleteSuggestion("hello"), AutocompleteSuggestion("help")});
+  settle();
+  auto suggestion = view().findText("hello");
+  ASSERT_TRUE(suggestion);
+  tap(center(suggestion));
+  EXPECT_EQ(text(), "hello ");
+}
+
+TEST_F(SystemKeyboardEndToEnd, EmojiCategoryThenEmojiTypesIt) {
+  controller->keyboardContext()->keyboardType.set(KeyboardType::emojis());
+  settle();
+  EXPECT_FALSE(key(ch("q")));
+  auto animals = view().findAttached(EmojiCategory::animals);
+  ASSERT_TRUE(animals);
+  tap(center(animals));
+  const std::string first = emojis(EmojiCategory::animals).front().char_();
+  auto cell = view().findAttached(first);
+  ASSERT_TRUE(cell);
+  tap(center(cell));
+  EXPECT_EQ(text(), first);
+}
+
+TEST_F(SystemKeyboardEndToEnd, KeyboardTypeAndLocaleChangesRedrawTheRows) {
+  tap(center(KeyboardAction::keyboardType(KeyboardType::numeric())));
+  EXPECT_FALSE(key(ch("q")));
+  EXPECT_TRUE(key(ch("1")));
+  tap(center(view().findText("ABC")));
+  EXPECT_TRUE(key(ch("q")));
+  const auto before = key(ch("q"));
+  controller->keyboardContext()->setLocale(platform::Locale("en_GB"));
+  settle();
+  EXPECT_TRUE(key(ch("q")));
+  EXPECT_NE(key(ch("q")), before) << "a new locale draws new keys";
+}
+
+}  // namespace
+}  // namespace keyloom
