@@ -9,7 +9,7 @@ INSTALL_BUILD ?= build-install
 PREFIX ?= /usr/local
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps run test sanitize bench fuzz fuzz-run install clean
+.PHONY: all deps run test previews sanitize bench fuzz fuzz-run install clean
 
 all: $(BUILD)/.configured
 	cmake --build $(BUILD) -j $(JOBS)
@@ -26,6 +26,10 @@ run: all
 
 test: all
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Every component preview as a picture, in $(BUILD)/previews.
+previews: all
+	$(BUILD)/bin/keyloom-previews --out $(BUILD)/previews $(ARGS)
 
 sanitize: deps
 	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DKEYLOOM_SANITIZE=ON

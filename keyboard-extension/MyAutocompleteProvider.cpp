@@ -6,13 +6,6 @@
 namespace zandorelle {
 namespace {
 
-// Whether `word` starts with the same one or two characters as `typed` (both
-// lower-cased); the second is only compared when both have one.
-bool startsAlike(const std::vector<std::string>& word, const std::vector<std::string>& typed) {
-  if (word.empty() || typed.empty() || word[0] != typed[0]) return false;
-  return word.size() < 2 || typed.size() < 2 || word[1] == typed[1];
-}
-
 // Lower-cased and composed, so that equal bytes mean canonically equivalent
 // text: a typed "e" plus combining acute matches a stored precomposed one.
 std::string comparable(std::string_view text) {
@@ -25,14 +18,84 @@ keyloom::AutocompleteSuggestion suggestion(const std::string& text) {
 
 }  // namespace
 
-std::vector<std::string>& autocompleteWordList() {
-  static std::vector<std::string>& words = []() -> std::vector<std::string>& {
-    static std::vector<std::string> stored;
+// ---- AutocompleteWordList
+
+AutocompleteWordList::Comparable::Comparable(std::string compared)
+    : text(std::move(compared)),
+      first(platform::text::byteOffsetOfGrapheme(text, 1)),
+      firstTwo(platform::text::byteOffsetOfGrapheme(text, 2)) {}
+
+AutocompleteWordList& AutocompleteWordList::operator=(std::vector<std::string> words) {
+  clear();
+  words_.reserve(words.size());
+  compared_.reserve(words.size());
+  for (auto& word : words) add(std::move(word));
+  return *this;
+}
+
+void AutocompleteWordList::push_back(std::string word) {
+  last_.reset();
+  add(std::move(word));
+}
+
+void AutocompleteWordList::clear() {
+  words_.clear();
+  compared_.clear();
+  byFirstCharacter_.clear();
+  last_.reset();
+}
+
+void AutocompleteWordList::add(std::string word) {
+  const Comparable& compared = compared_.emplace_back(comparable(word));
+  // A word without characters starts like nothing.
+  if (compared.first > 0) byFirstCharacter_[std::string(compared.firstCharacter())].push_back(words_.size());
+  words_.push_back(std::move(word));
+}
+
+// The word's first character equals the typed one's, and so does its second
+// when both have one; and the word contains the typed text.
+bool AutocompleteWordList::matches(const Comparable& word, const Comparable& typed) {
+  if (word.first == 0 || typed.first == 0 || word.firstCharacter() != typed.firstCharacter()) return false;
+  const bool bothHaveTwo = word.hasTwoCharacters() && typed.hasTwoCharacters();
+  if (bothHaveTwo && word.secondCharacter() != typed.secondCharacter()) return false;
+  return word.text.find(typed.text) != std::string::npos;
+}
+
+const std::vector<std::size_t>& AutocompleteWordList::matching(const std::string& typedText) {
+  if (last_ && last_->typed.text == typedText) return last_->indices;
+  Comparable typed(typedText);
+  // A word that matches the longer text also matched the last one when the
+  // longer text begins with it and keeps the characters compared at the start.
+  const bool narrows = last_ && typedText.starts_with(last_->typed.text) &&
+                       typed.firstCharacter() == last_->typed.firstCharacter() &&
+                       (!last_->typed.hasTwoCharacters() ||
+                        typed.secondCharacter() == last_->typed.secondCharacter());
+  static const std::vector<std::size_t> none;
+  const std::vector<std::size_t>* candidates = &none;
+  if (narrows) {
+    candidates = &last_->indices;
+  } else if (auto found = byFirstCharacter_.find(std::string(typed.firstCharacter()));
+             found != byFirstCharacter_.end()) {
+    candidates = &found->second;
+  }
+  std::vector<std::size_t> indices;
+  for (std::size_t index : *candidates) {
+    if (matches(compared_[index], typed)) indices.push_back(index);
+  }
+  last_ = Matches{std::move(typed), std::move(indices)};
+  return last_->indices;
+}
+
+AutocompleteWordList& autocompleteWordList() {
+  static AutocompleteWordList& words = []() -> AutocompleteWordList& {
+    static AutocompleteWordList stored;
     platform::registerProcessReset([] { stored.clear(); });
     return stored;
   }();
   return words;
 }
+
+// ---- MyAutocompleteProvider
 
 MyAutocompleteProvider::MyAutocompleteProvider(platform::Locale locale) : locale_(std::move(locale)) {}
 
@@ -40,20 +103,13 @@ void MyAutocompleteProvider::autocompleteSuggestions(const std::string& text,
                                                      const keyloom::AutocompleteCompletion& completion) {
   std::vector<keyloom::AutocompleteSuggestion> suggestions;
   if (!text.empty()) {
-    const std::string typed = comparable(text);
-    const auto typedCharacters = platform::text::graphemes(typed);
-    std::vector<std::string> matches;
-    for (const auto& word : autocompleteWordList()) {
-      const std::string lowered = comparable(word);
-      if (startsAlike(platform::text::graphemes(lowered), typedCharacters) &&
-          lowered.find(typed) != std::string::npos) {
-        matches.push_back(word);
-        if (matches.size() == 2) break;
-      }
-    }
+    auto& list = autocompleteWordList();
+    const auto& matches = list.matching(comparable(text));
     if (!matches.empty()) {
       suggestions.push_back(suggestion(text));
-      for (const auto& word : matches) suggestions.push_back(suggestion(word));
+      for (std::size_t i = 0; i < matches.size() && i < 2; ++i) {
+        suggestions.push_back(suggestion(list.words()[matches[i]]));
+      }
     }
   }
   completion(std::move(suggestions));

@@ -1,16 +1,71 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "keyloom/autocomplete/AutocompleteProvider.h"
 
 namespace zandorelle {
 
-// The words MyAutocompleteProvider suggests from, one list for the whole
-// process (main thread only). Empty until a keyboard that installs the
-// provider fills it.
-std::vector<std::string>& autocompleteWordList();
+// The words MyAutocompleteProvider suggests from. Beside each word it keeps
+// the lower-cased, composed form that typed text is compared with, so a key
+// press never has to prepare the whole list again; every edit goes through
+// this class and updates both.
+class AutocompleteWordList {
+ public:
+  AutocompleteWordList& operator=(std::vector<std::string> words);
+  void push_back(std::string word);
+  void clear();
+
+  const std::vector<std::string>& words() const { return words_; }
+  std::size_t size() const { return words_.size(); }
+  bool empty() const { return words_.empty(); }
+
+  // Indices of the words that start with the same one or two characters as
+  // `typed` and contain it, in list order; `typed` must already be in the
+  // compared form. The answer stays valid until the next call or edit.
+  const std::vector<std::size_t>& matching(const std::string& typed);
+
+ private:
+  // A text in the compared form, and the byte lengths of its first one and
+  // first two characters (equal when it has only one).
+  struct Comparable {
+    std::string text;
+    std::size_t first = 0;
+    std::size_t firstTwo = 0;
+
+    explicit Comparable(std::string compared);
+    std::string_view firstCharacter() const { return std::string_view(text).substr(0, first); }
+    std::string_view secondCharacter() const {
+      return std::string_view(text).substr(first, firstTwo - first);
+    }
+    bool hasTwoCharacters() const { return firstTwo > first; }
+  };
+
+  // The last answer of matching(). Typing on in a word only narrows it, so
+  // the next answer is picked from it instead of from the whole list.
+  struct Matches {
+    Comparable typed;
+    std::vector<std::size_t> indices;
+  };
+
+  static bool matches(const Comparable& word, const Comparable& typed);
+  void add(std::string word);
+
+  std::vector<std::string> words_;
+  std::vector<Comparable> compared_;
+  // Indices of the words by their first compared character, in list order.
+  std::unordered_map<std::string, std::vector<std::size_t>> byFirstCharacter_;
+  std::optional<Matches> last_;
+};
+
+// The one word list for the whole process (main thread only). Empty until a
+// keyboard that installs the provider fills it.
+AutocompleteWordList& autocompleteWordList();
 
 // Suggests words of autocompleteWordList() that start like the typed text.
 // It neither learns nor ignores words.

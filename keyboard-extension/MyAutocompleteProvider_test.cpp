@@ -73,6 +73,49 @@ TEST(MyAutocompleteProvider, ComparesCharactersByCanonicalEquivalence) {
   EXPECT_EQ(suggest("man\u0303"), (Texts{"man\u0303", "ma\u00f1ana"}));
 }
 
+TEST(MyAutocompleteProvider, AnswersFromTheListAsItIsNow) {
+  autocompleteWordList() = {"hello", "help"};
+  EXPECT_EQ(suggest("hel"), (Texts{"hel", "hello", "help"}));
+  autocompleteWordList() = {"Helsinki"};
+  EXPECT_EQ(suggest("hel"), (Texts{"hel", "Helsinki"}));
+  autocompleteWordList().push_back("helm");
+  EXPECT_EQ(suggest("hel"), (Texts{"hel", "Helsinki", "helm"}));
+  autocompleteWordList().clear();
+  EXPECT_EQ(suggest("hel"), Texts{});
+}
+
+TEST(MyAutocompleteProvider, TypingOnAndBackAnswersAsAfreshQuestion) {
+  autocompleteWordList() = {"often", "ohm", "o", "hello", "help", "shell", "hehel", "helium", "h"};
+  const std::vector<std::pair<std::string, Texts>> steps = {
+      {"h", {"h", "hello", "help"}},
+      {"he", {"he", "hello", "help"}},
+      {"hel", {"hel", "hello", "help"}},
+      {"hell", {"hell", "hello"}},
+      {"hello", {"hello", "hello"}},
+      {"hellos", {}},
+      {"hel", {"hel", "hello", "help"}},
+      {"heli", {"heli", "helium"}},
+      {"HELI", {"HELI", "helium"}},
+      {"h", {"h", "hello", "help"}},
+      {"o", {"o", "often", "ohm"}},
+      // The typed text's first character changes when a mark joins it.
+      {"h\u0301", {}},
+      {"hel", {"hel", "hello", "help"}},
+      {"he\u0301l", {}},
+  };
+  for (const auto& [typed, expected] : steps) EXPECT_EQ(suggest(typed), expected) << typed;
+}
+
+TEST(MyAutocompleteProvider, ACharacterThatGainsAMarkIsComparedAgain) {
+  // A combining mark without a precomposed form extends the typed bytes but
+  // changes the first or second character, so earlier matches say nothing.
+  autocompleteWordList() = {"hat", "h\u0301a", "aqa", "aq\u0301b"};
+  EXPECT_EQ(suggest("h"), (Texts{"h", "hat"}));
+  EXPECT_EQ(suggest("h\u0301"), (Texts{"h\u0301", "h\u0301a"}));
+  EXPECT_EQ(suggest("aq"), (Texts{"aq", "aqa"}));
+  EXPECT_EQ(suggest("aq\u0301"), (Texts{"aq\u0301", "aq\u0301b"}));
+}
+
 TEST(MyAutocompleteProvider, NeitherLearnsNorIgnores) {
   MyAutocompleteProvider provider;
   provider.learnWord("keyloom");

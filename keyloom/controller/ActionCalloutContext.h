@@ -29,6 +29,9 @@ class ActionCalloutContext : public platform::ObservableObject {
   static std::string coordinateSpace();
   // A new context on every call that never opens and never acts.
   static std::shared_ptr<ActionCalloutContext> disabled();
+  // One context for previews, made on first read with a handler that does
+  // nothing and the English callout actions; settable.
+  static std::shared_ptr<ActionCalloutContext>& preview();
 
   const std::shared_ptr<KeyboardActionHandler>& actionHandler() const { return actionHandler_; }
   const std::shared_ptr<CalloutActionProvider>& actionProvider() const { return actionProvider_; }

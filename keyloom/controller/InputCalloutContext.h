@@ -28,6 +28,8 @@ class InputCalloutContext : public platform::ObservableObject,
   static std::string coordinateSpace();
   // A new, disabled context on every call.
   static std::shared_ptr<InputCalloutContext> disabled();
+  // A new, enabled context on every call.
+  static std::shared_ptr<InputCalloutContext> preview();
 
   // How long a callout stays after its key is released, in seconds.
   double minimumVisibleDuration = 0.05;

@@ -22,6 +22,10 @@ class KeyboardCalloutContext : public platform::ObservableObject {
     return std::make_shared<KeyboardCalloutContext>(ActionCalloutContext::disabled(),
                                                     InputCalloutContext::disabled());
   }
+  // One pair for previews, made on first read with the action context that
+  // ActionCalloutContext::preview() then holds and a new enabled input
+  // context; settable.
+  static std::shared_ptr<KeyboardCalloutContext>& preview();
 
   virtual const std::shared_ptr<ActionCalloutContext>& action() const { return action_; }
   virtual void setAction(std::shared_ptr<ActionCalloutContext> action) {

@@ -1,5 +1,6 @@
 #include "keyloom/controller/KeyboardInputViewController.h"
 
+#include <algorithm>
 #include <any>
 #include <utility>
 
@@ -32,6 +33,21 @@
 #include "platform/ui/Primitives.h"
 
 namespace keyloom {
+
+namespace {
+
+// Lists that show and behave the same. Additional information cannot be
+// compared, so a suggestion that carries any is never taken for the same.
+bool sameSuggestions(const std::vector<AutocompleteSuggestion>& a,
+                     const std::vector<AutocompleteSuggestion>& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
+    return x.text == y.text && x.title == y.title && x.isAutocomplete == y.isAutocomplete &&
+           x.isUnknown == y.isUnknown && x.subtitle == y.subtitle && x.additionalInfo.empty() &&
+           y.additionalInfo.empty();
+  });
+}
+
+}  // namespace
 
 KeyboardInputViewController::KeyboardInputViewController() = default;
 
@@ -450,10 +466,13 @@ void KeyboardInputViewController::publishAutocompleteResult(std::uint64_t reques
   // suggestions on screen, and the next space would apply one of them.
   if (request != autocompleteRequest_) return;
   auto context = autocompleteContext();
-  // Nothing to show while nothing is shown: publishing it would only rebuild
-  // the keyboard view, on every key with a provider that never suggests.
+  // What is shown already, nothing on every key with a provider that never
+  // suggests, or the same words again: publishing it would only rebuild the
+  // keyboard view.
   auto* suggestions = std::get_if<std::vector<AutocompleteSuggestion>>(&result);
-  if (suggestions && suggestions->empty() && context->suggestions.get().empty() && !context->lastError.get()) return;
+  const bool unchanged =
+      suggestions && !context->lastError.get() && sameSuggestions(*suggestions, context->suggestions.get());
+  if (unchanged) return;
   if (autocompleteText() != word) return;
   if (suggestions) {
     context->suggestions = std::move(*suggestions);

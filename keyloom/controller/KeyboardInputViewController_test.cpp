@@ -648,6 +648,30 @@ TEST_F(AutocompleteTest, NoWordResetsAndDisabledOrReadingDoesNothing) {
   EXPECT_THAT(provider->requests, ElementsAre("he"));
 }
 
+TEST_F(AutocompleteTest, TheSameSuggestionsAgainPublishNothing) {
+  int changes = 0;
+  auto subscription = context->objectWillChange().sink([&] { ++changes; });
+  const auto answer = [&](AutocompleteResult result) {
+    controller->performAutocomplete();
+    provider->completions.back()(std::move(result));
+    host->runMainQueue();
+  };
+  answer(DeferredProvider::suggest("hello"));
+  ASSERT_EQ(changes, 1);
+  answer(DeferredProvider::suggest("hello"));
+  EXPECT_EQ(changes, 1);
+  answer(DeferredProvider::suggest("help"));
+  EXPECT_EQ(changes, 2);
+  EXPECT_THAT(published(), ElementsAre("help"));
+  // Information that cannot be compared is taken as new.
+  AutocompleteSuggestion withInfo("help", std::nullopt, true, false, std::nullopt, {{"rank", 1}});
+  answer(std::vector<AutocompleteSuggestion>{withInfo});
+  EXPECT_EQ(changes, 3);
+  answer(std::vector<AutocompleteSuggestion>{withInfo});
+  EXPECT_EQ(changes, 4);
+  EXPECT_EQ(context->suggestions.get().at(0).additionalInfo.size(), 1u);
+}
+
 TEST_F(AutocompleteTest, AMovedSelectionResetsAutocomplete) {
   context->suggestions = {AutocompleteSuggestion("hello")};
   context->lastError = AutocompleteError(std::make_shared<platform::Error>("x"));

@@ -6,13 +6,10 @@
 #include "keyloom/controller/KeyboardInputViewController.h"
 #include "keyloom/gestures/SpaceCursorDragGestureHandler.h"
 #include "keyloom/gestures/SpaceLongPressBehavior.h"
+#include "keyloom/text/KeyboardCharacters.h"
 #include "keyloom/text/TextDocumentProxyOperations.h"
 
 namespace keyloom {
-
-// From keyloom/text/KeyboardCharacters.h, which cannot be included beside the
-// input set headers (its `characters` namespace clashes with their function).
-bool isWordDelimiter(std::string_view s);
 
 namespace {
 

@@ -42,6 +42,10 @@ class KeyboardContext : public platform::ObservableObject,
   // A new context, synced with the controller when one is given.
   static std::shared_ptr<KeyboardContext> make(
       const std::shared_ptr<KeyboardInputViewController>& controller);
+  // A new context for previews on every call. It follows no controller, so
+  // asking for one never loads a controller's view (with its process-wide
+  // registrations). Defined with the other preview factories.
+  static std::shared_ptr<KeyboardContext> preview();
 
   // ---- Published fields. Every write publishes, even an unchanged value.
 

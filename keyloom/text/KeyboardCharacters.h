@@ -7,13 +7,13 @@
 namespace keyloom {
 
 // Characters the keyboard inserts or looks for by name.
-namespace characters {
+namespace keyboard_characters {
 inline constexpr std::string_view carriageReturn = "\r";
 inline constexpr std::string_view newline = "\n";
 inline constexpr std::string_view space = " ";
 inline constexpr std::string_view tab = "\t";
 inline constexpr std::string_view zeroWidthSpace = "\u200B";
-}  // namespace characters
+}  // namespace keyboard_characters
 
 // The process-wide delimiter lists, made with their defaults on first use.
 // Assign or edit them through the returned reference; every word and sentence

@@ -59,11 +59,11 @@ TEST(KeyboardCharacters, SplitSetHoldsEveryCharacterOfEveryEntry) {
 }
 
 TEST(KeyboardCharacters, Constants) {
-  EXPECT_EQ(characters::carriageReturn, "\r");
-  EXPECT_EQ(characters::newline, "\n");
-  EXPECT_EQ(characters::space, " ");
-  EXPECT_EQ(characters::tab, "\t");
-  EXPECT_EQ(characters::zeroWidthSpace, "\xE2\x80\x8B");
+  EXPECT_EQ(keyboard_characters::carriageReturn, "\r");
+  EXPECT_EQ(keyboard_characters::newline, "\n");
+  EXPECT_EQ(keyboard_characters::space, " ");
+  EXPECT_EQ(keyboard_characters::tab, "\t");
+  EXPECT_EQ(keyboard_characters::zeroWidthSpace, "\xE2\x80\x8B");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -25,6 +26,9 @@ class KeyboardLayout {
   explicit KeyboardLayout(KeyboardLayoutItemRows itemRows, std::optional<double> idealItemHeight = std::nullopt,
                           std::optional<platform::EdgeInsets> idealItemInsets = std::nullopt);
   virtual ~KeyboardLayout() = default;
+
+  // A new English layout for a new preview context on every call.
+  static std::shared_ptr<KeyboardLayout> preview();
 
   const KeyboardLayoutItemRows& itemRows() const { return itemRows_; }
   // Replacing or editing the rows forgets every input width computed so far.

@@ -49,24 +49,32 @@ std::optional<std::string> differentFrom(std::optional<std::string> replacement,
   return replacement;
 }
 
+// A typed mark the primary (alternate) delimiters may replace.
+bool qualifiesForPrimary(std::string_view mark, const platform::Locale& locale) {
+  if (const auto end = locale.quotationEndDelimiter(); end && mark == *end) return true;
+  return mark == kRightDoubleQuotationMark && locale.alternateQuotationEndDelimiter() != mark;
+}
+
+bool qualifiesForAlternate(std::string_view mark, const platform::Locale& locale) {
+  if (locale.identifier().starts_with("en")) return false;
+  if (mark == kLeftSingleQuotationMark) return true;
+  const auto alternateEnd = locale.alternateQuotationEndDelimiter();
+  return alternateEnd && mark == *alternateEnd;
+}
+
 std::optional<std::string> primaryReplacement(std::string_view text, std::string_view mark,
                                               const platform::Locale& locale) {
-  const auto end = locale.quotationEndDelimiter();
-  const auto alternateEnd = locale.alternateQuotationEndDelimiter();
-  const bool qualifies = (end && mark == *end) || (mark == kRightDoubleQuotationMark && alternateEnd != mark);
-  if (!qualifies) return std::nullopt;
-  auto replacement = hasUnclosedQuotation(text, locale) ? end : locale.quotationBeginDelimiter();
+  if (!qualifiesForPrimary(mark, locale)) return std::nullopt;
+  auto replacement = hasUnclosedQuotation(text, locale) ? locale.quotationEndDelimiter()
+                                                        : locale.quotationBeginDelimiter();
   return differentFrom(std::move(replacement), mark);
 }
 
 std::optional<std::string> alternateReplacement(std::string_view text, std::string_view mark,
                                                 const platform::Locale& locale) {
-  if (locale.identifier().starts_with("en")) return std::nullopt;
-  const auto alternateEnd = locale.alternateQuotationEndDelimiter();
-  const bool qualifies = (alternateEnd && mark == *alternateEnd) || mark == kLeftSingleQuotationMark;
-  if (!qualifies) return std::nullopt;
-  auto replacement =
-      hasUnclosedAlternateQuotation(text, locale) ? alternateEnd : locale.alternateQuotationBeginDelimiter();
+  if (!qualifiesForAlternate(mark, locale)) return std::nullopt;
+  auto replacement = hasUnclosedAlternateQuotation(text, locale) ? locale.alternateQuotationEndDelimiter()
+                                                                 : locale.alternateQuotationBeginDelimiter();
   return differentFrom(std::move(replacement), mark);
 }
 
@@ -102,6 +110,10 @@ std::optional<std::string> preferredQuotationReplacement(std::string_view text, 
                                                          const platform::Locale& locale) {
   if (auto primary = primaryReplacement(text, mark, locale)) return primary;
   return alternateReplacement(text, mark, locale);
+}
+
+bool mayReplaceQuotationMark(std::string_view mark, const platform::Locale& locale) {
+  return qualifiesForPrimary(mark, locale) || qualifiesForAlternate(mark, locale);
 }
 
 }  // namespace keyloom

@@ -28,5 +28,8 @@ std::string alternateQuoted(std::string_view text, const platform::Locale& local
 // The alternate marks are not replaced for English locales.
 std::optional<std::string> preferredQuotationReplacement(std::string_view text, std::string_view mark,
                                                          const platform::Locale& locale);
+// Whether preferredQuotationReplacement may replace `mark` in the locale after
+// any text at all; when not, there is no need to read the text.
+bool mayReplaceQuotationMark(std::string_view mark, const platform::Locale& locale);
 
 }  // namespace keyloom

@@ -97,5 +97,32 @@ TEST(QuotationAnalyzer, RightDoubleMarkQualifiesUnlessItIsTheAlternateEnd) {
   EXPECT_EQ(preferredQuotationReplacement("x \u201Cy", kRightDouble, swapped), std::nullopt);
 }
 
+TEST(QuotationAnalyzer, AMarkThatMayNotBeReplacedIsNeverReplaced) {
+  // The locales' own marks too, from the locale data.
+  const platform::Locale locales[] = {
+      curlyLocale("fr"), curlyLocale("en"), platform::Locale("en_US"), platform::Locale("de"),
+      platform::Locale("fr_CH"), platform::Locale("ja"), platform::Locale("sv"), platform::Locale("xx")};
+  const char* const marks[] = {"a", "\"", "'", kLeftDouble, kRightDouble, kLeftSingle, kRightSingle,
+                               "\u00AB", "\u00BB", "\u201E", "\u201A", "\u300C", "\u300D", "\u300E", "\u300F"};
+  const char* const texts[] = {"", "x ", "x \u201Cy", "x \u2018y", "x \u00ABy", "x \u201Ey", "x \u300Cy",
+                               "x \u300Ey", "x \u201Ay"};
+  int replaced = 0;
+  for (const auto& locale : locales) {
+    for (const char* mark : marks) {
+      if (mayReplaceQuotationMark(mark, locale)) continue;
+      for (const char* text : texts) {
+        EXPECT_EQ(preferredQuotationReplacement(text, mark, locale), std::nullopt)
+            << locale.identifier() << " " << mark << " after " << text;
+      }
+    }
+    for (const char* mark : marks) {
+      for (const char* text : texts) replaced += preferredQuotationReplacement(text, mark, locale) ? 1 : 0;
+    }
+  }
+  EXPECT_GT(replaced, 0);
+  EXPECT_FALSE(mayReplaceQuotationMark("a", curlyLocale("fr")));
+  EXPECT_TRUE(mayReplaceQuotationMark(kRightDouble, curlyLocale("fr")));
+}
+
 }  // namespace
 }  // namespace keyloom

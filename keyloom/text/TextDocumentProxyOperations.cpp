@@ -20,13 +20,13 @@ using textscan::popLastCharacter;
 bool endsWithSpace(const std::optional<std::string>& text) {
   if (!text) return false;
   std::string_view rest = *text;
-  return popLastCharacter(rest) == characters::space;
+  return popLastCharacter(rest) == keyboard_characters::space;
 }
 
 bool startsWithSpace(const std::optional<std::string>& text) {
   if (!text) return false;
   std::string_view rest = *text;
-  return popFirstCharacter(rest) == characters::space;
+  return popFirstCharacter(rest) == keyboard_characters::space;
 }
 
 int characterCount(std::string_view text) { return static_cast<int>(platform::text::graphemeCount(text)); }
@@ -151,6 +151,8 @@ bool hasUnclosedAlternateQuotationBeforeInput(const platform::TextDocumentProxy&
 std::optional<std::string> preferredQuotationReplacement(const platform::TextDocumentProxy& proxy,
                                                          std::string_view whenInserting,
                                                          const platform::Locale& locale) {
+  // Every typed character asks; only quotation marks need the document.
+  if (!mayReplaceQuotationMark(whenInserting, locale)) return std::nullopt;
   const auto before = proxy.documentContextBeforeInput();
   if (!before) return std::nullopt;
   return preferredQuotationReplacement(*before, whenInserting, locale);
@@ -197,7 +199,7 @@ void endSentence(platform::TextDocumentProxy& proxy) {
   const std::string before = proxy.documentContextBeforeInput().value_or("");
   std::string_view rest = before;
   int spaces = 0;
-  while (popLastCharacter(rest) == characters::space) ++spaces;
+  while (popLastCharacter(rest) == keyboard_characters::space) ++spaces;
   deleteBackward(proxy, spaces);
   proxy.insertText(". ");
 }
@@ -222,7 +224,7 @@ void tryInsertSpaceAfterAutocomplete(platform::TextDocumentProxy& proxy) {
       startsWithSpace(proxy.documentContextAfterInput())) {
     return;
   }
-  proxy.insertText(std::string(characters::space));
+  proxy.insertText(std::string(keyboard_characters::space));
   setAutocompleteSpaceState(AutocompleteSpaceState::autoInserted);
 }
 
@@ -237,7 +239,7 @@ void tryRemoveAutocompleteInsertedSpace(platform::TextDocumentProxy& proxy) {
 
 void tryReinsertAutocompleteRemovedSpace(platform::TextDocumentProxy& proxy) {
   if (autocompleteSpaceState() == AutocompleteSpaceState::autoRemoved) {
-    proxy.insertText(std::string(characters::space));
+    proxy.insertText(std::string(keyboard_characters::space));
   }
   setAutocompleteSpaceState(AutocompleteSpaceState::none);
 }

@@ -10,6 +10,16 @@ namespace {
 
 bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
+bool isAscii(char c) { return static_cast<unsigned char>(c) < 0x80; }
+
+// Two ASCII bytes always have a character boundary between them, but for a
+// carriage return before a line feed: no ASCII character extends, joins or
+// prepends to its neighbour. Most text is such bytes, and this spares the
+// segmenter a call per character.
+bool isAsciiBoundary(char before, char after) {
+  return isAscii(before) && isAscii(after) && !(before == '\r' && after == '\n');
+}
+
 // Byte length that a lead byte announces; 1 for a byte that cannot lead.
 std::size_t sequenceLength(char lead) {
   const auto byte = static_cast<unsigned char>(lead);
@@ -78,6 +88,12 @@ std::string_view trim(std::string_view s, ScalarPredicate matches) {
 }
 
 std::string_view popLastCharacter(std::string_view& s) {
+  const std::size_t n = s.size();
+  if (n > 0 && isAscii(s[n - 1]) && (n == 1 || isAsciiBoundary(s[n - 2], s[n - 1]))) {
+    const std::string_view result = s.substr(n - 1);
+    s.remove_suffix(1);
+    return result;
+  }
   const auto character = platform::text::lastGrapheme(s);
   if (!character) return {};
   std::size_t length = character->size() <= s.size() ? character->size() : s.size();
@@ -88,6 +104,11 @@ std::string_view popLastCharacter(std::string_view& s) {
 }
 
 std::string_view popFirstCharacter(std::string_view& s) {
+  if (!s.empty() && isAscii(s[0]) && (s.size() == 1 || isAsciiBoundary(s[0], s[1]))) {
+    const std::string_view result = s.substr(0, 1);
+    s.remove_prefix(1);
+    return result;
+  }
   const auto character = platform::text::firstGrapheme(s);
   if (!character) return {};
   std::size_t length = character->size() <= s.size() ? character->size() : s.size();

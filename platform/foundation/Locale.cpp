@@ -8,7 +8,9 @@
 #include <unicode/unistr.h>
 #include <unicode/ures.h>
 
+#include <array>
 #include <cstring>
+#include <unordered_map>
 #include <utility>
 
 namespace platform {
@@ -125,7 +127,7 @@ icu::Locale displayLocale(const std::string& id) {
   return icu::Locale(id.c_str());
 }
 
-std::optional<std::string> delimiter(const std::string& id, ULocaleDataDelimiterType type) {
+std::optional<std::string> lookUpDelimiter(const std::string& id, ULocaleDataDelimiterType type) {
   if (!hasLocaleData(languageOf(id))) return std::nullopt;
   UErrorCode status = U_ZERO_ERROR;
   ULocaleData* data = ulocdata_open(id.c_str(), &status);
@@ -139,6 +141,19 @@ std::optional<std::string> delimiter(const std::string& id, ULocaleDataDelimiter
     return std::nullopt;
   }
   return toUtf8(icu::UnicodeString(buffer, length));
+}
+
+// The keyboard asks for a quotation mark on every typed character, and each
+// look-up opens ICU resource bundles; the data never changes while the
+// process runs, so each thread keeps what it has looked up. Few locales are
+// ever used; the bound only matters for made-up identifiers.
+std::optional<std::string> delimiter(const std::string& id, ULocaleDataDelimiterType type) {
+  using Delimiters = std::array<std::optional<std::optional<std::string>>, ULOCDATA_DELIMITER_COUNT>;
+  thread_local std::unordered_map<std::string, Delimiters> known;
+  if (known.size() >= 64 && !known.contains(id)) known.clear();
+  auto& slot = known[id][type];
+  if (!slot) slot = lookUpDelimiter(id, type);
+  return *slot;
 }
 
 Locale& currentStorage() {

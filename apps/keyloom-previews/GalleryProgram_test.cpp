@@ -1,0 +1,162 @@
+// End-to-end tests: they run the keyloom-previews program as a person would
+// and read what it prints and writes.
+#include <cairo.h>
+#include <fcntl.h>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "apps/keyloom-previews/PreviewGallery.h"
+
+namespace keyloom_previews {
+namespace {
+
+using ::testing::HasSubstr;
+
+struct ProgramRun {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string readFile(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream content;
+  content << file.rdbuf();
+  return content.str();
+}
+
+// A fresh directory, removed with its contents at the end of the test.
+struct TempDirectory {
+  std::filesystem::path path;
+  TempDirectory() {
+    char pattern[] = "/tmp/keyloom-previews-test-XXXXXX";
+    const char* made = mkdtemp(pattern);
+    if (!made) throw std::runtime_error("mkdtemp failed");
+    path = made;
+  }
+  ~TempDirectory() { std::filesystem::remove_all(path); }
+};
+
+// Runs the program; its output goes through files so neither stream can
+// block the other.
+ProgramRun runPrograms(const std::vector<std::string>& arguments) {
+  TempDirectory directory;
+  const auto outPath = directory.path / "out", errPath = directory.path / "err";
+  std::vector<std::string> argv{KEYLOOM_PREVIEWS_PROGRAM};
+  argv.insert(argv.end(), arguments.begin(), arguments.end());
+  std::vector<char*> pointers;
+  for (auto& argument : argv) pointers.push_back(argument.data());
+  pointers.push_back(nullptr);
+
+  const pid_t child = fork();
+  if (child == 0) {
+    const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (out < 0 || err < 0) _exit(127);
+    dup2(out, 1);
+    dup2(err, 2);
+    execv(pointers[0], pointers.data());
+    _exit(127);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  ProgramRun run;
+  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.out = readFile(outPath);
+  run.err = readFile(errPath);
+  return run;
+}
+
+struct PngSize {
+  int width = 0;
+  int height = 0;
+};
+
+PngSize pngSize(const std::filesystem::path& path) {
+  cairo_surface_t* image = cairo_image_surface_create_from_png(path.c_str());
+  PngSize size;
+  if (cairo_surface_status(image) == CAIRO_STATUS_SUCCESS) {
+    size = {cairo_image_surface_get_width(image), cairo_image_surface_get_height(image)};
+  }
+  cairo_surface_destroy(image);
+  return size;
+}
+
+TEST(GalleryProgram, ListNamesEveryPreviewOneALine) {
+  const ProgramRun run = runPrograms({"--list"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  std::string expected;
+  for (const auto& preview : galleryPreviews()) expected += preview.name + "\n";
+  EXPECT_EQ(run.out, expected);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(runPrograms({"--list", "--only", "gesture-button"}).out, "gesture-button\n");
+}
+
+TEST(GalleryProgram, BadCommandLinesExitWithTwoAndSayWhy) {
+  const struct {
+    std::vector<std::string> arguments;
+    std::string message;
+  } cases[] = {
+      {{}, "nothing to do"},
+      {{"--bogus"}, "unknown option '--bogus'"},
+      {{"--out"}, "--out needs a value"},
+      {{"--out", "x", "--scale", "0"}, "--scale: '0' is not a number"},
+      {{"--list", "--only", "nope"}, "no preview named 'nope'"},
+  };
+  for (const auto& c : cases) {
+    const ProgramRun run = runPrograms(c.arguments);
+    EXPECT_EQ(run.exitCode, 2) << c.message;
+    EXPECT_THAT(run.err, HasSubstr(c.message));
+    EXPECT_THAT(run.err, HasSubstr("--help"));
+    EXPECT_EQ(run.out, "");
+  }
+  const ProgramRun help = runPrograms({"--help"});
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_THAT(help.out, HasSubstr("--scale N"));
+}
+
+TEST(GalleryProgram, OnlyRendersOnePictureAtTheScaleAsked) {
+  TempDirectory directory;
+  const auto out = directory.path / "new" / "dir";
+  const ProgramRun run =
+      runPrograms({"--out", out.string(), "--only", "toggle-toolbar-slide-up", "--scale", "3"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const auto* preview = findGalleryPreview("toggle-toolbar-slide-up");
+  const PngSize size = pngSize(out / "toggle-toolbar-slide-up.png");
+  EXPECT_EQ(size.width, static_cast<int>(preview->size.width * 3));
+  EXPECT_EQ(size.height, static_cast<int>(preview->size.height * 3));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out), std::filesystem::directory_iterator()),
+            1);
+  EXPECT_THAT(run.out, HasSubstr("toggle-toolbar-slide-up.png 1170x600"));
+}
+
+TEST(GalleryProgram, OutRendersEveryPreviewWithoutMissingGlyphs) {
+  TempDirectory directory;
+  const ProgramRun run = runPrograms({"--out", directory.path.string(), "--scale=1"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  for (const auto& preview : galleryPreviews()) {
+    const PngSize size = pngSize(directory.path / (preview.name + ".png"));
+    EXPECT_EQ(size.width, static_cast<int>(preview.size.width)) << preview.name;
+  }
+}
+
+TEST(GalleryProgram, AnOutPathThatIsAFileFails) {
+  TempDirectory directory;
+  const auto file = directory.path / "file";
+  std::ofstream(file) << "x";
+  const ProgramRun run = runPrograms({"--out", file.string()});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_THAT(run.err, HasSubstr("cannot make the directory"));
+}
+
+}  // namespace
+}  // namespace keyloom_previews

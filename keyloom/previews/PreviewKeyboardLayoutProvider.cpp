@@ -1,0 +1,31 @@
+#include "keyloom/previews/PreviewKeyboardLayoutProvider.h"
+
+#include <utility>
+#include <vector>
+
+#include "keyloom/previews/PreviewInputSetProvider.h"
+#include "keyloom/state/KeyboardContext.h"
+#include "keyloom/text/StandardKeyboardLayoutProvider.h"
+
+namespace keyloom {
+
+PreviewKeyboardLayoutProvider::PreviewKeyboardLayoutProvider(
+    const std::shared_ptr<KeyboardContext>& keyboardContext)
+    : provider_(std::make_shared<StandardKeyboardLayoutProvider>(
+          KeyboardContext::preview(), std::make_shared<PreviewInputSetProvider>(keyboardContext),
+          std::vector<std::shared_ptr<LocalizedKeyboardLayoutProvider>>{})) {}
+
+std::shared_ptr<PreviewKeyboardLayoutProvider> PreviewKeyboardLayoutProvider::preview() {
+  return std::make_shared<PreviewKeyboardLayoutProvider>(KeyboardContext::preview());
+}
+
+std::shared_ptr<KeyboardLayout> PreviewKeyboardLayoutProvider::keyboardLayout(
+    const KeyboardContext& context) {
+  return provider_->keyboardLayout(context);
+}
+
+void PreviewKeyboardLayoutProvider::register_(std::shared_ptr<InputSetProvider> inputSetProvider) {
+  provider_->register_(std::move(inputSetProvider));
+}
+
+}  // namespace keyloom
