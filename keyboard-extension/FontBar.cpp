@@ -29,7 +29,9 @@ View FontBar::body() const {
   View row = platform::ui::HStack(VerticalAlignment::center, std::nullopt,
                                   {platform::ui::Spacer().frame(endSpacing, std::nullopt),
                                    platform::ui::ForEachIndex(names_.size(), [this](std::size_t i) { return item(i); }),
-                                   platform::ui::Spacer().frame(endSpacing, std::nullopt)});
+                                   platform::ui::Spacer().frame(endSpacing, std::nullopt)})
+                 // A swipe that starts between two names still scrolls.
+                 .contentShape(platform::ui::Rectangle());
   View bar = platform::ui::HStack(VerticalAlignment::center, 0,
                                   {platform::ui::ScrollView(Axis::horizontal, false, row).frame(std::nullopt, height)});
   if (theme_) return bar.background(colorFromHex((*theme_)[0]));

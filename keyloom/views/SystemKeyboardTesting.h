@@ -105,13 +105,15 @@ inline void advance(double seconds) {
 }
 
 // Compares a rendering with the golden image of the same name beside these
-// tests (goldens/<name>.png), allowing a small difference per pixel for
-// font rasterisation. Run with KEYLOOM_UPDATE_GOLDENS=1 to write the goldens
-// anew after an intended change, then look at them before committing.
+// tests (goldens/<name>.png, or in `folder`), allowing a small difference per
+// pixel for font rasterisation. Run with KEYLOOM_UPDATE_GOLDENS=1 to write the
+// goldens anew after an intended change, then look at them before committing.
 inline void expectMatchesGolden(const platform::ui::ViewHost& host, const std::string& name, double scale = 3,
-                                std::optional<platform::ui::Color> background = std::nullopt) {
+                                std::optional<platform::ui::Color> background = std::nullopt,
+                                const std::filesystem::path& folder =
+                                    std::filesystem::path(KEYLOOM_SOURCE_DIR) / "keyloom" / "views" / "goldens") {
   namespace fs = std::filesystem;
-  const fs::path golden = fs::path(KEYLOOM_SOURCE_DIR) / "keyloom" / "views" / "goldens" / (name + ".png");
+  const fs::path golden = folder / (name + ".png");
   const fs::path rendered = fs::path(::testing::TempDir()) / ("keyloom-" + name + ".png");
   const auto report = platform::ui::renderPNG(host, rendered.string(), scale, background);
   EXPECT_EQ(report.unknownGlyphs, 0) << name;

@@ -1,0 +1,307 @@
+#include "keyboard-extension/KeyboardViewController.h"
+
+#include <gtest/gtest.h>
+
+#include "keyboard-extension/FontBar.h"
+#include "keyboard-extension/KeyboardExtension.h"
+#include "keyboard-extension/KeyboardSelection.h"
+#include "keyboard-extension/MyInputSetProvider.h"
+#include "keyboard-extension/MyKeyboardAppearance.h"
+#include "keyboard-extension/ProductConfiguration.h"
+#include "keyboard-extension/ThemePalette.h"
+#include "keyboard-extension/UnicodeFont.h"
+#include "keyloom/autocomplete/AutocompleteToolbar.h"
+#include "keyloom/controller/KeyboardHostingController.h"
+#include "keyloom/views/SystemKeyboard.h"
+#include "keyloom/views/SystemKeyboardTesting.h"
+#include "platform/input/SimulatedHost.h"
+#include "platform/ui/PangoTextMetrics.h"
+#include "platform/ui/UI.h"
+
+namespace zandorelle {
+namespace {
+
+using keyloom::KeyboardAction;
+using keyloom::KeyboardType;
+using platform::SimulatedHost;
+using platform::ui::Color;
+using platform::ui::NodeKind;
+
+// The product keyboard started by the simulated host as the platform starts
+// it, driven by touches on its hosted views at the host's clock times.
+struct ProductKeyboard : testing::Test {
+  std::shared_ptr<SimulatedHost> host;
+  std::shared_ptr<KeyboardViewController> controller;
+
+  void SetUp() override { installKeyboardExtension(); }
+
+  void start(bool appGroupAvailable = true) {
+    platform::SimulatedHostConfiguration configuration;
+    configuration.appGroupAvailable = appGroupAvailable;
+    host = SimulatedHost::make(configuration);
+    controller = std::dynamic_pointer_cast<KeyboardViewController>(
+        host->startExtension(std::string(keyboardExtensionIdentifier)));
+    ASSERT_NE(controller, nullptr);
+    settle();
+  }
+  void settle() {
+    host->runMainQueue();
+    host->layout();
+  }
+  void showAgain() {
+    host->hideKeyboard();
+    host->showKeyboard();
+    settle();
+  }
+  platform::ui::ViewHost& views() { return controller->hostingController()->viewHost(); }
+
+  std::shared_ptr<platform::ui::Node> fontName(int font) {
+    return views().findText(unicode_font::fontBarNames()[static_cast<std::size_t>(font)]);
+  }
+  std::shared_ptr<platform::ui::Node> bar() {
+    auto bars = views().findAllOfType<FontBar>();
+    return bars.empty() ? nullptr : bars.front();
+  }
+  std::optional<Color> barBackground() {
+    auto colours = bar()->findAll(NodeKind::color);
+    if (colours.empty()) return std::nullopt;
+    return colours.front()->content<platform::ui::ColorContent>()->color;
+  }
+  // Swipes the font bar left, as a user does, until that name is in sight.
+  void scrollToFont(int font) {
+    for (int swipe = 0; swipe < 5 && fontName(font)->frame.maxX() > 390; ++swipe) {
+      const double y = bar()->frame.midY();
+      host->advanceTime(0.5);
+      auto touch = views().touches().down({300, y});
+      for (double x = 290; x >= 150; x -= 10) {
+        host->advanceTime(0.01);
+        views().touches().move(touch, {x, y});
+      }
+      views().touches().up(touch);
+      host->runMainQueue();
+    }
+    ASSERT_LE(fontName(font)->frame.maxX(), 390);
+  }
+  std::shared_ptr<platform::ui::Node> key(const KeyboardAction& action) { return views().findAttached(action); }
+  // A finger on the key for a twentieth of a second.
+  void tapKey(const KeyboardAction& action) {
+    auto node = key(action);
+    ASSERT_NE(node, nullptr) << "no key " << action.caseName();
+    host->advanceTime(0.5);
+    auto touch = views().touches().down({node->frame.midX(), node->frame.midY()});
+    host->advanceTime(0.05);
+    views().touches().up(touch);
+    settle();
+  }
+  void tap(const std::shared_ptr<platform::ui::Node>& node) {
+    ASSERT_NE(node, nullptr);
+    host->advanceTime(0.5);
+    views().touches().tap({node->frame.midX(), node->frame.midY()});
+    host->runMainQueue();
+  }
+  // The texts of the first row's keys of the layout the keyboard would show
+  // for `type` now.
+  std::vector<std::string> firstRow(const KeyboardType& type) {
+    auto context = controller->keyboardContext();
+    const auto previous = context->keyboardType.get();
+    context->keyboardType.set(type);
+    auto layout = controller->keyboardLayoutProvider()->keyboardLayout(*context);
+    context->keyboardType.set(previous);
+    std::vector<std::string> texts;
+    for (const auto& item : layout->itemRows().at(0)) {
+      if (auto* character = item.action.get<keyloom::keyboard_action::Character>()) texts.push_back(character->text);
+    }
+    return texts;
+  }
+};
+
+TEST_F(ProductKeyboard, LoadsWithTheProductsAppearanceAndFontInputSets) {
+  start();
+  EXPECT_NE(std::dynamic_pointer_cast<MyKeyboardAppearance>(controller->keyboardAppearance()), nullptr);
+  EXPECT_NE(std::dynamic_pointer_cast<MyInputSetProvider>(controller->inputSetProvider()), nullptr);
+  // The base class loaded after them: the view is as wide as the screen.
+  EXPECT_EQ(controller->view()->frame().width(), 390);
+  EXPECT_EQ(firstRow(KeyboardType::alphabetic(keyloom::KeyboardCase::lowercased)).front(), "q");
+}
+
+TEST_F(ProductKeyboard, ReinstallsItsViewAtEveryAppearance) {
+  start();
+  auto first = controller->hostingController();
+  showAgain();
+  EXPECT_NE(controller->hostingController(), first);
+  EXPECT_EQ(controller->children().size(), 1u);
+  EXPECT_EQ(controller->view()->subviews().size(), 1u);
+  EXPECT_NE(bar(), nullptr);
+}
+
+TEST_F(ProductKeyboard, AnEmptyStoreShowsThemeZeroWithWhiteNames) {
+  start();
+  EXPECT_EQ(KeyboardSelection::themeIndex(), 0);
+  EXPECT_EQ(barBackground(), colorFromHex("#EC8321"));
+  for (int font = 0; font < unicode_font::count; ++font)
+    EXPECT_EQ(fontName(font)->resolvedForegroundColor(), Color::white()) << font;
+  EXPECT_EQ(controller->keyboardAppearance()->buttonStyle(KeyboardAction::character("a"), false).backgroundColor(),
+            colorFromHex("#FA810F"));
+}
+
+TEST_F(ProductKeyboard, AStoreThatCannotBeOpenedShowsTheStandardLook) {
+  start(false);
+  EXPECT_EQ(KeyboardSelection::themeIndex(), KeyboardSelection::noTheme);
+  EXPECT_EQ(barBackground(), std::nullopt);
+  for (int font = 0; font < unicode_font::count; ++font)
+    EXPECT_EQ(fontName(font)->resolvedForegroundColor(), Color::primary()) << font;
+  keyloom::StandardKeyboardAppearance standard(controller->keyboardContext());
+  for (const auto& action : {KeyboardAction::character("a"), KeyboardAction::backspace()})
+    EXPECT_EQ(controller->keyboardAppearance()->buttonStyle(action, false), standard.buttonStyle(action, false));
+}
+
+TEST_F(ProductKeyboard, AThemeChosenInTheHostAppShowsAtTheNextAppearance) {
+  start();
+  storeThemeIndex(*host->appGroupStore(), 3);
+  // While shown, even when the view is rebuilt, the theme stays.
+  controller->keyboardContext()->locale.set(controller->keyboardContext()->locale.get());
+  settle();
+  EXPECT_EQ(barBackground(), colorFromHex("#EC8321"));
+  showAgain();
+  EXPECT_EQ(barBackground(), colorFromHex("#C046D3"));
+  EXPECT_EQ(controller->keyboardAppearance()->buttonStyle(KeyboardAction::space(), false).backgroundColor(),
+            colorFromHex("#C760F5"));
+  // A number the table does not have is no theme, not a crash.
+  storeThemeIndex(*host->appGroupStore(), 17);
+  showAgain();
+  EXPECT_EQ(barBackground(), std::nullopt);
+}
+
+TEST_F(ProductKeyboard, TheFontBarIsFortyPointsHighScrollsAndEndsWithoutADivider) {
+  start();
+  auto node = bar();
+  ASSERT_NE(node, nullptr);
+  EXPECT_EQ(node->frame.height(), FontBar::height);
+  EXPECT_EQ(node->frame.width(), 390);
+  auto scroll = node->findAll(NodeKind::scrollView).at(0);
+  EXPECT_EQ(scroll->content<platform::ui::ScrollViewContent>()->axis, platform::ui::Axis::horizontal);
+  EXPECT_GT(scroll->scrollContentSize.width, 390);
+  auto dividers = node->findAll(NodeKind::divider);
+  ASSERT_EQ(dividers.size(), 12u);
+  EXPECT_LT(dividers.back()->frame.maxX(), fontName(12)->frame.minX());
+}
+
+TEST_F(ProductKeyboard, TappingAFontNameSelectsThatFontAndKeepsTheLanguage) {
+  start();
+  auto context = controller->keyboardContext();
+  context->setLocales(std::vector<platform::Locale>{platform::Locale("en"), platform::Locale("sv")});
+  context->setLocale(platform::Locale("en"));
+  int localePublishes = 0;
+  auto subscription = context->locale.didSet().sink([&](const platform::Locale&) { ++localePublishes; });
+  auto provider = controller->inputSetProvider();
+
+  scrollToFont(6);
+  EXPECT_EQ(KeyboardSelection::fontIndex(), 0);  // scrolling selects nothing
+  tap(fontName(6));
+  EXPECT_EQ(KeyboardSelection::fontIndex(), 6);
+  EXPECT_EQ(context->locale.get().identifier(), "en");
+  EXPECT_EQ(localePublishes, 1);
+  EXPECT_NE(controller->inputSetProvider(), provider);
+  EXPECT_EQ(firstRow(KeyboardType::alphabetic(keyloom::KeyboardCase::lowercased)).front(), "\U0001F180");
+  EXPECT_EQ(firstRow(KeyboardType::alphabetic(keyloom::KeyboardCase::uppercased)).front(), "\U0001F180");
+  // The number and symbol keyboards stay plain.
+  EXPECT_EQ(firstRow(KeyboardType::numeric()).front(), "1");
+  EXPECT_EQ(firstRow(KeyboardType::symbolic()).front(), "[");
+
+  // The font stays for later appearances.
+  showAgain();
+  EXPECT_EQ(firstRow(KeyboardType::alphabetic(keyloom::KeyboardCase::lowercased)).front(), "\U0001F180");
+  tap(fontName(0));
+  EXPECT_EQ(firstRow(KeyboardType::alphabetic(keyloom::KeyboardCase::lowercased)).front(), "q");
+  EXPECT_EQ(context->locale.get().identifier(), "en");
+}
+
+TEST_F(ProductKeyboard, TheViewNeverKeepsTheControllerAlive) {
+  start();
+  std::weak_ptr<KeyboardViewController> weak = controller;
+  auto hosting = controller->hostingController();
+  controller.reset();
+  host->releaseKeyboard();
+  EXPECT_TRUE(weak.expired());
+}
+
+TEST_F(ProductKeyboard, TheFontBarStandsAboveTheSystemKeyboardWithoutAToolbar) {
+  start();
+  auto keyboards = views().findAllOfType<keyloom::SystemKeyboard>();
+  ASSERT_EQ(keyboards.size(), 1u);
+  // One centred column: the bar right on top of the keys.
+  EXPECT_EQ(keyboards[0]->frame.minY(), bar()->frame.maxY());
+  EXPECT_NEAR(bar()->frame.minY(), host->keyboardFrame().height() - keyboards[0]->frame.maxY(), 0.01);
+  EXPECT_TRUE(views().findAllOfType<keyloom::AutocompleteToolbar>().empty());
+  // Not even when the autocomplete context holds suggestions.
+  controller->autocompleteContext()->suggestions.set(
+      {keyloom::AutocompleteSuggestion("hello", "hello", false, false, std::nullopt, {})});
+  settle();
+  EXPECT_FALSE(controller->autocompleteContext()->suggestions.get().empty());
+  EXPECT_TRUE(views().findAllOfType<keyloom::AutocompleteToolbar>().empty());
+  EXPECT_NE(key(KeyboardAction::character("q")), nullptr);
+}
+
+TEST_F(ProductKeyboard, FontSixRedrawsTheLetterKeysAtOnceAndTypesThem) {
+  start();
+  tapKey(KeyboardAction::character("q"));
+  scrollToFont(6);
+  tap(fontName(6));
+  // No appearance in between: the keys on screen are the new ones.
+  EXPECT_EQ(key(KeyboardAction::character("q")), nullptr);
+  tapKey(KeyboardAction::character("\U0001F170"));
+  tapKey(KeyboardAction::character("\U0001F171"));
+  EXPECT_EQ(host->textField().text(), "q\U0001F170\U0001F171");
+  // The number and symbol keyboards stay plain.
+  tapKey(KeyboardAction::keyboardType(KeyboardType::numeric()));
+  tapKey(KeyboardAction::character("1"));
+  ASSERT_NE(key(KeyboardAction::keyboardType(KeyboardType::symbolic())), nullptr);
+  tapKey(KeyboardAction::keyboardType(KeyboardType::symbolic()));
+  EXPECT_NE(key(KeyboardAction::character("[")), nullptr);
+  EXPECT_EQ(key(KeyboardAction::character("\U0001F170")), nullptr);
+  EXPECT_EQ(host->textField().text(), "q\U0001F170\U0001F1711");
+}
+
+// ---- Golden images of the keyboard as shown (regenerate with
+// KEYLOOM_UPDATE_GOLDENS=1, then look at them before committing).
+
+// The platform draws its backdrop behind a keyboard without a background.
+const Color backdrop = Color::rgba(0.82, 0.83, 0.85);
+
+struct ProductKeyboardLooks : ProductKeyboard {
+  void expectLooksLike(const std::string& name) {
+    views().setFontMetrics(platform::ui::PangoTextMetrics::shared());
+    host->layout();
+    host->runMainQueue();
+    keyloom::testing::expectMatchesGolden(views(), name, 2, backdrop, ZANDORELLE_GOLDENS);
+  }
+};
+
+TEST_F(ProductKeyboardLooks, NoTheme) {
+  start(false);
+  expectLooksLike("no-theme");
+}
+
+TEST_F(ProductKeyboardLooks, ThemeZero) {
+  start();
+  expectLooksLike("theme-0");
+}
+
+TEST_F(ProductKeyboardLooks, ThemeSixteen) {
+  start();
+  storeThemeIndex(*host->appGroupStore(), 16);
+  showAgain();
+  expectLooksLike("theme-16");
+}
+
+TEST_F(ProductKeyboardLooks, FontSixOnThemeThree) {
+  start();
+  storeThemeIndex(*host->appGroupStore(), 3);
+  showAgain();
+  scrollToFont(6);
+  tap(fontName(6));
+  expectLooksLike("font-6-theme-3");
+}
+
+}  // namespace
+}  // namespace zandorelle
