@@ -65,6 +65,29 @@ TEST_F(SystemKeyboardEndToEnd, TheDefaultRootViewIsTheSystemKeyboardWithItsToolb
   EXPECT_FALSE(view().findAllOfType<AutocompleteToolbar>().empty());
 }
 
+TEST_F(SystemKeyboardEndToEnd, FromTheControllerWithoutAWidthTakesItsViewsWidth) {
+  SystemKeyboard keyboard(controller, SystemKeyboard::AutocompleteToolbarMode::none, nullptr, std::nullopt, true);
+  EXPECT_DOUBLE_EQ(keyboard.keyboardWidth(), controller->view()->frame().width());
+  EXPECT_DOUBLE_EQ(keyboard.keyboardWidth(), 390);
+  SystemKeyboard narrow(controller, SystemKeyboard::AutocompleteToolbarMode::none, nullptr, 300.0, true);
+  EXPECT_DOUBLE_EQ(narrow.keyboardWidth(), 300);
+}
+
+TEST_F(SystemKeyboardEndToEnd, ASuggestionTappedAfterTheControllerIsGoneDoesNothing) {
+  ui::ViewHost detached(
+      ui::View(SystemKeyboard(controller, SystemKeyboard::AutocompleteToolbarMode::automatic, nullptr, std::nullopt, true)));
+  detached.layout(platform::Size{390, 260});
+  controller->autocompleteContext()->suggestions.set({AutocompleteSuggestion("hello")});
+  host->runMainQueue();
+  host->releaseKeyboard();
+  controller.reset();
+  auto suggestion = detached.findText("hello");
+  ASSERT_TRUE(suggestion);
+  detached.touches().tap(center(suggestion));
+  host->runMainQueue();
+  EXPECT_EQ(text(), "");
+}
+
 TEST_F(SystemKeyboardEndToEnd, TapOnATypesItAndShowsTheInputCalloutWhilePressed) {
   auto touch = view().touches().down(center(ch("a")));
   host->advanceTime(0.05);
