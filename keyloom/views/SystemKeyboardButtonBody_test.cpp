@@ -140,7 +140,7 @@ TEST(SystemKeyboardButton, StylesEveryActionThroughTheAppearanceAndTypes) {
   ASSERT_EQ(body.size(), 1u);
   host.touches().tap({30, 20});
   platform::MainQueue::main().runUntilIdle();
-  EXPECT_EQ(services.handler->actions(KeyboardGesture::release), std::vector<KeyboardAction>{KeyboardAction::none()});
+  EXPECT_EQ(services.recorded->actions(KeyboardGesture::release), std::vector<KeyboardAction>{KeyboardAction::none()});
 }
 
 }  // namespace

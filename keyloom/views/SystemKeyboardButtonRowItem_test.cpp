@@ -86,7 +86,7 @@ TEST(SystemKeyboardButtonRowItem, TouchesInTheInsetGapsReachTheKey) {
   const auto frame = row.key(KeyboardAction::character("a"))->frame;
   row.host->touches().tap({frame.minX() + 2, frame.minY() + 2});
   platform::MainQueue::main().runUntilIdle();
-  EXPECT_THAT(row.services.handler->actions(KeyboardGesture::release),
+  EXPECT_THAT(row.services.recorded->actions(KeyboardGesture::release),
               ::testing::ElementsAre(KeyboardAction::character("a")));
 }
 
@@ -95,7 +95,7 @@ TEST(SystemKeyboardButtonRowItem, SpacerKeysStillReceiveGestures) {
   const auto frame = row.key(KeyboardAction::none())->frame;
   row.host->touches().tap({frame.midX(), frame.midY()});
   platform::MainQueue::main().runUntilIdle();
-  EXPECT_THAT(row.services.handler->actions(KeyboardGesture::release), ::testing::ElementsAre(KeyboardAction::none()));
+  EXPECT_THAT(row.services.recorded->actions(KeyboardGesture::release), ::testing::ElementsAre(KeyboardAction::none()));
 }
 
 TEST(SystemKeyboardButtonRowItem, PressedWhileHeld) {
@@ -128,7 +128,7 @@ TEST(SystemKeyboardButtonRowItem, TapOnAKeyWithTheLocaleMenuReleasesItsAction) {
   const auto before = row.key(KeyboardAction::nextLocale());
   row.host->touches().tap({before->frame.midX(), before->frame.midY()});
   platform::MainQueue::main().runUntilIdle();
-  EXPECT_THAT(row.services.handler->actions(KeyboardGesture::release),
+  EXPECT_THAT(row.services.recorded->actions(KeyboardGesture::release),
               ::testing::Contains(KeyboardAction::nextLocale()));
   row.services.context->setLocale(platform::Locale("de"));
   platform::MainQueue::main().runUntilIdle();

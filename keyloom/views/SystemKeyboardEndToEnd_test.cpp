@@ -8,6 +8,7 @@
 #include "keyloom/controller/KeyboardHostingController.h"
 #include "keyloom/controller/KeyboardInputViewController.h"
 #include "keyloom/controller/StandardCalloutActionProvider.h"
+#include "keyloom/text/StaticKeyboardLayoutProvider.h"
 #include "keyloom/views/ActionCallout.h"
 #include "keyloom/views/InputCallout.h"
 #include "keyloom/views/SystemKeyboard.h"
@@ -197,6 +198,16 @@ TEST_F(SystemKeyboardEndToEnd, KeyboardTypeAndLocaleChangesRedrawTheRows) {
   settle();
   EXPECT_TRUE(key(ch("q")));
   EXPECT_NE(key(ch("q")), before) << "a new locale draws new keys";
+}
+
+TEST_F(SystemKeyboardEndToEnd, ALayoutWithoutRowsStillShowsTheToolbar) {
+  controller->setKeyboardLayoutProvider(
+      std::make_shared<StaticKeyboardLayoutProvider>(std::make_shared<KeyboardLayout>(KeyboardLayoutItemRows{})));
+  controller->keyboardContext()->setLocale(platform::Locale("en_GB"));  // any change rebuilds the keyboard
+  settle();
+  EXPECT_FALSE(key(KeyboardAction::space()));
+  EXPECT_FALSE(view().findAllOfType<AutocompleteToolbar>().empty());
+  EXPECT_EQ(view().findAllOfType<SystemKeyboard>().size(), 1u);
 }
 
 }  // namespace

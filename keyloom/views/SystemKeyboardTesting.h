@@ -11,17 +11,9 @@
 #include <utility>
 #include <vector>
 
-#include "keyloom/appearance/StandardKeyboardAppearance.h"
-#include "keyloom/autocomplete/AutocompleteContext.h"
-#include "keyloom/controller/ActionCalloutContext.h"
-#include "keyloom/controller/InputCalloutContext.h"
 #include "keyloom/controller/KeyboardActionHandler.h"
-#include "keyloom/controller/KeyboardCalloutContext.h"
-#include "keyloom/controller/StandardCalloutActionProvider.h"
-#include "keyloom/state/KeyboardContext.h"
-#include "keyloom/text/StandardInputSetProvider.h"
-#include "keyloom/text/StandardKeyboardLayoutProvider.h"
 #include "keyloom/views/SystemKeyboard.h"
+#include "keyloom/views/SystemKeyboardServices.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/ui/PangoTextMetrics.h"
 #include "platform/ui/Renderer.h"
@@ -51,29 +43,20 @@ class RecordingActionHandler : public KeyboardActionHandler {
   }
 };
 
-// The real services a system keyboard is built from, hosted in a ViewHost.
-struct HostedKeyboard {
-  std::shared_ptr<KeyboardContext> context = std::make_shared<KeyboardContext>();
-  std::shared_ptr<RecordingActionHandler> handler = std::make_shared<RecordingActionHandler>();
-  std::shared_ptr<StandardKeyboardAppearance> appearance = std::make_shared<StandardKeyboardAppearance>(context);
-  std::shared_ptr<StandardKeyboardLayoutProvider> layoutProvider = std::make_shared<StandardKeyboardLayoutProvider>(
-      context, std::make_shared<StandardInputSetProvider>(context, std::vector<std::shared_ptr<LocalizedInputSetProvider>>{}),
-      std::vector<std::shared_ptr<LocalizedKeyboardLayoutProvider>>{});
-  std::shared_ptr<KeyboardCalloutContext> callouts = std::make_shared<KeyboardCalloutContext>(
-      std::make_shared<ActionCalloutContext>(
-          handler, std::make_shared<StandardCalloutActionProvider>(
-                       context, std::vector<std::shared_ptr<LocalizedCalloutActionProvider>>{
-                                    StandardCalloutActionProvider::standardProvider()})),
-      std::make_shared<InputCalloutContext>(true));
-  std::shared_ptr<AutocompleteContext> autocomplete = std::make_shared<AutocompleteContext>();
+// The standard services with a recording handler, hosted in a ViewHost.
+struct HostedKeyboard : SystemKeyboardServices {
+  // The services' handler, as what it records.
+  std::shared_ptr<RecordingActionHandler> recorded;
   std::unique_ptr<platform::ui::ViewHost> host;
   platform::Size size{390, 262};
 
+  HostedKeyboard() : HostedKeyboard(std::make_shared<RecordingActionHandler>()) {}
+
   SystemKeyboard makeKeyboard(SystemKeyboard::AutocompleteToolbarMode mode = SystemKeyboard::AutocompleteToolbarMode::automatic,
                               bool withCallouts = true) {
-    return SystemKeyboard(layoutProvider->keyboardLayout(*context), appearance, handler, autocomplete, mode,
-                          [this](const AutocompleteSuggestion& suggestion) { tappedSuggestions.push_back(suggestion.text); },
-                          context, withCallouts ? callouts : nullptr, size.width, true);
+    return keyboard(
+        size.width, [this](const AutocompleteSuggestion& suggestion) { tappedSuggestions.push_back(suggestion.text); },
+        mode, withCallouts);
   }
 
   // Hosts a keyboard at `size`, measuring text as the renderer draws it.
@@ -97,6 +80,10 @@ struct HostedKeyboard {
   }
 
   std::vector<std::string> tappedSuggestions;
+
+ private:
+  explicit HostedKeyboard(std::shared_ptr<RecordingActionHandler> recording)
+      : SystemKeyboardServices(recording), recorded(std::move(recording)) {}
 };
 
 inline void advance(double seconds) {

@@ -158,7 +158,7 @@ TEST(SystemKeyboard, WithoutCalloutContextTheCalloutsNeverShow) {
   EXPECT_FALSE(keyboard.callouts->input()->isActive());
   EXPECT_FALSE(keyboard.callouts->action()->isActive());
   keyboard.host->touches().up(touch);
-  EXPECT_THAT(keyboard.handler->actions(KeyboardGesture::release), ::testing::ElementsAre(ch("a")));
+  EXPECT_THAT(keyboard.recorded->actions(KeyboardGesture::release), ::testing::ElementsAre(ch("a")));
 }
 
 TEST(SystemKeyboard, PressShowsTheInputCalloutOverTheKey) {
@@ -195,7 +195,7 @@ TEST(SystemKeyboard, LongPressSlideAndReleaseTypesTheSelectedSecondaryCharacter)
   EXPECT_EQ(keyboard.callouts->action()->selectedAction(), ch("\u00E9"));
   keyboard.host->touches().up(touch);
   platform::MainQueue::main().runUntilIdle();
-  EXPECT_THAT(keyboard.handler->actions(KeyboardGesture::release), ::testing::ElementsAre(ch("\u00E9")));
+  EXPECT_THAT(keyboard.recorded->actions(KeyboardGesture::release), ::testing::ElementsAre(ch("\u00E9")));
   EXPECT_FALSE(keyboard.callouts->action()->isActive());
 }
 
