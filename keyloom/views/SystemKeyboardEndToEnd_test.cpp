@@ -67,7 +67,8 @@ TEST_F(SystemKeyboardEndToEnd, TheDefaultRootViewIsTheSystemKeyboardWithItsToolb
 }
 
 TEST_F(SystemKeyboardEndToEnd, FromTheControllerWithoutAWidthTakesItsViewsWidth) {
-  SystemKeyboard keyboard(controller, SystemKeyboard::AutocompleteToolbarMode::none, nullptr, std::nullopt, true);
+  SystemKeyboard keyboard(controller, SystemKeyboard::AutocompleteToolbarMode::none, nullptr, std::nullopt,
+                          true);
   EXPECT_DOUBLE_EQ(keyboard.keyboardWidth(), controller->view()->frame().width());
   EXPECT_DOUBLE_EQ(keyboard.keyboardWidth(), 390);
   SystemKeyboard narrow(controller, SystemKeyboard::AutocompleteToolbarMode::none, nullptr, 300.0, true);
@@ -75,8 +76,8 @@ TEST_F(SystemKeyboardEndToEnd, FromTheControllerWithoutAWidthTakesItsViewsWidth)
 }
 
 TEST_F(SystemKeyboardEndToEnd, ASuggestionTappedAfterTheControllerIsGoneDoesNothing) {
-  ui::ViewHost detached(
-      ui::View(SystemKeyboard(controller, SystemKeyboard::AutocompleteToolbarMode::automatic, nullptr, std::nullopt, true)));
+  ui::ViewHost detached(ui::View(SystemKeyboard(
+      controller, SystemKeyboard::AutocompleteToolbarMode::automatic, nullptr, std::nullopt, true)));
   detached.layout(platform::Size{390, 260});
   controller->autocompleteContext()->suggestions.set({AutocompleteSuggestion("hello")});
   host->runMainQueue();
@@ -123,8 +124,8 @@ TEST_F(SystemKeyboardEndToEnd, LongPressOnESlideAndReleaseTypesTheSelectedAccent
 
 TEST_F(SystemKeyboardEndToEnd, ReplacingTheCalloutProviderKeepsLongPressCallouts) {
   controller->setCalloutActionProvider(std::make_shared<StandardCalloutActionProvider>(
-      controller->keyboardContext(),
-      std::vector<std::shared_ptr<LocalizedCalloutActionProvider>>{StandardCalloutActionProvider::standardProvider()}));
+      controller->keyboardContext(), std::vector<std::shared_ptr<LocalizedCalloutActionProvider>>{
+                                         StandardCalloutActionProvider::standardProvider()}));
   settle();
   const Point e = center(ch("e"));
   auto touch = view().touches().down(e);
@@ -165,7 +166,8 @@ TEST_F(SystemKeyboardEndToEnd, TheGlobeKeyHandsItsTouchToTheInputModeSwitch) {
 TEST_F(SystemKeyboardEndToEnd, TapOnASuggestionReplacesTheCurrentWord) {
   host->setText("hel");
   settle();
-  controller->autocompleteContext()->suggestions.set({AutocompleteSuggestion("hello"), AutocompleteSuggestion("help")});
+  controller->autocompleteContext()->suggestions.set(
+      {AutocompleteSuggestion("hello"), AutocompleteSuggestion("help")});
   settle();
   auto suggestion = view().findText("hello");
   ASSERT_TRUE(suggestion);
@@ -201,8 +203,8 @@ TEST_F(SystemKeyboardEndToEnd, KeyboardTypeAndLocaleChangesRedrawTheRows) {
 }
 
 TEST_F(SystemKeyboardEndToEnd, ALayoutWithoutRowsStillShowsTheToolbar) {
-  controller->setKeyboardLayoutProvider(
-      std::make_shared<StaticKeyboardLayoutProvider>(std::make_shared<KeyboardLayout>(KeyboardLayoutItemRows{})));
+  controller->setKeyboardLayoutProvider(std::make_shared<StaticKeyboardLayoutProvider>(
+      std::make_shared<KeyboardLayout>(KeyboardLayoutItemRows{})));
   controller->keyboardContext()->setLocale(platform::Locale("en_GB"));  // any change rebuilds the keyboard
   settle();
   EXPECT_FALSE(key(KeyboardAction::space()));

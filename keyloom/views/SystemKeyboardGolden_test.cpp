@@ -33,10 +33,10 @@ struct Setup {
 std::unique_ptr<HostedKeyboard> hosted(const Setup& setup) {
   platform::SimulatedHostConfiguration configuration;
   configuration.idiom = setup.idiom;
-  configuration.screenSize = setup.idiom == platform::UserInterfaceIdiom::pad ? platform::Size{820, 1180}
-                                                                              : platform::Size{390, 844};
-  configuration.orientation = setup.landscape ? platform::ScreenOrientation::landscapeLeft
-                                              : platform::ScreenOrientation::portrait;
+  configuration.screenSize =
+      setup.idiom == platform::UserInterfaceIdiom::pad ? platform::Size{820, 1180} : platform::Size{390, 844};
+  configuration.orientation =
+      setup.landscape ? platform::ScreenOrientation::landscapeLeft : platform::ScreenOrientation::portrait;
   configuration.localeIdentifier = "en_US";
   auto simulated = platform::SimulatedHost::make(configuration);
   auto keyboard = std::make_unique<HostedKeyboard>();
@@ -55,8 +55,9 @@ std::unique_ptr<HostedKeyboard> hosted(const Setup& setup) {
     keyboard->host->setEnvironment(environment);
     keyboard->host->relayout();
   }
-  keyboard->autocomplete->suggestions.set(
-      {AutocompleteSuggestion("hello"), AutocompleteSuggestion("help", std::nullopt, true), AutocompleteSuggestion("helm")});
+  keyboard->autocomplete->suggestions.set({AutocompleteSuggestion("hello"),
+                                           AutocompleteSuggestion("help", std::nullopt, true),
+                                           AutocompleteSuggestion("helm")});
   platform::MainQueue::main().runUntilIdle();
   return keyboard;
 }
@@ -69,8 +70,10 @@ TEST(SystemKeyboardGolden, PhonePortrait) {
 
 TEST(SystemKeyboardGolden, PhoneLandscape) {
   expectMatchesGolden(*hosted({.landscape = true})->host, "phone-landscape-letters");
-  expectMatchesGolden(*hosted({.landscape = true, .type = KeyboardType::numeric()})->host, "phone-landscape-numbers");
-  expectMatchesGolden(*hosted({.landscape = true, .type = KeyboardType::symbolic()})->host, "phone-landscape-symbols");
+  expectMatchesGolden(*hosted({.landscape = true, .type = KeyboardType::numeric()})->host,
+                      "phone-landscape-numbers");
+  expectMatchesGolden(*hosted({.landscape = true, .type = KeyboardType::symbolic()})->host,
+                      "phone-landscape-symbols");
 }
 
 // The standard input sets are made for the device of their first use in a

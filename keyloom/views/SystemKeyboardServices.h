@@ -22,10 +22,14 @@ namespace keyloom {
 struct SystemKeyboardServices {
   std::shared_ptr<KeyboardContext> context = std::make_shared<KeyboardContext>();
   std::shared_ptr<KeyboardActionHandler> handler;
-  std::shared_ptr<StandardKeyboardAppearance> appearance = std::make_shared<StandardKeyboardAppearance>(context);
-  std::shared_ptr<StandardKeyboardLayoutProvider> layoutProvider = std::make_shared<StandardKeyboardLayoutProvider>(
-      context, std::make_shared<StandardInputSetProvider>(context, std::vector<std::shared_ptr<LocalizedInputSetProvider>>{}),
-      std::vector<std::shared_ptr<LocalizedKeyboardLayoutProvider>>{});
+  std::shared_ptr<StandardKeyboardAppearance> appearance =
+      std::make_shared<StandardKeyboardAppearance>(context);
+  std::shared_ptr<StandardKeyboardLayoutProvider> layoutProvider =
+      std::make_shared<StandardKeyboardLayoutProvider>(
+          context,
+          std::make_shared<StandardInputSetProvider>(
+              context, std::vector<std::shared_ptr<LocalizedInputSetProvider>>{}),
+          std::vector<std::shared_ptr<LocalizedKeyboardLayoutProvider>>{});
   std::shared_ptr<KeyboardCalloutContext> callouts;
   std::shared_ptr<AutocompleteContext> autocomplete = std::make_shared<AutocompleteContext>();
 
@@ -35,16 +39,19 @@ struct SystemKeyboardServices {
         callouts(std::make_shared<KeyboardCalloutContext>(
             std::make_shared<ActionCalloutContext>(
                 handler, std::make_shared<StandardCalloutActionProvider>(
-                             context, std::vector<std::shared_ptr<LocalizedCalloutActionProvider>>{
-                                          StandardCalloutActionProvider::standardProvider()})),
+                             context,
+                             std::vector<std::shared_ptr<LocalizedCalloutActionProvider>>{
+                                 StandardCalloutActionProvider::standardProvider()})),
             std::make_shared<InputCalloutContext>(true))) {}
 
   // The keyboard for the context's current layout.
-  SystemKeyboard keyboard(double width, SystemKeyboard::SuggestionAction suggestionAction = nullptr,
-                          SystemKeyboard::AutocompleteToolbarMode mode = SystemKeyboard::AutocompleteToolbarMode::automatic,
-                          bool withCallouts = true) const {
+  SystemKeyboard keyboard(
+      double width, SystemKeyboard::SuggestionAction suggestionAction = nullptr,
+      SystemKeyboard::AutocompleteToolbarMode mode = SystemKeyboard::AutocompleteToolbarMode::automatic,
+      bool withCallouts = true) const {
     return SystemKeyboard(layoutProvider->keyboardLayout(*context), appearance, handler, autocomplete, mode,
-                          std::move(suggestionAction), context, withCallouts ? callouts : nullptr, width, true);
+                          std::move(suggestionAction), context, withCallouts ? callouts : nullptr, width,
+                          true);
   }
 };
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <cairo.h>
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -31,8 +30,12 @@ class RecordingActionHandler : public KeyboardActionHandler {
 
   bool canHandle(KeyboardGesture, const KeyboardAction&) override { return true; }
   void handle(const KeyboardAction& action) override { handled.emplace_back(KeyboardGesture::press, action); }
-  void handle(KeyboardGesture gesture, const KeyboardAction& action) override { handled.emplace_back(gesture, action); }
-  void handleDrag(const KeyboardAction& on, platform::Point, platform::Point) override { drags.push_back(on); }
+  void handle(KeyboardGesture gesture, const KeyboardAction& action) override {
+    handled.emplace_back(gesture, action);
+  }
+  void handleDrag(const KeyboardAction& on, platform::Point, platform::Point) override {
+    drags.push_back(on);
+  }
 
   std::vector<KeyboardAction> actions(KeyboardGesture gesture) const {
     std::vector<KeyboardAction> result;
@@ -52,10 +55,12 @@ struct HostedKeyboard : SystemKeyboardServices {
 
   HostedKeyboard() : HostedKeyboard(std::make_shared<RecordingActionHandler>()) {}
 
-  SystemKeyboard makeKeyboard(SystemKeyboard::AutocompleteToolbarMode mode = SystemKeyboard::AutocompleteToolbarMode::automatic,
-                              bool withCallouts = true) {
+  SystemKeyboard makeKeyboard(
+      SystemKeyboard::AutocompleteToolbarMode mode = SystemKeyboard::AutocompleteToolbarMode::automatic,
+      bool withCallouts = true) {
     return keyboard(
-        size.width, [this](const AutocompleteSuggestion& suggestion) { tappedSuggestions.push_back(suggestion.text); },
+        size.width,
+        [this](const AutocompleteSuggestion& suggestion) { tappedSuggestions.push_back(suggestion.text); },
         mode, withCallouts);
   }
 
@@ -72,7 +77,9 @@ struct HostedKeyboard : SystemKeyboardServices {
     show(hostSize, makeKeyboard());
   }
 
-  std::shared_ptr<platform::ui::Node> key(const KeyboardAction& action) const { return host->findAttached(action); }
+  std::shared_ptr<platform::ui::Node> key(const KeyboardAction& action) const {
+    return host->findAttached(action);
+  }
   platform::Point center(const KeyboardAction& action) const {
     auto node = key(action);
     EXPECT_TRUE(node) << "no key for the action";
@@ -117,7 +124,8 @@ inline void expectMatchesGolden(const platform::ui::ViewHost& host, const std::s
     const int height = cairo_image_surface_get_height(actual);
     EXPECT_EQ(width, cairo_image_surface_get_width(expected)) << name;
     EXPECT_EQ(height, cairo_image_surface_get_height(expected)) << name;
-    if (width == cairo_image_surface_get_width(expected) && height == cairo_image_surface_get_height(expected)) {
+    if (width == cairo_image_surface_get_width(expected) &&
+        height == cairo_image_surface_get_height(expected)) {
       cairo_surface_flush(expected);
       cairo_surface_flush(actual);
       const unsigned char* a = cairo_image_surface_get_data(actual);
