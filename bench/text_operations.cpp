@@ -2,6 +2,8 @@
 // 1 MB of text before the cursor. The operations read the text from the
 // cursor backwards, so the cost must not grow with the text before the
 // current sentence; BM_SegmentWholeText shows what reading all of it costs.
+// The host field's own edits are measured too: they keep the field's
+// character boundaries edit by edit, so a key costs the same in a long field.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -9,6 +11,7 @@
 #include "keyloom/text/DeleteBackwardRange.h"
 #include "keyloom/text/TextDocumentProxyOperations.h"
 #include "platform/foundation/Text.h"
+#include "platform/input/HostTextField.h"
 #include "platform/input/TextDocumentProxy.h"
 
 namespace {
@@ -73,6 +76,25 @@ void BM_IsCursorAtNewSentenceAfterPeriod(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(keyloom::isCursorAtNewSentence(proxy));
 }
 
+// A key and a backspace in the host's field, with the caret at the end of the
+// text (typing on) or in its middle (correcting). The field is queried the way
+// the keyboard does after each key: the caret and the character count.
+void hostFieldKeys(benchmark::State& state, bool inTheMiddle) {
+  const std::string text = textBeforeCursor(static_cast<std::size_t>(state.range(0)));
+  platform::HostTextField field(text);
+  if (inTheMiddle) field.select(field.characterCount() / 2);
+  for (auto _ : state) {
+    field.insertText("e");
+    benchmark::DoNotOptimize(field.cursorOffset());
+    field.deleteBackward();
+    benchmark::DoNotOptimize(field.characterCount());
+  }
+  state.SetItemsProcessed(state.iterations() * 2);  // key presses
+}
+
+void BM_HostFieldKeysAtTheEnd(benchmark::State& state) { hostFieldKeys(state, false); }
+void BM_HostFieldKeysInTheMiddle(benchmark::State& state) { hostFieldKeys(state, true); }
+
 // The reference: segmenting the whole text once.
 void BM_SegmentWholeText(benchmark::State& state) {
   const std::string text = textBeforeCursor(static_cast<std::size_t>(state.range(0)));
@@ -86,6 +108,8 @@ BENCHMARK(BM_CurrentWord)->Arg(kKilobyte)->Arg(kMegabyte)->Unit(benchmark::kMicr
 BENCHMARK(BM_DeleteWord)->Arg(kKilobyte)->Arg(kMegabyte)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_IsCursorAtNewSentence)->Arg(kKilobyte)->Arg(kMegabyte)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_IsCursorAtNewSentenceAfterPeriod)->Arg(kKilobyte)->Arg(kMegabyte)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HostFieldKeysAtTheEnd)->Arg(kKilobyte)->Arg(kMegabyte)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HostFieldKeysInTheMiddle)->Arg(kKilobyte)->Arg(kMegabyte)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SegmentWholeText)->Arg(kKilobyte)->Arg(kMegabyte)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

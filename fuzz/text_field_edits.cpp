@@ -1,11 +1,13 @@
 // Arbitrary bytes as a script of edits on an in-memory text field through its
 // document proxy (typed text may be any bytes, malformed UTF-8 included). After
 // every step the text before, the selection and the text after must make up
-// the whole text, and the selection must lie inside the document.
+// the whole text, the selection must lie inside the document, and the field's
+// characters (kept edit by edit) must be those of a fresh segmentation.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
+#include "platform/foundation/Text.h"
 #include "platform/input/InMemoryTextDocumentProxy.h"
 
 using namespace platform;
@@ -20,6 +22,11 @@ void check(const InMemoryTextDocumentProxy& proxy) {
   const std::string whole = proxy.documentContextBeforeInput().value_or("") + proxy.selectedText().value_or("") +
                             proxy.documentContextAfterInput().value_or("");
   if (whole != input.text()) std::abort();
+  const auto characters = text::graphemes(input.text());
+  if (characters.size() != input.characterCount()) std::abort();
+  for (std::size_t i = 0; i < characters.size(); ++i) {
+    if (input.text(TextRange{{i}, {i + 1}}) != characters[i]) std::abort();
+  }
 }
 
 }  // namespace

@@ -136,8 +136,8 @@ std::uint32_t fnv1a(std::string_view text) {
 
 // A file beside `file` named "<name><suffix>". When that is longer than the
 // folder's file system allows, the name (never the suffix) is shortened and
-// marked with a hash of the whole name, so stores with a common prefix still
-// get apart names.
+// marked with a hash of the whole name, so stores whose names share a long
+// prefix still get different names.
 std::filesystem::path siblingFile(const std::filesystem::path& file, const std::string& suffix) {
   const std::filesystem::path folder = file.parent_path();
   const std::string name = file.filename().string();
@@ -369,7 +369,7 @@ bool FileUserDefaultsStore::refresh(bool holdingLock, bool force) {
       loaded_ = true;
       return true;
     case ReadResult::failed:
-      report(file_, problem + "; it is left as it is and not written");
+      report(file_, problem + "; it is left alone");
       return false;
     case ReadResult::corrupt:
       // Until it is kept aside, the store reads what could be read of it.

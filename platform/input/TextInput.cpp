@@ -10,47 +10,34 @@ TextInput::TextInput() : View(Rect{}) {}
 
 // ---- Boundaries
 
-const std::vector<std::size_t>& TextInput::boundaries() const {
+const CharacterBoundaries& TextInput::boundaries() const {
   if (!boundariesValid_) {
-    boundaries_.clear();
-    boundaries_.push_back(0);
-    std::size_t offset = 0;
-    for (const auto& cluster : text::graphemes(text_)) {
-      offset += cluster.size();
-      boundaries_.push_back(offset);
-    }
-    // Segmentation covers every byte; guard against a short answer anyway.
-    if (boundaries_.back() != text_.size()) boundaries_.push_back(text_.size());
+    boundaries_.reset(text_);
     boundariesValid_ = true;
   }
   return boundaries_;
 }
 
-std::size_t TextInput::indexOfByte(std::size_t byte) const {
-  const auto& all = boundaries();
-  auto it = std::lower_bound(all.begin(), all.end(), byte);
-  if (it == all.end()) return all.size() - 1;
-  return static_cast<std::size_t>(it - all.begin());
-}
+std::size_t TextInput::indexOfByte(std::size_t byte) const { return boundaries().indexAtOrAfter(byte); }
 
 std::size_t TextInput::byteOfIndex(std::size_t index) const {
   const auto& all = boundaries();
-  return all[std::min(index, all.size() - 1)];
+  return all.offset(std::min(index, all.count() - 1));
 }
 
 std::size_t TextInput::snapToBoundary(std::size_t byte) const { return byteOfIndex(indexOfByte(byte)); }
 
 std::size_t TextInput::replaceBytes(std::size_t from, std::size_t to, std::string_view replacement) {
   text_.replace(from, to - from, replacement);
-  boundariesValid_ = false;
+  if (boundariesValid_) boundaries_.replace(text_, from, to - from, replacement.size());
   return from + replacement.size();
 }
 
 // ---- Document and selection
 
-TextPosition TextInput::endOfDocument() const { return TextPosition{boundaries().size() - 1}; }
+TextPosition TextInput::endOfDocument() const { return TextPosition{boundaries().count() - 1}; }
 
-std::size_t TextInput::characterCount() const { return boundaries().size() - 1; }
+std::size_t TextInput::characterCount() const { return boundaries().count() - 1; }
 
 std::optional<TextRange> TextInput::selectedTextRange() const {
   if (!hasSelection_) return std::nullopt;

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/input/CharacterBoundaries.h"
 #include "platform/input/InputTraits.h"
 #include "platform/input/TextDocumentProxy.h"
 #include "platform/input/TextInputMode.h"
@@ -123,12 +124,13 @@ class TextInput : public View, public TextInputTraitsSource {
   Signal<>& editingChanged() { return editingChanged_; }
 
  protected:
-  // Byte offsets of every cluster boundary, 0 and text().size() included.
-  const std::vector<std::size_t>& boundaries() const;
   // Replaces bytes [from, to) and returns the byte offset after the insertion.
+  // Only the characters around the edit are segmented again.
   std::size_t replaceBytes(std::size_t from, std::size_t to, std::string_view replacement);
 
  private:
+  // Every cluster boundary, 0 and text().size() included; segmented on first use.
+  const CharacterBoundaries& boundaries() const;
   std::size_t indexOfByte(std::size_t byte) const;  // cluster index at or after a byte offset
   std::size_t byteOfIndex(std::size_t index) const;
   std::size_t snapToBoundary(std::size_t byte) const;
@@ -144,7 +146,7 @@ class TextInput : public View, public TextInputTraitsSource {
   bool canBecomeFirstResponder_ = true;
   bool isFirstResponder_ = false;
   Signal<> editingChanged_;
-  mutable std::vector<std::size_t> boundaries_;
+  mutable CharacterBoundaries boundaries_;
   mutable bool boundariesValid_ = false;
 };
 

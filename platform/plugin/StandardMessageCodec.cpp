@@ -144,8 +144,13 @@ std::size_t readContainerCount(ByteReader& reader, std::size_t depth, std::size_
   return count;
 }
 
-ChannelValue readValueAt(ByteReader& reader, std::size_t depth) {
+ChannelValue readValueAt(ByteReader& reader, std::size_t depth, std::size_t& valuesLeft) {
   std::size_t start = reader.offset();
+  if (valuesLeft == 0) {
+    throw CodecError("Message holds more than " + std::to_string(StandardMessageCodec::maxValueCount) +
+                     " values; the one at byte " + std::to_string(start) + " is refused.");
+  }
+  --valuesLeft;
   std::uint8_t type = reader.readByte();
   switch (static_cast<Type>(type)) {
     case Type::null:
@@ -176,7 +181,7 @@ ChannelValue readValueAt(ByteReader& reader, std::size_t depth) {
     case Type::list: {
       std::size_t count = readContainerCount(reader, depth, 1, "list");
       ChannelValue::List values;
-      for (std::size_t i = 0; i < count; ++i) values.push_back(readValueAt(reader, depth + 1));
+      for (std::size_t i = 0; i < count; ++i) values.push_back(readValueAt(reader, depth + 1, valuesLeft));
       return ChannelValue(std::move(values));
     }
     case Type::map: {
@@ -184,8 +189,8 @@ ChannelValue readValueAt(ByteReader& reader, std::size_t depth) {
       ChannelValue::Map values;
       for (std::size_t i = 0; i < count; ++i) {
         std::size_t keyOffset = reader.offset();
-        ChannelValue key = readValueAt(reader, depth + 1);
-        ChannelValue element = readValueAt(reader, depth + 1);
+        ChannelValue key = readValueAt(reader, depth + 1, valuesLeft);
+        ChannelValue element = readValueAt(reader, depth + 1, valuesLeft);
         if (!values.emplace(std::move(key), std::move(element)).second) {
           throw CodecError("Map at byte " + std::to_string(start) + " repeats the key at byte " +
                            std::to_string(keyOffset) + ".");
@@ -205,7 +210,15 @@ std::vector<std::uint8_t> StandardMessageCodec::encode(const ChannelValue& value
   return writer.take();
 }
 
+void StandardMessageCodec::requireMessageSize(std::span<const std::uint8_t> bytes) {
+  if (bytes.size() > maxMessageSize) {
+    throw CodecError("Message of " + std::to_string(bytes.size()) + " bytes is longer than the limit of " +
+                     std::to_string(maxMessageSize) + " bytes.");
+  }
+}
+
 ChannelValue StandardMessageCodec::decode(std::span<const std::uint8_t> bytes) {
+  requireMessageSize(bytes);
   ByteReader reader(bytes);
   ChannelValue value = readValue(reader);
   if (!reader.atEnd()) {
@@ -219,7 +232,10 @@ void StandardMessageCodec::writeValue(ByteWriter& writer, const ChannelValue& va
   writeValueAt(writer, value, 0);
 }
 
-ChannelValue StandardMessageCodec::readValue(ByteReader& reader) { return readValueAt(reader, 0); }
+ChannelValue StandardMessageCodec::readValue(ByteReader& reader) {
+  std::size_t valuesLeft = maxValueCount;
+  return readValueAt(reader, 0, valuesLeft);
+}
 
 std::string StandardMessageCodec::readStringPayload(ByteReader& reader) {
   std::size_t start = reader.offset();

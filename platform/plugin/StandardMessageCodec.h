@@ -18,8 +18,9 @@ namespace platform::plugin {
 //
 // Reading is strict, because the bytes come from outside: anything truncated,
 // an unknown type byte, a size beyond the message, text that is not UTF-8,
-// a map with a repeated key, nesting deeper than maxNestingDepth or trailing
-// bytes throw CodecError. Memory is only allocated for content that is present.
+// a map with a repeated key, nesting deeper than maxNestingDepth, more values
+// than maxValueCount, trailing bytes, or a message longer than maxMessageSize
+// throw CodecError. Memory is only allocated for content that is present.
 class StandardMessageCodec {
  public:
   enum class Type : std::uint8_t {
@@ -41,6 +42,16 @@ class StandardMessageCodec {
 
   // Lists and maps inside lists and maps, counting the outermost.
   static constexpr std::size_t maxNestingDepth = 64;
+  // Longer messages are refused before any of them is read.
+  static constexpr std::size_t maxMessageSize = std::size_t{16} << 20;
+  // Values one read may produce: each scalar, text, typed list, list and map,
+  // and everything inside them. A value takes one byte on the wire but tens in
+  // memory, so this bounds what decoding allocates (a few tens of MB at most,
+  // besides the text and typed lists, which cost what they take on the wire).
+  static constexpr std::size_t maxValueCount = std::size_t{1} << 18;
+
+  // Throws CodecError when the message is longer than maxMessageSize.
+  static void requireMessageSize(std::span<const std::uint8_t> bytes);
 
   static std::vector<std::uint8_t> encode(const ChannelValue& value);
   // The whole buffer must be exactly one value.

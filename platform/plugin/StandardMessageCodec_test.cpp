@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/plugin/CodecError.h"
+#include "platform/plugin/StandardMethodCodec.h"
 
 namespace platform::plugin {
 namespace {
@@ -158,6 +159,55 @@ TEST(StandardMessageCodec, RejectsMalformedInputWithAClearError) {
     } catch (const CodecError& error) {
       EXPECT_NE(std::string(error.what()).find(row.message), std::string::npos) << error.what();
     }
+  }
+}
+
+// A type byte, then `count` in the five-byte size form, then `count` zero
+// bytes: nulls in a list, or the bytes of a byte list.
+Bytes withFiveByteCount(std::uint8_t type, std::size_t count) {
+  Bytes bytes = {type, 255};
+  for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<std::uint8_t>(count >> shift));
+  bytes.resize(bytes.size() + count, 0);
+  return bytes;
+}
+
+TEST(StandardMessageCodec, RefusesMessagesOverTheSizeLimitBeforeReadingThem) {
+  // A call whose arguments are 64 million nulls once took gigabytes before it
+  // was refused for what it lacked.
+  Bytes call = bytesOf({7, 3, 'a', 'd', 'd'});
+  const Bytes nulls = withFiveByteCount(12, std::size_t{64} << 20);
+  call.insert(call.end(), nulls.begin(), nulls.end());
+  const auto refusedForSize = [](const auto& decode) {
+    try {
+      decode();
+    } catch (const CodecError& error) {
+      return std::string(error.what()).find("longer than the limit of 16777216 bytes") != std::string::npos;
+    }
+    return false;
+  };
+  EXPECT_TRUE(refusedForSize([&] { StandardMethodCodec::decodeMethodCall(call); }));
+  EXPECT_TRUE(refusedForSize([&] { StandardMessageCodec::decode(nulls); }));
+  call[0] = StandardMethodCodec::successEnvelope;
+  EXPECT_TRUE(refusedForSize([&] { StandardMethodCodec::decodeReply(call); }));
+
+  // The limit itself is allowed.
+  Bytes largest = withFiveByteCount(8, StandardMessageCodec::maxMessageSize - 6);
+  ASSERT_EQ(largest.size(), StandardMessageCodec::maxMessageSize);
+  EXPECT_EQ(StandardMessageCodec::decode(largest).getIf<ChannelValue::Bytes>()->size(), largest.size() - 6);
+  largest.push_back(0);
+  EXPECT_TRUE(refusedForSize([&] { StandardMessageCodec::decode(largest); }));
+}
+
+TEST(StandardMessageCodec, RefusesMoreValuesThanTheLimit) {
+  // The list itself is one value.
+  const Bytes most = withFiveByteCount(12, StandardMessageCodec::maxValueCount - 1);
+  EXPECT_EQ(StandardMessageCodec::decode(most).getIf<ChannelValue::List>()->size(),
+            StandardMessageCodec::maxValueCount - 1);
+  try {
+    StandardMessageCodec::decode(withFiveByteCount(12, StandardMessageCodec::maxValueCount));
+    ADD_FAILURE() << "not refused";
+  } catch (const CodecError& error) {
+    EXPECT_NE(std::string(error.what()).find("more than 262144 values"), std::string::npos) << error.what();
   }
 }
 

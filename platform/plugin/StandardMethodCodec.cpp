@@ -40,6 +40,7 @@ std::vector<std::uint8_t> StandardMethodCodec::encodeMethodCall(const MethodCall
 }
 
 MethodCall StandardMethodCodec::decodeMethodCall(std::span<const std::uint8_t> bytes) {
+  StandardMessageCodec::requireMessageSize(bytes);
   ByteReader reader(bytes);
   MethodCall call;
   call.method = readText(reader, "The method name");
@@ -73,6 +74,7 @@ std::vector<std::uint8_t> StandardMethodCodec::encodeReply(const MethodReply& re
 
 MethodReply StandardMethodCodec::decodeReply(std::span<const std::uint8_t> bytes) {
   if (bytes.empty()) return MethodReply::notImplemented();
+  StandardMessageCodec::requireMessageSize(bytes);
   ByteReader reader(bytes);
   std::uint8_t envelope = reader.readByte();
   if (envelope == successEnvelope) {

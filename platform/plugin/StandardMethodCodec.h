@@ -16,7 +16,8 @@ namespace platform::plugin {
 // - an error is the byte 1, then the code (text), the message (text or null)
 //   and the details (any value);
 // - "not implemented" is an empty reply.
-// Decoding throws CodecError for anything else, including trailing bytes.
+// Decoding throws CodecError for anything else, including trailing bytes and
+// messages longer than StandardMessageCodec::maxMessageSize.
 class StandardMethodCodec {
  public:
   static constexpr std::uint8_t successEnvelope = 0;
