@@ -47,8 +47,13 @@ std::unique_ptr<HostedKeyboard> hosted(const Setup& setup) {
   keyboard->context->interfaceOrientation.set(setup.landscape ? InterfaceOrientation::landscapeLeft
                                                               : InterfaceOrientation::portrait);
   keyboard->context->keyboardType.set(setup.type);
-  keyboard->size = frame.size;
-  keyboard->show(frame.size);
+  // As tall as the rows need, as the platform sizes its keyboard area to the
+  // keyboard's content; the emoji keyboard takes the platform's height.
+  keyboard->show(platform::Size{frame.width(), 1000});
+  const double needed = keyboard->host->root()->children().at(0)->frame.height();
+  const double height = needed < 1000 ? needed : frame.height();
+  keyboard->size = platform::Size{frame.width(), height};
+  keyboard->host->layout(keyboard->size);
   if (setup.dark) {
     ui::EnvironmentValues environment = keyboard->host->environment();
     environment.set(ui::colorSchemeKey, ui::ColorScheme::dark);
