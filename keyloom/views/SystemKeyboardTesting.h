@@ -1,8 +1,7 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <cairo.h>
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -11,17 +10,9 @@
 #include <utility>
 #include <vector>
 
-#include "keyloom/appearance/StandardKeyboardAppearance.h"
-#include "keyloom/autocomplete/AutocompleteContext.h"
-#include "keyloom/controller/ActionCalloutContext.h"
-#include "keyloom/controller/InputCalloutContext.h"
 #include "keyloom/controller/KeyboardActionHandler.h"
-#include "keyloom/controller/KeyboardCalloutContext.h"
-#include "keyloom/controller/StandardCalloutActionProvider.h"
-#include "keyloom/state/KeyboardContext.h"
-#include "keyloom/text/StandardInputSetProvider.h"
-#include "keyloom/text/StandardKeyboardLayoutProvider.h"
 #include "keyloom/views/SystemKeyboard.h"
+#include "keyloom/views/SystemKeyboardServices.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/ui/PangoTextMetrics.h"
 #include "platform/ui/Renderer.h"
@@ -39,8 +30,12 @@ class RecordingActionHandler : public KeyboardActionHandler {
 
   bool canHandle(KeyboardGesture, const KeyboardAction&) override { return true; }
   void handle(const KeyboardAction& action) override { handled.emplace_back(KeyboardGesture::press, action); }
-  void handle(KeyboardGesture gesture, const KeyboardAction& action) override { handled.emplace_back(gesture, action); }
-  void handleDrag(const KeyboardAction& on, platform::Point, platform::Point) override { drags.push_back(on); }
+  void handle(KeyboardGesture gesture, const KeyboardAction& action) override {
+    handled.emplace_back(gesture, action);
+  }
+  void handleDrag(const KeyboardAction& on, platform::Point, platform::Point) override {
+    drags.push_back(on);
+  }
 
   std::vector<KeyboardAction> actions(KeyboardGesture gesture) const {
     std::vector<KeyboardAction> result;
@@ -51,29 +46,22 @@ class RecordingActionHandler : public KeyboardActionHandler {
   }
 };
 
-// The real services a system keyboard is built from, hosted in a ViewHost.
-struct HostedKeyboard {
-  std::shared_ptr<KeyboardContext> context = std::make_shared<KeyboardContext>();
-  std::shared_ptr<RecordingActionHandler> handler = std::make_shared<RecordingActionHandler>();
-  std::shared_ptr<StandardKeyboardAppearance> appearance = std::make_shared<StandardKeyboardAppearance>(context);
-  std::shared_ptr<StandardKeyboardLayoutProvider> layoutProvider = std::make_shared<StandardKeyboardLayoutProvider>(
-      context, std::make_shared<StandardInputSetProvider>(context, std::vector<std::shared_ptr<LocalizedInputSetProvider>>{}),
-      std::vector<std::shared_ptr<LocalizedKeyboardLayoutProvider>>{});
-  std::shared_ptr<KeyboardCalloutContext> callouts = std::make_shared<KeyboardCalloutContext>(
-      std::make_shared<ActionCalloutContext>(
-          handler, std::make_shared<StandardCalloutActionProvider>(
-                       context, std::vector<std::shared_ptr<LocalizedCalloutActionProvider>>{
-                                    StandardCalloutActionProvider::standardProvider()})),
-      std::make_shared<InputCalloutContext>(true));
-  std::shared_ptr<AutocompleteContext> autocomplete = std::make_shared<AutocompleteContext>();
+// The standard services with a recording handler, hosted in a ViewHost.
+struct HostedKeyboard : SystemKeyboardServices {
+  // The services' handler, as what it records.
+  std::shared_ptr<RecordingActionHandler> recorded;
   std::unique_ptr<platform::ui::ViewHost> host;
   platform::Size size{390, 262};
 
-  SystemKeyboard makeKeyboard(SystemKeyboard::AutocompleteToolbarMode mode = SystemKeyboard::AutocompleteToolbarMode::automatic,
-                              bool withCallouts = true) {
-    return SystemKeyboard(layoutProvider->keyboardLayout(*context), appearance, handler, autocomplete, mode,
-                          [this](const AutocompleteSuggestion& suggestion) { tappedSuggestions.push_back(suggestion.text); },
-                          context, withCallouts ? callouts : nullptr, size.width, true);
+  HostedKeyboard() : HostedKeyboard(std::make_shared<RecordingActionHandler>()) {}
+
+  SystemKeyboard makeKeyboard(
+      SystemKeyboard::AutocompleteToolbarMode mode = SystemKeyboard::AutocompleteToolbarMode::automatic,
+      bool withCallouts = true) {
+    return keyboard(
+        size.width,
+        [this](const AutocompleteSuggestion& suggestion) { tappedSuggestions.push_back(suggestion.text); },
+        mode, withCallouts);
   }
 
   // Hosts a keyboard at `size`, measuring text as the renderer draws it.
@@ -89,7 +77,9 @@ struct HostedKeyboard {
     show(hostSize, makeKeyboard());
   }
 
-  std::shared_ptr<platform::ui::Node> key(const KeyboardAction& action) const { return host->findAttached(action); }
+  std::shared_ptr<platform::ui::Node> key(const KeyboardAction& action) const {
+    return host->findAttached(action);
+  }
   platform::Point center(const KeyboardAction& action) const {
     auto node = key(action);
     EXPECT_TRUE(node) << "no key for the action";
@@ -97,6 +87,10 @@ struct HostedKeyboard {
   }
 
   std::vector<std::string> tappedSuggestions;
+
+ private:
+  explicit HostedKeyboard(std::shared_ptr<RecordingActionHandler> recording)
+      : SystemKeyboardServices(recording), recorded(std::move(recording)) {}
 };
 
 inline void advance(double seconds) {
@@ -132,7 +126,8 @@ inline void expectMatchesGolden(const platform::ui::ViewHost& host, const std::s
     const int height = cairo_image_surface_get_height(actual);
     EXPECT_EQ(width, cairo_image_surface_get_width(expected)) << name;
     EXPECT_EQ(height, cairo_image_surface_get_height(expected)) << name;
-    if (width == cairo_image_surface_get_width(expected) && height == cairo_image_surface_get_height(expected)) {
+    if (width == cairo_image_surface_get_width(expected) &&
+        height == cairo_image_surface_get_height(expected)) {
       cairo_surface_flush(expected);
       cairo_surface_flush(actual);
       const unsigned char* a = cairo_image_surface_get_data(actual);
