@@ -1,9 +1,7 @@
 #pragma once
 
-#include <cairo.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -18,6 +16,7 @@
 #include "platform/ui/Renderer.h"
 #include "platform/ui/UI.h"
 #include "platform/ui/ViewHost.h"
+#include "testing/GoldenImage.h"
 
 namespace keyloom::testing {
 
@@ -98,59 +97,17 @@ inline void advance(double seconds) {
   platform::MainQueue::main().runUntilIdle();
 }
 
-// Compares a rendering with the golden image of the same name beside these
-// tests (goldens/<name>.png, or in `folder`), allowing a small difference per
-// pixel for font rasterisation. Run with KEYLOOM_UPDATE_GOLDENS=1 to write the
-// goldens anew after an intended change, then look at them before committing.
+// Renders the host and compares it with the golden image of the same name
+// beside these tests (goldens/<name>.png, or in `folder`); see GoldenImage.h
+// for the tolerance and for writing the goldens anew.
 inline void expectMatchesGolden(const platform::ui::ViewHost& host, const std::string& name, double scale = 3,
                                 std::optional<platform::ui::Color> background = std::nullopt,
                                 const std::filesystem::path& folder =
                                     std::filesystem::path(KEYLOOM_SOURCE_DIR) / "keyloom" / "views" / "goldens") {
-  namespace fs = std::filesystem;
-  const fs::path golden = folder / (name + ".png");
-  const fs::path rendered = fs::path(::testing::TempDir()) / ("keyloom-" + name + ".png");
+  const std::filesystem::path rendered = std::filesystem::path(::testing::TempDir()) / ("keyloom-" + name + ".png");
   const auto report = platform::ui::renderPNG(host, rendered.string(), scale, background);
   EXPECT_EQ(report.unknownGlyphs, 0) << name;
-  if (const char* update = std::getenv("KEYLOOM_UPDATE_GOLDENS"); update && std::string(update) == "1") {
-    fs::create_directories(golden.parent_path());
-    fs::copy_file(rendered, golden, fs::copy_options::overwrite_existing);
-    return;
-  }
-  cairo_surface_t* expected = cairo_image_surface_create_from_png(golden.c_str());
-  cairo_surface_t* actual = cairo_image_surface_create_from_png(rendered.c_str());
-  const bool loaded = cairo_surface_status(expected) == CAIRO_STATUS_SUCCESS &&
-                      cairo_surface_status(actual) == CAIRO_STATUS_SUCCESS;
-  EXPECT_TRUE(loaded) << "missing golden " << golden << " (rendered " << rendered << ")";
-  if (loaded) {
-    const int width = cairo_image_surface_get_width(actual);
-    const int height = cairo_image_surface_get_height(actual);
-    EXPECT_EQ(width, cairo_image_surface_get_width(expected)) << name;
-    EXPECT_EQ(height, cairo_image_surface_get_height(expected)) << name;
-    if (width == cairo_image_surface_get_width(expected) &&
-        height == cairo_image_surface_get_height(expected)) {
-      cairo_surface_flush(expected);
-      cairo_surface_flush(actual);
-      const unsigned char* a = cairo_image_surface_get_data(actual);
-      const unsigned char* e = cairo_image_surface_get_data(expected);
-      const int stride = cairo_image_surface_get_stride(actual);
-      long differing = 0;
-      for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width * 4; x += 4) {
-          for (int c = 0; c < 4; ++c) {
-            if (std::abs(a[y * stride + x + c] - e[y * stride + x + c]) > 32) {
-              ++differing;
-              break;
-            }
-          }
-        }
-      }
-      // A few antialiased edge pixels may differ between font builds.
-      EXPECT_LE(differing, static_cast<long>(width) * height / 500)
-          << name << ": " << differing << " pixels differ; rendered " << rendered;
-    }
-  }
-  cairo_surface_destroy(expected);
-  cairo_surface_destroy(actual);
+  expectMatchesGoldenFile(rendered, folder / (name + ".png"));
 }
 
 }  // namespace keyloom::testing
