@@ -4,7 +4,9 @@
 # <prefix>/lib, its target is exported as Keyloom::<target>, and the headers of
 # its folders go to <prefix>/include/<folder>, so the installed headers keep the
 # repository-root include paths (#include <keyloom/state/KeyboardAction.h>).
-# keyloom_module does this by itself; a program calls keyloom_install_program.
+# keyloom_module does this by itself, and a folder added to KEYLOOM_FOLDERS in
+# keyloom/CMakeLists.txt has its headers installed with the library. A program
+# to install calls keyloom_install_program.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 

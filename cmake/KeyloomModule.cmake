@@ -27,6 +27,6 @@ function(keyloom_module target)
     target_link_libraries(${target}_tests PRIVATE ${target} ${M_TEST_DEPS} keyloom_test_main)
     add_test(NAME ${target} COMMAND ${target}_tests)
     set_tests_properties(${target} PROPERTIES
-      ENVIRONMENT "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/testing/lsan.supp")
+      ENVIRONMENT "${KEYLOOM_TEST_ENVIRONMENT}")
   endif()
 endfunction()

@@ -12,20 +12,22 @@ namespace ui = platform::ui;
 ui::View GestureButton::body(ui::BodyContext& context) const {
   const ui::State<bool> isPressed = context.state(false);
   const auto tracking = context.state(std::make_shared<Tracking>()).get();
-  const GestureButton button = *this;
+  // One shared copy for the gesture's closures, and no geometry reader: the
+  // button asks for its size only when a touch ends, and a reader would
+  // build it again after every layout.
+  const auto button = std::make_shared<const GestureButton>(*this);
+  const ui::GeometryProxy geo = context.geometry();
 
   ui::View labelView = label ? label(isPressed.get()) : ui::View();
+  auto drag = ui::DragGesture(0, ui::CoordinateSpace::local())
+                  .onChanged([button, isPressed, tracking](const ui::DragValue& value) {
+                    button->handleChanged(value, isPressed, tracking);
+                  })
+                  .onEnded([button, isPressed, tracking, geo](const ui::DragValue& value) {
+                    button->handleEnded(value, geo.size(), isPressed, tracking);
+                  });
   return labelView
-      .overlay(ui::GeometryReader([button, isPressed, tracking](const ui::GeometryProxy& geo) {
-        auto drag = ui::DragGesture(0, ui::CoordinateSpace::local())
-                        .onChanged([button, isPressed, tracking](const ui::DragValue& value) {
-                          button.handleChanged(value, isPressed, tracking);
-                        })
-                        .onEnded([button, isPressed, tracking, geo](const ui::DragValue& value) {
-                          button.handleEnded(value, geo.size(), isPressed, tracking);
-                        });
-        return ui::View(ui::Color::clear()).contentShape(ui::Rectangle()).gesture(drag, ui::GestureMask::all);
-      }))
+      .overlay(ui::View(ui::Color::clear()).contentShape(ui::Rectangle()).gesture(drag, ui::GestureMask::all))
       .onDisappear([tracking] { tracking->isRemoved = true; })
       .accessibilityAddTraits(ui::AccessibilityTrait::isButton);
 }
@@ -54,7 +56,8 @@ void GestureButton::handleChanged(const ui::DragValue& value, const ui::State<bo
   if (dragAction) dragAction(value);
 }
 
-void GestureButton::handleEnded(const ui::DragValue& value, platform::Size size, const ui::State<bool>& isPressed,
+void GestureButton::handleEnded(const ui::DragValue& value, platform::Size size,
+                                const ui::State<bool>& isPressed,
                                 const std::shared_ptr<Tracking>& tracking) const {
   if (!isPressed.get()) return;
   setPressed(isPressed, false);

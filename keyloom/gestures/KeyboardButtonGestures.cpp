@@ -2,13 +2,13 @@
 
 #include <utility>
 
-#include "keyloom/views/NextKeyboardButton.h"
 #include "keyloom/controller/NextKeyboardController.h"
 #include "keyloom/gestures/GestureButton.h"
 #include "keyloom/gestures/GestureButtonDefaults.h"
 #include "keyloom/gestures/KeyboardGesture.h"
 #include "keyloom/gestures/RepeatGestureTimer.h"
 #include "keyloom/gestures/ScrollViewGestureButton.h"
+#include "keyloom/views/NextKeyboardButton.h"
 #include "platform/ui/Color.h"
 #include "platform/ui/Primitives.h"
 
@@ -28,46 +28,34 @@ ui::View KeyboardButtonGestures::body(ui::BodyContext& context) const {
   // One shared copy for all the closures below: copying the binding's
   // closures into each of them would cost more than the key itself.
   const auto self = std::make_shared<const KeyboardButtonGestures>(*this);
-  const bool inScrollView = isInScrollView;
-  const ui::Binding<bool> pressed = isPressed;
+  // The key measures itself only when a gesture asks, so it needs no
+  // geometry reader (which would build the button again after each layout).
+  return view.overlay(gestureButton(self, context.geometry(), tracking));
+}
 
-  return view.overlay(ui::GeometryReader([self, tracking, inScrollView, pressed](const ui::GeometryProxy& geo) {
-    // The timing defaults are read now, so a change shows at the next evaluation.
-    const auto longPressDelay = GestureButtonDefaults::longPressDelay();
-    const auto doubleTapTimeout = GestureButtonDefaults::doubleTapTimeout();
-    auto press = [self, geo] { self->handlePress(geo); };
-    auto releaseInside = [self, tracking] { self->handleReleaseInside(*tracking); };
-    auto releaseOutside = [self, geo, tracking] { self->handleReleaseOutside(geo, *tracking); };
-    auto longPress = [self, geo, tracking] { self->handleLongPress(geo, *tracking); };
-    auto doubleTap = [self] {
-      if (self->doubleTapAction) self->doubleTapAction();
-    };
-    auto repeat = [self] {
-      if (self->repeatAction) self->repeatAction();
-    };
-    auto drag = [self, tracking](const ui::DragValue& value) { self->handleDrag(value, *tracking); };
-    auto end = [self, tracking] { self->handleEnd(*tracking); };
+ui::View KeyboardButtonGestures::gestureButton(const std::shared_ptr<const KeyboardButtonGestures>& self,
+                                               const ui::GeometryProxy& geo,
+                                               const std::shared_ptr<Tracking>& tracking) {
+  const bool inScrollView = self->isInScrollView;
+  const ui::Binding<bool> pressed = self->isPressed;
+  // The timing defaults are read now, so a change shows at the next evaluation.
+  const auto longPressDelay = GestureButtonDefaults::longPressDelay();
+  const auto doubleTapTimeout = GestureButtonDefaults::doubleTapTimeout();
+  auto press = [self, geo] { self->handlePress(geo); };
+  auto releaseInside = [self, tracking] { self->handleReleaseInside(*tracking); };
+  auto releaseOutside = [self, geo, tracking] { self->handleReleaseOutside(geo, *tracking); };
+  auto longPress = [self, geo, tracking] { self->handleLongPress(geo, *tracking); };
+  auto doubleTap = [self] {
+    if (self->doubleTapAction) self->doubleTapAction();
+  };
+  auto repeat = [self] {
+    if (self->repeatAction) self->repeatAction();
+  };
+  auto drag = [self, tracking](const ui::DragValue& value) { self->handleDrag(value, *tracking); };
+  auto end = [self, tracking] { self->handleEnd(*tracking); };
 
-    if (inScrollView) {
-      return ui::View(ScrollViewGestureButton{
-          .isPressedBinding = pressed,
-          .pressAction = press,
-          .releaseInsideAction = releaseInside,
-          .releaseOutsideAction = releaseOutside,
-          .longPressDelay = longPressDelay,
-          .longPressAction = longPress,
-          .doubleTapTimeout = doubleTapTimeout,
-          .doubleTapAction = doubleTap,
-          .repeatTimer = RepeatGestureTimer::shared(),
-          .repeatAction = repeat,
-          .dragStartAction = {},
-          .dragAction = drag,
-          .dragEndAction = {},
-          .endAction = end,
-          .label = touchableLabel,
-      });
-    }
-    return ui::View(GestureButton{
+  if (inScrollView) {
+    return ui::View(ScrollViewGestureButton{
         .isPressedBinding = pressed,
         .pressAction = press,
         .releaseInsideAction = releaseInside,
@@ -76,7 +64,6 @@ ui::View KeyboardButtonGestures::body(ui::BodyContext& context) const {
         .longPressAction = longPress,
         .doubleTapTimeout = doubleTapTimeout,
         .doubleTapAction = doubleTap,
-        .repeatDelay = GestureButtonDefaults::repeatDelay(),
         .repeatTimer = RepeatGestureTimer::shared(),
         .repeatAction = repeat,
         .dragStartAction = {},
@@ -85,14 +72,33 @@ ui::View KeyboardButtonGestures::body(ui::BodyContext& context) const {
         .endAction = end,
         .label = touchableLabel,
     });
-  }));
+  }
+  return ui::View(GestureButton{
+      .isPressedBinding = pressed,
+      .pressAction = press,
+      .releaseInsideAction = releaseInside,
+      .releaseOutsideAction = releaseOutside,
+      .longPressDelay = longPressDelay,
+      .longPressAction = longPress,
+      .doubleTapTimeout = doubleTapTimeout,
+      .doubleTapAction = doubleTap,
+      .repeatDelay = GestureButtonDefaults::repeatDelay(),
+      .repeatTimer = RepeatGestureTimer::shared(),
+      .repeatAction = repeat,
+      .dragStartAction = {},
+      .dragAction = drag,
+      .dragEndAction = {},
+      .endAction = end,
+      .label = touchableLabel,
+  });
 }
 
 bool KeyboardButtonGestures::isWithinReleaseTolerance(platform::Point location, platform::Size size,
                                                       double tolerance) {
   const double dx = size.width * tolerance;
   const double dy = size.height * tolerance;
-  return location.x >= -dx && location.x < size.width + dx && location.y >= -dy && location.y < size.height + dy;
+  return location.x >= -dx && location.x < size.width + dx && location.y >= -dy &&
+         location.y < size.height + dy;
 }
 
 void KeyboardButtonGestures::handlePress(const ui::GeometryProxy& geo) const {
@@ -145,29 +151,28 @@ void KeyboardButtonGestures::handleEnd(Tracking& tracking) const {
 
 ui::View keyboardButtonGestures(ui::View view, const KeyboardAction& action,
                                 std::shared_ptr<KeyboardActionHandler> actionHandler,
-                                std::shared_ptr<KeyboardCalloutContext> calloutContext, ui::Binding<bool> isPressed,
-                                bool isInScrollView, double releaseOutsideTolerance) {
+                                std::shared_ptr<KeyboardCalloutContext> calloutContext,
+                                ui::Binding<bool> isPressed, bool isInScrollView,
+                                double releaseOutsideTolerance) {
   auto gesture = [actionHandler, action](KeyboardGesture g) {
     return [actionHandler, action, g] { actionHandler->handle(g, action); };
   };
-  return keyboardButtonGestures(
-      std::move(view), action, std::move(calloutContext), std::move(isPressed), isInScrollView,
-      releaseOutsideTolerance, gesture(KeyboardGesture::doubleTap), gesture(KeyboardGesture::longPress),
-      gesture(KeyboardGesture::press), gesture(KeyboardGesture::release), gesture(KeyboardGesture::repeatPress),
-      [actionHandler, action](platform::Point start, platform::Point current) {
-        actionHandler->handleDrag(action, start, current);
-      });
+  return keyboardButtonGestures(std::move(view), action, std::move(calloutContext), std::move(isPressed),
+                                isInScrollView, releaseOutsideTolerance, gesture(KeyboardGesture::doubleTap),
+                                gesture(KeyboardGesture::longPress), gesture(KeyboardGesture::press),
+                                gesture(KeyboardGesture::release), gesture(KeyboardGesture::repeatPress),
+                                [actionHandler, action](platform::Point start, platform::Point current) {
+                                  actionHandler->handleDrag(action, start, current);
+                                });
 }
 
-ui::View keyboardButtonGestures(ui::View view, std::optional<KeyboardAction> action,
-                                std::shared_ptr<KeyboardCalloutContext> calloutContext, ui::Binding<bool> isPressed,
-                                bool isInScrollView, double releaseOutsideTolerance,
-                                KeyboardButtonGestures::Action doubleTapAction,
-                                KeyboardButtonGestures::Action longPressAction,
-                                KeyboardButtonGestures::Action pressAction,
-                                KeyboardButtonGestures::Action releaseAction,
-                                KeyboardButtonGestures::Action repeatAction,
-                                KeyboardButtonGestures::DragAction dragAction) {
+ui::View keyboardButtonGestures(
+    ui::View view, std::optional<KeyboardAction> action,
+    std::shared_ptr<KeyboardCalloutContext> calloutContext, ui::Binding<bool> isPressed, bool isInScrollView,
+    double releaseOutsideTolerance, KeyboardButtonGestures::Action doubleTapAction,
+    KeyboardButtonGestures::Action longPressAction, KeyboardButtonGestures::Action pressAction,
+    KeyboardButtonGestures::Action releaseAction, KeyboardButtonGestures::Action repeatAction,
+    KeyboardButtonGestures::DragAction dragAction) {
   if (action == KeyboardAction::nextKeyboard()) {
     // The platform button decides between switching keyboards and listing them.
     return ui::View(NextKeyboardButton(NextKeyboardController::shared(), false, [view] { return view; }));
@@ -199,13 +204,15 @@ ui::View keyboardGestures(ui::View view, const KeyboardAction& action,
 ui::View keyboardGestures(ui::View view, std::optional<KeyboardAction> action,
                           std::shared_ptr<KeyboardCalloutContext> calloutContext, bool isInScrollView,
                           ui::Binding<bool> isPressed, KeyboardButtonGestures::Action doubleTapAction,
-                          KeyboardButtonGestures::Action longPressAction, KeyboardButtonGestures::Action pressAction,
-                          KeyboardButtonGestures::Action releaseAction, KeyboardButtonGestures::Action repeatAction,
+                          KeyboardButtonGestures::Action longPressAction,
+                          KeyboardButtonGestures::Action pressAction,
+                          KeyboardButtonGestures::Action releaseAction,
+                          KeyboardButtonGestures::Action repeatAction,
                           KeyboardButtonGestures::DragAction dragAction) {
-  return keyboardButtonGestures(std::move(view), std::move(action), std::move(calloutContext), std::move(isPressed),
-                                isInScrollView, 1.0, std::move(doubleTapAction), std::move(longPressAction),
-                                std::move(pressAction), std::move(releaseAction), std::move(repeatAction),
-                                std::move(dragAction));
+  return keyboardButtonGestures(std::move(view), std::move(action), std::move(calloutContext),
+                                std::move(isPressed), isInScrollView, 1.0, std::move(doubleTapAction),
+                                std::move(longPressAction), std::move(pressAction), std::move(releaseAction),
+                                std::move(repeatAction), std::move(dragAction));
 }
 
 }  // namespace keyloom

@@ -56,6 +56,10 @@ struct KeyboardButtonGestures {
   static bool isWithinReleaseTolerance(platform::Point location, platform::Size size, double tolerance);
 
  private:
+  // The gesture button over the key, its events bound to `self`.
+  static platform::ui::View gestureButton(const std::shared_ptr<const KeyboardButtonGestures>& self,
+                                          const platform::ui::GeometryProxy& geo,
+                                          const std::shared_ptr<Tracking>& tracking);
   void handlePress(const platform::ui::GeometryProxy& geo) const;
   void handleDrag(const platform::ui::DragValue& value, Tracking& tracking) const;
   void handleLongPress(const platform::ui::GeometryProxy& geo, Tracking& tracking) const;

@@ -69,15 +69,15 @@ ui::View ActionCallout::body(ui::BodyContext& context) const {
   // The small corner is the one that meets the foot over the key.
   const double bottomLeft = !isPad() && !trailing ? 2 : callout.cornerRadius;
   const double bottomRight = !isPad() && trailing ? 2 : callout.cornerRadius;
-  ui::View bubble =
-      ui::HStack(ui::VerticalAlignment::center, 0, {ui::ForEach(std::move(entries))})
-          .padding(ui::EdgeSet::horizontal(), callout.curveSize.width)
-          .background(CustomRoundedRectangle(callout.cornerRadius, callout.cornerRadius, bottomLeft, bottomRight)
-                          .shape()
-                          .fill(callout.backgroundColor));
+  ui::View bubble = ui::HStack(ui::VerticalAlignment::center, 0, {ui::ForEach(std::move(entries))})
+                        .padding(ui::EdgeSet::horizontal(), callout.curveSize.width)
+                        .background(CustomRoundedRectangle(callout.cornerRadius, callout.cornerRadius,
+                                                           bottomLeft, bottomRight)
+                                        .shape()
+                                        .fill(callout.backgroundColor));
   ui::View foot = ui::View(CalloutButtonArea(keyFrame(), callout)).opacity(isPad() ? 0 : 1);
-  ui::View stack = ui::VStack(trailing ? ui::HorizontalAlignment::trailing : ui::HorizontalAlignment::leading, 0,
-                              {bubble, foot});
+  ui::View stack = ui::VStack(trailing ? ui::HorizontalAlignment::trailing : ui::HorizontalAlignment::leading,
+                              0, {bubble, foot});
   auto calloutContext = this->calloutContext;
   ui::View button = ui::Button([calloutContext] { calloutContext->reset(); }, stack)
                         .buttonStyle(std::make_shared<const ActionCalloutButtonStyle>())
@@ -97,9 +97,11 @@ std::string ActionCalloutButtonStyle::description() const { return "ActionCallou
 
 ui::View keyboardActionCallout(const ui::View& view, std::shared_ptr<ActionCalloutContext> calloutContext,
                                std::shared_ptr<KeyboardContext> keyboardContext,
-                               const KeyboardActionCalloutStyle& style, const EmojiKeyboardStyle& emojiKeyboardStyle) {
+                               const KeyboardActionCalloutStyle& style,
+                               const EmojiKeyboardStyle& emojiKeyboardStyle) {
   return view
-      .overlay(ui::View(ActionCallout(std::move(calloutContext), std::move(keyboardContext), style, emojiKeyboardStyle)))
+      .overlay(ui::View(
+          ActionCallout(std::move(calloutContext), std::move(keyboardContext), style, emojiKeyboardStyle)))
       .coordinateSpace(ActionCalloutContext::coordinateSpace());
 }
 

@@ -22,8 +22,9 @@ struct ActionCallout {
   KeyboardActionCalloutStyle style;
   EmojiKeyboardStyle emojiKeyboardStyle;
 
-  ActionCallout(std::shared_ptr<ActionCalloutContext> calloutContext, std::shared_ptr<KeyboardContext> keyboardContext,
-                KeyboardActionCalloutStyle style, EmojiKeyboardStyle emojiKeyboardStyle)
+  ActionCallout(std::shared_ptr<ActionCalloutContext> calloutContext,
+                std::shared_ptr<KeyboardContext> keyboardContext, KeyboardActionCalloutStyle style,
+                EmojiKeyboardStyle emojiKeyboardStyle)
       : calloutContext(std::move(calloutContext)),
         keyboardContext(std::move(keyboardContext)),
         style(std::move(style)),

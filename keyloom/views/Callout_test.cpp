@@ -94,7 +94,8 @@ TEST(InputCallout, InvisibleWithoutInputOrWhenDisabledAndNeverTakesTouches) {
   // The touch lands on the view beneath, not on the callout.
   auto hits = host.hitTest({120, 60});
   ASSERT_FALSE(hits.empty());
-  EXPECT_TRUE(host.findAllOfType<InputCallout>().at(0)->find([&](const ui::Node& n) { return &n == hits.front().node.get(); }) == nullptr);
+  EXPECT_TRUE(host.findAllOfType<InputCallout>().at(0)->find(
+                  [&](const ui::Node& n) { return &n == hits.front().node.get(); }) == nullptr);
   input.context->isEnabled.set(false);
   platform::MainQueue::main().runUntilIdle();
   EXPECT_EQ(opacity(), 0);
@@ -157,10 +158,11 @@ TEST(ActionCallout, APadFloatsTheBubbleWithoutAFootAndRoundsEveryCorner) {
     for (const bool trailing : {false, true}) {
       Action action;
       action.keyboard->deviceType.set(device);
-      ui::ViewHost host(keyboardActionCallout(ui::Color::white(), action.context, action.keyboard, actionStyle(),
-                                              EmojiKeyboardStyle::standardPhonePortrait()));
+      ui::ViewHost host(keyboardActionCallout(ui::Color::white(), action.context, action.keyboard,
+                                              actionStyle(), EmojiKeyboardStyle::standardPhonePortrait()));
       host.layout(Size{300, 300});
-      action.open({KeyboardAction::character("a"), KeyboardAction::character("b")}, Rect(100, 150, 36, 52), trailing);
+      action.open({KeyboardAction::character("a"), KeyboardAction::character("b")}, Rect(100, 150, 36, 52),
+                  trailing);
       platform::MainQueue::main().runUntilIdle();
       const auto foot = host.findAllOfType<CalloutButtonArea>().at(0);
       double footOpacity = 1;
@@ -170,8 +172,9 @@ TEST(ActionCallout, APadFloatsTheBubbleWithoutAFootAndRoundsEveryCorner) {
       EXPECT_EQ(footOpacity, device == DeviceType::pad ? 0 : 1);
       const double small = device == DeviceType::pad ? 10 : 2;
       const std::string dump = host.dump();
-      const std::string expected = trailing ? "CustomRoundedRectangle(10, 10, 10, " + std::to_string(static_cast<int>(small)) + ")"
-                                            : "CustomRoundedRectangle(10, 10, " + std::to_string(static_cast<int>(small)) + ", 10)";
+      const std::string expected =
+          trailing ? "CustomRoundedRectangle(10, 10, 10, " + std::to_string(static_cast<int>(small)) + ")"
+                   : "CustomRoundedRectangle(10, 10, " + std::to_string(static_cast<int>(small)) + ", 10)";
       EXPECT_NE(dump.find(expected), std::string::npos) << expected;
     }
   }

@@ -24,8 +24,8 @@ bool InputCallout::isPhoneLandscape() const {
 
 platform::Size InputCallout::bubbleSize() const {
   const platform::Rect key = keyFrame();
-  const double width =
-      std::max(style.calloutSize.width, style.callout.cornerRadius + 2 * style.callout.curveSize.width + key.width());
+  const double width = std::max(style.calloutSize.width,
+                                style.callout.cornerRadius + 2 * style.callout.curveSize.width + key.width());
   const double height = isPhoneLandscape() ? key.height() : style.calloutSize.height;
   return {width, height};
 }
@@ -34,7 +34,8 @@ platform::Point InputCallout::position() const {
   const platform::Rect key = keyFrame();
   const auto& action = calloutContext->action.get();
   const double emojiDrop = action && action->is<keyboard_action::Emoji>() ? 5 : 0;
-  return {key.minX() + key.width() * 0.5, key.minY() + key.height() * 0.5 - bubbleSize().height * 0.5 + emojiDrop};
+  return {key.minX() + key.width() * 0.5,
+          key.minY() + key.height() * 0.5 - bubbleSize().height * 0.5 + emojiDrop};
 }
 
 ui::View InputCallout::body(ui::BodyContext& context) const {

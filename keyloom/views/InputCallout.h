@@ -19,8 +19,8 @@ struct InputCallout {
   std::shared_ptr<KeyboardContext> keyboardContext;
   KeyboardInputCalloutStyle style;
 
-  InputCallout(std::shared_ptr<InputCalloutContext> calloutContext, std::shared_ptr<KeyboardContext> keyboardContext,
-               KeyboardInputCalloutStyle style)
+  InputCallout(std::shared_ptr<InputCalloutContext> calloutContext,
+               std::shared_ptr<KeyboardContext> keyboardContext, KeyboardInputCalloutStyle style)
       : calloutContext(std::move(calloutContext)),
         keyboardContext(std::move(keyboardContext)),
         style(std::move(style)) {}

@@ -36,7 +36,8 @@ SystemKeyboard::SystemKeyboard(std::shared_ptr<KeyboardLayout> layout,
                                std::shared_ptr<const KeyboardAppearance> appearance,
                                std::shared_ptr<KeyboardActionHandler> actionHandler,
                                std::shared_ptr<AutocompleteContext> autocompleteContext,
-                               AutocompleteToolbarMode autocompleteToolbar, SuggestionAction autocompleteToolbarAction,
+                               AutocompleteToolbarMode autocompleteToolbar,
+                               SuggestionAction autocompleteToolbarAction,
                                std::shared_ptr<KeyboardContext> keyboardContext,
                                std::shared_ptr<KeyboardCalloutContext> calloutContext, double width,
                                bool renderBackground, ButtonViewBuilder buttonView)
@@ -70,24 +71,25 @@ SystemKeyboard::SystemKeyboard(std::shared_ptr<KeyboardLayout> layout,
                                std::shared_ptr<const KeyboardAppearance> appearance,
                                std::shared_ptr<KeyboardActionHandler> actionHandler,
                                std::shared_ptr<AutocompleteContext> autocompleteContext,
-                               AutocompleteToolbarMode autocompleteToolbar, SuggestionAction autocompleteToolbarAction,
+                               AutocompleteToolbarMode autocompleteToolbar,
+                               SuggestionAction autocompleteToolbarAction,
                                std::shared_ptr<KeyboardContext> keyboardContext,
                                std::shared_ptr<KeyboardCalloutContext> calloutContext, double width,
                                bool renderBackground, ButtonContentBuilder buttonContent)
-    : SystemKeyboard(std::move(layout), appearance, actionHandler, std::move(autocompleteContext), autocompleteToolbar,
-                     std::move(autocompleteToolbarAction), keyboardContext, calloutContext, width, renderBackground,
-                     rowItems(appearance, actionHandler, keyboardContext, calloutContext, std::move(buttonContent))) {}
+    : SystemKeyboard(
+          std::move(layout), appearance, actionHandler, std::move(autocompleteContext), autocompleteToolbar,
+          std::move(autocompleteToolbarAction), keyboardContext, calloutContext, width, renderBackground,
+          rowItems(appearance, actionHandler, keyboardContext, calloutContext, std::move(buttonContent))) {}
 
-SystemKeyboard::SystemKeyboard(std::shared_ptr<KeyboardLayout> layout,
-                               std::shared_ptr<const KeyboardAppearance> appearance,
-                               std::shared_ptr<KeyboardActionHandler> actionHandler,
-                               std::shared_ptr<AutocompleteContext> autocompleteContext,
-                               AutocompleteToolbarMode autocompleteToolbar, SuggestionAction autocompleteToolbarAction,
-                               std::shared_ptr<KeyboardContext> keyboardContext,
-                               std::shared_ptr<KeyboardCalloutContext> calloutContext, double width,
-                               bool renderBackground)
-    : SystemKeyboard(std::move(layout), appearance, actionHandler, std::move(autocompleteContext), autocompleteToolbar,
-                     std::move(autocompleteToolbarAction), keyboardContext, calloutContext, width, renderBackground,
+SystemKeyboard::SystemKeyboard(
+    std::shared_ptr<KeyboardLayout> layout, std::shared_ptr<const KeyboardAppearance> appearance,
+    std::shared_ptr<KeyboardActionHandler> actionHandler,
+    std::shared_ptr<AutocompleteContext> autocompleteContext, AutocompleteToolbarMode autocompleteToolbar,
+    SuggestionAction autocompleteToolbarAction, std::shared_ptr<KeyboardContext> keyboardContext,
+    std::shared_ptr<KeyboardCalloutContext> calloutContext, double width, bool renderBackground)
+    : SystemKeyboard(std::move(layout), appearance, actionHandler, std::move(autocompleteContext),
+                     autocompleteToolbar, std::move(autocompleteToolbarAction), keyboardContext,
+                     calloutContext, width, renderBackground,
                      ButtonContentBuilder([appearance, keyboardContext](const KeyboardLayoutItem& item) {
                        return ui::View(standardButtonContent(item, appearance, keyboardContext));
                      })) {}
@@ -96,36 +98,37 @@ SystemKeyboard::SystemKeyboard(const std::shared_ptr<KeyboardInputViewController
                                AutocompleteToolbarMode autocompleteToolbarMode,
                                SuggestionAction autocompleteToolbarAction, std::optional<double> width,
                                bool renderBackground, ButtonViewBuilder buttonView)
-    : SystemKeyboard(servicesOf(controller, std::move(autocompleteToolbarAction), width), autocompleteToolbarMode,
-                     renderBackground, std::move(buttonView)) {}
+    : SystemKeyboard(servicesOf(controller, std::move(autocompleteToolbarAction), width),
+                     autocompleteToolbarMode, renderBackground, std::move(buttonView)) {}
 
 SystemKeyboard::SystemKeyboard(const std::shared_ptr<KeyboardInputViewController>& controller,
                                AutocompleteToolbarMode autocompleteToolbarMode,
                                SuggestionAction autocompleteToolbarAction, std::optional<double> width,
                                bool renderBackground, ButtonContentBuilder buttonContent)
-    : SystemKeyboard(controller, autocompleteToolbarMode, std::move(autocompleteToolbarAction), width,
-                     renderBackground,
-                     rowItems(controller->keyboardAppearance(), controller->keyboardActionHandler(),
-                              controller->keyboardContext(), controller->calloutContext(), std::move(buttonContent))) {}
+    : SystemKeyboard(
+          controller, autocompleteToolbarMode, std::move(autocompleteToolbarAction), width, renderBackground,
+          rowItems(controller->keyboardAppearance(), controller->keyboardActionHandler(),
+                   controller->keyboardContext(), controller->calloutContext(), std::move(buttonContent))) {}
 
 SystemKeyboard::SystemKeyboard(const std::shared_ptr<KeyboardInputViewController>& controller,
                                AutocompleteToolbarMode autocompleteToolbar,
                                SuggestionAction autocompleteToolbarAction, std::optional<double> width,
                                bool renderBackground)
-    : SystemKeyboard(controller, autocompleteToolbar, std::move(autocompleteToolbarAction), width, renderBackground,
-                     ButtonContentBuilder([appearance = std::shared_ptr<const KeyboardAppearance>(
-                                               controller->keyboardAppearance()),
-                                           keyboardContext = controller->keyboardContext()](
-                                              const KeyboardLayoutItem& item) {
-                       return ui::View(standardButtonContent(item, appearance, keyboardContext));
-                     })) {}
+    : SystemKeyboard(
+          controller, autocompleteToolbar, std::move(autocompleteToolbarAction), width, renderBackground,
+          ButtonContentBuilder(
+              [appearance = std::shared_ptr<const KeyboardAppearance>(controller->keyboardAppearance()),
+               keyboardContext = controller->keyboardContext()](const KeyboardLayoutItem& item) {
+                return ui::View(standardButtonContent(item, appearance, keyboardContext));
+              })) {}
 
-SystemKeyboard::SystemKeyboard(ControllerServices services, AutocompleteToolbarMode mode, bool renderBackground,
-                               ButtonViewBuilder buttonView)
-    : SystemKeyboard(std::move(services.layout), std::move(services.appearance), std::move(services.actionHandler),
-                     std::move(services.autocompleteContext), mode, std::move(services.suggestionAction),
-                     std::move(services.keyboardContext), std::move(services.calloutContext), services.width,
-                     renderBackground, std::move(buttonView)) {}
+SystemKeyboard::SystemKeyboard(ControllerServices services, AutocompleteToolbarMode mode,
+                               bool renderBackground, ButtonViewBuilder buttonView)
+    : SystemKeyboard(std::move(services.layout), std::move(services.appearance),
+                     std::move(services.actionHandler), std::move(services.autocompleteContext), mode,
+                     std::move(services.suggestionAction), std::move(services.keyboardContext),
+                     std::move(services.calloutContext), services.width, renderBackground,
+                     std::move(buttonView)) {}
 
 SystemKeyboard::ControllerServices SystemKeyboard::servicesOf(
     const std::shared_ptr<KeyboardInputViewController>& controller, SuggestionAction action,
@@ -150,31 +153,28 @@ SystemKeyboard::ControllerServices SystemKeyboard::servicesOf(
   return services;
 }
 
-SystemKeyboard::ButtonViewBuilder SystemKeyboard::rowItems(std::shared_ptr<const KeyboardAppearance> appearance,
-                                                           std::shared_ptr<KeyboardActionHandler> actionHandler,
-                                                           std::shared_ptr<KeyboardContext> keyboardContext,
-                                                           std::shared_ptr<KeyboardCalloutContext> calloutContext,
-                                                           ButtonContentBuilder buttonContent) {
+SystemKeyboard::ButtonViewBuilder SystemKeyboard::rowItems(
+    std::shared_ptr<const KeyboardAppearance> appearance,
+    std::shared_ptr<KeyboardActionHandler> actionHandler, std::shared_ptr<KeyboardContext> keyboardContext,
+    std::shared_ptr<KeyboardCalloutContext> calloutContext, ButtonContentBuilder buttonContent) {
   return [=](const KeyboardLayoutItem& item, double keyboardWidth, double inputWidth) {
     return ui::View(SystemKeyboardButtonRowItem(buttonContent(item), item, actionHandler, keyboardContext,
                                                 calloutContext, keyboardWidth, inputWidth, appearance));
   };
 }
 
-SystemKeyboardButtonRowItem SystemKeyboard::standardButtonView(const KeyboardLayoutItem& item,
-                                                               std::shared_ptr<const KeyboardAppearance> appearance,
-                                                               std::shared_ptr<KeyboardActionHandler> actionHandler,
-                                                               std::shared_ptr<KeyboardContext> keyboardContext,
-                                                               std::shared_ptr<KeyboardCalloutContext> calloutContext,
-                                                               double keyboardWidth, double inputWidth) {
+SystemKeyboardButtonRowItem SystemKeyboard::standardButtonView(
+    const KeyboardLayoutItem& item, std::shared_ptr<const KeyboardAppearance> appearance,
+    std::shared_ptr<KeyboardActionHandler> actionHandler, std::shared_ptr<KeyboardContext> keyboardContext,
+    std::shared_ptr<KeyboardCalloutContext> calloutContext, double keyboardWidth, double inputWidth) {
   return SystemKeyboardButtonRowItem(ui::View(standardButtonContent(item, appearance, keyboardContext)), item,
                                      std::move(actionHandler), keyboardContext, std::move(calloutContext),
                                      keyboardWidth, inputWidth, appearance);
 }
 
-SystemKeyboardButtonContent SystemKeyboard::standardButtonContent(const KeyboardLayoutItem& item,
-                                                                  std::shared_ptr<const KeyboardAppearance> appearance,
-                                                                  std::shared_ptr<KeyboardContext> keyboardContext) {
+SystemKeyboardButtonContent SystemKeyboard::standardButtonContent(
+    const KeyboardLayoutItem& item, std::shared_ptr<const KeyboardAppearance> appearance,
+    std::shared_ptr<KeyboardContext> keyboardContext) {
   return SystemKeyboardButtonContent(item.action, std::move(appearance), std::move(keyboardContext));
 }
 
@@ -199,8 +199,9 @@ ui::View SystemKeyboard::rows() const {
     }
     // Each row takes exactly the width it is offered; a row of fixed keys
     // wider than that is centred on it.
-    ui::View row = ui::HStack(ui::VerticalAlignment::center, 0, {ui::ForEach(std::move(keys)).id(ui::ViewId(localeId))})
-                       .frame(ui::FlexibleFrame{.minWidth = 0, .maxWidth = ui::infinity});
+    ui::View row =
+        ui::HStack(ui::VerticalAlignment::center, 0, {ui::ForEach(std::move(keys)).id(ui::ViewId(localeId))})
+            .frame(ui::FlexibleFrame{.minWidth = 0, .maxWidth = ui::infinity});
     rows.emplace_back(ui::ViewId(r), row);
   }
   // The stacks always run left to right, whatever the locale's direction.
@@ -211,7 +212,8 @@ ui::View SystemKeyboard::rows() const {
 ui::View SystemKeyboard::keys() const {
   if (!keyboardContext_->keyboardType.get().is<keyboard_type::Emojis>()) return rows();
   return ui::View(EmojiCategoryKeyboard(std::nullopt, allEmojiCategories(), actionHandler_, keyboardContext_,
-                                        calloutContext_, appearance_, EmojiKeyboardStyle::standard(*keyboardContext_),
+                                        calloutContext_, appearance_,
+                                        EmojiKeyboardStyle::standard(*keyboardContext_),
                                         EmojiCategoryKeyboard::standardCategoryTitle))
       .padding(ui::EdgeSet::top());
 }

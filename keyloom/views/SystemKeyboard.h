@@ -44,8 +44,8 @@ class SystemKeyboard {
 
   using SuggestionAction = std::function<void(const AutocompleteSuggestion&)>;
   // The view of one key from its item, the keyboard width and the input width.
-  using ButtonViewBuilder =
-      std::function<platform::ui::View(const KeyboardLayoutItem& item, double keyboardWidth, double inputWidth)>;
+  using ButtonViewBuilder = std::function<platform::ui::View(const KeyboardLayoutItem& item,
+                                                             double keyboardWidth, double inputWidth)>;
   // The content of one key, which is then made a row item.
   using ButtonContentBuilder = std::function<platform::ui::View(const KeyboardLayoutItem& item)>;
 
@@ -53,23 +53,26 @@ class SystemKeyboard {
   // inert callouts that never show.
   SystemKeyboard(std::shared_ptr<KeyboardLayout> layout, std::shared_ptr<const KeyboardAppearance> appearance,
                  std::shared_ptr<KeyboardActionHandler> actionHandler,
-                 std::shared_ptr<AutocompleteContext> autocompleteContext, AutocompleteToolbarMode autocompleteToolbar,
-                 SuggestionAction autocompleteToolbarAction, std::shared_ptr<KeyboardContext> keyboardContext,
+                 std::shared_ptr<AutocompleteContext> autocompleteContext,
+                 AutocompleteToolbarMode autocompleteToolbar, SuggestionAction autocompleteToolbarAction,
+                 std::shared_ptr<KeyboardContext> keyboardContext,
                  std::shared_ptr<KeyboardCalloutContext> calloutContext, double width, bool renderBackground,
                  ButtonViewBuilder buttonView);
   // Keys that are row items around `buttonContent(item)`; they get the
   // callout context as given (none when absent).
   SystemKeyboard(std::shared_ptr<KeyboardLayout> layout, std::shared_ptr<const KeyboardAppearance> appearance,
                  std::shared_ptr<KeyboardActionHandler> actionHandler,
-                 std::shared_ptr<AutocompleteContext> autocompleteContext, AutocompleteToolbarMode autocompleteToolbar,
-                 SuggestionAction autocompleteToolbarAction, std::shared_ptr<KeyboardContext> keyboardContext,
+                 std::shared_ptr<AutocompleteContext> autocompleteContext,
+                 AutocompleteToolbarMode autocompleteToolbar, SuggestionAction autocompleteToolbarAction,
+                 std::shared_ptr<KeyboardContext> keyboardContext,
                  std::shared_ptr<KeyboardCalloutContext> calloutContext, double width, bool renderBackground,
                  ButtonContentBuilder buttonContent);
   // The standard keys.
   SystemKeyboard(std::shared_ptr<KeyboardLayout> layout, std::shared_ptr<const KeyboardAppearance> appearance,
                  std::shared_ptr<KeyboardActionHandler> actionHandler,
-                 std::shared_ptr<AutocompleteContext> autocompleteContext, AutocompleteToolbarMode autocompleteToolbar,
-                 SuggestionAction autocompleteToolbarAction, std::shared_ptr<KeyboardContext> keyboardContext,
+                 std::shared_ptr<AutocompleteContext> autocompleteContext,
+                 AutocompleteToolbarMode autocompleteToolbar, SuggestionAction autocompleteToolbarAction,
+                 std::shared_ptr<KeyboardContext> keyboardContext,
                  std::shared_ptr<KeyboardCalloutContext> calloutContext, double width, bool renderBackground);
 
   // From a controller: the rows its layout provider gives for its keyboard
@@ -87,15 +90,13 @@ class SystemKeyboard {
                  AutocompleteToolbarMode autocompleteToolbar, SuggestionAction autocompleteToolbarAction,
                  std::optional<double> width, bool renderBackground);
 
-  static SystemKeyboardButtonRowItem standardButtonView(const KeyboardLayoutItem& item,
-                                                        std::shared_ptr<const KeyboardAppearance> appearance,
-                                                        std::shared_ptr<KeyboardActionHandler> actionHandler,
-                                                        std::shared_ptr<KeyboardContext> keyboardContext,
-                                                        std::shared_ptr<KeyboardCalloutContext> calloutContext,
-                                                        double keyboardWidth, double inputWidth);
-  static SystemKeyboardButtonContent standardButtonContent(const KeyboardLayoutItem& item,
-                                                           std::shared_ptr<const KeyboardAppearance> appearance,
-                                                           std::shared_ptr<KeyboardContext> keyboardContext);
+  static SystemKeyboardButtonRowItem standardButtonView(
+      const KeyboardLayoutItem& item, std::shared_ptr<const KeyboardAppearance> appearance,
+      std::shared_ptr<KeyboardActionHandler> actionHandler, std::shared_ptr<KeyboardContext> keyboardContext,
+      std::shared_ptr<KeyboardCalloutContext> calloutContext, double keyboardWidth, double inputWidth);
+  static SystemKeyboardButtonContent standardButtonContent(
+      const KeyboardLayoutItem& item, std::shared_ptr<const KeyboardAppearance> appearance,
+      std::shared_ptr<KeyboardContext> keyboardContext);
 
   const std::shared_ptr<KeyboardLayout>& layout() const { return layout_; }
   double keyboardWidth() const { return keyboardWidth_; }

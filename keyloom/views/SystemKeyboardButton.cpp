@@ -14,7 +14,8 @@ ui::View SystemKeyboardButton::body(ui::BodyContext& context) const {
   ui::View content = contentConfig ? contentConfig(standard) : ui::View(standard);
   const bool pressed = isPressed.get();
   ui::View styled = systemKeyboardButtonStyle(content, appearance->buttonStyle(action, pressed), pressed);
-  return keyboardButtonGestures(styled, action, actionHandler, calloutContext, isPressed.binding(), false, 1.0);
+  return keyboardButtonGestures(styled, action, actionHandler, calloutContext, isPressed.binding(), false,
+                                1.0);
 }
 
 }  // namespace keyloom

@@ -33,7 +33,8 @@ struct SystemKeyboardButton {
   SystemKeyboardButton(KeyboardAction action, std::shared_ptr<KeyboardActionHandler> actionHandler,
                        std::shared_ptr<KeyboardContext> keyboardContext,
                        std::shared_ptr<KeyboardCalloutContext> calloutContext,
-                       std::shared_ptr<const KeyboardAppearance> appearance, ContentConfig contentConfig = nullptr)
+                       std::shared_ptr<const KeyboardAppearance> appearance,
+                       ContentConfig contentConfig = nullptr)
       : action(std::move(action)),
         actionHandler(std::move(actionHandler)),
         keyboardContext(std::move(keyboardContext)),

@@ -13,7 +13,8 @@ struct SystemKeyboardButtonBody {
   KeyboardButtonStyle style;
   bool isPressed = false;
 
-  SystemKeyboardButtonBody(KeyboardButtonStyle style, bool isPressed) : style(std::move(style)), isPressed(isPressed) {}
+  SystemKeyboardButtonBody(KeyboardButtonStyle style, bool isPressed)
+      : style(std::move(style)), isPressed(isPressed) {}
 
   double cornerRadius() const;
   platform::ui::Color backgroundColor() const;

@@ -27,8 +27,8 @@ TEST(SystemKeyboardButtonBody, BorderNeedsColourAndSize) {
   // The style's setters complete half pairs; the constructor keeps them half.
   KeyboardButtonStyle colourOnly(std::nullopt, std::nullopt, std::nullopt, 4,
                                  KeyboardButtonBorderStyle(Color::red(), 0), std::nullopt, std::nullopt);
-  KeyboardButtonStyle both(Color::white(), std::nullopt, std::nullopt, 4, KeyboardButtonBorderStyle(Color::red(), 2),
-                           std::nullopt, std::nullopt);
+  KeyboardButtonStyle both(Color::white(), std::nullopt, std::nullopt, 4,
+                           KeyboardButtonBorderStyle(Color::red(), 2), std::nullopt, std::nullopt);
   EXPECT_EQ(SystemKeyboardButtonBody(both, false).borderColor(), Color::red());
   EXPECT_EQ(SystemKeyboardButtonBody(both, false).borderLineWidth(), 2);
   EXPECT_EQ(SystemKeyboardButtonBody(both, false).cornerRadius(), 4);
@@ -90,7 +90,8 @@ class ImageAndTextAppearance : public StandardKeyboardAppearance {
 TEST(SystemKeyboardButtonContent, ImageWinsOverTextAndNeitherShowsAnEmptyText) {
   auto context = std::make_shared<KeyboardContext>();
   auto appearance = std::make_shared<ImageAndTextAppearance>(context);
-  ui::ViewHost backspace(ui::View(SystemKeyboardButtonContent(KeyboardAction::backspace(), appearance, context)));
+  ui::ViewHost backspace(
+      ui::View(SystemKeyboardButtonContent(KeyboardAction::backspace(), appearance, context)));
   EXPECT_EQ(backspace.findAll(ui::NodeKind::image).size(), 1u);
   EXPECT_FALSE(backspace.findText("del"));
   const auto image = backspace.findAll(ui::NodeKind::image).at(0);
@@ -132,15 +133,16 @@ TEST(SystemKeyboardButtonContent, SpaceSwitchesLabelsOnlyWhenThereIsALanguageToS
 
 TEST(SystemKeyboardButton, StylesEveryActionThroughTheAppearanceAndTypes) {
   testing::HostedKeyboard services;
-  ui::ViewHost host(ui::View(SystemKeyboardButton(KeyboardAction::none(), services.handler, services.context, nullptr,
-                                                  services.appearance))
+  ui::ViewHost host(ui::View(SystemKeyboardButton(KeyboardAction::none(), services.handler, services.context,
+                                                  nullptr, services.appearance))
                         .frame(60, 40));
   host.layout(platform::Size{60, 40});
   auto body = host.findAllOfType<SystemKeyboardButtonBody>();
   ASSERT_EQ(body.size(), 1u);
   host.touches().tap({30, 20});
   platform::MainQueue::main().runUntilIdle();
-  EXPECT_EQ(services.handler->actions(KeyboardGesture::release), std::vector<KeyboardAction>{KeyboardAction::none()});
+  EXPECT_EQ(services.recorded->actions(KeyboardGesture::release),
+            std::vector<KeyboardAction>{KeyboardAction::none()});
 }
 
 }  // namespace

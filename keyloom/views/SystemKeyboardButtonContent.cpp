@@ -75,7 +75,8 @@ ui::View SystemKeyboardButtonContent::body() const {
     ui::View spaceView = ui::View(SystemKeyboardButtonText(spaceText, action));
     // With one text there is nothing to switch from, and no reason to wake
     // the keyboard a second later to redraw the same label.
-    content = localeText == spaceText ? spaceView : ui::View(SystemKeyboardSpaceContent(localeText, spaceView));
+    content =
+        localeText == spaceText ? spaceView : ui::View(SystemKeyboardSpaceContent(localeText, spaceView));
   } else if (auto image = appearance->buttonImage(action)) {
     content = keyboardImageView(*image).scaleEffect(appearance->buttonImageScaleFactor(action));
   } else if (auto text = appearance->buttonText(action)) {

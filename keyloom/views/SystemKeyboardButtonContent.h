@@ -24,7 +24,9 @@ struct SystemKeyboardButtonContent {
 
   SystemKeyboardButtonContent(KeyboardAction action, std::shared_ptr<const KeyboardAppearance> appearance,
                               std::shared_ptr<KeyboardContext> keyboardContext)
-      : action(std::move(action)), appearance(std::move(appearance)), keyboardContext(std::move(keyboardContext)) {}
+      : action(std::move(action)),
+        appearance(std::move(appearance)),
+        keyboardContext(std::move(keyboardContext)) {}
 
   // The space bar's first label: with two or more locales, the current
   // language's name in that language; otherwise the space text itself.

@@ -12,8 +12,8 @@ namespace keyloom {
 namespace ui = platform::ui;
 namespace width = keyboard_layout_item_width;
 
-std::optional<double> SystemKeyboardButtonRowItem::keyWidth(const KeyboardLayoutItem& item, double keyboardWidth,
-                                                            double inputWidth) {
+std::optional<double> SystemKeyboardButtonRowItem::keyWidth(const KeyboardLayoutItem& item,
+                                                            double keyboardWidth, double inputWidth) {
   const double insets = item.insets.leading + item.insets.trailing;
   const auto& size = item.size.width;
   double result = 0;
@@ -34,7 +34,8 @@ std::optional<double> SystemKeyboardButtonRowItem::keyWidth(const KeyboardLayout
 }
 
 KeyboardButtonStyle SystemKeyboardButtonRowItem::keyStyle(const KeyboardAction& action,
-                                                          const KeyboardAppearance& appearance, bool isPressed) {
+                                                          const KeyboardAppearance& appearance,
+                                                          bool isPressed) {
   if (action == KeyboardAction::none() || action.is<keyboard_action::CharacterMargin>()) {
     return KeyboardButtonStyle::spacer();
   }
@@ -62,13 +63,14 @@ ui::View SystemKeyboardButtonRowItem::body(ui::BodyContext& context) const {
   key = systemKeyboardButtonStyle(key, keyStyle(item.action, *appearance, pressed), pressed)
             .padding(item.insets)
             .contentShape(ui::Rectangle());
-  key = keyboardButtonGestures(key, item.action, actionHandler, calloutContext, isPressed.binding(), false, 1.0);
+  key = keyboardButtonGestures(key, item.action, actionHandler, calloutContext, isPressed.binding(), false,
+                               1.0);
   if (hasLocaleMenu()) {
     auto handler = actionHandler;
     auto action = item.action;
-    key = localeContextMenu(key, keyboardContext,
-                            [handler, action] { handler->handle(KeyboardGesture::release, action); })
-              .id(ui::ViewId(keyboardContext->locale.get().identifier()));
+    key = localeContextMenu(key, keyboardContext, [handler, action] {
+            handler->handle(KeyboardGesture::release, action);
+          }).id(ui::ViewId(keyboardContext->locale.get().identifier()));
   }
   return key.attach(item.action, "key");
 }

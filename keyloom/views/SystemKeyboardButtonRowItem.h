@@ -47,7 +47,8 @@ struct SystemKeyboardButtonRowItem {
   // The width of the styled key (the item's width less its horizontal
   // insets); absent when the key stretches: `available`, or a width that is
   // not above 0.
-  static std::optional<double> keyWidth(const KeyboardLayoutItem& item, double keyboardWidth, double inputWidth);
+  static std::optional<double> keyWidth(const KeyboardLayoutItem& item, double keyboardWidth,
+                                        double inputWidth);
   // The spacer style for `none` and margin keys, pressed or not; the
   // appearance's style for every other action.
   static KeyboardButtonStyle keyStyle(const KeyboardAction& action, const KeyboardAppearance& appearance,

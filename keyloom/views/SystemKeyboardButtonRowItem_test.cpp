@@ -15,7 +15,8 @@ namespace {
 namespace ui = platform::ui;
 using W = KeyboardLayoutItemWidth;
 
-KeyboardLayoutItem item(KeyboardAction action, W width, double height = 50, platform::EdgeInsets insets = {}) {
+KeyboardLayoutItem item(KeyboardAction action, W width, double height = 50,
+                        platform::EdgeInsets insets = {}) {
   return {std::move(action), {width, height}, insets};
 }
 
@@ -29,7 +30,8 @@ TEST(SystemKeyboardButtonRowItem, KeyWidthByCase) {
                         Case{W::points(60), 55}, Case{W::input(), 35}, Case{W::available(), std::nullopt},
                         Case{W::points(5), std::nullopt}, Case{W::points(4), std::nullopt},
                         Case{W::points(std::nan("")), std::nullopt}}) {
-    EXPECT_EQ(SystemKeyboardButtonRowItem::keyWidth(item(KeyboardAction::character("a"), c.width, 50, insets), 400, 40),
+    EXPECT_EQ(SystemKeyboardButtonRowItem::keyWidth(item(KeyboardAction::character("a"), c.width, 50, insets),
+                                                    400, 40),
               c.expected);
   }
 }
@@ -40,8 +42,9 @@ TEST(SystemKeyboardButtonRowItem, SpacerStyleForEmptyAndMarginKeys) {
   for (bool pressed : {false, true}) {
     EXPECT_EQ(SystemKeyboardButtonRowItem::keyStyle(KeyboardAction::none(), appearance, pressed),
               KeyboardButtonStyle::spacer());
-    EXPECT_EQ(SystemKeyboardButtonRowItem::keyStyle(KeyboardAction::characterMargin("a"), appearance, pressed),
-              KeyboardButtonStyle::spacer());
+    EXPECT_EQ(
+        SystemKeyboardButtonRowItem::keyStyle(KeyboardAction::characterMargin("a"), appearance, pressed),
+        KeyboardButtonStyle::spacer());
     EXPECT_EQ(SystemKeyboardButtonRowItem::keyStyle(KeyboardAction::backspace(), appearance, pressed),
               appearance.buttonStyle(KeyboardAction::backspace(), pressed));
   }
@@ -86,7 +89,7 @@ TEST(SystemKeyboardButtonRowItem, TouchesInTheInsetGapsReachTheKey) {
   const auto frame = row.key(KeyboardAction::character("a"))->frame;
   row.host->touches().tap({frame.minX() + 2, frame.minY() + 2});
   platform::MainQueue::main().runUntilIdle();
-  EXPECT_THAT(row.services.handler->actions(KeyboardGesture::release),
+  EXPECT_THAT(row.services.recorded->actions(KeyboardGesture::release),
               ::testing::ElementsAre(KeyboardAction::character("a")));
 }
 
@@ -95,7 +98,8 @@ TEST(SystemKeyboardButtonRowItem, SpacerKeysStillReceiveGestures) {
   const auto frame = row.key(KeyboardAction::none())->frame;
   row.host->touches().tap({frame.midX(), frame.midY()});
   platform::MainQueue::main().runUntilIdle();
-  EXPECT_THAT(row.services.handler->actions(KeyboardGesture::release), ::testing::ElementsAre(KeyboardAction::none()));
+  EXPECT_THAT(row.services.recorded->actions(KeyboardGesture::release),
+              ::testing::ElementsAre(KeyboardAction::none()));
 }
 
 TEST(SystemKeyboardButtonRowItem, PressedWhileHeld) {
@@ -128,7 +132,7 @@ TEST(SystemKeyboardButtonRowItem, TapOnAKeyWithTheLocaleMenuReleasesItsAction) {
   const auto before = row.key(KeyboardAction::nextLocale());
   row.host->touches().tap({before->frame.midX(), before->frame.midY()});
   platform::MainQueue::main().runUntilIdle();
-  EXPECT_THAT(row.services.handler->actions(KeyboardGesture::release),
+  EXPECT_THAT(row.services.recorded->actions(KeyboardGesture::release),
               ::testing::Contains(KeyboardAction::nextLocale()));
   row.services.context->setLocale(platform::Locale("de"));
   platform::MainQueue::main().runUntilIdle();

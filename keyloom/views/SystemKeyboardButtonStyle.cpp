@@ -6,7 +6,8 @@ namespace keyloom {
 
 namespace ui = platform::ui;
 
-ui::View systemKeyboardButtonStyle(const ui::View& content, const KeyboardButtonStyle& style, bool isPressed) {
+ui::View systemKeyboardButtonStyle(const ui::View& content, const KeyboardButtonStyle& style,
+                                   bool isPressed) {
   ui::View view = content.background(ui::View(SystemKeyboardButtonBody(style, isPressed)));
   if (style.foregroundColor()) view = view.foregroundColor(*style.foregroundColor());
   if (style.font()) view = view.font(style.font()->font());

@@ -8,6 +8,7 @@
 #include "keyloom/controller/KeyboardHostingController.h"
 #include "keyloom/controller/KeyboardInputViewController.h"
 #include "keyloom/controller/StandardCalloutActionProvider.h"
+#include "keyloom/text/StaticKeyboardLayoutProvider.h"
 #include "keyloom/views/ActionCallout.h"
 #include "keyloom/views/InputCallout.h"
 #include "keyloom/views/SystemKeyboard.h"
@@ -65,6 +66,30 @@ TEST_F(SystemKeyboardEndToEnd, TheDefaultRootViewIsTheSystemKeyboardWithItsToolb
   EXPECT_FALSE(view().findAllOfType<AutocompleteToolbar>().empty());
 }
 
+TEST_F(SystemKeyboardEndToEnd, FromTheControllerWithoutAWidthTakesItsViewsWidth) {
+  SystemKeyboard keyboard(controller, SystemKeyboard::AutocompleteToolbarMode::none, nullptr, std::nullopt,
+                          true);
+  EXPECT_DOUBLE_EQ(keyboard.keyboardWidth(), controller->view()->frame().width());
+  EXPECT_DOUBLE_EQ(keyboard.keyboardWidth(), 390);
+  SystemKeyboard narrow(controller, SystemKeyboard::AutocompleteToolbarMode::none, nullptr, 300.0, true);
+  EXPECT_DOUBLE_EQ(narrow.keyboardWidth(), 300);
+}
+
+TEST_F(SystemKeyboardEndToEnd, ASuggestionTappedAfterTheControllerIsGoneDoesNothing) {
+  ui::ViewHost detached(ui::View(SystemKeyboard(
+      controller, SystemKeyboard::AutocompleteToolbarMode::automatic, nullptr, std::nullopt, true)));
+  detached.layout(platform::Size{390, 260});
+  controller->autocompleteContext()->suggestions.set({AutocompleteSuggestion("hello")});
+  host->runMainQueue();
+  host->releaseKeyboard();
+  controller.reset();
+  auto suggestion = detached.findText("hello");
+  ASSERT_TRUE(suggestion);
+  detached.touches().tap(center(suggestion));
+  host->runMainQueue();
+  EXPECT_EQ(text(), "");
+}
+
 TEST_F(SystemKeyboardEndToEnd, TapOnATypesItAndShowsTheInputCalloutWhilePressed) {
   auto touch = view().touches().down(center(ch("a")));
   host->advanceTime(0.05);
@@ -99,8 +124,8 @@ TEST_F(SystemKeyboardEndToEnd, LongPressOnESlideAndReleaseTypesTheSelectedAccent
 
 TEST_F(SystemKeyboardEndToEnd, ReplacingTheCalloutProviderKeepsLongPressCallouts) {
   controller->setCalloutActionProvider(std::make_shared<StandardCalloutActionProvider>(
-      controller->keyboardContext(),
-      std::vector<std::shared_ptr<LocalizedCalloutActionProvider>>{StandardCalloutActionProvider::standardProvider()}));
+      controller->keyboardContext(), std::vector<std::shared_ptr<LocalizedCalloutActionProvider>>{
+                                         StandardCalloutActionProvider::standardProvider()}));
   settle();
   const Point e = center(ch("e"));
   auto touch = view().touches().down(e);
@@ -141,7 +166,8 @@ TEST_F(SystemKeyboardEndToEnd, TheGlobeKeyHandsItsTouchToTheInputModeSwitch) {
 TEST_F(SystemKeyboardEndToEnd, TapOnASuggestionReplacesTheCurrentWord) {
   host->setText("hel");
   settle();
-  controller->autocompleteContext()->suggestions.set({AutocompleteSuggestion("hello"), AutocompleteSuggestion("help")});
+  controller->autocompleteContext()->suggestions.set(
+      {AutocompleteSuggestion("hello"), AutocompleteSuggestion("help")});
   settle();
   auto suggestion = view().findText("hello");
   ASSERT_TRUE(suggestion);
@@ -174,6 +200,16 @@ TEST_F(SystemKeyboardEndToEnd, KeyboardTypeAndLocaleChangesRedrawTheRows) {
   settle();
   EXPECT_TRUE(key(ch("q")));
   EXPECT_NE(key(ch("q")), before) << "a new locale draws new keys";
+}
+
+TEST_F(SystemKeyboardEndToEnd, ALayoutWithoutRowsStillShowsTheToolbar) {
+  controller->setKeyboardLayoutProvider(std::make_shared<StaticKeyboardLayoutProvider>(
+      std::make_shared<KeyboardLayout>(KeyboardLayoutItemRows{})));
+  controller->keyboardContext()->setLocale(platform::Locale("en_GB"));  // any change rebuilds the keyboard
+  settle();
+  EXPECT_FALSE(key(KeyboardAction::space()));
+  EXPECT_FALSE(view().findAllOfType<AutocompleteToolbar>().empty());
+  EXPECT_EQ(view().findAllOfType<SystemKeyboard>().size(), 1u);
 }
 
 }  // namespace

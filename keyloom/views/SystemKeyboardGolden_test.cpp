@@ -33,10 +33,10 @@ struct Setup {
 std::unique_ptr<HostedKeyboard> hosted(const Setup& setup) {
   platform::SimulatedHostConfiguration configuration;
   configuration.idiom = setup.idiom;
-  configuration.screenSize = setup.idiom == platform::UserInterfaceIdiom::pad ? platform::Size{820, 1180}
-                                                                              : platform::Size{390, 844};
-  configuration.orientation = setup.landscape ? platform::ScreenOrientation::landscapeLeft
-                                              : platform::ScreenOrientation::portrait;
+  configuration.screenSize =
+      setup.idiom == platform::UserInterfaceIdiom::pad ? platform::Size{820, 1180} : platform::Size{390, 844};
+  configuration.orientation =
+      setup.landscape ? platform::ScreenOrientation::landscapeLeft : platform::ScreenOrientation::portrait;
   configuration.localeIdentifier = "en_US";
   auto simulated = platform::SimulatedHost::make(configuration);
   auto keyboard = std::make_unique<HostedKeyboard>();
@@ -47,16 +47,22 @@ std::unique_ptr<HostedKeyboard> hosted(const Setup& setup) {
   keyboard->context->interfaceOrientation.set(setup.landscape ? InterfaceOrientation::landscapeLeft
                                                               : InterfaceOrientation::portrait);
   keyboard->context->keyboardType.set(setup.type);
-  keyboard->size = frame.size;
-  keyboard->show(frame.size);
+  // As tall as the rows need, as the platform sizes its keyboard area to the
+  // keyboard's content; the emoji keyboard takes the platform's height.
+  keyboard->show(platform::Size{frame.width(), 1000});
+  const double needed = keyboard->host->root()->children().at(0)->frame.height();
+  const double height = needed < 1000 ? needed : frame.height();
+  keyboard->size = platform::Size{frame.width(), height};
+  keyboard->host->layout(keyboard->size);
   if (setup.dark) {
     ui::EnvironmentValues environment = keyboard->host->environment();
     environment.set(ui::colorSchemeKey, ui::ColorScheme::dark);
     keyboard->host->setEnvironment(environment);
     keyboard->host->relayout();
   }
-  keyboard->autocomplete->suggestions.set(
-      {AutocompleteSuggestion("hello"), AutocompleteSuggestion("help", std::nullopt, true), AutocompleteSuggestion("helm")});
+  keyboard->autocomplete->suggestions.set({AutocompleteSuggestion("hello"),
+                                           AutocompleteSuggestion("help", std::nullopt, true),
+                                           AutocompleteSuggestion("helm")});
   platform::MainQueue::main().runUntilIdle();
   return keyboard;
 }
@@ -69,8 +75,10 @@ TEST(SystemKeyboardGolden, PhonePortrait) {
 
 TEST(SystemKeyboardGolden, PhoneLandscape) {
   expectMatchesGolden(*hosted({.landscape = true})->host, "phone-landscape-letters");
-  expectMatchesGolden(*hosted({.landscape = true, .type = KeyboardType::numeric()})->host, "phone-landscape-numbers");
-  expectMatchesGolden(*hosted({.landscape = true, .type = KeyboardType::symbolic()})->host, "phone-landscape-symbols");
+  expectMatchesGolden(*hosted({.landscape = true, .type = KeyboardType::numeric()})->host,
+                      "phone-landscape-numbers");
+  expectMatchesGolden(*hosted({.landscape = true, .type = KeyboardType::symbolic()})->host,
+                      "phone-landscape-symbols");
 }
 
 // The standard input sets are made for the device of their first use in a

@@ -43,7 +43,8 @@ TEST(SystemKeyboard, DrawsEveryRowLeftToRightWithTheToolbarAbove) {
   EXPECT_LT(q->frame.minY(), a->frame.minY());
   EXPECT_LT(a->frame.maxY(), space->frame.minY());
   // A letter key is one input width wide, insets included.
-  EXPECT_DOUBLE_EQ(q->frame.width(), keyboard.layoutProvider->keyboardLayout(*keyboard.context)->inputWidth(390));
+  EXPECT_DOUBLE_EQ(q->frame.width(),
+                   keyboard.layoutProvider->keyboardLayout(*keyboard.context)->inputWidth(390));
   auto toolbar = toolbarNode(keyboard);
   ASSERT_TRUE(toolbar);
   EXPECT_LE(toolbar->frame.maxY(), q->frame.minY());
@@ -84,21 +85,25 @@ TEST(SystemKeyboard, EmojiKeyboardReplacesTheRowsAndTheToolbar) {
 TEST(SystemKeyboard, ALayoutWithoutRowsStillShowsToolbarAndBackground) {
   HostedKeyboard keyboard;
   auto empty = std::make_shared<KeyboardLayout>(KeyboardLayoutItemRows{});
-  keyboard.show({390, 100}, SystemKeyboard(empty, keyboard.appearance, keyboard.handler, keyboard.autocomplete,
-                                           Mode::automatic, nullptr, keyboard.context, keyboard.callouts, 390, true));
+  keyboard.show({390, 100},
+                SystemKeyboard(empty, keyboard.appearance, keyboard.handler, keyboard.autocomplete,
+                               Mode::automatic, nullptr, keyboard.context, keyboard.callouts, 390, true));
   EXPECT_TRUE(toolbarNode(keyboard));
-  EXPECT_FALSE(keyboard.host->findAll([](const ui::Node& node) { return node.attached<KeyboardAction>(); }).size());
+  EXPECT_FALSE(
+      keyboard.host->findAll([](const ui::Node& node) { return node.attached<KeyboardAction>(); }).size());
   const auto& root = *keyboard.host->root()->children().at(0);
-  const bool hasBackground = std::any_of(root.modifiers().begin(), root.modifiers().end(),
-                                         [](const ui::Modifier& m) { return m.as<ui::Background>() != nullptr; });
+  const bool hasBackground =
+      std::any_of(root.modifiers().begin(), root.modifiers().end(),
+                  [](const ui::Modifier& m) { return m.as<ui::Background>() != nullptr; });
   EXPECT_TRUE(hasBackground);
 }
 
 TEST(SystemKeyboard, BackgroundOnlyWhenAskedFor) {
   HostedKeyboard keyboard;
   auto layout = keyboard.layoutProvider->keyboardLayout(*keyboard.context);
-  keyboard.show({390, 262}, SystemKeyboard(layout, keyboard.appearance, keyboard.handler, keyboard.autocomplete,
-                                           Mode::automatic, nullptr, keyboard.context, nullptr, 390, false));
+  keyboard.show({390, 262},
+                SystemKeyboard(layout, keyboard.appearance, keyboard.handler, keyboard.autocomplete,
+                               Mode::automatic, nullptr, keyboard.context, nullptr, 390, false));
   const auto& root = *keyboard.host->root()->children().at(0);
   EXPECT_TRUE(std::none_of(root.modifiers().begin(), root.modifiers().end(),
                            [](const ui::Modifier& m) { return m.as<ui::Background>() != nullptr; }));
@@ -158,7 +163,7 @@ TEST(SystemKeyboard, WithoutCalloutContextTheCalloutsNeverShow) {
   EXPECT_FALSE(keyboard.callouts->input()->isActive());
   EXPECT_FALSE(keyboard.callouts->action()->isActive());
   keyboard.host->touches().up(touch);
-  EXPECT_THAT(keyboard.handler->actions(KeyboardGesture::release), ::testing::ElementsAre(ch("a")));
+  EXPECT_THAT(keyboard.recorded->actions(KeyboardGesture::release), ::testing::ElementsAre(ch("a")));
 }
 
 TEST(SystemKeyboard, PressShowsTheInputCalloutOverTheKey) {
@@ -195,15 +200,15 @@ TEST(SystemKeyboard, LongPressSlideAndReleaseTypesTheSelectedSecondaryCharacter)
   EXPECT_EQ(keyboard.callouts->action()->selectedAction(), ch("\u00E9"));
   keyboard.host->touches().up(touch);
   platform::MainQueue::main().runUntilIdle();
-  EXPECT_THAT(keyboard.handler->actions(KeyboardGesture::release), ::testing::ElementsAre(ch("\u00E9")));
+  EXPECT_THAT(keyboard.recorded->actions(KeyboardGesture::release), ::testing::ElementsAre(ch("\u00E9")));
   EXPECT_FALSE(keyboard.callouts->action()->isActive());
 }
 
 TEST(SystemKeyboard, ReplacedCalloutMemberIsFollowedByTheOverlay) {
   HostedKeyboard keyboard;
   keyboard.show({390, 262});
-  auto replacement = std::make_shared<ActionCalloutContext>(
-      keyboard.handler, keyboard.callouts->action()->actionProvider());
+  auto replacement =
+      std::make_shared<ActionCalloutContext>(keyboard.handler, keyboard.callouts->action()->actionProvider());
   keyboard.callouts->setAction(replacement);
   platform::MainQueue::main().runUntilIdle();
   auto touch = keyboard.host->touches().down(keyboard.center(ch("e")));

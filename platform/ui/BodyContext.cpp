@@ -12,6 +12,8 @@ BodyContext::BodyContext(Node& node) : node_(node) {
 
 const EnvironmentValues& BodyContext::environment() const { return node_.environment_; }
 
+GeometryProxy BodyContext::geometry() const { return GeometryProxy(node_.weak_from_this(), node_.frameAt(0).size); }
+
 std::shared_ptr<StateSlotBase> BodyContext::existingSlot(std::size_t index) const {
   return index < node_.slots_.size() ? node_.slots_[index] : nullptr;
 }

@@ -7,6 +7,7 @@
 
 #include "platform/reactive/ObservableObject.h"
 #include "platform/ui/Environment.h"
+#include "platform/ui/GeometryProxy.h"
 #include "platform/ui/State.h"
 #include "platform/ui/TypeName.h"
 
@@ -66,6 +67,10 @@ class BodyContext {
   }
 
   const EnvironmentValues& environment() const;
+  // This view's frames, read from the laid-out tree when asked (see
+  // GeometryProxy). For views that measure themselves only when they act:
+  // unlike a GeometryReader, nothing is evaluated again when the size changes.
+  GeometryProxy geometry() const;
   template <class T>
   const T& environment(const EnvironmentKey<T>& key) const {
     return environment().get(key);

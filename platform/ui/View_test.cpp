@@ -100,5 +100,28 @@ TEST(TypeName, ReadableNamesDropNamespaces) {
   EXPECT_EQ(qualifiedTypeName(typeid(Color)), "platform::ui::Color");
 }
 
+// Keeps the geometry its body was given.
+struct Measured {
+  std::shared_ptr<GeometryProxy> geometry;
+  View body(BodyContext& context) const {
+    *geometry = context.geometry();
+    return View(Color::red()).frame(40, 30);
+  }
+};
+
+TEST(BodyContextTest, GeometryReadsTheViewsFramesWhenAskedWithoutAnotherEvaluation) {
+  auto geometry = std::make_shared<GeometryProxy>();
+  ViewHost host(
+      HStack(VerticalAlignment::center, 0, {View(Color::blue()).frame(60, 30), View(Measured{geometry})})
+          .coordinateSpace("row"));
+  const std::size_t evaluations = host.updateCount();
+  host.layout(Size{200, 100});
+  EXPECT_EQ(host.updateCount(), evaluations) << "a size change evaluates nothing";
+  EXPECT_EQ(geometry->size(), (Size{40, 30}));
+  EXPECT_EQ(geometry->frame(CoordinateSpace::named("row")), Rect(60, 0, 40, 30));
+  EXPECT_EQ(geometry->size(CoordinateSpace::named("row")), (Size{100, 30}));
+  EXPECT_EQ(geometry->size(CoordinateSpace::global()), (Size{100, 30})) << "the root's size";
+}
+
 }  // namespace
 }  // namespace platform::ui
