@@ -50,8 +50,9 @@ SimulatorWindow::SimulatorWindow(SimulatorSession& session) : session_(session) 
   window_ = SDL_CreateWindow(kTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, session_.pixelWidth(),
                              session_.pixelHeight(), SDL_WINDOW_SHOWN);
   if (!window_) fail("cannot open a window");
-  renderer_ = SDL_CreateRenderer(window_, -1, 0);
-  if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  // The frame is drawn by Cairo; the renderer only copies it, which the
+  // software renderer does as fast as any, without loading a GPU driver.
+  renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
   if (!renderer_) fail("cannot draw in the window");
   SDL_StartTextInput();
   session_.setNeedsRedraw();
