@@ -36,6 +36,7 @@ struct ProgramStreams {
   bool closedInput = false;
   bool closedOutput = false;
   bool fullOutput = false;  // a device that is always full
+  std::string display = {};  // DISPLAY, none when empty
 };
 
 // Runs the program with these arguments and standard input; its output goes
@@ -63,8 +64,9 @@ inline ProgramRun runProgram(std::vector<std::string> argv, const std::string& i
     dup2(out, 1);
     dup2(err, 2);
     // No window: the program runs on the command line whatever the desktop.
-    unsetenv("DISPLAY");
     unsetenv("WAYLAND_DISPLAY");
+    if (streams.display.empty()) unsetenv("DISPLAY");
+    else setenv("DISPLAY", streams.display.c_str(), 1);
     // Under the leak checker: its list of suppressed leaks is no error output.
     const char* leakOptions = std::getenv("LSAN_OPTIONS");
     const std::string quiet = std::string(leakOptions ? leakOptions : "") + ":print_suppressions=0";

@@ -178,6 +178,16 @@ TEST(SimulatorProgramTest, WithoutArgumentsItRunsADemonstration) {
   EXPECT_THAT(run.out, HasSubstr("\n  row 3: "));
 }
 
+TEST(SimulatorProgramTest, ADisplayThatCannotBeOpenedMeansTheCommandLine) {
+  const ProgramStreams unreachable{.display = ":97"};
+  const ProgramRun demonstration = runSimulator({}, "", unreachable);
+  EXPECT_EQ(demonstration.exitCode, 0) << demonstration.err;
+  EXPECT_THAT(demonstration.out, HasSubstr("demonstration: "));
+  const ProgramRun window = runSimulator({"--window", "--type", "hi"}, "", unreachable);
+  EXPECT_EQ(window.exitCode, 1);
+  EXPECT_THAT(window.err, HasSubstr("--window: no display to open a window on"));
+}
+
 TEST(SimulatorProgramTest, BadInputIsAClearErrorWithExitCodeTwo) {
   struct Case {
     std::vector<std::string> arguments;
