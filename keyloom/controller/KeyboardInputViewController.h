@@ -55,6 +55,10 @@ class KeyboardInputViewController : public platform::InputViewController, public
   KeyboardInputViewController();
   ~KeyboardInputViewController() override;
 
+  // A new controller for previews on every call, never loaded or shown.
+  // Defined with the other preview factories.
+  static std::shared_ptr<KeyboardInputViewController> preview();
+
   // ---- Lifecycle
 
   // Widens the view to the screen, follows the context's locale (the

@@ -40,6 +40,7 @@ std::string rowText(const KeyboardLayoutItemRow& row) {
 
 TEST(PreviewFactories, ContextsAreNewEachTimeButTheActionCalloutIsShared) {
   EXPECT_NE(KeyboardContext::preview(), KeyboardContext::preview());
+  EXPECT_NE(KeyboardInputViewController::preview(), KeyboardInputViewController::preview());
   EXPECT_NE(InputCalloutContext::preview(), InputCalloutContext::preview());
   EXPECT_TRUE(InputCalloutContext::preview()->isEnabled.get());
 

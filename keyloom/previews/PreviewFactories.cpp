@@ -7,6 +7,7 @@
 #include "keyloom/controller/ActionCalloutContext.h"
 #include "keyloom/controller/InputCalloutContext.h"
 #include "keyloom/controller/KeyboardCalloutContext.h"
+#include "keyloom/controller/KeyboardInputViewController.h"
 #include "keyloom/controller/PreviewKeyboardActionHandler.h"
 #include "keyloom/previews/PreviewCalloutActionProvider.h"
 #include "keyloom/previews/PreviewKeyboardLayoutProvider.h"
@@ -14,6 +15,10 @@
 #include "keyloom/text/KeyboardLayout.h"
 
 namespace keyloom {
+
+std::shared_ptr<KeyboardInputViewController> KeyboardInputViewController::preview() {
+  return std::make_shared<KeyboardInputViewController>();
+}
 
 std::shared_ptr<KeyboardContext> KeyboardContext::preview() {
   // A fresh context holds what a sync with a controller that was never shown
