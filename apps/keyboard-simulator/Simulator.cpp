@@ -1,21 +1,30 @@
 #include "apps/keyboard-simulator/Simulator.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <iomanip>
 #include <sstream>
 #include <variant>
 
 #include "apps/keyboard-simulator/KeyFinder.h"
-#include "apps/keyboard-simulator/SimulatorKeyboardController.h"
-#include "keyloom/text/EnglishInputSetProvider.h"
-#include "keyloom/text/StandardInputSetProvider.h"
-#include "keyloom/text/StandardKeyboardLayoutProvider.h"
+#include "apps/keyboard-simulator/SimulatorScriptFile.h"
+#include "keyboard-extension/FontBar.h"
+#include "keyboard-extension/KeyboardExtension.h"
+#include "keyboard-extension/KeyboardSelection.h"
+#include "keyboard-extension/MyAutocompleteProvider.h"
+#include "keyboard-extension/ProductConfiguration.h"
+#include "keyboard-extension/ThemePalette.h"
+#include "keyloom/autocomplete/AutocompleteToolbar.h"
+#include "keyloom/controller/KeyboardHostingController.h"
+#include "keyloom/gestures/GestureButtonDefaults.h"
 #include "platform/foundation/Clock.h"
 #include "platform/foundation/Locale.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/foundation/Text.h"
 #include "platform/input/Screen.h"
 #include "platform/ui/HostRenderer.h"
+#include "platform/ui/PangoTextMetrics.h"
 
 namespace keyboard_simulator {
 
@@ -52,20 +61,18 @@ std::shared_ptr<platform::SimulatedHost> makeHost(const SimulatorOptions& option
   return platform::SimulatedHost::make(std::move(configuration));
 }
 
-std::shared_ptr<keyloom::KeyboardInputViewController> presentKeyboard(platform::SimulatedHost& host) {
-  auto controller = std::make_shared<SimulatorKeyboardController>();
-  host.presentKeyboard([controller] { return controller; });
+std::shared_ptr<keyloom::KeyboardInputViewController> presentKeyboard(platform::SimulatedHost& host,
+                                                                      SimulatorKeyboard keyboard) {
+  if (keyboard == SimulatorKeyboard::standard) {
+    auto controller = std::make_shared<keyloom::KeyboardInputViewController>();
+    host.presentKeyboard([controller] { return controller; });
+    return controller;
+  }
+  zandorelle::installKeyboardExtension();
+  auto controller = std::dynamic_pointer_cast<keyloom::KeyboardInputViewController>(
+      host.startExtension(std::string(zandorelle::keyboardExtensionIdentifier)));
+  if (!controller) throw platform::Error("the keyboard extension made no keyboard controller");
   return controller;
-}
-
-std::shared_ptr<keyloom::KeyboardLayoutProvider> makeLayoutProvider(
-    const std::shared_ptr<keyloom::KeyboardInputViewController>& controller) {
-  auto context = controller->keyboardContext();
-  auto inputSets = std::make_shared<keyloom::StandardInputSetProvider>(
-      context, std::vector<std::shared_ptr<keyloom::LocalizedInputSetProvider>>{
-                   std::make_shared<keyloom::EnglishInputSetProvider>()});
-  return std::make_shared<keyloom::StandardKeyboardLayoutProvider>(
-      context, inputSets, std::vector<std::shared_ptr<keyloom::LocalizedKeyboardLayoutProvider>>{});
 }
 
 // "'" (U+0027), so invisible and look-alike characters can be told apart.
@@ -92,14 +99,17 @@ std::string describeKeyboard(const KeyboardType& type) {
 
 Simulator::Simulator(const SimulatorOptions& options)
     : host_(makeHost(options)),
-      controller_(presentKeyboard(*host_)),
-      layoutProvider_(makeLayoutProvider(controller_)),
-      actionHandler_(controller_),
-      finger_([this](keyloom::KeyboardGesture gesture, const KeyboardAction& action) {
-        actionHandler_.handle(gesture, action);
-      }),
-      typist_([this](const KeyboardType& type) { return layout(type); }),
-      scale_(options.scale) {
+      controller_(presentKeyboard(*host_, options.keyboard)),
+      keyboard_(options.keyboard),
+      typist_([this](const KeyboardType& type) { return layout(type); },
+              [this](const KeyboardAction& key) { return controller_->calloutActionProvider()->calloutActions(key); }),
+      scale_(options.scale),
+      finger_(host_, controller_) {
+  if (options.wordList) {
+    zandorelle::autocompleteWordList() = readWordList(*options.wordList);
+    controller_->setAutocompleteProvider(
+        std::make_shared<zandorelle::MyAutocompleteProvider>(platform::Locale(options.locale)));
+  }
   auto context = controller_->keyboardContext();
   context->setLocale(platform::Locale(options.locale));
   if (!options.locales.empty()) {
@@ -185,11 +195,11 @@ void Simulator::requireVisibleKeyboard(std::string_view step) const {
 }
 
 void Simulator::requireFingerUp(std::string_view step) const {
-  if (fingerDown_) throw SimulatorKeyError(std::string(step) + ": a finger is still down (lift it first)");
+  if (finger_.isDown()) throw SimulatorKeyError(std::string(step) + ": a finger is still down (lift it first)");
 }
 
 void Simulator::requireFingerDown(std::string_view step) const {
-  if (!fingerDown_) throw SimulatorKeyError(std::string(step) + ": no finger is down (long-press a key first)");
+  if (!finger_.isDown()) throw SimulatorKeyError(std::string(step) + ": no finger is down (long-press a key first)");
 }
 
 KeyboardAction Simulator::keyOnLayout(const SimulatorKey& key) {
@@ -203,72 +213,187 @@ void Simulator::afterKey(platform::TimeInterval pause) {
   platform::MainQueue::main().advance(pause);
 }
 
-void Simulator::tap(const SimulatorKey& key) {
-  requireVisibleKeyboard("tap");
-  requireFingerUp("tap");
-  finger_.tap(keyOnLayout(key));
-  afterKey(keyInterval);
-}
-
-void Simulator::doubleTap(const SimulatorKey& key) {
-  requireVisibleKeyboard("double-tap");
-  requireFingerUp("double-tap");
-  finger_.tap(keyOnLayout(key));
-  afterKey(doubleTapInterval);
-  // The same key again: the first tap may have changed the layout under it.
-  finger_.tap(keyOnLayout(key));
-  afterKey(keyInterval);
-}
-
-void Simulator::hold(const SimulatorKey& key, platform::TimeInterval seconds) {
-  requireVisibleKeyboard("hold");
-  requireFingerUp("hold");
-  finger_.hold(keyOnLayout(key), seconds);
-  afterKey(keyInterval);
-}
-
 void Simulator::wait(platform::TimeInterval seconds) {
   host_->runMainQueue();
   platform::MainQueue::main().advance(seconds);
 }
 
+// ---- The finger
+
+std::optional<platform::Point> Simulator::keyOnScreen(const SimulatorKey& key) {
+  auto action = findKey(*currentLayout(), key);
+  return action ? finger_.keyCenter(*action) : std::nullopt;
+}
+
+void Simulator::pressAction(const KeyboardAction& action) {
+  auto center = finger_.keyCenter(action);
+  if (!center) throw SimulatorKeyError("the keyboard's view shows no key " + describe(action));
+  finger_.down(*center);
+}
+
+void Simulator::tapAction(const KeyboardAction& action, platform::TimeInterval pause) {
+  pressAction(action);
+  wait(kPressDuration);
+  finger_.up();
+  afterKey(pause - kPressDuration);
+}
+
+void Simulator::pickFromCallout(const KeyboardAction& key, const KeyboardAction& entry,
+                                const std::string& character) {
+  pressAction(key);
+  wait(keyloom::GestureButtonDefaults::longPressDelay() + SimulatorFinger::frameInterval);
+  const auto callout = controller_->calloutContext()->action();
+  if (!callout->isActive()) {
+    finger_.up();
+    throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": the callout of " + describe(key) +
+                            " did not open");
+  }
+  // Slide along the callout, the way it opened, until the entry is chosen.
+  const double direction = callout->isTrailing() ? -1 : 1;
+  for (double travelled = 0; callout->selectedAction() != entry && travelled < kMaximumCalloutSlide;
+       travelled += SimulatorFinger::slideStep) {
+    finger_.slide(direction * SimulatorFinger::slideStep, 0);
+  }
+  const bool chosen = callout->selectedAction() == entry;
+  finger_.up();
+  afterKey(keyInterval);
+  if (!chosen) {
+    throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": sliding along the callout of " +
+                            describe(key) + " never reached it");
+  }
+}
+
+// ---- Steps
+
+void Simulator::tap(const SimulatorKey& key) {
+  requireVisibleKeyboard("tap");
+  requireFingerUp("tap");
+  tapAction(keyOnLayout(key), keyInterval);
+}
+
+void Simulator::doubleTap(const SimulatorKey& key) {
+  requireVisibleKeyboard("double-tap");
+  requireFingerUp("double-tap");
+  tapAction(keyOnLayout(key), doubleTapInterval);
+  // The same key again: the first tap may have changed the layout under it.
+  tapAction(keyOnLayout(key), keyInterval);
+}
+
+void Simulator::hold(const SimulatorKey& key, platform::TimeInterval seconds) {
+  requireVisibleKeyboard("hold");
+  requireFingerUp("hold");
+  pressAction(keyOnLayout(key));
+  wait(seconds);
+  finger_.up();
+  afterKey(keyInterval);
+}
+
 void Simulator::longPress(const SimulatorKey& key, platform::TimeInterval seconds) {
   requireVisibleKeyboard("long-press");
   requireFingerUp("long-press");
-  finger_.press(keyOnLayout(key));
-  fingerDown_ = true;
+  pressAction(keyOnLayout(key));
   wait(seconds);
 }
 
-void Simulator::slide(double, double) {
+void Simulator::slide(double dx, double dy) {
   requireFingerDown("slide");
-  host_->runMainQueue();
+  finger_.slide(dx, dy);
 }
 
 void Simulator::lift() {
   requireFingerDown("lift");
-  finger_.lift();
-  fingerDown_ = false;
+  finger_.up();
   afterKey(keyInterval);
 }
 
-void Simulator::dragSpace(double) {
+void Simulator::dragSpace(double points) {
   requireVisibleKeyboard("drag-space");
   requireFingerUp("drag-space");
-  throw SimulatorKeyError("drag-space: this keyboard does not move the cursor with the space bar");
+  const KeyboardAction space = keyOnLayout(SimulatorKey::named(SimulatorKey::Kind::space));
+  if (!finger_.keyCenter(space)) throw SimulatorKeyError("drag-space: the keyboard's view shows no space bar");
+  // A long press turns the space bar into a cursor control; then the drag.
+  pressAction(space);
+  wait(keyloom::GestureButtonDefaults::longPressDelay() + SimulatorFinger::frameInterval);
+  finger_.slide(points, 0);
+  finger_.up();
+  afterKey(keyInterval);
 }
 
 void Simulator::tapSuggestion(int index) {
   requireVisibleKeyboard("tap-suggestion");
-  throw SimulatorKeyError("tap-suggestion: the keyboard shows no suggestion " + std::to_string(index));
+  requireFingerUp("tap-suggestion");
+  const auto suggestions = controller_->autocompleteContext()->suggestions.get();
+  if (index >= static_cast<int>(suggestions.size())) {
+    throw SimulatorKeyError("tap-suggestion: the keyboard shows no suggestion " + std::to_string(index) + " (" +
+                            std::to_string(suggestions.size()) + " shown)");
+  }
+  // The suggestion's title in the toolbar, where the keys cannot be mistaken for it.
+  std::shared_ptr<platform::ui::Node> node;
+  if (auto* view = finger_.view()) {
+    for (const auto& toolbar : view->findAllOfType<keyloom::AutocompleteToolbar>()) {
+      if ((node = toolbar->findText(suggestions[static_cast<std::size_t>(index)].title))) break;
+    }
+  }
+  if (!node) throw SimulatorKeyError("tap-suggestion: suggestion " + std::to_string(index) + " is not on screen");
+  tapAtViewNode(*node);
 }
 
 void Simulator::tapFont(int index) {
   requireVisibleKeyboard("tap-font");
-  throw SimulatorKeyError("tap-font: the keyboard shows no font " + std::to_string(index));
+  requireFingerUp("tap-font");
+  auto* view = finger_.view();
+  if (!view || view->findAllOfType<zandorelle::FontBar>().empty()) {
+    throw SimulatorKeyError("tap-font: the keyboard has no font bar");
+  }
+  // The bar scrolls: a finger drags the name into view first, as a person would.
+  for (int drag = 0; drag <= kMaximumFontBarDrags; ++drag) {
+    const auto bar = view->findAllOfType<zandorelle::FontBar>().front();
+    const auto names = bar->findAll(platform::ui::NodeKind::text);
+    if (index >= static_cast<int>(names.size())) {
+      throw SimulatorKeyError("tap-font: the font bar has no font " + std::to_string(index) + " (" +
+                              std::to_string(names.size()) + " fonts)");
+    }
+    const auto scrollViews = bar->findAll(platform::ui::NodeKind::scrollView);
+    const platform::Rect visible = scrollViews.empty() ? bar->frame : scrollViews.front()->frame;
+    const platform::Rect name = names[static_cast<std::size_t>(index)]->frame;
+    if (name.minX() >= visible.minX() && name.maxX() <= visible.maxX()) {
+      tapAtViewNode(*names[static_cast<std::size_t>(index)]);
+      return;
+    }
+    const double reach = visible.width() / 2 - 20;
+    const double distance = std::clamp(visible.midX() - name.midX(), -reach, reach);
+    finger_.down(finger_.center(*scrollViews.front()));
+    finger_.slide(distance, 0);
+    finger_.up();
+    afterKey(keyInterval);
+  }
+  throw SimulatorKeyError("tap-font: font " + std::to_string(index) + " never scrolled into view");
 }
 
-void Simulator::setTheme(int) { throw SimulatorKeyError("set-theme: this keyboard has no themes"); }
+void Simulator::tapAtViewNode(const platform::ui::Node& node) {
+  finger_.down(finger_.center(node));
+  wait(kPressDuration);
+  finger_.up();
+  afterKey(keyInterval - kPressDuration);
+}
+
+void Simulator::setTheme(int index) {
+  if (keyboard_ != SimulatorKeyboard::zandorelle) throw SimulatorKeyError("set-theme: the standard keyboard has no themes");
+  const int themes = themeCount();
+  if (index >= themes) {
+    throw SimulatorKeyError("set-theme: there is no theme " + std::to_string(index) + " (-1 to " +
+                            std::to_string(themes - 1) + ")");
+  }
+  auto store = host_->appGroupStore();
+  if (!store) throw SimulatorKeyError("set-theme: the host app cannot open the app-group store");
+  // The host app writes it; the keyboard reads it when it next appears.
+  zandorelle::storeThemeIndex(*store, index);
+  host_->runMainQueue();
+}
+
+int Simulator::themeCount() const {
+  return keyboard_ == SimulatorKeyboard::zandorelle ? static_cast<int>(zandorelle::themeTable().size()) : 0;
+}
 
 void Simulator::hide() {
   requireFingerUp("hide");
@@ -300,12 +425,17 @@ void Simulator::setFullAccess(bool granted) {
   host_->runMainQueue();
 }
 
+void Simulator::setLocale(const std::string& identifier) {
+  controller_->keyboardContext()->setLocale(platform::Locale(identifier));
+  host_->runMainQueue();
+}
+
+// ---- Computer keys and the mouse
+
 void Simulator::press(const SimulatorKey& key) {
   requireVisibleKeyboard("press");
   requireFingerUp("press");
-  finger_.press(keyOnLayout(key));
-  fingerDown_ = true;
-  host_->runMainQueue();
+  pressAction(keyOnLayout(key));
 }
 
 void Simulator::pressCharacter(const std::string& character) {
@@ -317,38 +447,44 @@ void Simulator::pressCharacter(const std::string& character) {
                      platform::text::uppercased(character) != character;
   if (small) {
     if (auto key = findKey(*currentLayout(), SimulatorKey::characterKey(character))) {
-      finger_.press(*key);
-      fingerDown_ = true;
-      host_->runMainQueue();
+      pressAction(*key);
       return;
     }
   }
   for (int attempt = 0; attempt < kMaximumKeysPerCharacter; ++attempt) {
     auto step = typist_.nextStep(character, controller_->keyboardContext()->keyboardType.get());
-    if (!step) throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": no layout has a key for it");
-    if (step->types) {
-      finger_.press(step->key);
-      fingerDown_ = true;
-      host_->runMainQueue();
+    if (!step) throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": no key or callout has it");
+    if (step->calloutEntry) {
+      pickFromCallout(step->key, *step->calloutEntry, character);
       return;
     }
-    finger_.tap(step->key);
-    afterKey(keyInterval);
+    if (step->types) {
+      pressAction(step->key);
+      return;
+    }
+    tapAction(step->key, keyInterval);
   }
   throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": its key was never reached");
 }
 
-void Simulator::touchDown(platform::Point) { host_->runMainQueue(); }
+void Simulator::touchDown(platform::Point point) {
+  finger_.up();
+  if (!host_->isKeyboardVisible() || !host_->keyboardFrame().contains(point)) return;
+  finger_.down(point);
+}
 
-void Simulator::touchMove(platform::Point) { host_->runMainQueue(); }
+void Simulator::touchMove(platform::Point point) { finger_.moveTo(point); }
 
-void Simulator::touchUp(platform::Point) { host_->runMainQueue(); }
+void Simulator::touchUp(platform::Point point) {
+  if (!finger_.isDown()) return;
+  finger_.moveTo(point);
+  finger_.up();
+}
 
-std::vector<platform::ui::ShownViewHost> Simulator::shownViews() const { return {}; }
-
-void Simulator::setLocale(const std::string& identifier) {
-  controller_->keyboardContext()->setLocale(platform::Locale(identifier));
-  host_->runMainQueue();
+std::vector<platform::ui::ShownViewHost> Simulator::shownViews() const {
+  auto* view = finger_.view();
+  if (!view || !host_->isKeyboardVisible()) return {};
+  return {{view, host_->keyboardFrame()}};
 }
 
 void Simulator::screenshot(const std::string& path) {
@@ -371,16 +507,19 @@ void Simulator::type(std::string_view text) {
 void Simulator::typeCharacter(const std::string& character) {
   for (int attempt = 0; attempt < kMaximumKeysPerCharacter; ++attempt) {
     auto step = typist_.nextStep(character, controller_->keyboardContext()->keyboardType.get());
-    if (!step) throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": no layout has a key for it");
-    finger_.tap(step->key);
-    afterKey(keyInterval);
+    if (!step) throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": no key or callout has it");
+    if (step->calloutEntry) {
+      pickFromCallout(step->key, *step->calloutEntry, character);
+      return;
+    }
+    tapAction(step->key, keyInterval);
     if (step->types) return;
   }
   throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": its key was never reached");
 }
 
 std::shared_ptr<keyloom::KeyboardLayout> Simulator::currentLayout() {
-  return layoutProvider_->keyboardLayout(*controller_->keyboardContext());
+  return controller_->keyboardLayoutProvider()->keyboardLayout(*controller_->keyboardContext());
 }
 
 std::shared_ptr<keyloom::KeyboardLayout> Simulator::layout(const KeyboardType& type) {
@@ -399,7 +538,7 @@ std::shared_ptr<keyloom::KeyboardLayout> Simulator::layout(const KeyboardType& t
   probe.mainTextDocumentProxy = context.mainTextDocumentProxy.get();
   probe.textDocumentProxy = context.textDocumentProxy.get();
   probe.keyboardType = type;
-  return layoutProvider_->keyboardLayout(probe);
+  return controller_->keyboardLayoutProvider()->keyboardLayout(probe);
 }
 
 SimulatorReport Simulator::report(bool withLayout) {
@@ -411,6 +550,22 @@ SimulatorReport Simulator::report(bool withLayout) {
   report.keyboard = describeKeyboard(context.keyboardType.get());
   report.locale = context.locale->identifier();
   if (withLayout) report.layout = reportRows(*currentLayout());
+  // The suggestions as shown: none without a suggestion toolbar on screen.
+  auto* view = finger_.view();
+  if (view && host_->isKeyboardVisible() && !view->findAllOfType<keyloom::AutocompleteToolbar>().empty()) {
+    for (const auto& suggestion : controller_->autocompleteContext()->suggestions.get()) {
+      report.suggestions.push_back(suggestion.title);
+    }
+  }
+  for (const auto& action : controller_->calloutContext()->action()->actions.get()) {
+    report.callout.push_back(describe(action));
+  }
+  const auto& records = host_->records();
+  report.inputModeSwitches = records.inputModeAdvances + static_cast<int>(records.inputModeListCalls.size());
+  if (keyboard_ == SimulatorKeyboard::zandorelle) {
+    report.theme = zandorelle::KeyboardSelection::themeIndex();
+    report.font = zandorelle::KeyboardSelection::fontIndex();
+  }
   return report;
 }
 

@@ -4,7 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "apps/keyboard-simulator/SimulatorActionHandler.h"
 #include "apps/keyboard-simulator/SimulatorFinger.h"
 #include "apps/keyboard-simulator/SimulatorKey.h"
 #include "apps/keyboard-simulator/SimulatorOptions.h"
@@ -13,9 +12,9 @@
 #include "apps/keyboard-simulator/SimulatorTypist.h"
 #include "keyloom/controller/KeyboardInputViewController.h"
 #include "keyloom/text/KeyboardLayout.h"
-#include "keyloom/text/KeyboardLayoutProvider.h"
 #include "platform/input/SimulatedHost.h"
 #include "platform/ui/HostRenderer.h"
+#include "platform/ui/TouchPipeline.h"
 
 namespace keyboard_simulator {
 
@@ -27,12 +26,15 @@ class SimulatorKeyError : public platform::Error {
   using platform::Error::Error;
 };
 
-// The keyboard in a simulated host app, driven by key presses. It presents
-// the keyboard controller over the host's text field, finds the keys on the
-// layout the keyboard shows at that moment, and presses them with one
-// finger; every gesture runs through the action handler. The process clock
-// becomes a manual clock: time passes only through waits, holds and the
-// short pause after each key.
+// The keyboard in a simulated host app, operated by one finger. The host
+// starts the keyboard as the platform does (the product keyboard's
+// extension, or the library's controller). To press a key the simulator
+// finds it on the layout the keyboard shows at that moment and touches its
+// frame in the keyboard's view: down, moves and up through the view's touch
+// pipeline, so the keyboard's own gestures, callouts, action handler and
+// views decide what happens. The process clock becomes a manual clock: time
+// passes only through waits, holds, slides and the short pause after each
+// key.
 class Simulator {
  public:
   // Between two keys of typed text or script steps: quick enough that two
@@ -40,6 +42,12 @@ class Simulator {
   static constexpr platform::TimeInterval keyInterval = 0.15;
   // Between the two taps of a double tap.
   static constexpr platform::TimeInterval doubleTapInterval = 0.1;
+  // How long a tap keeps the finger down.
+  static constexpr platform::TimeInterval kPressDuration = 0.05;
+  // Farthest a finger slides along a callout looking for an entry.
+  static constexpr double kMaximumCalloutSlide = 600;
+  // Most drags of the font bar to bring a font's name into view.
+  static constexpr int kMaximumFontBarDrags = 20;
 
   explicit Simulator(const SimulatorOptions& options);
   ~Simulator();
@@ -69,6 +77,8 @@ class Simulator {
   void setDark(bool dark);
   void setFullAccess(bool granted);
   void setLocale(const std::string& identifier);
+  // How many themes the host app can choose from; 0 for a keyboard without.
+  int themeCount() const;
   // Renders the screen to a PNG at the options' scale.
   void screenshot(const std::string& path);
 
@@ -76,12 +86,16 @@ class Simulator {
   // character's key after any switches of layout it needs. lift() ends it.
   void press(const SimulatorKey& key);
   void pressCharacter(const std::string& character);
-  bool isFingerDown() const { return fingerDown_; }
+  bool isFingerDown() const { return finger_.isDown(); }
 
   // A finger on the screen at points of the screen (a mouse in the window).
   void touchDown(platform::Point point);
   void touchMove(platform::Point point);
   void touchUp(platform::Point point);
+
+  // Where the key is on screen now; absent when the keyboard's view does
+  // not show it.
+  std::optional<platform::Point> keyOnScreen(const SimulatorKey& key);
 
   // The keyboard's view trees as the screen shows them, for rendering.
   std::vector<platform::ui::ShownViewHost> shownViews() const;
@@ -103,18 +117,24 @@ class Simulator {
   keyloom::KeyboardAction keyOnLayout(const SimulatorKey& key);
   void typeCharacter(const std::string& character);
   void afterKey(platform::TimeInterval pause);
+  // Down on the key's frame; throws SimulatorKeyError when the keyboard's
+  // view does not show the key.
+  void pressAction(const keyloom::KeyboardAction& action);
+  void tapAction(const keyloom::KeyboardAction& action, platform::TimeInterval pause);
+  void tapAtViewNode(const platform::ui::Node& node);
+  // Long press on `key`, slide to `entry` in its callout, lift.
+  void pickFromCallout(const keyloom::KeyboardAction& key, const keyloom::KeyboardAction& entry,
+                       const std::string& character);
   void requireVisibleKeyboard(std::string_view step) const;
   void requireFingerUp(std::string_view step) const;
   void requireFingerDown(std::string_view step) const;
 
   std::shared_ptr<platform::SimulatedHost> host_;
   std::shared_ptr<keyloom::KeyboardInputViewController> controller_;
-  std::shared_ptr<keyloom::KeyboardLayoutProvider> layoutProvider_;
-  SimulatorActionHandler actionHandler_;
-  SimulatorFinger finger_;
+  SimulatorKeyboard keyboard_;
   SimulatorTypist typist_;
   std::optional<double> scale_;
-  bool fingerDown_ = false;
+  SimulatorFinger finger_;
 };
 
 }  // namespace keyboard_simulator

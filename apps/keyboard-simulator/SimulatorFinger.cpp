@@ -1,79 +1,90 @@
 #include "apps/keyboard-simulator/SimulatorFinger.h"
 
-#include "keyloom/gestures/GestureButtonDefaults.h"
-#include "keyloom/gestures/RepeatGestureTimer.h"
-#include "platform/foundation/Clock.h"
+#include <algorithm>
+#include <cmath>
+
+#include "keyloom/controller/KeyboardHostingController.h"
+#include "platform/foundation/Error.h"
 #include "platform/foundation/MainQueue.h"
+#include "platform/ui/PangoTextMetrics.h"
 
 namespace keyboard_simulator {
 
-using keyloom::KeyboardAction;
-using keyloom::KeyboardGesture;
+SimulatorFinger::SimulatorFinger(std::shared_ptr<platform::SimulatedHost> host,
+                                 std::shared_ptr<keyloom::KeyboardInputViewController> controller)
+    : host_(std::move(host)), controller_(std::move(controller)) {}
 
-SimulatorFinger::SimulatorFinger(GestureHandler handler) : touch_(std::make_shared<Touch>()) {
-  touch_->handler = std::move(handler);
+platform::ui::ViewHost* SimulatorFinger::view() const {
+  auto hosting = controller_->hostingController();
+  if (!hosting) return nullptr;
+  platform::ui::ViewHost& view = hosting->viewHost();
+  // Laid out with the metrics the screen is drawn with, so each key's text
+  // fits the frame it is drawn in, and touches land where keys are drawn.
+  const auto& drawn = platform::ui::PangoTextMetrics::shared();
+  if (&view.fontMetrics() != drawn.get()) view.setFontMetrics(drawn);
+  return &view;
 }
 
-SimulatorFinger::~SimulatorFinger() {
-  if (touch_->key) keyloom::RepeatGestureTimer::shared()->stop();
+// The view lays out in its own bounds; the screen shows it in the keyboard's frame.
+platform::Point SimulatorFinger::toView(platform::Point screen) const {
+  const platform::Rect frame = host_->keyboardFrame();
+  platform::Point origin;
+  if (auto* tree = view(); tree && tree->layoutBounds()) origin = tree->layoutBounds()->origin;
+  return {screen.x - frame.origin.x + origin.x, screen.y - frame.origin.y + origin.y};
 }
 
-void SimulatorFinger::tap(const KeyboardAction& key) {
-  press(key);
-  lift();
+platform::Point SimulatorFinger::toScreen(platform::Point point) const {
+  const platform::Rect frame = host_->keyboardFrame();
+  platform::Point origin;
+  if (auto* tree = view(); tree && tree->layoutBounds()) origin = tree->layoutBounds()->origin;
+  return {point.x - origin.x + frame.origin.x, point.y - origin.y + frame.origin.y};
 }
 
-void SimulatorFinger::hold(const KeyboardAction& key, platform::TimeInterval seconds) {
-  press(key);
-  platform::MainQueue::main().advance(seconds);
-  lift();
+platform::Point SimulatorFinger::center(const platform::ui::Node& node) const {
+  return toScreen({node.frame.midX(), node.frame.midY()});
 }
 
-void SimulatorFinger::press(const KeyboardAction& key) {
-  if (touch_->key) lift();
-  Touch& touch = *touch_;
-  touch.key = key;
-  touch.number += 1;
-  touch.applyRelease = true;
-  touch.handler(KeyboardGesture::press, key);
-
-  const std::uint64_t number = touch.number;
-  std::weak_ptr<Touch> weakTouch = touch_;
-  platform::MainQueue::main().asyncAfter(keyloom::GestureButtonDefaults::longPressDelay(), [weakTouch, number] {
-    auto touch = weakTouch.lock();
-    if (!touch || touch->number != number || !touch->key) return;
-    // After a long press the space bar moves the cursor instead of typing.
-    if (touch->key->is<keyloom::keyboard_action::Space>()) touch->applyRelease = false;
-    touch->handler(KeyboardGesture::longPress, *touch->key);
-  });
-  platform::MainQueue::main().asyncAfter(keyloom::GestureButtonDefaults::repeatDelay(), [weakTouch, number] {
-    auto touch = weakTouch.lock();
-    if (!touch || touch->number != number || !touch->key) return;
-    keyloom::RepeatGestureTimer::shared()->start([weakTouch, number] {
-      auto touch = weakTouch.lock();
-      if (touch && touch->number == number && touch->key) touch->handler(KeyboardGesture::repeatPress, *touch->key);
-    });
-  });
+std::optional<platform::Point> SimulatorFinger::keyCenter(const keyloom::KeyboardAction& action) const {
+  auto* tree = view();
+  if (!tree || !host_->isKeyboardVisible()) return std::nullopt;
+  host_->runMainQueue();
+  auto node = tree->findAttached(action);
+  if (!node) return std::nullopt;
+  return center(*node);
 }
 
-void SimulatorFinger::lift() {
-  Touch& touch = *touch_;
-  if (!touch.key) return;
-  const KeyboardAction key = *touch.key;
-  touch.key.reset();
-  touch.number += 1;  // the pending long press and repeat start of this touch are void now
-  keyloom::RepeatGestureTimer::shared()->stop();
+void SimulatorFinger::down(platform::Point screen) {
+  if (touch_) up();
+  auto* tree = view();
+  if (!tree) throw platform::Error("the keyboard shows nothing to touch");
+  touch_ = tree->touches().down(toView(screen));
+  point_ = screen;
+  host_->runMainQueue();
+}
 
-  const platform::Date now = platform::Clock::current().now();
-  if (touch.lastReleasedKey == key &&
-      now.timeIntervalSince(touch.lastRelease) < keyloom::GestureButtonDefaults::doubleTapTimeout()) {
-    touch.handler(KeyboardGesture::doubleTap, key);
-    touch.lastRelease = platform::Date::distantPast();
-  } else {
-    touch.lastRelease = now;
+void SimulatorFinger::moveTo(platform::Point screen) {
+  if (!touch_) return;
+  if (auto* tree = view(); tree && tree->touches().isActive(*touch_)) tree->touches().move(*touch_, toView(screen));
+  point_ = screen;
+  host_->runMainQueue();
+}
+
+void SimulatorFinger::slide(double dx, double dy) {
+  const double distance = std::hypot(dx, dy);
+  const int steps = std::max(1, static_cast<int>(std::ceil(distance / slideStep)));
+  const platform::Point from = point_;
+  for (int step = 1; step <= steps; ++step) {
+    host_->runMainQueue();
+    platform::MainQueue::main().advance(frameInterval);
+    moveTo({from.x + dx * step / steps, from.y + dy * step / steps});
   }
-  touch.lastReleasedKey = key;
-  if (touch.applyRelease) touch.handler(KeyboardGesture::release, key);
+}
+
+void SimulatorFinger::up() {
+  if (!touch_) return;
+  if (auto* tree = view(); tree && tree->touches().isActive(*touch_)) tree->touches().up(*touch_, toView(point_));
+  touch_.reset();
+  host_->runMainQueue();
 }
 
 }  // namespace keyboard_simulator

@@ -1,52 +1,55 @@
 #pragma once
 
-#include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 
-#include "keyloom/gestures/KeyboardGesture.h"
+#include "keyloom/controller/KeyboardInputViewController.h"
 #include "keyloom/state/KeyboardAction.h"
-#include "platform/foundation/Date.h"
+#include "platform/foundation/Geometry.h"
+#include "platform/input/SimulatedHost.h"
+#include "platform/ui/Node.h"
+#include "platform/ui/TouchPipeline.h"
+#include "platform/ui/ViewHost.h"
 
 namespace keyboard_simulator {
 
-// One finger on the keys, reporting gestures as a key's gesture button does:
-// press when it goes down; a long press after the long-press delay and
-// repeat presses on the shared repeat timer from the repeat delay on while
-// it stays down; on lifting, a double tap when the same key was released
-// within the double-tap timeout, then the release (none after a long press
-// on the space bar). Delays are read from GestureButtonDefaults and run on
-// the main queue, so they follow the main queue's clock.
+// One finger on the keyboard's view, at points of the screen: it goes down,
+// moves and lifts through the view's touch pipeline at the main queue's
+// clock, as a finger on the device would. It finds where things are drawn
+// (a key's frame) but never what a touch does.
 class SimulatorFinger {
  public:
-  using GestureHandler = std::function<void(keyloom::KeyboardGesture, const keyloom::KeyboardAction&)>;
+  // A sliding finger moves this far each frame.
+  static constexpr double slideStep = 4;
+  static constexpr platform::TimeInterval frameInterval = 1.0 / 60;
 
-  explicit SimulatorFinger(GestureHandler handler);
-  ~SimulatorFinger();
-  SimulatorFinger(const SimulatorFinger&) = delete;
-  SimulatorFinger& operator=(const SimulatorFinger&) = delete;
+  SimulatorFinger(std::shared_ptr<platform::SimulatedHost> host,
+                  std::shared_ptr<keyloom::KeyboardInputViewController> controller);
 
-  // Down and up again at once.
-  void tap(const keyloom::KeyboardAction& key);
-  // Down, `seconds` of main-queue time, up.
-  void hold(const keyloom::KeyboardAction& key, platform::TimeInterval seconds);
+  // The keyboard's hosted view tree, laid out with the metrics the screen is
+  // drawn with; null before it has one.
+  platform::ui::ViewHost* view() const;
+  // The centre on screen of the key of this action, or of a node of the
+  // keyboard's view; absent when the keyboard's view shows no such key.
+  std::optional<platform::Point> keyCenter(const keyloom::KeyboardAction& action) const;
+  platform::Point center(const platform::ui::Node& node) const;
 
-  void press(const keyloom::KeyboardAction& key);
-  void lift();
+  bool isDown() const { return touch_.has_value(); }
+  // Throws platform::Error when the keyboard shows no view to touch.
+  void down(platform::Point screen);
+  void moveTo(platform::Point screen);
+  // Moves by (dx, dy) through the points between, a frame at a time.
+  void slide(double dx, double dy);
+  void up();
 
  private:
-  // Shared with the delayed checks on the main queue, which may outlive the finger.
-  struct Touch {
-    GestureHandler handler;
-    std::optional<keyloom::KeyboardAction> key;  // the key under the finger
-    std::uint64_t number = 0;                    // identifies the touch a delayed check belongs to
-    bool applyRelease = true;
-    std::optional<keyloom::KeyboardAction> lastReleasedKey;
-    platform::Date lastRelease = platform::Date::distantPast();
-  };
+  platform::Point toView(platform::Point screen) const;
+  platform::Point toScreen(platform::Point view) const;
 
-  std::shared_ptr<Touch> touch_;
+  std::shared_ptr<platform::SimulatedHost> host_;
+  std::shared_ptr<keyloom::KeyboardInputViewController> controller_;
+  std::optional<platform::ui::TouchId> touch_;
+  platform::Point point_;
 };
 
 }  // namespace keyboard_simulator

@@ -116,6 +116,19 @@ SimulatorOptions parseSimulatorOptions(const std::vector<std::string>& arguments
     if (name == "--help" || name == "-h") {
       noValue();
       options.help = true;
+    } else if (name == "--keyboard") {
+      const std::string keyboard = value();
+      if (keyboard == "zandorelle") {
+        options.keyboard = SimulatorKeyboard::zandorelle;
+      } else if (keyboard == "standard") {
+        options.keyboard = SimulatorKeyboard::standard;
+      } else {
+        throw SimulatorUsageError("--keyboard: " + quoted(keyboard) + " is not zandorelle or standard");
+      }
+    } else if (name == "--word-list") {
+      const std::string path = value();
+      if (path.empty()) throw SimulatorUsageError("--word-list needs a file name");
+      options.wordList = path;
     } else if (name == "--device") {
       const std::string device = value();
       if (device == "phone") {
@@ -207,6 +220,12 @@ pressing the keys of the current layout. With no options it opens the
 keyboard in a window when there is a display, else it types a demonstration
 sentence and prints the result and the layout.
 
+The keyboard:
+  --keyboard zandorelle|standard       Zandorelle Keyboard (default), or the
+                                       library's own standard keyboard
+  --word-list FILE                     suggests words from FILE (one a line)
+                                       with the word-list provider; the
+                                       standard keyboard shows them
 The device:
   --device phone|pad                   (default phone)
   --orientation portrait|landscape     (default portrait)

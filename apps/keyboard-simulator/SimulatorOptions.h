@@ -29,7 +29,12 @@ struct SimulatorInput {
   bool operator==(const SimulatorInput&) const = default;
 };
 
+// Which keyboard the host shows: the product keyboard, started as the
+// platform starts an installed extension, or the library's own controller.
+enum class SimulatorKeyboard { zandorelle, standard };
+
 struct SimulatorOptions {
+  SimulatorKeyboard keyboard = SimulatorKeyboard::zandorelle;
   keyloom::DeviceType device = keyloom::DeviceType::phone;
   keyloom::InterfaceOrientation orientation = keyloom::InterfaceOrientation::portrait;
   // The keyboard's locale; when only --locales is given, its first entry.
@@ -41,6 +46,10 @@ struct SimulatorOptions {
   std::optional<platform::KeyboardType> keyboardType;
   std::optional<platform::ReturnKeyType> returnKeyType;
   platform::AutocapitalizationType autocapitalization = platform::AutocapitalizationType::sentences;
+
+  // A file of words the keyboard suggests from, with the word-list
+  // suggestion provider.
+  std::optional<std::string> wordList;
 
   std::vector<SimulatorInput> inputs;
   // Renders the screen to this PNG when done, at `scale` pixels a point

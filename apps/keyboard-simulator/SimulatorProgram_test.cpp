@@ -1,102 +1,24 @@
 // End-to-end tests: they run the keyboard-simulator program as a person
 // would and read what it prints.
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <nlohmann/json.hpp>
 
+#include "apps/keyboard-simulator/SimulatorProgramRunner.h"
+
 namespace keyboard_simulator {
 namespace {
 
+using namespace keyboard_simulator::program_test;
+
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
-
-struct ProgramRun {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string readFile(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream content;
-  content << file.rdbuf();
-  return content.str();
-}
-
-// Where the program's standard streams go besides the usual files.
-struct ProgramStreams {
-  bool closedInput = false;
-  bool closedOutput = false;
-  bool fullOutput = false;  // a device that is always full
-};
-
-// Runs the program with these arguments and standard input; its output goes
-// through files so neither stream can block the other.
-ProgramRun runProgram(std::vector<std::string> argv, const std::string& input = "", ProgramStreams streams = {}) {
-  char pattern[] = "/tmp/keyboard-simulator-test-XXXXXX";
-  const char* made = mkdtemp(pattern);
-  if (!made) throw std::runtime_error("mkdtemp failed");
-  const std::filesystem::path directory(made);
-  const auto inPath = directory / "in", outPath = directory / "out", errPath = directory / "err";
-  std::ofstream(inPath, std::ios::binary) << input;
-
-  std::vector<char*> pointers;
-  for (auto& argument : argv) pointers.push_back(argument.data());
-  pointers.push_back(nullptr);
-
-  const pid_t child = fork();
-  if (child == 0) {
-    const int in = open(inPath.c_str(), O_RDONLY);
-    const int out = streams.fullOutput ? open("/dev/full", O_WRONLY)
-                                       : open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    if (in < 0 || out < 0 || err < 0) _exit(127);
-    dup2(in, 0);
-    dup2(out, 1);
-    dup2(err, 2);
-    if (streams.closedInput) close(0);
-    if (streams.closedOutput) close(1);
-    execv(pointers[0], pointers.data());
-    _exit(127);
-  }
-  int status = 0;
-  waitpid(child, &status, 0);
-  ProgramRun run;
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.out = readFile(outPath);
-  run.err = readFile(errPath);
-  std::filesystem::remove_all(directory);
-  return run;
-}
-
-ProgramRun runSimulator(const std::vector<std::string>& arguments, const std::string& input = "",
-                        ProgramStreams streams = {}) {
-  std::vector<std::string> argv{KEYBOARD_SIMULATOR_PROGRAM};
-  argv.insert(argv.end(), arguments.begin(), arguments.end());
-  return runProgram(argv, input, streams);
-}
-
-// The JSON report of a run that must succeed.
-nlohmann::json report(std::vector<std::string> arguments, const std::string& input = "") {
-  arguments.push_back("--json");
-  const ProgramRun run = runSimulator(arguments, input);
-  EXPECT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(run.err, "");
-  return nlohmann::json::parse(run.out);
-}
 
 std::vector<std::string> actions(const nlohmann::json& row) {
   std::vector<std::string> result;
@@ -224,11 +146,14 @@ TEST(SimulatorProgramTest, ShiftTwiceQuicklyLocksCapitals) {
   EXPECT_EQ(once["keyboard"], "alphabetic(lowercased)");
 }
 
-TEST(SimulatorProgramTest, TheGlobeCyclesThroughTheLocales) {
+TEST(SimulatorProgramTest, TheGlobeAsksThePlatformForTheNextKeyboard) {
   EXPECT_EQ(report({"--locales", "en,de,fr"})["locale"], "en");
-  EXPECT_EQ(report({"--locales", "en,de,fr", "--script", "-"}, "tap globe\n")["locale"], "de");
-  EXPECT_EQ(report({"--locales", "en,de,fr", "--script", "-"}, "tap globe\ntap globe\ntap globe\n")["locale"], "en");
   EXPECT_EQ(report({"--locale", "fr", "--locales", "en,de"}, "")["locale"], "fr");
+  EXPECT_EQ(report({})["inputModeSwitches"], 0);
+  // The key is the platform's keyboard switcher: the locale stays.
+  auto switched = report({"--locales", "en,de,fr", "--script", "-"}, "tap globe\n");
+  EXPECT_EQ(switched["locale"], "en");
+  EXPECT_GE(switched["inputModeSwitches"], 1);
 }
 
 TEST(SimulatorProgramTest, ReturnAndTheSymbolKeysType) {
@@ -253,6 +178,16 @@ TEST(SimulatorProgramTest, WithoutArgumentsItRunsADemonstration) {
   EXPECT_THAT(run.out, HasSubstr("\n  row 3: "));
 }
 
+TEST(SimulatorProgramTest, ADisplayThatCannotBeOpenedMeansTheCommandLine) {
+  const ProgramStreams unreachable{.display = ":97"};
+  const ProgramRun demonstration = runSimulator({}, "", unreachable);
+  EXPECT_EQ(demonstration.exitCode, 0) << demonstration.err;
+  EXPECT_THAT(demonstration.out, HasSubstr("demonstration: "));
+  const ProgramRun window = runSimulator({"--window", "--type", "hi"}, "", unreachable);
+  EXPECT_EQ(window.exitCode, 1);
+  EXPECT_THAT(window.err, HasSubstr("--window: no display to open a window on"));
+}
+
 TEST(SimulatorProgramTest, BadInputIsAClearErrorWithExitCodeTwo) {
   struct Case {
     std::vector<std::string> arguments;
@@ -266,11 +201,11 @@ TEST(SimulatorProgramTest, BadInputIsAClearErrorWithExitCodeTwo) {
       {{"hello"}, "", "unexpected argument 'hello'"},
       {{"--keyboard-type", "telepathic"}, "", "--keyboard-type: 'telepathic' is not a keyboard type"},
       {{"--locale", "en US"}, "", "is not a locale identifier"},
-      {{"--type", "don't"}, "", "cannot type \"'\" (U+0027): no layout has a key for it"},
+      {{"--type", "snow \u2603"}, "", "cannot type \"\u2603\" (U+2603): no key or callout has it"},
       {{"--type", "tab\there"}, "", "cannot type \"\\t\" (U+0009)"},
       {{"--script", "-"}, "tap a\nfly away\n", "line 2: unknown step 'fly'"},
       {{"--script", "/nonexistent/script.txt"}, "", "--script: cannot read /nonexistent/script.txt"},
-      {{"--script", "/tmp"}, "", "--script: /tmp is a directory, not a script"},
+      {{"--script", "/tmp"}, "", "--script: /tmp is a directory, not a file"},
       {{"--script", "/dev/zero"}, "", "--script: /dev/zero is larger than 16 MB"},
       {{"--script", "-"}, "tap 1\n", "the alphabetic(uppercased) keyboard has no key \"1\""},
       {{"--script", "-"}, "tap 123\ntap globe\ntap shift\n", "the numeric keyboard has no key \"shift\""},
@@ -402,6 +337,27 @@ TEST(SimulatorProgramTest, ALongPressKeepsTheFingerDownUntilItLifts) {
   EXPECT_EQ(report({"--script", "-"}, "dark\nrotate\nfull-access on\ntype ok\nlight\n")["text"], "ok");
 }
 
+TEST(SimulatorProgramTest, TheHostAppsThemeShowsAtTheNextAppearance) {
+  auto initial = report({});
+  EXPECT_EQ(initial["theme"], 0) << "the host app has chosen nothing yet";
+  EXPECT_EQ(initial["font"], 0);
+  EXPECT_EQ(initial["suggestions"], nlohmann::json::array());
+  EXPECT_EQ(initial["callout"], nlohmann::json::array());
+  EXPECT_EQ(report({"--script", "-"}, "set-theme 3\n")["theme"], 0) << "not before the keyboard appears again";
+  EXPECT_EQ(report({"--script", "-"}, "set-theme 3\nhide\nshow\n")["theme"], 3);
+  EXPECT_EQ(report({"--script", "-"}, "set-theme -1\nhide\nshow\n")["theme"], -1);
+
+  auto standard = report({"--keyboard", "standard"});
+  EXPECT_TRUE(standard["theme"].is_null());
+  EXPECT_TRUE(standard["font"].is_null());
+  const ProgramRun noThemes = runSimulator({"--keyboard", "standard", "--script", "-"}, "tap a\nset-theme 1\n");
+  EXPECT_EQ(noThemes.exitCode, 2);
+  EXPECT_THAT(noThemes.err, HasSubstr("line 2: set-theme: the standard keyboard has no themes"));
+  const ProgramRun noSuchTheme = runSimulator({"--script", "-"}, "set-theme 17\n");
+  EXPECT_EQ(noSuchTheme.exitCode, 2);
+  EXPECT_THAT(noSuchTheme.err, HasSubstr("line 1: set-theme: there is no theme 17 (-1 to 16)"));
+}
+
 TEST(SimulatorProgramTest, BadScreenOptionsAreUsageErrors) {
   for (const auto& [arguments, message] :
        std::vector<std::pair<std::vector<std::string>, std::string>>{
@@ -410,6 +366,7 @@ TEST(SimulatorProgramTest, BadScreenOptionsAreUsageErrors) {
            {{"--scale", "2x"}, "--scale: '2x' is not a number from 0.25 to 8"},
            {{"--screenshot", ""}, "--screenshot needs a file name"},
            {{"--window=yes"}, "--window takes no value"},
+           {{"--keyboard", "qwerty"}, "--keyboard: 'qwerty' is not zandorelle or standard"},
        }) {
     const ProgramRun run = runSimulator(arguments);
     EXPECT_EQ(run.exitCode, 2) << message;

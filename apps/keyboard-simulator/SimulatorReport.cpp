@@ -66,6 +66,11 @@ std::string formatJson(const SimulatorReport& report) {
   object["cursor"] = report.cursor;
   object["keyboard"] = report.keyboard;
   object["locale"] = report.locale;
+  object["suggestions"] = report.suggestions;
+  object["callout"] = report.callout;
+  object["inputModeSwitches"] = report.inputModeSwitches;
+  object["theme"] = report.theme ? nlohmann::ordered_json(*report.theme) : nlohmann::ordered_json();
+  object["font"] = report.font ? nlohmann::ordered_json(*report.font) : nlohmann::ordered_json();
   if (report.layout) {
     auto rows = nlohmann::ordered_json::array();
     for (const auto& row : *report.layout) {

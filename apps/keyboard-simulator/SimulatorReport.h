@@ -29,6 +29,15 @@ struct SimulatorReport {
   std::string keyboard;    // alphabetic(uppercased), numeric, ...
   std::string locale;
   std::optional<std::vector<SimulatorReportRow>> layout;
+  // What the keyboard shows besides the keys: the suggestion bar's texts and
+  // the open action callout's entries, in display order.
+  std::vector<std::string> suggestions;
+  std::vector<std::string> callout;
+  // How often the keyboard asked the platform to switch to another keyboard.
+  int inputModeSwitches = 0;
+  // The product keyboard's theme (-1: none) and font indices.
+  std::optional<int> theme;
+  std::optional<int> font;
 };
 
 // The action as the report shows it; texts in JSON string escapes.
@@ -41,7 +50,9 @@ std::string jsonString(std::string_view text);
 
 // One "name: value" line each; the layout one row a line.
 std::string formatText(const SimulatorReport& report);
-// One JSON object with the keys text, cursor, keyboard, locale and, when
+// One JSON object with the keys text, cursor, keyboard, locale, suggestions,
+// callout, inputModeSwitches, theme and font (null for a keyboard without
+// them) and, when
 // present, layout (rows of {"action", "width"}).
 std::string formatJson(const SimulatorReport& report);
 

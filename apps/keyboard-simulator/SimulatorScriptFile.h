@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace keyboard_simulator {
 
@@ -12,7 +13,12 @@ inline constexpr std::size_t kMaximumScriptBytes = 16 * 1024 * 1024;
 // The bytes of a script file, or of standard input for "-". Throws
 // SimulatorScriptError naming the file when it cannot be read, is a
 // directory, is larger than kMaximumScriptBytes, or is standard input while
-// that is closed.
-std::string readSimulatorScriptFile(const std::string& path);
+// that is closed. `option` starts the messages.
+std::string readSimulatorScriptFile(const std::string& path, const std::string& option = "--script");
+
+// The words of a word list file, one a line (blank lines skipped, blanks
+// around a word trimmed). Throws SimulatorScriptError naming the file, and
+// the line of a word that is not valid UTF-8.
+std::vector<std::string> readWordList(const std::string& path);
 
 }  // namespace keyboard_simulator

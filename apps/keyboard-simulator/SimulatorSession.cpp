@@ -37,6 +37,7 @@ SimulatorSession::SimulatorSession(SimulatorOptions options, double scale)
     : options_(std::move(options)), scale_(scale) {
   options_.inputs.clear();
   simulator_ = std::make_unique<Simulator>(options_);
+  theme_ = simulator_->report(false).theme.value_or(-1);
 }
 
 SimulatorSession::~SimulatorSession() {
@@ -109,8 +110,15 @@ void SimulatorSession::perform(Command command) {
       break;
     }
     case Command::nextTheme:
-      theme_ = theme_ >= 15 ? -1 : theme_ + 1;
-      attempt([&] { simulator_->setTheme(theme_); });
+      theme_ = theme_ + 1 >= simulator_->themeCount() ? -1 : theme_ + 1;
+      attempt([&] {
+        simulator_->setTheme(theme_);
+        // The host app stored it; the keyboard shows it when it appears again.
+        if (simulator_->host()->isKeyboardVisible()) {
+          simulator_->hide();
+          simulator_->show();
+        }
+      });
       break;
     case Command::toggleDark:
       dark_ = !dark_;
@@ -137,7 +145,22 @@ void SimulatorSession::rebuild() {
 
 void SimulatorSession::advance(platform::TimeInterval seconds) {
   const auto clock = platform::currentManualClock();
-  if (advanceClockTo(clock->now().addingTimeInterval(std::max(0.0, seconds)))) dirty_ = true;
+  if (advanceClockTo(clock->now().addingTimeInterval(std::max(0.0, seconds))) && screenState() != drawnState_) {
+    dirty_ = true;
+  }
+}
+
+SimulatorSession::ScreenState SimulatorSession::screenState() const {
+  ScreenState state;
+  for (const auto& shown : simulator_->shownViews()) {
+    state.view = shown.host;
+    state.viewUpdates = shown.host->updateCount();
+  }
+  const auto& field = simulator_->host()->textField();
+  state.textBytes = field.text().size();
+  state.selection = field.selectedTextRange();
+  state.keyboardVisible = simulator_->host()->isKeyboardVisible();
+  return state;
 }
 
 platform::TimeInterval SimulatorSession::timeToNextWork() const {
@@ -168,6 +191,7 @@ cairo_surface_t* SimulatorSession::frame() {
   cairo_destroy(cr);
   cairo_surface_flush(frame_);
   dirty_ = false;
+  drawnState_ = screenState();
   return frame_;
 }
 
@@ -176,7 +200,7 @@ std::string SimulatorSession::status() const {
   status += keyloom::isLandscape(options_.orientation) ? ", landscape" : ", portrait";
   status += ", " + options_.locale;
   status += dark_ ? ", dark" : ", light";
-  if (theme_ >= 0) status += ", theme " + std::to_string(theme_);
+  if (simulator_->themeCount() > 0) status += ", theme " + std::to_string(theme_);
   if (!problem_.empty()) status += " - " + problem_;
   return status;
 }

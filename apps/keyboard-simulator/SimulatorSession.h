@@ -3,6 +3,7 @@
 #include <cairo.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "apps/keyboard-simulator/SimulatorOptions.h"
 #include "platform/foundation/Date.h"
 #include "platform/foundation/Geometry.h"
+#include "platform/input/TextInput.h"
 
 namespace keyboard_simulator {
 
@@ -64,6 +66,17 @@ class SimulatorSession {
 
  private:
   void rebuild();
+  // What the screen shows, in a few numbers that change when it does: work
+  // that ran on the clock without changing them needs no new frame.
+  struct ScreenState {
+    const void* view = nullptr;
+    std::size_t viewUpdates = 0;
+    std::size_t textBytes = 0;
+    std::optional<platform::TextRange> selection;
+    bool keyboardVisible = false;
+    bool operator==(const ScreenState&) const = default;
+  };
+  ScreenState screenState() const;
   // Runs a simulator call; a key the keyboard lacks is shown, not fatal.
   template <class F>
   void attempt(F&& action);
@@ -73,6 +86,7 @@ class SimulatorSession {
   std::unique_ptr<Simulator> simulator_;
   cairo_surface_t* frame_ = nullptr;
   bool dirty_ = true;
+  ScreenState drawnState_;
   bool dark_ = false;
   int theme_ = -1;
   std::string problem_;

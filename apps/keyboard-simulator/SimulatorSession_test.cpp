@@ -23,6 +23,8 @@ TEST(SimulatorSessionTest, DrawsOnlyWhenSomethingChanged) {
   EXPECT_EQ(cairo_image_surface_get_height(first), 844);
   EXPECT_FALSE(session.needsRedraw());
   session.advance(2);
+  session.frame();
+  session.advance(2);
   EXPECT_FALSE(session.needsRedraw()) << "time passing with nothing to do changes nothing";
 
   session.characterDown("h");
@@ -56,15 +58,20 @@ TEST(SimulatorSessionTest, WindowKeysTurnTheDeviceAndKeepTheText) {
 
   session.perform(Command::nextDevice);
   EXPECT_EQ(session.simulator().host()->textField().text(), "Kept");
-  EXPECT_EQ(session.status(), "pad, landscape, en, light");
+  EXPECT_EQ(session.status(), "pad, landscape, en, light, theme 0");
   EXPECT_EQ(session.pixelWidth(), 590);
 
   const std::uint32_t light = pixel(session.frame(), 2, 2);
   session.perform(Command::toggleDark);
   EXPECT_NE(pixel(session.frame(), 2, 2), light) << "the host app turned dark";
   session.perform(Command::nextLocale);
-  EXPECT_EQ(session.status(), "pad, landscape, de, dark");
+  EXPECT_EQ(session.status(), "pad, landscape, de, dark, theme 0");
   EXPECT_EQ(session.simulator().report(false).locale, "de");
+
+  session.perform(Command::nextTheme);
+  EXPECT_EQ(session.simulator().report(false).theme, 1) << "shown at once";
+  session.perform(Command::nextTheme);
+  EXPECT_EQ(session.status(), "pad, landscape, de, dark, theme 2");
 
   session.perform(Command::toggleKeyboard);
   EXPECT_FALSE(session.simulator().host()->isKeyboardVisible());
@@ -72,6 +79,61 @@ TEST(SimulatorSessionTest, WindowKeysTurnTheDeviceAndKeepTheText) {
   EXPECT_NE(session.status().find("the keyboard is hidden"), std::string::npos) << "shown, not fatal";
   session.perform(Command::toggleKeyboard);
   EXPECT_TRUE(session.simulator().host()->isKeyboardVisible());
+}
+
+// The window's pixel for the key's centre.
+platform::Point pixelOf(SimulatorSession& session, const SimulatorKey& key) {
+  const auto point = session.simulator().keyOnScreen(key);
+  EXPECT_TRUE(point) << nameOf(key);
+  return point ? platform::Point{point->x * session.scale(), point->y * session.scale()} : platform::Point{};
+}
+
+TEST(SimulatorSessionTest, TheMouseIsAFingerOnTheKeys) {
+  SimulatorSession session({}, 2);
+  const platform::Point h = pixelOf(session, SimulatorKey::characterKey("h"));
+  const std::uint32_t before = pixel(session.frame(), static_cast<int>(h.x), static_cast<int>(h.y) - 100);
+  session.pointerDown(h);
+  EXPECT_TRUE(session.needsRedraw());
+  EXPECT_NE(pixel(session.frame(), static_cast<int>(h.x), static_cast<int>(h.y) - 100), before)
+      << "the pressed key's callout shows above it";
+  session.advance(0.05);
+  session.pointerUp(h);
+  EXPECT_EQ(session.simulator().host()->textField().text(), "H");
+
+  // Hold, wait for the callout, slide along it and let go.
+  const platform::Point e = pixelOf(session, SimulatorKey::characterKey("e"));
+  session.pointerDown(e);
+  session.advance(1);
+  EXPECT_FALSE(session.simulator().report(false).callout.empty());
+  for (int step = 1; step <= 20; ++step) session.pointerMove({e.x + 6 * step, e.y});
+  session.pointerUp({e.x + 120, e.y});
+  const std::string text = session.simulator().host()->textField().text();
+  EXPECT_EQ(text.size(), 3u) << text << ": H and an accented e";
+  EXPECT_TRUE(session.simulator().report(false).callout.empty());
+}
+
+TEST(SimulatorSessionTest, HoldingTheSpaceBarAndSlidingMovesTheCursor) {
+  SimulatorOptions options;
+  options.text = "hello world";
+  SimulatorSession session(options, 1);
+  const platform::Point space = pixelOf(session, SimulatorKey::named(SimulatorKey::Kind::space));
+  session.pointerDown(space);
+  session.advance(1);
+  for (int step = 1; step <= 10; ++step) {
+    session.pointerMove({space.x - 3 * step, space.y});
+    session.advance(0.02);
+  }
+  session.pointerUp({space.x - 30, space.y});
+  EXPECT_EQ(session.simulator().host()->textField().text(), "hello world");
+  EXPECT_LT(session.simulator().host()->textField().cursorOffset(), 11u);
+}
+
+TEST(SimulatorSessionTest, ClicksOutsideTheKeyboardTouchNothing) {
+  SimulatorSession session({}, 1);
+  session.pointerDown({100, 80});
+  session.pointerUp({100, 80});
+  EXPECT_FALSE(session.simulator().isFingerDown());
+  EXPECT_EQ(session.simulator().host()->textField().text(), "");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "apps/keyboard-simulator/SimulatorTypist.h"
 
+#include <algorithm>
 #include <deque>
 #include <vector>
 
@@ -25,18 +26,44 @@ KeyboardType otherCasing(const KeyboardType& type) {
 
 }  // namespace
 
-bool SimulatorTypist::types(std::string_view character, const KeyboardType& type) const {
-  if (findKeyTyping(*layouts_(type), character)) return true;
-  return type.isAlphabetic() && findKeyTyping(*layouts_(otherCasing(type)), character);
+std::optional<SimulatorTypist::Step> SimulatorTypist::stepOn(const keyloom::KeyboardLayout& layout,
+                                                             std::string_view character, bool callouts) const {
+  if (!callouts) {
+    if (auto key = findKeyTyping(layout, character)) return Step{*key, true, std::nullopt};
+    return std::nullopt;
+  }
+  if (!callouts_) return std::nullopt;
+  const auto wanted = keyloom::KeyboardAction::character(std::string(character));
+  for (const auto& row : layout.itemRows()) {
+    for (const auto& item : row) {
+      const auto entries = callouts_(item.action);
+      if (std::find(entries.begin(), entries.end(), wanted) != entries.end()) return Step{item.action, true, wanted};
+    }
+  }
+  return std::nullopt;
+}
+
+bool SimulatorTypist::types(std::string_view character, const KeyboardType& type, bool callouts) const {
+  if (stepOn(*layouts_(type), character, callouts)) return true;
+  return type.isAlphabetic() && stepOn(*layouts_(otherCasing(type)), character, callouts);
 }
 
 std::optional<SimulatorTypist::Step> SimulatorTypist::nextStep(std::string_view character,
                                                                const KeyboardType& current) const {
-  const auto layout = layouts_(current);
-  if (auto key = findKeyTyping(*layout, character)) return Step{*key, true};
+  // A key for the character anywhere comes before any callout.
+  if (auto step = nextStep(character, current, false)) return step;
+  return nextStep(character, current, true);
+}
 
-  if (current.isAlphabetic() && findKeyTyping(*layouts_(otherCasing(current)), character)) {
-    if (auto shift = findKey(*layout, SimulatorKey::named(SimulatorKey::Kind::shift))) return Step{*shift, false};
+std::optional<SimulatorTypist::Step> SimulatorTypist::nextStep(std::string_view character,
+                                                               const KeyboardType& current, bool callouts) const {
+  const auto layout = layouts_(current);
+  if (auto step = stepOn(*layout, character, callouts)) return step;
+
+  if (current.isAlphabetic() && stepOn(*layouts_(otherCasing(current)), character, callouts)) {
+    if (auto shift = findKey(*layout, SimulatorKey::named(SimulatorKey::Kind::shift))) {
+      return Step{*shift, false, std::nullopt};
+    }
   }
 
   // Breadth first over the keyboards the keyboard-type keys lead to,
@@ -61,7 +88,7 @@ std::optional<SimulatorTypist::Step> SimulatorTypist::nextStep(std::string_view 
   while (!ways.empty()) {
     const Way way = ways.front();
     ways.pop_front();
-    if (types(character, way.keyboard)) return Step{way.firstKey, false};
+    if (types(character, way.keyboard, callouts)) return Step{way.firstKey, false, std::nullopt};
     follow(*layouts_(way.keyboard), way.firstKey);
   }
   return std::nullopt;

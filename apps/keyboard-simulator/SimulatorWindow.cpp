@@ -19,6 +19,9 @@ constexpr const char* kTitle = "Keyloom keyboard simulator";
 
 bool initializeVideo() {
   static const bool initialized = [] {
+    // Only the desktop that is named; SDL_VIDEODRIVER still wins.
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if (!wayland || !*wayland) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return false;
     std::atexit(SDL_Quit);
     return true;
@@ -35,7 +38,13 @@ bool SimulatorWindow::displayAvailable() {
   const char* display = std::getenv("DISPLAY");
   const char* wayland = std::getenv("WAYLAND_DISPLAY");
   if ((!display || !*display) && (!wayland || !*wayland)) return false;
-  return initializeVideo();
+  if (!initializeVideo()) return false;
+  // With an unreachable display SDL may settle for a driver that shows
+  // nothing; a driver chosen on purpose (SDL_VIDEODRIVER) is taken as it is.
+  const char* chosen = std::getenv("SDL_VIDEODRIVER");
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (chosen && *chosen) return true;
+  return driver && (std::string(driver) == "x11" || std::string(driver) == "wayland");
 }
 
 double SimulatorWindow::fittingScale(double screenWidth, double screenHeight) {
@@ -50,8 +59,9 @@ SimulatorWindow::SimulatorWindow(SimulatorSession& session) : session_(session) 
   window_ = SDL_CreateWindow(kTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, session_.pixelWidth(),
                              session_.pixelHeight(), SDL_WINDOW_SHOWN);
   if (!window_) fail("cannot open a window");
-  renderer_ = SDL_CreateRenderer(window_, -1, 0);
-  if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  // The frame is drawn by Cairo; the renderer only copies it, which the
+  // software renderer does as fast as any, without loading a GPU driver.
+  renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
   if (!renderer_) fail("cannot draw in the window");
   SDL_StartTextInput();
   session_.setNeedsRedraw();

@@ -92,10 +92,18 @@ int drawHost(const SimulatedHost& host, const std::vector<ShownViewHost>& views,
     for (const auto& shown : views) {
       if (!shown.host) continue;
       const Rect frame = shown.frame.value_or(keyboard);
-      if (shown.host->layoutBounds() != frame) shown.host->layout(frame);
+      // A tree laid out for this size keeps its own coordinates (a hosting
+      // view lays out in its bounds) and is moved into place; any other is
+      // laid out in the frame.
+      std::optional<Rect> bounds = shown.host->layoutBounds();
+      if (!bounds || bounds->size != frame.size) {
+        shown.host->layout(frame);
+        bounds = frame;
+      }
       cairo_save(cr);
       cairo_rectangle(cr, frame.origin.x, frame.origin.y, frame.size.width, frame.size.height);
       cairo_clip(cr);
+      cairo_translate(cr, frame.origin.x - bounds->origin.x, frame.origin.y - bounds->origin.y);
       renderer.draw(*shown.host->root());
       cairo_restore(cr);
     }

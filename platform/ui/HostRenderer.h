@@ -12,7 +12,9 @@
 namespace platform::ui {
 
 // A view tree shown on the simulated screen, at `frame` (screen points);
-// without a frame it fills the keyboard's frame.
+// without a frame it fills the keyboard's frame. A tree already laid out at
+// the frame's size is drawn in its own coordinates moved to the frame;
+// another is laid out in the frame first.
 struct ShownViewHost {
   ViewHost* host = nullptr;
   std::optional<Rect> frame;

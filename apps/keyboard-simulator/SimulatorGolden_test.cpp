@@ -1,0 +1,61 @@
+// Golden pictures of whole screens as the simulator renders them: the host
+// app's text field and the keyboard, through the window's session as well.
+//
+// After an intended change of how one looks, write the new pictures with
+//   KEYLOOM_UPDATE_GOLDENS=1 build/bin/keyboard_simulator_tests --gtest_filter='SimulatorGolden*'
+// look at them, and commit them with the change.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "apps/keyboard-simulator/SimulatorProgramRunner.h"
+#include "apps/keyboard-simulator/SimulatorSession.h"
+#include "testing/GoldenImage.h"
+
+namespace keyboard_simulator {
+namespace {
+
+using namespace keyboard_simulator::program_test;
+
+std::filesystem::path golden(const std::string& name) {
+  return std::filesystem::path(KEYBOARD_SIMULATOR_GOLDENS) / (name + ".png");
+}
+
+std::filesystem::path rendered(const std::string& name) {
+  return std::filesystem::path(::testing::TempDir()) / ("simulator-" + name + ".png");
+}
+
+TEST(SimulatorGolden, AThemedKeyboardWithAnOpenCallout) {
+  const auto actual = rendered("themed-callout");
+  const ProgramRun run = runSimulator({"--scale", "1", "--script", "-"},
+                                      "set-theme 5\nhide\nshow\ntype Hello from the simulator! Gr\n"
+                                      "long-press u 1\nslide -100 0\nscreenshot " + actual.string() + "\n");
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  keyloom::testing::expectMatchesGoldenFile(actual, golden("themed-callout"));
+}
+
+TEST(SimulatorGolden, TheStandardKeyboardInLandscapeInTheDark) {
+  const auto actual = rendered("standard-landscape-dark");
+  const ProgramRun run = runSimulator({"--keyboard", "standard", "--orientation", "landscape", "--scale", "1",
+                                       "--text", "Line one\nand the caret's line", "--screenshot", actual.string(),
+                                       "--script", "-"},
+                                      "dark\ntype 24/7\n");
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  keyloom::testing::expectMatchesGoldenFile(actual, golden("standard-landscape-dark"));
+}
+
+TEST(SimulatorGolden, TheWindowsFrameIsTheHeadlessScreenshot) {
+  SimulatorOptions options;
+  options.scale = 1;
+  SimulatorSession session(options, 1);
+  session.simulator().type("Same picture");
+  const auto headless = rendered("headless");
+  session.simulator().screenshot(headless.string());
+  const auto window = rendered("window-frame");
+  ASSERT_EQ(cairo_surface_write_to_png(session.frame(), window.c_str()), CAIRO_STATUS_SUCCESS);
+  keyloom::testing::expectMatchesGoldenFile(window, headless);
+}
+
+}  // namespace
+}  // namespace keyboard_simulator

@@ -1,0 +1,59 @@
+// From a press event in the simulator's window to the rendered frame that
+// shows the pressed key, headless: the window's own code path (the session)
+// without the window. A mouse press on the "l" key and a press of the
+// computer's "l" key, each with the frame drawn at 1x and 2x; the key is
+// lifted and the letter deleted outside the timing.
+#include <benchmark/benchmark.h>
+
+#include "apps/keyboard-simulator/SimulatorSession.h"
+
+namespace {
+
+using keyboard_simulator::SimulatorKey;
+using keyboard_simulator::SimulatorOptions;
+using keyboard_simulator::SimulatorSession;
+
+void resetBetweenPresses(benchmark::State& state, SimulatorSession& session) {
+  state.PauseTiming();
+  session.keyUp();
+  session.pointerUp({0, 0});
+  session.advance(0.2);
+  session.frame();
+  session.simulator().host()->deleteBackward();
+  session.advance(0.2);
+  session.frame();
+  state.ResumeTiming();
+}
+
+void mousePress(benchmark::State& state) {
+  SimulatorSession session(SimulatorOptions{}, static_cast<double>(state.range(0)));
+  session.simulator().type("Hello wor");
+  session.frame();
+  const auto key = session.simulator().keyOnScreen(SimulatorKey::characterKey("l"));
+  if (!key) {
+    state.SkipWithError("the keyboard's view shows no keys");
+    return;
+  }
+  const platform::Point pixel{key->x * session.scale(), key->y * session.scale()};
+  for (auto _ : state) {
+    session.pointerDown(pixel);
+    benchmark::DoNotOptimize(session.frame());
+    resetBetweenPresses(state, session);
+  }
+}
+
+void computerKeyPress(benchmark::State& state) {
+  SimulatorSession session(SimulatorOptions{}, static_cast<double>(state.range(0)));
+  session.simulator().type("Hello wor");
+  session.frame();
+  for (auto _ : state) {
+    session.characterDown("l");
+    benchmark::DoNotOptimize(session.frame());
+    resetBetweenPresses(state, session);
+  }
+}
+
+}  // namespace
+
+BENCHMARK(mousePress)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(computerKeyPress)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
