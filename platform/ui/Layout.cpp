@@ -559,8 +559,11 @@ void LayoutEngine::placeContent(Node& node, Rect rect) {
         spacing = h->spacing.value_or(defaultSpacing);
         alignment.vertical = h->alignment;
       }
-      auto children = items(node, axis);  // a copy: a label reverses it
-      if (node.kind() == NodeKind::label) std::reverse(children.begin(), children.end());
+      // A label places its icon first: it alone needs a reversed copy.
+      const std::vector<Item>& collected = items(node, axis);
+      std::vector<Item> reversed;
+      if (node.kind() == NodeKind::label) reversed.assign(collected.rbegin(), collected.rend());
+      const std::vector<Item>& children = node.kind() == NodeKind::label ? reversed : collected;
       auto sizes = planStack(children, axis, spacing, proposal);
       Size total = stackSize(sizes, axis, spacing);
       // Children that overflow the stack spill over both of its sides.
