@@ -1,5 +1,7 @@
 #include "keyloom/gestures/GestureButton.h"
 
+#include <utility>
+
 #include "platform/foundation/MainQueue.h"
 #include "platform/ui/GeometryProxy.h"
 #include "platform/ui/Primitives.h"
@@ -27,7 +29,9 @@ ui::View GestureButton::body(ui::BodyContext& context) const {
                     button->handleEnded(value, geo.size(), isPressed, tracking);
                   });
   return labelView
-      .overlay(ui::View(ui::Color::clear()).contentShape(ui::Rectangle()).gesture(drag, ui::GestureMask::all))
+      .overlay(ui::View(ui::Color::clear())
+                   .contentShape(ui::Rectangle())
+                   .gesture(std::move(drag), ui::GestureMask::all))
       .onDisappear([tracking] { tracking->isRemoved = true; })
       .accessibilityAddTraits(ui::AccessibilityTrait::isButton);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -61,33 +60,47 @@ class MissingEnvironmentObjectError : public Error {
 // The values that flow down the view tree: typed values by key, and shared
 // objects by type. A view sees what its ancestors set, the nearest one
 // winning; setting a value affects only the views below the setter.
+//
+// Each node of a tree holds its own copy, so copies must be cheap: the
+// values are an immutable list shared between copies, newest first, and
+// setting one puts a new entry in front of the shared rest.
 class EnvironmentValues {
  public:
   template <class T>
   const T& get(const EnvironmentKey<T>& key) const {
-    auto it = values_.find(&key);
-    if (it == values_.end()) return key.defaultValue();
-    return *static_cast<const T*>(it->second.get());
+    for (const Entry* entry = values_.get(); entry; entry = entry->next.get()) {
+      if (entry->key == &key) return static_cast<const ValueEntry<T>*>(entry)->value;
+    }
+    return key.defaultValue();
   }
 
   template <class T>
   void set(const EnvironmentKey<T>& key, T value) {
-    values_[&key] = std::make_shared<const T>(std::move(value));
+    auto entry = std::make_shared<ValueEntry<T>>(std::move(value));
+    entry->key = &key;
+    // Setting the same key again replaces the newest entry instead of
+    // growing the list.
+    entry->next = values_ && values_->key == &key ? values_->next : values_;
+    values_ = std::move(entry);
   }
 
   template <class T>
   void setObject(std::shared_ptr<T> object) {
-    objects_[std::type_index(typeid(T))] = std::move(object);
+    auto entry = std::make_shared<ObjectEntry>();
+    entry->type = std::type_index(typeid(T));
+    entry->object = std::move(object);
+    entry->next = objects_ && objects_->type == entry->type ? objects_->next : objects_;
+    objects_ = std::move(entry);
   }
 
   // The object of type T, or null when no ancestor supplied one.
   template <class T>
   std::shared_ptr<T> object() const {
-    auto it = objects_.find(std::type_index(typeid(T)));
-    if (it == objects_.end()) return nullptr;
-    return std::static_pointer_cast<T>(it->second);
+    const ObjectEntry* entry = findObject(std::type_index(typeid(T)));
+    if (!entry) return nullptr;
+    return std::static_pointer_cast<T>(entry->object);
   }
-  bool hasObject(std::type_index type) const { return objects_.count(type) != 0; }
+  bool hasObject(std::type_index type) const { return findObject(type) != nullptr; }
 
   // Conveniences for the values the toolkit itself reads.
   ColorScheme colorScheme() const { return get(colorSchemeKey); }
@@ -101,8 +114,31 @@ class EnvironmentValues {
   Color resolvedForegroundColor() const;
 
  private:
-  std::map<const void*, std::shared_ptr<const void>> values_;
-  std::map<std::type_index, std::shared_ptr<void>> objects_;
+  struct Entry {
+    virtual ~Entry() = default;
+    const void* key = nullptr;
+    std::shared_ptr<const Entry> next;
+  };
+  template <class T>
+  struct ValueEntry : Entry {
+    explicit ValueEntry(T v) : value(std::move(v)) {}
+    T value;
+  };
+  struct ObjectEntry {
+    std::type_index type = typeid(void);
+    std::shared_ptr<void> object;
+    std::shared_ptr<const ObjectEntry> next;
+  };
+
+  const ObjectEntry* findObject(std::type_index type) const {
+    for (const ObjectEntry* entry = objects_.get(); entry; entry = entry->next.get()) {
+      if (entry->type == type) return entry;
+    }
+    return nullptr;
+  }
+
+  std::shared_ptr<const Entry> values_;
+  std::shared_ptr<const ObjectEntry> objects_;
 };
 
 }  // namespace platform::ui

@@ -65,6 +65,26 @@ TEST(Environment, BoldAndTextAttributesResolveOnTheNode) {
   EXPECT_EQ(environment.get(minimumScaleFactorKey), 0.5);
 }
 
+TEST(Environment, CopiesAreIndependentValues) {
+  EnvironmentValues base;
+  base.set(depthKey, 1);
+  base.set(colorSchemeKey, ColorScheme::dark);
+  EnvironmentValues copy = base;
+  copy.set(depthKey, 2);
+  copy.set(depthKey, 3);
+  copy.setObject(std::make_shared<int>(7));
+
+  EXPECT_EQ(base.get(depthKey), 1) << "a copy's writes stay in the copy";
+  EXPECT_EQ(base.object<int>(), nullptr);
+  EXPECT_EQ(copy.get(depthKey), 3);
+  EXPECT_EQ(copy.get(colorSchemeKey), ColorScheme::dark) << "what the copy did not set is shared";
+  EXPECT_EQ(*copy.object<int>(), 7);
+
+  base.set(colorSchemeKey, ColorScheme::light);
+  EXPECT_EQ(copy.get(colorSchemeKey), ColorScheme::dark) << "and so are the original's later writes";
+  EXPECT_EQ(EnvironmentValues().get(depthKey), 0);
+}
+
 class KeyboardState : public ObservableObject {
  public:
   Published<int> type{*this, 0};

@@ -136,17 +136,19 @@ std::size_t LayoutEngine::KeyHash::operator()(const Key& key) const {
   return static_cast<std::size_t>(h ^ (h >> 32));
 }
 
-LayoutEngine::LayoutEngine(const FontMetrics& metrics) : metrics_(metrics) {}
+LayoutEngine::LayoutEngine(const FontMetrics& metrics) : metrics_(metrics) { memo_.emplace(&arena_); }
 
 void layout(Node& root, Rect bounds, const FontMetrics& metrics) {
   LayoutEngine(metrics).layout(root, bounds);
 }
 
 void LayoutEngine::layout(Node& root, Rect bounds) {
-  cache_.clear();
-  cache_.reserve(1024);
-  textSizes_.clear();
-  items_.clear();
+  memo_.reset();
+  arena_.release();
+  memo_.emplace(&arena_);
+  memo_->cache.reserve(1024);
+  memo_->textSizes.reserve(256);
+  memo_->items.reserve(512);
   geometryChanges_.clear();
   placedWrappers_.clear();
   Item item{&root, {}, std::nullopt};
@@ -166,28 +168,38 @@ void LayoutEngine::placeItem(const Item& item, Rect rect) {
   place(item, 0, item.at(0)->modifiers().size(), rect);
 }
 
+namespace {
+
+// The content children of `parent` as a container lays them out, appended
+// to `out`; `wrappers` are the groups entered so far.
+template <class Item>
+void collectItems(Node& parent, std::vector<Node*>& wrappers, std::optional<Axis> stackAxis,
+                  std::vector<Item>& out) {
+  for (const auto& child : parent.children()) {
+    if (child->role() != NodeRole::content) continue;
+    NodeKind kind = kindOf(*child);
+    if (isTransparentContainer(kind)) {
+      wrappers.push_back(child.get());
+      collectItems(*child, wrappers, stackAxis, out);
+      wrappers.pop_back();
+    } else if (kind == NodeKind::empty && child->modifiers().empty()) {
+      continue;  // absent content takes no place, not even spacing
+    } else {
+      out.push_back(Item{child.get(), wrappers, stackAxis});
+    }
+  }
+}
+
+}  // namespace
+
 const std::vector<LayoutEngine::Item>& LayoutEngine::items(Node& node, std::optional<Axis> stackAxis) {
   // A node's children are always collected with the same axis (its own).
-  auto [entry, isNew] = items_.try_emplace(&node);
+  auto [entry, isNew] = memo_->items.try_emplace(&node);
   std::vector<Item>& result = entry->second;
   if (!isNew) return result;
+  result.reserve(node.children().size());
   std::vector<Node*> wrappers;
-  std::function<void(Node&)> collect = [&](Node& parent) {
-    for (const auto& child : parent.children()) {
-      if (child->role() != NodeRole::content) continue;
-      NodeKind kind = kindOf(*child);
-      if (isTransparentContainer(kind)) {
-        wrappers.push_back(child.get());
-        collect(*child);
-        wrappers.pop_back();
-      } else if (kind == NodeKind::empty && child->modifiers().empty()) {
-        continue;  // absent content takes no place, not even spacing
-      } else {
-        result.push_back(Item{child.get(), wrappers, stackAxis});
-      }
-    }
-  };
-  collect(node);
+  collectItems(node, wrappers, stackAxis, result);
   return result;
 }
 
@@ -205,7 +217,7 @@ Size LayoutEngine::measure(const Item& item, std::size_t index, std::size_t leve
   Key key{&node, item.node, level, encode(p.width), encode(p.height),
           item.stackAxis ? static_cast<int>(*item.stackAxis) : -1};
   if (memoised || level == 0) {
-    if (auto found = cache_.find(key); found != cache_.end()) return found->second;
+    if (auto found = memo_->cache.find(key); found != memo_->cache.end()) return found->second;
   } else {
     key.node = nullptr;
   }
@@ -260,7 +272,7 @@ Size LayoutEngine::measure(const Item& item, std::size_t index, std::size_t leve
       result = inner(proposal);
     }
   }
-  if (key.node) cache_.emplace(key, result);
+  if (key.node) memo_->cache.emplace(key, result);
   return result;
 }
 
@@ -269,7 +281,7 @@ Size LayoutEngine::measureContent(Node& node, ProposedSize p, std::optional<Axis
     case NodeKind::empty:
       return Size{};
     case NodeKind::text: {
-      auto [entry, isNew] = textSizes_.try_emplace(&node);
+      auto [entry, isNew] = memo_->textSizes.try_emplace(&node);
       if (isNew) {
         std::string text = node.content<TextContent>()->text;
         if (auto textCase = node.environment().get(textCaseKey)) {
@@ -547,8 +559,11 @@ void LayoutEngine::placeContent(Node& node, Rect rect) {
         spacing = h->spacing.value_or(defaultSpacing);
         alignment.vertical = h->alignment;
       }
-      auto children = items(node, axis);  // a copy: a label reverses it
-      if (node.kind() == NodeKind::label) std::reverse(children.begin(), children.end());
+      // A label places its icon first: it alone needs a reversed copy.
+      const std::vector<Item>& collected = items(node, axis);
+      std::vector<Item> reversed;
+      if (node.kind() == NodeKind::label) reversed.assign(collected.rbegin(), collected.rend());
+      const std::vector<Item>& children = node.kind() == NodeKind::label ? reversed : collected;
       auto sizes = planStack(children, axis, spacing, proposal);
       Size total = stackSize(sizes, axis, spacing);
       // Children that overflow the stack spill over both of its sides.

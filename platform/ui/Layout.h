@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <memory_resource>
 #include <optional>
 #include <unordered_map>
 #include <vector>
@@ -100,10 +101,18 @@ class LayoutEngine {
   void placeItem(const Item& item, Rect rect);
   void setFrame(Node& node, std::size_t level, Rect rect, bool isWrapper);
 
+  // What one pass remembers. Its many small entries live in one arena,
+  // dropped at once when the next pass starts.
+  struct Memo {
+    explicit Memo(std::pmr::memory_resource* arena) : cache(arena), textSizes(arena), items(arena) {}
+    std::pmr::unordered_map<Key, Size, KeyHash> cache;
+    std::pmr::unordered_map<const Node*, Size> textSizes;
+    std::pmr::unordered_map<const Node*, std::vector<Item>> items;
+  };
+
   const FontMetrics& metrics_;
-  std::unordered_map<Key, Size, KeyHash> cache_;
-  std::unordered_map<const Node*, Size> textSizes_;
-  std::unordered_map<const Node*, std::vector<Item>> items_;
+  std::pmr::monotonic_buffer_resource arena_;
+  std::optional<Memo> memo_;
   std::vector<Node*> geometryChanges_;
   std::vector<Node*> placedWrappers_;
 };

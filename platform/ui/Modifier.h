@@ -98,6 +98,13 @@ struct EnvironmentWrite {
   std::string name;
   std::string value;  // for descriptions
   std::function<void(EnvironmentValues&)> apply;
+  // When set, describes the value instead of `value`, reading it back from
+  // an environment `apply` wrote to: views are built far more often than
+  // described, so the text is made only when asked for.
+  std::string (*describeValue)(const EnvironmentValues&) = nullptr;
+
+  // The text of `value`, or of describeValue.
+  std::string valueDescription() const;
 };
 
 struct ContentShape {
@@ -161,12 +168,15 @@ using ModifierValue =
                  AnimationRecord, TransitionRecord, AccessibilityLabel, AccessibilityIdentifier,
                  AccessibilityTraits, Attachment>;
 
+// Immutable and shared: each modifier method copies the modifiers the view
+// already has, so a copy must not copy what they hold.
 struct Modifier {
-  ModifierValue value;
+  Modifier(ModifierValue value)  // NOLINT: every modifier value is a Modifier
+      : value(std::make_shared<const ModifierValue>(std::move(value))) {}
 
   template <class M>
   const M* as() const {
-    return std::get_if<M>(&value);
+    return std::get_if<M>(value.get());
   }
 
   // The view of a layer modifier (background, overlay, mask, context menu).
@@ -174,6 +184,8 @@ struct Modifier {
 
   // One line for tree dumps: "padding(8)", "font(body)", "background".
   std::string description() const;
+
+  std::shared_ptr<const ModifierValue> value;
 };
 
 }  // namespace platform::ui

@@ -85,7 +85,7 @@ NodeKind Node::kind() const {
 }
 
 std::string Node::typeName() const {
-  if (auto* composite = content<CompositeContent>()) return composite->typeName;
+  if (auto* composite = content<CompositeContent>()) return std::string(composite->typeName);
   return std::string(name(kind()));
 }
 
@@ -295,7 +295,7 @@ std::string Node::description() const {
           return "Representable(" +
                  (content.representable ? content.representable->description() : "none") + ")";
         } else if constexpr (std::is_same_v<C, CompositeContent>) {
-          return content.typeName;
+          return std::string(content.typeName);
         } else {
           return std::string(name(kind()));
         }

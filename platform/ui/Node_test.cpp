@@ -57,6 +57,24 @@ TEST(NodeDump, SmallKeyboardIsStableAndReadable) {
   EXPECT_EQ(host.dump(), host.dump()) << "dumping changes nothing";
 }
 
+TEST(Node, EnvironmentModifiersDescribeTheirValues) {
+  ViewHost host(Text("a")
+                    .foregroundColor(std::nullopt)
+                    .foregroundColor(Color::red())
+                    .font(std::nullopt)
+                    .minimumScaleFactor(0.5)
+                    .lineLimit(2)
+                    .buttonStyle(nullptr));
+  EXPECT_EQ(host.dump(),
+            "Text(\"a\")\n"
+            "  .foregroundColor(nil)\n"
+            "  .foregroundColor(red)\n"
+            "  .font(nil)\n"
+            "  .minimumScaleFactor(0.5)\n"
+            "  .lineLimit(2)\n"
+            "  .buttonStyle(automatic)\n");
+}
+
 struct Tagged {
   int code;
   bool operator==(const Tagged&) const = default;

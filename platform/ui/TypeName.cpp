@@ -5,6 +5,9 @@
 #include <cctype>
 #include <cstdlib>
 #include <memory>
+#include <mutex>
+#include <typeindex>
+#include <unordered_map>
 
 namespace platform::ui {
 
@@ -15,7 +18,9 @@ std::string qualifiedTypeName(const std::type_info& type) {
   return status == 0 && demangled ? std::string(demangled.get()) : std::string(type.name());
 }
 
-std::string readableTypeName(const std::type_info& type) {
+namespace {
+
+std::string makeReadableTypeName(const std::type_info& type) {
   // Drop every "qualifier::" prefix, also inside template arguments.
   const std::string name = qualifiedTypeName(type);
   std::string result;
@@ -40,5 +45,19 @@ std::string readableTypeName(const std::type_info& type) {
   result += word;
   return result;
 }
+
+}  // namespace
+
+std::string_view internedTypeName(const std::type_info& type) {
+  static std::mutex mutex;
+  // Never destroyed: names may be read while other statics are torn down.
+  static auto* names = new std::unordered_map<std::type_index, std::string>;
+  std::lock_guard lock(mutex);
+  auto [entry, inserted] = names->try_emplace(std::type_index(type));
+  if (inserted) entry->second = makeReadableTypeName(type);
+  return entry->second;
+}
+
+std::string readableTypeName(const std::type_info& type) { return std::string(internedTypeName(type)); }
 
 }  // namespace platform::ui

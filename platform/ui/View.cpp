@@ -70,6 +70,13 @@ const View* Modifier::layerContent() const {
   return nullptr;
 }
 
+std::string EnvironmentWrite::valueDescription() const {
+  if (!describeValue) return value;
+  EnvironmentValues written;
+  if (apply) apply(written);
+  return describeValue(written);
+}
+
 std::string Modifier::description() const {
   return std::visit(
       [](const auto& m) -> std::string {
@@ -136,7 +143,8 @@ std::string Modifier::description() const {
         } else if constexpr (std::is_same_v<M, Hidden>) {
           return "hidden";
         } else if constexpr (std::is_same_v<M, EnvironmentWrite>) {
-          return m.value.empty() ? m.name : m.name + "(" + m.value + ")";
+          std::string value = m.valueDescription();
+          return value.empty() ? m.name : m.name + "(" + value + ")";
         } else if constexpr (std::is_same_v<M, ContentShape>) {
           return "contentShape(" + m.shape.description() + ")";
         } else if constexpr (std::is_same_v<M, AllowsHitTesting>) {
@@ -179,7 +187,7 @@ std::string Modifier::description() const {
                  (m.description.empty() ? readableTypeName(m.value.type()) : m.description) + ")";
         }
       },
-      value);
+      *value);
 }
 
 // --- View ----------------------------------------------------------------------
@@ -195,7 +203,11 @@ View::View(const AnyShape& shape) : definition_(definitionWith(ShapeContent{shap
 View::View(const Image& image) : definition_(definitionWith(ImageContent{image})) {}
 
 View View::composite(const std::type_info& type, std::function<View(BodyContext&)> body) {
-  return View(definitionWith(CompositeContent{std::type_index(type), readableTypeName(type), std::move(body)}));
+  // Adding a modifier copies the definition: share the body (which holds a
+  // copy of the whole view value) instead of copying it each time.
+  auto shared = std::make_shared<const std::function<View(BodyContext&)>>(std::move(body));
+  return View(definitionWith(CompositeContent{std::type_index(type), internedTypeName(type),
+                                              [shared](BodyContext& context) { return (*shared)(context); }}));
 }
 
 bool View::isEmpty() const {
@@ -203,7 +215,12 @@ bool View::isEmpty() const {
 }
 
 View View::withModifier(Modifier modifier) const {
-  auto definition = std::make_shared<ViewDefinition>(*definition_);
+  auto definition = std::make_shared<ViewDefinition>();
+  definition->content = definition_->content;
+  definition->children = definition_->children;
+  definition->modifiers.reserve(definition_->modifiers.size() + 1);
+  definition->modifiers.insert(definition->modifiers.end(), definition_->modifiers.begin(),
+                               definition_->modifiers.end());
   definition->modifiers.push_back(std::move(modifier));
   return View(std::move(definition));
 }
@@ -211,6 +228,12 @@ View View::withModifier(Modifier modifier) const {
 View View::withEnvironment(std::string name, std::string value,
                            std::function<void(EnvironmentValues&)> apply) const {
   return withModifier({EnvironmentWrite{std::move(name), std::move(value), std::move(apply)}});
+}
+
+View View::withDescribedEnvironment(std::string name,
+                                    std::string (*describeValue)(const EnvironmentValues&),
+                                    std::function<void(EnvironmentValues&)> apply) const {
+  return withModifier({EnvironmentWrite{std::move(name), "", std::move(apply), describeValue}});
 }
 
 View View::withChangeHook(ChangeHook hook) const { return withModifier({std::move(hook)}); }
@@ -299,12 +322,20 @@ View View::compositingGroup() const { return withModifier({CompositingGroup{}});
 View View::hidden() const { return withModifier({Hidden{}}); }
 
 View View::foregroundColor(std::optional<Color> color) const {
-  return withEnvironment("foregroundColor", color ? color->description() : "nil",
+  auto describe = [](const EnvironmentValues& values) -> std::string {
+    auto color = values.get(foregroundColorKey);
+    return color ? color->description() : "nil";
+  };
+  return withDescribedEnvironment("foregroundColor", describe,
                          [color](EnvironmentValues& values) { values.set(foregroundColorKey, color); });
 }
 
 View View::font(std::optional<Font> font) const {
-  return withEnvironment("font", font ? font->description() : "nil",
+  auto describe = [](const EnvironmentValues& values) -> std::string {
+    auto font = values.get(fontKey);
+    return font ? font->description() : "nil";
+  };
+  return withDescribedEnvironment("font", describe,
                          [font](EnvironmentValues& values) { values.set(fontKey, font); });
 }
 
@@ -325,7 +356,10 @@ View View::textCase(std::optional<TextCase> textCase) const {
 }
 
 View View::minimumScaleFactor(double factor) const {
-  return withEnvironment("minimumScaleFactor", formatNumber(factor), [factor](EnvironmentValues& values) {
+  auto describe = [](const EnvironmentValues& values) {
+    return formatNumber(values.get(minimumScaleFactorKey));
+  };
+  return withDescribedEnvironment("minimumScaleFactor", describe, [factor](EnvironmentValues& values) {
     values.set(minimumScaleFactorKey, factor);
   });
 }
@@ -336,8 +370,11 @@ View View::colorScheme(ColorScheme scheme) const {
 }
 
 View View::buttonStyle(std::shared_ptr<const ButtonStyle> style) const {
-  std::string value = style ? style->description() : "automatic";
-  return withEnvironment("buttonStyle", value,
+  auto describe = [](const EnvironmentValues& values) -> std::string {
+    const auto& style = values.get(buttonStyleKey);
+    return style ? style->description() : "automatic";
+  };
+  return withDescribedEnvironment("buttonStyle", describe,
                          [style](EnvironmentValues& values) { values.set(buttonStyleKey, style); });
 }
 

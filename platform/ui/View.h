@@ -320,6 +320,9 @@ class View {
   View withModifier(Modifier modifier) const;
   View withEnvironment(std::string name, std::string value,
                        std::function<void(EnvironmentValues&)> apply) const;
+  // The same, describing the value only when a description is asked for.
+  View withDescribedEnvironment(std::string name, std::string (*describeValue)(const EnvironmentValues&),
+                                std::function<void(EnvironmentValues&)> apply) const;
   View withChangeHook(ChangeHook hook) const;
   View withAnimationRecord(std::optional<Animation> animation, WatchedValue value) const;
   View withAttachment(std::any value, std::string description) const;

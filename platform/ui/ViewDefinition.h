@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <typeindex>
 #include <variant>
 #include <vector>
@@ -129,7 +130,7 @@ struct RepresentableContent {
 };
 struct CompositeContent {
   std::type_index type;
-  std::string typeName;
+  std::string_view typeName;  // interned (internedTypeName)
   std::function<View(BodyContext&)> body;
 };
 

@@ -219,9 +219,12 @@ void ViewTree::evaluate(Node& node, const View& view, const EnvironmentValues& i
   // walk from the outermost modifier in.
   const auto& modifiers = view.definition().modifiers;
   EnvironmentValues environment = inherited;
-  std::vector<EnvironmentValues> layerEnvironments(modifiers.size());
+  std::vector<EnvironmentValues> layerEnvironments;
   for (std::size_t i = modifiers.size(); i-- > 0;) {
-    if (modifiers[i].layerContent()) layerEnvironments[i] = environment;
+    if (modifiers[i].layerContent()) {
+      if (layerEnvironments.empty()) layerEnvironments.resize(modifiers.size());
+      layerEnvironments[i] = environment;
+    }
     if (auto* write = modifiers[i].as<EnvironmentWrite>()) {
       if (write->apply) write->apply(environment);
     }
@@ -235,6 +238,7 @@ std::vector<ViewTree::ChildRequest> ViewTree::childRequests(
     Node& node, const EnvironmentValues& contentEnvironment,
     const std::vector<EnvironmentValues>& layerEnvironments) {
   std::vector<ChildRequest> requests;
+  requests.reserve(node.definition().children.size() + layerEnvironments.size() + 1);
   auto add = [&](const View& child, NodeRole role, std::size_t slot,
                  std::optional<ViewId> listId, const EnvironmentValues& environment) {
     Node::Key key;
@@ -327,9 +331,11 @@ void ViewTree::reconcile(Node& parent, std::vector<ChildRequest> requests,
   for (std::size_t j = 0; j < old.size(); ++j) {
     if (!reused[j]) detach(old[j], round);
   }
-  parent.children_ = next;
-  for (std::size_t i = 0; i < next.size(); ++i) {
-    evaluate(*next[i], requests[i].view, requests[i].environment, transaction, round);
+  parent.children_ = std::move(next);
+  // Evaluating a child changes only what is below it, never this list.
+  for (std::size_t i = 0; i < requests.size(); ++i) {
+    const std::shared_ptr<Node> child = parent.children_[i];
+    evaluate(*child, requests[i].view, requests[i].environment, transaction, round);
   }
 }
 
