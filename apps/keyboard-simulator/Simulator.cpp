@@ -1,7 +1,6 @@
 #include "apps/keyboard-simulator/Simulator.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <iomanip>
 #include <sstream>
@@ -16,7 +15,6 @@
 #include "keyboard-extension/ProductConfiguration.h"
 #include "keyboard-extension/ThemePalette.h"
 #include "keyloom/autocomplete/AutocompleteToolbar.h"
-#include "keyloom/controller/KeyboardHostingController.h"
 #include "keyloom/gestures/GestureButtonDefaults.h"
 #include "platform/foundation/Clock.h"
 #include "platform/foundation/Locale.h"
@@ -24,7 +22,6 @@
 #include "platform/foundation/Text.h"
 #include "platform/input/Screen.h"
 #include "platform/ui/HostRenderer.h"
-#include "platform/ui/PangoTextMetrics.h"
 
 namespace keyboard_simulator {
 

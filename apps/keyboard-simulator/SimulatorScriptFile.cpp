@@ -64,18 +64,21 @@ std::string readSimulatorScriptFile(const std::string& path, const std::string& 
 }
 
 std::vector<std::string> readWordList(const std::string& path) {
-  const std::string source = readSimulatorScriptFile(path, "--word-list");
+  return parseWordList(readSimulatorScriptFile(path, "--word-list"), path);
+}
+
+std::vector<std::string> parseWordList(std::string_view source, const std::string& name) {
   std::vector<std::string> words;
   std::size_t lineNumber = 0;
   std::size_t start = 0;
   while (start < source.size()) {
     ++lineNumber;
     const std::size_t end = std::min(source.find('\n', start), source.size());
-    std::string_view word(source.data() + start, end - start);
+    std::string_view word = source.substr(start, end - start);
     while (!word.empty() && std::isspace(static_cast<unsigned char>(word.front()))) word.remove_prefix(1);
     while (!word.empty() && std::isspace(static_cast<unsigned char>(word.back()))) word.remove_suffix(1);
     if (!platform::text::isValidUtf8(word)) {
-      throw SimulatorScriptError("--word-list: " + path + ": line " + std::to_string(lineNumber) +
+      throw SimulatorScriptError("--word-list: " + name + ": line " + std::to_string(lineNumber) +
                                  ": the word is not valid UTF-8");
     }
     if (!word.empty()) words.emplace_back(word);

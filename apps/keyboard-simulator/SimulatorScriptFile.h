@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace keyboard_simulator {
@@ -20,5 +21,7 @@ std::string readSimulatorScriptFile(const std::string& path, const std::string& 
 // around a word trimmed). Throws SimulatorScriptError naming the file, and
 // the line of a word that is not valid UTF-8.
 std::vector<std::string> readWordList(const std::string& path);
+// The same for the file's content; `name` starts the messages.
+std::vector<std::string> parseWordList(std::string_view source, const std::string& name);
 
 }  // namespace keyboard_simulator

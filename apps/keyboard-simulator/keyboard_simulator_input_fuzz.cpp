@@ -1,5 +1,6 @@
-// Fuzzes what the simulator reads from outside: the command line and
-// scripts. Input: a script, then NUL-separated arguments.
+// Fuzzes what the simulator reads from outside: the command line, scripts
+// and word lists. Input: a script (also read as a word list), then
+// NUL-separated arguments.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -8,12 +9,19 @@
 
 #include "apps/keyboard-simulator/SimulatorOptions.h"
 #include "apps/keyboard-simulator/SimulatorScript.h"
+#include "apps/keyboard-simulator/SimulatorScriptFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   const std::size_t split = input.find('\0');
   try {
     keyboard_simulator::parseSimulatorScript(input.substr(0, split));
+  } catch (const keyboard_simulator::SimulatorScriptError&) {
+  }
+  try {
+    for (const auto& word : keyboard_simulator::parseWordList(input.substr(0, split), "fuzz")) {
+      if (word.empty()) __builtin_trap();
+    }
   } catch (const keyboard_simulator::SimulatorScriptError&) {
   }
   if (split == std::string_view::npos) return 0;
