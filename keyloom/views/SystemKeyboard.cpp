@@ -220,13 +220,14 @@ ui::View SystemKeyboard::keys() const {
 
 ui::View SystemKeyboard::body(ui::BodyContext& context) const {
   // The overlays follow the pair's current members: the pair announces when
-  // one is replaced, and the keys fill whichever member it holds then.
+  // one is replaced, and the keys fill whichever member it holds then. What
+  // the two callout contexts publish reaches only the overlays, which observe
+  // them; nothing here reads it, and rebuilding every key for each callout
+  // shown or hidden would triple the cost of a key press.
   const auto actionCallout = hasCalloutContext_ ? calloutContext_->action() : actionCalloutContext_;
   const auto inputCallout = hasCalloutContext_ ? calloutContext_->input() : inputCalloutContext_;
-  context.observe(actionCallout);
   context.observe(autocompleteContext_);
   context.observe(calloutContext_);
-  context.observe(inputCallout);
   context.observe(keyboardContext_);
 
   ui::View keysWithCallouts = keyboardInputCallout(

@@ -103,6 +103,18 @@ TEST_F(SystemKeyboardEndToEnd, TapOnATypesItAndShowsTheInputCalloutWhilePressed)
   EXPECT_FALSE(input->isActive());
 }
 
+TEST_F(SystemKeyboardEndToEnd, ACalloutShownAndHiddenRedrawsItsOverlayNotEveryKey) {
+  tap(center(ch("a")));  // the casing settles after the first letter
+  const auto keyboard = view().findAllOfType<SystemKeyboard>().at(0);
+  const auto overlay = view().findAllOfType<InputCallout>().at(0);
+  const std::size_t keyboardEvaluations = keyboard->evaluationCount();
+  const std::size_t overlayEvaluations = overlay->evaluationCount();
+  tap(center(ch("s")));
+  EXPECT_EQ(text(), "as");
+  EXPECT_GT(overlay->evaluationCount(), overlayEvaluations);
+  EXPECT_EQ(keyboard->evaluationCount(), keyboardEvaluations);
+}
+
 TEST_F(SystemKeyboardEndToEnd, LongPressOnESlideAndReleaseTypesTheSelectedAccent) {
   const Point e = center(ch("e"));
   auto touch = view().touches().down(e);
