@@ -46,8 +46,12 @@ bool StandardKeyboardBehavior::shouldEndSentence(KeyboardGesture gesture, const 
   const platform::TextDocumentProxy& proxy = *keyboardContext_->textDocumentProxy.get();
   const bool atNewWord = isCursorAtNewWord(proxy);
   const bool atNewSentence = isCursorAtNewSentence(proxy);
-  const bool closable =
-      platform::text::lastGraphemes(proxy.documentContextBeforeInput().value_or(""), 2) == "  ";
+  // The two spaces must follow the word they end: after a line break or
+  // more spaces, a full stop would open the line instead of ending a sentence.
+  const std::u32string last =
+      platform::text::toScalars(platform::text::lastGraphemes(proxy.documentContextBeforeInput().value_or(""), 3));
+  const bool closable = last.size() >= 3 && last.substr(last.size() - 2) == U"  " &&
+                        !platform::text::isUnicodeWhiteSpace(last[last.size() - 3]);
   const Date now = Date::now();
   const bool inTime = now.timeIntervalSince(lastSpaceTap_) < endSentenceThreshold_;
   lastSpaceTap_ = now;

@@ -109,6 +109,25 @@ TEST_F(StandardKeyboardBehaviorTest, EndingNeedsTwoSpacesAfterAWordInOneSentence
   EXPECT_FALSE(behavior.shouldEndSentence(release, KeyboardAction::space())) << "only one space";
 }
 
+TEST_F(StandardKeyboardBehaviorTest, TwoSpacesEndASentenceOnlyRightAfterItsWord) {
+  const struct {
+    const char* before;
+    bool ends;
+  } cases[] = {
+      {"Hello  ", true},       {"Hello\n  ", false},  {"Hello\n\n  ", false},
+      {"Hello   ", false},     {"Hello\t  ", false},  {"  ", false},
+      {"Grüße  ", true},       {"Hello\u00A0  ", false},
+  };
+  for (const auto& c : cases) {
+    auto text = std::make_shared<InMemoryTextDocumentProxy>();
+    text->input().setTraits({});
+    context->textDocumentProxy = text;
+    text->insertText(c.before);
+    behavior.setLastSpaceTap(platform::Date::now());
+    EXPECT_EQ(behavior.shouldEndSentence(release, KeyboardAction::space()), c.ends) << c.before;
+  }
+}
+
 TEST_F(StandardKeyboardBehaviorTest, OnlyAReleasedSpaceCountsAsATap) {
   proxy->insertText("Hello  ");
   behavior.setLastSpaceTap(platform::Date::now());
