@@ -1,10 +1,8 @@
 // End-to-end tests: they run the keyloom-previews program as a person would
 // and read what it prints and writes.
 #include <cairo.h>
-#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -14,24 +12,15 @@
 #include <vector>
 
 #include "apps/keyloom-previews/PreviewGallery.h"
+#include "testing/ProgramRunner.h"
 
 namespace keyloom_previews {
 namespace {
 
 using ::testing::HasSubstr;
 
-struct ProgramRun {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string readFile(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream content;
-  content << file.rdbuf();
-  return content.str();
-}
+using keyloom::testing::ProgramRun;
+using keyloom::testing::readFile;
 
 // A fresh directory, removed with its contents at the end of the test.
 struct TempDirectory {
@@ -45,34 +34,10 @@ struct TempDirectory {
   ~TempDirectory() { std::filesystem::remove_all(path); }
 };
 
-// Runs the program; its output goes through files so neither stream can
-// block the other.
 ProgramRun runPrograms(const std::vector<std::string>& arguments) {
-  TempDirectory directory;
-  const auto outPath = directory.path / "out", errPath = directory.path / "err";
   std::vector<std::string> argv{KEYLOOM_PREVIEWS_PROGRAM};
   argv.insert(argv.end(), arguments.begin(), arguments.end());
-  std::vector<char*> pointers;
-  for (auto& argument : argv) pointers.push_back(argument.data());
-  pointers.push_back(nullptr);
-
-  const pid_t child = fork();
-  if (child == 0) {
-    const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    if (out < 0 || err < 0) _exit(127);
-    dup2(out, 1);
-    dup2(err, 2);
-    execv(pointers[0], pointers.data());
-    _exit(127);
-  }
-  int status = 0;
-  waitpid(child, &status, 0);
-  ProgramRun run;
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.out = readFile(outPath);
-  run.err = readFile(errPath);
-  return run;
+  return keyloom::testing::runProgram(argv);
 }
 
 struct PngSize {
