@@ -7,7 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
