@@ -92,32 +92,16 @@ SimulatorOptions parseSimulatorOptions(const std::vector<std::string>& arguments
   }
 
   bool localeGiven = false;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string& argument = arguments[i];
-    std::string name = argument;
-    std::optional<std::string> inlineValue;
-    if (argument.rfind("--", 0) == 0) {
-      const std::size_t equals = argument.find('=');
-      if (equals != std::string::npos) {
-        name = argument.substr(0, equals);
-        inlineValue = argument.substr(equals + 1);
-      }
-    }
-    // The option's value: after "=", else the next argument.
-    auto value = [&]() -> std::string {
-      if (inlineValue) return *inlineValue;
-      if (i + 1 >= arguments.size()) throw SimulatorUsageError(name + " needs a value");
-      return arguments[++i];
-    };
-    auto noValue = [&] {
-      if (inlineValue) throw SimulatorUsageError(name + " takes no value");
-    };
+  keyloom_apps::ArgumentReader reader(arguments);
+  while (reader.next()) {
+    const std::string& argument = reader.argument();
+    const std::string& name = reader.name();
 
     if (name == "--help" || name == "-h") {
-      noValue();
+      reader.noValue();
       options.help = true;
     } else if (name == "--keyboard") {
-      const std::string keyboard = value();
+      const std::string keyboard = reader.value();
       if (keyboard == "zandorelle") {
         options.keyboard = SimulatorKeyboard::zandorelle;
       } else if (keyboard == "standard") {
@@ -126,11 +110,11 @@ SimulatorOptions parseSimulatorOptions(const std::vector<std::string>& arguments
         throw SimulatorUsageError("--keyboard: " + quoted(keyboard) + " is not zandorelle or standard");
       }
     } else if (name == "--word-list") {
-      const std::string path = value();
+      const std::string path = reader.value();
       if (path.empty()) throw SimulatorUsageError("--word-list needs a file name");
       options.wordList = path;
     } else if (name == "--device") {
-      const std::string device = value();
+      const std::string device = reader.value();
       if (device == "phone") {
         options.device = keyloom::DeviceType::phone;
       } else if (device == "pad") {
@@ -139,7 +123,7 @@ SimulatorOptions parseSimulatorOptions(const std::vector<std::string>& arguments
         throw SimulatorUsageError("--device: " + quoted(device) + " is not phone or pad");
       }
     } else if (name == "--orientation") {
-      const std::string orientation = value();
+      const std::string orientation = reader.value();
       if (orientation == "portrait") {
         options.orientation = keyloom::InterfaceOrientation::portrait;
       } else if (orientation == "landscape") {
@@ -148,45 +132,45 @@ SimulatorOptions parseSimulatorOptions(const std::vector<std::string>& arguments
         throw SimulatorUsageError("--orientation: " + quoted(orientation) + " is not portrait or landscape");
       }
     } else if (name == "--locale") {
-      options.locale = checkedLocale(name, value());
+      options.locale = checkedLocale(name, reader.value());
       localeGiven = true;
     } else if (name == "--locales") {
-      options.locales = splitLocales(name, value());
+      options.locales = splitLocales(name, reader.value());
     } else if (name == "--text") {
-      options.text = checkedText(name, value());
+      options.text = checkedText(name, reader.value());
     } else if (name == "--keyboard-type") {
-      const std::string type = value();
+      const std::string type = reader.value();
       options.keyboardType = keyboardTypeNamed(type);
       if (!options.keyboardType) {
         throw SimulatorUsageError("--keyboard-type: " + quoted(type) +
                                   " is not a keyboard type (default, email, url, numberPad, ...)");
       }
     } else if (name == "--return-key") {
-      const std::string key = value();
+      const std::string key = reader.value();
       options.returnKeyType = returnKeyTypeNamed(key);
       if (!options.returnKeyType) {
         throw SimulatorUsageError("--return-key: " + quoted(key) +
                                   " is not a return key type (default, go, search, send, done, ...)");
       }
     } else if (name == "--autocapitalization") {
-      const std::string kind = value();
+      const std::string kind = reader.value();
       auto autocapitalization = autocapitalizationNamed(kind);
       if (!autocapitalization) {
         throw SimulatorUsageError("--autocapitalization: " + quoted(kind) + " is not none, words, sentences or all");
       }
       options.autocapitalization = *autocapitalization;
     } else if (name == "--type") {
-      options.inputs.push_back({SimulatorInput::Kind::typeText, checkedText(name, value())});
+      options.inputs.push_back({SimulatorInput::Kind::typeText, checkedText(name, reader.value())});
     } else if (name == "--script") {
-      const std::string path = value();
+      const std::string path = reader.value();
       if (path.empty()) throw SimulatorUsageError("--script needs a file name, or - for standard input");
       options.inputs.push_back({SimulatorInput::Kind::scriptFile, path});
     } else if (name == "--screenshot") {
-      const std::string path = value();
+      const std::string path = reader.value();
       if (path.empty()) throw SimulatorUsageError("--screenshot needs a file name");
       options.screenshot = path;
     } else if (name == "--scale") {
-      const std::string text = value();
+      const std::string text = reader.value();
       double scale = 0;
       const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), scale);
       if (error != std::errc() || end != text.data() + text.size() || !(scale >= 0.25 && scale <= 8)) {
@@ -194,13 +178,13 @@ SimulatorOptions parseSimulatorOptions(const std::vector<std::string>& arguments
       }
       options.scale = scale;
     } else if (name == "--window" || name == "--no-window") {
-      noValue();
+      reader.noValue();
       options.window = name == "--window";
     } else if (name == "--print-layout") {
-      noValue();
+      reader.noValue();
       options.printLayout = true;
     } else if (name == "--json") {
-      noValue();
+      reader.noValue();
       options.json = true;
     } else if (argument.rfind("-", 0) == 0 && argument != "-") {
       throw SimulatorUsageError("unknown option " + quoted(name));

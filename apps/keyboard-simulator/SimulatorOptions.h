@@ -7,17 +7,13 @@
 
 #include "keyloom/state/DeviceType.h"
 #include "keyloom/state/InterfaceOrientation.h"
-#include "platform/foundation/Error.h"
+#include "apps/common/ArgumentReader.h"
 #include "platform/input/InputTraits.h"
 
 namespace keyboard_simulator {
 
-// A command line the simulator cannot run: an unknown option, a missing or
-// bad value. The program prints it with the usage hint and exits with 2.
-class SimulatorUsageError : public platform::Error {
- public:
-  using platform::Error::Error;
-};
+// A command line the program cannot run (see ArgumentReader.h).
+using SimulatorUsageError = keyloom_apps::UsageError;
 
 // Where keys come from, in command-line order: text to type, or a script
 // file ("-" for standard input).

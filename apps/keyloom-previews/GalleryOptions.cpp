@@ -24,41 +24,25 @@ double parseScale(const std::string& text) {
 
 GalleryOptions parseGalleryOptions(const std::vector<std::string>& arguments) {
   GalleryOptions options;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string& argument = arguments[i];
-    std::string name = argument;
-    std::optional<std::string> inlineValue;
-    if (argument.rfind("--", 0) == 0) {
-      const std::size_t equals = argument.find('=');
-      if (equals != std::string::npos) {
-        name = argument.substr(0, equals);
-        inlineValue = argument.substr(equals + 1);
-      }
-    }
-    // The option's value: after "=", else the next argument.
-    auto value = [&]() -> std::string {
-      if (inlineValue) return *inlineValue;
-      if (i + 1 >= arguments.size()) throw GalleryUsageError(name + " needs a value");
-      return arguments[++i];
-    };
-    auto noValue = [&] {
-      if (inlineValue) throw GalleryUsageError(name + " takes no value");
-    };
+  keyloom_apps::ArgumentReader reader(arguments);
+  while (reader.next()) {
+    const std::string& argument = reader.argument();
+    const std::string& name = reader.name();
 
     if (name == "--help" || name == "-h") {
-      noValue();
+      reader.noValue();
       options.help = true;
     } else if (name == "--list") {
-      noValue();
+      reader.noValue();
       options.list = true;
     } else if (name == "--out") {
-      options.out = value();
+      options.out = reader.value();
       if (options.out->empty()) throw GalleryUsageError("--out needs a directory");
     } else if (name == "--only") {
-      options.only = value();
+      options.only = reader.value();
       if (options.only->empty()) throw GalleryUsageError("--only needs a preview name (see --list)");
     } else if (name == "--scale") {
-      options.scale = parseScale(value());
+      options.scale = parseScale(reader.value());
     } else {
       throw GalleryUsageError("unknown option " + quoted(argument));
     }

@@ -4,16 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/foundation/Error.h"
+#include "apps/common/ArgumentReader.h"
 
 namespace keyloom_previews {
 
-// A command line the program cannot run: an unknown option, a missing or bad
-// value. The program prints it with the usage hint and exits with 2.
-class GalleryUsageError : public platform::Error {
- public:
-  using platform::Error::Error;
-};
+// A command line the program cannot run (see ArgumentReader.h).
+using GalleryUsageError = keyloom_apps::UsageError;
 
 struct GalleryOptions {
   bool list = false;
