@@ -136,7 +136,9 @@ std::size_t LayoutEngine::KeyHash::operator()(const Key& key) const {
   return static_cast<std::size_t>(h ^ (h >> 32));
 }
 
-LayoutEngine::LayoutEngine(const FontMetrics& metrics) : metrics_(metrics) { memo_.emplace(&arena_); }
+LayoutEngine::LayoutEngine(const FontMetrics& metrics, Mode mode) : metrics_(metrics), mode_(mode) {
+  memo_.emplace(&arena_);
+}
 
 void layout(Node& root, Rect bounds, const FontMetrics& metrics) {
   LayoutEngine(metrics).layout(root, bounds);
@@ -151,6 +153,7 @@ void LayoutEngine::layout(Node& root, Rect bounds) {
   memo_->items.reserve(512);
   geometryChanges_.clear();
   placedWrappers_.clear();
+  if (mode_ == Mode::incremental) markScrolledViews(root);
   Item item{&root, {}, std::nullopt};
   Size size = measureItem(item, {bounds.size.width, bounds.size.height});
   placeItem(item, aligned(size, bounds, Alignment::center()));
@@ -160,12 +163,57 @@ Size LayoutEngine::sizeThatFits(Node& node, ProposedSize proposal) {
   return measureItem(Item{&node, {}, std::nullopt}, proposal);
 }
 
+namespace {
+// Distinct proposals a node remembers; more only come with resizing.
+constexpr std::size_t maxMeasuredSizes = 16;
+}  // namespace
+
+// Scroll offsets are written directly, without evaluation: a scroll view
+// whose offset moved since it was placed lays out again.
+void LayoutEngine::markScrolledViews(Node& node) {
+  if (node.kind() == NodeKind::scrollView && node.scrollOffset != node.placedScrollOffset_) {
+    node.setNeedsLayout();
+  }
+  for (const auto& child : node.children()) markScrolledViews(*child);
+}
+
+void LayoutEngine::refresh(Node& node) {
+  if (!node.needsLayout_) return;
+  node.needsLayout_ = false;
+  node.measured_.clear();
+  node.placedIn_.reset();
+}
+
+// Only items outside groups are reused: a group's frames are the union of
+// its children's, built up as each of them is placed.
 Size LayoutEngine::measureItem(const Item& item, ProposedSize proposal) {
-  return measure(item, 0, item.at(0)->modifiers().size(), proposal);
+  if (mode_ == Mode::full || !item.wrappers.empty()) {
+    return measure(item, 0, item.at(0)->modifiers().size(), proposal);
+  }
+  Node& node = *item.node;
+  refresh(node);
+  const double width = encode(proposal.width);
+  const double height = encode(proposal.height);
+  const int axis = item.stackAxis ? static_cast<int>(*item.stackAxis) : -1;
+  for (const auto& entry : node.measured_) {
+    if (entry.width == width && entry.height == height && entry.stackAxis == axis) return entry.size;
+  }
+  Size size = measure(item, 0, node.modifiers().size(), proposal);
+  if (node.measured_.size() == maxMeasuredSizes) node.measured_.clear();
+  node.measured_.push_back({width, height, axis, size});
+  return size;
 }
 
 void LayoutEngine::placeItem(const Item& item, Rect rect) {
-  place(item, 0, item.at(0)->modifiers().size(), rect);
+  if (mode_ == Mode::full || !item.wrappers.empty()) {
+    place(item, 0, item.at(0)->modifiers().size(), rect);
+    return;
+  }
+  Node& node = *item.node;
+  refresh(node);
+  if (node.placedIn_ == rect) return;
+  place(item, 0, node.modifiers().size(), rect);
+  node.placedIn_ = rect;
 }
 
 namespace {
@@ -492,6 +540,8 @@ void LayoutEngine::place(const Item& item, std::size_t index, std::size_t level,
   Node& node = *item.at(index);
   const bool isWrapper = index < item.wrappers.size();
   const auto& modifiers = node.modifiers();
+  // Frames written by a full pass are not what an incremental one left.
+  if (mode_ == Mode::full) node.placedIn_.reset();
   if (node.levelFrames.size() != modifiers.size() + 1) node.levelFrames.assign(modifiers.size() + 1, Rect());
   for (; level > 0; --level) {
     const Modifier& m = modifiers[level - 1];
@@ -595,6 +645,7 @@ void LayoutEngine::placeContent(Node& node, Rect rect) {
       } else {
         node.scrollOffset = Point{0, std::clamp(node.scrollOffset.y, 0.0, maximum)};
       }
+      node.placedScrollOffset_ = node.scrollOffset;
       for (std::size_t i = 0; i < children.size(); ++i) {
         Rect slot(rect.origin.x - node.scrollOffset.x, rect.origin.y - node.scrollOffset.y,
                   axis == Axis::horizontal ? sizes[i].width : rect.size.width,

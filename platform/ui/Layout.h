@@ -50,9 +50,19 @@ struct ProposedSize {
 //   centred ZStack.
 //
 // Results are memoised for one pass, so nested stacks stay linear.
+//
+// An incremental engine also reuses what earlier incremental passes left in
+// the nodes: a node that does not need layout (see Node::setNeedsLayout)
+// answers a proposal it has answered before without being measured again,
+// and placed in the rect it was last placed in keeps the frames below it
+// untouched. Every pass over a tree must then use the same metrics; a full
+// pass leaves the nodes' memory alone but makes the next incremental one
+// place everything again.
 class LayoutEngine {
  public:
-  explicit LayoutEngine(const FontMetrics& metrics = FixedFontMetrics::shared());
+  enum class Mode { full, incremental };
+
+  explicit LayoutEngine(const FontMetrics& metrics = FixedFontMetrics::shared(), Mode mode = Mode::full);
 
   // Proposes `bounds.size` to `root`, places it centred in `bounds` and
   // fills the frames of every node below it.
@@ -100,6 +110,9 @@ class LayoutEngine {
   Size measureItem(const Item& item, ProposedSize proposal);
   void placeItem(const Item& item, Rect rect);
   void setFrame(Node& node, std::size_t level, Rect rect, bool isWrapper);
+  void markScrolledViews(Node& node);
+  // Forgets what earlier passes remembered of `node` if it needs layout.
+  void refresh(Node& node);
 
   // What one pass remembers. Its many small entries live in one arena,
   // dropped at once when the next pass starts.
@@ -111,6 +124,7 @@ class LayoutEngine {
   };
 
   const FontMetrics& metrics_;
+  const Mode mode_;
   std::pmr::monotonic_buffer_resource arena_;
   std::optional<Memo> memo_;
   std::vector<Node*> geometryChanges_;

@@ -169,6 +169,13 @@ void Node::setPressed(bool pressed) {
   setNeedsEvaluation();
 }
 
+void Node::setNeedsLayout() {
+  // Not stopping at a marked ancestor: a pass may have cleared it while this
+  // node, never visited, kept its mark.
+  if (!attached_) return;
+  for (Node* node = this; node; node = node->parent_) node->needsLayout_ = true;
+}
+
 void Node::setNeedsEvaluation() {
   if (!attached_) return;
   Transaction current = Transaction::current();

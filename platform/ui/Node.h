@@ -164,6 +164,11 @@ class Node : public std::enable_shared_from_this<Node> {
   Size scrollContentSize;
   // The size a GeometryReader was last evaluated with.
   Size geometrySize() const { return geometrySize_; }
+  // Makes the next layout measure and place this node and its ancestors
+  // again instead of reusing their last results. Evaluation does it; so must
+  // anything else that changes how the node lays out (a scroll).
+  void setNeedsLayout();
+  bool needsLayout() const { return needsLayout_; }
 
   // --- Evaluation ----------------------------------------------------------------
   // Schedules a re-evaluation of this node and everything below it.
@@ -207,6 +212,17 @@ class Node : public std::enable_shared_from_this<Node> {
  private:
   friend class ViewTree;
   friend class BodyContext;
+  friend class LayoutEngine;
+
+  // What an incremental layout remembers of this node: its answers to the
+  // proposals it was offered (encoded as in the engine) and where it was
+  // last placed.
+  struct MeasuredSize {
+    double width;
+    double height;
+    int stackAxis;
+    Size size;
+  };
 
   struct Key {
     NodeRole role = NodeRole::content;
@@ -242,6 +258,10 @@ class Node : public std::enable_shared_from_this<Node> {
   Transaction pendingTransaction_;
   Transaction lastTransaction_;
   Size geometrySize_;
+  std::vector<MeasuredSize> measured_;
+  std::optional<Rect> placedIn_;
+  Point placedScrollOffset_;
+  bool needsLayout_ = true;
   bool pressed_ = false;
   bool dirty_ = false;
   bool attached_ = true;

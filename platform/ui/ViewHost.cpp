@@ -9,6 +9,11 @@ namespace platform::ui {
 namespace {
 // Layout rounds for GeometryReaders whose content depends on their size.
 constexpr int maxLayoutRounds = 4;
+
+void setNeedsLayoutEverywhere(Node& node) {
+  node.setNeedsLayout();
+  for (const auto& child : node.children()) setNeedsLayoutEverywhere(*child);
+}
 }  // namespace
 
 ViewHost::ViewHost(View rootView, EnvironmentValues environment)
@@ -40,10 +45,20 @@ void ViewHost::relayout() {
   if (!bounds_ || layingOut_) return;
   layingOut_ = true;
   updatedDuringLayout_ = false;
+  if (needsFullLayout_) {
+    setNeedsLayoutEverywhere(*root());
+    needsFullLayout_ = false;
+  }
+  const auto mode = incrementalLayout_ ? LayoutEngine::Mode::incremental : LayoutEngine::Mode::full;
   for (int round = 0;; ++round) {
-    LayoutEngine engine(fontMetrics());
+    LayoutEngine engine(fontMetrics(), mode);
     engine.layout(*root(), *bounds_);
-    if (engine.geometryChanges().empty() || round + 1 == maxLayoutRounds) break;
+    if (engine.geometryChanges().empty()) break;
+    if (round + 1 == maxLayoutRounds) {
+      // Readers still off their size must be found again next time.
+      needsFullLayout_ = true;
+      break;
+    }
     for (Node* reader : engine.geometryChanges()) reader->setNeedsEvaluation();
     tree_->update();
   }
@@ -56,8 +71,11 @@ void ViewHost::relayout() {
 
 void ViewHost::setFontMetrics(std::shared_ptr<const FontMetrics> metrics) {
   metrics_ = std::move(metrics);
+  needsFullLayout_ = true;  // every text may measure differently
   relayout();
 }
+
+void ViewHost::setIncrementalLayout(bool incremental) { incrementalLayout_ = incremental; }
 
 const FontMetrics& ViewHost::fontMetrics() const {
   return metrics_ ? *metrics_ : FixedFontMetrics::shared();

@@ -61,6 +61,10 @@ class ViewHost {
   std::optional<Rect> layoutBounds() const { return bounds_; }
   // Lays out again in the same bounds (nothing before the first layout).
   void relayout();
+  // Layout after an update measures and places only what changed, reusing
+  // the rest of the last pass; turned off, every pass is a full one (the
+  // frames are the same either way).
+  void setIncrementalLayout(bool incremental);
   // How text is measured; the fixed metric unless set.
   void setFontMetrics(std::shared_ptr<const FontMetrics> metrics);
   const FontMetrics& fontMetrics() const;
@@ -96,6 +100,9 @@ class ViewHost {
   std::optional<Rect> bounds_;
   std::shared_ptr<const FontMetrics> metrics_;
   std::unique_ptr<TouchPipeline> touches_;
+  bool incrementalLayout_ = true;
+  // Whether the nodes' memory of earlier passes cannot be trusted.
+  bool needsFullLayout_ = true;
   bool layingOut_ = false;
   bool updatedDuringLayout_ = false;
 };

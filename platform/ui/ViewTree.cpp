@@ -186,6 +186,7 @@ void ViewTree::evaluate(Node& node, const View& view, const EnvironmentValues& i
     transaction = node.pendingTransaction_;
   }
   node.dirty_ = false;
+  node.setNeedsLayout();
   node.pendingTransaction_ = Transaction();
   node.view_ = view;
   node.inherited_ = inherited;
