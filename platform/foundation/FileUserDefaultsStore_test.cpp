@@ -218,19 +218,25 @@ TEST_F(FileUserDefaultsStoreTest, ASymbolicLinkIsWrittenThroughToItsTarget) {
 TEST_F(FileUserDefaultsStoreTest, TemporariesOfKilledWritersAreRemovedByTheNextWrite) {
   const fs::path file = folder_ / "group.app.json";
   const std::string big(200000, 'x');
-  // Kill writers at varying moments until one dies holding a temporary file
-  // (each new writer clears what the ones before it left).
-  for (int round = 0; round < 200 && filesContaining(folder_, ".tmp-").empty(); ++round) {
-    pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-      FileUserDefaultsStore store(file);
-      for (int i = 0;; ++i) store.setValue("k" + std::to_string(i % 4), Value(big));
-    }
-    ::usleep(static_cast<useconds_t>(3000 + (round % 7) * 1700));
-    ::kill(child, SIGKILL);
-    ::waitpid(child, nullptr, 0);
+  // Kill a writer while it holds a temporary file: stop it the moment one is
+  // seen, and kill it if the file is still there (else let it go on).
+  pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    FileUserDefaultsStore store(file);
+    for (int i = 0;; ++i) store.setValue("k" + std::to_string(i % 4), Value(big));
   }
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (std::chrono::steady_clock::now() < deadline) {
+    if (filesContaining(folder_, ".tmp-").empty()) continue;
+    ::kill(child, SIGSTOP);
+    int status = 0;
+    ::waitpid(child, &status, WUNTRACED);
+    if (!filesContaining(folder_, ".tmp-").empty()) break;
+    ::kill(child, SIGCONT);
+  }
+  ::kill(child, SIGKILL);
+  ::waitpid(child, nullptr, 0);
   ASSERT_FALSE(filesContaining(folder_, ".tmp-").empty()) << "no writer died while writing";
   FileUserDefaultsStore store(file);
   store.setValue("after", Value(1));
