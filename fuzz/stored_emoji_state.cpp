@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   store.set(EmojiCategoryKeyboard::defaultsKey(), valueFrom(bytes));
   EmojiCategoryKeyboard keyboard(std::nullopt, {EmojiCategory::smileys, EmojiCategory::animals}, nullptr, nullptr,
-                                 nullptr, EmojiKeyboardStyle::standardPhonePortrait());
+                                 nullptr, nullptr, EmojiKeyboardStyle::standardPhonePortrait());
   (void)keyboard.rememberedCategory();
   return 0;
 }
