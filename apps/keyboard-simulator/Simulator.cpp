@@ -498,7 +498,14 @@ void Simulator::screenshot(const std::string& path) {
 void Simulator::type(std::string_view text) {
   requireVisibleKeyboard("type");
   requireFingerUp("type");
-  for (const auto& character : platform::text::graphemes(text)) typeCharacter(character);
+  typingLayouts_.emplace();
+  try {
+    for (const auto& character : platform::text::graphemes(text)) typeCharacter(character);
+  } catch (...) {
+    typingLayouts_.reset();
+    throw;
+  }
+  typingLayouts_.reset();
 }
 
 void Simulator::typeCharacter(const std::string& character) {
@@ -520,6 +527,22 @@ std::shared_ptr<keyloom::KeyboardLayout> Simulator::currentLayout() {
 }
 
 std::shared_ptr<keyloom::KeyboardLayout> Simulator::layout(const KeyboardType& type) {
+  if (!typingLayouts_) return probeLayout(type);
+  const KeyboardContext* context = controller_->keyboardContext().get();
+  if (typingLayouts_->context != context) {
+    typingLayouts_->layouts.clear();
+    typingLayouts_->context = context;
+    typingLayouts_->subscription = context->objectWillChange().sink([this] { typingLayouts_->layouts.clear(); });
+  }
+  for (const auto& [known, layout] : typingLayouts_->layouts) {
+    if (known == type) return layout;
+  }
+  auto layout = probeLayout(type);
+  typingLayouts_->layouts.emplace_back(type, layout);
+  return layout;
+}
+
+std::shared_ptr<keyloom::KeyboardLayout> Simulator::probeLayout(const KeyboardType& type) {
   // A copy of the keyboard's state in another keyboard type, so looking
   // ahead publishes nothing on the keyboard's own context.
   const auto& context = *controller_->keyboardContext();

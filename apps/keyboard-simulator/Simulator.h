@@ -3,6 +3,8 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "apps/keyboard-simulator/SimulatorFinger.h"
 #include "apps/keyboard-simulator/SimulatorKey.h"
@@ -115,6 +117,7 @@ class Simulator {
 
  private:
   keyloom::KeyboardAction keyOnLayout(const SimulatorKey& key);
+  std::shared_ptr<keyloom::KeyboardLayout> probeLayout(const keyloom::KeyboardType& type);
   void typeCharacter(const std::string& character);
   void afterKey(platform::TimeInterval pause);
   // Down on the key's frame; throws SimulatorKeyError when the keyboard's
@@ -133,6 +136,14 @@ class Simulator {
   std::shared_ptr<keyloom::KeyboardInputViewController> controller_;
   SimulatorKeyboard keyboard_;
   SimulatorTypist typist_;
+  // While text is typed, the layouts looked ahead at, until the keyboard's
+  // context changes.
+  struct TypingLayouts {
+    const keyloom::KeyboardContext* context = nullptr;
+    platform::Cancellable subscription;
+    std::vector<std::pair<keyloom::KeyboardType, std::shared_ptr<keyloom::KeyboardLayout>>> layouts;
+  };
+  std::optional<TypingLayouts> typingLayouts_;
   std::optional<double> scale_;
   SimulatorFinger finger_;
 };

@@ -48,9 +48,32 @@ std::optional<platform::Point> SimulatorFinger::keyCenter(const keyloom::Keyboar
   auto* tree = view();
   if (!tree || !host_->isKeyboardVisible()) return std::nullopt;
   host_->runMainQueue();
-  auto node = tree->findAttached(action);
+  auto node = findKey(*tree, action);
   if (!node) return std::nullopt;
   return center(*node);
+}
+
+// A search of the whole tree per key press costs more than the press: a node
+// found before is still the key's while the tree has kept its structure and
+// the node still carries the action.
+std::shared_ptr<platform::ui::Node> SimulatorFinger::findKey(platform::ui::ViewHost& tree,
+                                                            const keyloom::KeyboardAction& action) const {
+  if (foundIn_ != &tree || foundAtVersion_ != tree.structureVersion()) {
+    foundKeys_.clear();
+    foundIn_ = &tree;
+    foundAtVersion_ = tree.structureVersion();
+  }
+  for (const auto& found : foundKeys_) {
+    if (!(found.action == action)) continue;
+    auto node = found.node.lock();
+    const auto* attached = node ? node->attached<keyloom::KeyboardAction>() : nullptr;
+    if (node && node->isAttached() && attached && *attached == action) return node;
+    break;
+  }
+  auto node = tree.findAttached(action);
+  std::erase_if(foundKeys_, [&](const FoundKey& found) { return found.action == action; });
+  if (node) foundKeys_.push_back({action, node});
+  return node;
 }
 
 void SimulatorFinger::down(platform::Point screen) {

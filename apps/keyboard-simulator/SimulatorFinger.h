@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "keyloom/controller/KeyboardInputViewController.h"
 #include "keyloom/state/KeyboardAction.h"
@@ -43,6 +44,8 @@ class SimulatorFinger {
   void up();
 
  private:
+  std::shared_ptr<platform::ui::Node> findKey(platform::ui::ViewHost& tree,
+                                              const keyloom::KeyboardAction& action) const;
   platform::Point toView(platform::Point screen) const;
   platform::Point toScreen(platform::Point view) const;
 
@@ -50,6 +53,14 @@ class SimulatorFinger {
   std::shared_ptr<keyloom::KeyboardInputViewController> controller_;
   std::optional<platform::ui::TouchId> touch_;
   platform::Point point_;
+  // Nodes found for keys, while the view tree keeps its structure.
+  struct FoundKey {
+    keyloom::KeyboardAction action;
+    std::weak_ptr<platform::ui::Node> node;
+  };
+  mutable const platform::ui::ViewHost* foundIn_ = nullptr;
+  mutable std::size_t foundAtVersion_ = 0;
+  mutable std::vector<FoundKey> foundKeys_;
 };
 
 }  // namespace keyboard_simulator

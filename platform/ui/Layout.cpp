@@ -103,7 +103,9 @@ double flexibleResult(std::optional<double> proposed, std::optional<double> mini
 
 double encode(std::optional<double> length) { return length ? *length : -1; }
 
-NodeKind kindOf(const Node& node) { return node.kind(); }
+
+// Distinct proposals a node remembers; more only come with resizing.
+constexpr std::size_t maxMeasuredSizes = 16;
 
 bool isTransparentContainer(NodeKind kind) {
   return kind == NodeKind::group || kind == NodeKind::forEach || kind == NodeKind::conditional;
@@ -153,7 +155,7 @@ void LayoutEngine::layout(Node& root, Rect bounds) {
   memo_->items.reserve(512);
   geometryChanges_.clear();
   placedWrappers_.clear();
-  if (mode_ == Mode::incremental) markScrolledViews(root);
+  if (mode_ == Mode::incremental && !root.needsLayout_) settle(root);
   Item item{&root, {}, std::nullopt};
   Size size = measureItem(item, {bounds.size.width, bounds.size.height});
   placeItem(item, aligned(size, bounds, Alignment::center()));
@@ -163,82 +165,116 @@ Size LayoutEngine::sizeThatFits(Node& node, ProposedSize proposal) {
   return measureItem(Item{&node, {}, std::nullopt}, proposal);
 }
 
+
 namespace {
-// Distinct proposals a node remembers; more only come with resizing.
-constexpr std::size_t maxMeasuredSizes = 16;
+std::optional<double> decode(double length) {
+  if (length < 0) return std::nullopt;
+  return length;
+}
 }  // namespace
 
-// Scroll offsets are written directly, without evaluation: a scroll view
-// whose offset moved since it was placed lays out again.
-void LayoutEngine::markScrolledViews(Node& node) {
-  if (node.kind() == NodeKind::scrollView && node.scrollOffset != node.placedScrollOffset_) {
-    node.setNeedsLayout();
+bool LayoutEngine::settle(Node& node) {
+  bool unsettled = false;
+  for (const auto& child : node.children()) {
+    if (child->needsLayout_) {
+      if (!layoutInPlace(*child)) unsettled = true;
+    } else if (child->needsLayoutBelow_) {
+      if (settle(*child)) unsettled = true;
+    }
   }
-  for (const auto& child : node.children()) markScrolledViews(*child);
+  node.needsLayoutBelow_ = unsettled;
+  return unsettled;
+}
+
+// Measured again, the node answers every proposal it was offered as before:
+// whatever laid it out would do the same again, so only the node itself is
+// placed again, where it was. Unless its frame then moves, nothing above it
+// needs a look.
+bool LayoutEngine::layoutInPlace(Node& node) {
+  if (!node.placedIn_ || node.measured_.empty() || node.measuredOverflowed_) return false;
+  const Rect rect = *node.placedIn_;
+  const Rect oldFrame = node.frame;
+  const int axisCode = node.placedAxis_;
+  const auto axisOf = [](int code) {
+    return code < 0 ? std::nullopt : std::optional<Axis>(static_cast<Axis>(code));
+  };
+  const std::vector<Node::MeasuredSize> before = node.measured_;
+  bool sameAnswers = true;
+  for (const auto& entry : before) {
+    Item item{&node, {}, axisOf(entry.stackAxis)};
+    Size size = measure(item, 0, node.modifiers().size(), {decode(entry.width), decode(entry.height)});
+    if (size != entry.size) sameAnswers = false;
+  }
+  Item item{&node, {}, axisOf(axisCode)};
+  refresh(node);
+  place(item, 0, node.modifiers().size(), rect);
+  return sameAnswers && node.frame == oldFrame;
 }
 
 void LayoutEngine::refresh(Node& node) {
-  if (!node.needsLayout_) return;
+  if (node.needsLayout_ || node.needsLayoutBelow_) forget(node);
+}
+
+void LayoutEngine::forget(Node& node) {
   node.needsLayout_ = false;
+  node.needsLayoutBelow_ = false;
   node.measured_.clear();
+  node.measuredOverflowed_ = false;
   node.placedIn_.reset();
 }
 
-// Only items outside groups are reused: a group's frames are the union of
-// its children's, built up as each of them is placed.
 Size LayoutEngine::measureItem(const Item& item, ProposedSize proposal) {
-  if (mode_ == Mode::full || !item.wrappers.empty()) {
-    return measure(item, 0, item.at(0)->modifiers().size(), proposal);
-  }
-  Node& node = *item.node;
-  refresh(node);
-  const double width = encode(proposal.width);
-  const double height = encode(proposal.height);
-  const int axis = item.stackAxis ? static_cast<int>(*item.stackAxis) : -1;
-  for (const auto& entry : node.measured_) {
-    if (entry.width == width && entry.height == height && entry.stackAxis == axis) return entry.size;
-  }
-  Size size = measure(item, 0, node.modifiers().size(), proposal);
-  if (node.measured_.size() == maxMeasuredSizes) node.measured_.clear();
-  node.measured_.push_back({width, height, axis, size});
-  return size;
+  return measure(item, 0, item.at(0)->modifiers().size(), proposal);
 }
 
 void LayoutEngine::placeItem(const Item& item, Rect rect) {
-  if (mode_ == Mode::full || !item.wrappers.empty()) {
-    place(item, 0, item.at(0)->modifiers().size(), rect);
-    return;
-  }
-  Node& node = *item.node;
-  refresh(node);
-  if (node.placedIn_ == rect) return;
-  place(item, 0, node.modifiers().size(), rect);
-  node.placedIn_ = rect;
+  place(item, 0, item.at(0)->modifiers().size(), rect);
 }
 
-namespace {
+// An incremental pass reuses what the item's own node remembers: its
+// answers to earlier proposals, and the rect it was placed in. A group
+// around it is measured and placed every time: its frames are the union of
+// its children's, built up as each of them is placed.
+const Size* LayoutEngine::remembered(Node& node, const Key& key) {
+  refresh(node);
+  for (const auto& entry : node.measured_) {
+    if (entry.width == key.width && entry.height == key.height && entry.stackAxis == key.axis) {
+      return &entry.size;
+    }
+  }
+  return nullptr;
+}
+
+void LayoutEngine::remember(Node& node, const Key& key, Size size) {
+  if (node.measured_.size() == maxMeasuredSizes) {
+    node.measured_.clear();
+    node.measuredOverflowed_ = true;
+  }
+  node.measured_.push_back({key.width, key.height, key.axis, size});
+}
 
 // The content children of `parent` as a container lays them out, appended
-// to `out`; `wrappers` are the groups entered so far.
-template <class Item>
-void collectItems(Node& parent, std::vector<Node*>& wrappers, std::optional<Axis> stackAxis,
-                  std::vector<Item>& out) {
+// to `out`; `wrappers` are the groups entered so far. Groups and absent
+// content have no layout of their own: collecting them is what lays them
+// out.
+void LayoutEngine::collectItems(Node& parent, std::vector<Node*>& wrappers,
+                                std::optional<Axis> stackAxis, std::vector<Item>& out) {
   for (const auto& child : parent.children()) {
     if (child->role() != NodeRole::content) continue;
-    NodeKind kind = kindOf(*child);
+    NodeKind kind = child->kind();
     if (isTransparentContainer(kind)) {
+      forget(*child);
       wrappers.push_back(child.get());
       collectItems(*child, wrappers, stackAxis, out);
       wrappers.pop_back();
     } else if (kind == NodeKind::empty && child->modifiers().empty()) {
+      forget(*child);
       continue;  // absent content takes no place, not even spacing
     } else {
       out.push_back(Item{child.get(), wrappers, stackAxis});
     }
   }
 }
-
-}  // namespace
 
 const std::vector<LayoutEngine::Item>& LayoutEngine::items(Node& node, std::optional<Axis> stackAxis) {
   // A node's children are always collected with the same axis (its own).
@@ -257,6 +293,21 @@ Size LayoutEngine::measure(const Item& item, std::size_t index, std::size_t leve
   const auto& modifiers = node.modifiers();
   // Memoised where an item is entered and at its content: enough to keep
   // nested stacks linear without hashing every modifier.
+  const bool ownNode = mode_ == Mode::incremental && index == item.wrappers.size() && level == modifiers.size();
+  if (ownNode) {
+    Key key{&node, item.node, level, encode(p.width), encode(p.height),
+            item.stackAxis ? static_cast<int>(*item.stackAxis) : -1};
+    if (const Size* size = remembered(node, key)) return *size;
+    Size size = measureOwn(item, index, level, p);
+    remember(node, key, size);
+    return size;
+  }
+  return measureOwn(item, index, level, p);
+}
+
+Size LayoutEngine::measureOwn(const Item& item, std::size_t index, std::size_t level, ProposedSize p) {
+  Node& node = *item.at(index);
+  const auto& modifiers = node.modifiers();
   const bool memoised = (index == 0 && level == modifiers.size());
   while (level > 0 && !affectsSize(modifiers[level - 1])) --level;
   if (level == 0 && index < item.wrappers.size()) {
@@ -542,6 +593,12 @@ void LayoutEngine::place(const Item& item, std::size_t index, std::size_t level,
   const auto& modifiers = node.modifiers();
   // Frames written by a full pass are not what an incremental one left.
   if (mode_ == Mode::full) node.placedIn_.reset();
+  if (mode_ == Mode::incremental && !isWrapper && level == modifiers.size()) {
+    refresh(node);
+    if (node.placedIn_ == rect) return;
+    node.placedIn_ = rect;
+    node.placedAxis_ = item.stackAxis ? static_cast<int>(*item.stackAxis) : -1;
+  }
   if (node.levelFrames.size() != modifiers.size() + 1) node.levelFrames.assign(modifiers.size() + 1, Rect());
   for (; level > 0; --level) {
     const Modifier& m = modifiers[level - 1];
@@ -645,7 +702,6 @@ void LayoutEngine::placeContent(Node& node, Rect rect) {
       } else {
         node.scrollOffset = Point{0, std::clamp(node.scrollOffset.y, 0.0, maximum)};
       }
-      node.placedScrollOffset_ = node.scrollOffset;
       for (std::size_t i = 0; i < children.size(); ++i) {
         Rect slot(rect.origin.x - node.scrollOffset.x, rect.origin.y - node.scrollOffset.y,
                   axis == Axis::horizontal ? sizes[i].width : rect.size.width,

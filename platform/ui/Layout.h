@@ -98,6 +98,9 @@ class LayoutEngine {
   };
 
   Size measure(const Item& item, std::size_t index, std::size_t level, ProposedSize proposal);
+  Size measureOwn(const Item& item, std::size_t index, std::size_t level, ProposedSize proposal);
+  const Size* remembered(Node& node, const Key& key);
+  void remember(Node& node, const Key& key, Size size);
   Size measureContent(Node& node, ProposedSize proposal, std::optional<Axis> stackAxis);
   void place(const Item& item, std::size_t index, std::size_t level, Rect rect);
   void placeContent(Node& node, Rect rect);
@@ -110,9 +113,15 @@ class LayoutEngine {
   Size measureItem(const Item& item, ProposedSize proposal);
   void placeItem(const Item& item, Rect rect);
   void setFrame(Node& node, std::size_t level, Rect rect, bool isWrapper);
-  void markScrolledViews(Node& node);
+  // Lays out again, where they were, the marked nodes below `node` whose
+  // sizes did not change; returns whether any others are left.
+  bool settle(Node& node);
+  bool layoutInPlace(Node& node);
   // Forgets what earlier passes remembered of `node` if it needs layout.
   void refresh(Node& node);
+  void forget(Node& node);
+  void collectItems(Node& parent, std::vector<Node*>& wrappers, std::optional<Axis> stackAxis,
+                    std::vector<Item>& out);
 
   // What one pass remembers. Its many small entries live in one arena,
   // dropped at once when the next pass starts.

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
+#include <optional>
+
 #include "platform/ui/UI.h"
 #include "platform/ui/ViewHost.h"
 
@@ -125,6 +129,7 @@ TEST(Layout, ScrollViewContentIsUnboundedAlongItsAxis) {
   auto colors = frames(host, NodeKind::color);
   EXPECT_EQ(colors[9], Rect(450, 10, 50, 20));
   scroll->scrollOffset.x = 1000;
+  scroll->setNeedsLayout();
   host.relayout();
   EXPECT_EQ(scroll->scrollOffset.x, 300) << "clamped to the content";
   EXPECT_EQ(frames(host, NodeKind::color)[9].maxX(), 200);
@@ -172,6 +177,81 @@ TEST(Layout, RelaysOutAfterUpdates) {
   host.findAll(NodeKind::button).at(0)->tap();
   host.update();
   EXPECT_EQ(host.findAll(NodeKind::color).at(0)->frame, Rect(35, 40, 30, 20));
+}
+
+// A row of views that change through their own state, each change laid out
+// incrementally and compared with a full pass over the same nodes.
+struct ChangeSettings {
+  double width = 40;
+  Color color = Color::gray();
+  int count = 2;
+  double offset = 0;
+};
+using SettingsHandle = std::shared_ptr<std::optional<State<ChangeSettings>>>;
+
+struct ChangingBox {
+  SettingsHandle settings;
+  View body(BodyContext& context) const {
+    auto state = context.state<ChangeSettings>(ChangeSettings{});
+    *settings = state;
+    const ChangeSettings now = state.get();
+    return View(now.color).frame(now.width, 30).offset(now.offset, 0);
+  }
+};
+
+struct ChangingList {
+  SettingsHandle settings;
+  View body(BodyContext& context) const {
+    auto state = context.state<ChangeSettings>(ChangeSettings{});
+    *settings = state;
+    std::vector<std::pair<ViewId, View>> items;
+    for (int i = 0; i < state.get().count; ++i) items.emplace_back(ViewId(i), View(Color::blue()).frame(10, 10));
+    return Group({Text("list"), ForEach(std::move(items))});
+  }
+};
+
+std::vector<std::vector<Rect>> allFrames(const Node& node) {
+  std::vector<std::vector<Rect>> result{node.levelFrames};
+  result.back().push_back(node.frame);
+  for (const auto& child : node.children()) {
+    for (auto& frames : allFrames(*child)) result.push_back(std::move(frames));
+  }
+  return result;
+}
+
+TEST(Layout, IncrementalPassesAfterChangesMatchAFullPass) {
+  struct Case {
+    const char* name;
+    bool ofTheList;
+    std::function<void(ChangeSettings&)> change;
+  };
+  const std::vector<Case> cases{
+      {"same size, new colour: laid out in place", false, [](auto& s) { s.color = Color::red(); }},
+      {"wider: the siblings move", false, [](auto& s) { s.width = 80; }},
+      {"narrower again", false, [](auto& s) { s.width = 20; }},
+      {"moved by an offset: its frame moves", false, [](auto& s) { s.offset = 7; }},
+      {"one more item in a ForEach", true, [](auto& s) { s.count = 3; }},
+      {"no items", true, [](auto& s) { s.count = 0; }},
+  };
+  auto box = std::make_shared<std::optional<State<ChangeSettings>>>();
+  auto list = std::make_shared<std::optional<State<ChangeSettings>>>();
+  ViewHost host(VStack({HStack(VerticalAlignment::center, 4,
+                               {Text("left"), ChangingBox{box}, HStack({ChangingList{list}}), Text("right")}),
+                        Text("below")}));
+  host.layout(Size{300, 80});
+  for (const auto& c : cases) {
+    auto& state = c.ofTheList ? **list : **box;
+    auto next = state.get();
+    c.change(next);
+    state.set(next);
+    host.update();
+    const auto incremental = allFrames(*host.root());
+    host.setIncrementalLayout(false);
+    host.relayout();
+    EXPECT_EQ(incremental, allFrames(*host.root())) << c.name;
+    host.setIncrementalLayout(true);
+    host.relayout();
+  }
 }
 
 }  // namespace

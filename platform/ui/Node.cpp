@@ -52,7 +52,7 @@ Rect Node::frameAt(std::size_t level) const {
   return frame;
 }
 
-NodeKind Node::kind() const {
+NodeKind kindOf(const ViewDefinition& definition) {
   return std::visit(
       [](const auto& content) -> NodeKind {
         using C = std::decay_t<decltype(content)>;
@@ -81,7 +81,7 @@ NodeKind Node::kind() const {
         else if constexpr (std::is_same_v<C, RepresentableContent>) return NodeKind::representable;
         else return NodeKind::composite;
       },
-      definition().content);
+      definition.content);
 }
 
 std::string Node::typeName() const {
@@ -173,15 +173,20 @@ void Node::setNeedsLayout() {
   // Not stopping at a marked ancestor: a pass may have cleared it while this
   // node, never visited, kept its mark.
   if (!attached_) return;
-  for (Node* node = this; node; node = node->parent_) node->needsLayout_ = true;
+  needsLayout_ = true;
+  for (Node* node = parent_; node; node = node->parent_) node->needsLayoutBelow_ = true;
 }
 
 void Node::setNeedsEvaluation() {
   if (!attached_) return;
   Transaction current = Transaction::current();
   if (current.isAnimated()) pendingTransaction_ = current;
+  const bool wasDirty = dirty_;
   dirty_ = true;
-  if (auto tree = tree_.lock()) tree->scheduleUpdate();
+  if (auto tree = tree_.lock()) {
+    if (!wasDirty) tree->noteDirty(weak_from_this().lock());
+    tree->scheduleUpdate();
+  }
 }
 
 void Node::collect(const std::function<bool(const Node&)>& match,

@@ -71,7 +71,7 @@ class Node : public std::enable_shared_from_this<Node> {
   ~Node();
 
   // --- What it is ------------------------------------------------------------
-  NodeKind kind() const;
+  NodeKind kind() const { return kind_; }
   NodeRole role() const { return key_.role; }
   // A composite's type name ("KeyRow"), otherwise the kind's ("VStack").
   std::string typeName() const;
@@ -159,7 +159,8 @@ class Node : public std::enable_shared_from_this<Node> {
   // Frames by level, as frameAt reads them.
   std::vector<Rect> levelFrames;
   // A scroll view's content offset along its axis (x or y) and its content's
-  // size; the touch pipeline scrolls by changing the offset.
+  // size; the touch pipeline scrolls by changing the offset, then marking
+  // the node with setNeedsLayout().
   Point scrollOffset;
   Size scrollContentSize;
   // The size a GeometryReader was last evaluated with.
@@ -168,7 +169,7 @@ class Node : public std::enable_shared_from_this<Node> {
   // again instead of reusing their last results. Evaluation does it; so must
   // anything else that changes how the node lays out (a scroll).
   void setNeedsLayout();
-  bool needsLayout() const { return needsLayout_; }
+  bool needsLayout() const { return needsLayout_ || needsLayoutBelow_; }
 
   // --- Evaluation ----------------------------------------------------------------
   // Schedules a re-evaluation of this node and everything below it.
@@ -259,9 +260,13 @@ class Node : public std::enable_shared_from_this<Node> {
   Transaction lastTransaction_;
   Size geometrySize_;
   std::vector<MeasuredSize> measured_;
+  bool measuredOverflowed_ = false;
   std::optional<Rect> placedIn_;
-  Point placedScrollOffset_;
+  int placedAxis_ = -1;
+  NodeKind kind_ = NodeKind::empty;
+  // Marked itself; something below it is marked.
   bool needsLayout_ = true;
+  bool needsLayoutBelow_ = false;
   bool pressed_ = false;
   bool dirty_ = false;
   bool attached_ = true;
@@ -269,5 +274,7 @@ class Node : public std::enable_shared_from_this<Node> {
 };
 
 std::string_view name(NodeKind kind);
+// The kind of node a view definition makes.
+NodeKind kindOf(const ViewDefinition& definition);
 
 }  // namespace platform::ui

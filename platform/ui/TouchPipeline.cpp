@@ -286,6 +286,7 @@ struct TouchPipeline::State : std::enable_shared_from_this<TouchPipeline::State>
     } else {
       scroll->scrollOffset.y = touch.scrollStartOffset.y - (touch.location.y - touch.scrollStartLocation.y);
     }
+    scroll->setNeedsLayout();
     host.relayout();
   }
 

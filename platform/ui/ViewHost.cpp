@@ -100,6 +100,7 @@ void ViewHost::update() { tree_->update(); }
 bool ViewHost::needsUpdate() const { return tree_->needsUpdate(); }
 bool ViewHost::isUpdateScheduled() const { return tree_->isUpdateScheduled(); }
 std::size_t ViewHost::updateCount() const { return tree_->updateCount(); }
+std::size_t ViewHost::structureVersion() const { return tree_->structureVersion(); }
 bool ViewHost::reachedRoundLimit() const { return tree_->reachedRoundLimit(); }
 
 std::shared_ptr<Node> ViewHost::root() const { return tree_->root(); }

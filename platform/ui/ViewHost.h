@@ -43,6 +43,8 @@ class ViewHost {
   bool needsUpdate() const;
   bool isUpdateScheduled() const;
   std::size_t updateCount() const;
+  // See ViewTree::structureVersion.
+  std::size_t structureVersion() const;
   bool reachedRoundLimit() const;
 
   std::shared_ptr<Node> root() const;

@@ -1,6 +1,8 @@
 #include "platform/ui/ViewTree.h"
 
+#include <algorithm>
 #include <typeindex>
+#include <utility>
 
 #include "platform/foundation/MainQueue.h"
 #include "platform/ui/BodyContext.h"
@@ -91,12 +93,13 @@ void ViewTree::scheduleUpdate() {
   });
 }
 
-bool ViewTree::needsUpdate() const { return rootChanged_ || (root_ && anyDirty(*root_)); }
+void ViewTree::noteDirty(const std::shared_ptr<Node>& node) { dirtyNodes_.push_back(node); }
 
-bool ViewTree::anyDirty(const Node& node) const {
-  if (node.dirty_) return true;
-  for (const auto& child : node.children_) {
-    if (anyDirty(*child)) return true;
+bool ViewTree::needsUpdate() const {
+  if (rootChanged_) return true;
+  for (const auto& weakNode : dirtyNodes_) {
+    auto node = weakNode.lock();
+    if (node && node->dirty_ && node->attached_) return true;
   }
   return false;
 }
@@ -135,7 +138,7 @@ bool ViewTree::runRounds() {
       }
       evaluate(*root_, rootView_, environment_, Transaction::current(), round);
     } else {
-      evaluateDirty(*root_, round);
+      evaluateDirty(round);
     }
     runHooks(round);
   }
@@ -143,13 +146,39 @@ bool ViewTree::runRounds() {
   return evaluated;
 }
 
-void ViewTree::evaluateDirty(Node& node, Round& round) {
-  if (node.dirty_) {
-    evaluate(node, node.view_, node.inherited_, Transaction(), round);
-    return;
+namespace {
+
+// Where a node is, as the child indices from the root down: sorting by it
+// puts nodes in tree order, ancestors first.
+std::vector<std::size_t> treePosition(const Node& node) {
+  std::vector<std::size_t> position;
+  for (const Node* child = &node; child->parent(); child = child->parent()) {
+    const auto& siblings = child->parent()->children();
+    auto found = std::find_if(siblings.begin(), siblings.end(),
+                              [child](const auto& sibling) { return sibling.get() == child; });
+    position.push_back(static_cast<std::size_t>(found - siblings.begin()));
   }
-  auto children = node.children_;  // evaluating a child never changes this list
-  for (auto& child : children) evaluateDirty(*child, round);
+  std::reverse(position.begin(), position.end());
+  return position;
+}
+
+}  // namespace
+
+// Only the nodes marked since the last round are visited, in tree order: a
+// node below another one evaluated first is evaluated with it.
+void ViewTree::evaluateDirty(Round& round) {
+  std::vector<std::pair<std::vector<std::size_t>, std::shared_ptr<Node>>> pending;
+  for (const auto& weakNode : std::exchange(dirtyNodes_, {})) {
+    auto node = weakNode.lock();
+    if (node && node->dirty_ && node->attached_) pending.emplace_back(treePosition(*node), node);
+  }
+  std::sort(pending.begin(), pending.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (const auto& [position, node] : pending) {
+    if (node->dirty_ && node->attached_) {
+      evaluate(*node, node->view_, node->inherited_, Transaction(), round);
+    }
+  }
 }
 
 void ViewTree::runHooks(Round& round) {
@@ -170,6 +199,7 @@ void ViewTree::runHooks(Round& round) {
 }
 
 std::shared_ptr<Node> ViewTree::makeNode(const Node::Key& key) {
+  ++structureVersion_;
   auto node = std::make_shared<Node>();
   node->tree_ = weak_from_this();
   node->key_ = key;
@@ -189,6 +219,7 @@ void ViewTree::evaluate(Node& node, const View& view, const EnvironmentValues& i
   node.setNeedsLayout();
   node.pendingTransaction_ = Transaction();
   node.view_ = view;
+  node.kind_ = kindOf(view.definition());
   node.inherited_ = inherited;
   ++node.evaluationCount_;
 
@@ -341,6 +372,7 @@ void ViewTree::reconcile(Node& parent, std::vector<ChildRequest> requests,
 }
 
 void ViewTree::detach(const std::shared_ptr<Node>& node, Round& round) {
+  ++structureVersion_;
   round.disappeared.push_back(node);
   node->attached_ = false;
   node->dirty_ = false;

@@ -33,12 +33,17 @@ class ViewTree : public std::enable_shared_from_this<ViewTree> {
   // Re-evaluates the dirty nodes and settles the hooks, now.
   void update();
   bool needsUpdate() const;
+  // Remembers a node marked for evaluation, for the next update.
+  void noteDirty(const std::shared_ptr<Node>& node);
 
   std::shared_ptr<Node> root() const { return root_; }
   // Called after every update that evaluated something, e.g. to lay out and
   // redraw.
   void setDidUpdate(std::function<void()> didUpdate) { didUpdate_ = std::move(didUpdate); }
   std::size_t updateCount() const { return updateCount_; }
+  // Changes whenever a node is made or leaves the tree: while it stays, every
+  // node found earlier is still in its place.
+  std::size_t structureVersion() const { return structureVersion_; }
   // Whether the last update stopped at maxUpdateRounds with work left.
   bool reachedRoundLimit() const { return reachedRoundLimit_; }
 
@@ -69,18 +74,19 @@ class ViewTree : public std::enable_shared_from_this<ViewTree> {
                  Round& round);
   std::shared_ptr<Node> makeNode(const Node::Key& key);
   void detach(const std::shared_ptr<Node>& node, Round& round);
-  void evaluateDirty(Node& node, Round& round);
+  void evaluateDirty(Round& round);
   void runHooks(Round& round);
-  bool anyDirty(const Node& node) const;
 
   EnvironmentValues environment_;
   std::shared_ptr<Node> root_;
+  std::vector<std::weak_ptr<Node>> dirtyNodes_;
   View rootView_;
   bool rootChanged_ = false;
   bool scheduled_ = false;
   bool updating_ = false;
   bool reachedRoundLimit_ = false;
   std::size_t updateCount_ = 0;
+  std::size_t structureVersion_ = 0;
   std::function<void()> didUpdate_;
 };
 
