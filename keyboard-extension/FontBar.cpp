@@ -34,7 +34,7 @@ View FontBar::body() const {
                  .contentShape(platform::ui::Rectangle());
   View bar = platform::ui::HStack(VerticalAlignment::center, 0,
                                   {platform::ui::ScrollView(Axis::horizontal, false, row).frame(std::nullopt, height)});
-  if (theme_) return bar.background(colorFromHex((*theme_)[0]));
+  if (theme_) return bar.background(themeColor(*theme_, 0));
   return bar;
 }
 

@@ -15,7 +15,7 @@ keyloom::KeyboardBackgroundStyle MyKeyboardAppearance::backgroundStyle() const {
   auto style = StandardKeyboardAppearance::backgroundStyle();
   if (const Theme* theme = selectedTheme()) {
     style.backgroundGradient = keyloom::KeyboardBackgroundStyle::Colors{
-        colorFromHex((*theme)[0]), colorFromHex((*theme)[1]), colorFromHex((*theme)[2])};
+        themeColor(*theme, 0), themeColor(*theme, 1), themeColor(*theme, 2)};
   }
   return style;
 }
@@ -25,8 +25,8 @@ keyloom::KeyboardButtonStyle MyKeyboardAppearance::buttonStyle(const keyloom::Ke
   auto style = StandardKeyboardAppearance::buttonStyle(action, isPressed);
   if (const Theme* theme = selectedTheme()) {
     const bool input = action.isInputAction();
-    style.setBackgroundColor(colorFromHex((*theme)[input ? 3 : 4]));
-    style.setForegroundColor(colorFromHex((*theme)[input ? 5 : 6]));
+    style.setBackgroundColor(themeColor(*theme, input ? 3 : 4));
+    style.setForegroundColor(themeColor(*theme, input ? 5 : 6));
   }
   return style;
 }
@@ -34,8 +34,8 @@ keyloom::KeyboardButtonStyle MyKeyboardAppearance::buttonStyle(const keyloom::Ke
 keyloom::KeyboardInputCalloutStyle MyKeyboardAppearance::inputCalloutStyle() const {
   auto style = StandardKeyboardAppearance::inputCalloutStyle();
   if (const Theme* theme = selectedTheme()) {
-    style.callout.backgroundColor = colorFromHex((*theme)[3]);
-    style.callout.textColor = colorFromHex((*theme)[5]);
+    style.callout.backgroundColor = themeColor(*theme, 3);
+    style.callout.textColor = themeColor(*theme, 5);
   }
   return style;
 }

@@ -78,6 +78,22 @@ const Theme* themeAt(int index) {
   return &table[static_cast<std::size_t>(index)];
 }
 
+platform::ui::Color themeColor(const Theme& theme, std::size_t slot) {
+  static const std::vector<std::array<platform::ui::Color, 7>> colours = [] {
+    std::vector<std::array<platform::ui::Color, 7>> result;
+    for (const auto& entry : themeTable()) {
+      auto& parsed = result.emplace_back();
+      for (std::size_t i = 0; i < entry.size(); ++i) parsed[i] = colorFromHex(entry[i]);
+    }
+    return result;
+  }();
+  const auto& table = themeTable();
+  if (table.empty() || &theme < table.data() || &theme >= table.data() + table.size()) {
+    return colorFromHex(theme.at(slot));
+  }
+  return colours[static_cast<std::size_t>(&theme - table.data())].at(slot);
+}
+
 int themeIndexFromStore(const platform::UserDefaults& store) {
   const auto value = store.object(std::string(themeIndexKey));
   if (!value) return 0;

@@ -42,4 +42,8 @@ void storeThemeIndex(platform::UserDefaults& store, int index);
 // Any other length gives red 1/255, green 1/255, blue 0, opacity 1/255.
 platform::ui::Color colorFromHex(std::string_view hex);
 
+// Colour `slot` (0...6) of a theme of the table, read once and kept: every key
+// is painted with these at every rendering.
+platform::ui::Color themeColor(const Theme& theme, std::size_t slot);
+
 }  // namespace zandorelle

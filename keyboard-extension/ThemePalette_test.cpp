@@ -24,6 +24,17 @@ TEST(ThemePalette, TableHasSeventeenThemesOfSevenHexColours) {
   }
 }
 
+TEST(ThemePalette, ThemeColoursAreTheHexColoursRead) {
+  for (const auto& theme : themeTable()) {
+    for (std::size_t slot = 0; slot < theme.size(); ++slot) {
+      EXPECT_EQ(themeColor(theme, slot), colorFromHex(theme[slot])) << theme[slot];
+    }
+  }
+  const Theme notInTheTable{"#010203", "", "", "", "", "", "#FFFFFF"};
+  EXPECT_EQ(themeColor(notInTheTable, 0), rgba255(1, 2, 3));
+  EXPECT_EQ(themeColor(notInTheTable, 6), rgba255(255, 255, 255));
+}
+
 TEST(ThemePalette, ThemeAtHasNoThemeOutsideTheTable) {
   EXPECT_EQ(themeAt(-1), nullptr);
   EXPECT_EQ(themeAt(-2), nullptr);

@@ -1,5 +1,7 @@
 #include "platform/foundation/Locale.h"
 
+#include <map>
+
 #include "platform/foundation/ProcessState.h"
 
 #include <unicode/locid.h>
@@ -237,6 +239,15 @@ std::optional<std::string> Locale::localizedStringForRegionCode(std::string_view
 }
 
 LanguageDirection Locale::characterDirection(std::string_view languageCode) {
+  // Asked at every key press; ICU's answer for a language never changes.
+  thread_local std::map<std::string, LanguageDirection, std::less<>> answers;
+  if (auto found = answers.find(languageCode); found != answers.end()) return found->second;
+  const LanguageDirection direction = lookUpCharacterDirection(languageCode);
+  if (answers.size() < 256) answers.emplace(std::string(languageCode), direction);
+  return direction;
+}
+
+LanguageDirection Locale::lookUpCharacterDirection(std::string_view languageCode) {
   const std::string language = languageOf(icuId(languageCode));
   if (!isKnownLanguage(language)) return LanguageDirection::unknown;
   if (!hasLocaleData(language)) {

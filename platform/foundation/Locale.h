@@ -54,6 +54,7 @@ class Locale {
   Locale withQuotationDelimiters(QuotationDelimiters delimiters) const;
 
  private:
+  static LanguageDirection lookUpCharacterDirection(std::string_view languageCode);
   std::string identifier_;
   std::optional<QuotationDelimiters> quotationOverride_;
 };

@@ -150,9 +150,11 @@ void LayoutEngine::layout(Node& root, Rect bounds) {
   memo_.reset();
   arena_.release();
   memo_.emplace(&arena_);
-  memo_->cache.reserve(1024);
-  memo_->textSizes.reserve(256);
-  memo_->items.reserve(512);
+  if (mode_ == Mode::full || root.needsLayout_) {  // a pass over everything, not a few changed nodes
+    memo_->cache.reserve(1024);
+    memo_->textSizes.reserve(256);
+    memo_->items.reserve(512);
+  }
   geometryChanges_.clear();
   placedWrappers_.clear();
   if (mode_ == Mode::incremental && !root.needsLayout_) settle(root);
@@ -308,7 +310,8 @@ Size LayoutEngine::measure(const Item& item, std::size_t index, std::size_t leve
 Size LayoutEngine::measureOwn(const Item& item, std::size_t index, std::size_t level, ProposedSize p) {
   Node& node = *item.at(index);
   const auto& modifiers = node.modifiers();
-  const bool memoised = (index == 0 && level == modifiers.size());
+  // An incremental pass finds the item's own answers in its node already.
+  const bool memoised = index == 0 && level == modifiers.size() && mode_ == Mode::full;
   while (level > 0 && !affectsSize(modifiers[level - 1])) --level;
   if (level == 0 && index < item.wrappers.size()) {
     return measure(item, index + 1, item.at(index + 1)->modifiers().size(), p);

@@ -18,9 +18,7 @@ std::shared_ptr<const ViewDefinition> definitionWith(ViewContent content) {
   return definition;
 }
 
-std::string named(const std::string& label, double value) {
-  return label + ": " + formatNumber(value);
-}
+std::string named(const std::string& label, double value) { return label + ": " + formatNumber(value); }
 
 // "(a, b)" from the non-empty parts, or "" when there are none.
 std::string arguments(const std::vector<std::string>& parts) {
@@ -42,8 +40,7 @@ std::string optionalPart(const std::string& label, const std::optional<double>& 
 }
 
 std::string paddingDescription(const EdgeInsets& insets) {
-  if (insets.top == insets.leading && insets.top == insets.bottom &&
-      insets.top == insets.trailing) {
+  if (insets.top == insets.leading && insets.top == insets.bottom && insets.top == insets.trailing) {
     return "padding(" + formatNumber(insets.top) + ")";
   }
   return "padding" + arguments({insets.top != 0 ? named("top", insets.top) : "",
@@ -53,8 +50,7 @@ std::string paddingDescription(const EdgeInsets& insets) {
 }
 
 std::string traitName(AccessibilityTrait trait) {
-  static constexpr const char* names[] = {"isButton", "isHeader", "isImage", "isSelected",
-                                          "isStaticText"};
+  static constexpr const char* names[] = {"isButton", "isHeader", "isImage", "isSelected", "isStaticText"};
   return names[static_cast<int>(trait)];
 }
 
@@ -84,16 +80,14 @@ std::string Modifier::description() const {
         if constexpr (std::is_same_v<M, Padding>) {
           return paddingDescription(m.insets);
         } else if constexpr (std::is_same_v<M, Frame>) {
-          return "frame" + arguments({optionalPart("width", m.width),
-                                      optionalPart("height", m.height), alignmentPart(m.alignment)});
-        } else if constexpr (std::is_same_v<M, FlexibleFrame>) {
-          return "frame" + arguments({optionalPart("minWidth", m.minWidth),
-                                      optionalPart("idealWidth", m.idealWidth),
-                                      optionalPart("maxWidth", m.maxWidth),
-                                      optionalPart("minHeight", m.minHeight),
-                                      optionalPart("idealHeight", m.idealHeight),
-                                      optionalPart("maxHeight", m.maxHeight),
+          return "frame" + arguments({optionalPart("width", m.width), optionalPart("height", m.height),
                                       alignmentPart(m.alignment)});
+        } else if constexpr (std::is_same_v<M, FlexibleFrame>) {
+          return "frame" +
+                 arguments({optionalPart("minWidth", m.minWidth), optionalPart("idealWidth", m.idealWidth),
+                            optionalPart("maxWidth", m.maxWidth), optionalPart("minHeight", m.minHeight),
+                            optionalPart("idealHeight", m.idealHeight),
+                            optionalPart("maxHeight", m.maxHeight), alignmentPart(m.alignment)});
         } else if constexpr (std::is_same_v<M, Offset>) {
           return "offset(" + named("x", m.x) + ", " + named("y", m.y) + ")";
         } else if constexpr (std::is_same_v<M, Position>) {
@@ -103,20 +97,19 @@ std::string Modifier::description() const {
                                   ? formatNumber(m.scale.width)
                                   : named("x", m.scale.width) + ", " + named("y", m.scale.height);
           return "scaleEffect" +
-                 arguments({scale, m.anchor == UnitPoint::center()
-                                       ? ""
-                                       : "anchor: " + m.anchor.description()});
+                 arguments(
+                     {scale, m.anchor == UnitPoint::center() ? "" : "anchor: " + m.anchor.description()});
         } else if constexpr (std::is_same_v<M, Rotation3DEffect>) {
-          return "rotation3DEffect(" + formatNumber(m.angle.radians()) + ", axis: (" +
-                 formatNumber(m.axisX) + ", " + formatNumber(m.axisY) + ", " +
-                 formatNumber(m.axisZ) + "), " + named("perspective", m.perspective) + ")";
+          return "rotation3DEffect(" + formatNumber(m.angle.radians()) + ", axis: (" + formatNumber(m.axisX) +
+                 ", " + formatNumber(m.axisY) + ", " + formatNumber(m.axisZ) + "), " +
+                 named("perspective", m.perspective) + ")";
         } else if constexpr (std::is_same_v<M, Resizable>) {
           return m.mode == ResizingMode::tile ? "resizable(mode: tile)" : "resizable";
         } else if constexpr (std::is_same_v<M, AspectRatio>) {
           return "aspectRatio" +
-                 arguments({optionalPart("ratio", m.ratio),
-                            "contentMode: " +
-                                std::string(contentModeNames[static_cast<std::size_t>(m.mode)])});
+                 arguments(
+                     {optionalPart("ratio", m.ratio),
+                      "contentMode: " + std::string(contentModeNames[static_cast<std::size_t>(m.mode)])});
         } else if constexpr (std::is_same_v<M, Background>) {
           return "background" + arguments({alignmentPart(m.alignment)});
         } else if constexpr (std::is_same_v<M, Overlay>) {
@@ -128,11 +121,10 @@ std::string Modifier::description() const {
         } else if constexpr (std::is_same_v<M, Opacity>) {
           return "opacity(" + formatNumber(m.value) + ")";
         } else if constexpr (std::is_same_v<M, Shadow>) {
-          return "shadow(color: " + m.color.description() + ", " + named("radius", m.radius) +
-                 ", " + named("x", m.x) + ", " + named("y", m.y) + ")";
+          return "shadow(color: " + m.color.description() + ", " + named("radius", m.radius) + ", " +
+                 named("x", m.x) + ", " + named("y", m.y) + ")";
         } else if constexpr (std::is_same_v<M, CornerRadius>) {
-          return "cornerRadius(" + formatNumber(m.radius) +
-                 (m.antialiased ? ")" : ", antialiased: false)");
+          return "cornerRadius(" + formatNumber(m.radius) + (m.antialiased ? ")" : ", antialiased: false)");
         } else if constexpr (std::is_same_v<M, ClipShape>) {
           return "clipShape" + arguments({m.shape.description(), m.style.evenOdd ? "evenOdd" : "",
                                           m.style.antialiased ? "" : "antialiased: false"});
@@ -154,11 +146,11 @@ std::string Modifier::description() const {
                               : m.priority == GesturePriority::high       ? "highPriorityGesture"
                                                                           : "gesture";
           return label +
-                 arguments({m.gesture ? m.gesture->description() : "none",
-                            m.mask == GestureMask::all
-                                ? ""
-                                : "including: " +
-                                      std::string(gestureMaskNames[static_cast<std::size_t>(m.mask)])});
+                 arguments(
+                     {m.gesture ? m.gesture->description() : "none",
+                      m.mask == GestureMask::all
+                          ? ""
+                          : "including: " + std::string(gestureMaskNames[static_cast<std::size_t>(m.mask)])});
         } else if constexpr (std::is_same_v<M, TapAction>) {
           return m.count == 1 ? "onTapGesture" : "onTapGesture(count: " + std::to_string(m.count) + ")";
         } else if constexpr (std::is_same_v<M, CoordinateSpaceName>) {
@@ -183,8 +175,7 @@ std::string Modifier::description() const {
           return "accessibilityAddTraits(" + traitName(m.trait) + ")";
         } else {
           static_assert(std::is_same_v<M, Attachment>);
-          return "attach(" +
-                 (m.description.empty() ? readableTypeName(m.value.type()) : m.description) + ")";
+          return "attach(" + (m.description.empty() ? readableTypeName(m.value.type()) : m.description) + ")";
         }
       },
       *value);
@@ -194,11 +185,13 @@ std::string Modifier::description() const {
 
 View::View() : definition_(emptyDefinition()) {}
 
-View::View(std::shared_ptr<const ViewDefinition> definition) : definition_(definition ? std::move(definition) : emptyDefinition()) {}
+View::View(std::shared_ptr<const ViewDefinition> definition)
+    : definition_(definition ? std::move(definition) : emptyDefinition()) {}
 
 View::View(const Color& color) : definition_(definitionWith(ColorContent{color})) {}
 
-View::View(const AnyShape& shape) : definition_(definitionWith(ShapeContent{shape, ShapeDrawing::fill, {}, {}, {}})) {}
+View::View(const AnyShape& shape)
+    : definition_(definitionWith(ShapeContent{shape, ShapeDrawing::fill, {}, {}, {}})) {}
 
 View::View(const Image& image) : definition_(definitionWith(ImageContent{image})) {}
 
@@ -206,225 +199,333 @@ View View::composite(const std::type_info& type, std::function<View(BodyContext&
   // Adding a modifier copies the definition: share the body (which holds a
   // copy of the whole view value) instead of copying it each time.
   auto shared = std::make_shared<const std::function<View(BodyContext&)>>(std::move(body));
-  return View(definitionWith(CompositeContent{std::type_index(type), internedTypeName(type),
-                                              [shared](BodyContext& context) { return (*shared)(context); }}));
+  return View(
+      definitionWith(CompositeContent{std::type_index(type), internedTypeName(type),
+                                      [shared](BodyContext& context) { return (*shared)(context); }}));
 }
 
 bool View::isEmpty() const {
   return std::holds_alternative<EmptyContent>(definition_->content) && definition_->modifiers.empty();
 }
 
-View View::withModifier(Modifier modifier) const {
-  auto definition = std::make_shared<ViewDefinition>();
-  definition->content = definition_->content;
-  definition->children = definition_->children;
-  definition->modifiers.reserve(definition_->modifiers.size() + 1);
-  definition->modifiers.insert(definition->modifiers.end(), definition_->modifiers.begin(),
-                               definition_->modifiers.end());
+// A modifier on a temporary view whose definition nothing else shares adds
+// to that definition; otherwise the definition is copied.
+View View::withModifier(Modifier modifier) && {
+  std::shared_ptr<ViewDefinition> definition;
+  if (definition_.use_count() == 1 && definition_ != emptyDefinition()) {
+    definition = std::const_pointer_cast<ViewDefinition>(std::move(definition_));
+  } else {
+    definition = std::make_shared<ViewDefinition>();
+    definition->content = definition_->content;
+    definition->children = definition_->children;
+    definition->modifiers.reserve(definition_->modifiers.size() + 1);
+    definition->modifiers.insert(definition->modifiers.end(), definition_->modifiers.begin(),
+                                 definition_->modifiers.end());
+  }
+  // Views usually get several modifiers in a row.
+  if (definition->modifiers.capacity() == 0) definition->modifiers.reserve(4);
   definition->modifiers.push_back(std::move(modifier));
   return View(std::move(definition));
 }
 
 View View::withEnvironment(std::string name, std::string value,
-                           std::function<void(EnvironmentValues&)> apply) const {
-  return withModifier({EnvironmentWrite{std::move(name), std::move(value), std::move(apply)}});
+                           std::function<void(EnvironmentValues&)> apply) && {
+  return std::move(*this).withModifier(
+      {EnvironmentWrite{std::move(name), std::move(value), std::move(apply)}});
 }
 
-View View::withDescribedEnvironment(std::string name,
-                                    std::string (*describeValue)(const EnvironmentValues&),
-                                    std::function<void(EnvironmentValues&)> apply) const {
-  return withModifier({EnvironmentWrite{std::move(name), "", std::move(apply), describeValue}});
+View View::withDescribedEnvironment(std::string name, std::string (*describeValue)(const EnvironmentValues&),
+                                    std::function<void(EnvironmentValues&)> apply) && {
+  return std::move(*this).withModifier(
+      {EnvironmentWrite{std::move(name), "", std::move(apply), describeValue}});
 }
 
-View View::withChangeHook(ChangeHook hook) const { return withModifier({std::move(hook)}); }
+View View::withChangeHook(ChangeHook hook) && { return std::move(*this).withModifier({std::move(hook)}); }
 
-View View::withAnimationRecord(std::optional<Animation> animation, WatchedValue value) const {
-  return withModifier({AnimationRecord{animation, std::move(value)}});
+View View::withAnimationRecord(std::optional<Animation> animation, WatchedValue value) && {
+  return std::move(*this).withModifier({AnimationRecord{animation, std::move(value)}});
 }
 
-View View::withAttachment(std::any value, std::string description) const {
-  return withModifier({Attachment{std::move(value), std::move(description)}});
+View View::withAttachment(std::any value, std::string description) && {
+  return std::move(*this).withModifier({Attachment{std::move(value), std::move(description)}});
 }
 
-View View::padding(double length) const { return padding(EdgeInsets(length)); }
+View View::padding(double length) const& { return View(*this).padding(length); }
+View View::padding(double length) && { return std::move(*this).padding(EdgeInsets(length)); }
 
-View View::padding(EdgeSet edges, std::optional<double> length) const {
+View View::padding(EdgeSet edges, std::optional<double> length) const& {
+  return View(*this).padding(edges, length);
+}
+View View::padding(EdgeSet edges, std::optional<double> length) && {
   double value = length.value_or(defaultPadding);
   auto side = [&](Edge edge) { return edges.contains(edge) ? value : 0.0; };
-  return padding(EdgeInsets(side(Edge::top), side(Edge::leading), side(Edge::bottom),
-                            side(Edge::trailing)));
+  return std::move(*this).padding(
+      EdgeInsets(side(Edge::top), side(Edge::leading), side(Edge::bottom), side(Edge::trailing)));
 }
 
-View View::padding(EdgeInsets insets) const { return withModifier({Padding{insets}}); }
+View View::padding(EdgeInsets insets) const& { return View(*this).padding(insets); }
+View View::padding(EdgeInsets insets) && { return std::move(*this).withModifier({Padding{insets}}); }
 
-View View::frame(std::optional<double> width, std::optional<double> height,
-                 Alignment alignment) const {
-  return withModifier({Frame{width, height, alignment}});
+View View::frame(std::optional<double> width, std::optional<double> height, Alignment alignment) const& {
+  return View(*this).frame(width, height, alignment);
+}
+View View::frame(std::optional<double> width, std::optional<double> height, Alignment alignment) && {
+  return std::move(*this).withModifier({Frame{width, height, alignment}});
 }
 
-View View::frame(const FlexibleFrame& frame) const { return withModifier({frame}); }
+View View::frame(const FlexibleFrame& frame) const& { return View(*this).frame(frame); }
+View View::frame(const FlexibleFrame& frame) && { return std::move(*this).withModifier({frame}); }
 
-View View::offset(double x, double y) const { return withModifier({Offset{x, y}}); }
+View View::offset(double x, double y) const& { return View(*this).offset(x, y); }
+View View::offset(double x, double y) && { return std::move(*this).withModifier({Offset{x, y}}); }
 
-View View::position(double x, double y) const { return withModifier({Position{x, y}}); }
+View View::position(double x, double y) const& { return View(*this).position(x, y); }
+View View::position(double x, double y) && { return std::move(*this).withModifier({Position{x, y}}); }
 
-View View::scaleEffect(double scale, UnitPoint anchor) const {
-  return scaleEffect(Size{scale, scale}, anchor);
+View View::scaleEffect(double scale, UnitPoint anchor) const& {
+  return View(*this).scaleEffect(scale, anchor);
+}
+View View::scaleEffect(double scale, UnitPoint anchor) && {
+  return std::move(*this).scaleEffect(Size{scale, scale}, anchor);
 }
 
-View View::scaleEffect(Size scale, UnitPoint anchor) const {
-  return withModifier({ScaleEffect{scale, anchor}});
+View View::scaleEffect(Size scale, UnitPoint anchor) const& { return View(*this).scaleEffect(scale, anchor); }
+View View::scaleEffect(Size scale, UnitPoint anchor) && {
+  return std::move(*this).withModifier({ScaleEffect{scale, anchor}});
 }
 
-View View::rotation3DEffect(Angle angle, double axisX, double axisY, double axisZ,
-                            UnitPoint anchor, double anchorZ, double perspective) const {
-  return withModifier({Rotation3DEffect{angle, axisX, axisY, axisZ, anchor, anchorZ, perspective}});
+View View::rotation3DEffect(Angle angle, double axisX, double axisY, double axisZ, UnitPoint anchor,
+                            double anchorZ, double perspective) const& {
+  return View(*this).rotation3DEffect(angle, axisX, axisY, axisZ, anchor, anchorZ, perspective);
+}
+View View::rotation3DEffect(Angle angle, double axisX, double axisY, double axisZ, UnitPoint anchor,
+                            double anchorZ, double perspective) && {
+  return std::move(*this).withModifier(
+      {Rotation3DEffect{angle, axisX, axisY, axisZ, anchor, anchorZ, perspective}});
 }
 
-View View::resizable(EdgeInsets capInsets, ResizingMode mode) const {
-  return withModifier({Resizable{capInsets, mode}});
+View View::resizable(EdgeInsets capInsets, ResizingMode mode) const& {
+  return View(*this).resizable(capInsets, mode);
+}
+View View::resizable(EdgeInsets capInsets, ResizingMode mode) && {
+  return std::move(*this).withModifier({Resizable{capInsets, mode}});
 }
 
-View View::aspectRatio(std::optional<double> ratio, ContentMode mode) const {
-  return withModifier({AspectRatio{ratio, mode}});
+View View::aspectRatio(std::optional<double> ratio, ContentMode mode) const& {
+  return View(*this).aspectRatio(ratio, mode);
+}
+View View::aspectRatio(std::optional<double> ratio, ContentMode mode) && {
+  return std::move(*this).withModifier({AspectRatio{ratio, mode}});
 }
 
-View View::background(View content, Alignment alignment) const {
-  return withModifier({Background{std::move(content), alignment}});
+View View::background(View content, Alignment alignment) const& {
+  return View(*this).background(std::move(content), alignment);
+}
+View View::background(View content, Alignment alignment) && {
+  return std::move(*this).withModifier({Background{std::move(content), alignment}});
 }
 
-View View::overlay(View content, Alignment alignment) const {
-  return withModifier({Overlay{std::move(content), alignment}});
+View View::overlay(View content, Alignment alignment) const& {
+  return View(*this).overlay(std::move(content), alignment);
+}
+View View::overlay(View content, Alignment alignment) && {
+  return std::move(*this).withModifier({Overlay{std::move(content), alignment}});
 }
 
-View View::mask(View content, Alignment alignment) const {
-  return withModifier({Mask{std::move(content), alignment}});
+View View::mask(View content, Alignment alignment) const& {
+  return View(*this).mask(std::move(content), alignment);
+}
+View View::mask(View content, Alignment alignment) && {
+  return std::move(*this).withModifier({Mask{std::move(content), alignment}});
 }
 
-View View::opacity(double opacity) const { return withModifier({Opacity{opacity}}); }
+View View::opacity(double opacity) const& { return View(*this).opacity(opacity); }
+View View::opacity(double opacity) && { return std::move(*this).withModifier({Opacity{opacity}}); }
 
-View View::shadow(Color color, double radius, double x, double y) const {
-  return withModifier({Shadow{color, radius, x, y}});
+View View::shadow(Color color, double radius, double x, double y) const& {
+  return View(*this).shadow(std::move(color), radius, x, y);
+}
+View View::shadow(Color color, double radius, double x, double y) && {
+  return std::move(*this).withModifier({Shadow{color, radius, x, y}});
 }
 
-View View::cornerRadius(double radius, bool antialiased) const {
-  return withModifier({CornerRadius{radius, antialiased}});
+View View::cornerRadius(double radius, bool antialiased) const& {
+  return View(*this).cornerRadius(radius, antialiased);
+}
+View View::cornerRadius(double radius, bool antialiased) && {
+  return std::move(*this).withModifier({CornerRadius{radius, antialiased}});
 }
 
-View View::clipShape(AnyShape shape, FillStyle style) const {
-  return withModifier({ClipShape{std::move(shape), style}});
+View View::clipShape(AnyShape shape, FillStyle style) const& {
+  return View(*this).clipShape(std::move(shape), style);
+}
+View View::clipShape(AnyShape shape, FillStyle style) && {
+  return std::move(*this).withModifier({ClipShape{std::move(shape), style}});
 }
 
-View View::clipped(bool antialiased) const { return withModifier({Clipped{antialiased}}); }
+View View::clipped(bool antialiased) const& { return View(*this).clipped(antialiased); }
+View View::clipped(bool antialiased) && { return std::move(*this).withModifier({Clipped{antialiased}}); }
 
-View View::compositingGroup() const { return withModifier({CompositingGroup{}}); }
+View View::compositingGroup() const& { return View(*this).compositingGroup(); }
+View View::compositingGroup() && { return std::move(*this).withModifier({CompositingGroup{}}); }
 
-View View::hidden() const { return withModifier({Hidden{}}); }
+View View::hidden() const& { return View(*this).hidden(); }
+View View::hidden() && { return std::move(*this).withModifier({Hidden{}}); }
 
-View View::foregroundColor(std::optional<Color> color) const {
+View View::foregroundColor(std::optional<Color> color) const& {
+  return View(*this).foregroundColor(std::move(color));
+}
+View View::foregroundColor(std::optional<Color> color) && {
   auto describe = [](const EnvironmentValues& values) -> std::string {
     auto color = values.get(foregroundColorKey);
     return color ? color->description() : "nil";
   };
-  return withDescribedEnvironment("foregroundColor", describe,
-                         [color](EnvironmentValues& values) { values.set(foregroundColorKey, color); });
+  return std::move(*this).withDescribedEnvironment(
+      "foregroundColor", describe,
+      [color](EnvironmentValues& values) { values.set(foregroundColorKey, color); });
 }
 
-View View::font(std::optional<Font> font) const {
+View View::font(std::optional<Font> font) const& { return View(*this).font(std::move(font)); }
+View View::font(std::optional<Font> font) && {
   auto describe = [](const EnvironmentValues& values) -> std::string {
     auto font = values.get(fontKey);
     return font ? font->description() : "nil";
   };
-  return withDescribedEnvironment("font", describe,
-                         [font](EnvironmentValues& values) { values.set(fontKey, font); });
+  return std::move(*this).withDescribedEnvironment(
+      "font", describe, [font](EnvironmentValues& values) { values.set(fontKey, font); });
 }
 
-View View::bold(bool isActive) const {
-  return withEnvironment("bold", isActive ? "" : "false",
-                         [isActive](EnvironmentValues& values) { values.set(boldKey, isActive); });
+View View::bold(bool isActive) const& { return View(*this).bold(isActive); }
+View View::bold(bool isActive) && {
+  return std::move(*this).withEnvironment(
+      "bold", isActive ? "" : "false",
+      [isActive](EnvironmentValues& values) { values.set(boldKey, isActive); });
 }
 
-View View::lineLimit(std::optional<int> lines) const {
-  return withEnvironment("lineLimit", lines ? std::to_string(*lines) : "nil",
-                         [lines](EnvironmentValues& values) { values.set(lineLimitKey, lines); });
+View View::lineLimit(std::optional<int> lines) const& { return View(*this).lineLimit(lines); }
+View View::lineLimit(std::optional<int> lines) && {
+  return std::move(*this).withEnvironment(
+      "lineLimit", lines ? std::to_string(*lines) : "nil",
+      [lines](EnvironmentValues& values) { values.set(lineLimitKey, lines); });
 }
 
-View View::textCase(std::optional<TextCase> textCase) const {
+View View::textCase(std::optional<TextCase> textCase) const& { return View(*this).textCase(textCase); }
+View View::textCase(std::optional<TextCase> textCase) && {
   std::string value = !textCase ? "nil" : *textCase == TextCase::uppercase ? "uppercase" : "lowercase";
-  return withEnvironment("textCase", value,
-                         [textCase](EnvironmentValues& values) { values.set(textCaseKey, textCase); });
+  return std::move(*this).withEnvironment(
+      "textCase", value, [textCase](EnvironmentValues& values) { values.set(textCaseKey, textCase); });
 }
 
-View View::minimumScaleFactor(double factor) const {
+View View::minimumScaleFactor(double factor) const& { return View(*this).minimumScaleFactor(factor); }
+View View::minimumScaleFactor(double factor) && {
   auto describe = [](const EnvironmentValues& values) {
     return formatNumber(values.get(minimumScaleFactorKey));
   };
-  return withDescribedEnvironment("minimumScaleFactor", describe, [factor](EnvironmentValues& values) {
-    values.set(minimumScaleFactorKey, factor);
-  });
+  return std::move(*this).withDescribedEnvironment(
+      "minimumScaleFactor", describe,
+      [factor](EnvironmentValues& values) { values.set(minimumScaleFactorKey, factor); });
 }
 
-View View::colorScheme(ColorScheme scheme) const {
-  return withEnvironment("colorScheme", std::string(name(scheme)),
-                         [scheme](EnvironmentValues& values) { values.set(colorSchemeKey, scheme); });
+View View::colorScheme(ColorScheme scheme) const& { return View(*this).colorScheme(scheme); }
+View View::colorScheme(ColorScheme scheme) && {
+  return std::move(*this).withEnvironment(
+      "colorScheme", std::string(name(scheme)),
+      [scheme](EnvironmentValues& values) { values.set(colorSchemeKey, scheme); });
 }
 
-View View::buttonStyle(std::shared_ptr<const ButtonStyle> style) const {
+View View::buttonStyle(std::shared_ptr<const ButtonStyle> style) const& {
+  return View(*this).buttonStyle(std::move(style));
+}
+View View::buttonStyle(std::shared_ptr<const ButtonStyle> style) && {
   auto describe = [](const EnvironmentValues& values) -> std::string {
     const auto& style = values.get(buttonStyleKey);
     return style ? style->description() : "automatic";
   };
-  return withDescribedEnvironment("buttonStyle", describe,
-                         [style](EnvironmentValues& values) { values.set(buttonStyleKey, style); });
+  return std::move(*this).withDescribedEnvironment(
+      "buttonStyle", describe, [style](EnvironmentValues& values) { values.set(buttonStyleKey, style); });
 }
 
-View View::contentShape(AnyShape shape) const { return withModifier({ContentShape{std::move(shape)}}); }
+View View::contentShape(AnyShape shape) const& { return View(*this).contentShape(std::move(shape)); }
+View View::contentShape(AnyShape shape) && {
+  return std::move(*this).withModifier({ContentShape{std::move(shape)}});
+}
 
-View View::allowsHitTesting(bool enabled) const { return withModifier({AllowsHitTesting{enabled}}); }
+View View::allowsHitTesting(bool enabled) const& { return View(*this).allowsHitTesting(enabled); }
+View View::allowsHitTesting(bool enabled) && {
+  return std::move(*this).withModifier({AllowsHitTesting{enabled}});
+}
 
 View View::gesture(std::shared_ptr<const Gesture> gesture, GestureMask mask,
-                   GesturePriority priority) const {
-  return withModifier({GestureAttachment{std::move(gesture), mask, priority}});
+                   GesturePriority priority) const& {
+  return View(*this).gesture(std::move(gesture), mask, priority);
+}
+View View::gesture(std::shared_ptr<const Gesture> gesture, GestureMask mask, GesturePriority priority) && {
+  return std::move(*this).withModifier({GestureAttachment{std::move(gesture), mask, priority}});
 }
 
-View View::simultaneousGesture(std::shared_ptr<const Gesture> gesture, GestureMask mask) const {
-  return this->gesture(std::move(gesture), mask, GesturePriority::simultaneous);
+View View::simultaneousGesture(std::shared_ptr<const Gesture> gesture, GestureMask mask) const& {
+  return View(*this).simultaneousGesture(std::move(gesture), mask);
+}
+View View::simultaneousGesture(std::shared_ptr<const Gesture> gesture, GestureMask mask) && {
+  return std::move(*this).gesture(std::move(gesture), mask, GesturePriority::simultaneous);
 }
 
-View View::onTapGesture(std::function<void()> action, int count) const {
-  return withModifier({TapAction{count, std::move(action)}});
+View View::onTapGesture(std::function<void()> action, int count) const& {
+  return View(*this).onTapGesture(std::move(action), count);
+}
+View View::onTapGesture(std::function<void()> action, int count) && {
+  return std::move(*this).withModifier({TapAction{count, std::move(action)}});
 }
 
-View View::contextMenu(View items) const { return withModifier({ContextMenu{std::move(items)}}); }
-
-View View::coordinateSpace(std::string name) const {
-  return withModifier({CoordinateSpaceName{std::move(name)}});
+View View::contextMenu(View items) const& { return View(*this).contextMenu(std::move(items)); }
+View View::contextMenu(View items) && {
+  return std::move(*this).withModifier({ContextMenu{std::move(items)}});
 }
 
-View View::id(ViewId id) const { return withModifier({ExplicitId{std::move(id)}}); }
-
-View View::onAppear(std::function<void()> action) const {
-  return withModifier({AppearAction{std::move(action)}});
+View View::coordinateSpace(std::string name) const& { return View(*this).coordinateSpace(std::move(name)); }
+View View::coordinateSpace(std::string name) && {
+  return std::move(*this).withModifier({CoordinateSpaceName{std::move(name)}});
 }
 
-View View::onDisappear(std::function<void()> action) const {
-  return withModifier({DisappearAction{std::move(action)}});
+View View::id(ViewId id) const& { return View(*this).id(std::move(id)); }
+View View::id(ViewId id) && { return std::move(*this).withModifier({ExplicitId{std::move(id)}}); }
+
+View View::onAppear(std::function<void()> action) const& { return View(*this).onAppear(std::move(action)); }
+View View::onAppear(std::function<void()> action) && {
+  return std::move(*this).withModifier({AppearAction{std::move(action)}});
 }
 
-View View::transition(Transition transition) const {
-  return withModifier({TransitionRecord{std::move(transition)}});
+View View::onDisappear(std::function<void()> action) const& {
+  return View(*this).onDisappear(std::move(action));
+}
+View View::onDisappear(std::function<void()> action) && {
+  return std::move(*this).withModifier({DisappearAction{std::move(action)}});
 }
 
-View View::accessibilityLabel(std::string label) const {
-  return withModifier({AccessibilityLabel{std::move(label)}});
+View View::transition(Transition transition) const& { return View(*this).transition(std::move(transition)); }
+View View::transition(Transition transition) && {
+  return std::move(*this).withModifier({TransitionRecord{std::move(transition)}});
 }
 
-View View::accessibilityIdentifier(std::string identifier) const {
-  return withModifier({AccessibilityIdentifier{std::move(identifier)}});
+View View::accessibilityLabel(std::string label) const& {
+  return View(*this).accessibilityLabel(std::move(label));
+}
+View View::accessibilityLabel(std::string label) && {
+  return std::move(*this).withModifier({AccessibilityLabel{std::move(label)}});
 }
 
-View View::accessibilityAddTraits(AccessibilityTrait trait) const {
-  return withModifier({AccessibilityTraits{trait}});
+View View::accessibilityIdentifier(std::string identifier) const& {
+  return View(*this).accessibilityIdentifier(std::move(identifier));
+}
+View View::accessibilityIdentifier(std::string identifier) && {
+  return std::move(*this).withModifier({AccessibilityIdentifier{std::move(identifier)}});
+}
+
+View View::accessibilityAddTraits(AccessibilityTrait trait) const& {
+  return View(*this).accessibilityAddTraits(trait);
+}
+View View::accessibilityAddTraits(AccessibilityTrait trait) && {
+  return std::move(*this).withModifier({AccessibilityTraits{trait}});
 }
 
 }  // namespace platform::ui

@@ -74,8 +74,8 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <typeinfo>
 #include <type_traits>
+#include <typeinfo>
 
 #include "platform/foundation/Geometry.h"
 #include "platform/ui/Alignment.h"
@@ -152,16 +152,15 @@ class View {
   // The empty view: it draws nothing and takes no space.
   View();
   // A colour as a view fills the space it is given.
-  View(const Color& color);      // NOLINT: colours are views
+  View(const Color& color);  // NOLINT: colours are views
   // A shape as a view is filled with the foreground colour.
-  View(const AnyShape& shape);   // NOLINT: shapes are views
-  View(const Image& image);      // NOLINT: images are views
+  View(const AnyShape& shape);  // NOLINT: shapes are views
+  View(const Image& image);     // NOLINT: images are views
 
   // A composite view: its body is evaluated when the tree is built, with the
   // value copied into the view.
   template <class T>
-    requires CompositeView<T>
-  View(T view)  // NOLINT: any view type is a View
+  requires CompositeView<T> View(T view)  // NOLINT: any view type is a View
       : View(composite(typeid(T), [view = std::move(view)](BodyContext& context) -> View {
           if constexpr (ContextViewBody<T>) {
             return view.body(context);
@@ -172,124 +171,199 @@ class View {
         })) {}
 
   // --- Layout -------------------------------------------------------------
-  View padding(double length = defaultPadding) const;
-  View padding(EdgeSet edges, std::optional<double> length = std::nullopt) const;
-  View padding(EdgeInsets insets) const;
+  View padding(double length = defaultPadding) const&;
+  View padding(double length = defaultPadding) &&;
+  View padding(EdgeSet edges, std::optional<double> length = std::nullopt) const&;
+  View padding(EdgeSet edges, std::optional<double> length = std::nullopt) &&;
+  View padding(EdgeInsets insets) const&;
+  View padding(EdgeInsets insets) &&;
   // Fixed sizes; an absent value passes the proposal through.
   View frame(std::optional<double> width, std::optional<double> height,
-             Alignment alignment = Alignment::center()) const;
-  View frame(const FlexibleFrame& frame) const;
-  View offset(double x, double y) const;
-  View position(double x, double y) const;
-  View scaleEffect(double scale, UnitPoint anchor = UnitPoint::center()) const;
-  View scaleEffect(Size scale, UnitPoint anchor = UnitPoint::center()) const;
+             Alignment alignment = Alignment::center()) const&;
+  View frame(std::optional<double> width, std::optional<double> height,
+             Alignment alignment = Alignment::center()) &&;
+  View frame(const FlexibleFrame& frame) const&;
+  View frame(const FlexibleFrame& frame) &&;
+  View offset(double x, double y) const&;
+  View offset(double x, double y) &&;
+  View position(double x, double y) const&;
+  View position(double x, double y) &&;
+  View scaleEffect(double scale, UnitPoint anchor = UnitPoint::center()) const&;
+  View scaleEffect(double scale, UnitPoint anchor = UnitPoint::center()) &&;
+  View scaleEffect(Size scale, UnitPoint anchor = UnitPoint::center()) const&;
+  View scaleEffect(Size scale, UnitPoint anchor = UnitPoint::center()) &&;
   // Records a rotation about (axisX, axisY, axisZ); drawn as a projection by
   // the renderer.
   View rotation3DEffect(Angle angle, double axisX, double axisY, double axisZ,
                         UnitPoint anchor = UnitPoint::center(), double anchorZ = 0,
-                        double perspective = 1) const;
-  View resizable(EdgeInsets capInsets = {}, ResizingMode mode = ResizingMode::stretch) const;
-  View aspectRatio(std::optional<double> ratio, ContentMode mode) const;
+                        double perspective = 1) const&;
+  View rotation3DEffect(Angle angle, double axisX, double axisY, double axisZ,
+                        UnitPoint anchor = UnitPoint::center(), double anchorZ = 0,
+                        double perspective = 1) &&;
+  View resizable(EdgeInsets capInsets = {}, ResizingMode mode = ResizingMode::stretch) const&;
+  View resizable(EdgeInsets capInsets = {}, ResizingMode mode = ResizingMode::stretch) &&;
+  View aspectRatio(std::optional<double> ratio, ContentMode mode) const&;
+  View aspectRatio(std::optional<double> ratio, ContentMode mode) &&;
 
   // --- Layers --------------------------------------------------------------
   // Drawn under / over the view, at the view's size.
-  View background(View content, Alignment alignment = Alignment::center()) const;
-  View overlay(View content, Alignment alignment = Alignment::center()) const;
+  View background(View content, Alignment alignment = Alignment::center()) const&;
+  View background(View content, Alignment alignment = Alignment::center()) &&;
+  View overlay(View content, Alignment alignment = Alignment::center()) const&;
+  View overlay(View content, Alignment alignment = Alignment::center()) &&;
   // Only the parts of the view under the mask's opaque parts show.
-  View mask(View content, Alignment alignment = Alignment::center()) const;
+  View mask(View content, Alignment alignment = Alignment::center()) const&;
+  View mask(View content, Alignment alignment = Alignment::center()) &&;
 
   // --- Drawing -------------------------------------------------------------
-  View opacity(double opacity) const;
-  View shadow(Color color, double radius, double x = 0, double y = 0) const;
-  View cornerRadius(double radius, bool antialiased = true) const;
-  View clipShape(AnyShape shape, FillStyle style = {}) const;
-  View clipped(bool antialiased = false) const;
-  View compositingGroup() const;
-  View hidden() const;
+  View opacity(double opacity) const&;
+  View opacity(double opacity) &&;
+  View shadow(Color color, double radius, double x = 0, double y = 0) const&;
+  View shadow(Color color, double radius, double x = 0, double y = 0) &&;
+  View cornerRadius(double radius, bool antialiased = true) const&;
+  View cornerRadius(double radius, bool antialiased = true) &&;
+  View clipShape(AnyShape shape, FillStyle style = {}) const&;
+  View clipShape(AnyShape shape, FillStyle style = {}) &&;
+  View clipped(bool antialiased = false) const&;
+  View clipped(bool antialiased = false) &&;
+  View compositingGroup() const&;
+  View compositingGroup() &&;
+  View hidden() const&;
+  View hidden() &&;
 
   // --- Environment ---------------------------------------------------------
-  View foregroundColor(std::optional<Color> color) const;
-  View font(std::optional<Font> font) const;
-  View bold(bool isActive = true) const;
-  View lineLimit(std::optional<int> lines) const;
-  View textCase(std::optional<TextCase> textCase) const;
-  View minimumScaleFactor(double factor) const;
-  View colorScheme(ColorScheme scheme) const;
-  View buttonStyle(std::shared_ptr<const ButtonStyle> style) const;
+  View foregroundColor(std::optional<Color> color) const&;
+  View foregroundColor(std::optional<Color> color) &&;
+  View font(std::optional<Font> font) const&;
+  View font(std::optional<Font> font) &&;
+  View bold(bool isActive = true) const&;
+  View bold(bool isActive = true) &&;
+  View lineLimit(std::optional<int> lines) const&;
+  View lineLimit(std::optional<int> lines) &&;
+  View textCase(std::optional<TextCase> textCase) const&;
+  View textCase(std::optional<TextCase> textCase) &&;
+  View minimumScaleFactor(double factor) const&;
+  View minimumScaleFactor(double factor) &&;
+  View colorScheme(ColorScheme scheme) const&;
+  View colorScheme(ColorScheme scheme) &&;
+  View buttonStyle(std::shared_ptr<const ButtonStyle> style) const&;
+  View buttonStyle(std::shared_ptr<const ButtonStyle> style) &&;
   template <class T>
-  View environment(const EnvironmentKey<T>& key, std::type_identity_t<T> value) const {
-    return withEnvironment("environment", key.name(), [&key, value](EnvironmentValues& values) {
-      values.set(key, value);
-    });
+  View environment(const EnvironmentKey<T>& key, std::type_identity_t<T> value) const& {
+    return View(*this).environment(key, std::move(value));
+  }
+  template <class T>
+  View environment(const EnvironmentKey<T>& key, std::type_identity_t<T> value) && {
+    return std::move(*this).withEnvironment(
+        "environment", key.name(), [&key, value](EnvironmentValues& values) { values.set(key, value); });
   }
   // Supplies `object` to the views below as their environment object of type T.
   template <class T>
-  View environmentObject(std::shared_ptr<T> object) const {
-    return withEnvironment("environmentObject", readableTypeName(typeid(T)),
-                           [object](EnvironmentValues& values) { values.setObject<T>(object); });
+  View environmentObject(std::shared_ptr<T> object) const& {
+    return View(*this).environmentObject(std::move(object));
+  }
+  template <class T>
+  View environmentObject(std::shared_ptr<T> object) && {
+    return std::move(*this).withEnvironment(
+        "environmentObject", readableTypeName(typeid(T)),
+        [object](EnvironmentValues& values) { values.setObject<T>(object); });
   }
 
   // --- Hit testing and gestures -------------------------------------------
-  View contentShape(AnyShape shape) const;
-  View allowsHitTesting(bool enabled) const;
+  View contentShape(AnyShape shape) const&;
+  View contentShape(AnyShape shape) &&;
+  View allowsHitTesting(bool enabled) const&;
+  View allowsHitTesting(bool enabled) &&;
   View gesture(std::shared_ptr<const Gesture> gesture, GestureMask mask = GestureMask::all,
-               GesturePriority priority = GesturePriority::normal) const;
+               GesturePriority priority = GesturePriority::normal) const&;
+  View gesture(std::shared_ptr<const Gesture> gesture, GestureMask mask = GestureMask::all,
+               GesturePriority priority = GesturePriority::normal) &&;
   View simultaneousGesture(std::shared_ptr<const Gesture> gesture,
-                           GestureMask mask = GestureMask::all) const;
+                           GestureMask mask = GestureMask::all) const&;
+  View simultaneousGesture(std::shared_ptr<const Gesture> gesture, GestureMask mask = GestureMask::all) &&;
   // Gesture values (DragGesture, TapGesture, LongPressGesture) attach as they are.
   template <class G>
-    requires std::derived_from<G, Gesture>
-  View gesture(G g, GestureMask mask = GestureMask::all,
-               GesturePriority priority = GesturePriority::normal) const {
-    return gesture(std::shared_ptr<const Gesture>(std::make_shared<const G>(std::move(g))), mask,
-                   priority);
+  requires std::derived_from<G, Gesture> View gesture(G g, GestureMask mask = GestureMask::all,
+                                                      GesturePriority priority = GesturePriority::normal)
+  const& { return View(*this).gesture(std::move(g), mask, priority); }
+  template <class G>
+  requires std::derived_from<G, Gesture> View gesture(G g, GestureMask mask = GestureMask::all,
+                                                      GesturePriority priority = GesturePriority::normal) && {
+    return std::move(*this).gesture(std::shared_ptr<const Gesture>(std::make_shared<const G>(std::move(g))),
+                                    mask, priority);
   }
   template <class G>
-    requires std::derived_from<G, Gesture>
-  View simultaneousGesture(G g, GestureMask mask = GestureMask::all) const {
-    return gesture(std::shared_ptr<const Gesture>(std::make_shared<const G>(std::move(g))), mask,
-                   GesturePriority::simultaneous);
+  requires std::derived_from<G, Gesture> View simultaneousGesture(G g, GestureMask mask = GestureMask::all)
+  const& { return View(*this).simultaneousGesture(std::move(g), mask); }
+  template <class G>
+  requires std::derived_from<G, Gesture> View simultaneousGesture(G g, GestureMask mask = GestureMask::all) &&
+  {
+    return std::move(*this).gesture(std::shared_ptr<const Gesture>(std::make_shared<const G>(std::move(g))),
+                                    mask, GesturePriority::simultaneous);
   }
   // Wins over the same kind of gesture of the views inside it.
   template <class G>
-    requires std::derived_from<G, Gesture>
-  View highPriorityGesture(G g, GestureMask mask = GestureMask::all) const {
-    return gesture(std::shared_ptr<const Gesture>(std::make_shared<const G>(std::move(g))), mask,
-                   GesturePriority::high);
+  requires std::derived_from<G, Gesture> View highPriorityGesture(G g, GestureMask mask = GestureMask::all)
+  const& { return View(*this).highPriorityGesture(std::move(g), mask); }
+  template <class G>
+  requires std::derived_from<G, Gesture> View highPriorityGesture(G g, GestureMask mask = GestureMask::all) &&
+  {
+    return std::move(*this).gesture(std::shared_ptr<const Gesture>(std::make_shared<const G>(std::move(g))),
+                                    mask, GesturePriority::high);
   }
-  View onTapGesture(std::function<void()> action, int count = 1) const;
+  View onTapGesture(std::function<void()> action, int count = 1) const&;
+  View onTapGesture(std::function<void()> action, int count = 1) &&;
   // Items (usually buttons) offered when the view is long-pressed.
-  View contextMenu(View items) const;
-  View coordinateSpace(std::string name) const;
+  View contextMenu(View items) const&;
+  View contextMenu(View items) &&;
+  View coordinateSpace(std::string name) const&;
+  View coordinateSpace(std::string name) &&;
 
   // --- Identity and hooks --------------------------------------------------
   // An explicit identity: a new id gives a new view with fresh state.
-  View id(ViewId id) const;
-  View onAppear(std::function<void()> action) const;
-  View onDisappear(std::function<void()> action) const;
+  View id(ViewId id) const&;
+  View id(ViewId id) &&;
+  View onAppear(std::function<void()> action) const&;
+  View onAppear(std::function<void()> action) &&;
+  View onDisappear(std::function<void()> action) const&;
+  View onDisappear(std::function<void()> action) &&;
   // Runs `action` with the new value after an update in which `value`
   // differs from the one of the previous evaluation (not on the first one).
   template <class T>
-  View onChange(T value, std::function<void(const T&)> action) const {
-    return withChangeHook(ChangeHook::make(std::move(value), std::move(action)));
+  View onChange(T value, std::function<void(const T&)> action) const& {
+    return View(*this).onChange(std::move(value), std::move(action));
+  }
+  template <class T>
+  View onChange(T value, std::function<void(const T&)> action) && {
+    return std::move(*this).withChangeHook(ChangeHook::make(std::move(value), std::move(action)));
   }
   // Records that changes of `value` animate with `animation`.
   template <class T>
-  View animation(std::optional<Animation> animation, T value) const {
-    return withAnimationRecord(animation, WatchedValue::make(std::move(value)));
+  View animation(std::optional<Animation> animation, T value) const& {
+    return View(*this).animation(animation, std::move(value));
   }
-  View transition(Transition transition) const;
+  template <class T>
+  View animation(std::optional<Animation> animation, T value) && {
+    return std::move(*this).withAnimationRecord(animation, WatchedValue::make(std::move(value)));
+  }
+  View transition(Transition transition) const&;
+  View transition(Transition transition) &&;
 
   // --- Accessibility -------------------------------------------------------
-  View accessibilityLabel(std::string label) const;
-  View accessibilityIdentifier(std::string identifier) const;
-  View accessibilityAddTraits(AccessibilityTrait trait) const;
+  View accessibilityLabel(std::string label) const&;
+  View accessibilityLabel(std::string label) &&;
+  View accessibilityIdentifier(std::string identifier) const&;
+  View accessibilityIdentifier(std::string identifier) &&;
+  View accessibilityAddTraits(AccessibilityTrait trait) const&;
+  View accessibilityAddTraits(AccessibilityTrait trait) &&;
 
   // --- Custom modifiers and attached data -----------------------------------
   // Applies a custom modifier: a composite view whose body wraps this view.
   template <class M>
-    requires PlainViewModifier<M> || ContextViewModifier<M>
-  View modifier(M modifier) const {
+  requires PlainViewModifier<M> || ContextViewModifier<M> View modifier(M modifier)
+  const& { return View(*this).modifier(std::move(modifier)); }
+  template <class M>
+  requires PlainViewModifier<M> || ContextViewModifier<M> View modifier(M modifier) && {
     View content = *this;
     return composite(typeid(M), [modifier = std::move(modifier), content](BodyContext& context) -> View {
       if constexpr (ContextViewModifier<M>) {
@@ -303,8 +377,12 @@ class View {
   // Attaches a value for tests and tools to find the view by (a key's
   // action, for instance). Found with Node::attached<T>().
   template <class T>
-  View attach(T value, std::string description = "") const {
-    return withAttachment(std::any(std::move(value)), std::move(description));
+  View attach(T value, std::string description = "") const& {
+    return View(*this).attach(std::move(value), std::move(description));
+  }
+  template <class T>
+  View attach(T value, std::string description = "") && {
+    return std::move(*this).withAttachment(std::any(std::move(value)), std::move(description));
   }
 
   const ViewDefinition& definition() const { return *definition_; }
@@ -317,15 +395,14 @@ class View {
   explicit View(std::shared_ptr<const ViewDefinition> definition);
 
  private:
-  View withModifier(Modifier modifier) const;
-  View withEnvironment(std::string name, std::string value,
-                       std::function<void(EnvironmentValues&)> apply) const;
+  View withModifier(Modifier modifier) &&;
+  View withEnvironment(std::string name, std::string value, std::function<void(EnvironmentValues&)> apply) &&;
   // The same, describing the value only when a description is asked for.
   View withDescribedEnvironment(std::string name, std::string (*describeValue)(const EnvironmentValues&),
-                                std::function<void(EnvironmentValues&)> apply) const;
-  View withChangeHook(ChangeHook hook) const;
-  View withAnimationRecord(std::optional<Animation> animation, WatchedValue value) const;
-  View withAttachment(std::any value, std::string description) const;
+                                std::function<void(EnvironmentValues&)> apply) &&;
+  View withChangeHook(ChangeHook hook) &&;
+  View withAnimationRecord(std::optional<Animation> animation, WatchedValue value) &&;
+  View withAttachment(std::any value, std::string description) &&;
 
   std::shared_ptr<const ViewDefinition> definition_;
 };

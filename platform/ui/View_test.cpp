@@ -42,6 +42,23 @@ TEST(View, ModifiersReturnNewValuesInApplicationOrder) {
   EXPECT_FALSE(View().padding().isEmpty());
 }
 
+// A temporary's modifiers are added to its own definition; a definition that
+// another view shares is copied first.
+TEST(View, ModifiersNeverChangeAViewThatSharesTheDefinition) {
+  const View base = Text("a").padding(2);
+  const View copy = base;
+  const View fromTemporaryCopy = View(base).frame(10, 10).offset(1, 1);
+  const View fromLvalue = base.opacity(0.5);
+  EXPECT_EQ(descriptions(base), (std::vector<std::string>{"padding(2)"}));
+  EXPECT_EQ(descriptions(copy), (std::vector<std::string>{"padding(2)"}));
+  EXPECT_EQ(descriptions(fromTemporaryCopy),
+            (std::vector<std::string>{"padding(2)", "frame(width: 10, height: 10)", "offset(x: 1, y: 1)"}));
+  EXPECT_EQ(descriptions(fromLvalue), (std::vector<std::string>{"padding(2)", "opacity(0.5)"}));
+  EXPECT_TRUE(View().isEmpty()) << "the shared empty view is never changed";
+  EXPECT_TRUE(View().padding().padding().definition().modifiers.size() == 2);
+  EXPECT_TRUE(View().isEmpty());
+}
+
 struct Highlight {
   View body(BodyContext& context, View content) const {
     State<int> uses = context.state(0);
