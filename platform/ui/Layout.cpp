@@ -104,8 +104,6 @@ double flexibleResult(std::optional<double> proposed, std::optional<double> mini
 double encode(std::optional<double> length) { return length ? *length : -1; }
 
 
-// Distinct proposals a node remembers; more only come with resizing.
-constexpr std::size_t maxMeasuredSizes = 16;
 
 bool isTransparentContainer(NodeKind kind) {
   return kind == NodeKind::group || kind == NodeKind::forEach || kind == NodeKind::conditional;
@@ -200,7 +198,7 @@ bool LayoutEngine::layoutInPlace(Node& node) {
   const auto axisOf = [](int code) {
     return code < 0 ? std::nullopt : std::optional<Axis>(static_cast<Axis>(code));
   };
-  const std::vector<Node::MeasuredSize> before = node.measured_;
+  const Node::MeasuredSizes before = node.measured_;
   bool sameAnswers = true;
   for (const auto& entry : before) {
     Item item{&node, {}, axisOf(entry.stackAxis)};
@@ -248,11 +246,11 @@ const Size* LayoutEngine::remembered(Node& node, const Key& key) {
 }
 
 void LayoutEngine::remember(Node& node, const Key& key, Size size) {
-  if (node.measured_.size() == maxMeasuredSizes) {
+  if (node.measured_.full()) {
     node.measured_.clear();
     node.measuredOverflowed_ = true;
   }
-  node.measured_.push_back({key.width, key.height, key.axis, size});
+  node.measured_.add({key.width, key.height, key.axis, size});
 }
 
 // The content children of `parent` as a container lays them out, appended
@@ -260,7 +258,7 @@ void LayoutEngine::remember(Node& node, const Key& key, Size size) {
 // content have no layout of their own: collecting them is what lays them
 // out.
 void LayoutEngine::collectItems(Node& parent, std::vector<Node*>& wrappers,
-                                std::optional<Axis> stackAxis, std::vector<Item>& out) {
+                                std::optional<Axis> stackAxis, ItemList& out) {
   for (const auto& child : parent.children()) {
     if (child->role() != NodeRole::content) continue;
     NodeKind kind = child->kind();
@@ -273,15 +271,21 @@ void LayoutEngine::collectItems(Node& parent, std::vector<Node*>& wrappers,
       forget(*child);
       continue;  // absent content takes no place, not even spacing
     } else {
-      out.push_back(Item{child.get(), wrappers, stackAxis});
+      std::span<Node* const> kept;
+      if (!wrappers.empty()) {
+        auto* copy = static_cast<Node**>(arena_.allocate(wrappers.size() * sizeof(Node*), alignof(Node*)));
+        std::copy(wrappers.begin(), wrappers.end(), copy);
+        kept = std::span<Node* const>(copy, wrappers.size());
+      }
+      out.push_back(Item{child.get(), kept, stackAxis});
     }
   }
 }
 
-const std::vector<LayoutEngine::Item>& LayoutEngine::items(Node& node, std::optional<Axis> stackAxis) {
+const LayoutEngine::ItemList& LayoutEngine::items(Node& node, std::optional<Axis> stackAxis) {
   // A node's children are always collected with the same axis (its own).
   auto [entry, isNew] = memo_->items.try_emplace(&node);
-  std::vector<Item>& result = entry->second;
+  ItemList& result = entry->second;
   if (!isNew) return result;
   result.reserve(node.children().size());
   std::vector<Node*> wrappers;
@@ -462,7 +466,7 @@ Size LayoutEngine::measureContent(Node& node, ProposedSize p, std::optional<Axis
   }
 }
 
-std::vector<Size> LayoutEngine::planStack(const std::vector<Item>& children, Axis axis,
+std::vector<Size> LayoutEngine::planStack(const ItemList& children, Axis axis,
                                           double spacing, ProposedSize p) {
   std::vector<Size> sizes(children.size());
   if (children.empty()) return sizes;
@@ -510,7 +514,7 @@ Size LayoutEngine::stackSize(const std::vector<Size>& sizes, Axis axis, double s
   return makeSize(total, cross, axis);
 }
 
-LayoutEngine::GridPlan LayoutEngine::planGrid(Node& node, const std::vector<Item>& cells,
+LayoutEngine::GridPlan LayoutEngine::planGrid(Node& node, const ItemList& cells,
                                               ProposedSize p) {
   const auto& grid = *node.content<GridContent>();
   GridPlan plan;
@@ -670,10 +674,10 @@ void LayoutEngine::placeContent(Node& node, Rect rect) {
         alignment.vertical = h->alignment;
       }
       // A label places its icon first: it alone needs a reversed copy.
-      const std::vector<Item>& collected = items(node, axis);
-      std::vector<Item> reversed;
+      const ItemList& collected = items(node, axis);
+      ItemList reversed;
       if (node.kind() == NodeKind::label) reversed.assign(collected.rbegin(), collected.rend());
-      const std::vector<Item>& children = node.kind() == NodeKind::label ? reversed : collected;
+      const ItemList& children = node.kind() == NodeKind::label ? reversed : collected;
       auto sizes = planStack(children, axis, spacing, proposal);
       Size total = stackSize(sizes, axis, spacing);
       // Children that overflow the stack spill over both of its sides.

@@ -3,6 +3,7 @@
 #include <memory>
 #include <memory_resource>
 #include <optional>
+#include <span>
 #include <unordered_map>
 #include <vector>
 
@@ -79,7 +80,7 @@ class LayoutEngine {
   // was spliced out of (outermost first), in a stack along `stackAxis`.
   struct Item {
     Node* node = nullptr;
-    std::vector<Node*> wrappers;
+    std::span<Node* const> wrappers;  // in the pass's arena
     std::optional<Axis> stackAxis;
 
     Node* at(std::size_t index) const { return index < wrappers.size() ? wrappers[index] : node; }
@@ -97,6 +98,8 @@ class LayoutEngine {
     std::size_t operator()(const Key& key) const;
   };
 
+  using ItemList = std::pmr::vector<Item>;
+
   Size measure(const Item& item, std::size_t index, std::size_t level, ProposedSize proposal);
   Size measureOwn(const Item& item, std::size_t index, std::size_t level, ProposedSize proposal);
   const Size* remembered(Node& node, const Key& key);
@@ -104,12 +107,12 @@ class LayoutEngine {
   Size measureContent(Node& node, ProposedSize proposal, std::optional<Axis> stackAxis);
   void place(const Item& item, std::size_t index, std::size_t level, Rect rect);
   void placeContent(Node& node, Rect rect);
-  const std::vector<Item>& items(Node& node, std::optional<Axis> stackAxis);
-  std::vector<Size> planStack(const std::vector<Item>& children, Axis axis, double spacing,
+  const ItemList& items(Node& node, std::optional<Axis> stackAxis);
+  std::vector<Size> planStack(const ItemList& children, Axis axis, double spacing,
                               ProposedSize proposal);
   Size stackSize(const std::vector<Size>& sizes, Axis axis, double spacing) const;
   struct GridPlan;
-  GridPlan planGrid(Node& node, const std::vector<Item>& cells, ProposedSize proposal);
+  GridPlan planGrid(Node& node, const ItemList& cells, ProposedSize proposal);
   Size measureItem(const Item& item, ProposedSize proposal);
   void placeItem(const Item& item, Rect rect);
   void setFrame(Node& node, std::size_t level, Rect rect, bool isWrapper);
@@ -121,7 +124,7 @@ class LayoutEngine {
   void refresh(Node& node);
   void forget(Node& node);
   void collectItems(Node& parent, std::vector<Node*>& wrappers, std::optional<Axis> stackAxis,
-                    std::vector<Item>& out);
+                    ItemList& out);
 
   // What one pass remembers. Its many small entries live in one arena,
   // dropped at once when the next pass starts.
@@ -129,7 +132,7 @@ class LayoutEngine {
     explicit Memo(std::pmr::memory_resource* arena) : cache(arena), textSizes(arena), items(arena) {}
     std::pmr::unordered_map<Key, Size, KeyHash> cache;
     std::pmr::unordered_map<const Node*, Size> textSizes;
-    std::pmr::unordered_map<const Node*, std::vector<Item>> items;
+    std::pmr::unordered_map<const Node*, ItemList> items;
   };
 
   const FontMetrics& metrics_;

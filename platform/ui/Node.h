@@ -219,10 +219,24 @@ class Node : public std::enable_shared_from_this<Node> {
   // proposals it was offered (encoded as in the engine) and where it was
   // last placed.
   struct MeasuredSize {
-    double width;
-    double height;
-    int stackAxis;
+    double width = 0;
+    double height = 0;
+    int stackAxis = -1;
     Size size;
+  };
+  // A few answers, kept in the node: a stack asks each child two or three
+  // questions, nested stacks and frames a few more; resizing asks new ones.
+  struct MeasuredSizes {
+    static constexpr std::size_t capacity = 8;
+    std::array<MeasuredSize, capacity> entries;
+    std::size_t count = 0;
+
+    const MeasuredSize* begin() const { return entries.data(); }
+    const MeasuredSize* end() const { return entries.data() + count; }
+    bool empty() const { return count == 0; }
+    bool full() const { return count == capacity; }
+    void clear() { count = 0; }
+    void add(const MeasuredSize& entry) { entries[count++] = entry; }
   };
 
   struct Key {
@@ -259,7 +273,7 @@ class Node : public std::enable_shared_from_this<Node> {
   Transaction pendingTransaction_;
   Transaction lastTransaction_;
   Size geometrySize_;
-  std::vector<MeasuredSize> measured_;
+  MeasuredSizes measured_;
   bool measuredOverflowed_ = false;
   std::optional<Rect> placedIn_;
   int placedAxis_ = -1;

@@ -195,13 +195,25 @@ View::View(const AnyShape& shape)
 
 View::View(const Image& image) : definition_(definitionWith(ImageContent{image})) {}
 
+namespace {
+// A body given as a function.
+class FunctionBody final : public CompositeBody {
+ public:
+  explicit FunctionBody(std::function<View(BodyContext&)> body) : body_(std::move(body)) {}
+  View evaluate(BodyContext& context) const override { return body_(context); }
+
+ private:
+  std::function<View(BodyContext&)> body_;
+};
+}  // namespace
+
 View View::composite(const std::type_info& type, std::function<View(BodyContext&)> body) {
-  // Adding a modifier copies the definition: share the body (which holds a
-  // copy of the whole view value) instead of copying it each time.
-  auto shared = std::make_shared<const std::function<View(BodyContext&)>>(std::move(body));
+  return composite(type, std::make_shared<const FunctionBody>(std::move(body)));
+}
+
+View View::composite(const std::type_info& type, std::shared_ptr<const CompositeBody> body) {
   return View(
-      definitionWith(CompositeContent{std::type_index(type), internedTypeName(type),
-                                      [shared](BodyContext& context) { return (*shared)(context); }}));
+      definitionWith(CompositeContent{std::type_index(type), internedTypeName(type), std::move(body)}));
 }
 
 bool View::isEmpty() const {

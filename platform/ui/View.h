@@ -147,6 +147,16 @@ enum class ResizingMode { stretch, tile };
 
 enum class AccessibilityTrait { isButton, isHeader, isImage, isSelected, isStaticText };
 
+// What a composite view evaluates: its body, with the view's value.
+class CompositeBody {
+ public:
+  virtual ~CompositeBody() = default;
+  virtual View evaluate(BodyContext& context) const = 0;
+};
+
+template <class T>
+class CompositeBodyOf;
+
 class View {
  public:
   // The empty view: it draws nothing and takes no space.
@@ -160,15 +170,9 @@ class View {
   // A composite view: its body is evaluated when the tree is built, with the
   // value copied into the view.
   template <class T>
-  requires CompositeView<T> View(T view)  // NOLINT: any view type is a View
-      : View(composite(typeid(T), [view = std::move(view)](BodyContext& context) -> View {
-          if constexpr (ContextViewBody<T>) {
-            return view.body(context);
-          } else {
-            (void)context;
-            return view.body();
-          }
-        })) {}
+    requires CompositeView<T>
+  View(T view)  // NOLINT: any view type is a View
+      : View(composite(typeid(T), std::make_shared<const CompositeBodyOf<T>>(std::move(view)))) {}
 
   // --- Layout -------------------------------------------------------------
   View padding(double length = defaultPadding) const&;
@@ -283,31 +287,38 @@ class View {
   View simultaneousGesture(std::shared_ptr<const Gesture> gesture, GestureMask mask = GestureMask::all) &&;
   // Gesture values (DragGesture, TapGesture, LongPressGesture) attach as they are.
   template <class G>
-  requires std::derived_from<G, Gesture> View gesture(G g, GestureMask mask = GestureMask::all,
-                                                      GesturePriority priority = GesturePriority::normal)
-  const& { return View(*this).gesture(std::move(g), mask, priority); }
+    requires std::derived_from<G, Gesture>
+  View gesture(G g, GestureMask mask = GestureMask::all,
+               GesturePriority priority = GesturePriority::normal) const& {
+    return View(*this).gesture(std::move(g), mask, priority);
+  }
   template <class G>
-  requires std::derived_from<G, Gesture> View gesture(G g, GestureMask mask = GestureMask::all,
-                                                      GesturePriority priority = GesturePriority::normal) && {
+    requires std::derived_from<G, Gesture>
+  View gesture(G g, GestureMask mask = GestureMask::all,
+               GesturePriority priority = GesturePriority::normal) && {
     return std::move(*this).gesture(std::shared_ptr<const Gesture>(std::make_shared<const G>(std::move(g))),
                                     mask, priority);
   }
   template <class G>
-  requires std::derived_from<G, Gesture> View simultaneousGesture(G g, GestureMask mask = GestureMask::all)
-  const& { return View(*this).simultaneousGesture(std::move(g), mask); }
+    requires std::derived_from<G, Gesture>
+  View simultaneousGesture(G g, GestureMask mask = GestureMask::all) const& {
+    return View(*this).simultaneousGesture(std::move(g), mask);
+  }
   template <class G>
-  requires std::derived_from<G, Gesture> View simultaneousGesture(G g, GestureMask mask = GestureMask::all) &&
-  {
+    requires std::derived_from<G, Gesture>
+  View simultaneousGesture(G g, GestureMask mask = GestureMask::all) && {
     return std::move(*this).gesture(std::shared_ptr<const Gesture>(std::make_shared<const G>(std::move(g))),
                                     mask, GesturePriority::simultaneous);
   }
   // Wins over the same kind of gesture of the views inside it.
   template <class G>
-  requires std::derived_from<G, Gesture> View highPriorityGesture(G g, GestureMask mask = GestureMask::all)
-  const& { return View(*this).highPriorityGesture(std::move(g), mask); }
+    requires std::derived_from<G, Gesture>
+  View highPriorityGesture(G g, GestureMask mask = GestureMask::all) const& {
+    return View(*this).highPriorityGesture(std::move(g), mask);
+  }
   template <class G>
-  requires std::derived_from<G, Gesture> View highPriorityGesture(G g, GestureMask mask = GestureMask::all) &&
-  {
+    requires std::derived_from<G, Gesture>
+  View highPriorityGesture(G g, GestureMask mask = GestureMask::all) && {
     return std::move(*this).gesture(std::shared_ptr<const Gesture>(std::make_shared<const G>(std::move(g))),
                                     mask, GesturePriority::high);
   }
@@ -360,10 +371,13 @@ class View {
   // --- Custom modifiers and attached data -----------------------------------
   // Applies a custom modifier: a composite view whose body wraps this view.
   template <class M>
-  requires PlainViewModifier<M> || ContextViewModifier<M> View modifier(M modifier)
-  const& { return View(*this).modifier(std::move(modifier)); }
+    requires PlainViewModifier<M> || ContextViewModifier<M>
+  View modifier(M modifier) const& {
+    return View(*this).modifier(std::move(modifier));
+  }
   template <class M>
-  requires PlainViewModifier<M> || ContextViewModifier<M> View modifier(M modifier) && {
+    requires PlainViewModifier<M> || ContextViewModifier<M>
+  View modifier(M modifier) && {
     View content = *this;
     return composite(typeid(M), [modifier = std::move(modifier), content](BodyContext& context) -> View {
       if constexpr (ContextViewModifier<M>) {
@@ -391,6 +405,7 @@ class View {
   // Makes a composite view from a body function; `type` gives its identity
   // and its name. The View(T) constructor uses this.
   static View composite(const std::type_info& type, std::function<View(BodyContext&)> body);
+  static View composite(const std::type_info& type, std::shared_ptr<const CompositeBody> body);
 
   explicit View(std::shared_ptr<const ViewDefinition> definition);
 
@@ -405,6 +420,23 @@ class View {
   View withAttachment(std::any value, std::string description) &&;
 
   std::shared_ptr<const ViewDefinition> definition_;
+};
+
+template <class T>
+class CompositeBodyOf final : public CompositeBody {
+ public:
+  explicit CompositeBodyOf(T view) : view_(std::move(view)) {}
+  View evaluate(BodyContext& context) const override {
+    if constexpr (ContextViewBody<T>) {
+      return view_.body(context);
+    } else {
+      (void)context;
+      return view_.body();
+    }
+  }
+
+ private:
+  T view_;
 };
 
 }  // namespace platform::ui

@@ -131,7 +131,8 @@ struct RepresentableContent {
 struct CompositeContent {
   std::type_index type;
   std::string_view typeName;  // interned (internedTypeName)
-  std::function<View(BodyContext&)> body;
+  // Shared by every copy of the view: it holds the view's value.
+  std::shared_ptr<const CompositeBody> body;
 };
 
 using ViewContent =

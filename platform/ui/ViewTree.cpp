@@ -263,13 +263,21 @@ void ViewTree::evaluate(Node& node, const View& view, const EnvironmentValues& i
   }
   node.environment_ = environment;
 
-  reconcile(node, childRequests(node, environment, layerEnvironments), transaction, round);
+  // Request lists are kept for reuse: most nodes have a child or two.
+  std::vector<ChildRequest> requests;
+  if (!spareRequests_.empty()) {
+    requests = std::move(spareRequests_.back());
+    spareRequests_.pop_back();
+  }
+  childRequests(node, environment, layerEnvironments, requests);
+  reconcile(node, requests, transaction, round);
+  requests.clear();
+  spareRequests_.push_back(std::move(requests));
 }
 
-std::vector<ViewTree::ChildRequest> ViewTree::childRequests(
-    Node& node, const EnvironmentValues& contentEnvironment,
-    const std::vector<EnvironmentValues>& layerEnvironments) {
-  std::vector<ChildRequest> requests;
+void ViewTree::childRequests(Node& node, const EnvironmentValues& contentEnvironment,
+                             const std::vector<EnvironmentValues>& layerEnvironments,
+                             std::vector<ChildRequest>& requests) {
   requests.reserve(node.definition().children.size() + layerEnvironments.size() + 1);
   auto add = [&](const View& child, NodeRole role, std::size_t slot,
                  std::optional<ViewId> listId, const EnvironmentValues& environment) {
@@ -286,7 +294,7 @@ std::vector<ViewTree::ChildRequest> ViewTree::childRequests(
 
   if (auto* composite = std::get_if<CompositeContent>(&definition.content)) {
     BodyContext context(node);
-    View body = composite->body(context);
+    View body = composite->body->evaluate(context);
     context.finish();
     add(body, NodeRole::content, 0, std::nullopt, contentEnvironment);
   } else if (std::holds_alternative<ButtonContent>(definition.content)) {
@@ -333,11 +341,25 @@ std::vector<ViewTree::ChildRequest> ViewTree::childRequests(
       add(*layer, layerRole(definition.modifiers[i]), i, std::nullopt, layerEnvironments[i]);
     }
   }
-  return requests;
 }
 
-void ViewTree::reconcile(Node& parent, std::vector<ChildRequest> requests,
+void ViewTree::reconcile(Node& parent, const std::vector<ChildRequest>& requests,
                          const Transaction& transaction, Round& round) {
+  bool samePlaces = parent.children_.size() == requests.size();
+  for (std::size_t i = 0; samePlaces && i < requests.size(); ++i) {
+    samePlaces = parent.children_[i]->key_ == requests[i].key;
+  }
+  if (!samePlaces) match(parent, requests, round);
+  // Evaluating a child changes only what is below it, never this list.
+  for (std::size_t i = 0; i < requests.size(); ++i) {
+    const std::shared_ptr<Node> child = parent.children_[i];
+    evaluate(*child, requests[i].view, requests[i].environment, transaction, round);
+  }
+}
+
+// Pairs each request with the old child of its key, making nodes for the
+// new keys and detaching the children no request asks for.
+void ViewTree::match(Node& parent, const std::vector<ChildRequest>& requests, Round& round) {
   std::vector<std::shared_ptr<Node>> old = std::move(parent.children_);
   std::vector<bool> reused(old.size(), false);
   std::vector<std::shared_ptr<Node>> next;
@@ -347,28 +369,23 @@ void ViewTree::reconcile(Node& parent, std::vector<ChildRequest> requests,
   std::size_t searchFrom = 0;
   for (std::size_t i = 0; i < requests.size(); ++i) {
     const auto& key = requests[i].key;
-    std::shared_ptr<Node> match;
-    for (std::size_t n = 0; n < old.size() && !match; ++n) {
+    std::shared_ptr<Node> found;
+    for (std::size_t n = 0; n < old.size() && !found; ++n) {
       std::size_t j = (searchFrom + n) % old.size();
       if (!reused[j] && old[j]->key_ == key) {
-        match = old[j];
+        found = old[j];
         reused[j] = true;
         searchFrom = j + 1;
       }
     }
-    if (!match) match = makeNode(key);
-    match->parent_ = &parent;
-    next.push_back(match);
+    if (!found) found = makeNode(key);
+    found->parent_ = &parent;
+    next.push_back(found);
   }
   for (std::size_t j = 0; j < old.size(); ++j) {
     if (!reused[j]) detach(old[j], round);
   }
   parent.children_ = std::move(next);
-  // Evaluating a child changes only what is below it, never this list.
-  for (std::size_t i = 0; i < requests.size(); ++i) {
-    const std::shared_ptr<Node> child = parent.children_[i];
-    evaluate(*child, requests[i].view, requests[i].environment, transaction, round);
-  }
 }
 
 void ViewTree::detach(const std::shared_ptr<Node>& node, Round& round) {

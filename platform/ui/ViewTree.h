@@ -68,10 +68,12 @@ class ViewTree : public std::enable_shared_from_this<ViewTree> {
   bool runRounds();
   void evaluate(Node& node, const View& view, const EnvironmentValues& inherited,
                 const Transaction& inheritedTransaction, Round& round);
-  std::vector<ChildRequest> childRequests(Node& node, const EnvironmentValues& contentEnvironment,
-                                          const std::vector<EnvironmentValues>& layerEnvironments);
-  void reconcile(Node& parent, std::vector<ChildRequest> requests, const Transaction& transaction,
+  void childRequests(Node& node, const EnvironmentValues& contentEnvironment,
+                     const std::vector<EnvironmentValues>& layerEnvironments,
+                     std::vector<ChildRequest>& requests);
+  void reconcile(Node& parent, const std::vector<ChildRequest>& requests, const Transaction& transaction,
                  Round& round);
+  void match(Node& parent, const std::vector<ChildRequest>& requests, Round& round);
   std::shared_ptr<Node> makeNode(const Node::Key& key);
   void detach(const std::shared_ptr<Node>& node, Round& round);
   void evaluateDirty(Round& round);
@@ -80,6 +82,7 @@ class ViewTree : public std::enable_shared_from_this<ViewTree> {
   EnvironmentValues environment_;
   std::shared_ptr<Node> root_;
   std::vector<std::weak_ptr<Node>> dirtyNodes_;
+  std::vector<std::vector<ChildRequest>> spareRequests_;
   View rootView_;
   bool rootChanged_ = false;
   bool scheduled_ = false;
