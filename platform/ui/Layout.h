@@ -56,9 +56,12 @@ struct ProposedSize {
 // the nodes: a node that does not need layout (see Node::setNeedsLayout)
 // answers a proposal it has answered before without being measured again,
 // and placed in the rect it was last placed in keeps the frames below it
-// untouched. Every pass over a tree must then use the same metrics; a full
-// pass leaves the nodes' memory alone but makes the next incremental one
-// place everything again.
+// untouched. A marked node is first measured again on its own: when it
+// answers every proposal it was offered as before and lands on the same
+// frame, it is placed where it was and nothing above it is looked at; only
+// otherwise are its ancestors measured and placed again. Every pass over a
+// tree must then use the same metrics; a full pass leaves the nodes' memory
+// alone but makes the next incremental one place everything again.
 class LayoutEngine {
  public:
   enum class Mode { full, incremental };

@@ -10,6 +10,9 @@
 // ordered modifiers. Builder functions make primitives (`Text("a")`,
 // `VStack(alignment, spacing, {...})`, Primitives.h); modifier methods return a
 // new view with one more modifier (`Text("a").padding().background(...)`).
+// On a temporary whose definition nothing else shares, a modifier adds to
+// that definition instead of copying it; a view it was copied from never
+// changes.
 // Any type with `View body() const` or `View body(BodyContext&) const`
 // converts to a View: that is a composite view, evaluated by calling its body.
 //
