@@ -37,6 +37,14 @@ class SimulatorKeyError : public platform::Error {
 // views decide what happens. The process clock becomes a manual clock: time
 // passes only through waits, holds, slides and the short pause after each
 // key.
+// The layouts a simulator looks ahead at while it types, for one keyboard
+// context, dropped when the context publishes a change.
+struct TypingLayouts {
+  const keyloom::KeyboardContext* context = nullptr;
+  platform::Cancellable subscription;
+  std::vector<std::pair<keyloom::KeyboardType, std::shared_ptr<keyloom::KeyboardLayout>>> layouts;
+};
+
 class Simulator {
  public:
   // Between two keys of typed text or script steps: quick enough that two
@@ -138,11 +146,6 @@ class Simulator {
   SimulatorTypist typist_;
   // While text is typed, the layouts looked ahead at, until the keyboard's
   // context changes.
-  struct TypingLayouts {
-    const keyloom::KeyboardContext* context = nullptr;
-    platform::Cancellable subscription;
-    std::vector<std::pair<keyloom::KeyboardType, std::shared_ptr<keyloom::KeyboardLayout>>> layouts;
-  };
   std::optional<TypingLayouts> typingLayouts_;
   std::optional<double> scale_;
   SimulatorFinger finger_;
