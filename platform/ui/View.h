@@ -310,8 +310,7 @@ class View {
   template <class G>
     requires std::derived_from<G, Gesture>
   View simultaneousGesture(G g, GestureMask mask = GestureMask::all) && {
-    return std::move(*this).gesture(std::shared_ptr<const Gesture>(std::make_shared<const G>(std::move(g))),
-                                    mask, GesturePriority::simultaneous);
+    return std::move(*this).gesture(std::move(g), mask, GesturePriority::simultaneous);
   }
   // Wins over the same kind of gesture of the views inside it.
   template <class G>
@@ -322,8 +321,7 @@ class View {
   template <class G>
     requires std::derived_from<G, Gesture>
   View highPriorityGesture(G g, GestureMask mask = GestureMask::all) && {
-    return std::move(*this).gesture(std::shared_ptr<const Gesture>(std::make_shared<const G>(std::move(g))),
-                                    mask, GesturePriority::high);
+    return std::move(*this).gesture(std::move(g), mask, GesturePriority::high);
   }
   View onTapGesture(std::function<void()> action, int count = 1) const&;
   View onTapGesture(std::function<void()> action, int count = 1) &&;
@@ -381,7 +379,7 @@ class View {
   template <class M>
     requires PlainViewModifier<M> || ContextViewModifier<M>
   View modifier(M modifier) && {
-    View content = *this;
+    View content = std::move(*this);
     return composite(typeid(M), [modifier = std::move(modifier), content](BodyContext& context) -> View {
       if constexpr (ContextViewModifier<M>) {
         return modifier.body(context, content);
