@@ -14,10 +14,10 @@ namespace ui = platform::ui;
 ui::View GestureButton::body(ui::BodyContext& context) const {
   const ui::State<bool> isPressed = context.state(false);
   const auto tracking = context.state(std::make_shared<Tracking>()).get();
-  // One shared copy for the gesture's closures, and no geometry reader: the
-  // button asks for its size only when a touch ends, and a reader would
-  // build it again after every layout.
-  const auto button = std::make_shared<const GestureButton>(*this);
+  // The gesture's closures share this value with the node, and there is no
+  // geometry reader: the button asks for its size only when a touch ends,
+  // and a reader would build it again after every layout.
+  const auto button = context.shared(*this);
   const ui::GeometryProxy geo = context.geometry();
 
   ui::View labelView = label ? label(isPressed.get()) : ui::View();

@@ -21,13 +21,18 @@ namespace {
 // Nearly invisible, yet it still takes touches.
 ui::View touchableLabel(bool /*isPressed*/) { return ui::View(ui::Color::white().opacity(0.001)); }
 
+// The platform button decides between switching keyboards and listing them.
+ui::View nextKeyboardButton(ui::View view) {
+  return ui::View(NextKeyboardButton(NextKeyboardController::shared(), false, [view] { return view; }));
+}
+
 }  // namespace
 
 ui::View KeyboardButtonGestures::body(ui::BodyContext& context) const {
   const auto tracking = context.state(std::make_shared<Tracking>()).get();
-  // One shared copy for all the closures below: copying the binding's
-  // closures into each of them would cost more than the key itself.
-  const auto self = std::make_shared<const KeyboardButtonGestures>(*this);
+  // All the closures below share this value with the node: copying the
+  // key's closures into each of them would cost more than the key itself.
+  const auto self = context.shared(*this);
   // The key measures itself only when a gesture asks, so it needs no
   // geometry reader (which would build the button again after each layout).
   return view.overlay(gestureButton(self, context.geometry(), tracking));
@@ -45,12 +50,8 @@ ui::View KeyboardButtonGestures::gestureButton(const std::shared_ptr<const Keybo
   auto releaseInside = [self, tracking] { self->handleReleaseInside(*tracking); };
   auto releaseOutside = [self, geo, tracking] { self->handleReleaseOutside(geo, *tracking); };
   auto longPress = [self, geo, tracking] { self->handleLongPress(geo, *tracking); };
-  auto doubleTap = [self] {
-    if (self->doubleTapAction) self->doubleTapAction();
-  };
-  auto repeat = [self] {
-    if (self->repeatAction) self->repeatAction();
-  };
+  auto doubleTap = [self] { self->perform(KeyboardGesture::doubleTap, self->doubleTapAction); };
+  auto repeat = [self] { self->perform(KeyboardGesture::repeatPress, self->repeatAction); };
   auto drag = [self, tracking](const ui::DragValue& value) { self->handleDrag(value, *tracking); };
   auto end = [self, tracking] { self->handleEnd(*tracking); };
 
@@ -101,15 +102,27 @@ bool KeyboardButtonGestures::isWithinReleaseTolerance(platform::Point location, 
          location.y < size.height + dy;
 }
 
+void KeyboardButtonGestures::perform(KeyboardGesture gesture, const Action& closure) const {
+  if (closure) {
+    closure();
+  } else if (actionHandler && action) {
+    actionHandler->handle(gesture, *action);
+  }
+}
+
 void KeyboardButtonGestures::handlePress(const ui::GeometryProxy& geo) const {
-  if (pressAction) pressAction();
+  perform(KeyboardGesture::press, pressAction);
   if (calloutContext) calloutContext->input()->updateInput(action, geo);
 }
 
 void KeyboardButtonGestures::handleDrag(const ui::DragValue& value, Tracking& tracking) const {
   tracking.lastDragValue = value;
   if (calloutContext) calloutContext->action()->updateSelection(value.translation);
-  if (dragAction) dragAction(value.startLocation, value.location);
+  if (dragAction) {
+    dragAction(value.startLocation, value.location);
+  } else if (actionHandler && action) {
+    actionHandler->handleDrag(*action, value.startLocation, value.location);
+  }
 }
 
 void KeyboardButtonGestures::handleLongPress(const ui::GeometryProxy& geo, Tracking& tracking) const {
@@ -120,7 +133,7 @@ void KeyboardButtonGestures::handleLongPress(const ui::GeometryProxy& geo, Track
     // The input callout gives way to the action callout.
     if (!calloutContext->action()->actions.get().empty()) calloutContext->input()->reset();
   }
-  if (longPressAction) longPressAction();
+  perform(KeyboardGesture::longPress, longPressAction);
 }
 
 void KeyboardButtonGestures::handleReleaseInside(Tracking& tracking) const {
@@ -129,7 +142,7 @@ void KeyboardButtonGestures::handleReleaseInside(Tracking& tracking) const {
   if (calloutContext && tracking.shouldApplyReleaseAction) {
     tracking.shouldApplyReleaseAction = !calloutContext->action()->selectedAction().has_value();
   }
-  if (tracking.shouldApplyReleaseAction && releaseAction) releaseAction();
+  if (tracking.shouldApplyReleaseAction) perform(KeyboardGesture::release, releaseAction);
 }
 
 void KeyboardButtonGestures::handleReleaseOutside(const ui::GeometryProxy& geo, Tracking& tracking) const {
@@ -154,16 +167,16 @@ ui::View keyboardButtonGestures(ui::View view, const KeyboardAction& action,
                                 std::shared_ptr<KeyboardCalloutContext> calloutContext,
                                 ui::Binding<bool> isPressed, bool isInScrollView,
                                 double releaseOutsideTolerance) {
-  auto gesture = [actionHandler, action](KeyboardGesture g) {
-    return [actionHandler, action, g] { actionHandler->handle(g, action); };
-  };
-  return keyboardButtonGestures(std::move(view), action, std::move(calloutContext), std::move(isPressed),
-                                isInScrollView, releaseOutsideTolerance, gesture(KeyboardGesture::doubleTap),
-                                gesture(KeyboardGesture::longPress), gesture(KeyboardGesture::press),
-                                gesture(KeyboardGesture::release), gesture(KeyboardGesture::repeatPress),
-                                [actionHandler, action](platform::Point start, platform::Point current) {
-                                  actionHandler->handleDrag(action, start, current);
-                                });
+  if (action == KeyboardAction::nextKeyboard()) return nextKeyboardButton(std::move(view));
+  return ui::View(KeyboardButtonGestures{
+      .view = std::move(view),
+      .action = action,
+      .calloutContext = std::move(calloutContext),
+      .isPressed = std::move(isPressed),
+      .isInScrollView = isInScrollView,
+      .releaseOutsideTolerance = releaseOutsideTolerance,
+      .actionHandler = std::move(actionHandler),
+  });
 }
 
 ui::View keyboardButtonGestures(
@@ -173,10 +186,7 @@ ui::View keyboardButtonGestures(
     KeyboardButtonGestures::Action longPressAction, KeyboardButtonGestures::Action pressAction,
     KeyboardButtonGestures::Action releaseAction, KeyboardButtonGestures::Action repeatAction,
     KeyboardButtonGestures::DragAction dragAction) {
-  if (action == KeyboardAction::nextKeyboard()) {
-    // The platform button decides between switching keyboards and listing them.
-    return ui::View(NextKeyboardButton(NextKeyboardController::shared(), false, [view] { return view; }));
-  }
+  if (action == KeyboardAction::nextKeyboard()) return nextKeyboardButton(std::move(view));
   return ui::View(KeyboardButtonGestures{
       .view = std::move(view),
       .action = std::move(action),

@@ -6,6 +6,7 @@
 
 #include "keyloom/controller/KeyboardActionHandler.h"
 #include "keyloom/controller/KeyboardCalloutContext.h"
+#include "keyloom/gestures/KeyboardGesture.h"
 #include "keyloom/state/KeyboardAction.h"
 #include "platform/foundation/Geometry.h"
 #include "platform/ui/BodyContext.h"
@@ -41,6 +42,9 @@ struct KeyboardButtonGestures {
   Action releaseAction = {};
   Action repeatAction = {};
   DragAction dragAction = {};
+  // Takes the events of `action` that have no closure above: each gesture
+  // goes to handle(gesture, action), drags to handleDrag.
+  std::shared_ptr<KeyboardActionHandler> actionHandler = nullptr;
 
   platform::ui::View body(platform::ui::BodyContext& context) const;
 
@@ -60,6 +64,8 @@ struct KeyboardButtonGestures {
   static platform::ui::View gestureButton(const std::shared_ptr<const KeyboardButtonGestures>& self,
                                           const platform::ui::GeometryProxy& geo,
                                           const std::shared_ptr<Tracking>& tracking);
+  // Runs `closure`, or else hands `gesture` to the action handler.
+  void perform(KeyboardGesture gesture, const Action& closure) const;
   void handlePress(const platform::ui::GeometryProxy& geo) const;
   void handleDrag(const platform::ui::DragValue& value, Tracking& tracking) const;
   void handleLongPress(const platform::ui::GeometryProxy& geo, Tracking& tracking) const;

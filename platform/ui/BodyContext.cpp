@@ -14,6 +14,11 @@ const EnvironmentValues& BodyContext::environment() const { return node_.environ
 
 GeometryProxy BodyContext::geometry() const { return GeometryProxy(node_.weak_from_this(), node_.frameAt(0).size); }
 
+std::shared_ptr<const CompositeBody> BodyContext::compositeBody() const {
+  auto* composite = node_.content<CompositeContent>();
+  return composite ? composite->body : nullptr;
+}
+
 std::shared_ptr<StateSlotBase> BodyContext::existingSlot(std::size_t index) const {
   return index < node_.slots_.size() ? node_.slots_[index] : nullptr;
 }

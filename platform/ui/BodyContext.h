@@ -10,6 +10,7 @@
 #include "platform/ui/GeometryProxy.h"
 #include "platform/ui/State.h"
 #include "platform/ui/TypeName.h"
+#include "platform/ui/View.h"
 
 namespace platform::ui {
 
@@ -76,10 +77,22 @@ class BodyContext {
     return environment().get(key);
   }
 
+  // The view whose body is running (pass `*this`), shared with the node that
+  // holds it: closures the body hands out keep it alive without a copy.
+  template <class T>
+  std::shared_ptr<const T> shared(const T& view) const {
+    std::shared_ptr<const CompositeBody> body = compositeBody();
+    auto* holder = dynamic_cast<const CompositeBodyOf<T>*>(body.get());
+    if (holder && &holder->value() == &view) return std::shared_ptr<const T>(std::move(body), &view);
+    return std::make_shared<const T>(view);
+  }
+
   // Drops the subscriptions this evaluation no longer asked for.
   void finish();
 
  private:
+  // The body of the composite view being evaluated; null for other views.
+  std::shared_ptr<const CompositeBody> compositeBody() const;
   std::shared_ptr<StateSlotBase> existingSlot(std::size_t index) const;
   void storeSlot(std::size_t index, std::shared_ptr<StateSlotBase> slot);
   void observeObject(std::shared_ptr<const ObservableObject> object);

@@ -47,16 +47,25 @@ class Binding {
  public:
   Binding(std::function<T()> get, std::function<void(T)> set)
       : get_(std::move(get)), set_(std::move(set)) {}
+  // Reads and writes a state slot (State::binding): a copy shares the slot.
+  explicit Binding(std::shared_ptr<StateSlot<T>> slot) : slot_(std::move(slot)) {}
 
   // A binding that always reads `value` and ignores writes.
   static Binding constant(T value) {
     return Binding([value] { return value; }, [](T) {});
   }
 
-  T get() const { return get_(); }
-  void set(T value) const { set_(std::move(value)); }
+  T get() const { return slot_ ? slot_->get() : get_(); }
+  void set(T value) const {
+    if (slot_) {
+      slot_->set(std::move(value));
+    } else {
+      set_(std::move(value));
+    }
+  }
 
  private:
+  std::shared_ptr<StateSlot<T>> slot_;
   std::function<T()> get_;
   std::function<void(T)> set_;
 };
@@ -74,10 +83,7 @@ class State {
   const T& get() const { return slot_->get(); }
   void set(T value) const { slot_->set(std::move(value)); }
 
-  Binding<T> binding() const {
-    auto slot = slot_;
-    return Binding<T>([slot] { return slot->get(); }, [slot](T value) { slot->set(std::move(value)); });
-  }
+  Binding<T> binding() const { return Binding<T>(slot_); }
 
  private:
   std::shared_ptr<StateSlot<T>> slot_;

@@ -435,6 +435,7 @@ class CompositeBodyOf final : public CompositeBody {
       return view_.body();
     }
   }
+  const T& value() const { return view_; }
 
  private:
   T view_;

@@ -322,6 +322,28 @@ TEST(ViewHostState, BindingsWriteThroughAndConstantBindingsIgnoreWrites) {
   EXPECT_FALSE(constant.get());
 }
 
+struct SharingItself {
+  std::string name;
+  const SharingItself** evaluated;
+  std::shared_ptr<const SharingItself>* shared;
+  View body(BodyContext& context) const {
+    *evaluated = this;
+    *shared = context.shared(*this);
+    return Text(name);
+  }
+};
+
+TEST(ViewHostState, ABodySharesItsOwnValueWithoutCopyingAndKeepsItAlive) {
+  const SharingItself* evaluated = nullptr;
+  std::shared_ptr<const SharingItself> shared;
+  {
+    ViewHost host(SharingItself{"kept", &evaluated, &shared});
+    EXPECT_EQ(shared.get(), evaluated);
+  }
+  ASSERT_NE(shared, nullptr);
+  EXPECT_EQ(shared->name, "kept");
+}
+
 class Store : public ObservableObject {
  public:
   Published<std::string> name{*this, "store"};
