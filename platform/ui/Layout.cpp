@@ -140,6 +140,85 @@ LayoutEngine::LayoutEngine(const FontMetrics& metrics, Mode mode) : metrics_(met
   memo_.emplace(&arena_);
 }
 
+namespace {
+
+bool sameLayoutContent(const ViewContent& before, const ViewContent& after) {
+  if (before.index() != after.index()) return false;
+  return std::visit(
+      [&after](const auto& a) {
+        using C = std::decay_t<decltype(a)>;
+        const C& b = std::get<C>(after);
+        if constexpr (std::is_same_v<C, TextContent>) {
+          return a.text == b.text;
+        } else if constexpr (std::is_same_v<C, ImageContent>) {
+          return a.image == b.image;
+        } else if constexpr (std::is_same_v<C, SpacerContent>) {
+          return a.minLength == b.minLength;
+        } else if constexpr (std::is_same_v<C, VStackContent> || std::is_same_v<C, HStackContent>) {
+          return a.alignment == b.alignment && a.spacing == b.spacing && a.lazy == b.lazy;
+        } else if constexpr (std::is_same_v<C, ZStackContent>) {
+          return a.alignment == b.alignment;
+        } else if constexpr (std::is_same_v<C, ScrollViewContent>) {
+          return a.axis == b.axis;
+        } else if constexpr (std::is_same_v<C, GridContent>) {
+          return a.axis == b.axis && a.items == b.items && a.alignment == b.alignment && a.spacing == b.spacing;
+        } else if constexpr (std::is_same_v<C, ConditionalContent>) {
+          return a.condition == b.condition;
+        } else if constexpr (std::is_same_v<C, RepresentableContent>) {
+          return false;  // its platform view may answer differently after an update
+        } else {
+          return true;  // sized by what it is given or by its children
+        }
+      },
+      before);
+}
+
+template <class L>
+bool sameLayer(const L& a, const Modifier& after) {
+  return a.alignment == after.as<L>()->alignment;
+}
+
+bool sameLayoutModifier(const Modifier& before, const Modifier& after) {
+  if (before.value == after.value) return true;
+  if (before.value->index() != after.value->index()) return false;
+  if (auto* a = before.as<Padding>()) return a->insets == after.as<Padding>()->insets;
+  if (auto* a = before.as<Frame>()) {
+    auto* b = after.as<Frame>();
+    return a->width == b->width && a->height == b->height && a->alignment == b->alignment;
+  }
+  if (auto* a = before.as<FlexibleFrame>()) return *a == *after.as<FlexibleFrame>();
+  if (auto* a = before.as<Offset>()) return a->x == after.as<Offset>()->x && a->y == after.as<Offset>()->y;
+  if (auto* a = before.as<Position>()) {
+    return a->x == after.as<Position>()->x && a->y == after.as<Position>()->y;
+  }
+  if (auto* a = before.as<AspectRatio>()) {
+    return a->ratio == after.as<AspectRatio>()->ratio && a->mode == after.as<AspectRatio>()->mode;
+  }
+  if (auto* a = before.as<Resizable>()) {
+    return a->capInsets == after.as<Resizable>()->capInsets && a->mode == after.as<Resizable>()->mode;
+  }
+  if (auto* a = before.as<Background>()) return sameLayer(*a, after);
+  if (auto* a = before.as<Overlay>()) return sameLayer(*a, after);
+  if (auto* a = before.as<Mask>()) return sameLayer(*a, after);
+  return true;  // drawn, not laid out
+}
+
+}  // namespace
+
+bool laysOutAlike(const ViewDefinition& before, const ViewDefinition& after) {
+  if (&before == &after) return true;
+  if (before.modifiers.size() != after.modifiers.size()) return false;
+  for (std::size_t i = 0; i < before.modifiers.size(); ++i) {
+    if (!sameLayoutModifier(before.modifiers[i], after.modifiers[i])) return false;
+  }
+  return sameLayoutContent(before.content, after.content);
+}
+
+bool measuresAlike(NodeKind kind, const EnvironmentValues& before, const EnvironmentValues& after) {
+  if (kind != NodeKind::text && kind != NodeKind::image) return true;
+  return before.resolvedFont() == after.resolvedFont() && before.get(textCaseKey) == after.get(textCaseKey);
+}
+
 void layout(Node& root, Rect bounds, const FontMetrics& metrics) {
   LayoutEngine(metrics).layout(root, bounds);
 }

@@ -62,6 +62,14 @@ struct ProposedSize {
 // otherwise are its ancestors measured and placed again. Every pass over a
 // tree must then use the same metrics; a full pass leaves the nodes' memory
 // alone but makes the next incremental one place everything again.
+// Whether a node re-evaluated with view `after` instead of `before` lays
+// out as before: the engine would read the same content and modifiers from
+// it. Which children it has is a question for the tree.
+bool laysOutAlike(const ViewDefinition& before, const ViewDefinition& after);
+// Whether what a node of `kind` reads from its environment to measure
+// itself (the font and text case of text and images) is the same in both.
+bool measuresAlike(NodeKind kind, const EnvironmentValues& before, const EnvironmentValues& after);
+
 class LayoutEngine {
  public:
   enum class Mode { full, incremental };

@@ -186,6 +186,12 @@ struct ChangeSettings {
   Color color = Color::gray();
   int count = 2;
   double offset = 0;
+  std::string text = "box";
+  double textSize = 10;
+  std::optional<TextCase> textCase;
+  double padding = 0;
+  Alignment alignment = Alignment::center();
+  bool reversed = false;
 };
 using SettingsHandle = std::shared_ptr<std::optional<State<ChangeSettings>>>;
 
@@ -195,7 +201,10 @@ struct ChangingBox {
     auto state = context.state<ChangeSettings>(ChangeSettings{});
     *settings = state;
     const ChangeSettings now = state.get();
-    return View(now.color).frame(now.width, 30).offset(now.offset, 0);
+    return ZStack(now.alignment, {View(now.color).frame(now.width, 30), Text(now.text).textCase(now.textCase)})
+        .font(Font::system(now.textSize))
+        .padding(now.padding)
+        .offset(now.offset, 0);
   }
 };
 
@@ -205,7 +214,10 @@ struct ChangingList {
     auto state = context.state<ChangeSettings>(ChangeSettings{});
     *settings = state;
     std::vector<std::pair<ViewId, View>> items;
-    for (int i = 0; i < state.get().count; ++i) items.emplace_back(ViewId(i), View(Color::blue()).frame(10, 10));
+    for (int i = 0; i < state.get().count; ++i) {
+      items.emplace_back(ViewId(i), View(Color::blue()).frame(10 + 4 * i, 10));
+    }
+    if (state.get().reversed) std::reverse(items.begin(), items.end());
     return Group({Text("list"), ForEach(std::move(items))});
   }
 };
@@ -230,7 +242,13 @@ TEST(Layout, IncrementalPassesAfterChangesMatchAFullPass) {
       {"wider: the siblings move", false, [](auto& s) { s.width = 80; }},
       {"narrower again", false, [](auto& s) { s.width = 20; }},
       {"moved by an offset: its frame moves", false, [](auto& s) { s.offset = 7; }},
+      {"new text", false, [](auto& s) { s.text = "a longer box"; }},
+      {"larger font from the environment", false, [](auto& s) { s.textSize = 16; }},
+      {"upper case from the environment", false, [](auto& s) { s.textCase = TextCase::uppercase; }},
+      {"padding", false, [](auto& s) { s.padding = 5; }},
+      {"stack alignment", false, [](auto& s) { s.alignment = Alignment::topLeading(); }},
       {"one more item in a ForEach", true, [](auto& s) { s.count = 3; }},
+      {"items in reverse order", true, [](auto& s) { s.reversed = true; }},
       {"no items", true, [](auto& s) { s.count = 0; }},
   };
   auto box = std::make_shared<std::optional<State<ChangeSettings>>>();

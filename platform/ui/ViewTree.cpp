@@ -7,6 +7,7 @@
 #include "platform/foundation/MainQueue.h"
 #include "platform/ui/BodyContext.h"
 #include "platform/ui/ButtonStyle.h"
+#include "platform/ui/Layout.h"
 
 namespace platform::ui {
 
@@ -216,7 +217,9 @@ void ViewTree::evaluate(Node& node, const View& view, const EnvironmentValues& i
     transaction = node.pendingTransaction_;
   }
   node.dirty_ = false;
-  node.setNeedsLayout();
+  // A node that lays out as before keeps what layout remembers of it; its
+  // children mark themselves, and a change of children marks it in match().
+  bool needsLayout = isNew || !laysOutAlike(node.definition(), view.definition());
   node.pendingTransaction_ = Transaction();
   node.view_ = view;
   node.kind_ = kindOf(view.definition());
@@ -261,6 +264,8 @@ void ViewTree::evaluate(Node& node, const View& view, const EnvironmentValues& i
       if (write->apply) write->apply(environment);
     }
   }
+  needsLayout = needsLayout || !measuresAlike(node.kind_, node.environment_, environment);
+  if (needsLayout) node.setNeedsLayout();
   node.environment_ = environment;
 
   // Request lists are kept for reuse: most nodes have a child or two.
@@ -385,6 +390,7 @@ void ViewTree::match(Node& parent, const std::vector<ChildRequest>& requests, Ro
   for (std::size_t j = 0; j < old.size(); ++j) {
     if (!reused[j]) detach(old[j], round);
   }
+  if (next != old) parent.setNeedsLayout();
   parent.children_ = std::move(next);
 }
 
