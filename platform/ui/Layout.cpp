@@ -258,7 +258,9 @@ bool LayoutEngine::settle(Node& node) {
     if (child->needsLayout_) {
       if (!layoutInPlace(*child)) unsettled = true;
     } else if (child->needsLayoutBelow_) {
-      if (settle(*child)) unsettled = true;
+      // Below it something changed its answers: the child itself may still
+      // answer as before (a fixed frame around a text that grew).
+      if (settle(*child) && !layoutInPlace(*child)) unsettled = true;
     }
   }
   node.needsLayoutBelow_ = unsettled;
@@ -284,10 +286,16 @@ bool LayoutEngine::layoutInPlace(Node& node) {
     Size size = measure(item, 0, node.modifiers().size(), {decode(entry.width), decode(entry.height)});
     if (size != entry.size) sameAnswers = false;
   }
+  // Otherwise whatever lays it out places it, once: a group's frames are
+  // the union of every placement of its children in a pass.
+  if (!sameAnswers) return false;
+  const std::size_t wrappersBefore = placedWrappers_.size();
   Item item{&node, {}, axisOf(axisCode)};
   refresh(node);
   place(item, 0, node.modifiers().size(), rect);
-  return sameAnswers && node.frame == oldFrame;
+  if (node.frame == oldFrame) return true;
+  placedWrappers_.resize(wrappersBefore);
+  return false;
 }
 
 void LayoutEngine::refresh(Node& node) {
