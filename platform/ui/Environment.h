@@ -8,6 +8,7 @@
 #include <typeinfo>
 
 #include "platform/foundation/Error.h"
+#include "platform/ui/BlockPool.h"
 #include "platform/ui/Color.h"
 #include "platform/ui/ColorScheme.h"
 #include "platform/ui/Font.h"
@@ -76,7 +77,7 @@ class EnvironmentValues {
 
   template <class T>
   void set(const EnvironmentKey<T>& key, T value) {
-    auto entry = std::make_shared<ValueEntry<T>>(std::move(value));
+    auto entry = makeShared<ValueEntry<T>>(std::move(value));
     entry->key = &key;
     // Setting the same key again replaces the newest entry instead of
     // growing the list.

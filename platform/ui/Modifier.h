@@ -7,6 +7,7 @@
 #include <string>
 #include <variant>
 
+#include "platform/ui/BlockPool.h"
 #include "platform/ui/View.h"
 
 namespace platform::ui {
@@ -172,7 +173,7 @@ using ModifierValue =
 // already has, so a copy must not copy what they hold.
 struct Modifier {
   Modifier(ModifierValue value)  // NOLINT: every modifier value is a Modifier
-      : value(std::make_shared<const ModifierValue>(std::move(value))) {}
+      : value(makeShared<const ModifierValue>(std::move(value))) {}
 
   template <class M>
   const M* as() const {

@@ -1,10 +1,11 @@
+#include "platform/ui/BlockPool.h"
 #include "platform/ui/Primitives.h"
 
 namespace platform::ui {
 
 namespace {
 View make(ViewContent content, std::vector<View> children = {}) {
-  auto definition = std::make_shared<ViewDefinition>();
+  auto definition = makeShared<ViewDefinition>();
   definition->content = std::move(content);
   definition->children = std::move(children);
   return View(std::move(definition));

@@ -2,6 +2,7 @@
 
 #include "platform/ui/ButtonStyle.h"
 #include "platform/ui/ViewDefinition.h"
+#include "platform/ui/BlockPool.h"
 
 namespace platform::ui {
 
@@ -13,7 +14,7 @@ std::shared_ptr<const ViewDefinition> emptyDefinition() {
 }
 
 std::shared_ptr<const ViewDefinition> definitionWith(ViewContent content) {
-  auto definition = std::make_shared<ViewDefinition>();
+  auto definition = makeShared<ViewDefinition>();
   definition->content = std::move(content);
   return definition;
 }
@@ -227,7 +228,7 @@ View View::withModifier(Modifier modifier) && {
   if (definition_.use_count() == 1 && definition_ != emptyDefinition()) {
     definition = std::const_pointer_cast<ViewDefinition>(std::move(definition_));
   } else {
-    definition = std::make_shared<ViewDefinition>();
+    definition = makeShared<ViewDefinition>();
     definition->content = definition_->content;
     definition->children = definition_->children;
     definition->modifiers.reserve(definition_->modifiers.size() + 1);

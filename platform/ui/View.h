@@ -82,6 +82,7 @@
 
 #include "platform/foundation/Geometry.h"
 #include "platform/ui/Alignment.h"
+#include "platform/ui/BlockPool.h"
 #include "platform/ui/ChangeHook.h"
 #include "platform/ui/Color.h"
 #include "platform/ui/Environment.h"
@@ -175,7 +176,7 @@ class View {
   template <class T>
     requires CompositeView<T>
   View(T view)  // NOLINT: any view type is a View
-      : View(composite(typeid(T), std::make_shared<const CompositeBodyOf<T>>(std::move(view)))) {}
+      : View(composite(typeid(T), makeShared<const CompositeBodyOf<T>>(std::move(view)))) {}
 
   // --- Layout -------------------------------------------------------------
   View padding(double length = defaultPadding) const&;
@@ -299,7 +300,7 @@ class View {
     requires std::derived_from<G, Gesture>
   View gesture(G g, GestureMask mask = GestureMask::all,
                GesturePriority priority = GesturePriority::normal) && {
-    return std::move(*this).gesture(std::shared_ptr<const Gesture>(std::make_shared<const G>(std::move(g))),
+    return std::move(*this).gesture(std::shared_ptr<const Gesture>(makeShared<const G>(std::move(g))),
                                     mask, priority);
   }
   template <class G>

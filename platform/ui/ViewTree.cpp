@@ -8,6 +8,7 @@
 #include "platform/ui/BodyContext.h"
 #include "platform/ui/ButtonStyle.h"
 #include "platform/ui/Layout.h"
+#include "platform/ui/BlockPool.h"
 
 namespace platform::ui {
 
@@ -201,7 +202,7 @@ void ViewTree::runHooks(Round& round) {
 
 std::shared_ptr<Node> ViewTree::makeNode(const Node::Key& key) {
   ++structureVersion_;
-  auto node = std::make_shared<Node>();
+  auto node = makeShared<Node>();
   node->tree_ = weak_from_this();
   node->key_ = key;
   return node;
