@@ -19,7 +19,10 @@ namespace ui = platform::ui;
 namespace {
 
 // Nearly invisible, yet it still takes touches.
-ui::View touchableLabel(bool /*isPressed*/) { return ui::View(ui::Color::white().opacity(0.001)); }
+ui::View touchableLabel(bool /*isPressed*/) {
+  static const ui::Color nearlyClear = ui::Color::white().opacity(0.001);
+  return ui::View(nearlyClear);
+}
 
 // The platform button decides between switching keyboards and listing them.
 ui::View nextKeyboardButton(ui::View view) {

@@ -56,23 +56,23 @@ ui::View SystemKeyboardButtonRowItem::body(ui::BodyContext& context) const {
   ui::View key = content.frame(ui::FlexibleFrame{.maxWidth = ui::infinity})
                      .frame(std::nullopt, item.size.height - item.insets.top - item.insets.bottom);
   if (auto fixed = keyWidth(item, keyboardWidth, inputWidth)) {
-    key = key.frame(*fixed, std::nullopt);
+    key = std::move(key).frame(*fixed, std::nullopt);
   } else {
-    key = key.frame(ui::FlexibleFrame{.maxWidth = ui::infinity});
+    key = std::move(key).frame(ui::FlexibleFrame{.maxWidth = ui::infinity});
   }
-  key = systemKeyboardButtonStyle(key, keyStyle(item.action, *appearance, pressed), pressed)
+  key = systemKeyboardButtonStyle(std::move(key), keyStyle(item.action, *appearance, pressed), pressed)
             .padding(item.insets)
             .contentShape(ui::Rectangle());
-  key = keyboardButtonGestures(key, item.action, actionHandler, calloutContext, isPressed.binding(), false,
+  key = keyboardButtonGestures(std::move(key), item.action, actionHandler, calloutContext, isPressed.binding(), false,
                                1.0);
   if (hasLocaleMenu()) {
     auto handler = actionHandler;
     auto action = item.action;
-    key = localeContextMenu(key, keyboardContext, [handler, action] {
+    key = localeContextMenu(std::move(key), keyboardContext, [handler, action] {
             handler->handle(KeyboardGesture::release, action);
           }).id(ui::ViewId(keyboardContext->locale.get().identifier()));
   }
-  return key.attach(item.action, "key");
+  return std::move(key).attach(item.action, "key");
 }
 
 }  // namespace keyloom

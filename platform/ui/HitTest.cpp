@@ -69,7 +69,7 @@ class HitTester {
       if ((*it)->role() != NodeRole::content) continue;
       if (Node* found = hit(**it)) return found;
     }
-    if (drawsOpaqueContent(node) && contentContains(node)) return &node;
+    if (contentContains(node) && drawsOpaqueContent(node)) return &node;
     return nullptr;
   }
 
