@@ -23,7 +23,7 @@ struct NodeFrames {
 };
 
 void collect(const ui::Node& node, std::vector<NodeFrames>& out) {
-  NodeFrames entry{node.description(), node.levelFrames, node.scrollOffset};
+  NodeFrames entry{node.description(), {node.levelFrames.begin(), node.levelFrames.end()}, node.scrollOffset};
   entry.frames.push_back(node.frame);
   entry.frames.push_back(node.contentFrame);
   out.push_back(std::move(entry));

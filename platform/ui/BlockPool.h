@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace platform::ui {
 
@@ -33,6 +34,11 @@ struct BlockAllocator {
     return true;
   }
 };
+
+// A vector whose storage comes from the block caches: for the short lists
+// every node and view has (children, modifiers, frames).
+template <class T>
+using BlockVector = std::vector<T, BlockAllocator<T>>;
 
 template <class T, class... Args>
 std::shared_ptr<T> makeShared(Args&&... args) {

@@ -223,7 +223,7 @@ struct ChangingList {
 };
 
 std::vector<std::vector<Rect>> allFrames(const Node& node) {
-  std::vector<std::vector<Rect>> result{node.levelFrames};
+  std::vector<std::vector<Rect>> result{{node.levelFrames.begin(), node.levelFrames.end()}};
   result.back().push_back(node.frame);
   for (const auto& child : node.children()) {
     for (auto& frames : allFrames(*child)) result.push_back(std::move(frames));

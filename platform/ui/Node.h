@@ -13,6 +13,7 @@
 #include "platform/foundation/Geometry.h"
 #include "platform/reactive/Cancellable.h"
 #include "platform/reactive/ObservableObject.h"
+#include "platform/ui/BlockPool.h"
 #include "platform/ui/ViewDefinition.h"
 
 namespace platform::ui {
@@ -85,7 +86,7 @@ class Node : public std::enable_shared_from_this<Node> {
   std::optional<ViewId> explicitId() const;
 
   // --- Modifiers -------------------------------------------------------------
-  const std::vector<Modifier>& modifiers() const { return definition().modifiers; }
+  const BlockVector<Modifier>& modifiers() const { return definition().modifiers; }
   // The innermost modifier of type M, if any.
   template <class M>
   const M* modifier() const {
@@ -123,7 +124,7 @@ class Node : public std::enable_shared_from_this<Node> {
 
   // --- Tree --------------------------------------------------------------------
   Node* parent() const { return parent_; }
-  const std::vector<std::shared_ptr<Node>>& children() const { return children_; }
+  const BlockVector<std::shared_ptr<Node>>& children() const { return children_; }
   std::vector<std::shared_ptr<Node>> children(NodeRole role) const;
   // The view of the layer modifier at `modifierIndex` (a background, ...).
   std::shared_ptr<Node> layer(std::size_t modifierIndex) const;
@@ -157,7 +158,7 @@ class Node : public std::enable_shared_from_this<Node> {
   // frameAt(modifiers().size()) is frame. Before any layout, frame.
   Rect frameAt(std::size_t level) const;
   // Frames by level, as frameAt reads them.
-  std::vector<Rect> levelFrames;
+  BlockVector<Rect> levelFrames;
   // A scroll view's content offset along its axis (x or y) and its content's
   // size; the touch pipeline scrolls by changing the offset, then marking
   // the node with setNeedsLayout().
@@ -264,7 +265,7 @@ class Node : public std::enable_shared_from_this<Node> {
   View view_;
   EnvironmentValues inherited_;
   EnvironmentValues environment_;
-  std::vector<std::shared_ptr<Node>> children_;
+  BlockVector<std::shared_ptr<Node>> children_;
   std::vector<std::shared_ptr<StateSlotBase>> slots_;
   std::vector<Subscription> subscriptions_;
   std::vector<WatchedValue> changeValues_;

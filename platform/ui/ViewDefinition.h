@@ -9,6 +9,7 @@
 #include <variant>
 #include <vector>
 
+#include "platform/ui/BlockPool.h"
 #include "platform/ui/GeometryProxy.h"
 #include "platform/ui/Modifier.h"
 #include "platform/ui/View.h"
@@ -146,7 +147,7 @@ using ViewContent =
 struct ViewDefinition {
   ViewContent content;
   std::vector<View> children;
-  std::vector<Modifier> modifiers;  // innermost first
+  BlockVector<Modifier> modifiers;  // innermost first
 };
 
 }  // namespace platform::ui

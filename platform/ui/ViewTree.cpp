@@ -255,7 +255,7 @@ void ViewTree::evaluate(Node& node, const View& view, const EnvironmentValues& i
   // walk from the outermost modifier in.
   const auto& modifiers = view.definition().modifiers;
   EnvironmentValues environment = inherited;
-  std::vector<EnvironmentValues> layerEnvironments;
+  BlockVector<EnvironmentValues> layerEnvironments;
   for (std::size_t i = modifiers.size(); i-- > 0;) {
     if (modifiers[i].layerContent()) {
       if (layerEnvironments.empty()) layerEnvironments.resize(modifiers.size());
@@ -282,7 +282,7 @@ void ViewTree::evaluate(Node& node, const View& view, const EnvironmentValues& i
 }
 
 void ViewTree::childRequests(Node& node, const EnvironmentValues& contentEnvironment,
-                             const std::vector<EnvironmentValues>& layerEnvironments,
+                             const BlockVector<EnvironmentValues>& layerEnvironments,
                              std::vector<ChildRequest>& requests) {
   requests.reserve(node.definition().children.size() + layerEnvironments.size() + 1);
   auto add = [&](const View& child, NodeRole role, std::size_t slot,
@@ -366,9 +366,9 @@ void ViewTree::reconcile(Node& parent, const std::vector<ChildRequest>& requests
 // Pairs each request with the old child of its key, making nodes for the
 // new keys and detaching the children no request asks for.
 void ViewTree::match(Node& parent, const std::vector<ChildRequest>& requests, Round& round) {
-  std::vector<std::shared_ptr<Node>> old = std::move(parent.children_);
+  BlockVector<std::shared_ptr<Node>> old = std::move(parent.children_);
   std::vector<bool> reused(old.size(), false);
-  std::vector<std::shared_ptr<Node>> next;
+  BlockVector<std::shared_ptr<Node>> next;
   next.reserve(requests.size());
   // Children usually keep their place, or shift together after an insertion
   // or removal: search from just after the last match, wrapping around.

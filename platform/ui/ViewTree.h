@@ -69,7 +69,7 @@ class ViewTree : public std::enable_shared_from_this<ViewTree> {
   void evaluate(Node& node, const View& view, const EnvironmentValues& inherited,
                 const Transaction& inheritedTransaction, Round& round);
   void childRequests(Node& node, const EnvironmentValues& contentEnvironment,
-                     const std::vector<EnvironmentValues>& layerEnvironments,
+                     const BlockVector<EnvironmentValues>& layerEnvironments,
                      std::vector<ChildRequest>& requests);
   void reconcile(Node& parent, const std::vector<ChildRequest>& requests, const Transaction& transaction,
                  Round& round);
