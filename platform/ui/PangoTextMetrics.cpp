@@ -2,6 +2,8 @@
 
 #include <pango/pangocairo.h>
 
+#include <algorithm>
+
 #include "platform/foundation/ProcessState.h"
 
 namespace platform::ui {
@@ -57,10 +59,9 @@ PangoTextMetrics::PangoTextMetrics()
 PangoTextMetrics::~PangoTextMetrics() { g_object_unref(context_); }
 
 Size PangoTextMetrics::measure(std::string_view text, const Font& font) const {
-  std::string key = font.description();
-  key += '\n';
-  key += text;
-  if (auto found = cache_.find(key); found != cache_.end()) return found->second;
+  auto sizes = std::find_if(cache_.begin(), cache_.end(), [&font](const auto& entry) { return entry.first == font; });
+  if (sizes == cache_.end()) sizes = cache_.insert(cache_.end(), {font, Sizes()});
+  if (auto found = sizes->second.find(text); found != sizes->second.end()) return found->second;
   PangoLayout* layout = pango_layout_new(context_);
   PangoFontDescription* description = makeFontDescription(font);
   pango_layout_set_font_description(layout, description);
@@ -70,7 +71,7 @@ Size PangoTextMetrics::measure(std::string_view text, const Font& font) const {
   pango_layout_get_extents(layout, nullptr, &logical);
   g_object_unref(layout);
   Size size{static_cast<double>(logical.width) / PANGO_SCALE, static_cast<double>(logical.height) / PANGO_SCALE};
-  cache_.emplace(std::move(key), size);
+  sizes->second.emplace(std::string(text), size);
   return size;
 }
 

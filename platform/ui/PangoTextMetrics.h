@@ -3,6 +3,8 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include <pango/pango.h>
 
@@ -29,8 +31,16 @@ class PangoTextMetrics : public FontMetrics {
   static std::shared_ptr<const PangoTextMetrics> shared();
 
  private:
+  // Looked up by the text as it is, without making a key string.
+  struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+  };
+  using Sizes = std::unordered_map<std::string, Size, TextHash, std::equal_to<>>;
+
   PangoContext* context_;
-  mutable std::unordered_map<std::string, Size> cache_;
+  // Sizes by font (a keyboard uses a handful), then by text.
+  mutable std::vector<std::pair<Font, Sizes>> cache_;
 };
 
 }  // namespace platform::ui

@@ -267,7 +267,7 @@ void ViewTree::evaluate(Node& node, const View& view, const EnvironmentValues& i
   }
   needsLayout = needsLayout || !measuresAlike(node.kind_, node.environment_, environment);
   if (needsLayout) node.setNeedsLayout();
-  node.environment_ = environment;
+  node.environment_ = std::move(environment);
 
   // Request lists are kept for reuse: most nodes have a child or two.
   std::vector<ChildRequest> requests;
@@ -275,7 +275,7 @@ void ViewTree::evaluate(Node& node, const View& view, const EnvironmentValues& i
     requests = std::move(spareRequests_.back());
     spareRequests_.pop_back();
   }
-  childRequests(node, environment, layerEnvironments, requests);
+  childRequests(node, node.environment_, layerEnvironments, requests);
   reconcile(node, requests, transaction, round);
   requests.clear();
   spareRequests_.push_back(std::move(requests));
