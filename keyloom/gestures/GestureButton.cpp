@@ -28,7 +28,7 @@ ui::View GestureButton::body(ui::BodyContext& context) const {
                   .onEnded([button, isPressed, tracking, geo](const ui::DragValue& value) {
                     button->handleEnded(value, geo.size(), isPressed, tracking);
                   });
-  return labelView
+  return std::move(labelView)
       .overlay(ui::View(ui::Color::clear())
                    .contentShape(ui::Rectangle())
                    .gesture(std::move(drag), ui::GestureMask::all))

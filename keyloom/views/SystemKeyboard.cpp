@@ -238,7 +238,7 @@ ui::View SystemKeyboard::body(ui::BodyContext& context) const {
   ui::View keyboard = ui::VStack(ui::HorizontalAlignment::center, 0, {toolbar(), keysWithCallouts})
                           .foregroundColor(appearance_->foregroundColor());
   if (!renderBackground_) return keyboard;
-  return keyboard.background(appearance_->backgroundStyle().backgroundView());
+  return std::move(keyboard).background(appearance_->backgroundStyle().backgroundView());
 }
 
 }  // namespace keyloom

@@ -84,7 +84,7 @@ ui::View SystemKeyboardButtonContent::body() const {
   } else {
     content = ui::Text("");
   }
-  return content.padding(3);
+  return std::move(content).padding(3);
 }
 
 }  // namespace keyloom
