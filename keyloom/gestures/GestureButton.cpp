@@ -13,7 +13,7 @@ namespace ui = platform::ui;
 
 ui::View GestureButton::body(ui::BodyContext& context) const {
   const ui::State<bool> isPressed = context.state(false);
-  const auto tracking = context.state(std::make_shared<Tracking>()).get();
+  const auto tracking = context.stateMadeBy([] { return std::make_shared<Tracking>(); }).get();
   // The gesture's closures share this value with the node, and there is no
   // geometry reader: the button asks for its size only when a touch ends,
   // and a reader would build it again after every layout.

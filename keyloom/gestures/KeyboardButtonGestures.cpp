@@ -32,7 +32,7 @@ ui::View nextKeyboardButton(ui::View view) {
 }  // namespace
 
 ui::View KeyboardButtonGestures::body(ui::BodyContext& context) const {
-  const auto tracking = context.state(std::make_shared<Tracking>()).get();
+  const auto tracking = context.stateMadeBy([] { return std::make_shared<Tracking>(); }).get();
   // All the closures below share this value with the node: copying the
   // key's closures into each of them would cost more than the key itself.
   const auto self = context.shared(*this);

@@ -142,7 +142,7 @@ ui::View ScrollViewGestureButton::Style::makeBody(const ui::ButtonStyleConfigura
 
 ui::View ScrollViewGestureButton::body(ui::BodyContext& context) const {
   const ui::State<bool> isPressed = context.state(false);
-  const auto tracking = context.state(std::make_shared<Tracking>()).get();
+  const auto tracking = context.stateMadeBy([] { return std::make_shared<Tracking>(); }).get();
   const Handlers handlers{*this, isPressed, tracking};
 
   const ui::View labelView = label ? label(isPressed.get()) : ui::View();

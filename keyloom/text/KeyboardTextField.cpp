@@ -79,7 +79,7 @@ void KeyboardTextField::updateView(ui::PlatformView& view) const {
 }
 
 ui::View KeyboardTextField::body(ui::BodyContext& context) const {
-  auto slot = context.state(std::make_shared<KeyboardInputSlot>()).get();
+  auto slot = context.stateMadeBy([] { return std::make_shared<KeyboardInputSlot>(); }).get();
   auto representable = std::make_shared<KeyboardTextField>(*this);
   representable->slot_ = slot;
   return tapToFocus(std::move(representable), std::move(slot));

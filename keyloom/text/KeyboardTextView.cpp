@@ -82,7 +82,7 @@ void KeyboardTextView::updateView(ui::PlatformView& view) const {
 }
 
 ui::View KeyboardTextView::body(ui::BodyContext& context) const {
-  auto slot = context.state(std::make_shared<KeyboardInputSlot>()).get();
+  auto slot = context.stateMadeBy([] { return std::make_shared<KeyboardInputSlot>(); }).get();
   auto representable = std::make_shared<KeyboardTextView>(*this);
   representable->slot_ = slot;
   return tapToFocus(std::move(representable), std::move(slot));

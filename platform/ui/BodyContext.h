@@ -6,6 +6,7 @@
 #include <typeinfo>
 
 #include "platform/reactive/ObservableObject.h"
+#include "platform/ui/BlockPool.h"
 #include "platform/ui/Environment.h"
 #include "platform/ui/GeometryProxy.h"
 #include "platform/ui/State.h"
@@ -31,11 +32,18 @@ class BodyContext {
   // The state slot for this call position, made with `initial` the first time.
   template <class T>
   State<T> state(T initial) {
+    return stateMadeBy([&initial] { return std::move(initial); });
+  }
+  // The same, calling `make` for the initial value only when the slot is
+  // made (for values that cost something to make, like a shared object).
+  template <class Make>
+  State<std::invoke_result_t<Make>> stateMadeBy(Make make) {
+    using T = std::invoke_result_t<Make>;
     std::size_t index = nextSlot_++;
     if (auto slot = std::dynamic_pointer_cast<StateSlot<T>>(existingSlot(index))) {
       return State<T>(slot);
     }
-    auto slot = std::make_shared<StateSlot<T>>(std::move(initial));
+    auto slot = makeShared<StateSlot<T>>(make());
     storeSlot(index, slot);
     return State<T>(slot);
   }
@@ -100,7 +108,7 @@ class BodyContext {
   std::shared_ptr<StateSlot<std::shared_ptr<T>>> makeQuietSlot(std::shared_ptr<T> object) {
     // Replaces the empty slot without a change notification: making the
     // object is part of this evaluation.
-    auto slot = std::make_shared<StateSlot<std::shared_ptr<T>>>(std::move(object));
+    auto slot = makeShared<StateSlot<std::shared_ptr<T>>>(std::move(object));
     storeSlot(nextSlot_ - 1, slot);
     return slot;
   }

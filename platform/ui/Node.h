@@ -266,8 +266,8 @@ class Node : public std::enable_shared_from_this<Node> {
   EnvironmentValues inherited_;
   EnvironmentValues environment_;
   BlockVector<std::shared_ptr<Node>> children_;
-  std::vector<std::shared_ptr<StateSlotBase>> slots_;
-  std::vector<Subscription> subscriptions_;
+  BlockVector<std::shared_ptr<StateSlotBase>> slots_;
+  BlockVector<Subscription> subscriptions_;
   std::vector<WatchedValue> changeValues_;
   std::vector<WatchedValue> animationValues_;
   std::shared_ptr<PlatformView> platformView_;

@@ -344,6 +344,29 @@ TEST(ViewHostState, ABodySharesItsOwnValueWithoutCopyingAndKeepsItAlive) {
   EXPECT_EQ(shared->name, "kept");
 }
 
+struct MakesItsStateOnce {
+  int* made;
+  std::shared_ptr<Model> model;
+  View body(BodyContext& context) const {
+    context.observe(model);
+    auto slot = context.stateMadeBy([this] {
+      ++*made;
+      return std::make_shared<int>(42);
+    });
+    return Text(std::to_string(*slot.get()) + " " + std::to_string(model->count.get()));
+  }
+};
+
+TEST(ViewHostState, StateMadeByAFunctionIsMadeOnlyForANewSlot) {
+  int made = 0;
+  auto model = std::make_shared<Model>();
+  ViewHost host(MakesItsStateOnce{&made, model});
+  model->count.set(1);
+  runMainQueue();
+  EXPECT_NE(host.findText("42 1"), nullptr);
+  EXPECT_EQ(made, 1);
+}
+
 class Store : public ObservableObject {
  public:
   Published<std::string> name{*this, "store"};
