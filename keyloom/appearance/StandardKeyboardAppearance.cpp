@@ -1,5 +1,6 @@
 #include "keyloom/appearance/StandardKeyboardAppearance.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "keyloom/appearance/KeyboardColor.h"
@@ -17,6 +18,11 @@ namespace {
 
 // A lowercase letter: its own lowercase form, and not its uppercase form.
 bool isLowercasedText(const std::string& text) {
+  // ASCII text (most keys) needs no case mapping: no capital, some small letter.
+  if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    return std::none_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; }) &&
+           std::any_of(text.begin(), text.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+  }
   return text == platform::text::lowercased(text) && text != platform::text::uppercased(text);
 }
 

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <new>
-#include <vector>
 
 namespace platform::ui {
 
@@ -24,12 +23,14 @@ constexpr std::size_t granule = 16;
 constexpr std::size_t largestBlock = 1024;
 constexpr std::size_t blocksKept = 4096;  // of each size, per thread
 
-std::size_t sizeClass(std::size_t size) { return (size + granule - 1) / granule; }
+// Every block holds at least the link to the next free one.
+std::size_t sizeClass(std::size_t size) { return size == 0 ? 1 : (size + granule - 1) / granule; }
 
 // Objects that outlive the thread's cache (statics freed at exit) go back
 // to the general allocator.
 thread_local bool cacheGone = false;
 
+// Freed blocks of each size, linked through their first word.
 class BlockCache {
  public:
   BlockCache() = default;
@@ -37,30 +38,40 @@ class BlockCache {
   BlockCache& operator=(const BlockCache&) = delete;
   ~BlockCache() {
     cacheGone = true;
-    for (std::size_t c = 0; c < free_.size(); ++c) {
-      for (void* block : free_[c]) ::operator delete(block, c * granule);
+    for (std::size_t c = 0; c < lists_.size(); ++c) {
+      while (void* block = lists_[c].head) {
+        lists_[c].head = *static_cast<void**>(block);
+        ::operator delete(block, c * granule);
+      }
     }
   }
 
   void* take(std::size_t sizeClass) {
-    auto& blocks = free_[sizeClass];
-    if (blocks.empty()) return ::operator new(sizeClass * granule);
-    void* block = blocks.back();
-    blocks.pop_back();
+    FreeList& list = lists_[sizeClass];
+    void* block = list.head;
+    if (!block) return ::operator new(sizeClass * granule);
+    list.head = *static_cast<void**>(block);
+    --list.count;
     return block;
   }
 
   void give(void* block, std::size_t sizeClass) {
-    auto& blocks = free_[sizeClass];
-    if (blocks.size() >= blocksKept) {
+    FreeList& list = lists_[sizeClass];
+    if (list.count >= blocksKept) {
       ::operator delete(block, sizeClass * granule);
       return;
     }
-    blocks.push_back(block);
+    *static_cast<void**>(block) = list.head;
+    list.head = block;
+    ++list.count;
   }
 
  private:
-  std::array<std::vector<void*>, largestBlock / granule + 1> free_;
+  struct FreeList {
+    void* head = nullptr;
+    std::size_t count = 0;
+  };
+  std::array<FreeList, largestBlock / granule + 1> lists_{};
 };
 
 BlockCache* cache() {

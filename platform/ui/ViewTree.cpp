@@ -61,14 +61,15 @@ std::vector<WatchedValue> watchedValues(const View& view) {
 
 ViewTree::ViewTree(EnvironmentValues environment) : environment_(std::move(environment)) {}
 
+// Nodes kept alive by someone else must not call back into a dead tree, and
+// the views' subscriptions end with the host.
+void ViewTree::release(Node& node) {
+  node.attached_ = false;
+  node.subscriptions_.clear();
+  for (auto& child : node.children_) release(*child);
+}
+
 ViewTree::~ViewTree() {
-  // Nodes kept alive by someone else must not call back into a dead tree,
-  // and the views' subscriptions end with the host.
-  std::function<void(Node&)> release = [&](Node& node) {
-    node.attached_ = false;
-    node.subscriptions_.clear();
-    for (auto& child : node.children_) release(*child);
-  };
   if (root_) release(*root_);
 }
 

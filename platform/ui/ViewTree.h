@@ -57,6 +57,8 @@ class ViewTree : public std::enable_shared_from_this<ViewTree> {
     std::vector<std::shared_ptr<Node>> disappeared;
     std::vector<PendingChange> changes;
   };
+  static void release(Node& node);
+
   struct ChildRequest {
     Node::Key key;
     View view;
