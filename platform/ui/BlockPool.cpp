@@ -26,58 +26,36 @@ constexpr std::size_t blocksKept = 4096;  // of each size, per thread
 // Every block holds at least the link to the next free one.
 std::size_t sizeClass(std::size_t size) { return size == 0 ? 1 : (size + granule - 1) / granule; }
 
-// Objects that outlive the thread's cache (statics freed at exit) go back
-// to the general allocator.
-thread_local bool cacheGone = false;
-
-// Freed blocks of each size, linked through their first word.
-class BlockCache {
- public:
-  BlockCache() = default;
-  BlockCache(const BlockCache&) = delete;
-  BlockCache& operator=(const BlockCache&) = delete;
-  ~BlockCache() {
-    cacheGone = true;
-    for (std::size_t c = 0; c < lists_.size(); ++c) {
-      while (void* block = lists_[c].head) {
-        lists_[c].head = *static_cast<void**>(block);
-        ::operator delete(block, c * granule);
-      }
-    }
-  }
-
-  void* take(std::size_t sizeClass) {
-    FreeList& list = lists_[sizeClass];
-    void* block = list.head;
-    if (!block) return ::operator new(sizeClass * granule);
-    list.head = *static_cast<void**>(block);
-    --list.count;
-    return block;
-  }
-
-  void give(void* block, std::size_t sizeClass) {
-    FreeList& list = lists_[sizeClass];
-    if (list.count >= blocksKept) {
-      ::operator delete(block, sizeClass * granule);
-      return;
-    }
-    *static_cast<void**>(block) = list.head;
-    list.head = block;
-    ++list.count;
-  }
-
- private:
-  struct FreeList {
-    void* head = nullptr;
-    std::size_t count = 0;
-  };
-  std::array<FreeList, largestBlock / granule + 1> lists_{};
+// Freed blocks of each size, linked through their first word. Plain data,
+// so a thread reaches its lists without a guard.
+struct FreeList {
+  void* head = nullptr;
+  std::size_t count = 0;
 };
+constexpr std::size_t sizeClasses = largestBlock / granule + 1;
+thread_local std::array<FreeList, sizeClasses> freeLists{};
+// Set once the thread has something to give back when it ends, and when it
+// has: objects freed after that (statics at exit) go straight back.
+thread_local bool cleanupRegistered = false;
+thread_local bool threadEnded = false;
 
-BlockCache* cache() {
-  if (cacheGone) return nullptr;
-  thread_local BlockCache blocks;
-  return &blocks;
+void emptyLists() {
+  threadEnded = true;
+  for (std::size_t c = 0; c < sizeClasses; ++c) {
+    while (void* block = freeLists[c].head) {
+      freeLists[c].head = *static_cast<void**>(block);
+      ::operator delete(block, c * granule);
+    }
+    freeLists[c].count = 0;
+  }
+}
+
+void registerCleanup() {
+  struct Cleanup {
+    ~Cleanup() { emptyLists(); }
+  };
+  thread_local Cleanup cleanup;
+  cleanupRegistered = true;
 }
 
 }  // namespace
@@ -85,7 +63,12 @@ BlockCache* cache() {
 void* allocateBlock(std::size_t size) {
   if (!keepsBlocks || size > largestBlock) return ::operator new(size);
   const std::size_t c = sizeClass(size);
-  if (BlockCache* blocks = cache()) return blocks->take(c);
+  FreeList& list = freeLists[c];
+  if (void* block = list.head) {
+    list.head = *static_cast<void**>(block);
+    --list.count;
+    return block;
+  }
   return ::operator new(c * granule);
 }
 
@@ -95,11 +78,15 @@ void freeBlock(void* block, std::size_t size) {
     return;
   }
   const std::size_t c = sizeClass(size);
-  if (BlockCache* blocks = cache()) {
-    blocks->give(block, c);
-  } else {
+  FreeList& list = freeLists[c];
+  if (threadEnded || list.count >= blocksKept) {
     ::operator delete(block, c * granule);
+    return;
   }
+  if (!cleanupRegistered) registerCleanup();
+  *static_cast<void**>(block) = list.head;
+  list.head = block;
+  ++list.count;
 }
 
 }  // namespace platform::ui
