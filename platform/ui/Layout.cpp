@@ -384,8 +384,8 @@ Size LayoutEngine::measure(const Item& item, std::size_t index, std::size_t leve
                            ProposedSize p) {
   Node& node = *item.at(index);
   const auto& modifiers = node.modifiers();
-  // Memoised where an item is entered and at its content: enough to keep
-  // nested stacks linear without hashing every modifier.
+  // Memoised where an item is entered (a full pass also at its content):
+  // enough to keep nested stacks linear without hashing every modifier.
   const bool ownNode = mode_ == Mode::incremental && index == item.wrappers.size() && level == modifiers.size();
   if (ownNode) {
     Key key{&node, item.node, level, encode(p.width), encode(p.height),
@@ -401,7 +401,8 @@ Size LayoutEngine::measure(const Item& item, std::size_t index, std::size_t leve
 Size LayoutEngine::measureOwn(const Item& item, std::size_t index, std::size_t level, ProposedSize p) {
   Node& node = *item.at(index);
   const auto& modifiers = node.modifiers();
-  // An incremental pass finds the item's own answers in its node already.
+  // An incremental pass finds the item's own answers in its node already,
+  // and what is below its modifiers is other nodes that keep theirs.
   const bool memoised = index == 0 && level == modifiers.size() && mode_ == Mode::full;
   while (level > 0 && !affectsSize(modifiers[level - 1])) --level;
   if (level == 0 && index < item.wrappers.size()) {
@@ -409,7 +410,7 @@ Size LayoutEngine::measureOwn(const Item& item, std::size_t index, std::size_t l
   }
   Key key{&node, item.node, level, encode(p.width), encode(p.height),
           item.stackAxis ? static_cast<int>(*item.stackAxis) : -1};
-  if (memoised || level == 0) {
+  if (memoised || (level == 0 && mode_ == Mode::full)) {
     if (auto found = memo_->cache.find(key); found != memo_->cache.end()) return found->second;
   } else {
     key.node = nullptr;
