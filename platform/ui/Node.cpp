@@ -45,6 +45,7 @@ std::string spacingPart(const std::optional<double>& spacing) {
 
 std::string_view name(NodeKind kind) { return nodeKindNames[static_cast<std::size_t>(kind)]; }
 
+Node::Node() = default;
 Node::~Node() = default;
 
 Rect Node::frameAt(std::size_t level) const {

@@ -66,7 +66,9 @@ struct DumpOptions {
 // One evaluated view in a host's tree. See View.h for the design.
 class Node : public std::enable_shared_from_this<Node> {
  public:
-  Node() = default;
+  // Made by its tree (never value-initialised: the slots below start as
+  // they are declared, and remembered sizes past `count` stay unset).
+  Node();
   Node(const Node&) = delete;
   Node& operator=(const Node&) = delete;
   ~Node();
@@ -220,9 +222,9 @@ class Node : public std::enable_shared_from_this<Node> {
   // proposals it was offered (encoded as in the engine) and where it was
   // last placed.
   struct MeasuredSize {
-    double width = 0;
-    double height = 0;
-    int stackAxis = -1;
+    double width;
+    double height;
+    int stackAxis;
     Size size;
   };
   // A few answers, kept in the node: a stack asks each child two or three

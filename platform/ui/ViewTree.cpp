@@ -267,7 +267,16 @@ void ViewTree::evaluate(Node& node, const View& view, const EnvironmentValues& i
     }
   }
   needsLayout = needsLayout || !measuresAlike(node.kind_, node.environment_, environment);
-  if (needsLayout) node.setNeedsLayout();
+  if (needsLayout) {
+    Node* parent = node.parent_;
+    if (isNew && parent && parent->evaluationCount_ == 1 && parent->needsLayout_) {
+      // A new node in a new subtree: the subtree's top marked the ancestors.
+      node.needsLayout_ = true;
+      parent->needsLayoutBelow_ = true;
+    } else {
+      node.setNeedsLayout();
+    }
+  }
   node.environment_ = std::move(environment);
 
   // Request lists are kept for reuse: most nodes have a child or two.
