@@ -213,8 +213,12 @@ View View::composite(const std::type_info& type, std::function<View(BodyContext&
 }
 
 View View::composite(const std::type_info& type, std::shared_ptr<const CompositeBody> body) {
-  return View(
-      definitionWith(CompositeContent{std::type_index(type), internedTypeName(type), std::move(body)}));
+  return composite(type, internedTypeName(type), std::move(body));
+}
+
+View View::composite(const std::type_info& type, std::string_view typeName,
+                     std::shared_ptr<const CompositeBody> body) {
+  return View(definitionWith(CompositeContent{std::type_index(type), typeName, std::move(body)}));
 }
 
 bool View::isEmpty() const {

@@ -176,7 +176,7 @@ class View {
   template <class T>
     requires CompositeView<T>
   View(T view)  // NOLINT: any view type is a View
-      : View(composite(typeid(T), makeShared<const CompositeBodyOf<T>>(std::move(view)))) {}
+      : View(composite(typeid(T), typeName<T>(), makeShared<const CompositeBodyOf<T>>(std::move(view)))) {}
 
   // --- Layout -------------------------------------------------------------
   View padding(double length = defaultPadding) const&;
@@ -408,10 +408,20 @@ class View {
   // and its name. The View(T) constructor uses this.
   static View composite(const std::type_info& type, std::function<View(BodyContext&)> body);
   static View composite(const std::type_info& type, std::shared_ptr<const CompositeBody> body);
+  // The same with the type's interned name (internedTypeName) at hand.
+  static View composite(const std::type_info& type, std::string_view typeName,
+                        std::shared_ptr<const CompositeBody> body);
 
   explicit View(std::shared_ptr<const ViewDefinition> definition);
 
  private:
+  // Looked up once per type: views are made far more often than types.
+  template <class T>
+  static std::string_view typeName() {
+    static const std::string_view name = internedTypeName(typeid(T));
+    return name;
+  }
+
   View withModifier(Modifier modifier) &&;
   View withEnvironment(std::string name, std::string value, std::function<void(EnvironmentValues&)> apply) &&;
   // The same, describing the value only when a description is asked for.
