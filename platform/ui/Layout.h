@@ -22,6 +22,14 @@ struct ProposedSize {
   bool operator==(const ProposedSize&) const = default;
 };
 
+// Whether a node re-evaluated with view `after` instead of `before` lays
+// out as before: the engine would read the same content and modifiers from
+// it. Which children it has is a question for the tree.
+bool laysOutAlike(const ViewDefinition& before, const ViewDefinition& after);
+// Whether what a node of `kind` reads from its environment to measure
+// itself (the font and text case of text and images) is the same in both.
+bool measuresAlike(NodeKind kind, const EnvironmentValues& before, const EnvironmentValues& after);
+
 // The layout pass. A parent proposes a size, the child answers with its own,
 // and the parent places it:
 //
@@ -58,18 +66,14 @@ struct ProposedSize {
 // and placed in the rect it was last placed in keeps the frames below it
 // untouched. A marked node is first measured again on its own: when it
 // answers every proposal it was offered as before and lands on the same
-// frame, it is placed where it was and nothing above it is looked at; only
-// otherwise are its ancestors measured and placed again. Every pass over a
-// tree must then use the same metrics; a full pass leaves the nodes' memory
-// alone but makes the next incremental one place everything again.
-// Whether a node re-evaluated with view `after` instead of `before` lays
-// out as before: the engine would read the same content and modifiers from
-// it. Which children it has is a question for the tree.
-bool laysOutAlike(const ViewDefinition& before, const ViewDefinition& after);
-// Whether what a node of `kind` reads from its environment to measure
-// itself (the font and text case of text and images) is the same in both.
-bool measuresAlike(NodeKind kind, const EnvironmentValues& before, const EnvironmentValues& after);
-
+// frame, it is placed where it was and nothing above it is looked at;
+// otherwise its parent is tried the same way, and so on up to the nearest
+// ancestor that still answers as before (a fixed frame around a text that
+// grew). Evaluation marks only the nodes that would lay out differently
+// (laysOutAlike, measuresAlike) and those whose children change. Every
+// pass over a tree must then use the same metrics; a full pass leaves the
+// nodes' memory alone but makes the next incremental one place everything
+// again.
 class LayoutEngine {
  public:
   enum class Mode { full, incremental };
