@@ -369,6 +369,20 @@ void LayoutEngine::collectItems(Node& parent, std::vector<Node*>& wrappers,
   }
 }
 
+// The one child a view with one body lays out, when it needs no collecting
+// (no group, ForEach or absent content): most composites. Null otherwise.
+Node* LayoutEngine::soleItem(const Node& node) {
+  Node* only = nullptr;
+  for (const auto& child : node.children()) {
+    if (child->role() != NodeRole::content) continue;
+    if (only) return nullptr;
+    only = child.get();
+  }
+  if (!only || isTransparentContainer(only->kind())) return nullptr;
+  if (only->kind() == NodeKind::empty && only->modifiers().empty()) return nullptr;
+  return only;
+}
+
 const LayoutEngine::ItemList& LayoutEngine::items(Node& node, std::optional<Axis> stackAxis) {
   // A node's children are always collected with the same axis (its own).
   auto [entry, isNew] = memo_->items.try_emplace(&node);
@@ -544,6 +558,7 @@ Size LayoutEngine::measureContent(Node& node, ProposedSize p, std::optional<Axis
       return planGrid(node, items(node, std::nullopt), p).total;
     default: {
       // A ZStack, or a view with one body (button, composite, ...).
+      if (Node* only = soleItem(node)) return measureItem(Item{only, {}, std::nullopt}, p);
       Size result;
       for (const auto& child : items(node, std::nullopt)) {
         Size size = measureItem(child, p);
@@ -837,6 +852,11 @@ void LayoutEngine::placeContent(Node& node, Rect rect) {
     default: {
       Alignment alignment;
       if (auto* z = node.content<ZStackContent>()) alignment = z->alignment;
+      if (Node* only = soleItem(node)) {
+        const Item item{only, {}, std::nullopt};
+        placeItem(item, aligned(measureItem(item, proposal), rect, alignment));
+        break;
+      }
       for (const auto& child : items(node, std::nullopt)) {
         Size size = measureItem(child, proposal);
         placeItem(child, aligned(size, rect, alignment));

@@ -123,6 +123,7 @@ class LayoutEngine {
   void place(const Item& item, std::size_t index, std::size_t level, Rect rect);
   void placeContent(Node& node, Rect rect);
   const ItemList& items(Node& node, std::optional<Axis> stackAxis);
+  static Node* soleItem(const Node& node);
   std::vector<Size> planStack(const ItemList& children, Axis axis, double spacing,
                               ProposedSize proposal);
   Size stackSize(const std::vector<Size>& sizes, Axis axis, double spacing) const;
