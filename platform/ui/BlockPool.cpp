@@ -44,7 +44,7 @@ void emptyLists() {
   for (std::size_t c = 0; c < sizeClasses; ++c) {
     while (void* block = freeLists[c].head) {
       freeLists[c].head = *static_cast<void**>(block);
-      ::operator delete(block, c * granule);
+      ::operator delete(block);
     }
     freeLists[c].count = 0;
   }
@@ -74,13 +74,13 @@ void* allocateBlock(std::size_t size) {
 
 void freeBlock(void* block, std::size_t size) {
   if (!keepsBlocks || size > largestBlock) {
-    ::operator delete(block, size);
+    ::operator delete(block);
     return;
   }
   const std::size_t c = sizeClass(size);
   FreeList& list = freeLists[c];
   if (threadEnded || list.count >= blocksKept) {
-    ::operator delete(block, c * granule);
+    ::operator delete(block);
     return;
   }
   if (!cleanupRegistered) registerCleanup();
