@@ -15,6 +15,10 @@
 // changes.
 // Any type with `View body() const` or `View body(BodyContext&) const`
 // converts to a View: that is a composite view, evaluated by calling its body.
+// Its body can hand out `ctx.shared(*this)`, the value itself shared with the
+// node, to closures that must keep it. Definitions, modifiers, nodes and
+// their short lists come from per-thread block caches (BlockPool.h): a tree
+// is built and torn down hundreds of objects at a time.
 //
 // Nodes. A `ViewHost` (ViewHost.h) owns one tree of `Node`s (Node.h), the
 // evaluated form of the views. Each node stands for one view value that is

@@ -5,10 +5,10 @@
 #include <utility>
 
 #include "platform/foundation/MainQueue.h"
+#include "platform/ui/BlockPool.h"
 #include "platform/ui/BodyContext.h"
 #include "platform/ui/ButtonStyle.h"
 #include "platform/ui/Layout.h"
-#include "platform/ui/BlockPool.h"
 
 namespace platform::ui {
 
