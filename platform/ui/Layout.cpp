@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <numeric>
 
 #include "platform/foundation/Text.h"
@@ -136,7 +137,37 @@ std::size_t LayoutEngine::KeyHash::operator()(const Key& key) const {
   return static_cast<std::size_t>(h ^ (h >> 32));
 }
 
-LayoutEngine::LayoutEngine(const FontMetrics& metrics, Mode mode) : metrics_(metrics), mode_(mode) {
+namespace {
+
+// A pass over the whole keyboard fills some tens of kilobytes of arena.
+// Taken from the allocator anew every pass, in growing blocks, they cost
+// more than the pass's own small allocations: the first block stays with
+// the thread.
+constexpr std::size_t arenaBlockSize = 128 * 1024;
+
+struct ThreadArenaBlock {
+  std::unique_ptr<std::byte[]> bytes;
+  bool taken = false;
+};
+thread_local ThreadArenaBlock threadArenaBlock;
+
+}  // namespace
+
+LayoutEngine::ArenaBlock::ArenaBlock() {
+  ThreadArenaBlock& block = threadArenaBlock;
+  if (block.taken) return;  // a pass inside a pass starts with an empty arena
+  if (!block.bytes) block.bytes = std::make_unique<std::byte[]>(arenaBlockSize);
+  block.taken = true;
+  bytes_ = block.bytes.get();
+  size_ = arenaBlockSize;
+}
+
+LayoutEngine::ArenaBlock::~ArenaBlock() {
+  if (bytes_) threadArenaBlock.taken = false;
+}
+
+LayoutEngine::LayoutEngine(const FontMetrics& metrics, Mode mode)
+    : metrics_(metrics), mode_(mode), arena_(block_.bytes(), block_.size()) {
   memo_.emplace(&arena_);
 }
 

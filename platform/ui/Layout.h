@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <memory_resource>
 #include <optional>
@@ -151,8 +152,25 @@ class LayoutEngine {
     std::pmr::unordered_map<const Node*, ItemList> items;
   };
 
+  // The first block of this engine's arena: one per thread, kept between
+  // passes, or none while an engine on this thread already holds it.
+  class ArenaBlock {
+   public:
+    ArenaBlock();
+    ~ArenaBlock();
+    ArenaBlock(const ArenaBlock&) = delete;
+    ArenaBlock& operator=(const ArenaBlock&) = delete;
+    std::byte* bytes() const { return bytes_; }
+    std::size_t size() const { return size_; }
+
+   private:
+    std::byte* bytes_ = nullptr;
+    std::size_t size_ = 0;
+  };
+
   const FontMetrics& metrics_;
   const Mode mode_;
+  ArenaBlock block_;
   std::pmr::monotonic_buffer_resource arena_;
   std::optional<Memo> memo_;
   std::vector<Node*> geometryChanges_;

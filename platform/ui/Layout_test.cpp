@@ -33,6 +33,32 @@ TEST(Layout, StackSharesWhatFixedChildrenLeaveAmongFlexibleOnes) {
   EXPECT_EQ(keys[2]->frame, Rect(176, 0, 144, 40));
 }
 
+// Engines share one arena block per thread; an engine made while another
+// lives on the same thread (a layout inside a layout) does without it.
+TEST(Layout, EnginesAliveTogetherLayOutAlike) {
+  auto row = [] {
+    return View(HStack(VerticalAlignment::center, 0, {key(32), key(std::nullopt), key(std::nullopt)}));
+  };
+  ViewHost first(row());
+  ViewHost second(row());
+  {
+    LayoutEngine outer;
+    outer.layout(*first.root(), Rect(0, 0, 320, 40));
+    LayoutEngine inner;
+    inner.layout(*second.root(), Rect(0, 0, 320, 40));
+    outer.layout(*first.root(), Rect(0, 0, 200, 40));
+  }
+  LayoutEngine after;
+  after.layout(*second.root(), Rect(0, 0, 200, 40));
+  for (const ViewHost* host : {&first, &second}) {
+    auto keys = host->root()->layoutChildren();
+    ASSERT_EQ(keys.size(), 3u);
+    EXPECT_EQ(keys[0]->frame, Rect(0, 0, 32, 40));
+    EXPECT_EQ(keys[1]->frame, Rect(32, 0, 84, 40));
+    EXPECT_EQ(keys[2]->frame, Rect(116, 0, 84, 40));
+  }
+}
+
 TEST(Layout, DefaultSpacingTextAndSpacer) {
   // Fixed metric: 0.6 × 17 points per character, 1.2 × 17 per line.
   ViewHost host(HStack({Text("ab"), Spacer(), Text("c")}));

@@ -165,6 +165,12 @@ std::vector<std::size_t> treePosition(const Node& node) {
   return position;
 }
 
+template <class M>
+bool hasModifier(const View& view) {
+  const auto& modifiers = view.definition().modifiers;
+  return std::any_of(modifiers.begin(), modifiers.end(), [](const Modifier& m) { return m.as<M>() != nullptr; });
+}
+
 }  // namespace
 
 // Only the nodes marked since the last round are visited, in tree order: a
@@ -212,7 +218,7 @@ std::shared_ptr<Node> ViewTree::makeNode(const Node::Key& key) {
 void ViewTree::evaluate(Node& node, const View& view, const EnvironmentValues& inherited,
                         const Transaction& inheritedTransaction, Round& round) {
   const bool isNew = node.evaluationCount_ == 0;
-  if (isNew) round.appeared.push_back(node.shared_from_this());
+  if (isNew && hasModifier<AppearAction>(view)) round.appeared.push_back(node.shared_from_this());
 
   Transaction transaction = inheritedTransaction;
   if (node.dirty_ && node.pendingTransaction_.isAnimated() && !transaction.isAnimated()) {

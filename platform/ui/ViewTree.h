@@ -53,7 +53,7 @@ class ViewTree : public std::enable_shared_from_this<ViewTree> {
     WatchedValue value;
   };
   struct Round {
-    std::vector<std::shared_ptr<Node>> appeared;
+    std::vector<std::shared_ptr<Node>> appeared;  // those with appear actions
     std::vector<std::shared_ptr<Node>> disappeared;
     std::vector<PendingChange> changes;
   };
