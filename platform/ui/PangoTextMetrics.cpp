@@ -71,6 +71,9 @@ Size PangoTextMetrics::measure(std::string_view text, const Font& font) const {
   pango_layout_get_extents(layout, nullptr, &logical);
   g_object_unref(layout);
   Size size{static_cast<double>(logical.width) / PANGO_SCALE, static_cast<double>(logical.height) / PANGO_SCALE};
+  // Keys repeat their few texts; a text field being typed into measures a
+  // new text at every key. Starting afresh now and then keeps memory flat.
+  if (sizes->second.size() >= maximumTextsPerFont) sizes->second.clear();
   sizes->second.emplace(std::string(text), size);
   return size;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -37,6 +38,7 @@ class PangoTextMetrics : public FontMetrics {
     std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
   };
   using Sizes = std::unordered_map<std::string, Size, TextHash, std::equal_to<>>;
+  static constexpr std::size_t maximumTextsPerFont = 4096;
 
   PangoContext* context_;
   // Sizes by font (a keyboard uses a handful), then by text.

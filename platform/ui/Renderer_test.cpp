@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/ui/HostRenderer.h"
 #include "platform/ui/PangoTextMetrics.h"
 #include "platform/ui/UI.h"
@@ -86,6 +88,17 @@ TEST(Renderer, EmojiAreMeasuredAsOneGlyph) {
   Size face = metrics->measure("\U0001F600", Font::system(22));
   EXPECT_NEAR(bear.width, face.width, 1.0);
   EXPECT_GT(metrics->measure("ab", Font::system(22)).width, metrics->measure("a", Font::system(22)).width);
+}
+
+TEST(Renderer, MeasuresAlikeAfterItsCacheStartsAfresh) {
+  // A text field typed into measures a new text at every key; the cache
+  // keeps a bounded number of them, and answers the same after dropping some.
+  auto metrics = PangoTextMetrics::shared();
+  const Font font = Font::system(19);
+  const Size first = metrics->measure("typed 0", font);
+  for (int i = 1; i < 5000; ++i) metrics->measure("typed " + std::to_string(i), font);
+  EXPECT_EQ(metrics->measure("typed 0", font), first);
+  EXPECT_GT(metrics->measure("typed 4999", font).width, first.width);
 }
 
 TEST(Renderer, MissingFontIsReported) {
