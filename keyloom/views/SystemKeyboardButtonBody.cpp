@@ -31,9 +31,12 @@ ui::View SystemKeyboardButtonBody::body() const {
   ui::View body = shape.fill(backgroundColor());
   // The border is stroked inside the edge, so it never widens the key.
   if (borderLineWidth() > 0) {
-    body = std::move(body).overlay(shape.strokeBorder(borderColor(), ui::StrokeStyle{.lineWidth = borderLineWidth()}));
+    body = std::move(body).overlay(
+        shape.strokeBorder(borderColor(), ui::StrokeStyle{.lineWidth = borderLineWidth()}));
   }
-  if (isPressed && style.pressedOverlayColor()) body = std::move(body).overlay(shape.fill(*style.pressedOverlayColor()));
+  if (isPressed && style.pressedOverlayColor()) {
+    body = std::move(body).overlay(shape.fill(*style.pressedOverlayColor()));
+  }
   return std::move(body).background(ui::View(SystemKeyboardButtonShadow(style)));
 }
 

@@ -63,8 +63,8 @@ ui::View SystemKeyboardButtonRowItem::body(ui::BodyContext& context) const {
   key = systemKeyboardButtonStyle(std::move(key), keyStyle(item.action, *appearance, pressed), pressed)
             .padding(item.insets)
             .contentShape(ui::Rectangle());
-  key = keyboardButtonGestures(std::move(key), item.action, actionHandler, calloutContext, isPressed.binding(), false,
-                               1.0);
+  key = keyboardButtonGestures(std::move(key), item.action, actionHandler, calloutContext,
+                               isPressed.binding(), false, 1.0);
   if (hasLocaleMenu()) {
     auto handler = actionHandler;
     auto action = item.action;

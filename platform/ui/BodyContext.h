@@ -51,10 +51,9 @@ class BodyContext {
   // An object made once for this view's identity and observed by it.
   template <class T>
   std::shared_ptr<T> stateObject(const std::function<std::shared_ptr<T>()>& make) {
-    State<std::shared_ptr<T>> slot = state<std::shared_ptr<T>>(nullptr);
-    if (!slot.get()) slot = State<std::shared_ptr<T>>(makeQuietSlot(make()));
-    observe(slot.get());
-    return slot.get();
+    std::shared_ptr<T> object = stateMadeBy(make).get();
+    observe(object);
+    return object;
   }
 
   // Re-evaluates this view (once, on the main queue) whenever `object`
@@ -104,14 +103,6 @@ class BodyContext {
   std::shared_ptr<StateSlotBase> existingSlot(std::size_t index) const;
   void storeSlot(std::size_t index, std::shared_ptr<StateSlotBase> slot);
   void observeObject(std::shared_ptr<const ObservableObject> object);
-  template <class T>
-  std::shared_ptr<StateSlot<std::shared_ptr<T>>> makeQuietSlot(std::shared_ptr<T> object) {
-    // Replaces the empty slot without a change notification: making the
-    // object is part of this evaluation.
-    auto slot = makeShared<StateSlot<std::shared_ptr<T>>>(std::move(object));
-    storeSlot(nextSlot_ - 1, slot);
-    return slot;
-  }
 
   Node& node_;
   std::size_t nextSlot_ = 0;

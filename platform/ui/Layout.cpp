@@ -192,7 +192,8 @@ bool sameLayoutContent(const ViewContent& before, const ViewContent& after) {
         } else if constexpr (std::is_same_v<C, ScrollViewContent>) {
           return a.axis == b.axis;
         } else if constexpr (std::is_same_v<C, GridContent>) {
-          return a.axis == b.axis && a.items == b.items && a.alignment == b.alignment && a.spacing == b.spacing;
+          return a.axis == b.axis && a.items == b.items && a.alignment == b.alignment &&
+                 a.spacing == b.spacing;
         } else if constexpr (std::is_same_v<C, ConditionalContent>) {
           return a.condition == b.condition;
         } else if constexpr (std::is_same_v<C, RepresentableContent>) {

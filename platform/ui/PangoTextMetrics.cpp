@@ -59,7 +59,8 @@ PangoTextMetrics::PangoTextMetrics()
 PangoTextMetrics::~PangoTextMetrics() { g_object_unref(context_); }
 
 Size PangoTextMetrics::measure(std::string_view text, const Font& font) const {
-  auto sizes = std::find_if(cache_.begin(), cache_.end(), [&font](const auto& entry) { return entry.first == font; });
+  auto sizes =
+      std::find_if(cache_.begin(), cache_.end(), [&font](const auto& entry) { return entry.first == font; });
   if (sizes == cache_.end()) sizes = cache_.insert(cache_.end(), {font, Sizes()});
   if (auto found = sizes->second.find(text); found != sizes->second.end()) return found->second;
   PangoLayout* layout = pango_layout_new(context_);

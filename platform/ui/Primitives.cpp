@@ -1,5 +1,6 @@
-#include "platform/ui/BlockPool.h"
 #include "platform/ui/Primitives.h"
+
+#include "platform/ui/BlockPool.h"
 
 namespace platform::ui {
 

@@ -1,8 +1,8 @@
 #include "platform/ui/View.h"
 
+#include "platform/ui/BlockPool.h"
 #include "platform/ui/ButtonStyle.h"
 #include "platform/ui/ViewDefinition.h"
-#include "platform/ui/BlockPool.h"
 
 namespace platform::ui {
 
