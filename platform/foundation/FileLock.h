@@ -8,7 +8,9 @@ namespace platform {
 // An exclusive advisory lock on a lock file, held for the lifetime of the
 // object. It excludes other processes and other FileLocks of this process on
 // the same file alike. Waiting for it is bounded: a holder that hangs must not
-// hang everyone else.
+// hang everyone else. Waiters take turns with holders through a second lock
+// file beside it, "<name>.turnstile", so a busy writer cannot keep another
+// one out.
 class FileLock {
  public:
   FileLock(const std::filesystem::path& path, std::chrono::milliseconds timeout);

@@ -15,6 +15,7 @@
 #include <system_error>
 
 #include "platform/foundation/FileLock.h"
+#include "platform/foundation/SiblingFile.h"
 
 namespace platform {
 
@@ -123,34 +124,6 @@ bool writeAll(int fd, const std::string& contents) {
     written += static_cast<std::size_t>(n);
   }
   return true;
-}
-
-std::uint32_t fnv1a(std::string_view text) {
-  std::uint32_t hash = 2166136261u;
-  for (char c : text) {
-    hash ^= static_cast<unsigned char>(c);
-    hash *= 16777619u;
-  }
-  return hash;
-}
-
-// A file beside `file` named "<name><suffix>". When that is longer than the
-// folder's file system allows, the name (never the suffix) is shortened and
-// marked with a hash of the whole name, so stores whose names share a long
-// prefix still get different names.
-std::filesystem::path siblingFile(const std::filesystem::path& file, const std::string& suffix) {
-  const std::filesystem::path folder = file.parent_path();
-  const std::string name = file.filename().string();
-  long limit = ::pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
-  if (limit <= 0) limit = 255;
-  const auto maximum = static_cast<std::size_t>(limit);
-  if (name.size() + suffix.size() <= maximum) return folder / (name + suffix);
-  char hash[16];
-  std::snprintf(hash, sizeof hash, "~%08x", static_cast<unsigned>(fnv1a(name)));
-  const std::size_t fixed = suffix.size() + std::strlen(hash);
-  std::size_t keep = maximum > fixed ? std::min(name.size(), maximum - fixed) : 0;
-  while (keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;  // whole UTF-8 sequences only
-  return folder / (name.substr(0, keep) + hash + suffix);
 }
 
 // ---- Reading a damaged file member by member

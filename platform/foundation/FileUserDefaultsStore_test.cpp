@@ -158,7 +158,8 @@ TEST_F(FileUserDefaultsStoreTest, LongNamesKeepEveryCorruptVersionWithinTheNameL
   writeText(longest, "{\"a\": 1, \"b\": ");
   store->setValue("c", Value(2));
   EXPECT_EQ(FileUserDefaultsStore(longest).allValues(), (Value::Dictionary{{"a", Value(1)}, {"c", Value(2)}}));
-  EXPECT_EQ(filesContaining(folder_, "sss").size(), 3u);  // the store, its lock and the kept corrupt file
+  // The store, its lock and the lock's turnstile, and the kept corrupt file.
+  EXPECT_EQ(filesContaining(folder_, "sss").size(), 4u);
 }
 
 TEST_F(FileUserDefaultsStoreTest, ANamedPipeIsRefusedWithoutBlocking) {
