@@ -129,11 +129,16 @@ TEST(SystemKeyboardButtonRowItem, LocaleMenuOnTheLocaleKeyAndOnSpaceWhenAsked) {
 
 TEST(SystemKeyboardButtonRowItem, TapOnAKeyWithTheLocaleMenuReleasesItsAction) {
   Row row({item(KeyboardAction::nextLocale(), W::points(60))});
+  row.services.context->setLocales(std::vector<platform::Locale>{platform::Locale("en"), platform::Locale("de")});
+  platform::MainQueue::main().runUntilIdle();
+  ASSERT_EQ(row.host->findAllOfType<LocaleContextMenu>().size(), 1u);
+  ASSERT_EQ(row.host->findAll(ui::NodeKind::menu).size(), 1u);
   const auto before = row.key(KeyboardAction::nextLocale());
   row.host->touches().tap({before->frame.midX(), before->frame.midY()});
   platform::MainQueue::main().runUntilIdle();
   EXPECT_THAT(row.services.recorded->actions(KeyboardGesture::release),
-              ::testing::Contains(KeyboardAction::nextLocale()));
+              ::testing::ElementsAre(KeyboardAction::nextLocale()))
+      << "one tap, one release";
   row.services.context->setLocale(platform::Locale("de"));
   platform::MainQueue::main().runUntilIdle();
   EXPECT_NE(row.key(KeyboardAction::nextLocale()), before) << "a new locale makes the key anew";

@@ -8,6 +8,8 @@
 #include "keyloom/controller/KeyboardHostingController.h"
 #include "keyloom/controller/KeyboardInputViewController.h"
 #include "keyloom/controller/StandardCalloutActionProvider.h"
+#include "keyloom/gestures/SpaceLongPressBehavior.h"
+#include "keyloom/text/LocaleContextMenu.h"
 #include "keyloom/text/StaticKeyboardLayoutProvider.h"
 #include "keyloom/views/ActionCallout.h"
 #include "keyloom/views/InputCallout.h"
@@ -212,6 +214,45 @@ TEST_F(SystemKeyboardEndToEnd, KeyboardTypeAndLocaleChangesRedrawTheRows) {
   settle();
   EXPECT_TRUE(key(ch("q")));
   EXPECT_NE(key(ch("q")), before) << "a new locale draws new keys";
+}
+
+// Two locales give the space bar and the locale key the locale menu; one tap
+// must still be one release: two would type two spaces (a sentence end) or
+// step the locale twice, back to where it was.
+TEST_F(SystemKeyboardEndToEnd, OneTapOnASpaceBarWithTheLocaleMenuTypesOneSpace) {
+  auto context = controller->keyboardContext();
+  context->setLocales(std::vector<platform::Locale>{platform::Locale("en"), platform::Locale("de")});
+  context->spaceLongPressBehavior.set(SpaceLongPressBehavior::openLocaleContextMenu);
+  settle();
+  ASSERT_FALSE(view().findAllOfType<LocaleContextMenu>().empty());
+  for (const auto& action : {ch("h"), ch("i"), KeyboardAction::space(), ch("x")}) tap(center(action));
+  EXPECT_EQ(text(), "hi x");
+  // A long press is not a tap: it types nothing.
+  auto touch = view().touches().down(center(KeyboardAction::space()));
+  host->advanceTime(0.7);
+  view().touches().up(touch);
+  settle();
+  EXPECT_EQ(text(), "hi x");
+}
+
+TEST_F(SystemKeyboardEndToEnd, OneTapOnTheLocaleKeyStepsToTheNextLocale) {
+  auto context = controller->keyboardContext();
+  auto layout = std::make_shared<KeyboardLayout>(*controller->keyboardLayoutProvider()->keyboardLayout(*context));
+  auto rows = layout->itemRows();
+  for (auto& row : rows) {
+    for (auto& item : row) {
+      if (item.action == KeyboardAction::nextKeyboard()) item.action = KeyboardAction::nextLocale();
+    }
+  }
+  layout->setItemRows(std::move(rows));
+  controller->setKeyboardLayoutProvider(std::make_shared<StaticKeyboardLayoutProvider>(layout));
+  context->setLocales(std::vector<platform::Locale>{platform::Locale("en"), platform::Locale("de")});
+  context->setLocale(platform::Locale("en"));
+  settle();
+  tap(center(KeyboardAction::nextLocale()));
+  EXPECT_EQ(context->locale.get().identifier(), "de");
+  tap(center(KeyboardAction::nextLocale()));
+  EXPECT_EQ(context->locale.get().identifier(), "en");
 }
 
 TEST_F(SystemKeyboardEndToEnd, ALayoutWithoutRowsStillShowsTheToolbar) {
