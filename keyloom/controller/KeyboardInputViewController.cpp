@@ -449,6 +449,12 @@ void KeyboardInputViewController::performAutocomplete() {
     resetAutocomplete();
     return;
   }
+  // What is shown was computed for another word: it goes now, not when this
+  // word's answer comes, or a space typed before that would apply it.
+  if (*text != autocompleteWord_ && !autocompleteContext()->suggestions.get().empty()) {
+    autocompleteContext()->suggestions = {};
+  }
+  autocompleteWord_ = *text;
   const std::uint64_t request = ++autocompleteRequest_;
   std::weak_ptr<KeyboardInputViewController> weakSelf = sharedController();
   autocompleteProvider()->autocompleteSuggestions(*text, [weakSelf, request, word = *text](AutocompleteResult result) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "keyloom/autocomplete/AutocompleteToolbar.h"
+#include "keyloom/autocomplete/DisabledAutocompleteProvider.h"
 #include "keyloom/autocomplete/EmojiCategory.h"
 #include "keyloom/controller/KeyboardHostingController.h"
 #include "keyloom/controller/KeyboardInputViewController.h"
@@ -14,6 +15,7 @@
 #include "keyloom/views/ActionCallout.h"
 #include "keyloom/views/InputCallout.h"
 #include "keyloom/views/SystemKeyboard.h"
+#include "platform/foundation/MainQueue.h"
 #include "platform/input/SimulatedHost.h"
 #include "platform/ui/UI.h"
 
@@ -253,6 +255,40 @@ TEST_F(SystemKeyboardEndToEnd, OneTapOnTheLocaleKeyStepsToTheNextLocale) {
   EXPECT_EQ(context->locale.get().identifier(), "de");
   tap(center(KeyboardAction::nextLocale()));
   EXPECT_EQ(context->locale.get().identifier(), "en");
+}
+
+// Answers a second after it is asked, on the main queue: by then the next
+// key has been typed. It completes every word it is asked for with "her"
+// and proposes that as the autocomplete.
+class LateProvider : public DisabledAutocompleteProvider {
+ public:
+  void autocompleteSuggestions(const std::string& text, const AutocompleteCompletion& completion) override {
+    const std::string word = text + "her";
+    platform::MainQueue::main().asyncAfter(1.0, [completion, word] {
+      completion(std::vector<AutocompleteSuggestion>{AutocompleteSuggestion(word, std::nullopt, true)});
+    });
+  }
+};
+
+TEST_F(SystemKeyboardEndToEnd, ASpaceTypedBeforeTheAnswerForTheNewWordAppliesNoOtherWordsSuggestion) {
+  controller->setAutocompleteProvider(std::make_shared<LateProvider>());
+  host->setText("Nice ");
+  settle();
+  for (const char* letter : {"w", "e", "a"}) tap(center(ch(letter)));
+  host->advanceTime(1.0);
+  settle();
+  ASSERT_TRUE(view().findText("weaher")) << "the answer for \"wea\" is shown";
+
+  tap(center(ch("t")));
+  EXPECT_FALSE(view().findText("weaher")) << "computed for another word";
+  EXPECT_TRUE(controller->autocompleteContext()->suggestions.get().empty());
+  tap(center(KeyboardAction::space()));
+  EXPECT_EQ(text(), "Nice weat ");
+
+  host->advanceTime(2.0);  // the answers for "weat" come in after the word ended
+  settle();
+  EXPECT_FALSE(view().findText("weather"));
+  EXPECT_EQ(text(), "Nice weat ");
 }
 
 TEST_F(SystemKeyboardEndToEnd, ALayoutWithoutRowsStillShowsTheToolbar) {
