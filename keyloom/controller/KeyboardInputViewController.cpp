@@ -217,9 +217,13 @@ void KeyboardInputViewController::setAutocompleteContext(std::shared_ptr<Autocom
 
 std::shared_ptr<KeyboardCalloutContext> KeyboardInputViewController::calloutContext() {
   if (!calloutContext_) {
-    auto action = std::make_shared<ActionCalloutContext>(keyboardActionHandler(), calloutActionProvider());
+    // Named first: the order in which the services are made is part of the
+    // contract, and arguments are evaluated in no fixed order.
+    auto handler = keyboardActionHandler();
+    auto provider = calloutActionProvider();
     const bool isPhone = platform::Device::current().userInterfaceIdiom() == platform::UserInterfaceIdiom::phone;
     auto input = std::make_shared<InputCalloutContext>(isPhone);
+    auto action = std::make_shared<ActionCalloutContext>(std::move(handler), std::move(provider));
     calloutContext_ = std::make_shared<KeyboardCalloutContext>(std::move(action), std::move(input));
   }
   return calloutContext_;
