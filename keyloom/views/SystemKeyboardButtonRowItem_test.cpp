@@ -144,5 +144,24 @@ TEST(SystemKeyboardButtonRowItem, TapOnAKeyWithTheLocaleMenuReleasesItsAction) {
   EXPECT_NE(row.key(KeyboardAction::nextLocale()), before) << "a new locale makes the key anew";
 }
 
+// Only the keys with the locale menu are replaced by a new locale; a key
+// held down across the change comes back unpressed.
+TEST(SystemKeyboardButtonRowItem, ANewLocaleReplacesAHeldLocaleKeyUnpressed) {
+  Row row({item(KeyboardAction::nextLocale(), W::points(60))});
+  row.services.context->setLocales(std::vector<platform::Locale>{platform::Locale("en"), platform::Locale("de")});
+  platform::MainQueue::main().runUntilIdle();
+  const auto frame = row.key(KeyboardAction::nextLocale())->frame;
+  auto touch = row.host->touches().down({frame.midX(), frame.midY()});
+  platform::MainQueue::main().runUntilIdle();
+  row.services.context->setLocale(platform::Locale("de"));
+  platform::MainQueue::main().runUntilIdle();
+  const std::string replaced = row.host->dump();
+  row.host->touches().up(touch);
+  platform::MainQueue::main().runUntilIdle();
+  EXPECT_EQ(row.host->dump(), replaced) << "the new key was not pressed";
+  EXPECT_TRUE(row.services.recorded->actions(KeyboardGesture::release).empty())
+      << "the touch of the key that was replaced ends with it";
+}
+
 }  // namespace
 }  // namespace keyloom
