@@ -217,9 +217,13 @@ void KeyboardInputViewController::setAutocompleteContext(std::shared_ptr<Autocom
 
 std::shared_ptr<KeyboardCalloutContext> KeyboardInputViewController::calloutContext() {
   if (!calloutContext_) {
-    auto action = std::make_shared<ActionCalloutContext>(keyboardActionHandler(), calloutActionProvider());
+    // Named first: the order in which the services are made is part of the
+    // contract, and arguments are evaluated in no fixed order.
+    auto handler = keyboardActionHandler();
+    auto provider = calloutActionProvider();
     const bool isPhone = platform::Device::current().userInterfaceIdiom() == platform::UserInterfaceIdiom::phone;
     auto input = std::make_shared<InputCalloutContext>(isPhone);
+    auto action = std::make_shared<ActionCalloutContext>(std::move(handler), std::move(provider));
     calloutContext_ = std::make_shared<KeyboardCalloutContext>(std::move(action), std::move(input));
   }
   return calloutContext_;
@@ -449,6 +453,12 @@ void KeyboardInputViewController::performAutocomplete() {
     resetAutocomplete();
     return;
   }
+  // What is shown was computed for another word: it goes now, not when this
+  // word's answer comes, or a space typed before that would apply it.
+  if (*text != autocompleteWord_ && !autocompleteContext()->suggestions.get().empty()) {
+    autocompleteContext()->suggestions = {};
+  }
+  autocompleteWord_ = *text;
   const std::uint64_t request = ++autocompleteRequest_;
   std::weak_ptr<KeyboardInputViewController> weakSelf = sharedController();
   autocompleteProvider()->autocompleteSuggestions(*text, [weakSelf, request, word = *text](AutocompleteResult result) {

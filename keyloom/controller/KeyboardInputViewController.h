@@ -188,8 +188,9 @@ class KeyboardInputViewController : public platform::InputViewController, public
   void insertText(const std::string& text) override;
   // Asks the provider for the current word and publishes its answer on a
   // later turn of the main queue, only while it answers the newest request
-  // and that word is still current. No current word resets the suggestions;
-  // with autocomplete disabled this does nothing.
+  // and that word is still current. Suggestions shown for another word are
+  // taken down at once. No current word resets the suggestions; with
+  // autocomplete disabled this does nothing.
   void performAutocomplete() override;
   // Hands dictation to the dictation service; a failure lands in the
   // dictation context's lastError.
@@ -250,6 +251,8 @@ class KeyboardInputViewController : public platform::InputViewController, public
   std::shared_ptr<TextInputProxy> textInputProxy_;
   std::weak_ptr<KeyboardHostingController> hostingController_;
   std::uint64_t autocompleteRequest_ = 0;
+  // The word of the newest request.
+  std::string autocompleteWord_;
 
   std::shared_ptr<AutocompleteContext> autocompleteContext_;
   std::shared_ptr<KeyboardCalloutContext> calloutContext_;

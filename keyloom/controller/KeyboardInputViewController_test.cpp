@@ -323,6 +323,30 @@ TEST_F(KeyboardInputViewControllerTest, ContextsAndServicesAreMadeOnceWithTheirD
   EXPECT_EQ(controller->autocompleteProvider()->locale(), context->locale.get());
 }
 
+// Records which of the two services the callout context reads, in order.
+class CalloutServicesSpy : public KeyboardInputViewController {
+ public:
+  std::shared_ptr<KeyboardActionHandler> keyboardActionHandler() override {
+    reads.push_back("action handler");
+    return KeyboardInputViewController::keyboardActionHandler();
+  }
+  std::shared_ptr<CalloutActionProvider> calloutActionProvider() override {
+    reads.push_back("callout action provider");
+    return KeyboardInputViewController::calloutActionProvider();
+  }
+  std::vector<std::string> reads;
+};
+
+TEST_F(KeyboardInputViewControllerTest, TheCalloutContextMakesTheActionHandlerBeforeTheCalloutActionProvider) {
+  host = SimulatedHost::make();
+  auto spy = std::make_shared<CalloutServicesSpy>();
+  spy->attachHost(host);
+  auto callouts = spy->calloutContext();
+  EXPECT_THAT(spy->reads, ElementsAre("action handler", "callout action provider"));
+  EXPECT_EQ(callouts->action()->actionHandler(), spy->keyboardActionHandler());
+  EXPECT_EQ(callouts->action()->actionProvider(), spy->calloutActionProvider());
+}
+
 TEST_F(KeyboardInputViewControllerTest, APadGetsNoInputCallout) {
   SimulatedHostConfiguration configuration;
   configuration.idiom = platform::UserInterfaceIdiom::pad;

@@ -1,8 +1,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <latch>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "keyloom/controller/ActionCalloutContext.h"
@@ -56,6 +58,22 @@ TEST(PreviewFactories, ContextsAreNewEachTimeButTheActionCalloutIsShared) {
   ActionCalloutContext::preview() = ActionCalloutContext::disabled();
   EXPECT_NE(ActionCalloutContext::preview(), action);
   EXPECT_EQ(KeyboardCalloutContext::preview()->action(), action);
+}
+
+TEST(PreviewFactories, TheActionCalloutIsMadeOnceWhenFirstAskedForFromManyThreads) {
+  constexpr int threads = 8;
+  std::latch start(threads);
+  std::vector<std::shared_ptr<ActionCalloutContext>> seen(threads);
+  std::vector<std::thread> workers;
+  for (int i = 0; i < threads; ++i) {
+    workers.emplace_back([&, i] {
+      start.arrive_and_wait();
+      seen[i] = ActionCalloutContext::preview();
+    });
+  }
+  for (auto& worker : workers) worker.join();
+  for (const auto& context : seen) EXPECT_EQ(context, seen[0]);
+  EXPECT_EQ(ActionCalloutContext::preview(), seen[0]);
 }
 
 TEST(PreviewFactories, AskingForPreviewsLeavesTheKeyboardsRegistrationsAlone) {

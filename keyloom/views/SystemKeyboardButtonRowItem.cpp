@@ -48,8 +48,19 @@ bool SystemKeyboardButtonRowItem::hasLocaleMenu() const {
          keyboardContext->spaceLongPressBehavior.get() == SpaceLongPressBehavior::openLocaleContextMenu;
 }
 
+struct SystemKeyboardButtonRowItem::Key {
+  SystemKeyboardButtonRowItem rowItem;
+  ui::View body(ui::BodyContext& context) const { return rowItem.key(context); }
+};
+
 ui::View SystemKeyboardButtonRowItem::body(ui::BodyContext& context) const {
   context.observe(keyboardContext);
+  if (!hasLocaleMenu()) return key(context);
+  // A new locale replaces the key, pressed state and all.
+  return ui::View(Key{*this}).id(ui::ViewId(keyboardContext->locale.get().identifier()));
+}
+
+ui::View SystemKeyboardButtonRowItem::key(ui::BodyContext& context) const {
   auto isPressed = context.state(false);
   const bool pressed = isPressed.get();
 
@@ -68,9 +79,8 @@ ui::View SystemKeyboardButtonRowItem::body(ui::BodyContext& context) const {
   if (hasLocaleMenu()) {
     auto handler = actionHandler;
     auto action = item.action;
-    key = localeContextMenu(std::move(key), keyboardContext, [handler, action] {
-            handler->handle(KeyboardGesture::release, action);
-          }).id(ui::ViewId(keyboardContext->locale.get().identifier()));
+    key = localeContextMenu(std::move(key), keyboardContext,
+                            [handler, action] { handler->handle(KeyboardGesture::release, action); });
   }
   return std::move(key).attach(item.action, "key");
 }

@@ -57,6 +57,12 @@ struct SystemKeyboardButtonRowItem {
   bool hasLocaleMenu() const;
 
   platform::ui::View body(platform::ui::BodyContext& context) const;
+
+ private:
+  // The key with its pressed state, so that the identity given to a key
+  // with the locale menu covers that state too.
+  struct Key;
+  platform::ui::View key(platform::ui::BodyContext& context) const;
 };
 
 }  // namespace keyloom

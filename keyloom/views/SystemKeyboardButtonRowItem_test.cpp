@@ -129,14 +129,38 @@ TEST(SystemKeyboardButtonRowItem, LocaleMenuOnTheLocaleKeyAndOnSpaceWhenAsked) {
 
 TEST(SystemKeyboardButtonRowItem, TapOnAKeyWithTheLocaleMenuReleasesItsAction) {
   Row row({item(KeyboardAction::nextLocale(), W::points(60))});
+  row.services.context->setLocales(std::vector<platform::Locale>{platform::Locale("en"), platform::Locale("de")});
+  platform::MainQueue::main().runUntilIdle();
+  ASSERT_EQ(row.host->findAllOfType<LocaleContextMenu>().size(), 1u);
+  ASSERT_EQ(row.host->findAll(ui::NodeKind::menu).size(), 1u);
   const auto before = row.key(KeyboardAction::nextLocale());
   row.host->touches().tap({before->frame.midX(), before->frame.midY()});
   platform::MainQueue::main().runUntilIdle();
   EXPECT_THAT(row.services.recorded->actions(KeyboardGesture::release),
-              ::testing::Contains(KeyboardAction::nextLocale()));
+              ::testing::ElementsAre(KeyboardAction::nextLocale()))
+      << "one tap, one release";
   row.services.context->setLocale(platform::Locale("de"));
   platform::MainQueue::main().runUntilIdle();
   EXPECT_NE(row.key(KeyboardAction::nextLocale()), before) << "a new locale makes the key anew";
+}
+
+// Only the keys with the locale menu are replaced by a new locale; a key
+// held down across the change comes back unpressed.
+TEST(SystemKeyboardButtonRowItem, ANewLocaleReplacesAHeldLocaleKeyUnpressed) {
+  Row row({item(KeyboardAction::nextLocale(), W::points(60))});
+  row.services.context->setLocales(std::vector<platform::Locale>{platform::Locale("en"), platform::Locale("de")});
+  platform::MainQueue::main().runUntilIdle();
+  const auto frame = row.key(KeyboardAction::nextLocale())->frame;
+  auto touch = row.host->touches().down({frame.midX(), frame.midY()});
+  platform::MainQueue::main().runUntilIdle();
+  row.services.context->setLocale(platform::Locale("de"));
+  platform::MainQueue::main().runUntilIdle();
+  const std::string replaced = row.host->dump();
+  row.host->touches().up(touch);
+  platform::MainQueue::main().runUntilIdle();
+  EXPECT_EQ(row.host->dump(), replaced) << "the new key was not pressed";
+  EXPECT_TRUE(row.services.recorded->actions(KeyboardGesture::release).empty())
+      << "the touch of the key that was replaced ends with it";
 }
 
 }  // namespace

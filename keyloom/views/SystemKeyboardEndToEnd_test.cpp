@@ -4,14 +4,18 @@
 #include <gtest/gtest.h>
 
 #include "keyloom/autocomplete/AutocompleteToolbar.h"
+#include "keyloom/autocomplete/DisabledAutocompleteProvider.h"
 #include "keyloom/autocomplete/EmojiCategory.h"
 #include "keyloom/controller/KeyboardHostingController.h"
 #include "keyloom/controller/KeyboardInputViewController.h"
 #include "keyloom/controller/StandardCalloutActionProvider.h"
+#include "keyloom/gestures/SpaceLongPressBehavior.h"
+#include "keyloom/text/LocaleContextMenu.h"
 #include "keyloom/text/StaticKeyboardLayoutProvider.h"
 #include "keyloom/views/ActionCallout.h"
 #include "keyloom/views/InputCallout.h"
 #include "keyloom/views/SystemKeyboard.h"
+#include "platform/foundation/MainQueue.h"
 #include "platform/input/SimulatedHost.h"
 #include "platform/ui/UI.h"
 
@@ -212,6 +216,79 @@ TEST_F(SystemKeyboardEndToEnd, KeyboardTypeAndLocaleChangesRedrawTheRows) {
   settle();
   EXPECT_TRUE(key(ch("q")));
   EXPECT_NE(key(ch("q")), before) << "a new locale draws new keys";
+}
+
+// Two locales give the space bar and the locale key the locale menu; one tap
+// must still be one release: two would type two spaces (a sentence end) or
+// step the locale twice, back to where it was.
+TEST_F(SystemKeyboardEndToEnd, OneTapOnASpaceBarWithTheLocaleMenuTypesOneSpace) {
+  auto context = controller->keyboardContext();
+  context->setLocales(std::vector<platform::Locale>{platform::Locale("en"), platform::Locale("de")});
+  context->spaceLongPressBehavior.set(SpaceLongPressBehavior::openLocaleContextMenu);
+  settle();
+  ASSERT_FALSE(view().findAllOfType<LocaleContextMenu>().empty());
+  for (const auto& action : {ch("h"), ch("i"), KeyboardAction::space(), ch("x")}) tap(center(action));
+  EXPECT_EQ(text(), "hi x");
+  // A long press is not a tap: it types nothing.
+  auto touch = view().touches().down(center(KeyboardAction::space()));
+  host->advanceTime(0.7);
+  view().touches().up(touch);
+  settle();
+  EXPECT_EQ(text(), "hi x");
+}
+
+TEST_F(SystemKeyboardEndToEnd, OneTapOnTheLocaleKeyStepsToTheNextLocale) {
+  auto context = controller->keyboardContext();
+  auto layout = std::make_shared<KeyboardLayout>(*controller->keyboardLayoutProvider()->keyboardLayout(*context));
+  auto rows = layout->itemRows();
+  for (auto& row : rows) {
+    for (auto& item : row) {
+      if (item.action == KeyboardAction::nextKeyboard()) item.action = KeyboardAction::nextLocale();
+    }
+  }
+  layout->setItemRows(std::move(rows));
+  controller->setKeyboardLayoutProvider(std::make_shared<StaticKeyboardLayoutProvider>(layout));
+  context->setLocales(std::vector<platform::Locale>{platform::Locale("en"), platform::Locale("de")});
+  context->setLocale(platform::Locale("en"));
+  settle();
+  tap(center(KeyboardAction::nextLocale()));
+  EXPECT_EQ(context->locale.get().identifier(), "de");
+  tap(center(KeyboardAction::nextLocale()));
+  EXPECT_EQ(context->locale.get().identifier(), "en");
+}
+
+// Answers a second after it is asked, on the main queue: by then the next
+// key has been typed. It completes every word it is asked for with "her"
+// and proposes that as the autocomplete.
+class LateProvider : public DisabledAutocompleteProvider {
+ public:
+  void autocompleteSuggestions(const std::string& text, const AutocompleteCompletion& completion) override {
+    const std::string word = text + "her";
+    platform::MainQueue::main().asyncAfter(1.0, [completion, word] {
+      completion(std::vector<AutocompleteSuggestion>{AutocompleteSuggestion(word, std::nullopt, true)});
+    });
+  }
+};
+
+TEST_F(SystemKeyboardEndToEnd, ASpaceTypedBeforeTheAnswerForTheNewWordAppliesNoOtherWordsSuggestion) {
+  controller->setAutocompleteProvider(std::make_shared<LateProvider>());
+  host->setText("Nice ");
+  settle();
+  for (const char* letter : {"w", "e", "a"}) tap(center(ch(letter)));
+  host->advanceTime(1.0);
+  settle();
+  ASSERT_TRUE(view().findText("weaher")) << "the answer for \"wea\" is shown";
+
+  tap(center(ch("t")));
+  EXPECT_FALSE(view().findText("weaher")) << "computed for another word";
+  EXPECT_TRUE(controller->autocompleteContext()->suggestions.get().empty());
+  tap(center(KeyboardAction::space()));
+  EXPECT_EQ(text(), "Nice weat ");
+
+  host->advanceTime(2.0);  // the answers for "weat" come in after the word ended
+  settle();
+  EXPECT_FALSE(view().findText("weather"));
+  EXPECT_EQ(text(), "Nice weat ");
 }
 
 TEST_F(SystemKeyboardEndToEnd, ALayoutWithoutRowsStillShowsTheToolbar) {

@@ -126,6 +126,16 @@ struct TouchPipeline::State : std::enable_shared_from_this<TouchPipeline::State>
     if (host.needsUpdate()) host.update();
   }
 
+  // A gesture inside a menu's label recognised the touch: the label's own
+  // gestures handle it, and the menu neither shows pressed nor acts.
+  void yieldMenuTo(Touch& touch, const Participant& p) {
+    auto button = touch.button.lock();
+    if (!button || touch.buttonCancelled || p.chainIndex >= touch.buttonChainIndex) return;
+    if (!button->content<MenuContent>()) return;
+    touch.buttonCancelled = true;
+    button->setPressed(false);
+  }
+
   Touch* find(TouchId id) {
     auto it = touches.find(id);
     return it == touches.end() ? nullptr : &it->second;
@@ -197,7 +207,10 @@ struct TouchPipeline::State : std::enable_shared_from_this<TouchPipeline::State>
       switch (p.kind) {
         case ParticipantKind::drag: {
           auto drag = std::static_pointer_cast<const DragGesture>(p.gesture);
-          if (!p.recognized && moved >= drag->minimumDistance()) p.recognized = true;
+          if (!p.recognized && moved >= drag->minimumDistance()) {
+            p.recognized = true;
+            yieldMenuTo(touch, p);
+          }
           if (p.recognized) {
             p.last = dragValue(p, *drag, touch.start, touch.location);
             drag->changed(p.last);
@@ -233,6 +246,7 @@ struct TouchPipeline::State : std::enable_shared_from_this<TouchPipeline::State>
         if (p.finished) return;
         p.finished = true;
         refresh(p);
+        state->yieldMenuTo(*touch, p);
         std::static_pointer_cast<const LongPressGesture>(p.gesture)->ended();
         state->afterEvent();
       });
@@ -339,6 +353,7 @@ struct TouchPipeline::State : std::enable_shared_from_this<TouchPipeline::State>
     }
     for (auto* p : matching) {
       if (p != exclusive && p->priority != GesturePriority::simultaneous) continue;
+      yieldMenuTo(touch, *p);
       if (p->kind == ParticipantKind::tapAction) {
         if (p->tapAction) p->tapAction();
       } else {
@@ -393,11 +408,11 @@ TouchId TouchPipeline::down(Point location) {
     s.collect(touch, chain);
   }
   Touch& stored = s.touches.emplace(touch.id, std::move(touch)).first->second;
-  if (auto button = stored.button.lock()) button->setPressed(true);
   if (auto node = stored.platformNode.lock()) {
     if (auto view = node->platformView()) view->touch(TouchPhase::began, localTo(*node, location));
   }
   s.deliverMove(stored);
+  if (auto button = stored.button.lock(); button && !stored.buttonCancelled) button->setPressed(true);
   s.scheduleLongPresses(stored);
   s.afterEvent();
   return stored.id;

@@ -30,7 +30,10 @@ using TouchId = int;
 //   ancestor's high-priority tap runs instead of the inner ones;
 // - the innermost button (or link or menu) is pressed at touch-down, stays
 //   pressed while the touch is inside it, and runs its action when the touch
-//   lifts inside it;
+//   lifts inside it; a menu whose label has gestures of its own leaves the
+//   touch to them once one of them recognises it (a drag that started, a
+//   tap that completed, a long press that ended): the menu is unpressed and
+//   runs no primary action, so a tap is acted on once;
 // - the innermost scroll view takes the touch over once it moves more than
 //   `scrollSlop` along its axis (before moving that far across it): buttons
 //   inside it are unpressed without their action, drags inside it end with

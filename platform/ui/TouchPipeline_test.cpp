@@ -159,6 +159,43 @@ TEST(TouchPipeline, GestureMasksTurnOffTheGesturesInside) {
   EXPECT_EQ(log.size(), 1u);
 }
 
+// A menu's primary action is for the taps its label does not handle itself:
+// a key inside a menu would otherwise act twice for one tap.
+TEST(TouchPipeline, AMenuLeavesTheTouchToTheGesturesOfItsLabel) {
+  Log log;
+  auto item = Button("Item", [] {});
+  auto primary = [&] { log.push_back("primary"); };
+  auto drag = DragGesture(0).onEnded([&](const DragValue&) { log.push_back("drag ended"); });
+  auto longPress = LongPressGesture(0.5).onEnded([&] { log.push_back("long press"); });
+  struct Case {
+    const char* name;
+    View label;
+    double hold;
+    bool pressedWhileHeld;
+    Log expected;
+  };
+  const View key = View(Color::red()).frame(100, 40);
+  for (const auto& c : {
+           Case{"plain label", key, 0.1, true, {"primary"}},
+           Case{"label with a drag", key.gesture(drag), 0.1, false, {"drag ended"}},
+           Case{"label with a tap", key.onTapGesture([&] { log.push_back("tap"); }), 0.1, true, {"tap"}},
+           Case{"label with a long press, tapped", key.gesture(longPress), 0.1, true, {"primary"}},
+           Case{"label with a long press, held", key.gesture(longPress), 0.7, false, {"long press"}},
+       }) {
+    SCOPED_TRACE(c.name);
+    log.clear();
+    ViewHost host(keyArea(Menu(c.label, item, primary)));
+    host.layout(Size{200, 100});
+    auto menu = host.findAll(NodeKind::menu).at(0);
+    auto touch = host.touches().down({60, 35});
+    advance(c.hold);
+    EXPECT_EQ(menu->isPressed(), c.pressedWhileHeld);
+    host.touches().up(touch);
+    EXPECT_EQ(log, c.expected);
+    EXPECT_FALSE(menu->isPressed());
+  }
+}
+
 TEST(TouchPipeline, ScrollViewTakesTheTouchAndCancelsItsChildren) {
   Log log;
   int actions = 0;
