@@ -1,5 +1,6 @@
 #include "keyboard-extension/KeyboardViewController.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "keyboard-extension/FontBar.h"
@@ -16,6 +17,7 @@
 #include "keyloom/views/SystemKeyboardTesting.h"
 #include "platform/input/SimulatedHost.h"
 #include "platform/ui/PangoTextMetrics.h"
+#include "platform/ui/Renderer.h"
 #include "platform/ui/UI.h"
 
 namespace zandorelle {
@@ -38,6 +40,9 @@ struct ProductKeyboard : testing::Test {
   void start(bool appGroupAvailable = true) {
     platform::SimulatedHostConfiguration configuration;
     configuration.appGroupAvailable = appGroupAvailable;
+    start(configuration);
+  }
+  void start(const platform::SimulatedHostConfiguration& configuration) {
     host = SimulatedHost::make(configuration);
     controller = std::dynamic_pointer_cast<KeyboardViewController>(
         host->startExtension(std::string(keyboardExtensionIdentifier)));
@@ -69,20 +74,23 @@ struct ProductKeyboard : testing::Test {
   }
   // Swipes the font bar left, as a user does, until that name is in sight.
   void scrollToFont(int font) {
-    for (int swipe = 0; swipe < 5 && fontName(font)->frame.maxX() > 390; ++swipe) {
+    const double width = host->keyboardFrame().width();
+    for (int swipe = 0; swipe < 8 && fontName(font)->frame.maxX() > width; ++swipe) {
       const double y = bar()->frame.midY();
       host->advanceTime(0.5);
-      auto touch = views().touches().down({300, y});
-      for (double x = 290; x >= 150; x -= 10) {
+      auto touch = views().touches().down({width - 90, y});
+      for (double x = width - 100; x >= width - 240; x -= 10) {
         host->advanceTime(0.01);
         views().touches().move(touch, {x, y});
       }
       views().touches().up(touch);
       host->runMainQueue();
     }
-    ASSERT_LE(fontName(font)->frame.maxX(), 390);
+    ASSERT_LE(fontName(font)->frame.maxX(), width);
   }
-  std::shared_ptr<platform::ui::Node> key(const KeyboardAction& action) { return views().findAttached(action); }
+  std::shared_ptr<platform::ui::Node> key(const KeyboardAction& action) {
+    return views().findAttached(action);
+  }
   // A finger on the key for a twentieth of a second.
   void tapKey(const KeyboardAction& action) {
     auto node = key(action);
@@ -109,7 +117,8 @@ struct ProductKeyboard : testing::Test {
     context->keyboardType.set(previous);
     std::vector<std::string> texts;
     for (const auto& item : layout->itemRows().at(0)) {
-      if (auto* character = item.action.get<keyloom::keyboard_action::Character>()) texts.push_back(character->text);
+      if (auto* character = item.action.get<keyloom::keyboard_action::Character>())
+        texts.push_back(character->text);
     }
     return texts;
   }
@@ -140,8 +149,9 @@ TEST_F(ProductKeyboard, AnEmptyStoreShowsThemeZeroWithWhiteNames) {
   EXPECT_EQ(barBackground(), colorFromHex("#EC8321"));
   for (int font = 0; font < unicode_font::count; ++font)
     EXPECT_EQ(fontName(font)->resolvedForegroundColor(), Color::white()) << font;
-  EXPECT_EQ(controller->keyboardAppearance()->buttonStyle(KeyboardAction::character("a"), false).backgroundColor(),
-            colorFromHex("#FA810F"));
+  EXPECT_EQ(
+      controller->keyboardAppearance()->buttonStyle(KeyboardAction::character("a"), false).backgroundColor(),
+      colorFromHex("#FA810F"));
 }
 
 TEST_F(ProductKeyboard, AStoreThatCannotBeOpenedShowsTheStandardLook) {
@@ -152,7 +162,8 @@ TEST_F(ProductKeyboard, AStoreThatCannotBeOpenedShowsTheStandardLook) {
     EXPECT_EQ(fontName(font)->resolvedForegroundColor(), Color::primary()) << font;
   keyloom::StandardKeyboardAppearance standard(controller->keyboardContext());
   for (const auto& action : {KeyboardAction::character("a"), KeyboardAction::backspace()})
-    EXPECT_EQ(controller->keyboardAppearance()->buttonStyle(action, false), standard.buttonStyle(action, false));
+    EXPECT_EQ(controller->keyboardAppearance()->buttonStyle(action, false),
+              standard.buttonStyle(action, false));
 }
 
 TEST_F(ProductKeyboard, AThemeChosenInTheHostAppShowsAtTheNextAppearance) {
@@ -260,6 +271,39 @@ TEST_F(ProductKeyboard, FontSixRedrawsTheLetterKeysAtOnceAndTypesThem) {
   EXPECT_NE(key(KeyboardAction::character("[")), nullptr);
   EXPECT_EQ(key(KeyboardAction::character("\U0001F170")), nullptr);
   EXPECT_EQ(host->textField().text(), "q\U0001F170\U0001F1711");
+}
+
+TEST_F(ProductKeyboard, EveryLetterOfEveryFontShowsWholeOnANarrowPhone) {
+  platform::SimulatedHostConfiguration configuration;
+  configuration.screenSize = {320, 568};
+  start(configuration);
+  views().setFontMetrics(platform::ui::PangoTextMetrics::shared());
+  const auto shiftKey = [&] {
+    for (auto casing : {keyloom::KeyboardCase::lowercased, keyloom::KeyboardCase::uppercased,
+                        keyloom::KeyboardCase::capsLocked}) {
+      if (key(KeyboardAction::shift(casing))) return KeyboardAction::shift(casing);
+    }
+    return KeyboardAction::shift(keyloom::KeyboardCase::lowercased);
+  };
+  const auto cutTexts = [&] {
+    const std::string path = ::testing::TempDir() + "zandorelle-narrow.png";
+    return platform::ui::renderPNG(views(), path, 2).cutTexts;
+  };
+  for (int font = 0; font < unicode_font::count; ++font) {
+    SCOPED_TRACE(font);
+    scrollToFont(font);
+    tap(fontName(font));
+    settle();
+    ASSERT_EQ(KeyboardSelection::fontIndex(), font);
+    const std::string w = unicode_font::styledCharacter(font, 'w');
+    // Both casings, whichever the keyboard shows first.
+    for (int casing = 0; casing < 2; ++casing) {
+      EXPECT_TRUE(key(KeyboardAction::character(w)) ||
+                  key(KeyboardAction::character(unicode_font::styledCharacter(font, 'W'))));
+      EXPECT_THAT(cutTexts(), ::testing::IsEmpty()) << "casing " << casing;
+      tapKey(shiftKey());
+    }
+  }
 }
 
 // ---- Golden images of the keyboard as shown (regenerate with
