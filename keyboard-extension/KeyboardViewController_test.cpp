@@ -1,7 +1,10 @@
 #include "keyboard-extension/KeyboardViewController.h"
 
+#include <cairo.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "keyboard-extension/FontBar.h"
 #include "keyboard-extension/KeyboardExtension.h"
@@ -304,6 +307,45 @@ TEST_F(ProductKeyboard, EveryLetterOfEveryFontShowsWholeOnANarrowPhone) {
       tapKey(shiftKey());
     }
   }
+}
+
+// Counts the pixels of a rendered PNG inside `area` (points at `scale`)
+// whose colour is within 40 of `colour` in every channel.
+int pixelsNear(const std::string& path, platform::Rect area, double scale, const std::string& hex) {
+  const auto target = colorFromHex(hex).resolved(platform::ui::ColorScheme::light);
+  cairo_surface_t* image = cairo_image_surface_create_from_png(path.c_str());
+  const unsigned char* data = cairo_image_surface_get_data(image);
+  const int stride = cairo_image_surface_get_stride(image);
+  int count = 0;
+  for (int y = static_cast<int>(area.minY() * scale); y < static_cast<int>(area.maxY() * scale); ++y) {
+    for (int x = static_cast<int>(area.minX() * scale); x < static_cast<int>(area.maxX() * scale); ++x) {
+      const auto argb = *reinterpret_cast<const std::uint32_t*>(data + y * stride + x * 4);
+      const double channels[] = {((argb >> 16) & 0xff) / 255.0, ((argb >> 8) & 0xff) / 255.0,
+                                 (argb & 0xff) / 255.0};
+      const double wanted[] = {target.red, target.green, target.blue};
+      bool near = true;
+      for (int c = 0; c < 3; ++c) near = near && std::abs(channels[c] - wanted[c]) * 255 <= 40;
+      count += near ? 1 : 0;
+    }
+  }
+  cairo_surface_destroy(image);
+  return count;
+}
+
+TEST_F(ProductKeyboard, TheGlobeIsDrawnInTheThemesSymbolColour) {
+  start();
+  storeThemeIndex(*host->appGroupStore(), 14);
+  showAgain();
+  views().setFontMetrics(platform::ui::PangoTextMetrics::shared());
+  settle();
+  auto globe = key(KeyboardAction::nextKeyboard());
+  ASSERT_NE(globe, nullptr);
+  const std::string path = ::testing::TempDir() + "zandorelle-globe.png";
+  platform::ui::renderPNG(views(), path, 2);
+  // Theme 14 draws the symbols of its cyan system keys in near-black.
+  // The middle of the key: its frame also holds the gaps between the keys.
+  const platform::Rect middle(globe->frame.midX() - 8, globe->frame.midY() - 8, 16, 16);
+  EXPECT_GT(pixelsNear(path, middle, 2, "#071027"), 40);
 }
 
 // ---- Golden images of the keyboard as shown (regenerate with
