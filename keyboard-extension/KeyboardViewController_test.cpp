@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 #include "keyboard-extension/FontBar.h"
@@ -31,6 +32,12 @@ using keyloom::KeyboardType;
 using platform::SimulatedHost;
 using platform::ui::Color;
 using platform::ui::NodeKind;
+
+// The platform draws its backdrop behind a keyboard without a background.
+Color backdrop(platform::ui::ColorScheme scheme = platform::ui::ColorScheme::light) {
+  return scheme == platform::ui::ColorScheme::dark ? Color::rgba(0.17, 0.17, 0.17)
+                                                   : Color::rgba(0.82, 0.83, 0.85);
+}
 
 // The product keyboard started by the simulated host as the platform starts
 // it, driven by touches on its hosted views at the host's clock times.
@@ -348,18 +355,66 @@ TEST_F(ProductKeyboard, TheGlobeIsDrawnInTheThemesSymbolColour) {
   EXPECT_GT(pixelsNear(path, middle, 2, "#071027"), 40);
 }
 
+// The colour of one pixel of a rendered PNG, at a point at `scale`, 0...255.
+std::array<int, 3> pixelAt(const std::string& path, platform::Point point, double scale) {
+  cairo_surface_t* image = cairo_image_surface_create_from_png(path.c_str());
+  const unsigned char* data = cairo_image_surface_get_data(image);
+  const int stride = cairo_image_surface_get_stride(image);
+  const auto argb = *reinterpret_cast<const std::uint32_t*>(
+      data + static_cast<int>(point.y * scale) * stride + static_cast<int>(point.x * scale) * 4);
+  cairo_surface_destroy(image);
+  return {static_cast<int>((argb >> 16) & 0xff), static_cast<int>((argb >> 8) & 0xff),
+          static_cast<int>(argb & 0xff)};
+}
+
+TEST_F(ProductKeyboard, DarkModeWithoutAThemeReachesTheFontBarAndTheInputCallout) {
+  platform::SimulatedHostConfiguration configuration;
+  configuration.appGroupAvailable = false;
+  configuration.userInterfaceStyle = platform::UserInterfaceStyle::dark;
+  start(configuration);
+  views().setFontMetrics(platform::ui::PangoTextMetrics::shared());
+  settle();
+  ASSERT_EQ(controller->keyboardContext()->colorScheme(), platform::ui::ColorScheme::dark);
+  const std::string path = ::testing::TempDir() + "zandorelle-dark.png";
+
+  // The font bar's names are light on the dark keyboard.
+  platform::ui::renderPNG(views(), path, 2, backdrop(platform::ui::ColorScheme::dark));
+  const auto name = fontName(2);
+  EXPECT_GT(pixelsNear(path, name->frame, 2, "#FFFFFF"), 20);
+  EXPECT_EQ(pixelsNear(path, name->frame, 2, "#000000"), 0);
+
+  // The callout of a pressed key has the keys' colour.
+  auto g = key(KeyboardAction::character("g"));
+  ASSERT_NE(g, nullptr);
+  host->advanceTime(0.5);
+  auto touch = views().touches().down({g->frame.midX(), g->frame.midY()});
+  host->advanceTime(0.05);
+  host->runMainQueue();
+  platform::ui::renderPNG(views(), path, 2, backdrop(platform::ui::ColorScheme::dark));
+  views().touches().up(touch);
+  auto h = key(KeyboardAction::character("h"));
+  const auto keyColour = pixelAt(path, {h->frame.maxX() - 8, h->frame.maxY() - 10}, 2);
+  const auto bubble = pixelAt(path, {g->frame.midX() - 10, g->frame.minY() - 25}, 2);
+  for (int c = 0; c < 3; ++c) EXPECT_NEAR(bubble[c], keyColour[c], 24) << "channel " << c;
+
+  // Back to light while shown: the names follow.
+  host->setUserInterfaceStyle(platform::UserInterfaceStyle::light);
+  settle();
+  ASSERT_EQ(controller->keyboardContext()->colorScheme(), platform::ui::ColorScheme::light);
+  platform::ui::renderPNG(views(), path, 2, backdrop());
+  EXPECT_GT(pixelsNear(path, fontName(2)->frame, 2, "#000000"), 20);
+  EXPECT_EQ(pixelsNear(path, fontName(2)->frame, 2, "#FFFFFF"), 0);
+}
+
 // ---- Golden images of the keyboard as shown (regenerate with
 // KEYLOOM_UPDATE_GOLDENS=1, then look at them before committing).
-
-// The platform draws its backdrop behind a keyboard without a background.
-const Color backdrop = Color::rgba(0.82, 0.83, 0.85);
 
 struct ProductKeyboardLooks : ProductKeyboard {
   void expectLooksLike(const std::string& name) {
     views().setFontMetrics(platform::ui::PangoTextMetrics::shared());
     host->layout();
     host->runMainQueue();
-    keyloom::testing::expectMatchesGolden(views(), name, 2, backdrop, ZANDORELLE_GOLDENS);
+    keyloom::testing::expectMatchesGolden(views(), name, 2, backdrop(), ZANDORELLE_GOLDENS);
   }
 };
 
