@@ -94,7 +94,7 @@ KeyboardCalloutStyle StandardKeyboardAppearance::calloutStyle() const {
 }
 
 KeyboardActionCalloutStyle StandardKeyboardAppearance::actionCalloutStyle() const {
-  KeyboardActionCalloutStyle style = KeyboardActionCalloutStyle::standard();
+  KeyboardActionCalloutStyle style = KeyboardActionCalloutStyle::standard(keyboardContext_->deviceType.get());
   style.callout = calloutStyle();
   return style;
 }

@@ -7,6 +7,7 @@
 
 #include "keyloom/controller/KeyboardHostingController.h"
 #include "keyloom/controller/KeyboardInputViewController.h"
+#include "keyloom/views/ActionCallout.h"
 #include "platform/input/SimulatedHost.h"
 #include "platform/ui/PangoTextMetrics.h"
 #include "platform/ui/Renderer.h"
@@ -19,7 +20,7 @@ namespace ui = platform::ui;
 using ::testing::IsEmpty;
 
 class SystemKeyboardPicture : public ::testing::Test {
- protected:
+ public:
   void start(platform::SimulatedHostConfiguration configuration) {
     configuration.localeIdentifier = configuration.localeIdentifier.value_or("en_US");
     host = platform::SimulatedHost::make(std::move(configuration));
@@ -71,6 +72,35 @@ TEST_F(SystemKeyboardPicture, NarrowKeysShrinkTheirTextRatherThanCutIt) {
     ASSERT_TRUE(view().findAttached(KeyboardAction::character("W")));
     EXPECT_THAT(render("upper").cutTexts, IsEmpty());
   }
+}
+
+// Holds a finger on the key until its callout opens, and returns the frame
+// of the callout's entry for `entry`, in the hosted view.
+platform::Rect calloutEntryFrame(SystemKeyboardPicture& test, const char* key, const char* entry) {
+  auto node = test.view().findAttached(KeyboardAction::character(key));
+  EXPECT_TRUE(node) << key;
+  if (!node) return {};
+  auto touch = test.view().touches().down({node->frame.midX(), node->frame.midY()});
+  test.host->advanceTime(0.7);
+  test.settle();
+  auto shown = test.view().findAttached(ActionCalloutEntry{KeyboardAction::character(entry)});
+  const platform::Rect frame = shown ? shown->frame : platform::Rect();
+  EXPECT_TRUE(shown) << entry;
+  test.view().touches().up(touch);
+  test.settle();
+  return frame;
+}
+
+TEST_F(SystemKeyboardPicture, APadKeyboardInAProcessThatStartedAsAPhoneKeepsItsTopRowCalloutsInView) {
+  start({});
+  calloutEntryFrame(*this, "e", "\u00E9");
+  platform::SimulatedHostConfiguration pad;
+  pad.idiom = platform::UserInterfaceIdiom::pad;
+  pad.screenSize = {820, 1180};
+  start(pad);
+  ASSERT_EQ(controller->keyboardContext()->deviceType.get(), DeviceType::pad);
+  const platform::Rect entry = calloutEntryFrame(*this, "e", "\u00E9");
+  EXPECT_GE(entry.minY(), 0) << "cut by the top of the keyboard";
 }
 
 }  // namespace
