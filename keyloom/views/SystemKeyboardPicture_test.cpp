@@ -7,6 +7,8 @@
 
 #include "keyloom/controller/KeyboardHostingController.h"
 #include "keyloom/controller/KeyboardInputViewController.h"
+#include "keyloom/resources/KLL10n.h"
+#include "keyloom/state/KeyboardActionCaptions.h"
 #include "keyloom/views/ActionCallout.h"
 #include "platform/input/SimulatedHost.h"
 #include "platform/ui/PangoTextMetrics.h"
@@ -71,6 +73,39 @@ TEST_F(SystemKeyboardPicture, NarrowKeysShrinkTheirTextRatherThanCutIt) {
     tap(KeyboardAction::shift(KeyboardCase::lowercased));
     ASSERT_TRUE(view().findAttached(KeyboardAction::character("W")));
     EXPECT_THAT(render("upper").cutTexts, IsEmpty());
+  }
+}
+
+// The texts drawn inside the key of `action`, empty ones left out.
+std::vector<std::string> shownTexts(ui::ViewHost& view, const KeyboardAction& action) {
+  std::vector<std::string> texts;
+  auto key = view.findAttached(action);
+  if (!key) return texts;
+  for (const auto& node : key->findAll(ui::NodeKind::text)) {
+    const std::string& text = node->content<ui::TextContent>()->text;
+    if (!text.empty()) texts.push_back(text);
+  }
+  return texts;
+}
+
+TEST_F(SystemKeyboardPicture, EveryLocaleShowsCaptionsOnTheSpaceBarAndTheTextKeys) {
+  start({});
+  const auto space = KeyboardAction::space();
+  const auto primary = KeyboardAction::primary(KeyboardReturnKeyType::return_());
+  const auto numeric = KeyboardAction::keyboardType(KeyboardType::numeric());
+  ASSERT_TRUE(view().findAttached(primary));
+  for (KeyboardLocale locale : allCases<KeyboardLocale>()) {
+    controller->keyboardContext()->setLocale(locale);
+    settle();
+    // A locale without texts of its own shows the English ones.
+    const bool own = !text(KLL10n::space, locale).empty();
+    for (const auto& action : {space, primary, numeric}) {
+      const auto texts = shownTexts(view(), action);
+      EXPECT_FALSE(texts.empty()) << localeIdentifier(locale) << " " << action;
+      if (!own && !texts.empty()) {
+        EXPECT_EQ(texts.front(), standardButtonText(action, platform::Locale("en"))) << localeIdentifier(locale);
+      }
+    }
   }
 }
 
