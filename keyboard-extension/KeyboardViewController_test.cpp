@@ -367,6 +367,35 @@ std::array<int, 3> pixelAt(const std::string& path, platform::Point point, doubl
           static_cast<int>(argb & 0xff)};
 }
 
+TEST_F(ProductKeyboard, TheKeyboardFillsExactlyTheFrameTheHostGivesIt) {
+  struct Case {
+    platform::UserInterfaceIdiom idiom;
+    platform::Size screen;
+  };
+  for (const Case& c : {Case{platform::UserInterfaceIdiom::phone, {390, 844}},
+                        Case{platform::UserInterfaceIdiom::phone, {320, 568}},
+                        Case{platform::UserInterfaceIdiom::pad, {820, 1180}}}) {
+    platform::SimulatedHostConfiguration configuration;
+    configuration.idiom = c.idiom;
+    configuration.screenSize = c.screen;
+    start(configuration);
+    views().setFontMetrics(platform::ui::PangoTextMetrics::shared());
+    settle();
+    const platform::Rect frame = host->keyboardFrame();
+    SCOPED_TRACE(::testing::Message() << frame.width() << " x " << frame.height());
+    const auto keyboards = views().findAllOfType<keyloom::SystemKeyboard>();
+    ASSERT_EQ(keyboards.size(), 1u);
+    EXPECT_EQ(bar()->frame.minY(), 0);
+    EXPECT_EQ(keyboards[0]->frame.maxY(), frame.height());
+    EXPECT_EQ(keyboards[0]->frame.width(), frame.width());
+    // No strip of the platform's backdrop above the bar or below the keys.
+    const std::string path = ::testing::TempDir() + "zandorelle-filled.png";
+    platform::ui::renderPNG(views(), path, 1);
+    EXPECT_EQ(pixelAt(path, {frame.width() / 2, 0}, 1), (std::array<int, 3>{0xEC, 0x83, 0x21}));
+    EXPECT_GT(pixelAt(path, {2, frame.height() - 1}, 1)[1], 0xB0) << "the gradient's green end";
+  }
+}
+
 TEST_F(ProductKeyboard, DarkModeWithoutAThemeReachesTheFontBarAndTheInputCallout) {
   platform::SimulatedHostConfiguration configuration;
   configuration.appGroupAvailable = false;
@@ -433,6 +462,30 @@ TEST_F(ProductKeyboardLooks, ThemeSixteen) {
   storeThemeIndex(*host->appGroupStore(), 16);
   showAgain();
   expectLooksLike("theme-16");
+}
+
+TEST_F(ProductKeyboardLooks, DarkModeWithoutATheme) {
+  platform::SimulatedHostConfiguration configuration;
+  configuration.appGroupAvailable = false;
+  configuration.userInterfaceStyle = platform::UserInterfaceStyle::dark;
+  start(configuration);
+  views().setFontMetrics(platform::ui::PangoTextMetrics::shared());
+  host->layout();
+  host->runMainQueue();
+  keyloom::testing::expectMatchesGolden(views(), "dark-no-theme", 2, backdrop(platform::ui::ColorScheme::dark),
+                                        ZANDORELLE_GOLDENS);
+}
+
+// The capitals of the fraktur font are the widest letters of all.
+TEST_F(ProductKeyboardLooks, NarrowPhoneWithFrakturCapitals) {
+  platform::SimulatedHostConfiguration configuration;
+  configuration.screenSize = {320, 568};
+  start(configuration);
+  scrollToFont(1);
+  tap(fontName(1));
+  settle();
+  tapKey(KeyboardAction::shift(keyloom::KeyboardCase::lowercased));
+  expectLooksLike("phone-320-font-1-upper");
 }
 
 TEST_F(ProductKeyboardLooks, FontSixOnThemeThree) {

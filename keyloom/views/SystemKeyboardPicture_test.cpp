@@ -10,6 +10,8 @@
 #include "keyloom/resources/KLL10n.h"
 #include "keyloom/state/KeyboardActionCaptions.h"
 #include "keyloom/views/ActionCallout.h"
+#include "keyloom/views/SystemKeyboard.h"
+#include "keyloom/views/SystemKeyboardButtonBody.h"
 #include "platform/input/SimulatedHost.h"
 #include "platform/ui/PangoTextMetrics.h"
 #include "platform/ui/Renderer.h"
@@ -73,6 +75,36 @@ TEST_F(SystemKeyboardPicture, NarrowKeysShrinkTheirTextRatherThanCutIt) {
     tap(KeyboardAction::shift(KeyboardCase::lowercased));
     ASSERT_TRUE(view().findAttached(KeyboardAction::character("W")));
     EXPECT_THAT(render("upper").cutTexts, IsEmpty());
+  }
+}
+
+TEST_F(SystemKeyboardPicture, TheKeyboardFillsExactlyTheFrameTheHostGivesIt) {
+  struct Case {
+    platform::UserInterfaceIdiom idiom;
+    platform::Size screen;
+    bool landscape;
+  };
+  for (const Case& c : {Case{platform::UserInterfaceIdiom::phone, {390, 844}, false},
+                        Case{platform::UserInterfaceIdiom::phone, {390, 844}, true},
+                        Case{platform::UserInterfaceIdiom::phone, {320, 568}, false},
+                        Case{platform::UserInterfaceIdiom::pad, {820, 1180}, false}}) {
+    platform::SimulatedHostConfiguration configuration;
+    configuration.idiom = c.idiom;
+    configuration.screenSize = c.screen;
+    if (c.landscape) configuration.orientation = platform::ScreenOrientation::landscapeLeft;
+    start(configuration);
+    const platform::Rect bounds(platform::Point{}, host->keyboardFrame().size);
+    SCOPED_TRACE(::testing::Message() << bounds.width() << " x " << bounds.height());
+    const auto keyboards = view().findAllOfType<SystemKeyboard>();
+    ASSERT_EQ(keyboards.size(), 1u);
+    EXPECT_EQ(view().root()->frame, bounds);
+    EXPECT_EQ(keyboards[0]->frame, bounds);
+    // The bottom row's keys end where the keyboard does, less their inset.
+    const auto space = view().findAttached(KeyboardAction::space());
+    ASSERT_TRUE(space);
+    const auto body = space->findAllOfType<SystemKeyboardButtonBody>().at(0);
+    EXPECT_LE(body->frame.maxY(), bounds.maxY());
+    EXPECT_GE(body->frame.maxY(), bounds.maxY() - 8);
   }
 }
 
