@@ -36,7 +36,7 @@ struct RenderReport {
   // Characters drawn as "missing glyph" boxes; 0 when every font was found.
   int unknownGlyphs = 0;
   // Texts too wide for their frames even at their minimum scale factor,
-  // drawn cut with an ellipsis.
+  // drawn cut with an ellipsis (reported by renderPNG).
   std::vector<std::string> cutTexts;
 };
 
