@@ -472,8 +472,8 @@ TEST_F(ProductKeyboardLooks, DarkModeWithoutATheme) {
   views().setFontMetrics(platform::ui::PangoTextMetrics::shared());
   host->layout();
   host->runMainQueue();
-  keyloom::testing::expectMatchesGolden(views(), "dark-no-theme", 2, backdrop(platform::ui::ColorScheme::dark),
-                                        ZANDORELLE_GOLDENS);
+  keyloom::testing::expectMatchesGolden(views(), "dark-no-theme", 2,
+                                        backdrop(platform::ui::ColorScheme::dark), ZANDORELLE_GOLDENS);
 }
 
 // The capitals of the fraktur font are the widest letters of all.

@@ -198,9 +198,10 @@ GalleryPreview systemKeyboardPreview(std::string name, bool onPad, double height
           .size = {onPad ? 820 : kPhoneWidth, height},
           .onPad = onPad,
           .background = keyboardBackground(),
-          .view = [appearance, roomAbove] {
-            return previewSystemKeyboard(appearance()).padding(ui::EdgeSet::top(), roomAbove);
-          },
+          .view =
+              [appearance, roomAbove] {
+                return previewSystemKeyboard(appearance()).padding(ui::EdgeSet::top(), roomAbove);
+              },
           .prepare = std::move(prepare)};
 }
 
@@ -246,9 +247,11 @@ std::vector<GalleryPreview> makePreviews() {
   previews.push_back(systemKeyboardPreview("system-keyboard-pad", true, 310, previewAppearance));
   previews.push_back(systemKeyboardPreview("system-keyboard-crazy", false, 280, crazyAppearance));
   previews.push_back(systemKeyboardPreview(
-      "input-callout", false, 280, previewAppearance, [](ui::ViewHost& host) { holdKey(host, "g", 0.1); }, 16));
+      "input-callout", false, 280, previewAppearance, [](ui::ViewHost& host) { holdKey(host, "g", 0.1); },
+      16));
   previews.push_back(systemKeyboardPreview(
-      "action-callout", false, 280, previewAppearance, [](ui::ViewHost& host) { holdKey(host, "e", 1); }, 16));
+      "action-callout", false, 280, previewAppearance, [](ui::ViewHost& host) { holdKey(host, "e", 1); },
+      16));
   previews.push_back(autocompleteToolbarPreview());
   previews.push_back(keyboardEnabledLabelPreview());
   return previews;

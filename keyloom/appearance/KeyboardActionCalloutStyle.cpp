@@ -33,8 +33,8 @@ double settledStandardOffset = 0;
 
 KeyboardActionCalloutStyle& KeyboardActionCalloutStyle::standard() {
   static Preset<KeyboardActionCalloutStyle> preset([] {
-    KeyboardActionCalloutStyle style(KeyboardCalloutStyle::standard(), KeyboardFont::title3(), platform::Size{50, 50},
-                                     std::nullopt, std::nullopt, std::nullopt, 6);
+    KeyboardActionCalloutStyle style(KeyboardCalloutStyle::standard(), KeyboardFont::title3(),
+                                     platform::Size{50, 50}, std::nullopt, std::nullopt, std::nullopt, 6);
     settledStandardOffset = style.verticalOffset;
     return style;
   });

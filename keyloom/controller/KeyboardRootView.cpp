@@ -14,7 +14,8 @@ platform::ui::View KeyboardRootView::body(platform::ui::BodyContext& context) co
   // Every view of the keyboard resolves its colours in the scheme the context
   // reports, so the keys the appearance styles and the views that take the
   // platform's colours never disagree.
-  return platform::ui::View(view_ ? view_() : platform::ui::EmptyView()).colorScheme(keyboardContext->colorScheme());
+  return platform::ui::View(view_ ? view_() : platform::ui::EmptyView())
+      .colorScheme(keyboardContext->colorScheme());
 }
 
 }  // namespace keyloom

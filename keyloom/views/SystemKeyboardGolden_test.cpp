@@ -35,8 +35,8 @@ std::unique_ptr<HostedKeyboard> hosted(const Setup& setup) {
   platform::SimulatedHostConfiguration configuration;
   configuration.idiom = setup.idiom;
   configuration.screenSize = setup.idiom == platform::UserInterfaceIdiom::pad ? platform::Size{820, 1180}
-                             : setup.narrow                                  ? platform::Size{320, 568}
-                                                                             : platform::Size{390, 844};
+                             : setup.narrow                                   ? platform::Size{320, 568}
+                                                                              : platform::Size{390, 844};
   configuration.orientation =
       setup.landscape ? platform::ScreenOrientation::landscapeLeft : platform::ScreenOrientation::portrait;
   configuration.localeIdentifier = "en_US";
@@ -72,8 +72,9 @@ TEST(SystemKeyboardGolden, PhonePortrait) {
 
 TEST(SystemKeyboardGolden, NarrowPhone) {
   expectMatchesGolden(*hosted({.narrow = true})->host, "phone-320-letters");
-  expectMatchesGolden(*hosted({.type = KeyboardType::alphabetic(KeyboardCase::uppercased), .narrow = true})->host,
-                      "phone-320-capitals");
+  expectMatchesGolden(
+      *hosted({.type = KeyboardType::alphabetic(KeyboardCase::uppercased), .narrow = true})->host,
+      "phone-320-capitals");
 }
 
 TEST(SystemKeyboardGolden, PhoneLandscape) {

@@ -135,7 +135,8 @@ TEST_F(SystemKeyboardPicture, EveryLocaleShowsCaptionsOnTheSpaceBarAndTheTextKey
       const auto texts = shownTexts(view(), action);
       EXPECT_FALSE(texts.empty()) << localeIdentifier(locale) << " " << action;
       if (!own && !texts.empty()) {
-        EXPECT_EQ(texts.front(), standardButtonText(action, platform::Locale("en"))) << localeIdentifier(locale);
+        EXPECT_EQ(texts.front(), standardButtonText(action, platform::Locale("en")))
+            << localeIdentifier(locale);
       }
     }
   }

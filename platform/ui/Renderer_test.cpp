@@ -113,7 +113,8 @@ TEST(Renderer, TextShrinksToItsMinimumScaleFactorBeforeItIsCut) {
   };
   for (const Case& c : {Case{1.0, 1.0, false}, Case{0.7, 1.0, true}, Case{0.7, 0.5, false},
                         Case{0.51, 0.5, false}, Case{0.4, 0.5, true}}) {
-    ViewHost host(Text("www").font(font).minimumScaleFactor(c.minimumScaleFactor).frame(natural * c.frameShare, 30));
+    ViewHost host(
+        Text("www").font(font).minimumScaleFactor(c.minimumScaleFactor).frame(natural * c.frameShare, 30));
     host.setFontMetrics(PangoTextMetrics::shared());
     host.layout(Size{natural, 30});
     const std::string path = ::testing::TempDir() + "keyloom-shrunk-text.png";
@@ -126,7 +127,8 @@ TEST(Renderer, TextShrinksToItsMinimumScaleFactorBeforeItIsCut) {
 // The globe is a symbol like the others: drawn in the foreground colour, not
 // as a coloured picture.
 TEST(Renderer, TheGlobeSymbolTakesTheForegroundColour) {
-  ViewHost host(View(Image::system("globe")).font(Font::system(40)).foregroundColor(Color::red()).frame(60, 60));
+  ViewHost host(
+      View(Image::system("globe")).font(Font::system(40)).foregroundColor(Color::red()).frame(60, 60));
   host.setFontMetrics(PangoTextMetrics::shared());
   host.layout(Size{60, 60});
   const std::string path = ::testing::TempDir() + "keyloom-globe.png";
