@@ -1,6 +1,11 @@
 #include "keyboard-extension/KeyboardViewController.h"
 
+#include <cairo.h>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
 
 #include "keyboard-extension/FontBar.h"
 #include "keyboard-extension/KeyboardExtension.h"
@@ -16,6 +21,7 @@
 #include "keyloom/views/SystemKeyboardTesting.h"
 #include "platform/input/SimulatedHost.h"
 #include "platform/ui/PangoTextMetrics.h"
+#include "platform/ui/Renderer.h"
 #include "platform/ui/UI.h"
 
 namespace zandorelle {
@@ -26,6 +32,12 @@ using keyloom::KeyboardType;
 using platform::SimulatedHost;
 using platform::ui::Color;
 using platform::ui::NodeKind;
+
+// The platform draws its backdrop behind a keyboard without a background.
+Color backdrop(platform::ui::ColorScheme scheme = platform::ui::ColorScheme::light) {
+  return scheme == platform::ui::ColorScheme::dark ? Color::rgba(0.17, 0.17, 0.17)
+                                                   : Color::rgba(0.82, 0.83, 0.85);
+}
 
 // The product keyboard started by the simulated host as the platform starts
 // it, driven by touches on its hosted views at the host's clock times.
@@ -38,6 +50,9 @@ struct ProductKeyboard : testing::Test {
   void start(bool appGroupAvailable = true) {
     platform::SimulatedHostConfiguration configuration;
     configuration.appGroupAvailable = appGroupAvailable;
+    start(configuration);
+  }
+  void start(const platform::SimulatedHostConfiguration& configuration) {
     host = SimulatedHost::make(configuration);
     controller = std::dynamic_pointer_cast<KeyboardViewController>(
         host->startExtension(std::string(keyboardExtensionIdentifier)));
@@ -69,20 +84,23 @@ struct ProductKeyboard : testing::Test {
   }
   // Swipes the font bar left, as a user does, until that name is in sight.
   void scrollToFont(int font) {
-    for (int swipe = 0; swipe < 5 && fontName(font)->frame.maxX() > 390; ++swipe) {
+    const double width = host->keyboardFrame().width();
+    for (int swipe = 0; swipe < 8 && fontName(font)->frame.maxX() > width; ++swipe) {
       const double y = bar()->frame.midY();
       host->advanceTime(0.5);
-      auto touch = views().touches().down({300, y});
-      for (double x = 290; x >= 150; x -= 10) {
+      auto touch = views().touches().down({width - 90, y});
+      for (double x = width - 100; x >= width - 240; x -= 10) {
         host->advanceTime(0.01);
         views().touches().move(touch, {x, y});
       }
       views().touches().up(touch);
       host->runMainQueue();
     }
-    ASSERT_LE(fontName(font)->frame.maxX(), 390);
+    ASSERT_LE(fontName(font)->frame.maxX(), width);
   }
-  std::shared_ptr<platform::ui::Node> key(const KeyboardAction& action) { return views().findAttached(action); }
+  std::shared_ptr<platform::ui::Node> key(const KeyboardAction& action) {
+    return views().findAttached(action);
+  }
   // A finger on the key for a twentieth of a second.
   void tapKey(const KeyboardAction& action) {
     auto node = key(action);
@@ -109,7 +127,8 @@ struct ProductKeyboard : testing::Test {
     context->keyboardType.set(previous);
     std::vector<std::string> texts;
     for (const auto& item : layout->itemRows().at(0)) {
-      if (auto* character = item.action.get<keyloom::keyboard_action::Character>()) texts.push_back(character->text);
+      if (auto* character = item.action.get<keyloom::keyboard_action::Character>())
+        texts.push_back(character->text);
     }
     return texts;
   }
@@ -140,8 +159,9 @@ TEST_F(ProductKeyboard, AnEmptyStoreShowsThemeZeroWithWhiteNames) {
   EXPECT_EQ(barBackground(), colorFromHex("#EC8321"));
   for (int font = 0; font < unicode_font::count; ++font)
     EXPECT_EQ(fontName(font)->resolvedForegroundColor(), Color::white()) << font;
-  EXPECT_EQ(controller->keyboardAppearance()->buttonStyle(KeyboardAction::character("a"), false).backgroundColor(),
-            colorFromHex("#FA810F"));
+  EXPECT_EQ(
+      controller->keyboardAppearance()->buttonStyle(KeyboardAction::character("a"), false).backgroundColor(),
+      colorFromHex("#FA810F"));
 }
 
 TEST_F(ProductKeyboard, AStoreThatCannotBeOpenedShowsTheStandardLook) {
@@ -152,7 +172,8 @@ TEST_F(ProductKeyboard, AStoreThatCannotBeOpenedShowsTheStandardLook) {
     EXPECT_EQ(fontName(font)->resolvedForegroundColor(), Color::primary()) << font;
   keyloom::StandardKeyboardAppearance standard(controller->keyboardContext());
   for (const auto& action : {KeyboardAction::character("a"), KeyboardAction::backspace()})
-    EXPECT_EQ(controller->keyboardAppearance()->buttonStyle(action, false), standard.buttonStyle(action, false));
+    EXPECT_EQ(controller->keyboardAppearance()->buttonStyle(action, false),
+              standard.buttonStyle(action, false));
 }
 
 TEST_F(ProductKeyboard, AThemeChosenInTheHostAppShowsAtTheNextAppearance) {
@@ -262,18 +283,167 @@ TEST_F(ProductKeyboard, FontSixRedrawsTheLetterKeysAtOnceAndTypesThem) {
   EXPECT_EQ(host->textField().text(), "q\U0001F170\U0001F1711");
 }
 
+TEST_F(ProductKeyboard, EveryLetterOfEveryFontShowsWholeOnANarrowPhone) {
+  platform::SimulatedHostConfiguration configuration;
+  configuration.screenSize = {320, 568};
+  start(configuration);
+  views().setFontMetrics(platform::ui::PangoTextMetrics::shared());
+  const auto shiftKey = [&] {
+    for (auto casing : {keyloom::KeyboardCase::lowercased, keyloom::KeyboardCase::uppercased,
+                        keyloom::KeyboardCase::capsLocked}) {
+      if (key(KeyboardAction::shift(casing))) return KeyboardAction::shift(casing);
+    }
+    return KeyboardAction::shift(keyloom::KeyboardCase::lowercased);
+  };
+  const auto cutTexts = [&] {
+    const std::string path = ::testing::TempDir() + "zandorelle-narrow.png";
+    return platform::ui::renderPNG(views(), path, 2).cutTexts;
+  };
+  for (int font = 0; font < unicode_font::count; ++font) {
+    SCOPED_TRACE(font);
+    scrollToFont(font);
+    tap(fontName(font));
+    settle();
+    ASSERT_EQ(KeyboardSelection::fontIndex(), font);
+    const std::string w = unicode_font::styledCharacter(font, 'w');
+    // Both casings, whichever the keyboard shows first.
+    for (int casing = 0; casing < 2; ++casing) {
+      EXPECT_TRUE(key(KeyboardAction::character(w)) ||
+                  key(KeyboardAction::character(unicode_font::styledCharacter(font, 'W'))));
+      EXPECT_THAT(cutTexts(), ::testing::IsEmpty()) << "casing " << casing;
+      tapKey(shiftKey());
+    }
+  }
+}
+
+// Counts the pixels of a rendered PNG inside `area` (points at `scale`)
+// whose colour is within 40 of `colour` in every channel.
+int pixelsNear(const std::string& path, platform::Rect area, double scale, const std::string& hex) {
+  const auto target = colorFromHex(hex).resolved(platform::ui::ColorScheme::light);
+  cairo_surface_t* image = cairo_image_surface_create_from_png(path.c_str());
+  const unsigned char* data = cairo_image_surface_get_data(image);
+  const int stride = cairo_image_surface_get_stride(image);
+  int count = 0;
+  for (int y = static_cast<int>(area.minY() * scale); y < static_cast<int>(area.maxY() * scale); ++y) {
+    for (int x = static_cast<int>(area.minX() * scale); x < static_cast<int>(area.maxX() * scale); ++x) {
+      const auto argb = *reinterpret_cast<const std::uint32_t*>(data + y * stride + x * 4);
+      const double channels[] = {((argb >> 16) & 0xff) / 255.0, ((argb >> 8) & 0xff) / 255.0,
+                                 (argb & 0xff) / 255.0};
+      const double wanted[] = {target.red, target.green, target.blue};
+      bool near = true;
+      for (int c = 0; c < 3; ++c) near = near && std::abs(channels[c] - wanted[c]) * 255 <= 40;
+      count += near ? 1 : 0;
+    }
+  }
+  cairo_surface_destroy(image);
+  return count;
+}
+
+TEST_F(ProductKeyboard, TheGlobeIsDrawnInTheThemesSymbolColour) {
+  start();
+  storeThemeIndex(*host->appGroupStore(), 14);
+  showAgain();
+  views().setFontMetrics(platform::ui::PangoTextMetrics::shared());
+  settle();
+  auto globe = key(KeyboardAction::nextKeyboard());
+  ASSERT_NE(globe, nullptr);
+  const std::string path = ::testing::TempDir() + "zandorelle-globe.png";
+  platform::ui::renderPNG(views(), path, 2);
+  // Theme 14 draws the symbols of its cyan system keys in near-black.
+  // The middle of the key: its frame also holds the gaps between the keys.
+  const platform::Rect middle(globe->frame.midX() - 8, globe->frame.midY() - 8, 16, 16);
+  EXPECT_GT(pixelsNear(path, middle, 2, "#071027"), 40);
+}
+
+// The colour of one pixel of a rendered PNG, at a point at `scale`, 0...255.
+std::array<int, 3> pixelAt(const std::string& path, platform::Point point, double scale) {
+  cairo_surface_t* image = cairo_image_surface_create_from_png(path.c_str());
+  const unsigned char* data = cairo_image_surface_get_data(image);
+  const int stride = cairo_image_surface_get_stride(image);
+  const auto argb = *reinterpret_cast<const std::uint32_t*>(
+      data + static_cast<int>(point.y * scale) * stride + static_cast<int>(point.x * scale) * 4);
+  cairo_surface_destroy(image);
+  return {static_cast<int>((argb >> 16) & 0xff), static_cast<int>((argb >> 8) & 0xff),
+          static_cast<int>(argb & 0xff)};
+}
+
+TEST_F(ProductKeyboard, TheKeyboardFillsExactlyTheFrameTheHostGivesIt) {
+  struct Case {
+    platform::UserInterfaceIdiom idiom;
+    platform::Size screen;
+  };
+  for (const Case& c : {Case{platform::UserInterfaceIdiom::phone, {390, 844}},
+                        Case{platform::UserInterfaceIdiom::phone, {320, 568}},
+                        Case{platform::UserInterfaceIdiom::pad, {820, 1180}}}) {
+    platform::SimulatedHostConfiguration configuration;
+    configuration.idiom = c.idiom;
+    configuration.screenSize = c.screen;
+    start(configuration);
+    views().setFontMetrics(platform::ui::PangoTextMetrics::shared());
+    settle();
+    const platform::Rect frame = host->keyboardFrame();
+    SCOPED_TRACE(::testing::Message() << frame.width() << " x " << frame.height());
+    const auto keyboards = views().findAllOfType<keyloom::SystemKeyboard>();
+    ASSERT_EQ(keyboards.size(), 1u);
+    EXPECT_EQ(bar()->frame.minY(), 0);
+    EXPECT_EQ(keyboards[0]->frame.maxY(), frame.height());
+    EXPECT_EQ(keyboards[0]->frame.width(), frame.width());
+    // No strip of the platform's backdrop above the bar or below the keys.
+    const std::string path = ::testing::TempDir() + "zandorelle-filled.png";
+    platform::ui::renderPNG(views(), path, 1);
+    EXPECT_EQ(pixelAt(path, {frame.width() / 2, 0}, 1), (std::array<int, 3>{0xEC, 0x83, 0x21}));
+    EXPECT_GT(pixelAt(path, {2, frame.height() - 1}, 1)[1], 0xB0) << "the gradient's green end";
+  }
+}
+
+TEST_F(ProductKeyboard, DarkModeWithoutAThemeReachesTheFontBarAndTheInputCallout) {
+  platform::SimulatedHostConfiguration configuration;
+  configuration.appGroupAvailable = false;
+  configuration.userInterfaceStyle = platform::UserInterfaceStyle::dark;
+  start(configuration);
+  views().setFontMetrics(platform::ui::PangoTextMetrics::shared());
+  settle();
+  ASSERT_EQ(controller->keyboardContext()->colorScheme(), platform::ui::ColorScheme::dark);
+  const std::string path = ::testing::TempDir() + "zandorelle-dark.png";
+
+  // The font bar's names are light on the dark keyboard.
+  platform::ui::renderPNG(views(), path, 2, backdrop(platform::ui::ColorScheme::dark));
+  const auto name = fontName(2);
+  EXPECT_GT(pixelsNear(path, name->frame, 2, "#FFFFFF"), 20);
+  EXPECT_EQ(pixelsNear(path, name->frame, 2, "#000000"), 0);
+
+  // The callout of a pressed key has the keys' colour.
+  auto g = key(KeyboardAction::character("g"));
+  ASSERT_NE(g, nullptr);
+  host->advanceTime(0.5);
+  auto touch = views().touches().down({g->frame.midX(), g->frame.midY()});
+  host->advanceTime(0.05);
+  host->runMainQueue();
+  platform::ui::renderPNG(views(), path, 2, backdrop(platform::ui::ColorScheme::dark));
+  views().touches().up(touch);
+  auto h = key(KeyboardAction::character("h"));
+  const auto keyColour = pixelAt(path, {h->frame.maxX() - 8, h->frame.maxY() - 10}, 2);
+  const auto bubble = pixelAt(path, {g->frame.midX() - 10, g->frame.minY() - 25}, 2);
+  for (int c = 0; c < 3; ++c) EXPECT_NEAR(bubble[c], keyColour[c], 24) << "channel " << c;
+
+  // Back to light while shown: the names follow.
+  host->setUserInterfaceStyle(platform::UserInterfaceStyle::light);
+  settle();
+  ASSERT_EQ(controller->keyboardContext()->colorScheme(), platform::ui::ColorScheme::light);
+  platform::ui::renderPNG(views(), path, 2, backdrop());
+  EXPECT_GT(pixelsNear(path, fontName(2)->frame, 2, "#000000"), 20);
+  EXPECT_EQ(pixelsNear(path, fontName(2)->frame, 2, "#FFFFFF"), 0);
+}
+
 // ---- Golden images of the keyboard as shown (regenerate with
 // KEYLOOM_UPDATE_GOLDENS=1, then look at them before committing).
-
-// The platform draws its backdrop behind a keyboard without a background.
-const Color backdrop = Color::rgba(0.82, 0.83, 0.85);
 
 struct ProductKeyboardLooks : ProductKeyboard {
   void expectLooksLike(const std::string& name) {
     views().setFontMetrics(platform::ui::PangoTextMetrics::shared());
     host->layout();
     host->runMainQueue();
-    keyloom::testing::expectMatchesGolden(views(), name, 2, backdrop, ZANDORELLE_GOLDENS);
+    keyloom::testing::expectMatchesGolden(views(), name, 2, backdrop(), ZANDORELLE_GOLDENS);
   }
 };
 
@@ -292,6 +462,30 @@ TEST_F(ProductKeyboardLooks, ThemeSixteen) {
   storeThemeIndex(*host->appGroupStore(), 16);
   showAgain();
   expectLooksLike("theme-16");
+}
+
+TEST_F(ProductKeyboardLooks, DarkModeWithoutATheme) {
+  platform::SimulatedHostConfiguration configuration;
+  configuration.appGroupAvailable = false;
+  configuration.userInterfaceStyle = platform::UserInterfaceStyle::dark;
+  start(configuration);
+  views().setFontMetrics(platform::ui::PangoTextMetrics::shared());
+  host->layout();
+  host->runMainQueue();
+  keyloom::testing::expectMatchesGolden(views(), "dark-no-theme", 2,
+                                        backdrop(platform::ui::ColorScheme::dark), ZANDORELLE_GOLDENS);
+}
+
+// The capitals of the fraktur font are the widest letters of all.
+TEST_F(ProductKeyboardLooks, NarrowPhoneWithFrakturCapitals) {
+  platform::SimulatedHostConfiguration configuration;
+  configuration.screenSize = {320, 568};
+  start(configuration);
+  scrollToFont(1);
+  tap(fontName(1));
+  settle();
+  tapKey(KeyboardAction::shift(keyloom::KeyboardCase::lowercased));
+  expectLooksLike("phone-320-font-1-upper");
 }
 
 TEST_F(ProductKeyboardLooks, FontSixOnThemeThree) {

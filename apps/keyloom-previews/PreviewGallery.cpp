@@ -190,13 +190,18 @@ void holdKey(ui::ViewHost& host, const std::string& character, double seconds) {
   platform::MainQueue::main().runUntilIdle();
 }
 
+// The keyboard fills the preview less `roomAbove`, where a callout over the
+// top row shows.
 GalleryPreview systemKeyboardPreview(std::string name, bool onPad, double height, AppearanceMaker appearance,
-                                     std::function<void(ui::ViewHost&)> prepare = {}) {
+                                     std::function<void(ui::ViewHost&)> prepare = {}, double roomAbove = 0) {
   return {.name = std::move(name),
           .size = {onPad ? 820 : kPhoneWidth, height},
           .onPad = onPad,
           .background = keyboardBackground(),
-          .view = [appearance] { return previewSystemKeyboard(appearance()); },
+          .view =
+              [appearance, roomAbove] {
+                return previewSystemKeyboard(appearance()).padding(ui::EdgeSet::top(), roomAbove);
+              },
           .prepare = std::move(prepare)};
 }
 
@@ -241,10 +246,12 @@ std::vector<GalleryPreview> makePreviews() {
   previews.push_back(systemKeyboardPreview("system-keyboard-phone", false, 280, previewAppearance));
   previews.push_back(systemKeyboardPreview("system-keyboard-pad", true, 310, previewAppearance));
   previews.push_back(systemKeyboardPreview("system-keyboard-crazy", false, 280, crazyAppearance));
-  previews.push_back(systemKeyboardPreview("input-callout", false, 280, previewAppearance,
-                                           [](ui::ViewHost& host) { holdKey(host, "g", 0.1); }));
-  previews.push_back(systemKeyboardPreview("action-callout", false, 280, previewAppearance,
-                                           [](ui::ViewHost& host) { holdKey(host, "e", 1); }));
+  previews.push_back(systemKeyboardPreview(
+      "input-callout", false, 280, previewAppearance, [](ui::ViewHost& host) { holdKey(host, "g", 0.1); },
+      16));
+  previews.push_back(systemKeyboardPreview(
+      "action-callout", false, 280, previewAppearance, [](ui::ViewHost& host) { holdKey(host, "e", 1); },
+      16));
   previews.push_back(autocompleteToolbarPreview());
   previews.push_back(keyboardEnabledLabelPreview());
   return previews;

@@ -20,15 +20,35 @@ KeyboardActionCalloutStyle::KeyboardActionCalloutStyle(KeyboardCalloutStyle call
       maxButtonSize(maxButtonSize),
       selectedBackgroundColor(selectedBackgroundColor.value_or(Color::blue())),
       selectedForegroundColor(selectedForegroundColor.value_or(Color::white())),
-      verticalOffset(verticalOffset ? *verticalOffset : currentDeviceType() == DeviceType::pad ? 20.0 : 0.0),
+      verticalOffset(verticalOffset.value_or(standardVerticalOffset(currentDeviceType()))),
       verticalTextPadding(verticalTextPadding) {}
+
+namespace {
+
+// The offset the standard preset settled at its first read, to tell it from
+// one assigned later.
+double settledStandardOffset = 0;
+
+}  // namespace
 
 KeyboardActionCalloutStyle& KeyboardActionCalloutStyle::standard() {
   static Preset<KeyboardActionCalloutStyle> preset([] {
-    return KeyboardActionCalloutStyle(KeyboardCalloutStyle::standard(), KeyboardFont::title3(),
-                                      platform::Size{50, 50}, std::nullopt, std::nullopt, std::nullopt, 6);
+    KeyboardActionCalloutStyle style(KeyboardCalloutStyle::standard(), KeyboardFont::title3(),
+                                     platform::Size{50, 50}, std::nullopt, std::nullopt, std::nullopt, 6);
+    settledStandardOffset = style.verticalOffset;
+    return style;
   });
   return preset.get();
+}
+
+KeyboardActionCalloutStyle KeyboardActionCalloutStyle::standard(DeviceType device) {
+  KeyboardActionCalloutStyle style = standard();
+  if (style.verticalOffset == settledStandardOffset) style.verticalOffset = standardVerticalOffset(device);
+  return style;
+}
+
+double KeyboardActionCalloutStyle::standardVerticalOffset(DeviceType device) {
+  return device == DeviceType::pad ? 20 : 0;
 }
 
 void encodeValue(platform::Encoder& encoder, const KeyboardActionCalloutStyle& style) {

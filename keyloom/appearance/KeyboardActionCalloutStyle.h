@@ -5,6 +5,7 @@
 
 #include "keyloom/appearance/KeyboardCalloutStyle.h"
 #include "keyloom/appearance/KeyboardFont.h"
+#include "keyloom/state/DeviceType.h"
 #include "platform/coding/Decoder.h"
 #include "platform/coding/Encoder.h"
 #include "platform/foundation/Geometry.h"
@@ -32,6 +33,13 @@ struct KeyboardActionCalloutStyle {
 
   // Settable, made on first read with a copy of KeyboardCalloutStyle::standard() as it is then.
   static KeyboardActionCalloutStyle& standard();
+  // The standard preset as a keyboard on `device` draws it. The preset
+  // settles its offset for the device the process has at its first read; as
+  // long as it keeps that offset, a keyboard on another device gets its own
+  // device's offset instead. An offset assigned since applies everywhere.
+  static KeyboardActionCalloutStyle standard(DeviceType device);
+  // The offset a style made without one gets on `device`.
+  static double standardVerticalOffset(DeviceType device);
 
   bool operator==(const KeyboardActionCalloutStyle&) const = default;
 };

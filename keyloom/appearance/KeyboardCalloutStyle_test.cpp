@@ -32,6 +32,18 @@ TEST(KeyboardActionCalloutStyle, SubstitutesFollowTheDevice) {
   EXPECT_EQ(KeyboardActionCalloutStyle::standard().verticalOffset, 20);
 }
 
+TEST(KeyboardActionCalloutStyle, TheStandardPresetTakesTheOffsetOfTheKeyboardsDevice) {
+  // Settled on a phone, then drawn by keyboards of either kind.
+  EXPECT_EQ(KeyboardActionCalloutStyle::standard().verticalOffset, 0);
+  EXPECT_EQ(KeyboardActionCalloutStyle::standard(DeviceType::pad).verticalOffset, 20);
+  EXPECT_EQ(KeyboardActionCalloutStyle::standard(DeviceType::phone).verticalOffset, 0);
+  EXPECT_EQ(KeyboardActionCalloutStyle::standard(DeviceType::pad).font, KeyboardFont::title3());
+  // An offset the app assigned holds on every device.
+  KeyboardActionCalloutStyle::standard().verticalOffset = 8;
+  EXPECT_EQ(KeyboardActionCalloutStyle::standard(DeviceType::pad).verticalOffset, 8);
+  EXPECT_EQ(KeyboardActionCalloutStyle::standard(DeviceType::phone).verticalOffset, 8);
+}
+
 TEST(KeyboardCalloutStyle, StandardPresets) {
   const auto& callout = KeyboardCalloutStyle::standard();
   EXPECT_EQ(callout.backgroundColor, KeyboardColorReader::standardButtonBackground());

@@ -84,7 +84,11 @@ KeyboardButtonStyle StandardKeyboardAppearance::buttonStyle(const KeyboardAction
 }
 
 std::optional<std::string> StandardKeyboardAppearance::buttonText(const KeyboardAction& action) const {
-  return standardButtonText(action, *keyboardContext_);
+  std::optional<std::string> text = standardButtonText(action, *keyboardContext_);
+  // Most locales have no texts of their own in the library bundle; their keys
+  // show the English caption rather than none.
+  if (text && text->empty()) return standardButtonText(action, platform::Locale("en"));
+  return text;
 }
 
 KeyboardCalloutStyle StandardKeyboardAppearance::calloutStyle() const {
@@ -94,7 +98,7 @@ KeyboardCalloutStyle StandardKeyboardAppearance::calloutStyle() const {
 }
 
 KeyboardActionCalloutStyle StandardKeyboardAppearance::actionCalloutStyle() const {
-  KeyboardActionCalloutStyle style = KeyboardActionCalloutStyle::standard();
+  KeyboardActionCalloutStyle style = KeyboardActionCalloutStyle::standard(keyboardContext_->deviceType.get());
   style.callout = calloutStyle();
   return style;
 }

@@ -43,6 +43,8 @@ class StandardKeyboardAppearance : public KeyboardAppearance {
   // Background, foreground, font, radius, border and shadow from the parts
   // below; no pressed overlay colour.
   KeyboardButtonStyle buttonStyle(const KeyboardAction& action, bool isPressed) const override;
+  // The key's caption; an empty one, as a locale without texts of its own
+  // gives, becomes the English caption.
   std::optional<std::string> buttonText(const KeyboardAction& action) const override;
   // The standard callout with the corner radius of a character key.
   virtual KeyboardCalloutStyle calloutStyle() const;

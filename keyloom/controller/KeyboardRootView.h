@@ -11,7 +11,8 @@ namespace keyloom {
 // builder returns, made anew on every evaluation; the root observes the
 // autocomplete, callout and keyboard contexts of the environment, so a
 // published change of any of them calls the builder again. The other
-// environment objects are left to the views below that read them.
+// environment objects are left to the views below that read them. Every view
+// below resolves its colours in the colour scheme the keyboard context reports.
 //
 // The three contexts must be in the environment (the controller supplies
 // them, with three more, when it hosts the root).

@@ -64,8 +64,12 @@ ui::View SystemKeyboardButtonRowItem::key(ui::BodyContext& context) const {
   auto isPressed = context.state(false);
   const bool pressed = isPressed.get();
 
-  ui::View key = content.frame(ui::FlexibleFrame{.maxWidth = ui::infinity})
-                     .frame(std::nullopt, item.size.height - item.insets.top - item.insets.bottom);
+  // As tall as the layout says where nothing else decides; in a keyboard
+  // given a height of its own the rows share it, so the keys fill the frame.
+  const double height = item.size.height - item.insets.top - item.insets.bottom;
+  ui::View key =
+      content.frame(ui::FlexibleFrame{.maxWidth = ui::infinity})
+          .frame(ui::FlexibleFrame{.minHeight = 0, .idealHeight = height, .maxHeight = ui::infinity});
   if (auto fixed = keyWidth(item, keyboardWidth, inputWidth)) {
     key = std::move(key).frame(*fixed, std::nullopt);
   } else {

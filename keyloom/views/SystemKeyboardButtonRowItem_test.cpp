@@ -54,7 +54,9 @@ struct Row {
   testing::HostedKeyboard services;
   std::unique_ptr<ui::ViewHost> host;
 
-  explicit Row(std::vector<KeyboardLayoutItem> items, double width = 400, double inputWidth = 40) {
+  // Laid out at the items' own height unless given another.
+  explicit Row(std::vector<KeyboardLayoutItem> items, double width = 400, double inputWidth = 40,
+               double height = 50) {
     std::vector<ui::View> keys;
     for (const auto& i : items) {
       keys.push_back(ui::View(SystemKeyboardButtonRowItem(
@@ -62,7 +64,7 @@ struct Row {
           services.handler, services.context, services.callouts, width, inputWidth, services.appearance)));
     }
     host = std::make_unique<ui::ViewHost>(ui::HStack(ui::VerticalAlignment::center, 0, keys));
-    host->layout(platform::Size{width, 100});
+    host->layout(platform::Size{width, height});
   }
   std::shared_ptr<ui::Node> key(const KeyboardAction& action) const { return host->findAttached(action); }
   std::shared_ptr<ui::Node> body(const KeyboardAction& action) const {
@@ -82,6 +84,17 @@ TEST(SystemKeyboardButtonRowItem, SizedByItsItemAndPaddedByItsInsets) {
   EXPECT_DOUBLE_EQ(row.key(KeyboardAction::character("b"))->frame.width(), 180);
   EXPECT_DOUBLE_EQ(row.key(KeyboardAction::character("c"))->frame.width(), 180);
   EXPECT_DOUBLE_EQ(row.body(KeyboardAction::character("a"))->frame.width(), 34);
+}
+
+// A keyboard given more or less height than its rows need shares it out, so
+// its keys fill its frame.
+TEST(SystemKeyboardButtonRowItem, ARowOfAnotherHeightStretchesOrShrinksItsKeys) {
+  const platform::EdgeInsets insets{6, 3, 4, 3};
+  for (double height : {60.0, 44.0}) {
+    Row row({item(KeyboardAction::character("a"), W::inputPercentage(1), 50, insets)}, 400, 40, height);
+    EXPECT_DOUBLE_EQ(row.key(KeyboardAction::character("a"))->frame.height(), height);
+    EXPECT_DOUBLE_EQ(row.body(KeyboardAction::character("a"))->frame.height(), height - 10);
+  }
 }
 
 TEST(SystemKeyboardButtonRowItem, TouchesInTheInsetGapsReachTheKey) {

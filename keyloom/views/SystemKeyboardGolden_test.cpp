@@ -27,14 +27,16 @@ struct Setup {
   bool landscape = false;
   KeyboardType type = KeyboardType::alphabetic(KeyboardCase::lowercased);
   bool dark = false;
+  bool narrow = false;  // a phone 320 points wide
 };
 
-// A keyboard as the platform would size it for the device and orientation.
+// A keyboard in the frame the platform gives it on the device and orientation.
 std::unique_ptr<HostedKeyboard> hosted(const Setup& setup) {
   platform::SimulatedHostConfiguration configuration;
   configuration.idiom = setup.idiom;
-  configuration.screenSize =
-      setup.idiom == platform::UserInterfaceIdiom::pad ? platform::Size{820, 1180} : platform::Size{390, 844};
+  configuration.screenSize = setup.idiom == platform::UserInterfaceIdiom::pad ? platform::Size{820, 1180}
+                             : setup.narrow                                   ? platform::Size{320, 568}
+                                                                              : platform::Size{390, 844};
   configuration.orientation =
       setup.landscape ? platform::ScreenOrientation::landscapeLeft : platform::ScreenOrientation::portrait;
   configuration.localeIdentifier = "en_US";
@@ -47,13 +49,8 @@ std::unique_ptr<HostedKeyboard> hosted(const Setup& setup) {
   keyboard->context->interfaceOrientation.set(setup.landscape ? InterfaceOrientation::landscapeLeft
                                                               : InterfaceOrientation::portrait);
   keyboard->context->keyboardType.set(setup.type);
-  // As tall as the rows need, as the platform sizes its keyboard area to the
-  // keyboard's content; the emoji keyboard takes the platform's height.
-  keyboard->show(platform::Size{frame.width(), 1000});
-  const double needed = keyboard->host->root()->children().at(0)->frame.height();
-  const double height = needed < 1000 ? needed : frame.height();
-  keyboard->size = platform::Size{frame.width(), height};
-  keyboard->host->layout(keyboard->size);
+  // In the frame the platform gives the keyboard, which it fills.
+  keyboard->show(frame.size);
   if (setup.dark) {
     ui::EnvironmentValues environment = keyboard->host->environment();
     environment.set(ui::colorSchemeKey, ui::ColorScheme::dark);
@@ -71,6 +68,13 @@ TEST(SystemKeyboardGolden, PhonePortrait) {
   expectMatchesGolden(*hosted({})->host, "phone-portrait-letters");
   expectMatchesGolden(*hosted({.type = KeyboardType::numeric()})->host, "phone-portrait-numbers");
   expectMatchesGolden(*hosted({.type = KeyboardType::symbolic()})->host, "phone-portrait-symbols");
+}
+
+TEST(SystemKeyboardGolden, NarrowPhone) {
+  expectMatchesGolden(*hosted({.narrow = true})->host, "phone-320-letters");
+  expectMatchesGolden(
+      *hosted({.type = KeyboardType::alphabetic(KeyboardCase::uppercased), .narrow = true})->host,
+      "phone-320-capitals");
 }
 
 TEST(SystemKeyboardGolden, PhoneLandscape) {

@@ -37,10 +37,12 @@ Rect expanded(Rect rect, double by) {
 
 // Symbols the stand-in can show as characters; others draw nothing.
 const std::map<std::string, std::string>& symbolCharacters() {
+  // The globe asks for its text form, so it takes the foreground colour as
+  // the other symbols do instead of the emoji font's own colours.
   static const std::map<std::string, std::string> table = {
       {"delete.left", "\u232B"},       {"delete.left.fill", "\u232B"}, {"shift", "\u21E7"},
       {"shift.fill", "\u2B06"},        {"capslock", "\u21EA"},         {"capslock.fill", "\u21EA"},
-      {"globe", "\U0001F310"},         {"keyboard", "\u2328"},         {"mic", "\U0001F3A4"},
+      {"globe", "\U0001F310\uFE0E"},   {"keyboard", "\u2328"},         {"mic", "\U0001F3A4"},
       {"face.smiling", "\u263A"},      {"return", "\u21B5"},           {"arrow.turn.down.left", "\u21B5"},
       {"chevron.right", "\u203A"},     {"chevron.left", "\u2039"},     {"space", "\u2423"},
       {"checkmark", "\u2713"},         {"xmark", "\u2715"},            {"magnifyingglass", "\U0001F50D"},
@@ -312,15 +314,31 @@ void Renderer::drawText(const Node& node, const std::string& text, const Font& f
   pango_layout_get_extents(layout, nullptr, &logical);
   const double width = static_cast<double>(logical.width) / PANGO_SCALE;
   const double height = static_cast<double>(logical.height) / PANGO_SCALE;
-  if (width > frame.size.width + 0.5) {
-    // Text cut by its frame ends with an ellipsis.
-    pango_layout_set_width(layout, static_cast<int>(std::max(0.0, frame.size.width) * PANGO_SCALE));
-    pango_layout_set_ellipsize(layout, PANGO_ELLIPSIZE_END);
+  // A text too wide for its frame shrinks, down to its minimum scale factor,
+  // and only what still does not fit is cut, ending with an ellipsis.
+  const double available = std::max(0.0, frame.size.width);
+  double factor = 1;
+  if (width > available + 0.5) {
+    factor = std::clamp(available / width, std::min(1.0, node.environment().get(minimumScaleFactorKey)), 1.0);
+    if (width * factor > available + 0.5) {
+      pango_layout_set_width(layout, static_cast<int>(available / factor * PANGO_SCALE));
+      pango_layout_set_ellipsize(layout, PANGO_ELLIPSIZE_END);
+      cutTexts_.push_back(text);
+    }
   }
   unknownGlyphs_ += pango_layout_get_unknown_glyphs_count(layout);
   setColor(node, node.resolvedForegroundColor());
-  cairo_move_to(cr_, frame.origin.x, frame.origin.y + (frame.size.height - height) / 2);
-  pango_cairo_show_layout(cr_, layout);
+  if (factor < 1) {
+    cairo_save(cr_);
+    cairo_translate(cr_, frame.origin.x, frame.origin.y + (frame.size.height - height * factor) / 2);
+    cairo_scale(cr_, factor, factor);
+    cairo_move_to(cr_, 0, 0);
+    pango_cairo_show_layout(cr_, layout);
+    cairo_restore(cr_);
+  } else {
+    cairo_move_to(cr_, frame.origin.x, frame.origin.y + (frame.size.height - height) / 2);
+    pango_cairo_show_layout(cr_, layout);
+  }
   g_object_unref(layout);
 }
 
@@ -405,6 +423,7 @@ RenderReport renderPNG(const Node& root, Rect area, const std::string& path, dou
   Renderer renderer(cr);
   renderer.draw(root);
   report.unknownGlyphs = renderer.unknownGlyphs();
+  report.cutTexts = renderer.cutTexts();
   cairo_destroy(cr);
   cairo_status_t status = cairo_surface_write_to_png(surface, path.c_str());
   cairo_surface_destroy(surface);

@@ -35,6 +35,9 @@ struct RenderReport {
   int pixelHeight = 0;
   // Characters drawn as "missing glyph" boxes; 0 when every font was found.
   int unknownGlyphs = 0;
+  // Texts too wide for their frames even at their minimum scale factor,
+  // drawn cut with an ellipsis (reported by renderPNG).
+  std::vector<std::string> cutTexts;
 };
 
 // Draws laid-out nodes with Cairo and Pango, in host coordinates through the
@@ -48,6 +51,7 @@ class Renderer {
   explicit Renderer(cairo_t* cr);
   void draw(const Node& node);
   int unknownGlyphs() const { return unknownGlyphs_; }
+  const std::vector<std::string>& cutTexts() const { return cutTexts_; }
 
  private:
   void drawLevel(const Node& node, std::size_t level);
@@ -62,6 +66,7 @@ class Renderer {
 
   cairo_t* cr_;
   int unknownGlyphs_ = 0;
+  std::vector<std::string> cutTexts_;
 };
 
 // Renders `root` (laid out) into a PNG of `area` at `scale` pixels per point,

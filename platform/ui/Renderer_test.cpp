@@ -101,6 +101,51 @@ TEST(Renderer, MeasuresAlikeAfterItsCacheStartsAfresh) {
   EXPECT_GT(metrics->measure("typed 4999", font).width, first.width);
 }
 
+// A text too wide for its frame shrinks down to its minimum scale factor,
+// and only then is cut.
+TEST(Renderer, TextShrinksToItsMinimumScaleFactorBeforeItIsCut) {
+  const Font font = Font::system(20);
+  const double natural = PangoTextMetrics::shared()->measure("www", font).width;
+  struct Case {
+    double frameShare;
+    double minimumScaleFactor;
+    bool cut;
+  };
+  for (const Case& c : {Case{1.0, 1.0, false}, Case{0.7, 1.0, true}, Case{0.7, 0.5, false},
+                        Case{0.51, 0.5, false}, Case{0.4, 0.5, true}}) {
+    ViewHost host(
+        Text("www").font(font).minimumScaleFactor(c.minimumScaleFactor).frame(natural * c.frameShare, 30));
+    host.setFontMetrics(PangoTextMetrics::shared());
+    host.layout(Size{natural, 30});
+    const std::string path = ::testing::TempDir() + "keyloom-shrunk-text.png";
+    const RenderReport report = renderPNG(host, path, 2);
+    EXPECT_EQ(report.cutTexts, c.cut ? std::vector<std::string>{"www"} : std::vector<std::string>{})
+        << c.frameShare << " of its width at factor " << c.minimumScaleFactor;
+  }
+}
+
+// The globe is a symbol like the others: drawn in the foreground colour, not
+// as a coloured picture.
+TEST(Renderer, TheGlobeSymbolTakesTheForegroundColour) {
+  ViewHost host(
+      View(Image::system("globe")).font(Font::system(40)).foregroundColor(Color::red()).frame(60, 60));
+  host.setFontMetrics(PangoTextMetrics::shared());
+  host.layout(Size{60, 60});
+  const std::string path = ::testing::TempDir() + "keyloom-globe.png";
+  EXPECT_EQ(renderPNG(host, path, 1).unknownGlyphs, 0);
+  int red = 0;
+  int other = 0;
+  for (int y = 0; y < 60; ++y) {
+    for (int x = 0; x < 60; ++x) {
+      const Pixel p = pixelAt(path, x, y);
+      if (p.alpha < 128) continue;
+      (p.red > 128 && p.green < 100 && p.blue < 100 ? red : other) += 1;
+    }
+  }
+  EXPECT_GT(red, 100);
+  EXPECT_LT(other, red / 10) << "drawn in colours of its own";
+}
+
 TEST(Renderer, MissingFontIsReported) {
   MissingFontError error({"Noto Color Emoji"});
   EXPECT_NE(std::string(error.what()).find("Noto Color Emoji"), std::string::npos);

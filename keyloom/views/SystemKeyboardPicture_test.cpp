@@ -1,0 +1,175 @@
+// The system keyboard as a person sees it: hosted by the controller in the
+// simulated host, touched at clock times, and rendered as drawn.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "keyloom/controller/KeyboardHostingController.h"
+#include "keyloom/controller/KeyboardInputViewController.h"
+#include "keyloom/resources/KLL10n.h"
+#include "keyloom/state/KeyboardActionCaptions.h"
+#include "keyloom/views/ActionCallout.h"
+#include "keyloom/views/SystemKeyboard.h"
+#include "keyloom/views/SystemKeyboardButtonBody.h"
+#include "platform/input/SimulatedHost.h"
+#include "platform/ui/PangoTextMetrics.h"
+#include "platform/ui/Renderer.h"
+#include "platform/ui/UI.h"
+
+namespace keyloom {
+namespace {
+
+namespace ui = platform::ui;
+using ::testing::IsEmpty;
+
+class SystemKeyboardPicture : public ::testing::Test {
+ public:
+  void start(platform::SimulatedHostConfiguration configuration) {
+    configuration.localeIdentifier = configuration.localeIdentifier.value_or("en_US");
+    host = platform::SimulatedHost::make(std::move(configuration));
+    controller = std::static_pointer_cast<KeyboardInputViewController>(
+        host->presentKeyboard([] { return std::make_shared<KeyboardInputViewController>(); }));
+    view().setFontMetrics(ui::PangoTextMetrics::shared());
+    settle();
+  }
+  // A phone `screenWidth` points wide, its keyboard `keyboardWidth` wide.
+  void startPhone(double screenWidth, double keyboardWidth) {
+    platform::SimulatedHostConfiguration configuration;
+    configuration.screenSize = {screenWidth, 568};
+    configuration.keyboardWidth = keyboardWidth;
+    start(configuration);
+  }
+  void settle() {
+    host->runMainQueue();
+    host->layout();
+    host->runMainQueue();
+  }
+  ui::ViewHost& view() { return controller->hostingController()->viewHost(); }
+  void tap(const KeyboardAction& action) {
+    auto node = view().findAttached(action);
+    ASSERT_TRUE(node) << action.caseName();
+    host->advanceTime(0.5);
+    auto touch = view().touches().down({node->frame.midX(), node->frame.midY()});
+    host->advanceTime(0.05);
+    view().touches().up(touch);
+    settle();
+  }
+  ui::RenderReport render(const std::string& name) {
+    const auto path = std::filesystem::path(::testing::TempDir()) / ("keyloom-picture-" + name + ".png");
+    return ui::renderPNG(view(), path.string(), 2);
+  }
+
+  std::shared_ptr<platform::SimulatedHost> host;
+  std::shared_ptr<KeyboardInputViewController> controller;
+};
+
+TEST_F(SystemKeyboardPicture, NarrowKeysShrinkTheirTextRatherThanCutIt) {
+  for (double width : {320.0, 300.0}) {
+    SCOPED_TRACE(width);
+    startPhone(320, width);
+    ASSERT_TRUE(view().findAttached(KeyboardAction::character("w")));
+    ASSERT_TRUE(view().findAttached(KeyboardAction::character("m")));
+    ASSERT_TRUE(view().findText("123"));
+    EXPECT_THAT(render("lower").cutTexts, IsEmpty());
+    tap(KeyboardAction::shift(KeyboardCase::lowercased));
+    ASSERT_TRUE(view().findAttached(KeyboardAction::character("W")));
+    EXPECT_THAT(render("upper").cutTexts, IsEmpty());
+  }
+}
+
+TEST_F(SystemKeyboardPicture, TheKeyboardFillsExactlyTheFrameTheHostGivesIt) {
+  struct Case {
+    platform::UserInterfaceIdiom idiom;
+    platform::Size screen;
+    bool landscape;
+  };
+  for (const Case& c : {Case{platform::UserInterfaceIdiom::phone, {390, 844}, false},
+                        Case{platform::UserInterfaceIdiom::phone, {390, 844}, true},
+                        Case{platform::UserInterfaceIdiom::phone, {320, 568}, false},
+                        Case{platform::UserInterfaceIdiom::pad, {820, 1180}, false}}) {
+    platform::SimulatedHostConfiguration configuration;
+    configuration.idiom = c.idiom;
+    configuration.screenSize = c.screen;
+    if (c.landscape) configuration.orientation = platform::ScreenOrientation::landscapeLeft;
+    start(configuration);
+    const platform::Rect bounds(platform::Point{}, host->keyboardFrame().size);
+    SCOPED_TRACE(::testing::Message() << bounds.width() << " x " << bounds.height());
+    const auto keyboards = view().findAllOfType<SystemKeyboard>();
+    ASSERT_EQ(keyboards.size(), 1u);
+    EXPECT_EQ(view().root()->frame, bounds);
+    EXPECT_EQ(keyboards[0]->frame, bounds);
+    // The bottom row's keys end where the keyboard does, less their inset.
+    const auto space = view().findAttached(KeyboardAction::space());
+    ASSERT_TRUE(space);
+    const auto body = space->findAllOfType<SystemKeyboardButtonBody>().at(0);
+    EXPECT_LE(body->frame.maxY(), bounds.maxY());
+    EXPECT_GE(body->frame.maxY(), bounds.maxY() - 8);
+  }
+}
+
+// The texts drawn inside the key of `action`, empty ones left out.
+std::vector<std::string> shownTexts(ui::ViewHost& view, const KeyboardAction& action) {
+  std::vector<std::string> texts;
+  auto key = view.findAttached(action);
+  if (!key) return texts;
+  for (const auto& node : key->findAll(ui::NodeKind::text)) {
+    const std::string& text = node->content<ui::TextContent>()->text;
+    if (!text.empty()) texts.push_back(text);
+  }
+  return texts;
+}
+
+TEST_F(SystemKeyboardPicture, EveryLocaleShowsCaptionsOnTheSpaceBarAndTheTextKeys) {
+  start({});
+  const auto space = KeyboardAction::space();
+  const auto primary = KeyboardAction::primary(KeyboardReturnKeyType::return_());
+  const auto numeric = KeyboardAction::keyboardType(KeyboardType::numeric());
+  ASSERT_TRUE(view().findAttached(primary));
+  for (KeyboardLocale locale : allCases<KeyboardLocale>()) {
+    controller->keyboardContext()->setLocale(locale);
+    settle();
+    // A locale without texts of its own shows the English ones.
+    const bool own = !text(KLL10n::space, locale).empty();
+    for (const auto& action : {space, primary, numeric}) {
+      const auto texts = shownTexts(view(), action);
+      EXPECT_FALSE(texts.empty()) << localeIdentifier(locale) << " " << action;
+      if (!own && !texts.empty()) {
+        EXPECT_EQ(texts.front(), standardButtonText(action, platform::Locale("en")))
+            << localeIdentifier(locale);
+      }
+    }
+  }
+}
+
+// Holds a finger on the key until its callout opens, and returns the frame
+// of the callout's entry for `entry`, in the hosted view.
+platform::Rect calloutEntryFrame(SystemKeyboardPicture& test, const char* key, const char* entry) {
+  auto node = test.view().findAttached(KeyboardAction::character(key));
+  EXPECT_TRUE(node) << key;
+  if (!node) return {};
+  auto touch = test.view().touches().down({node->frame.midX(), node->frame.midY()});
+  test.host->advanceTime(0.7);
+  test.settle();
+  auto shown = test.view().findAttached(ActionCalloutEntry{KeyboardAction::character(entry)});
+  const platform::Rect frame = shown ? shown->frame : platform::Rect();
+  EXPECT_TRUE(shown) << entry;
+  test.view().touches().up(touch);
+  test.settle();
+  return frame;
+}
+
+TEST_F(SystemKeyboardPicture, APadKeyboardInAProcessThatStartedAsAPhoneKeepsItsTopRowCalloutsInView) {
+  start({});
+  calloutEntryFrame(*this, "e", "\u00E9");
+  platform::SimulatedHostConfiguration pad;
+  pad.idiom = platform::UserInterfaceIdiom::pad;
+  pad.screenSize = {820, 1180};
+  start(pad);
+  ASSERT_EQ(controller->keyboardContext()->deviceType.get(), DeviceType::pad);
+  const platform::Rect entry = calloutEntryFrame(*this, "e", "\u00E9");
+  EXPECT_GE(entry.minY(), 0) << "cut by the top of the keyboard";
+}
+
+}  // namespace
+}  // namespace keyloom
