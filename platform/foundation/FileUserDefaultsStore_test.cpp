@@ -396,15 +396,17 @@ TEST_F(FileUserDefaultsStoreTest, ALockIsTakenOnlyOnTheFileStillAtItsPath) {
 TEST_F(FileUserDefaultsStoreTest, WritersLoseNoKeyWhenTheLockFileIsDeletedAndReplaced) {
   const fs::path file = folder_ / "group.shared.json";
   const fs::path lockFile = FileUserDefaultsStore(file).lockFile();
+  // Every few milliseconds for a while: more often than a write takes, no
+  // write could ever finish.
   int round = 0;
   const int lost = keysLostByWriters({{file, "a."}, {file, "b."}}, 150, [&] {
-    if (++round % 2 == 0) {
+    if (++round <= 100 && round % 2 == 0) {
       ::unlink(lockFile.c_str());
-    } else {
+    } else if (round <= 100) {
       writeText(folder_ / "fresh", "");
       ::rename((folder_ / "fresh").c_str(), lockFile.c_str());
     }
-    ::usleep(2000);
+    ::usleep(3000);
   });
   EXPECT_EQ(lost, 0);
 }
