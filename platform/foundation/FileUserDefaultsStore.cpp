@@ -12,7 +12,6 @@
 #include <iostream>
 #include <limits>
 #include <nlohmann/json.hpp>
-#include <random>
 #include <system_error>
 
 #include "platform/foundation/FileLock.h"
@@ -462,7 +461,8 @@ namespace {
 
 const std::string temporaryMarker = ".tmp-";
 
-// ".tmp-<pid>-<8 hex digits>"; the pid, or 0 when `suffix` is not of that form.
+// ".tmp-<pid>-<8 hex digits>" as createTemporarySibling names temporaries, or
+// ".tmp-<pid>" as writers before it did; the pid, or 0 for any other suffix.
 long temporaryOwner(const std::string& suffix) {
   if (suffix.rfind(temporaryMarker, 0) != 0) return 0;
   const std::string rest = suffix.substr(temporaryMarker.size());
@@ -497,18 +497,8 @@ void FileUserDefaultsStore::removeStaleTemporaries(const std::filesystem::path& 
 std::optional<std::filesystem::path> FileUserDefaultsStore::writeTemporary(const std::filesystem::path& target,
                                                                            const std::string& contents) const {
   removeStaleTemporaries(target);
-  // Anyone who may write in the folder could plant a link at a name we would
-  // open: the name is unguessable, and the file must be new.
-  static std::random_device randomDevice;
   std::filesystem::path temporary;
-  int fd = -1;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    char tag[16];
-    std::snprintf(tag, sizeof tag, "-%08x", static_cast<unsigned>(randomDevice()));
-    temporary = siblingFile(target, temporaryMarker + std::to_string(::getpid()) + tag);
-    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) break;
-  }
+  const int fd = createTemporarySibling(target, temporary);
   if (fd < 0) {
     report(file_, "cannot be written: " + errorText(errno));
     return std::nullopt;
