@@ -80,10 +80,11 @@ class FileUserDefaultsStore : public UserDefaultsStore {
     bool operator==(const Stamp&) const = default;
   };
   enum class ReadResult { ok, missing, corrupt, failed };
-
   enum class WriteResult { written, failed, lockLost };
-  // The lock on `target`, the file really written, once it is still the file
-  // really written with the lock held.
+
+  // Locks beside the file really written, sets `target` to it, and checks
+  // under the lock that it still is. Null when a link cannot be followed
+  // (reported); else a lock that may have failed (isLocked()).
   std::unique_ptr<FileLock> lockTarget(std::filesystem::path& target) const;
 
   Stamp currentStamp() const;
