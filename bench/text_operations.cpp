@@ -1,5 +1,5 @@
-// What the keyboard's text operations cost on one key press, with 1 KB and
-// 1 MB of text before the cursor. The operations read the text from the
+// What the keyboard's text operations cost on one key press (and one step of
+// a space drag), with 1 KB and 1 MB of text before the cursor. The operations read the text from the
 // cursor backwards, so the cost must not grow with the text before the
 // current sentence; BM_SegmentWholeText shows what reading all of it costs.
 // The host field's own edits are measured too: they keep the field's
@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "keyloom/gestures/SpaceCursorDragGestureHandler.h"
 #include "keyloom/text/DeleteBackwardRange.h"
 #include "keyloom/text/TextDocumentProxyOperations.h"
 #include "platform/foundation/Text.h"
@@ -58,6 +59,30 @@ void BM_CurrentWord(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(keyloom::currentWord(proxy));
 }
 
+// One step of a space drag each way, with the cursor in the middle of the
+// text: it segments only the character beside the cursor. What is left of
+// the cost at 1 MB is the proxy's copies of the text, BM_ReadBothSides.
+BenchProxy proxyWithCursorInTheMiddle(std::size_t bytes) {
+  const std::string text = textBeforeCursor(bytes);
+  return BenchProxy(text.substr(0, text.size() / 2), text.substr(text.size() / 2));
+}
+
+void BM_SpaceDragStep(benchmark::State& state) {
+  const BenchProxy proxy = proxyWithCursorInTheMiddle(static_cast<std::size_t>(state.range(0)));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(keyloom::spaceDragCharacterOffset(proxy, -1));
+    benchmark::DoNotOptimize(keyloom::spaceDragCharacterOffset(proxy, 1));
+  }
+}
+
+void BM_ReadBothSides(benchmark::State& state) {
+  const BenchProxy proxy = proxyWithCursorInTheMiddle(static_cast<std::size_t>(state.range(0)));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(proxy.documentContextBeforeInput());
+    benchmark::DoNotOptimize(proxy.documentContextAfterInput());
+  }
+}
+
 void BM_DeleteWord(benchmark::State& state) {
   BenchProxy proxy(textBeforeCursor(static_cast<std::size_t>(state.range(0))), "");
   for (auto _ : state) {
@@ -105,6 +130,8 @@ constexpr int64_t kKilobyte = 1 << 10;
 constexpr int64_t kMegabyte = 1 << 20;
 
 BENCHMARK(BM_CurrentWord)->Arg(kKilobyte)->Arg(kMegabyte)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SpaceDragStep)->Arg(kKilobyte)->Arg(kMegabyte)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ReadBothSides)->Arg(kKilobyte)->Arg(kMegabyte)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DeleteWord)->Arg(kKilobyte)->Arg(kMegabyte)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_IsCursorAtNewSentence)->Arg(kKilobyte)->Arg(kMegabyte)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_IsCursorAtNewSentenceAfterPeriod)->Arg(kKilobyte)->Arg(kMegabyte)->Unit(benchmark::kMicrosecond);

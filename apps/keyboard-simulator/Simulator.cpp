@@ -92,6 +92,13 @@ std::string describeKeyboard(const KeyboardType& type) {
   return out.str();
 }
 
+// "<script>: line <n>: " for the step at `index`; "" when its line is not known.
+std::string whereInScript(const SimulatorScript& script, std::size_t index) {
+  const std::size_t line = index < script.lineNumbers.size() ? script.lineNumbers[index] : 0;
+  if (line == 0) return "";
+  return (script.name.empty() ? std::string() : script.name + ": ") + "line " + std::to_string(line) + ": ";
+}
+
 }  // namespace
 
 Simulator::Simulator(const SimulatorOptions& options)
@@ -179,10 +186,9 @@ void Simulator::run(const SimulatorScript& script) {
     try {
       run(script.steps[index]);
     } catch (const SimulatorKeyError& error) {
-      const std::size_t line = index < script.lineNumbers.size() ? script.lineNumbers[index] : 0;
-      if (line == 0) throw;
-      throw SimulatorKeyError((script.name.empty() ? std::string() : script.name + ": ") + "line " +
-                              std::to_string(line) + ": " + error.what());
+      throw SimulatorKeyError(whereInScript(script, index) + error.what());
+    } catch (const SimulatorOutputError& error) {
+      throw SimulatorOutputError(whereInScript(script, index) + error.what());
     }
   }
 }
@@ -491,7 +497,7 @@ void Simulator::screenshot(const std::string& path) {
   } catch (const platform::ui::MissingFontError&) {
     throw;
   } catch (const platform::Error& error) {
-    throw SimulatorKeyError(std::string("screenshot: ") + error.what());
+    throw SimulatorOutputError(std::string("screenshot: ") + error.what());
   }
 }
 

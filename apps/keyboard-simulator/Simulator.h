@@ -28,6 +28,13 @@ class SimulatorKeyError : public platform::Error {
   using platform::Error::Error;
 };
 
+// A result that could not be written (a screenshot). The program reports it
+// and exits with 1.
+class SimulatorOutputError : public platform::Error {
+ public:
+  using platform::Error::Error;
+};
+
 // The keyboard in a simulated host app, operated by one finger. The host
 // starts the keyboard as the platform does (the product keyboard's
 // extension, or the library's controller). To press a key the simulator

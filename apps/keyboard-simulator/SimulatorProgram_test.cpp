@@ -2,8 +2,13 @@
 // would and read what it prints.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -321,7 +326,6 @@ TEST(SimulatorProgramTest, StepsTheKeyboardCannotDoNameTheirLine) {
       {"hide\nhide\n", "line 2: hide: the keyboard is already hidden"},
       {"show\n", "line 1: show: the keyboard is already shown"},
       {"tap-suggestion 0\n", "line 1: tap-suggestion: the keyboard shows no suggestion 0"},
-      {"screenshot /nonexistent/directory/shot.png\n", "line 1: screenshot: cannot write /nonexistent/directory/shot.png"},
       {"tap a\ntap 1\n", "standard input: line 2: the alphabetic(lowercased) keyboard has no key \"1\""},
   };
   for (const auto& [script, message] : cases) {
@@ -329,6 +333,54 @@ TEST(SimulatorProgramTest, StepsTheKeyboardCannotDoNameTheirLine) {
     EXPECT_EQ(run.exitCode, 2) << script;
     EXPECT_THAT(run.err, HasSubstr(message)) << script;
   }
+}
+
+TEST(SimulatorProgramTest, AScreenshotThatCannotBeWrittenExitsOneWithTheReasonAndThePath) {
+  const struct {
+    std::vector<std::string> arguments;
+    std::string script;
+    std::string message;
+  } cases[] = {
+      {{"--screenshot", "/nonexistent/directory/shot.png"},
+       "",
+       "keyboard-simulator: screenshot: cannot write /nonexistent/directory/shot.png: No such file or directory\n"},
+      {{"--script", "-"},
+       "type a\nscreenshot /nonexistent/directory/shot.png\n",
+       "keyboard-simulator: standard input: line 2: screenshot: cannot write /nonexistent/directory/shot.png: "
+       "No such file or directory\n"},
+  };
+  for (const auto& c : cases) {
+    const ProgramRun run = runSimulator(c.arguments, c.script);
+    EXPECT_EQ(run.exitCode, 1) << c.script;
+    EXPECT_EQ(run.err, c.message);
+  }
+}
+
+TEST(SimulatorProgramTest, AScreenshotOnAFullDiskLeavesTheEarlierPictureWhole) {
+  const auto directory = std::filesystem::path(::testing::TempDir()) / "simulator-full-disk";
+  std::filesystem::remove_all(directory);
+  std::filesystem::create_directories(directory);
+  const auto shot = directory / "shot.png";
+  std::ofstream(shot, std::ios::binary) << "the earlier picture";
+  pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    // Files the program writes stop growing past 4 KB, as on a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
+    const struct rlimit limit {4096, 4096};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const ProgramRun run = runSimulator({"--screenshot", shot.string()});
+    const bool asPromised = run.exitCode == 1 && run.err.find("cannot write " + shot.string() + ": File too large") !=
+                                                     std::string::npos;
+    ::_exit(asPromised ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "not exit 1 with the system's reason";
+  EXPECT_TRUE(readFile(shot) == "the earlier picture") << "the earlier picture was overwritten";
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), std::filesystem::directory_iterator()), 1)
+      << "a temporary was left behind";
+  std::filesystem::remove_all(directory);
 }
 
 TEST(SimulatorProgramTest, ALongPressKeepsTheFingerDownUntilItLifts) {

@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -175,6 +176,19 @@ TEST(SimulatorTypingTest, TypesALicencePreambleExactly) {
   const ProgramRun run = runSimulator({"--json", "--script", "-"}, typeStep(preamble));
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(nlohmann::json::parse(run.out)["text"], preamble);
+}
+
+TEST(SimulatorTypingTest, AWordWithoutEndTypesAsFastAsProse) {
+  // Each key used to look at the whole word typed so far.
+  const std::string word(kSanitized ? 3000 : 30000, 'a');
+  const auto start = std::chrono::steady_clock::now();
+  const ProgramRun run = runSimulator({"--json", "--type", word}, "");
+  const auto elapsed = std::chrono::steady_clock::now() - start;
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(nlohmann::json::parse(run.out)["text"], word);
+  if (!kSanitized) {
+    EXPECT_LT(elapsed, std::chrono::seconds(8));
+  }
 }
 
 }  // namespace

@@ -6,10 +6,12 @@
 #include <algorithm>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 #include <vector>
 
 #include "platform/foundation/Error.h"
 #include "platform/foundation/Text.h"
+#include "platform/ui/PngFile.h"
 
 namespace keyboard_simulator {
 
@@ -115,11 +117,8 @@ void SimulatorWindow::capture(const std::string& path) {
   SDL_RenderPresent(renderer_);
   cairo_surface_t* surface = cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(pixels.data()),
                                                                  CAIRO_FORMAT_RGB24, textureWidth_, textureHeight_, pitch);
-  const cairo_status_t status = cairo_surface_write_to_png(surface, path.c_str());
-  cairo_surface_destroy(surface);
-  if (status != CAIRO_STATUS_SUCCESS) {
-    throw platform::Error("cannot write " + path + ": " + cairo_status_to_string(status));
-  }
+  const std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> owner(surface, cairo_surface_destroy);
+  platform::ui::writePngFile(surface, path);
 }
 
 void SimulatorWindow::run() {

@@ -3,9 +3,9 @@
 namespace keyloom {
 
 void AutocompleteContext::reset() {
-  isLoading = false;
-  lastError = nullptr;
-  suggestions = std::vector<AutocompleteSuggestion>{};
+  if (isLoading.get()) isLoading = false;
+  if (lastError.get()) lastError = nullptr;
+  if (!suggestions.get().empty()) suggestions = std::vector<AutocompleteSuggestion>{};
 }
 
 }  // namespace keyloom

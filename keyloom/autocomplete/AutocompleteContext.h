@@ -27,8 +27,9 @@ class AutocompleteContext : public platform::ObservableObject {
   // The last successful result, in the provider's order.
   platform::Published<std::vector<AutocompleteSuggestion>> suggestions{*this, {}};
 
-  // Clears loading, error and suggestions, in that order (three changes);
-  // keeps isEnabled.
+  // Clears loading, error and suggestions, in that order (a change for each
+  // that was set; a clear context does not change, so the keyboard is not
+  // rebuilt on every key that has no word to complete); keeps isEnabled.
   virtual void reset();
 };
 

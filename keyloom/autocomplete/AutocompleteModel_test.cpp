@@ -31,6 +31,9 @@ TEST(AutocompleteContext, ResetClearsStateButKeepsEnabled) {
   EXPECT_FALSE(context.isLoading.get());
   EXPECT_EQ(context.lastError.get(), nullptr);
   EXPECT_TRUE(context.suggestions->empty());
+
+  context.reset();
+  EXPECT_EQ(changes, 3) << "a clear context does not change";
 }
 
 TEST(DisabledAutocompleteProvider, CompletesAtOnceWithNothing) {

@@ -524,7 +524,7 @@ void KeyboardInputViewController::openUrl(const std::optional<platform::URL>& ur
 // ---- Autocomplete and dictation
 
 std::optional<std::string> KeyboardInputViewController::autocompleteText() {
-  return currentWord(*textDocumentProxy());
+  return currentWord(*textDocumentProxy(), longestAutocompleteWord);
 }
 
 bool KeyboardInputViewController::isAutocompleteEnabled() {

@@ -207,7 +207,11 @@ class KeyboardInputViewController : public platform::InputViewController, public
 
   // ---- Autocomplete and dictation
 
-  // The word at the cursor.
+  // The longest word autocomplete looks up, in characters: no suggestion
+  // completes a longer one, and looking no further keeps each key's cost flat
+  // however long a word is typed.
+  static constexpr std::size_t longestAutocompleteWord = 100;
+  // The word at the cursor; none when it is longer than the longest looked up.
   virtual std::optional<std::string> autocompleteText();
   // The context allows it and the whole document is not being read.
   virtual bool isAutocompleteEnabled();

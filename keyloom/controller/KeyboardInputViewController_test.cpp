@@ -672,6 +672,20 @@ TEST_F(AutocompleteTest, NoWordResetsAndDisabledOrReadingDoesNothing) {
   EXPECT_THAT(provider->requests, ElementsAre("he"));
 }
 
+TEST_F(AutocompleteTest, AWordLongerThanAnySuggestionIsNotLookedUp) {
+  const std::string longest(KeyboardInputViewController::longestAutocompleteWord, 'a');
+  host->insertText(" " + longest);
+  ASSERT_FALSE(provider->requests.empty());
+  EXPECT_EQ(provider->requests.back(), longest);
+  context->suggestions = {AutocompleteSuggestion("x")};
+  provider->requests.clear();
+  host->insertText("a");
+  EXPECT_TRUE(provider->requests.empty()) << provider->requests.front().size() << " characters looked up";
+  EXPECT_TRUE(published().empty());
+  host->insertText(" b");
+  EXPECT_THAT(provider->requests, ElementsAre("b"));
+}
+
 TEST_F(AutocompleteTest, TheSameSuggestionsAgainPublishNothing) {
   int changes = 0;
   auto subscription = context->objectWillChange().sink([&] { ++changes; });

@@ -73,13 +73,17 @@ std::optional<std::int64_t> cursorStepCount(const platform::TextDocumentProxy& p
 }
 
 std::optional<std::string> characterNextToCursor(const platform::TextDocumentProxy& proxy, std::int64_t offset) {
-  std::optional<std::string> text;
-  if (offset == 1) text = proxy.documentContextAfterInput();
-  else if (offset == -1) text = proxy.documentContextBeforeInput();
-  if (!text || text->empty()) return std::nullopt;
-  auto characters = platform::text::graphemes(*text);
-  if (characters.empty()) return std::nullopt;
-  return offset == 1 ? characters.front() : characters.back();
+  // Only the character beside the cursor is segmented: a drag steps many
+  // times, and the text may be long.
+  if (offset == 1) {
+    const auto after = proxy.documentContextAfterInput();
+    return after ? platform::text::firstGrapheme(*after) : std::nullopt;
+  }
+  if (offset == -1) {
+    const auto before = proxy.documentContextBeforeInput();
+    return before ? platform::text::lastGrapheme(*before) : std::nullopt;
+  }
+  return std::nullopt;
 }
 
 std::int64_t cursorStepCount(std::string_view character) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <string>
 #include <vector>
 
 #include "keyloom/controller/RecordingKeyboardController.h"
@@ -108,6 +110,20 @@ TEST(SpaceDragCursorSteps, OneStepMovesOverAWholeCharacterOfTheProxy) {
     EXPECT_EQ(characterNextToCursor(*proxy, row.offset), row.next) << row.before << "|" << row.after;
     EXPECT_EQ(spaceDragCharacterOffset(*proxy, row.offset), row.expected) << row.before << "|" << row.after;
   }
+}
+
+TEST(SpaceDragCursorSteps, AStepCostsNoMoreInALongText) {
+  // A drag steps many times; each step looks only beside the cursor.
+  std::string half;
+  while (half.size() < 512 * 1024) half += "Lorem ipsum dolor sit amet. ";
+  const std::string thumbs = "\U0001F44D\U0001F3FD";
+  auto proxy = platform::InMemoryTextDocumentProxy::make(half + "\U0001F600", thumbs + half);
+  const auto start = std::chrono::steady_clock::now();
+  for (int step = 0; step < 100; ++step) {
+    ASSERT_EQ(spaceDragCharacterOffset(*proxy, -1), -1);
+    ASSERT_EQ(characterNextToCursor(*proxy, 1), thumbs);
+  }
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
 }
 
 TEST(SpaceDragCursorSteps, StandardActionMovesTheControllersCursorOneEmojiAtATime) {

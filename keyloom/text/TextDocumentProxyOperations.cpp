@@ -83,6 +83,18 @@ std::optional<std::string> currentWord(const platform::TextDocumentProxy& proxy)
   return pre.value_or("") + post.value_or("");
 }
 
+std::optional<std::string> currentWord(const platform::TextDocumentProxy& proxy, std::size_t longest) {
+  const auto before = proxy.documentContextBeforeInput();
+  const auto after = proxy.documentContextAfterInput();
+  if (!before && !after) return std::nullopt;
+  const auto pre = wordFragmentAtEnd(before.value_or(""), longest);
+  if (!pre) return std::nullopt;
+  const auto used = std::min(longest, static_cast<std::size_t>(characterCount(*pre)));
+  const auto post = wordFragmentAtStart(after.value_or(""), longest - used);
+  if (!post) return std::nullopt;
+  return *pre + *post;
+}
+
 bool hasCurrentWord(const platform::TextDocumentProxy& proxy) { return currentWord(proxy).has_value(); }
 
 bool isCursorAtNewWord(const platform::TextDocumentProxy& proxy) {

@@ -27,6 +27,9 @@ std::optional<std::string> currentWordPostCursorPart(const platform::TextDocumen
 // Both parts joined; "" when the cursor touches no word, absent when the proxy
 // gives no text on either side.
 std::optional<std::string> currentWord(const platform::TextDocumentProxy& proxy);
+// The current word when it is at most `longest` characters long; absent when
+// it is longer (only so much of it is looked at) or as currentWord is.
+std::optional<std::string> currentWord(const platform::TextDocumentProxy& proxy, std::size_t longest);
 bool hasCurrentWord(const platform::TextDocumentProxy& proxy);
 
 // No text before the cursor, or it ends with a word delimiter.

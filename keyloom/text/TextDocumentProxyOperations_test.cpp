@@ -102,6 +102,21 @@ TEST(ProxyReading, CurrentWord) {
   }
 }
 
+TEST(ProxyReading, CurrentWordUpToALength) {
+  struct Case {
+    OptionalText before, after, word;
+  } cases[] = {
+      {"Hi wonde", nullopt, "wonde"},   {"Hi wonder", nullopt, nullopt}, {nullopt, "wonde, r", "wonde"},
+      {nullopt, "wonder", nullopt},     {"Hi won", "de!", "wonde"},      {"Hi won", "der", nullopt},
+      {"Hi ", nullopt, ""},             {nullopt, nullopt, nullopt},     {"\U0001F44B\U0001F3FD!", nullopt, ""},
+      {"a\U0001F44B\U0001F3FD", "b", "a\U0001F44B\U0001F3FDb"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.before) + " | " + testing::PrintToString(c.after));
+    EXPECT_EQ(currentWord(RecordingProxy(c.before, c.after), 5), c.word);
+  }
+}
+
 TEST(ProxyReading, CursorTests) {
   struct Case {
     OptionalText before, after;

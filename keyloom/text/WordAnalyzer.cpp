@@ -16,21 +16,27 @@ std::size_t bytePosition(std::string_view text, int offset) {
 
 }  // namespace
 
-std::string wordFragmentAtEnd(std::string_view text) {
+std::string wordFragmentAtEnd(std::string_view text) { return *wordFragmentAtEnd(text, text.size()); }
+
+std::string wordFragmentAtStart(std::string_view text) { return *wordFragmentAtStart(text, text.size()); }
+
+std::optional<std::string> wordFragmentAtEnd(std::string_view text, std::size_t longest) {
   std::string_view rest = text;
-  while (!rest.empty()) {
+  for (std::size_t length = 0; !rest.empty(); ++length) {
     std::string_view before = rest;
     if (isWordDelimiter(textscan::popLastCharacter(before))) break;
+    if (length == longest) return std::nullopt;
     rest = before;
   }
   return std::string(text.substr(rest.size()));
 }
 
-std::string wordFragmentAtStart(std::string_view text) {
+std::optional<std::string> wordFragmentAtStart(std::string_view text, std::size_t longest) {
   std::string_view rest = text;
-  while (!rest.empty()) {
+  for (std::size_t length = 0; !rest.empty(); ++length) {
     std::string_view after = rest;
     if (isWordDelimiter(textscan::popFirstCharacter(after))) break;
+    if (length == longest) return std::nullopt;
     rest = after;
   }
   return std::string(text.substr(0, text.size() - rest.size()));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,6 +13,10 @@ namespace keyloom {
 // The trailing (leading) run of characters that are not word delimiters.
 std::string wordFragmentAtEnd(std::string_view text);
 std::string wordFragmentAtStart(std::string_view text);
+// The same when it is at most `longest` characters long, else none: looking
+// no further keeps the cost flat however long the run.
+std::optional<std::string> wordFragmentAtEnd(std::string_view text, std::size_t longest);
+std::optional<std::string> wordFragmentAtStart(std::string_view text, std::size_t longest);
 
 // The last character is a word delimiter; false for "".
 bool hasWordDelimiterSuffix(std::string_view text);

@@ -41,7 +41,11 @@ std::vector<std::string> FeedbackLog::playedDescriptions() {
   return result;
 }
 
-void FeedbackLog::record(FeedbackEvent event) { events().push_back(std::move(event)); }
+void FeedbackLog::record(FeedbackEvent event) {
+  auto& log = events();
+  if (log.size() >= capacity) log.erase(log.begin());
+  log.push_back(std::move(event));
+}
 
 void FeedbackLog::clear() { events().clear(); }
 

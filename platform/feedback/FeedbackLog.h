@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -7,8 +8,9 @@
 namespace platform {
 
 // What the device was asked to play. There is no speaker or vibration motor
-// here, so every sound and haptic request is kept in a process-wide log that
-// tests and the simulator read back. Main thread only.
+// here, so sound and haptic requests are kept in a process-wide log that tests
+// and the simulator read back: the most recent ones, so a keyboard that runs
+// for long does not grow with every key. Main thread only.
 struct FeedbackEvent {
   enum class Kind {
     systemSound,           // a system sound by id
@@ -31,7 +33,11 @@ struct FeedbackEvent {
 
 class FeedbackLog {
  public:
-  // Every request since the last clear, oldest first.
+  // How many of the latest requests are kept.
+  static constexpr std::size_t capacity = 1000;
+
+  // The requests since the last clear, at most the latest `capacity`, oldest
+  // first.
   static const std::vector<FeedbackEvent>& played();
   // The same as one-line descriptions.
   static std::vector<std::string> playedDescriptions();

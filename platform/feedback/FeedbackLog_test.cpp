@@ -30,6 +30,14 @@ TEST(FeedbackLog, RecordsEveryRequestInOrder) {
   EXPECT_EQ(FeedbackLog::played()[0].soundId, 1104u);
 }
 
+TEST(FeedbackLog, KeepsOnlyTheLatestRequests) {
+  // A backspace held for ten minutes clicks thousands of times.
+  for (std::uint32_t id = 0; id < 5 * FeedbackLog::capacity; ++id) playSystemSound(id);
+  ASSERT_EQ(FeedbackLog::played().size(), FeedbackLog::capacity);
+  EXPECT_EQ(FeedbackLog::played().front().soundId, 4 * FeedbackLog::capacity);
+  EXPECT_EQ(FeedbackLog::played().back().soundId, 5 * FeedbackLog::capacity - 1);
+}
+
 TEST(FeedbackLog, ProcessResetEmptiesTheLog) {
   playSystemSound(1155);
   resetProcessState();

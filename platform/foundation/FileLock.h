@@ -8,9 +8,14 @@ namespace platform {
 // An exclusive advisory lock on a lock file, held for the lifetime of the
 // object. It excludes other processes and other FileLocks of this process on
 // the same file alike. Waiting for it is bounded: a holder that hangs must not
-// hang everyone else. Waiters take turns with holders through a second lock
-// file beside it, "<name>.turnstile", so a busy writer cannot keep another
-// one out.
+// hang everyone else, and a wait that gives up leaves nothing behind. Waiters
+// take turns with holders through a second lock file beside it,
+// "<name>.turnstile", so a busy writer cannot keep another one out.
+//
+// The lock is on the file found at the path when it was taken. A lock file
+// that is deleted or replaced is no longer found by the next writer, so a lock
+// is only taken on the file that is still at the path, and a holder can ask
+// whether that is still so before it commits anything.
 class FileLock {
  public:
   FileLock(const std::filesystem::path& path, std::chrono::milliseconds timeout);
@@ -24,8 +29,12 @@ class FileLock {
   bool timedOut() const { return timedOut_; }
   // The errno of a failed open or lock.
   int error() const { return error_; }
+  // False when the lock file was deleted or replaced since it was locked:
+  // others may hold the file now at the path.
+  bool isStillHeld() const;
 
  private:
+  std::filesystem::path path_;
   int fd_ = -1;
   bool timedOut_ = false;
   int error_ = 0;

@@ -152,8 +152,11 @@ struct Scanner {
   }
   // Past one value, matching brackets without recursion; false when the
   // value is cut short or its brackets do not match. The value's own syntax
-  // is checked by the JSON parser afterwards.
-  bool skipValue() {
+  // is checked by the JSON parser afterwards. `tooDeep` is set for a value
+  // that nests deeper than `depthLimit`: it is only skipped, in bounded
+  // memory, for parsing it could cost many times its size.
+  bool skipValue(std::size_t depthLimit, bool& tooDeep) {
+    tooDeep = false;
     if (atEnd()) return false;
     if (peek() == '"') return skipString();
     if (peek() != '[' && peek() != '{') {
@@ -161,7 +164,9 @@ struct Scanner {
       while (!atEnd() && std::string_view(",}] \t\r\n").find(peek()) == std::string_view::npos) ++at;
       return at > start;
     }
+    // Brackets past the limit are only counted: the value is refused anyway.
     std::string closers;
+    std::size_t uncounted = 0;
     while (!atEnd()) {
       char c = peek();
       if (c == '"') {
@@ -169,9 +174,19 @@ struct Scanner {
         continue;
       }
       ++at;
-      if (c == '[') closers += ']';
-      if (c == '{') closers += '}';
+      if (c == '[' || c == '{') {
+        if (closers.size() < depthLimit) {
+          closers += c == '[' ? ']' : '}';
+        } else {
+          tooDeep = true;
+          ++uncounted;
+        }
+      }
       if (c == ']' || c == '}') {
+        if (uncounted > 0) {
+          --uncounted;
+          continue;
+        }
         if (closers.back() != c) return false;
         closers.pop_back();
         if (closers.empty()) return true;
@@ -190,8 +205,11 @@ std::shared_ptr<FileUserDefaultsStore> FileUserDefaultsStore::open(const std::fi
   return std::make_shared<FileUserDefaultsStore>(file);
 }
 
-FileUserDefaultsStore::FileUserDefaultsStore(std::filesystem::path file)
-    : file_(std::move(file)), lockFile_(siblingFile(file_, ".lock")) {}
+FileUserDefaultsStore::FileUserDefaultsStore(std::filesystem::path file) : file_(std::move(file)) {}
+
+std::filesystem::path FileUserDefaultsStore::lockFile() const {
+  return siblingFile(resolvedFile().value_or(file_), ".lock");
+}
 
 std::optional<UserDefaultsValue::Dictionary> FileUserDefaultsStore::parse(std::string_view text) {
   auto entries = parseEntries(text);
@@ -226,7 +244,8 @@ std::optional<FileUserDefaultsStore::Entries> FileUserDefaultsStore::parseEntrie
       ++scanner.at;
       scanner.skipSpace();
       const std::size_t valueStart = scanner.at;
-      if (!scanner.skipValue()) return brokenOff();
+      bool tooDeep = false;
+      if (!scanner.skipValue(maximumDepth, tooDeep)) return brokenOff();
       const std::string_view valueText = text.substr(valueStart, scanner.at - valueStart);
       scanner.skipSpace();
       if (scanner.atEnd() || (scanner.peek() != ',' && scanner.peek() != '}')) return brokenOff();
@@ -234,9 +253,11 @@ std::optional<FileUserDefaultsStore::Entries> FileUserDefaultsStore::parseEntrie
       ++scanner.at;
 
       Json key = Json::parse(keyText.begin(), keyText.end(), nullptr, /*allow_exceptions=*/false);
-      Json json = Json::parse(valueText.begin(), valueText.end(), nullptr, /*allow_exceptions=*/false);
       std::optional<UserDefaultsValue> value;
-      if (!key.is_discarded() && !json.is_discarded()) value = fromJson(json, maximumDepth);
+      if (!tooDeep && !key.is_discarded()) {
+        Json json = Json::parse(valueText.begin(), valueText.end(), nullptr, /*allow_exceptions=*/false);
+        if (!json.is_discarded()) value = fromJson(json, maximumDepth);
+      }
       if (!value) {
         entries.complete = false;
       } else if (!value->isNull()) {
@@ -325,7 +346,25 @@ FileUserDefaultsStore::ReadResult FileUserDefaultsStore::readFile(UserDefaultsVa
   return entries && entries->complete ? ReadResult::ok : ReadResult::corrupt;
 }
 
-bool FileUserDefaultsStore::refresh(bool holdingLock, bool force) {
+std::unique_ptr<FileLock> FileUserDefaultsStore::lockTarget(std::filesystem::path& target) const {
+  // A link changed between finding the target and locking it would leave us
+  // holding the lock of a file no longer written: look again under the lock.
+  constexpr int attempts = 8;
+  std::unique_ptr<FileLock> lock;
+  for (int attempt = 0; attempt < attempts; ++attempt) {
+    const auto resolved = resolvedFile();
+    if (!resolved) {
+      report(file_, "is a symbolic link that cannot be followed");
+      return nullptr;
+    }
+    target = *resolved;
+    lock = std::make_unique<FileLock>(siblingFile(target, ".lock"), lockTimeout_);
+    if (!lock->isLocked() || resolvedFile() == target) return lock;
+  }
+  return lock;
+}
+
+bool FileUserDefaultsStore::refresh(const FileLock* lock, const std::filesystem::path& target, bool force) {
   if (loaded_ && !force && currentStamp() == stamp_) return true;
   UserDefaultsValue::Dictionary values;
   Stamp stamp;
@@ -344,136 +383,193 @@ bool FileUserDefaultsStore::refresh(bool holdingLock, bool force) {
     case ReadResult::failed:
       report(file_, problem + "; it is left alone");
       return false;
-    case ReadResult::corrupt:
+    case ReadResult::corrupt: {
       // Until it is kept aside, the store reads what could be read of it.
       cache_ = std::move(values);
       stamp_ = stamp;
       loaded_ = true;
-      if (!holdingLock) {
-        // Another process may be replacing it right now: look again under the lock.
-        FileLock lock(lockFile_, lockTimeout_);
-        if (lock.isLocked()) return refresh(true, true);
-        reportLockFailure(lock, "its damaged file is read as far as it can be");
-        return true;
-      }
-      if (!moveCorruptFileAside()) return false;
-      // The readable entries go back into the store, so other processes and
-      // later reads keep them too.
-      if (!cache_.empty() && !writeAtomically(serialize(cache_))) return false;
-      stamp_ = currentStamp();
+      if (lock) return salvage(*lock, target);
+      // Another process may be replacing it right now: look again under the lock.
+      std::filesystem::path lockedTarget;
+      const auto ownLock = lockTarget(lockedTarget);
+      if (!ownLock) return true;
+      if (ownLock->isLocked()) return refresh(ownLock.get(), lockedTarget, true);
+      reportLockFailure(*ownLock, siblingFile(lockedTarget, ".lock"),
+                        "its damaged file is read as far as it can be");
       return true;
+    }
   }
   return false;
 }
 
-bool FileUserDefaultsStore::moveCorruptFileAside() {
-  const auto target = resolvedFile();
-  if (!target) {
-    report(file_, "is not a valid store and its symbolic link cannot be followed to keep it aside");
+bool FileUserDefaultsStore::salvage(const FileLock& lock, const std::filesystem::path& target) {
+  // The readable entries first: on a full disk the damaged file stays the
+  // store, rather than no store at all. With nothing readable, no store is
+  // the empty store.
+  std::optional<std::filesystem::path> temporary;
+  if (!cache_.empty()) temporary = writeTemporary(target, serialize(cache_));
+  if (!cache_.empty() && !temporary) {
+    report(file_, "is not a valid store and its readable entries cannot be written; it is left as it is");
     return false;
   }
   constexpr int maximumAsideNumber = 100000;
   for (int n = 1; n <= maximumAsideNumber; ++n) {
-    const std::filesystem::path aside = siblingFile(*target, ".corrupt-" + std::to_string(n));
-    struct stat info {};
-    if (::lstat(aside.c_str(), &info) == 0) continue;  // taken by an earlier one
-    if (errno != ENOENT || ::rename(target->c_str(), aside.c_str()) != 0) {
+    const std::filesystem::path aside = siblingFile(target, ".corrupt-" + std::to_string(n));
+    // A second name for the damaged file, so the store is replaced in one
+    // rename and is never missing.
+    if (::link(target.c_str(), aside.c_str()) != 0) {
+      if (errno == EEXIST) continue;  // taken by an earlier one
       report(file_, "is not a valid store and cannot be kept aside as " + aside.filename().string() + ": " +
                         errorText(errno));
+      if (temporary) ::unlink(temporary->c_str());
+      return false;
+    }
+    const bool replaced = temporary ? commit(lock, *temporary, target) == WriteResult::written
+                                    : ::unlink(target.c_str()) == 0;
+    if (!replaced) {
+      ::unlink(aside.c_str());
       return false;
     }
     report(file_, "is not a valid store; kept as " + aside.filename().string() + ", its readable entries are kept");
+    stamp_ = currentStamp();
     return true;
   }
+  if (temporary) ::unlink(temporary->c_str());
   report(file_, "is not a valid store and every name to keep it aside is taken");
   return false;
 }
 
 std::optional<std::filesystem::path> FileUserDefaultsStore::resolvedFile() const {
   std::filesystem::path path = file_;
-  for (int hop = 0; hop < 40; ++hop) {
+  for (int hop = 0;; ++hop) {
+    if (hop == 40) return std::nullopt;  // a loop
     struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) break;
     std::error_code error;
     const std::filesystem::path link = std::filesystem::read_symlink(path, error);
     if (error) return std::nullopt;
     path = link.is_absolute() ? link : path.parent_path() / link;
   }
-  return std::nullopt;  // a loop
+  // Linked folders lead to one file by many paths too.
+  std::error_code error;
+  const auto folder = std::filesystem::canonical(path.parent_path().empty() ? "." : path.parent_path(), error);
+  if (!error) path = folder / path.filename();
+  return path;
 }
 
+namespace {
+
+const std::string temporaryMarker = ".tmp-";
+
+// ".tmp-<pid>-<8 hex digits>" as createTemporarySibling names temporaries, or
+// ".tmp-<pid>" as writers before it did; the pid, or 0 for any other suffix.
+long temporaryOwner(const std::string& suffix) {
+  if (suffix.rfind(temporaryMarker, 0) != 0) return 0;
+  const std::string rest = suffix.substr(temporaryMarker.size());
+  const std::size_t dash = rest.find('-');
+  const std::string digits = rest.substr(0, dash);
+  if (digits.empty() || digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos) return 0;
+  if (dash != std::string::npos) {
+    const std::string tag = rest.substr(dash + 1);
+    if (tag.size() != 8 || tag.find_first_not_of("0123456789abcdef") != std::string::npos) return 0;
+  }
+  return std::stol(digits);
+}
+
+}  // namespace
+
 void FileUserDefaultsStore::removeStaleTemporaries(const std::filesystem::path& target) const {
-  const std::string marker = ".tmp-";
   std::error_code error;
   const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
   for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
     const std::string name = it->path().filename().string();
-    const std::size_t at = name.rfind(marker);
+    const std::size_t at = name.rfind(temporaryMarker);
     if (at == std::string::npos) continue;
-    const std::string digits = name.substr(at + marker.size());
-    if (digits.empty() || digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos) continue;
-    const long pid = std::stol(digits);
+    const std::string suffix = name.substr(at);
+    const long pid = temporaryOwner(suffix);
     // Only this store's own temporaries, named exactly as its writers name them.
-    if (pid <= 0 || siblingFile(target, marker + std::to_string(pid)).filename() != name) continue;
+    if (pid <= 0 || siblingFile(target, suffix).filename() != name) continue;
     if (pid == ::getpid() || ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
     ::unlink(it->path().c_str());
   }
 }
 
-bool FileUserDefaultsStore::writeAtomically(const std::string& contents) {
-  const auto target = resolvedFile();
-  if (!target) {
-    report(file_, "is a symbolic link that cannot be followed; not written");
-    return false;
-  }
-  removeStaleTemporaries(*target);
-  const std::filesystem::path temporary = siblingFile(*target, ".tmp-" + std::to_string(::getpid()));
-  int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+std::optional<std::filesystem::path> FileUserDefaultsStore::writeTemporary(const std::filesystem::path& target,
+                                                                           const std::string& contents) const {
+  removeStaleTemporaries(target);
+  std::filesystem::path temporary;
+  const int fd = createTemporarySibling(target, temporary);
   if (fd < 0) {
     report(file_, "cannot be written: " + errorText(errno));
-    return false;
+    return std::nullopt;
   }
-  bool ok = writeAll(fd, contents) && ::fsync(fd) == 0;
+  // The store keeps its mode and group: one kept private, or shared with a
+  // group, stays so. A new one has the mode the umask allows.
+  bool ok = true;
+  struct stat old {}, created {};
+  if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode) && ::fstat(fd, &created) == 0) {
+    if (old.st_gid != created.st_gid && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) ok = false;
+    if (ok && ::fchmod(fd, old.st_mode & 07777) != 0) ok = false;
+  }
+  ok = ok && writeAll(fd, contents) && ::fsync(fd) == 0;
   int savedErrno = errno;
-  ok = (::close(fd) == 0) && ok;
-  if (ok && ::rename(temporary.c_str(), target->c_str()) != 0) {
+  if (::close(fd) != 0 && ok) {
     savedErrno = errno;
     ok = false;
   }
   if (!ok) {
     ::unlink(temporary.c_str());
     report(file_, "cannot be written: " + errorText(savedErrno));
-    return false;
+    return std::nullopt;
+  }
+  return temporary;
+}
+
+FileUserDefaultsStore::WriteResult FileUserDefaultsStore::commit(const FileLock& lock,
+                                                                 const std::filesystem::path& temporary,
+                                                                 const std::filesystem::path& target) const {
+  // A lock file deleted or replaced meanwhile lets another writer in: this
+  // write would overwrite its keys, so it starts again under the new lock.
+  if (!lock.isStillHeld()) {
+    ::unlink(temporary.c_str());
+    return WriteResult::lockLost;
+  }
+  if (::rename(temporary.c_str(), target.c_str()) != 0) {
+    const int savedErrno = errno;
+    ::unlink(temporary.c_str());
+    report(file_, "cannot be written: " + errorText(savedErrno));
+    return WriteResult::failed;
   }
   // Make the rename itself durable.
-  const std::filesystem::path folder = target->parent_path().empty() ? "." : target->parent_path();
+  const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
   int directory = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (directory >= 0) {
     ::fsync(directory);
     ::close(directory);
   }
-  return true;
+  return WriteResult::written;
 }
 
-void FileUserDefaultsStore::reportLockFailure(const FileLock& lock, const std::string& consequence) const {
+void FileUserDefaultsStore::reportLockFailure(const FileLock& lock, const std::filesystem::path& lockFile,
+                                              const std::string& consequence) const {
   if (lock.timedOut()) {
     report(file_, "is locked by another process for more than " + std::to_string(lockTimeout_.count()) + " ms; " +
                       consequence);
   } else {
-    report(file_, "cannot be locked (" + lockFile_.filename().string() + ": " + errorText(lock.error()) + "); " +
+    report(file_, "cannot be locked (" + lockFile.filename().string() + ": " + errorText(lock.error()) + "); " +
                       consequence);
   }
 }
 
 std::optional<UserDefaultsValue> FileUserDefaultsStore::value(const std::string& key) {
-  refresh(false, false);
+  refresh(nullptr, {}, false);
   auto it = cache_.find(key);
   if (it == cache_.end()) return std::nullopt;
   return it->second;
 }
 
 UserDefaultsValue::Dictionary FileUserDefaultsStore::allValues() {
-  refresh(false, false);
+  refresh(nullptr, {}, false);
   return cache_;
 }
 
@@ -482,22 +578,44 @@ void FileUserDefaultsStore::setValue(const std::string& key, std::optional<UserD
     report(file_, "value for \"" + key + "\" nests too deeply to be stored; not written");
     return;
   }
-  FileLock lock(lockFile_, lockTimeout_);
-  if (!lock.isLocked()) {
-    reportLockFailure(lock, "\"" + key + "\" not written");
-    return;
-  }
-  // Always re-read under the lock: a stamp can repeat when an inode number is reused.
-  if (!refresh(true, true)) {
-    report(file_, "\"" + key + "\" not written, to keep the unreadable file intact");
-    return;
-  }
-  if (value) {
-    cache_.insert_or_assign(key, std::move(*value));
-  } else {
-    cache_.erase(key);
-  }
-  if (writeAtomically(serialize(cache_))) stamp_ = currentStamp();
+  const std::string notWritten = "\"" + key + "\" not written";
+  // Another round only when the lock file was deleted or replaced under us,
+  // for as long as a wait for the lock may take.
+  const auto deadline = std::chrono::steady_clock::now() + lockTimeout_;
+  do {
+    std::filesystem::path target;
+    const auto lock = lockTarget(target);
+    if (!lock) {
+      report(file_, notWritten);
+      return;
+    }
+    if (!lock->isLocked()) {
+      reportLockFailure(*lock, siblingFile(target, ".lock"), notWritten);
+      return;
+    }
+    // Always re-read under the lock: a stamp can repeat when an inode number is reused.
+    if (!refresh(lock.get(), target, true)) {
+      report(file_, notWritten + ", to keep the unreadable file intact");
+      return;
+    }
+    auto values = cache_;
+    if (value) {
+      values.insert_or_assign(key, *value);
+    } else {
+      values.erase(key);
+    }
+    const auto temporary = writeTemporary(target, serialize(values));
+    if (!temporary) return;
+    switch (commit(*lock, *temporary, target)) {
+      case WriteResult::written:
+        cache_ = std::move(values);
+        stamp_ = currentStamp();
+        return;
+      case WriteResult::failed: return;
+      case WriteResult::lockLost: break;
+    }
+  } while (std::chrono::steady_clock::now() < deadline);
+  report(file_, "keeps losing its lock file; " + notWritten);
 }
 
 }  // namespace platform

@@ -22,14 +22,20 @@ class FileLock;
 // file lock (waiting at most the lock timeout), re-reads the file, changes the
 // one key, writes a temporary file, syncs it and renames it over the old one,
 // so no process loses another's keys and no reader sees half a file. A store
-// file that is a symbolic link is written through to its target.
+// file that is a symbolic link is written through to its target, and locked
+// beside it, so writers that reach one file by different paths share a lock.
+// Temporaries are created afresh under unguessable names and never through a
+// link. The new file keeps the mode and group of the old one; a new store and
+// its lock files get the mode the process's umask allows.
 //
-// A file that cannot be parsed is moved aside to "<file>.corrupt-<n>" (never
-// overwritten; the name is shortened to fit the file system) and the store
-// keeps every entry of it that can still be read. When the file cannot be kept
-// aside, or is not a regular file at all, writes are refused and the file is
-// left alone. Temporary files of writers that were killed are removed by the
-// next write.
+// A file that cannot be parsed (nesting too deep included) is kept aside as
+// "<file>.corrupt-<n>" (never overwritten; the name is shortened to fit the
+// file system) and the store keeps every entry of it that can still be read;
+// those are written before the damaged file is set aside, so a failed write
+// leaves the damaged file in place rather than no store. When the file cannot
+// be kept aside, or is not a regular file at all, writes are refused and the
+// file is left alone. Temporary files of writers that were killed are removed
+// by the next write.
 class FileUserDefaultsStore : public UserDefaultsStore {
  public:
   // Nested arrays and dictionaries deeper than this are not stored or read.
@@ -46,8 +52,9 @@ class FileUserDefaultsStore : public UserDefaultsStore {
   void setValue(const std::string& key, std::optional<UserDefaultsValue> value) override;
 
   const std::filesystem::path& file() const { return file_; }
-  // Held by every writer of the file, in any process.
-  const std::filesystem::path& lockFile() const { return lockFile_; }
+  // Held by every writer of the file, in any process: beside the file really
+  // written.
+  std::filesystem::path lockFile() const;
   // How long a write waits for another process's lock before it is refused.
   void setLockTimeout(std::chrono::milliseconds timeout) { lockTimeout_ = timeout; }
 
@@ -73,25 +80,40 @@ class FileUserDefaultsStore : public UserDefaultsStore {
     bool operator==(const Stamp&) const = default;
   };
   enum class ReadResult { ok, missing, corrupt, failed };
+  enum class WriteResult { written, failed, lockLost };
+
+  // Locks beside the file really written, sets `target` to it, and checks
+  // under the lock that it still is. Null when a link cannot be followed
+  // (reported); else a lock that may have failed (isLocked()).
+  std::unique_ptr<FileLock> lockTarget(std::filesystem::path& target) const;
 
   Stamp currentStamp() const;
   // `problem` says why on ReadResult::failed; `values` holds what could be
   // read on ReadResult::corrupt.
   ReadResult readFile(UserDefaultsValue::Dictionary& values, Stamp& stamp, std::string& problem) const;
   // Brings the cache up to date; `force` re-reads even an unchanged stamp.
-  // False when the file exists but cannot be read, or is corrupt and could not
-  // be kept aside: then it must not be written.
-  bool refresh(bool holdingLock, bool force);
-  bool moveCorruptFileAside();
-  bool writeAtomically(const std::string& contents);
-  // The file that is really written: file_ with symbolic links followed.
-  // None for a link loop or an unreadable link.
+  // `lock` is the writer's lock on `target` when the caller holds it. False
+  // when the file exists but cannot be read, or is corrupt and could not be
+  // kept aside: then it must not be written.
+  bool refresh(const FileLock* lock, const std::filesystem::path& target, bool force);
+  // Writes the readable entries of the damaged `target`, then keeps the
+  // damaged file aside.
+  bool salvage(const FileLock& lock, const std::filesystem::path& target);
+  // A new temporary beside `target` holding `contents`, synced; none when it
+  // cannot be written (reported).
+  std::optional<std::filesystem::path> writeTemporary(const std::filesystem::path& target,
+                                                      const std::string& contents) const;
+  // Renames `temporary` over `target` while `lock` is still held.
+  WriteResult commit(const FileLock& lock, const std::filesystem::path& temporary,
+                     const std::filesystem::path& target) const;
+  // The file that is really written: file_ with symbolic links followed, in
+  // its folder's canonical path. None for a link loop or an unreadable link.
   std::optional<std::filesystem::path> resolvedFile() const;
   void removeStaleTemporaries(const std::filesystem::path& target) const;
-  void reportLockFailure(const FileLock& lock, const std::string& consequence) const;
+  void reportLockFailure(const FileLock& lock, const std::filesystem::path& lockFile,
+                         const std::string& consequence) const;
 
   std::filesystem::path file_;
-  std::filesystem::path lockFile_;
   std::chrono::milliseconds lockTimeout_ = defaultLockTimeout;
   UserDefaultsValue::Dictionary cache_;
   Stamp stamp_;

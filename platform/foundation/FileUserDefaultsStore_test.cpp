@@ -1,6 +1,9 @@
 #include "platform/foundation/FileUserDefaultsStore.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -15,6 +18,7 @@
 #include <string>
 
 #include "platform/foundation/FileLock.h"
+#include "platform/foundation/SiblingFile.h"
 #include "platform/foundation/UserDefaults.h"
 
 namespace platform {
@@ -58,6 +62,45 @@ std::vector<fs::path> filesContaining(const fs::path& folder, const std::string&
     if (entry.path().filename().string().find(part) != std::string::npos) found.push_back(entry.path());
   }
   return found;
+}
+
+std::size_t entryCount(const fs::path& folder) {
+  return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+// Stops writing to stderr, for a child that reports on purpose many times.
+void silenceErrors() {
+  const int null = ::open("/dev/null", O_WRONLY);
+  ::dup2(null, STDERR_FILENO);
+  ::close(null);
+}
+
+// Children that each write `count` keys "<prefix><i>" to the store at their
+// path while `meanwhile` runs; the keys that did not survive.
+int keysLostByWriters(const std::vector<std::pair<fs::path, std::string>>& writers, int count,
+                      const std::function<void()>& meanwhile) {
+  std::vector<pid_t> children;
+  for (const auto& [path, prefix] : writers) {
+    pid_t child = ::fork();
+    if (child == 0) {
+      FileUserDefaultsStore store(path);
+      for (int i = 0; i < count; ++i) store.setValue(prefix + std::to_string(i), Value(i));
+      ::_exit(0);
+    }
+    children.push_back(child);
+  }
+  bool running = true;
+  while (running) {
+    meanwhile();
+    running = false;
+    for (pid_t child : children) running = running || ::waitpid(child, nullptr, WNOHANG) == 0;
+  }
+  auto all = FileUserDefaultsStore(writers.front().first).allValues();
+  int lost = 0;
+  for (const auto& [path, prefix] : writers) {
+    for (int i = 0; i < count; ++i) lost += all[prefix + std::to_string(i)] == Value(i) ? 0 : 1;
+  }
+  return lost;
 }
 
 class FileUserDefaultsStoreTest : public ::testing::Test {
@@ -293,6 +336,180 @@ TEST_F(FileUserDefaultsStoreTest, TwoWritersAndACorrupterLoseNoEntry) {
   }
   EXPECT_GT(damaged, 0);
   EXPECT_EQ(filesContaining(folder_, ".corrupt-").size(), static_cast<std::size_t>(damaged));
+}
+
+TEST_F(FileUserDefaultsStoreTest, WritersThroughALinkAndThroughTheRealPathShareOneLock) {
+  fs::create_directories(folder_ / "real");
+  fs::create_symlink(folder_ / "real", folder_ / "linked");
+  const fs::path file = folder_ / "real" / "group.app.json";
+  fs::create_symlink("linked/group.app.json", folder_ / "group.app.json");
+  EXPECT_EQ(FileUserDefaultsStore(folder_ / "group.app.json").lockFile(), FileUserDefaultsStore(file).lockFile());
+  const int lost = keysLostByWriters({{folder_ / "group.app.json", "link."}, {file, "real."}}, 150, [] {});
+  EXPECT_EQ(lost, 0);
+}
+
+TEST_F(FileUserDefaultsStoreTest, ALinkPlantedAtATemporaryNameIsNeverFollowed) {
+  const fs::path file = folder_ / "group.app.json";
+  const fs::path victim = folder_ / "victim.txt";
+  writeText(victim, "precious");
+  FileUserDefaultsStore store(file);
+  store.setValue("k", Value(1));
+  // The name a writer of this process would have used, and one like it.
+  for (const std::string& suffix : {".tmp-" + std::to_string(::getpid()), ".tmp-" + std::to_string(::getpid()) + "-0"}) {
+    fs::create_symlink(victim, siblingFile(file, suffix));
+  }
+  for (int i = 0; i < 20; ++i) store.setValue("k", Value(i));
+  EXPECT_EQ(readText(victim), "precious");
+  EXPECT_FALSE(fs::is_symlink(file));
+  EXPECT_EQ(FileUserDefaultsStore(file).value("k"), Value(19));
+  // The planted links are left alone, and no temporary stays behind.
+  EXPECT_EQ(filesContaining(folder_, ".tmp-").size(), 2u);
+}
+
+TEST_F(FileUserDefaultsStoreTest, ALockIsTakenOnlyOnTheFileStillAtItsPath) {
+  const fs::path lockPath = folder_ / "group.app.json.lock";
+  auto holder = std::make_unique<FileLock>(lockPath, 1s);
+  ASSERT_TRUE(holder->isLocked());
+  EXPECT_TRUE(holder->isStillHeld());
+  pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    holder.reset();  // the parent's lock stays: its descriptor is still open
+    // Waits on the file that is about to be replaced.
+    FileLock waiter(lockPath, 1500ms);
+    ::_exit(!waiter.isLocked() && waiter.timedOut() ? 0 : 1);
+  }
+  ::usleep(300000);
+  // The lock file is replaced, and someone takes the new one.
+  writeText(folder_ / "fresh", "");
+  fs::rename(folder_ / "fresh", lockPath);
+  const int other = ::open(lockPath.c_str(), O_RDONLY);
+  ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
+  EXPECT_FALSE(holder->isStillHeld());
+  holder.reset();
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the waiter locked the replaced file";
+  ::close(other);
+}
+
+TEST_F(FileUserDefaultsStoreTest, WritersLoseNoKeyWhenTheLockFileIsDeletedAndReplaced) {
+  const fs::path file = folder_ / "group.shared.json";
+  const fs::path lockFile = FileUserDefaultsStore(file).lockFile();
+  // Every few milliseconds for a while: more often than a write takes, no
+  // write could ever finish.
+  int round = 0;
+  const int lost = keysLostByWriters({{file, "a."}, {file, "b."}}, 150, [&] {
+    if (++round <= 100 && round % 2 == 0) {
+      ::unlink(lockFile.c_str());
+    } else if (round <= 100) {
+      writeText(folder_ / "fresh", "");
+      ::rename((folder_ / "fresh").c_str(), lockFile.c_str());
+    }
+    ::usleep(3000);
+  });
+  EXPECT_EQ(lost, 0);
+}
+
+TEST_F(FileUserDefaultsStoreTest, SalvagingOnAFullDiskLeavesTheDamagedStoreInPlace) {
+  const fs::path file = folder_ / "group.app.json";
+  const std::string damaged = R"({"keep": 1, "bad": tru, "also": "x"})";
+  writeText(file, damaged);
+  EXPECT_TRUE(passesInChild([&] {
+    // Writes past a few bytes fail as on a full disk.
+    silenceErrors();
+    std::signal(SIGXFSZ, SIG_IGN);
+    const struct rlimit limit {8, 8};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    FileUserDefaultsStore store(file);
+    EXPECT_EQ(store.value("keep"), Value(1));
+    store.setValue("new", Value(2));
+    EXPECT_EQ(store.value("also"), Value("x"));
+  }));
+  EXPECT_EQ(readText(file), damaged);
+  EXPECT_TRUE(filesContaining(folder_, ".tmp-").empty());
+  EXPECT_TRUE(filesContaining(folder_, ".corrupt-").empty());
+  // With room again, the salvage goes through.
+  FileUserDefaultsStore store(file);
+  store.setValue("new", Value(2));
+  EXPECT_EQ(readText(folder_ / "group.app.json.corrupt-1"), damaged);
+  EXPECT_EQ(FileUserDefaultsStore::parse(readText(file)),
+            (Value::Dictionary{{"keep", Value(1)}, {"also", Value("x")}, {"new", Value(2)}}));
+}
+
+TEST_F(FileUserDefaultsStoreTest, AFileNestedTooDeeplyIsKeptAsideInBoundedMemory) {
+  const fs::path file = folder_ / "group.app.json";
+  constexpr std::size_t depth = 5'000'000;  // 10 MB
+  std::string text = R"({"a": 1, "deep": )";
+  text += std::string(depth, '[') + std::string(depth, ']') + R"(, "b": {"c": [[2]]}})";
+  writeText(file, text);
+  EXPECT_TRUE(passesInChild([&] {
+    silenceErrors();
+    struct rusage before {}, after {};
+    ::getrusage(RUSAGE_SELF, &before);
+    FileUserDefaultsStore store(file);
+    EXPECT_EQ(store.value("a"), Value(1));
+    EXPECT_EQ(store.value("deep"), std::nullopt);
+    ::getrusage(RUSAGE_SELF, &after);
+    // Reading the file costs a few times its size; parsing it whole costs dozens.
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 100 * 1024) << "kB";
+  }, 60));
+  EXPECT_EQ(fs::file_size(folder_ / "group.app.json.corrupt-1"), text.size());
+  EXPECT_EQ(FileUserDefaultsStore(file).allValues(),
+            (Value::Dictionary{{"a", Value(1)}, {"b", Value::Dictionary{{"c", Value::Array{Value::Array{Value(2)}}}}}}));
+  // Exactly at the limit it is read; one deeper it is not.
+  for (const int levels : {FileUserDefaultsStore::maximumDepth, FileUserDefaultsStore::maximumDepth + 1}) {
+    const std::string nested = "{\"n\": " + std::string(levels, '[') + std::string(levels, ']') + "}";
+    EXPECT_EQ(FileUserDefaultsStore::parse(nested).has_value(), levels <= FileUserDefaultsStore::maximumDepth);
+  }
+}
+
+TEST_F(FileUserDefaultsStoreTest, ALockWaitThatGivesUpLeavesNoThreadOrDescriptor) {
+  const fs::path file = folder_ / "group.app.json";
+  EXPECT_TRUE(passesInChild([&] {
+    silenceErrors();
+    FileUserDefaultsStore store(file);
+    store.setValue("before", Value(1));
+    FileLock stuck(store.lockFile(), 1s);
+    ASSERT_TRUE(stuck.isLocked());
+    store.setLockTimeout(5ms);
+    const std::size_t threads = entryCount("/proc/self/task"), descriptors = entryCount("/proc/self/fd");
+    for (int i = 0; i < 50; ++i) store.setValue("k", Value(i));
+    EXPECT_EQ(entryCount("/proc/self/task"), threads);
+    EXPECT_EQ(entryCount("/proc/self/fd"), descriptors);
+  }));
+}
+
+TEST_F(FileUserDefaultsStoreTest, AWriteKeepsTheModeAndGroupAndANewStoreFollowsTheUmask) {
+  const fs::path file = folder_ / "group.app.json";
+  EXPECT_TRUE(passesInChild([&] {
+    ::umask(002);
+    FileUserDefaultsStore store(file);
+    store.setValue("k", Value(1));
+    const auto mode = [](const fs::path& path) {
+      struct stat info {};
+      ::stat(path.c_str(), &info);
+      return info.st_mode & 07777;
+    };
+    EXPECT_EQ(mode(file), 0664u);
+    EXPECT_EQ(mode(store.lockFile()), 0664u);
+    EXPECT_EQ(mode(siblingFile(store.lockFile(), ".turnstile")), 0664u);
+    for (const mode_t kept : {0600u, 0660u, 0640u}) {
+      ::chmod(file.c_str(), kept);
+      const gid_t group = ::getgid() + 4242;  // another group of the sharing users
+      if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(file.c_str(), static_cast<uid_t>(-1), group), 0);
+      }
+      store.setValue("k", Value(static_cast<int>(kept)));
+      EXPECT_EQ(mode(file), kept);
+      struct stat info {};
+      ::stat(file.c_str(), &info);
+      if (::geteuid() == 0) {
+        EXPECT_EQ(info.st_gid, group);
+      }
+    }
+    EXPECT_EQ(store.value("k"), Value(0640));
+  }));
 }
 
 }  // namespace

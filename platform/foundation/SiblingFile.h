@@ -11,4 +11,11 @@ namespace platform {
 // prefix still get different siblings.
 std::filesystem::path siblingFile(const std::filesystem::path& file, const std::string& suffix);
 
+// A new file beside `file` to write it anew in, named
+// "<name>.tmp-<pid>-<8 hex digits>": created exclusively under an unguessable
+// name, never through a link (anyone who may write in the folder could plant
+// one), with the mode the umask allows. The write-only descriptor, with
+// `temporary` set to its path; -1 with errno set when none could be created.
+int createTemporarySibling(const std::filesystem::path& file, std::filesystem::path& temporary);
+
 }  // namespace platform

@@ -1,11 +1,13 @@
 #include "platform/ui/HostRenderer.h"
 
 #include <cmath>
+#include <memory>
 
 #include "platform/foundation/Text.h"
 #include "platform/input/Screen.h"
 #include "platform/ui/Modifier.h"
 #include "platform/ui/PangoTextMetrics.h"
+#include "platform/ui/PngFile.h"
 #include "platform/ui/Primitives.h"
 
 namespace platform::ui {
@@ -125,9 +127,8 @@ RenderReport renderHost(const SimulatedHost& host, const std::vector<ShownViewHo
   cairo_scale(cr, pixelsPerPoint, pixelsPerPoint);
   report.unknownGlyphs = drawHost(host, views, cr);
   cairo_destroy(cr);
-  cairo_status_t status = cairo_surface_write_to_png(surface, path.c_str());
-  cairo_surface_destroy(surface);
-  if (status != CAIRO_STATUS_SUCCESS) throw Error("cannot write " + path + ": " + cairo_status_to_string(status));
+  const std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> owner(surface, cairo_surface_destroy);
+  writePngFile(surface, path);
   return report;
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <map>
+#include <memory>
 
 #include <pango/pangocairo.h>
 
@@ -11,6 +12,7 @@
 #include "platform/ui/CairoPath.h"
 #include "platform/ui/Modifier.h"
 #include "platform/ui/PangoTextMetrics.h"
+#include "platform/ui/PngFile.h"
 #include "platform/ui/ViewHost.h"
 
 namespace platform::ui {
@@ -425,11 +427,8 @@ RenderReport renderPNG(const Node& root, Rect area, const std::string& path, dou
   report.unknownGlyphs = renderer.unknownGlyphs();
   report.cutTexts = renderer.cutTexts();
   cairo_destroy(cr);
-  cairo_status_t status = cairo_surface_write_to_png(surface, path.c_str());
-  cairo_surface_destroy(surface);
-  if (status != CAIRO_STATUS_SUCCESS) {
-    throw Error("cannot write " + path + ": " + cairo_status_to_string(status));
-  }
+  const std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> owner(surface, cairo_surface_destroy);
+  writePngFile(surface, path);
   return report;
 }
 
