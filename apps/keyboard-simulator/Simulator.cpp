@@ -549,7 +549,10 @@ void Simulator::typeCharacter(const std::string& character) {
       // The emoji keyboard has no layout of keys; its ABC key leads back to them.
       auto* view = finger_.view();
       auto abc = view ? view->findByAccessibilityIdentifier("emoji.abc") : nullptr;
-      if (!abc) throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": the emoji keyboard shows no ABC key");
+      if (!abc) {
+        throw SimulatorKeyError("cannot type " + describeCharacter(character) +
+                                ": the emoji keyboard shows no ABC key");
+      }
       tapAtViewNode(*abc);
       continue;
     }
@@ -558,8 +561,9 @@ void Simulator::typeCharacter(const std::string& character) {
       if (auto category = emojiCategoryOf(character)) {
         auto key = typist_.nextKeyToward(KeyboardType::emojis(), current);
         if (!key) {
-          throw SimulatorKeyError("cannot type " + describeCharacter(character) +
-                                  ": the keyboard shows no emoji key (with --home-button it shows the globe instead)");
+          throw SimulatorKeyError(
+              "cannot type " + describeCharacter(character) +
+              ": the keyboard shows no emoji key (with --home-button it shows the globe instead)");
         }
         tapAction(*key, keyInterval);
         continue;
@@ -592,7 +596,10 @@ void Simulator::typeEmoji(const std::string& character, keyloom::EmojiCategory c
     for (const auto& scroll : view->findAll(platform::ui::NodeKind::scrollView)) {
       if (!scroll->findAllOfType<keyloom::EmojiKeyboard>().empty()) grid = scroll;
     }
-    if (!grid) throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": the emoji keyboard shows no emojis");
+    if (!grid) {
+      throw SimulatorKeyError("cannot type " + describeCharacter(character) +
+                              ": the emoji keyboard shows no emojis");
+    }
     const platform::Rect visible = grid->frame;
     const auto cell = grid->findAttached(id);
     const auto point = cell ? finger_.touchPoint(*cell, visible) : std::nullopt;
@@ -616,15 +623,17 @@ void Simulator::typeEmoji(const std::string& character, keyloom::EmojiCategory c
     afterKey(keyInterval);
     if (!cell && grid->scrollOffset == offset) break;
   }
-  throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": it never scrolled into view in the " +
-                          std::string(keyloom::title(category)) + " category");
+  throw SimulatorKeyError("cannot type " + describeCharacter(character) +
+                          ": it never scrolled into view in the " + std::string(keyloom::title(category)) +
+                          " category");
 }
 
 void Simulator::waitForLiteralSpace() {
   const auto proxy = controller_->keyboardContext()->textDocumentProxy.get();
   const std::string before = proxy ? proxy->documentContextBeforeInput().value_or("") : "";
   if (before.empty() || before.back() != ' ') return;
-  const auto behavior = std::dynamic_pointer_cast<keyloom::StandardKeyboardBehavior>(controller_->keyboardBehavior());
+  const auto behavior =
+      std::dynamic_pointer_cast<keyloom::StandardKeyboardBehavior>(controller_->keyboardBehavior());
   if (!behavior) return;
   const double since = platform::Date::now().timeIntervalSince(behavior->lastSpaceTap());
   if (since < behavior->endSentenceThreshold()) wait(behavior->endSentenceThreshold() - since);

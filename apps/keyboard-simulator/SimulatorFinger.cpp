@@ -45,7 +45,7 @@ platform::Point SimulatorFinger::center(const platform::ui::Node& node) const {
 }
 
 std::optional<platform::Point> SimulatorFinger::touchPoint(const platform::ui::Node& node,
-                                                          platform::Rect within) const {
+                                                           platform::Rect within) const {
   auto* tree = view();
   if (!tree) return std::nullopt;
   const platform::Rect& frame = node.frame;

@@ -96,7 +96,8 @@ std::optional<platform::AutocapitalizationType> autocapitalizationNamed(std::str
 
 bool opensWindow(const SimulatorOptions& options, const std::function<bool()>& displayAvailable) {
   if (options.window) return *options.window;
-  const bool asksForResult = !options.inputs.empty() || options.screenshot || options.json || options.printLayout;
+  const bool asksForResult =
+      !options.inputs.empty() || options.screenshot || options.json || options.printLayout;
   return (options.demonstration || !asksForResult) && displayAvailable();
 }
 

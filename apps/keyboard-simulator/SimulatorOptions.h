@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "apps/common/ArgumentReader.h"
 #include "keyloom/state/DeviceType.h"
 #include "keyloom/state/InterfaceOrientation.h"
-#include "apps/common/ArgumentReader.h"
 #include "platform/input/InputTraits.h"
 
 namespace keyboard_simulator {

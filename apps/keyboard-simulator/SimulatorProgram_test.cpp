@@ -142,9 +142,9 @@ TEST(SimulatorProgramTest, AnEmailFieldHasTheAtAndDotKeysBesideTheSpaceBar) {
   ASSERT_EQ(rows.size(), 4u);
   EXPECT_EQ(actions(rows[2]).front(), "shift(currentCasing: lowercased)");
   EXPECT_EQ(actions(rows[2]).back(), "backspace");
-  EXPECT_EQ(actions(rows[3]), (std::vector<std::string>{"keyboardType(numeric)", "keyboardType(emojis)", "space",
-                                                        "character(\"@\")", "character(\".\")",
-                                                        "primary(return)"}));
+  EXPECT_EQ(actions(rows[3]),
+            (std::vector<std::string>{"keyboardType(numeric)", "keyboardType(emojis)", "space",
+                                      "character(\"@\")", "character(\".\")", "primary(return)"}));
   EXPECT_EQ(rows[3][3]["width"], "input");
   EXPECT_EQ(rows[3][5]["width"], "percentage(0.25)");
 
@@ -152,9 +152,10 @@ TEST(SimulatorProgramTest, AnEmailFieldHasTheAtAndDotKeysBesideTheSpaceBar) {
   auto go = report({"--keyboard-type", "emailAddress", "--return-key", "go", "--autocapitalization", "none",
                     "--print-layout", "--type", "me@example.com"});
   EXPECT_EQ(go["text"], "me@example.com");
-  EXPECT_EQ(actions(go["layout"][3]), (std::vector<std::string>{"keyboardType(numeric)", "keyboardType(emojis)", "space",
-                                                                "character(\"@\")", "character(\".\")",
-                                                                "character(\".\")", "primary(go)"}));
+  EXPECT_EQ(
+      actions(go["layout"][3]),
+      (std::vector<std::string>{"keyboardType(numeric)", "keyboardType(emojis)", "space", "character(\"@\")",
+                                "character(\".\")", "character(\".\")", "primary(go)"}));
 }
 
 TEST(SimulatorProgramTest, PadsAndLandscapeHaveTheirOwnLayouts) {

@@ -66,7 +66,8 @@ std::optional<SimulatorTypist::Step> SimulatorTypist::nextStep(std::string_view 
     }
   }
 
-  auto key = firstKeyToward([&](const KeyboardType& type) { return types(character, type, callouts); }, current);
+  auto key =
+      firstKeyToward([&](const KeyboardType& type) { return types(character, type, callouts); }, current);
   if (key) return Step{*key, false, std::nullopt};
   return std::nullopt;
 }

@@ -60,7 +60,8 @@ class SimulatorTypist {
   // Breadth first over the keyboards the keyboard-type keys lead to from
   // `current`: the first key of the shortest way to one that `arrived` accepts.
   std::optional<keyloom::KeyboardAction> firstKeyToward(
-      const std::function<bool(const keyloom::KeyboardType&)>& arrived, const keyloom::KeyboardType& current) const;
+      const std::function<bool(const keyloom::KeyboardType&)>& arrived,
+      const keyloom::KeyboardType& current) const;
 
   LayoutSource layouts_;
   CalloutSource callouts_;
