@@ -162,6 +162,7 @@ SimulatorWindow::SimulatorWindow(SimulatorSession& session) : session_(session) 
 }
 
 SimulatorWindow::~SimulatorWindow() {
+  displayLostHandler() = nullptr;
   SDL_StopTextInput();
   if (texture_) SDL_DestroyTexture(texture_);
   if (renderer_) SDL_DestroyRenderer(renderer_);

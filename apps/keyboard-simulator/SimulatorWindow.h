@@ -30,9 +30,6 @@ class SimulatorWindow {
   static platform::Point keptOnScreen(platform::Point origin, platform::Size size, platform::Rect usable,
                                       platform::EdgeInsets frame);
 
-  // Called, before the program ends, when the display goes away under the
-  // window (the X server stopped); the program then ends with exit code 1.
-  static void setDisplayLostHandler(std::function<void()> handler);
 
   // Throws platform::Error when the window cannot be made.
   explicit SimulatorWindow(SimulatorSession& session);
@@ -46,6 +43,9 @@ class SimulatorWindow {
   void present();
   // Writes the pixels the window shows to a PNG.
   void capture(const std::string& path);
+  // Called, while the window exists, when its display goes away (the X
+  // server stopped); the program then ends with exit code 1.
+  void setDisplayLostHandler(std::function<void()> handler);
 
  private:
   // Returns false when the window should close.

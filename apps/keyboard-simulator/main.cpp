@@ -64,7 +64,7 @@ int runWindow(const SimulatorOptions& options, const std::vector<SimulatorScript
     write(options.json ? formatJson(report) : formatText(report));
   };
   // As when the window is closed: what was typed is not lost with the display.
-  SimulatorWindow::setDisplayLostHandler(printResult);
+  window.setDisplayLostHandler(printResult);
   for (const auto& script : scripts) {
     session.simulator().run(script);
     session.setNeedsRedraw();
@@ -73,13 +73,12 @@ int runWindow(const SimulatorOptions& options, const std::vector<SimulatorScript
   if (options.screenshot) {
     window.capture(*options.screenshot);
   } else {
-    if (options.demonstration) {
+    if (!options.window) {
       write("keyboard-simulator: the keyboard is in a window. Type or click its keys; F1 device, F2 rotate, "
             "F3 locale, F4 theme, F5 dark mode, F6 hide or show; close the window to quit (see --help)\n");
     }
     window.run();
   }
-  SimulatorWindow::setDisplayLostHandler(nullptr);
   printResult();
   return 0;
 }
