@@ -317,8 +317,8 @@ A script has one step a line ('#' starts a comment line):
   screenshot FILE.png        renders the screen now
 KEY is a character or one of space, backspace, shift, return, emoji, globe,
 123, #+=, ABC. TEXT runs to the end of the line, or is a JSON string in double
-quotes ("a\n b"). Time passes only by waits, holds and 0.15 s after each key: two
-taps of space end a sentence ("tap space" twice, or "double-tap space").
+quotes ("a\n b"). Time passes only by waits, holds and 0.15 s after each
+key: two taps of space end a sentence ("tap space" twice, "double-tap space").
 Lines may end in LF, CR LF or CR; a UTF-8 byte-order mark is skipped.
 
 Exit codes: 0 done, 2 bad options, bad script, or a key, character or step
