@@ -563,7 +563,7 @@ void Simulator::typeCharacter(const std::string& character) {
         if (!key) {
           throw SimulatorKeyError(
               "cannot type " + describeCharacter(character) +
-              ": the keyboard shows no emoji key (with --home-button it shows the globe instead)");
+              ": the keyboard shows no emoji key (a pad, or a device with a home button, shows the globe)");
         }
         tapAction(*key, keyInterval);
         continue;

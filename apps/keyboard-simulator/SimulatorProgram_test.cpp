@@ -87,6 +87,8 @@ TEST(SimulatorProgramTest, EmojisAreTypedOnTheEmojiKeyboard) {
   const ProgramRun globe = runSimulator({"--home-button", "--type", text});
   EXPECT_EQ(globe.exitCode, 2);
   EXPECT_THAT(globe.err, HasSubstr("the keyboard shows no emoji key"));
+  // The pad's keyboard always has the globe there.
+  EXPECT_EQ(runSimulator({"--device", "pad", "--type", text}).exitCode, 2);
 }
 
 TEST(SimulatorProgramTest, AStyledFontNeedsItsOwnLetters) {
