@@ -386,8 +386,10 @@ void Simulator::tapFont(int index) {
   throw SimulatorKeyError("tap-font: font " + std::to_string(index) + " never scrolled into view");
 }
 
-void Simulator::tapAtViewNode(const platform::ui::Node& node) {
-  finger_.down(finger_.center(node));
+void Simulator::tapAtViewNode(const platform::ui::Node& node) { tapAt(finger_.center(node)); }
+
+void Simulator::tapAt(platform::Point point) {
+  finger_.down(point);
   wait(kPressDuration);
   finger_.up();
   afterKey(keyInterval - kPressDuration);
@@ -545,7 +547,10 @@ void Simulator::typeCharacter(const std::string& character) {
   for (int attempt = 0; attempt < kMaximumKeysPerCharacter; ++attempt) {
     const KeyboardType current = controller_->keyboardContext()->keyboardType.get();
     if (current == KeyboardType::emojis()) {
-      if (auto category = emojiCategoryOf(character)) return typeEmoji(character, *category);
+      if (auto category = emojiCategoryOf(character)) {
+        typeEmoji(character, *category);
+        return;
+      }
       // The emoji keyboard has no layout of keys; its ABC key leads back to them.
       auto* view = finger_.view();
       auto abc = view ? view->findByAccessibilityIdentifier("emoji.abc") : nullptr;
@@ -588,8 +593,7 @@ void Simulator::typeEmoji(const std::string& character, keyloom::EmojiCategory c
                             std::string(keyloom::title(category)) + " category");
   }
   tapAtViewNode(*categoryButton);
-  // The grid scrolls sideways and builds only the cells near the screen: a
-  // finger drags it until the emoji is in view.
+  // The grid scrolls sideways: a finger drags it until the emoji is in view.
   const std::string id = keyloom::Emoji(character).id();
   for (int drag = 0; drag <= kMaximumEmojiDrags; ++drag) {
     std::shared_ptr<platform::ui::Node> grid;
@@ -604,10 +608,7 @@ void Simulator::typeEmoji(const std::string& character, keyloom::EmojiCategory c
     const auto cell = grid->findAttached(id);
     const auto point = cell ? finger_.touchPoint(*cell, visible) : std::nullopt;
     if (point && cell->frame.minX() >= visible.minX() && cell->frame.maxX() <= visible.maxX()) {
-      finger_.down(*point);
-      wait(kPressDuration);
-      finger_.up();
-      afterKey(keyInterval - kPressDuration);
+      tapAt(*point);
       return;
     }
     // Toward the cell when it is built, else on toward the end of the category.

@@ -146,6 +146,8 @@ class Simulator {
   void pressAction(const keyloom::KeyboardAction& action);
   void tapAction(const keyloom::KeyboardAction& action, platform::TimeInterval pause);
   void tapAtViewNode(const platform::ui::Node& node);
+  // A tap at a point of the screen.
+  void tapAt(platform::Point point);
   // Long press on `key`, slide to `entry` in its callout, lift.
   void pickFromCallout(const keyloom::KeyboardAction& key, const keyloom::KeyboardAction& entry,
                        const std::string& character);
