@@ -46,8 +46,9 @@ void watchForLostDisplay() {
   if (!xlib) return;
   using IOErrorHandler = int (*)(void*);
   using SetIOErrorHandler = IOErrorHandler (*)(IOErrorHandler);
-  if (auto set = reinterpret_cast<SetIOErrorHandler>(dlsym(xlib, "XSetIOErrorHandler")))
+  if (auto set = reinterpret_cast<SetIOErrorHandler>(dlsym(xlib, "XSetIOErrorHandler"))) {
     set(&endOnLostDisplay);
+  }
   dlclose(xlib);
 }
 
