@@ -21,14 +21,17 @@ $(BUILD)/.configured: | deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	@touch $@
 
-run: all
+# Builds only the program it runs; the tests are built by `make test`.
+run: $(BUILD)/.configured
+	cmake --build $(BUILD) -j $(JOBS) --target keyboard-simulator
 	$(BUILD)/bin/keyboard-simulator $(ARGS)
 
 test: all
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # Every component preview as a picture, in $(BUILD)/previews.
-previews: all
+previews: $(BUILD)/.configured
+	cmake --build $(BUILD) -j $(JOBS) --target keyloom-previews
 	$(BUILD)/bin/keyloom-previews --out $(BUILD)/previews $(ARGS)
 
 sanitize: deps

@@ -340,7 +340,9 @@ int pixelsNear(const std::string& path, platform::Rect area, double scale, const
 }
 
 TEST_F(ProductKeyboard, TheGlobeIsDrawnInTheThemesSymbolColour) {
-  start();
+  platform::SimulatedHostConfiguration configuration;
+  configuration.hasHomeButton = true;  // a phone with a home button shows the globe key
+  start(configuration);
   storeThemeIndex(*host->appGroupStore(), 14);
   showAgain();
   views().setFontMetrics(platform::ui::PangoTextMetrics::shared());

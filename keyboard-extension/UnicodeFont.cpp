@@ -95,4 +95,23 @@ const std::array<std::string, count>& fontBarNames() {
   return names;
 }
 
+std::string_view fontName(int font) {
+  // In the order of the styles above.
+  static constexpr std::array<std::string_view, count> names{"plain",
+                                                             "Fraktur",
+                                                             "bold script",
+                                                             "double-struck",
+                                                             "monospace",
+                                                             "circled",
+                                                             "negative squared",
+                                                             "bold",
+                                                             "squared",
+                                                             "slashed monospace",
+                                                             "struck-through",
+                                                             "vertical tilde",
+                                                             "x above and below"};
+  if (font < 0 || font >= count) return {};
+  return names[static_cast<std::size_t>(font)];
+}
+
 }  // namespace zandorelle::unicode_font

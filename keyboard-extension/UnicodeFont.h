@@ -21,6 +21,9 @@ std::string styledCharacter(int font, char character);
 // Each ASCII letter of `text` styled, everything else kept.
 std::string styledText(int font, std::string_view text);
 
+// The font's name in plain words ("plain", "Fraktur", ...); index = font.
+std::string_view fontName(int font);
+
 // "Font" written in each font, for the font bar; index = font.
 const std::array<std::string, count>& fontBarNames();
 

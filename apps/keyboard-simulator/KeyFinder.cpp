@@ -62,6 +62,10 @@ std::optional<KeyboardAction> findKey(const keyloom::KeyboardLayout& layout, con
       });
     case Kind::alphabetic:
       return firstKey(layout, [](const KeyboardAction& action) { return action.isAlphabeticKeyboardTypeAction(); });
+    case Kind::emojis:
+      return firstKey(layout, [](const KeyboardAction& action) {
+        return action.isKeyboardTypeAction(keyloom::KeyboardType::emojis());
+      });
   }
   return std::nullopt;
 }

@@ -14,8 +14,12 @@
 #include "keyboard-extension/MyAutocompleteProvider.h"
 #include "keyboard-extension/ProductConfiguration.h"
 #include "keyboard-extension/ThemePalette.h"
+#include "keyboard-extension/UnicodeFont.h"
 #include "keyloom/autocomplete/AutocompleteToolbar.h"
+#include "keyloom/autocomplete/Emoji.h"
+#include "keyloom/autocomplete/EmojiKeyboard.h"
 #include "keyloom/gestures/GestureButtonDefaults.h"
+#include "keyloom/state/StandardKeyboardBehavior.h"
 #include "platform/foundation/Clock.h"
 #include "platform/foundation/Locale.h"
 #include "platform/foundation/MainQueue.h"
@@ -48,6 +52,7 @@ std::shared_ptr<platform::SimulatedHost> makeHost(const SimulatorOptions& option
   platform::SimulatedHostConfiguration configuration;
   const bool pad = options.device == keyloom::DeviceType::pad;
   configuration.idiom = pad ? platform::UserInterfaceIdiom::pad : platform::UserInterfaceIdiom::phone;
+  configuration.hasHomeButton = options.homeButton;
   configuration.screenSize = pad ? platform::Size{820, 1180} : platform::Size{390, 844};
   configuration.screenScale = pad ? 2 : 3;
   configuration.orientation = keyloom::isLandscape(options.orientation) ? platform::ScreenOrientation::landscapeRight
@@ -84,6 +89,20 @@ std::string describeCharacter(const std::string& character) {
   }
   out << ")";
   return out.str();
+}
+
+// The emoji keyboard's category that shows this emoji; absent for anything
+// that is not one of its emojis.
+std::optional<keyloom::EmojiCategory> emojiCategoryOf(const std::string& character) {
+  const std::size_t count = keyloom::RawValueTable<keyloom::EmojiCategory>::names.size();
+  for (std::size_t index = 0; index < count; ++index) {
+    const auto category = static_cast<keyloom::EmojiCategory>(index);
+    if (category == keyloom::EmojiCategory::frequent) continue;
+    for (const auto& emoji : keyloom::emojis(category)) {
+      if (emoji.char_() == character) return category;
+    }
+  }
+  return std::nullopt;
 }
 
 std::string describeKeyboard(const KeyboardType& type) {
@@ -373,8 +392,10 @@ void Simulator::tapFont(int index) {
   throw SimulatorKeyError("tap-font: font " + std::to_string(index) + " never scrolled into view");
 }
 
-void Simulator::tapAtViewNode(const platform::ui::Node& node) {
-  finger_.down(finger_.center(node));
+void Simulator::tapAtViewNode(const platform::ui::Node& node) { tapAt(finger_.center(node)); }
+
+void Simulator::tapAt(platform::Point point) {
+  finger_.down(point);
   wait(kPressDuration);
   finger_.up();
   afterKey(keyInterval - kPressDuration);
@@ -507,6 +528,9 @@ void Simulator::type(std::string_view text) {
   typingLayouts_.emplace();
   try {
     for (const auto& character : platform::text::graphemes(text)) typeCharacter(character);
+  } catch (const SimulatorKeyError& error) {
+    typingLayouts_.reset();
+    throw SimulatorKeyError(error.what() + fontHint(text));
   } catch (...) {
     typingLayouts_.reset();
     throw;
@@ -514,10 +538,49 @@ void Simulator::type(std::string_view text) {
   typingLayouts_.reset();
 }
 
+std::string Simulator::fontHint(std::string_view text) const {
+  if (keyboard_ != SimulatorKeyboard::zandorelle) return {};
+  const int font = zandorelle::KeyboardSelection::fontIndex();
+  if (font <= 0 || font >= zandorelle::unicode_font::count) return {};
+  const std::string styled = zandorelle::unicode_font::styledText(font, text);
+  if (styled == text) return {};
+  return "; the keyboard shows the " + std::string(zandorelle::unicode_font::fontName(font)) +
+         " font, whose keys type its own letters: type " + jsonString(styled) + ", or tap-font 0 first";
+}
+
 void Simulator::typeCharacter(const std::string& character) {
+  if (character == " ") waitForLiteralSpace();
   for (int attempt = 0; attempt < kMaximumKeysPerCharacter; ++attempt) {
-    auto step = typist_.nextStep(character, controller_->keyboardContext()->keyboardType.get());
-    if (!step) throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": no key or callout has it");
+    const KeyboardType current = controller_->keyboardContext()->keyboardType.get();
+    if (current == KeyboardType::emojis()) {
+      if (auto category = emojiCategoryOf(character)) {
+        typeEmoji(character, *category);
+        return;
+      }
+      // The emoji keyboard has no layout of keys; its ABC key leads back to them.
+      auto* view = finger_.view();
+      auto abc = view ? view->findByAccessibilityIdentifier("emoji.abc") : nullptr;
+      if (!abc) {
+        throw SimulatorKeyError("cannot type " + describeCharacter(character) +
+                                ": the emoji keyboard shows no ABC key");
+      }
+      tapAtViewNode(*abc);
+      continue;
+    }
+    auto step = typist_.nextStep(character, current);
+    if (!step) {
+      if (auto category = emojiCategoryOf(character)) {
+        auto key = typist_.nextKeyToward(KeyboardType::emojis(), current);
+        if (!key) {
+          throw SimulatorKeyError(
+              "cannot type " + describeCharacter(character) +
+              ": the keyboard shows no emoji key (a pad, or a device with a home button, shows the globe)");
+        }
+        tapAction(*key, keyInterval);
+        continue;
+      }
+      throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": no key or callout has it");
+    }
     if (step->calloutEntry) {
       pickFromCallout(step->key, *step->calloutEntry, character);
       return;
@@ -526,6 +589,61 @@ void Simulator::typeCharacter(const std::string& character) {
     if (step->types) return;
   }
   throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": its key was never reached");
+}
+
+void Simulator::typeEmoji(const std::string& character, keyloom::EmojiCategory category) {
+  auto* view = finger_.view();
+  auto categoryButton = view ? view->findAttached(category) : nullptr;
+  if (!categoryButton) {
+    throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": the emoji keyboard shows no " +
+                            std::string(keyloom::title(category)) + " category");
+  }
+  tapAtViewNode(*categoryButton);
+  // The grid scrolls sideways: a finger drags it until the emoji is in view.
+  const std::string id = keyloom::Emoji(character).id();
+  for (int drag = 0; drag <= kMaximumEmojiDrags; ++drag) {
+    std::shared_ptr<platform::ui::Node> grid;
+    for (const auto& scroll : view->findAll(platform::ui::NodeKind::scrollView)) {
+      if (!scroll->findAllOfType<keyloom::EmojiKeyboard>().empty()) grid = scroll;
+    }
+    if (!grid) {
+      throw SimulatorKeyError("cannot type " + describeCharacter(character) +
+                              ": the emoji keyboard shows no emojis");
+    }
+    const platform::Rect visible = grid->frame;
+    const auto cell = grid->findAttached(id);
+    const auto point = cell ? finger_.touchPoint(*cell, visible) : std::nullopt;
+    if (point && cell->frame.minX() >= visible.minX() && cell->frame.maxX() <= visible.maxX()) {
+      tapAt(*point);
+      return;
+    }
+    // Toward the cell when it is built, else on toward the end of the category.
+    const double reach = visible.width() / 2 - 20;
+    const double distance = cell ? std::clamp(visible.midX() - cell->frame.midX(), -reach, reach) : -reach;
+    const platform::Point offset = grid->scrollOffset;
+    // Where the grid takes the touch: on a cell, not in a gap between cells.
+    const auto start = finger_.touchPoint(*grid, visible);
+    if (!start) break;
+    finger_.down(*start);
+    finger_.slide(distance, 0);
+    finger_.up();
+    afterKey(keyInterval);
+    if (!cell && grid->scrollOffset == offset) break;
+  }
+  throw SimulatorKeyError("cannot type " + describeCharacter(character) +
+                          ": it never scrolled into view in the " + std::string(keyloom::title(category)) +
+                          " category");
+}
+
+void Simulator::waitForLiteralSpace() {
+  const auto proxy = controller_->keyboardContext()->textDocumentProxy.get();
+  const std::string before = proxy ? proxy->documentContextBeforeInput().value_or("") : "";
+  if (before.empty() || before.back() != ' ') return;
+  const auto behavior =
+      std::dynamic_pointer_cast<keyloom::StandardKeyboardBehavior>(controller_->keyboardBehavior());
+  if (!behavior) return;
+  const double since = platform::Date::now().timeIntervalSince(behavior->lastSpaceTap());
+  if (since < behavior->endSentenceThreshold()) wait(behavior->endSentenceThreshold() - since);
 }
 
 std::shared_ptr<keyloom::KeyboardLayout> Simulator::currentLayout() {

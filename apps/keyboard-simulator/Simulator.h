@@ -12,6 +12,7 @@
 #include "apps/keyboard-simulator/SimulatorReport.h"
 #include "apps/keyboard-simulator/SimulatorScript.h"
 #include "apps/keyboard-simulator/SimulatorTypist.h"
+#include "keyloom/autocomplete/EmojiCategory.h"
 #include "keyloom/controller/KeyboardInputViewController.h"
 #include "keyloom/text/KeyboardLayout.h"
 #include "platform/input/SimulatedHost.h"
@@ -65,6 +66,9 @@ class Simulator {
   static constexpr double kMaximumCalloutSlide = 600;
   // Most drags of the font bar to bring a font's name into view.
   static constexpr int kMaximumFontBarDrags = 20;
+  // Most drags of the emoji grid to bring an emoji into view: enough to
+  // cross the largest category.
+  static constexpr int kMaximumEmojiDrags = 400;
 
   explicit Simulator(const SimulatorOptions& options);
   ~Simulator();
@@ -134,12 +138,23 @@ class Simulator {
   keyloom::KeyboardAction keyOnLayout(const SimulatorKey& key);
   std::shared_ptr<keyloom::KeyboardLayout> probeLayout(const keyloom::KeyboardType& type);
   void typeCharacter(const std::string& character);
+  // On the emoji keyboard: the emoji's category, the grid dragged until the
+  // emoji is in view, then a tap on it.
+  void typeEmoji(const std::string& character, keyloom::EmojiCategory category);
+  // Before a space typed right after another: waits until the keyboard no
+  // longer takes the second space as a double tap that ends the sentence.
+  void waitForLiteralSpace();
+  // For text the keys cannot type because they type a styled font: what to
+  // type instead. Empty otherwise.
+  std::string fontHint(std::string_view text) const;
   void afterKey(platform::TimeInterval pause);
   // Down on the key's frame; throws SimulatorKeyError when the keyboard's
   // view does not show the key.
   void pressAction(const keyloom::KeyboardAction& action);
   void tapAction(const keyloom::KeyboardAction& action, platform::TimeInterval pause);
   void tapAtViewNode(const platform::ui::Node& node);
+  // A tap at a point of the screen.
+  void tapAt(platform::Point point);
   // Long press on `key`, slide to `entry` in its callout, lift.
   void pickFromCallout(const keyloom::KeyboardAction& key, const keyloom::KeyboardAction& entry,
                        const std::string& character);

@@ -44,6 +44,36 @@ platform::Point SimulatorFinger::center(const platform::ui::Node& node) const {
   return toScreen({node.frame.midX(), node.frame.midY()});
 }
 
+std::optional<platform::Point> SimulatorFinger::touchPoint(const platform::ui::Node& node,
+                                                           platform::Rect within) const {
+  auto* tree = view();
+  if (!tree) return std::nullopt;
+  const platform::Rect& frame = node.frame;
+  const double minX = std::max(frame.minX(), within.minX()), maxX = std::min(frame.maxX(), within.maxX());
+  const double minY = std::max(frame.minY(), within.minY()), maxY = std::min(frame.maxY(), within.maxY());
+  if (minX >= maxX || minY >= maxY) return std::nullopt;
+  auto lands = [&](platform::Point point) {
+    for (const auto& link : tree->hitTest(point)) {
+      if (link.node.get() == &node) return true;
+    }
+    return false;
+  };
+  // Points sampled from the middle out, as a person aims at the middle of
+  // what they see of it.
+  constexpr int kSamples = 9;
+  for (int ring = 0; ring <= kSamples / 2; ++ring) {
+    for (int dy = -ring; dy <= ring; ++dy) {
+      for (int dx = -ring; dx <= ring; ++dx) {
+        if (std::max(std::abs(dx), std::abs(dy)) != ring) continue;
+        const platform::Point point{minX + (maxX - minX) * (0.5 + dx / static_cast<double>(kSamples)),
+                                    minY + (maxY - minY) * (0.5 + dy / static_cast<double>(kSamples))};
+        if (lands(point)) return toScreen(point);
+      }
+    }
+  }
+  return std::nullopt;
+}
+
 std::optional<platform::Point> SimulatorFinger::keyCenter(const keyloom::KeyboardAction& action) const {
   auto* tree = view();
   if (!tree || !host_->isKeyboardVisible()) return std::nullopt;

@@ -34,6 +34,10 @@ class SimulatorFinger {
   // keyboard's view; absent when the keyboard's view shows no such key.
   std::optional<platform::Point> keyCenter(const keyloom::KeyboardAction& action) const;
   platform::Point center(const platform::ui::Node& node) const;
+  // A point on screen, within `within` (view coordinates), where a touch
+  // lands on `node` or on something inside it: its centre, else the nearest
+  // point to it that no neighbour covers. Absent when no part takes a touch.
+  std::optional<platform::Point> touchPoint(const platform::ui::Node& node, platform::Rect within) const;
 
   bool isDown() const { return touch_.has_value(); }
   // Throws platform::Error when the keyboard shows no view to touch.

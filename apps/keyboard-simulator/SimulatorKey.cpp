@@ -9,7 +9,7 @@ namespace keyboard_simulator {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, SimulatorKey::Kind>, 8> kNamedKeys{{
+constexpr std::array<std::pair<std::string_view, SimulatorKey::Kind>, 9> kNamedKeys{{
     {"space", SimulatorKey::Kind::space},
     {"backspace", SimulatorKey::Kind::backspace},
     {"shift", SimulatorKey::Kind::shift},
@@ -18,6 +18,7 @@ constexpr std::array<std::pair<std::string_view, SimulatorKey::Kind>, 8> kNamedK
     {"123", SimulatorKey::Kind::numeric},
     {"#+=", SimulatorKey::Kind::symbolic},
     {"ABC", SimulatorKey::Kind::alphabetic},
+    {"emoji", SimulatorKey::Kind::emojis},
 }};
 
 }  // namespace

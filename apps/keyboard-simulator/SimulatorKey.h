@@ -19,6 +19,7 @@ struct SimulatorKey {
     numeric,     // "123"
     symbolic,    // "#+="
     alphabetic,  // "ABC"
+    emojis,      // the key to the emoji keyboard
   };
   Kind kind = Kind::character;
   std::string character;

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <charconv>
 
+#include "keyloom/state/KeyboardLocale.h"
 #include "platform/foundation/Text.h"
 
 namespace keyboard_simulator {
@@ -36,10 +37,23 @@ bool isLocaleIdentifier(std::string_view identifier) {
   });
 }
 
+std::string knownLocales() {
+  std::string list;
+  for (const auto name : keyloom::RawValueTable<keyloom::KeyboardLocale>::names) {
+    list += (list.empty() ? "" : " ") + std::string(name);
+  }
+  return list;
+}
+
 std::string checkedLocale(std::string_view option, std::string_view identifier) {
   if (!isLocaleIdentifier(identifier)) {
     throw SimulatorUsageError(std::string(option) + ": " + quoted(identifier) +
                               " is not a locale identifier (letters, digits, '_' and '-', like en or de_CH)");
+  }
+  if (!keyloom::keyboardLocale(identifier)) {
+    throw SimulatorUsageError(std::string(option) + ": " + quoted(identifier) + " is not one of the " +
+                              std::to_string(keyloom::RawValueTable<keyloom::KeyboardLocale>::names.size()) +
+                              " locales the keyboard knows: " + knownLocales());
   }
   return std::string(identifier);
 }
@@ -80,7 +94,22 @@ std::optional<platform::AutocapitalizationType> autocapitalizationNamed(std::str
   return caseNamed(platform::kAutocapitalizationTypeCases, name);
 }
 
-std::string demonstrationText() { return "Hello there  This is Keyloom typing on a simulated phone, 24/7."; }
+bool opensWindow(const SimulatorOptions& options, const std::function<bool()>& displayAvailable) {
+  if (options.window) return *options.window;
+  const bool asksForResult =
+      !options.inputs.empty() || options.screenshot || options.json || options.printLayout;
+  return (options.demonstration || !asksForResult) && displayAvailable();
+}
+
+SimulatorOptions windowOptions(SimulatorOptions options) {
+  if (options.demonstration) {
+    options.inputs.clear();
+    options.printLayout = false;
+  }
+  return options;
+}
+
+std::string demonstrationText() { return "Hello there. This is Keyloom typing on a simulated phone, 24/7."; }
 
 SimulatorOptions parseSimulatorOptions(const std::vector<std::string>& arguments) {
   SimulatorOptions options;
@@ -122,6 +151,9 @@ SimulatorOptions parseSimulatorOptions(const std::vector<std::string>& arguments
       } else {
         throw SimulatorUsageError("--device: " + quoted(device) + " is not phone or pad");
       }
+    } else if (name == "--home-button") {
+      reader.noValue();
+      options.homeButton = true;
     } else if (name == "--orientation") {
       const std::string orientation = reader.value();
       if (orientation == "portrait") {
@@ -200,8 +232,10 @@ std::string usageText() {
   return R"(usage: keyboard-simulator [options]
 
 Shows the keyboard in a simulated host app and types into its text field by
-pressing the keys of the current layout. With no options it opens the
-keyboard in a window when there is a display, else it types a demonstration
+pressing the keys of the current layout. With a display it opens the keyboard
+in a window, with an empty text field (or --text), unless the command line
+asks for a result (--type, --script, --screenshot, --json, --print-layout) or
+says --no-window. With no options and no display it types a demonstration
 sentence and prints the result and the layout.
 
 The keyboard:
@@ -213,15 +247,27 @@ The keyboard:
 The device:
   --device phone|pad                   (default phone)
   --orientation portrait|landscape     (default portrait)
-  --locale ID                          the keyboard's locale (default en)
-  --locales ID,ID,...                  the locales the globe key cycles through
+  --home-button                        a device with a home button: the
+                                       keyboard shows the globe; without one
+                                       (the default) the platform shows its
+                                       own below the keyboard, and the
+                                       keyboard the emoji key in its place
+  --locale ID                          the keyboard's locale (default en), one
+                                       of the 61 locales: a wrong ID prints
+                                       them all, and the README lists them.
+                                       Each has the English letter keys, with
+                                       its own captions and callouts
+  --locales ID,ID,...                  the locales the keyboard offers
 The host's text field:
   --text TEXT                          initial text, the cursor at its end
   --keyboard-type NAME                 default, email, url, numberPad, ...
   --return-key NAME                    default, go, search, send, done, ...
   --autocapitalization none|words|sentences|all   (default sentences)
 Typing, in the order given:
-  --type TEXT                          types TEXT key by key
+  --type TEXT                          types TEXT key by key, exactly (it
+                                       waits between two spaces, so they do
+                                       not end a sentence); emojis through
+                                       the emoji keyboard
   --script FILE                        runs FILE, or standard input for -
 Output:
   --screenshot FILE.png                renders the screen when done: the host's
@@ -232,15 +278,19 @@ Output:
   --json                               prints one JSON object
   --help                               shows this text
 The window:
-  --window                             shows the keyboard in a desktop window;
-                                       typing and scripts run in it first, and
-                                       with --screenshot the window closes once
-                                       it has taken a picture of itself
+  --window                             shows the keyboard in a desktop window
+                                       even with --type, --script and the
+                                       like: they run in it first, and with
+                                       --screenshot the window closes once it
+                                       has taken a picture of itself
   --no-window                          never opens a window
   In the window the mouse is a finger (press, hold, slide); the computer's
   keys press the matching on-screen keys. F1 switches phone and pad, F2
   rotates, F3 cycles the locales, F4 the themes, F5 dark mode, F6 hides or
-  shows the keyboard; Ctrl+Q or closing the window quits.
+  shows the keyboard; Ctrl+Q or closing the window quits. The window keeps
+  to the display: it takes the scale that fits (unless --scale) after each
+  change of device or orientation. It prints the result when it closes, and
+  when the display goes away (then with exit code 1).
 
 A script has one step a line ('#' starts a comment line):
   tap KEY                    taps a key
@@ -253,7 +303,11 @@ A script has one step a line ('#' starts a comment line):
   wait SECONDS               lets time pass
   type TEXT                  types TEXT key by key
   tap-suggestion N           taps the Nth suggestion shown, from 0
-  tap-font N                 taps the Nth font of the font bar, from 0
+  tap-font N                 taps the Nth font of the font bar, from 0; the
+                             letter keys then type that font's letters, so
+                             type them as the keys show them: after
+                             tap-font 1 (Fraktur), "type ℌ𝔢𝔩𝔩𝔬", not
+                             "type Hello" (or tap-font 0 first)
   set-theme N                the host app stores theme N (-1: the default);
                              the keyboard shows it when it next appears
   hide | show                hides or shows the keyboard
@@ -261,14 +315,15 @@ A script has one step a line ('#' starts a comment line):
   dark | light               switches dark mode
   full-access on|off         grants or takes away full access
   screenshot FILE.png        renders the screen now
-KEY is a character or one of space, backspace, shift, return, globe, 123,
-#+=, ABC. TEXT runs to the end of the line, or is a JSON string in double
-quotes ("a\n b"). Time passes only by waits, holds and 0.15 s after each key.
+KEY is a character or one of space, backspace, shift, return, emoji, globe,
+123, #+=, ABC. TEXT runs to the end of the line, or is a JSON string in double
+quotes ("a\n b"). Time passes only by waits, holds and 0.15 s after each
+key: two taps of space end a sentence ("tap space" twice, "double-tap space").
 Lines may end in LF, CR LF or CR; a UTF-8 byte-order mark is skipped.
 
 Exit codes: 0 done, 2 bad options, bad script, or a key, character or step
 the keyboard cannot do (with the script's line number), 1 any other failure
-(the result could not be written).
+(the result could not be written, the window's display went away).
 )";
 }
 

@@ -1,13 +1,14 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "apps/common/ArgumentReader.h"
 #include "keyloom/state/DeviceType.h"
 #include "keyloom/state/InterfaceOrientation.h"
-#include "apps/common/ArgumentReader.h"
 #include "platform/input/InputTraits.h"
 
 namespace keyboard_simulator {
@@ -33,6 +34,10 @@ struct SimulatorOptions {
   SimulatorKeyboard keyboard = SimulatorKeyboard::zandorelle;
   keyloom::DeviceType device = keyloom::DeviceType::phone;
   keyloom::InterfaceOrientation orientation = keyloom::InterfaceOrientation::portrait;
+  // A device with a home button has no switch key of the platform's below
+  // the keyboard, so the keyboard shows the globe; without one (the default,
+  // as on current phones and pads) it shows the emoji key in its place.
+  bool homeButton = false;
   // The keyboard's locale; when only --locales is given, its first entry.
   std::string locale = "en";
   std::vector<std::string> locales;
@@ -53,7 +58,7 @@ struct SimulatorOptions {
   std::optional<std::string> screenshot;
   std::optional<double> scale;
   // Whether to show the keyboard in a desktop window: --window, --no-window;
-  // absent: only for the demonstration, and only when there is a display.
+  // absent: see opensWindow().
   std::optional<bool> window;
   bool printLayout = false;
   bool json = false;
@@ -65,6 +70,17 @@ struct SimulatorOptions {
 // Reads the arguments after the program name. Options take their value as
 // the next argument or after "=" (--locale=de). Throws SimulatorUsageError.
 SimulatorOptions parseSimulatorOptions(const std::vector<std::string>& arguments);
+
+// Whether the keyboard is shown in a window: as --window or --no-window say;
+// else when there is a display and the command line asks for no result
+// (no typing, script, screenshot, JSON or layout). Options that only
+// configure the keyboard (--device, --locale, ...) configure the window.
+// `displayAvailable` is asked only when that decides.
+bool opensWindow(const SimulatorOptions& options, const std::function<bool()>& displayAvailable);
+
+// The options the window starts with: no demonstration typed, the field
+// empty (or --text) and the letters shown.
+SimulatorOptions windowOptions(SimulatorOptions options);
 
 // Trait names as the platform spells them ("emailAddress", "URL", "done"),
 // in any letter case, plus the short names people type ("email", "url").

@@ -48,6 +48,8 @@ TEST(SimulatorOptionsTest, ReadsEveryOptionInBothForms) {
                                                          {SimulatorInput::Kind::scriptFile, "-"},
                                                          {SimulatorInput::Kind::typeText, "b"}}));
   EXPECT_TRUE(options.printLayout);
+  EXPECT_FALSE(options.homeButton);
+  EXPECT_TRUE(parseSimulatorOptions({"--home-button"}).homeButton);
 }
 
 TEST(SimulatorOptionsTest, TheLocalesAloneChooseTheirFirstAsTheLocale) {
@@ -70,6 +72,49 @@ TEST(SimulatorOptionsTest, TraitNamesAreThePlatformsOrTheShortOnes) {
   EXPECT_FALSE(autocapitalizationNamed("some"));
 }
 
+TEST(SimulatorOptionsTest, WithADisplayTheWindowOpensUnlessAResultIsAskedFor) {
+  struct Case {
+    Arguments arguments;
+    bool display;
+    bool window;
+  };
+  const Case cases[] = {
+      {{}, true, true},
+      {{}, false, false},
+      {{"--device", "pad"}, true, true},
+      {{"--locale", "de", "--orientation", "landscape", "--text", "Hi", "--home-button"}, true, true},
+      {{"--device", "pad"}, false, false},
+      {{"--type", "hi"}, true, false},
+      {{"--script", "-"}, true, false},
+      {{"--screenshot", "a.png"}, true, false},
+      {{"--json"}, true, false},
+      {{"--print-layout"}, true, false},
+      {{"--device", "pad", "--no-window"}, true, false},
+      {{"--type", "hi", "--window"}, true, true},
+      // Asked for outright, it is tried (and fails) without a display.
+      {{"--window"}, false, true},
+  };
+  for (const auto& [arguments, display, window] : cases) {
+    int asked = 0;
+    const bool opens = opensWindow(parseSimulatorOptions(arguments), [&, display = display] {
+      ++asked;
+      return display;
+    });
+    EXPECT_EQ(opens, window) << ::testing::PrintToString(arguments) << " display " << display;
+    EXPECT_LE(asked, 1);
+  }
+}
+
+TEST(SimulatorOptionsTest, TheWindowStartsEmptyOnTheLetters) {
+  const auto demonstration = windowOptions(parseSimulatorOptions({}));
+  EXPECT_TRUE(demonstration.inputs.empty());
+  EXPECT_FALSE(demonstration.printLayout);
+  // What the command line asks for is kept.
+  const auto asked = windowOptions(parseSimulatorOptions({"--window", "--text", "Hi", "--type", "x"}));
+  EXPECT_EQ(asked.text, "Hi");
+  EXPECT_EQ(asked.inputs.size(), 1u);
+}
+
 TEST(SimulatorOptionsTest, BadCommandLinesSayWhatIsWrong) {
   struct Case {
     Arguments arguments;
@@ -86,6 +131,11 @@ TEST(SimulatorOptionsTest, BadCommandLinesSayWhatIsWrong) {
       {{"--orientation", "sideways"}, "--orientation: 'sideways' is not portrait or landscape"},
       {{"--locales", "en,,de"}, "--locales: '' is not a locale identifier"},
       {{"--locale", "../etc"}, "--locale: '../etc' is not a locale identifier"},
+      {{"--locale", "klingon"},
+       "--locale: 'klingon' is not one of the 61 locales the keyboard knows: en sq ar"},
+      {{"--locale", "EN"}, "--locale: 'EN' is not one of the 61 locales"},
+      {{"--locales", "de,de_DE"}, "--locales: 'de_DE' is not one of the 61 locales"},
+      {{"--home-button=yes"}, "--home-button takes no value"},
       {{"--return-key", "enter"}, "--return-key: 'enter' is not a return key type"},
       {{"--autocapitalization", "some"}, "--autocapitalization: 'some' is not none, words, sentences or all"},
       {{"--script", ""}, "--script needs a file name, or - for standard input"},

@@ -57,10 +57,9 @@ TEST(SimulatorProgramTest, AutocapitalizationDoesTheCapitalsOfNewSentences) {
 }
 
 TEST(SimulatorProgramTest, AQuickDoubleSpaceAfterAWordEndsTheSentence) {
-  auto quick = report({"--type", "Fine  "});
+  auto quick = report({"--script", "-"}, "type Fine\ntap space\ntap space\n");
   EXPECT_EQ(quick["text"], "Fine. ");
   EXPECT_EQ(quick["keyboard"], "alphabetic(uppercased)");
-  EXPECT_EQ(report({"--type", "Fine  And"})["text"], "Fine. And");
   EXPECT_EQ(report({"--script", "-"}, "type Fine\ndouble-tap space\n")["text"], "Fine. ");
 
   // Three seconds or more between the spaces: two spaces stay.
@@ -68,6 +67,44 @@ TEST(SimulatorProgramTest, AQuickDoubleSpaceAfterAWordEndsTheSentence) {
   EXPECT_EQ(slow["text"], "Fine  ");
   EXPECT_EQ(slow["keyboard"], "alphabetic(lowercased)");
   EXPECT_EQ(report({"--script", "-"}, "type Fine\ntap space\nwait 2.8\ntap space\n")["text"], "Fine. ");
+}
+
+TEST(SimulatorProgramTest, TypedTextKeepsItsSpacesExactly) {
+  // The typist waits between two spaces it is asked for, so the keyboard
+  // does not take them for a double tap that ends the sentence.
+  for (const std::string text : {"means  (a)", "Fine  ", "Fine  And", "a   b", "one.  Two"}) {
+    EXPECT_EQ(report({"--type", text})["text"], text);
+  }
+  EXPECT_EQ(report({"--text", "means ", "--type", " (a)"})["text"], "means  (a)");
+}
+
+TEST(SimulatorProgramTest, EmojisAreTypedOnTheEmojiKeyboard) {
+  const std::string text = "Nice \xF0\x9F\x98\x80 and \xF0\x9F\x87\xAB\xF0\x9F\x87\xB7 too";  // 😀, 🇫🇷
+  auto typed = report({"--type", text});
+  EXPECT_EQ(typed["text"], text);
+  EXPECT_EQ(typed["keyboard"], "alphabetic(lowercased)");
+  // Its key, a category and a tap: the emoji keyboard stays until ABC.
+  auto tapped = report({"--script", "-"}, "type Hi \xF0\x9F\x90\xB6\n");  // 🐶
+  EXPECT_EQ(tapped["text"], "Hi \xF0\x9F\x90\xB6");
+  EXPECT_EQ(tapped["keyboard"], "emojis");
+
+  // A device with a home button shows the globe in the emoji key's place.
+  const ProgramRun globe = runSimulator({"--home-button", "--type", text});
+  EXPECT_EQ(globe.exitCode, 2);
+  EXPECT_THAT(globe.err, HasSubstr("the keyboard shows no emoji key"));
+  // The pad's keyboard always has the globe there.
+  EXPECT_EQ(runSimulator({"--device", "pad", "--type", text}).exitCode, 2);
+}
+
+TEST(SimulatorProgramTest, AStyledFontNeedsItsOwnLetters) {
+  const ProgramRun plain = runSimulator({"--script", "-"}, "tap-font 1\ntype Hello\n");
+  EXPECT_EQ(plain.exitCode, 2);
+  EXPECT_THAT(plain.err, HasSubstr("cannot type \"H\""));
+  EXPECT_THAT(plain.err, HasSubstr("the keyboard shows the Fraktur font"));
+  const std::string fraktur = "\xE2\x84\x8C\xF0\x9D\x94\xA2\xF0\x9D\x94\xA9\xF0\x9D\x94\xA9\xF0\x9D\x94\xAC";
+  EXPECT_THAT(plain.err, HasSubstr("type \"" + fraktur + "\", or tap-font 0 first"));
+  EXPECT_EQ(report({"--script", "-"}, "tap-font 1\ntype " + fraktur + "\n")["text"], fraktur);
+  EXPECT_EQ(report({"--script", "-"}, "tap-font 1\ntap-font 0\ntype Hello\n")["text"], "Hello");
 }
 
 TEST(SimulatorProgramTest, AHeldBackspaceDeletesCharactersThenWords) {
@@ -112,9 +149,9 @@ TEST(SimulatorProgramTest, AnEmailFieldHasTheAtAndDotKeysBesideTheSpaceBar) {
   ASSERT_EQ(rows.size(), 4u);
   EXPECT_EQ(actions(rows[2]).front(), "shift(currentCasing: lowercased)");
   EXPECT_EQ(actions(rows[2]).back(), "backspace");
-  EXPECT_EQ(actions(rows[3]), (std::vector<std::string>{"keyboardType(numeric)", "nextKeyboard", "space",
-                                                        "character(\"@\")", "character(\".\")",
-                                                        "primary(return)"}));
+  EXPECT_EQ(actions(rows[3]),
+            (std::vector<std::string>{"keyboardType(numeric)", "keyboardType(emojis)", "space",
+                                      "character(\"@\")", "character(\".\")", "primary(return)"}));
   EXPECT_EQ(rows[3][3]["width"], "input");
   EXPECT_EQ(rows[3][5]["width"], "percentage(0.25)");
 
@@ -122,9 +159,10 @@ TEST(SimulatorProgramTest, AnEmailFieldHasTheAtAndDotKeysBesideTheSpaceBar) {
   auto go = report({"--keyboard-type", "emailAddress", "--return-key", "go", "--autocapitalization", "none",
                     "--print-layout", "--type", "me@example.com"});
   EXPECT_EQ(go["text"], "me@example.com");
-  EXPECT_EQ(actions(go["layout"][3]), (std::vector<std::string>{"keyboardType(numeric)", "nextKeyboard", "space",
-                                                                "character(\"@\")", "character(\".\")",
-                                                                "character(\".\")", "primary(go)"}));
+  EXPECT_EQ(
+      actions(go["layout"][3]),
+      (std::vector<std::string>{"keyboardType(numeric)", "keyboardType(emojis)", "space", "character(\"@\")",
+                                "character(\".\")", "character(\".\")", "primary(go)"}));
 }
 
 TEST(SimulatorProgramTest, PadsAndLandscapeHaveTheirOwnLayouts) {
@@ -155,8 +193,9 @@ TEST(SimulatorProgramTest, TheGlobeAsksThePlatformForTheNextKeyboard) {
   EXPECT_EQ(report({"--locales", "en,de,fr"})["locale"], "en");
   EXPECT_EQ(report({"--locale", "fr", "--locales", "en,de"}, "")["locale"], "fr");
   EXPECT_EQ(report({})["inputModeSwitches"], 0);
-  // The key is the platform's keyboard switcher: the locale stays.
-  auto switched = report({"--locales", "en,de,fr", "--script", "-"}, "tap globe\n");
+  // The key is the platform's keyboard switcher: the locale stays. Only a
+  // device with a home button needs the keyboard to show it.
+  auto switched = report({"--home-button", "--locales", "en,de,fr", "--script", "-"}, "tap globe\n");
   EXPECT_EQ(switched["locale"], "en");
   EXPECT_GE(switched["inputModeSwitches"], 1);
 }
@@ -213,7 +252,10 @@ TEST(SimulatorProgramTest, BadInputIsAClearErrorWithExitCodeTwo) {
       {{"--script", "/tmp"}, "", "--script: /tmp is a directory, not a file"},
       {{"--script", "/dev/zero"}, "", "--script: /dev/zero is larger than 16 MB"},
       {{"--script", "-"}, "tap 1\n", "the alphabetic(uppercased) keyboard has no key \"1\""},
-      {{"--script", "-"}, "tap 123\ntap globe\ntap shift\n", "the numeric keyboard has no key \"shift\""},
+      {{"--script", "-"}, "tap 123\ntap emoji\ntap shift\n", "the emojis keyboard has no key \"shift\""},
+      {{"--script", "-"}, "tap globe\n", "the alphabetic(uppercased) keyboard has no key \"globe\""},
+      {{"--locale", "klingon", "--type", "hi"}, "", "--locale: 'klingon' is not one of the 61 locales"},
+      {{"--locales", "en,xx"}, "", "--locales: 'xx' is not one of the 61 locales"},
   };
   for (const auto& [arguments, input, message] : cases) {
     const ProgramRun run = runSimulator(arguments, input);

@@ -44,6 +44,14 @@ SimulatorSession::~SimulatorSession() {
   if (frame_) cairo_surface_destroy(frame_);
 }
 
+void SimulatorSession::setScale(double scale) {
+  if (scale == scale_) return;
+  scale_ = scale;
+  dirty_ = true;
+}
+
+platform::Size SimulatorSession::screenSize() const { return platform::Screen::main().bounds().size; }
+
 int SimulatorSession::pixelWidth() const {
   return std::max(1, static_cast<int>(std::ceil(platform::Screen::main().bounds().width() * scale_)));
 }

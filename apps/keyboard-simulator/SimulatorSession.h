@@ -32,7 +32,13 @@ class SimulatorSession {
   SimulatorSession& operator=(const SimulatorSession&) = delete;
 
   Simulator& simulator() { return *simulator_; }
+  const SimulatorOptions& options() const { return options_; }
   double scale() const { return scale_; }
+  // A new scale (when the device or orientation changed); the next frame
+  // has the new size.
+  void setScale(double scale);
+  // The screen's size in points, as the device is turned now.
+  platform::Size screenSize() const;
   // The window's size in pixels for the current screen.
   int pixelWidth() const;
   int pixelHeight() const;

@@ -66,8 +66,21 @@ std::optional<SimulatorTypist::Step> SimulatorTypist::nextStep(std::string_view 
     }
   }
 
-  // Breadth first over the keyboards the keyboard-type keys lead to,
-  // remembering the first key of each way.
+  auto key =
+      firstKeyToward([&](const KeyboardType& type) { return types(character, type, callouts); }, current);
+  if (key) return Step{*key, false, std::nullopt};
+  return std::nullopt;
+}
+
+std::optional<keyloom::KeyboardAction> SimulatorTypist::nextKeyToward(const KeyboardType& target,
+                                                                      const KeyboardType& current) const {
+  if (sameKeyboard(target, current)) return std::nullopt;
+  return firstKeyToward([&](const KeyboardType& type) { return sameKeyboard(type, target); }, current);
+}
+
+std::optional<keyloom::KeyboardAction> SimulatorTypist::firstKeyToward(
+    const std::function<bool(const KeyboardType&)>& arrived, const KeyboardType& current) const {
+  // Remembers the first key of each way.
   struct Way {
     KeyboardType keyboard;
     keyloom::KeyboardAction firstKey;
@@ -84,11 +97,11 @@ std::optional<SimulatorTypist::Step> SimulatorTypist::nextStep(std::string_view 
       ways.push_back({target, firstKey.value_or(key)});
     }
   };
-  follow(*layout, std::nullopt);
+  follow(*layouts_(current), std::nullopt);
   while (!ways.empty()) {
     const Way way = ways.front();
     ways.pop_front();
-    if (types(character, way.keyboard, callouts)) return Step{way.firstKey, false, std::nullopt};
+    if (arrived(way.keyboard)) return way.firstKey;
     follow(*layouts_(way.keyboard), way.firstKey);
   }
   return std::nullopt;

@@ -44,6 +44,12 @@ class SimulatorTypist {
   // type `current`; absent when no reachable layout has a key for it.
   std::optional<Step> nextStep(std::string_view character, const keyloom::KeyboardType& current) const;
 
+  // The next key to press on the shortest way, through the layouts'
+  // keyboard-type keys, from a keyboard of type `current` to one of type
+  // `target`; absent when none leads there or the keyboard is there.
+  std::optional<keyloom::KeyboardAction> nextKeyToward(const keyloom::KeyboardType& target,
+                                                       const keyloom::KeyboardType& current) const;
+
  private:
   // The key of `layout` that types the character, or with `callouts` the
   // key whose callout offers it (with that entry).
@@ -51,6 +57,11 @@ class SimulatorTypist {
   // Whether a keyboard of this type types the character in some casing.
   bool types(std::string_view character, const keyloom::KeyboardType& type, bool callouts) const;
   std::optional<Step> nextStep(std::string_view character, const keyloom::KeyboardType& current, bool callouts) const;
+  // Breadth first over the keyboards the keyboard-type keys lead to from
+  // `current`: the first key of the shortest way to one that `arrived` accepts.
+  std::optional<keyloom::KeyboardAction> firstKeyToward(
+      const std::function<bool(const keyloom::KeyboardType&)>& arrived,
+      const keyloom::KeyboardType& current) const;
 
   LayoutSource layouts_;
   CalloutSource callouts_;

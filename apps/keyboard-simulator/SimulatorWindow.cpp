@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <cairo.h>
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -19,13 +20,54 @@ namespace {
 
 constexpr const char* kTitle = "Keyloom keyboard simulator";
 
+std::function<void()>& displayLostHandler() {
+  static std::function<void()> handler;
+  return handler;
+}
+
+// Xlib calls this when the connection to the X server breaks, and ends the
+// process if it returns. Nothing may talk to the display any more: the exit
+// skips the atexit handlers, where SDL_Quit would.
+int endOnLostDisplay(void* /* Display* */) {
+  try {
+    if (const auto& handler = displayLostHandler()) handler();
+  } catch (const std::exception& error) {
+    std::cerr << "keyboard-simulator: " << error.what() << "\n";
+  }
+  std::cerr << "keyboard-simulator: the display went away (the X server closed the connection)\n";
+  std::cerr.flush();
+  std::_Exit(1);
+}
+
+// SDL loads Xlib itself, so its handler is set through the library SDL
+// loaded rather than by linking another copy in.
+void watchForLostDisplay() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (!driver || std::string(driver) != "x11") return;
+  void* xlib = dlopen("libX11.so.6", RTLD_LAZY | RTLD_NOLOAD);
+  if (!xlib) return;
+  using IOErrorHandler = int (*)(void*);
+  using SetIOErrorHandler = IOErrorHandler (*)(IOErrorHandler);
+  if (auto set = reinterpret_cast<SetIOErrorHandler>(dlsym(xlib, "XSetIOErrorHandler"))) {
+    set(&endOnLostDisplay);
+  }
+  dlclose(xlib);
+}
+
 bool initializeVideo() {
   static const bool initialized = [] {
     // Only the desktop that is named; SDL_VIDEODRIVER still wins.
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     if (!wayland || !*wayland) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    // The frame is drawn by Cairo and only copied to the window. Without
+    // these SDL opens a hidden OpenGL window to decide how to copy it,
+    // which maps the GL driver (with Mesa's software rasterizer some
+    // 60 MB resident) for nothing.
+    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return false;
     std::atexit(SDL_Quit);
+    watchForLostDisplay();
     return true;
   }();
   return initialized;
@@ -49,15 +91,67 @@ bool SimulatorWindow::displayAvailable() {
   return driver && (std::string(driver) == "x11" || std::string(driver) == "wayland");
 }
 
-double SimulatorWindow::fittingScale(double screenWidth, double screenHeight) {
-  SDL_Rect usable{0, 0, 0, 0};
-  if (!initializeVideo() || SDL_GetDisplayUsableBounds(0, &usable) != 0 || usable.h <= 0) return 1;
-  const double fit = std::min(0.95 * usable.w / screenWidth, 0.9 * usable.h / screenHeight);
+void SimulatorWindow::setDisplayLostHandler(std::function<void()> handler) {
+  displayLostHandler() = std::move(handler);
+}
+
+double SimulatorWindow::fittingScale(platform::Size points, platform::Rect usable) {
+  if (points.width <= 0 || points.height <= 0 || usable.width() <= 0 || usable.height() <= 0) return 1;
+  // Room for the window's frame and title bar.
+  const double fit = std::min(0.95 * usable.width() / points.width, 0.9 * usable.height() / points.height);
   return std::clamp(fit, 0.25, 1.0);
+}
+
+platform::Point SimulatorWindow::keptOnScreen(platform::Point origin, platform::Size size,
+                                              platform::Rect usable, platform::EdgeInsets frame) {
+  // Along each axis: the window's frame at the usable area's start when it
+  // does not fit, else moved just far enough in.
+  auto keep = [](double at, double length, double start, double end, double before, double after) {
+    const double lowest = start + before;
+    const double highest = end - after - length;
+    return highest < lowest ? lowest : std::clamp(at, lowest, highest);
+  };
+  return {keep(origin.x, size.width, usable.minX(), usable.maxX(), frame.leading, frame.trailing),
+          keep(origin.y, size.height, usable.minY(), usable.maxY(), frame.top, frame.bottom)};
+}
+
+platform::Rect SimulatorWindow::usableBounds() const {
+  const int display = window_ ? std::max(0, SDL_GetWindowDisplayIndex(window_)) : 0;
+  SDL_Rect usable{0, 0, 0, 0};
+  if (SDL_GetDisplayUsableBounds(display, &usable) != 0) return {};
+  return {static_cast<double>(usable.x), static_cast<double>(usable.y), static_cast<double>(usable.w),
+          static_cast<double>(usable.h)};
+}
+
+platform::EdgeInsets SimulatorWindow::frameBorders() const {
+  int top = 0, left = 0, bottom = 0, right = 0;
+  if (!window_ || SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right) != 0) return {};
+  return {static_cast<double>(top), static_cast<double>(left), static_cast<double>(bottom),
+          static_cast<double>(right)};
+}
+
+void SimulatorWindow::fitScale() {
+  fittedScreen_ = session_.screenSize();
+  if (session_.options().scale) return;
+  session_.setScale(fittingScale(fittedScreen_, usableBounds()));
+}
+
+void SimulatorWindow::keepOnScreen() {
+  const platform::Rect usable = usableBounds();
+  if (usable.width() <= 0 || usable.height() <= 0) return;
+  int x = 0, y = 0, width = 0, height = 0;
+  SDL_GetWindowPosition(window_, &x, &y);
+  SDL_GetWindowSize(window_, &width, &height);
+  const platform::Point kept =
+      keptOnScreen({static_cast<double>(x), static_cast<double>(y)},
+                   {static_cast<double>(width), static_cast<double>(height)}, usable, frameBorders());
+  if (kept.x != x || kept.y != y)
+    SDL_SetWindowPosition(window_, static_cast<int>(kept.x), static_cast<int>(kept.y));
 }
 
 SimulatorWindow::SimulatorWindow(SimulatorSession& session) : session_(session) {
   if (!initializeVideo()) fail("cannot open a window");
+  fitScale();
   window_ = SDL_CreateWindow(kTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, session_.pixelWidth(),
                              session_.pixelHeight(), SDL_WINDOW_SHOWN);
   if (!window_) fail("cannot open a window");
@@ -71,6 +165,7 @@ SimulatorWindow::SimulatorWindow(SimulatorSession& session) : session_(session) 
 }
 
 SimulatorWindow::~SimulatorWindow() {
+  displayLostHandler() = nullptr;
   SDL_StopTextInput();
   if (texture_) SDL_DestroyTexture(texture_);
   if (renderer_) SDL_DestroyRenderer(renderer_);
@@ -89,7 +184,10 @@ void SimulatorWindow::draw() {
     textureHeight_ = height;
     int windowWidth = 0, windowHeight = 0;
     SDL_GetWindowSize(window_, &windowWidth, &windowHeight);
-    if (windowWidth != width || windowHeight != height) SDL_SetWindowSize(window_, width, height);
+    if (windowWidth != width || windowHeight != height) {
+      SDL_SetWindowSize(window_, width, height);
+      keepOnScreen();
+    }
   }
   // Cairo's ARGB32 is SDL's ARGB8888: 32-bit native-endian words.
   SDL_UpdateTexture(texture_, nullptr, cairo_image_surface_get_data(frame), cairo_image_surface_get_stride(frame));
@@ -98,6 +196,7 @@ void SimulatorWindow::draw() {
 }
 
 void SimulatorWindow::present() {
+  if (session_.screenSize() != fittedScreen_) fitScale();
   const bool changed = session_.needsRedraw();
   if (!changed && texture_) return;
   draw();

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "apps/keyboard-simulator/SimulatorSession.h"
+#include "platform/foundation/Geometry.h"
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -20,8 +22,14 @@ class SimulatorWindow {
  public:
   // Whether a window can be opened: a display is there and SDL can use it.
   static bool displayAvailable();
-  // The window scale that fits a screen of this many points on the display.
-  static double fittingScale(double screenWidth, double screenHeight);
+  // The scale, at most 1, at which a screen of `points` fits in `usable`
+  // (the display's area free of panels) with room for the window's frame.
+  static double fittingScale(platform::Size points, platform::Rect usable);
+  // Where a window of `size` goes so that all of it (with its frame) is in
+  // `usable`: `origin` itself when it is, else moved the least.
+  static platform::Point keptOnScreen(platform::Point origin, platform::Size size, platform::Rect usable,
+                                      platform::EdgeInsets frame);
+
 
   // Throws platform::Error when the window cannot be made.
   explicit SimulatorWindow(SimulatorSession& session);
@@ -35,11 +43,21 @@ class SimulatorWindow {
   void present();
   // Writes the pixels the window shows to a PNG.
   void capture(const std::string& path);
+  // Called, while the window exists, when its display goes away (the X
+  // server stopped); the program then ends with exit code 1.
+  void setDisplayLostHandler(std::function<void()> handler);
 
  private:
   // Returns false when the window should close.
   bool handle(const SDL_Event& event);
   void draw();
+  // After the screen's size changed (device, orientation): the scale that
+  // fits the display, unless --scale chose one.
+  void fitScale();
+  // Moves the window so that all of it is on its display.
+  void keepOnScreen();
+  platform::Rect usableBounds() const;
+  platform::EdgeInsets frameBorders() const;
 
   SimulatorSession& session_;
   SDL_Window* window_ = nullptr;
@@ -52,6 +70,8 @@ class SimulatorWindow {
   int downScancode_ = -1;
   bool ignoreNextText_ = false;
   bool mouseDown_ = false;
+  // The screen's size in points the scale was chosen for.
+  platform::Size fittedScreen_;
 };
 
 }  // namespace keyboard_simulator

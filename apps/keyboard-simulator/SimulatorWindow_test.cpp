@@ -21,7 +21,9 @@ class SimulatorWindowTest : public ::testing::Test {
     // checker reports without a name to suppress them by.
     GTEST_SKIP() << "not under the leak checker";
 #endif
-    session_ = std::make_unique<SimulatorSession>(SimulatorOptions{}, 1);
+    SimulatorOptions options;
+    options.scale = 1;
+    session_ = std::make_unique<SimulatorSession>(options, 1);
     try {
       window_ = std::make_unique<SimulatorWindow>(*session_);
     } catch (const platform::Error& error) {
@@ -102,6 +104,70 @@ TEST_F(SimulatorWindowTest, WindowKeysRotateAndSwitchAppearance) {
   runQueued();
   EXPECT_EQ(session_->status(), "phone, landscape, en, dark, theme 0");
   EXPECT_EQ(session_->pixelWidth(), 844);
+}
+
+TEST(SimulatorWindowPlacementTest, TheScaleFitsTheUsableAreaAndNeverGrows) {
+  struct Case {
+    platform::Size points;
+    platform::Rect usable;
+    double scale;
+  };
+  const Case cases[] = {
+      {{390, 844}, {0, 0, 1600, 1200}, 1},                   // fits as it is
+      {{820, 1180}, {0, 0, 1600, 1200}, 0.9 * 1200 / 1180},  // the pad: by height
+      {{1180, 820}, {0, 0, 1024, 768}, 0.95 * 1024 / 1180},  // the pad turned: by width
+      {{844, 390}, {0, 28, 1280, 996}, 1},
+      {{820, 1180}, {0, 0, 100, 100}, 0.25},  // never smaller than a quarter
+      {{390, 844}, {}, 1},                    // no display known
+  };
+  for (const auto& [points, usable, scale] : cases) {
+    EXPECT_DOUBLE_EQ(SimulatorWindow::fittingScale(points, usable), scale)
+        << points.width << "x" << points.height;
+  }
+}
+
+TEST(SimulatorWindowPlacementTest, TheWholeWindowStaysOnScreen) {
+  struct Case {
+    platform::Point origin;
+    platform::Size size;
+    platform::Point kept;
+  };
+  const platform::Rect usable{0, 30, 1600, 1170};  // a panel at the top
+  const platform::EdgeInsets frame{24, 2, 2, 2};
+  const Case cases[] = {
+      {{605, 178}, {390, 844}, {605, 178}},   // on screen: stays
+      {{605, 178}, {738, 1062}, {605, 136}},  // grew past the bottom: up
+      {{1400, 300}, {844, 390}, {754, 300}},  // past the right: left
+      {{-50, 0}, {390, 844}, {2, 54}},        // above and left of the area
+      {{100, 100}, {2000, 1300}, {2, 54}},    // larger than the area: its start
+  };
+  for (const auto& [origin, size, kept] : cases) {
+    EXPECT_EQ(SimulatorWindow::keptOnScreen(origin, size, usable, frame), kept)
+        << origin.x << "," << origin.y;
+  }
+}
+
+TEST_F(SimulatorWindowTest, AFittedWindowStaysOnTheDisplayAfterTheDeviceAndTurns) {
+  SimulatorSession session(SimulatorOptions{}, 1);
+  window_.reset();
+  SimulatorWindow window(session);
+  SDL_Rect usable{};
+  ASSERT_EQ(SDL_GetDisplayUsableBounds(0, &usable), 0);
+  for (const SDL_Keycode key : {SDLK_F1, SDLK_F2, SDLK_F1, SDLK_F2}) {
+    SDL_Event down{};
+    down.type = SDL_KEYDOWN;
+    down.key.keysym.sym = key;
+    SDL_PushEvent(&down);
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    window.run();
+    EXPECT_LE(session.pixelWidth(), usable.w) << session.status();
+    EXPECT_LE(session.pixelHeight(), usable.h) << session.status();
+    EXPECT_DOUBLE_EQ(session.scale(), SimulatorWindow::fittingScale(
+                                          session.screenSize(), {0, 0, double(usable.w), double(usable.h)}));
+  }
+  EXPECT_EQ(session.status(), "phone, portrait, en, light, theme 0");
 }
 
 }  // namespace

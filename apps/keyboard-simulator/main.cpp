@@ -56,10 +56,15 @@ int runWindow(const SimulatorOptions& options, const std::vector<SimulatorScript
   if (!SimulatorWindow::displayAvailable()) {
     throw platform::Error("--window: no display to open a window on (DISPLAY is not set or cannot be opened)");
   }
-  const bool pad = options.device == keyloom::DeviceType::pad;
-  const double scale = options.scale.value_or(SimulatorWindow::fittingScale(pad ? 820 : 390, pad ? 1180 : 844));
-  SimulatorSession session(options, scale);
+  // The window chooses the scale that fits the display, unless --scale did.
+  SimulatorSession session(options, options.scale.value_or(1));
   SimulatorWindow window(session);
+  const auto printResult = [&] {
+    const SimulatorReport report = session.simulator().report(options.printLayout);
+    write(options.json ? formatJson(report) : formatText(report));
+  };
+  // As when the window is closed: what was typed is not lost with the display.
+  window.setDisplayLostHandler(printResult);
   for (const auto& script : scripts) {
     session.simulator().run(script);
     session.setNeedsRedraw();
@@ -68,23 +73,24 @@ int runWindow(const SimulatorOptions& options, const std::vector<SimulatorScript
   if (options.screenshot) {
     window.capture(*options.screenshot);
   } else {
-    if (options.demonstration) {
+    if (!options.window) {
       write("keyboard-simulator: the keyboard is in a window. Type or click its keys; F1 device, F2 rotate, "
             "F3 locale, F4 theme, F5 dark mode, F6 hide or show; close the window to quit (see --help)\n");
     }
     window.run();
   }
-  const SimulatorReport report = session.simulator().report(options.printLayout);
-  write(options.json ? formatJson(report) : formatText(report));
+  printResult();
   return 0;
 }
 
 int run(const std::vector<std::string>& arguments) {
-  const SimulatorOptions options = parseSimulatorOptions(arguments);
+  SimulatorOptions options = parseSimulatorOptions(arguments);
   if (options.help) {
     write(usageText());
     return 0;
   }
+  const bool window = opensWindow(options, SimulatorWindow::displayAvailable);
+  if (window) options = windowOptions(std::move(options));
   // Every script is read before the first key is pressed, so a bad line
   // stops the program before it types anything.
   std::vector<SimulatorScript> scripts;
@@ -96,7 +102,6 @@ int run(const std::vector<std::string>& arguments) {
     }
   }
 
-  const bool window = options.window.value_or(options.demonstration && SimulatorWindow::displayAvailable());
   if (window) return runWindow(options, scripts);
 
   Simulator simulator(options);

@@ -29,9 +29,13 @@ KeyboardAction ch(const char* text) { return KeyboardAction::character(text); }
 
 class SystemKeyboardEndToEnd : public ::testing::Test {
  protected:
-  void SetUp() override {
+  void SetUp() override { present(false); }
+
+  void present(bool homeButton) {
+    if (host) host->releaseKeyboard();
     platform::SimulatedHostConfiguration configuration;
     configuration.localeIdentifier = "en_US";
+    configuration.hasHomeButton = homeButton;
     host = platform::SimulatedHost::make(configuration);
     controller = std::static_pointer_cast<KeyboardInputViewController>(
         host->presentKeyboard([] { return std::make_shared<KeyboardInputViewController>(); }));
@@ -172,7 +176,17 @@ TEST_F(SystemKeyboardEndToEnd, LongPressAndDragOnTheSpaceBarMovesTheCursor) {
   EXPECT_LT(before->size(), std::string("hello world").size()) << "the cursor moved left";
 }
 
+TEST_F(SystemKeyboardEndToEnd, WithoutAHomeButtonTheEmojiKeyStandsWhereTheGlobeWould) {
+  // The platform shows its own globe below the keyboard.
+  EXPECT_FALSE(key(KeyboardAction::nextKeyboard()));
+  tap(center(KeyboardAction::keyboardType(KeyboardType::emojis())));
+  EXPECT_EQ(controller->keyboardContext()->keyboardType.get(), KeyboardType::emojis());
+  EXPECT_TRUE(view().findAttached(EmojiCategory::animals));
+}
+
 TEST_F(SystemKeyboardEndToEnd, TheGlobeKeyHandsItsTouchToTheInputModeSwitch) {
+  present(true);
+  EXPECT_FALSE(key(KeyboardAction::keyboardType(KeyboardType::emojis())));
   auto globe = key(KeyboardAction::nextKeyboard());
   ASSERT_TRUE(globe);
   tap(center(globe));
@@ -238,6 +252,7 @@ TEST_F(SystemKeyboardEndToEnd, OneTapOnASpaceBarWithTheLocaleMenuTypesOneSpace) 
 }
 
 TEST_F(SystemKeyboardEndToEnd, OneTapOnTheLocaleKeyStepsToTheNextLocale) {
+  present(true);  // the globe key, which becomes the locale key
   auto context = controller->keyboardContext();
   auto layout = std::make_shared<KeyboardLayout>(*controller->keyboardLayoutProvider()->keyboardLayout(*context));
   auto rows = layout->itemRows();

@@ -24,6 +24,11 @@ class Device {
   UserInterfaceIdiom userInterfaceIdiom() const { return idiom_; }
   void setUserInterfaceIdiom(UserInterfaceIdiom idiom) { idiom_ = idiom; }
 
+  // Devices without a home button (the default, as current phones and pads)
+  // show the platform's own keyboard switch key below every keyboard.
+  bool hasHomeButton() const { return hasHomeButton_; }
+  void setHasHomeButton(bool value) { hasHomeButton_ = value; }
+
   const std::string& systemName() const { return systemName_; }
   const std::string& systemVersion() const { return systemVersion_; }
   void setSystemVersion(std::string version) { systemVersion_ = std::move(version); }
@@ -32,6 +37,7 @@ class Device {
   Device() = default;
 
   UserInterfaceIdiom idiom_ = UserInterfaceIdiom::phone;
+  bool hasHomeButton_ = false;
   std::string systemName_ = "Simulated";
   std::string systemVersion_ = "17.0";
 };

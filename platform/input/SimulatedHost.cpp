@@ -55,6 +55,7 @@ std::shared_ptr<SimulatedHost> SimulatedHost::make(SimulatedHostConfiguration co
 
 SimulatedHost::SimulatedHost(SimulatedHostConfiguration configuration) : configuration_(std::move(configuration)) {
   Device::current().setUserInterfaceIdiom(configuration_.idiom);
+  Device::current().setHasHomeButton(configuration_.hasHomeButton);
   Screen& screen = Screen::main();
   screen.setPortraitSize(configuration_.screenSize);
   screen.setScale(configuration_.screenScale);

@@ -23,6 +23,9 @@ namespace platform {
 struct SimulatedHostConfiguration {
   // Device and screen.
   UserInterfaceIdiom idiom = UserInterfaceIdiom::phone;
+  // A device without a home button shows the platform's own switch key (a
+  // globe) below the keyboard, so the keyboard needs none of its own.
+  bool hasHomeButton = false;
   Size screenSize{390, 844};  // with the device upright
   double screenScale = 3;
   ScreenOrientation orientation = ScreenOrientation::portrait;
@@ -38,7 +41,9 @@ struct SimulatedHostConfiguration {
   // What the platform grants the keyboard.
   bool hasFullAccess = false;
   bool hasDictationKey = false;
-  bool needsInputModeSwitchKey = true;
+  // Whether the keyboard must offer its own switch key; absent: only on a
+  // device with a home button.
+  std::optional<bool> needsInputModeSwitchKey;
   std::optional<TextInputMode> inputMode = TextInputMode{"en-US", {}};
   // The app group shared by the keyboard and its containing app; absent when
   // the keyboard has none. Starting an extension replaces it with the
@@ -173,7 +178,9 @@ class SimulatedHost : public InputViewControllerHost, public std::enable_shared_
   std::shared_ptr<TextDocumentProxy> textDocumentProxy() override { return proxy_; }
   bool hasFullAccess() const override { return configuration_.hasFullAccess; }
   bool hasDictationKey() const override { return configuration_.hasDictationKey; }
-  bool needsInputModeSwitchKey() const override { return configuration_.needsInputModeSwitchKey; }
+  bool needsInputModeSwitchKey() const override {
+    return configuration_.needsInputModeSwitchKey.value_or(configuration_.hasHomeButton);
+  }
   std::optional<TextInputMode> textInputMode() const override { return configuration_.inputMode; }
   void dismissKeyboard(InputViewController& controller) override;
   void advanceToNextInputMode(InputViewController& controller) override;

@@ -206,7 +206,8 @@ TEST_F(HostFixture, PrimaryLanguageWritesAreRecorded) {
 TEST_F(HostFixture, GrantsComeFromTheHost) {
   present();
   EXPECT_FALSE(keyboard->hasFullAccess());
-  EXPECT_TRUE(keyboard->needsInputModeSwitchKey());
+  // A phone without a home button: the platform shows its own switch key.
+  EXPECT_FALSE(keyboard->needsInputModeSwitchKey());
   EXPECT_EQ(keyboard->textInputMode(), (TextInputMode{"en-US", {}}));
   host->setHasFullAccess(true);
   host->setHasDictationKey(true);
@@ -223,6 +224,35 @@ TEST_F(HostFixture, ReleasingTheControllerLeavesNothingBehind) {
   host->releaseKeyboard();
   EXPECT_TRUE(weak.expired());
   EXPECT_EQ(host->keyboard(), nullptr);
+}
+
+TEST(SimulatedHostTest, OnlyADeviceWithAHomeButtonNeedsTheKeyboardsOwnSwitchKey) {
+  struct Case {
+    UserInterfaceIdiom idiom;
+    bool hasHomeButton;
+    std::optional<bool> needsInputModeSwitchKey;
+    bool expected;
+  };
+  const Case cases[] = {
+      {UserInterfaceIdiom::phone, false, std::nullopt, false},
+      {UserInterfaceIdiom::pad, false, std::nullopt, false},
+      {UserInterfaceIdiom::phone, true, std::nullopt, true},
+      {UserInterfaceIdiom::pad, true, std::nullopt, true},
+      // Said outright, it holds whatever the device.
+      {UserInterfaceIdiom::phone, false, true, true},
+      {UserInterfaceIdiom::phone, true, false, false},
+  };
+  for (const auto& kase : cases) {
+    SimulatedHostConfiguration configuration;
+    configuration.idiom = kase.idiom;
+    configuration.hasHomeButton = kase.hasHomeButton;
+    configuration.needsInputModeSwitchKey = kase.needsInputModeSwitchKey;
+    auto host = SimulatedHost::make(configuration);
+    auto keyboard = host->presentKeyboard([] { return std::make_shared<InputViewController>(); });
+    EXPECT_EQ(keyboard->needsInputModeSwitchKey(), kase.expected) << kase.hasHomeButton;
+    EXPECT_EQ(Device::current().hasHomeButton(), kase.hasHomeButton);
+    host->releaseKeyboard();
+  }
 }
 
 TEST(SimulatedHostTest, ConfiguresDeviceScreenAndLocale) {
