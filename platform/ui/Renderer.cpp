@@ -39,16 +39,16 @@ Rect expanded(Rect rect, double by) {
 
 // Symbols the stand-in can show as characters; others draw nothing.
 const std::map<std::string, std::string>& symbolCharacters() {
-  // The globe asks for its text form, so it takes the foreground colour as
-  // the other symbols do instead of the emoji font's own colours.
+  // Symbols that are also emoji ask for their text form, so they take the
+  // foreground colour as the others do instead of the emoji font's colours.
   static const std::map<std::string, std::string> table = {
       {"delete.left", "\u232B"},       {"delete.left.fill", "\u232B"}, {"shift", "\u21E7"},
       {"shift.fill", "\u2B06"},        {"capslock", "\u21EA"},         {"capslock.fill", "\u21EA"},
-      {"globe", "\U0001F310\uFE0E"},   {"keyboard", "\u2328"},         {"mic", "\U0001F3A4"},
+      {"globe", "\U0001F310\uFE0E"},   {"keyboard", "\u2328"},         {"mic", "\U0001F3A4\uFE0E"},
       {"face.smiling", "\u263A"},      {"return", "\u21B5"},           {"arrow.turn.down.left", "\u21B5"},
       {"chevron.right", "\u203A"},     {"chevron.left", "\u2039"},     {"space", "\u2423"},
-      {"checkmark", "\u2713"},         {"xmark", "\u2715"},            {"magnifyingglass", "\U0001F50D"},
-      {"clock", "\U0001F552"},         {"gearshape", "\u2699"},        {"keyboard.chevron.compact.down", "\u2328"}};
+      {"checkmark", "\u2713"},         {"xmark", "\u2715"},            {"magnifyingglass", "\U0001F50D\uFE0E"},
+      {"clock", "\U0001F552\uFE0E"},         {"gearshape", "\u2699"},        {"keyboard.chevron.compact.down", "\u2328"}};
   return table;
 }
 

@@ -124,26 +124,29 @@ TEST(Renderer, TextShrinksToItsMinimumScaleFactorBeforeItIsCut) {
   }
 }
 
-// The globe is a symbol like the others: drawn in the foreground colour, not
-// as a coloured picture.
-TEST(Renderer, TheGlobeSymbolTakesTheForegroundColour) {
-  ViewHost host(
-      View(Image::system("globe")).font(Font::system(40)).foregroundColor(Color::red()).frame(60, 60));
-  host.setFontMetrics(PangoTextMetrics::shared());
-  host.layout(Size{60, 60});
-  const std::string path = ::testing::TempDir() + "keyloom-globe.png";
-  EXPECT_EQ(renderPNG(host, path, 1).unknownGlyphs, 0);
-  int red = 0;
-  int other = 0;
-  for (int y = 0; y < 60; ++y) {
-    for (int x = 0; x < 60; ++x) {
-      const Pixel p = pixelAt(path, x, y);
-      if (p.alpha < 128) continue;
-      (p.red > 128 && p.green < 100 && p.blue < 100 ? red : other) += 1;
+// Symbols that are also emoji are symbols like the others: drawn in the
+// foreground colour, not as coloured pictures.
+TEST(Renderer, SymbolsThatAreAlsoEmojiTakeTheForegroundColour) {
+  for (const char* name : {"globe", "mic", "magnifyingglass", "clock"}) {
+    SCOPED_TRACE(name);
+    ViewHost host(
+        View(Image::system(name)).font(Font::system(40)).foregroundColor(Color::red()).frame(60, 60));
+    host.setFontMetrics(PangoTextMetrics::shared());
+    host.layout(Size{60, 60});
+    const std::string path = ::testing::TempDir() + "keyloom-symbol.png";
+    EXPECT_EQ(renderPNG(host, path, 1).unknownGlyphs, 0);
+    int red = 0;
+    int other = 0;
+    for (int y = 0; y < 60; ++y) {
+      for (int x = 0; x < 60; ++x) {
+        const Pixel p = pixelAt(path, x, y);
+        if (p.alpha < 128) continue;
+        (p.red > 128 && p.green < 100 && p.blue < 100 ? red : other) += 1;
+      }
     }
+    EXPECT_GT(red, 100);
+    EXPECT_LT(other, red / 10) << "drawn in colours of its own";
   }
-  EXPECT_GT(red, 100);
-  EXPECT_LT(other, red / 10) << "drawn in colours of its own";
 }
 
 TEST(Renderer, MissingFontIsReported) {
