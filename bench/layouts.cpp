@@ -11,9 +11,9 @@
 
 #include "keyloom/state/KeyboardContext.h"
 #include "keyloom/state/KeyboardLocale.h"
-#include "keyloom/text/EnglishInputSetProvider.h"
-#include "keyloom/text/StandardInputSetProvider.h"
-#include "keyloom/text/StandardKeyboardLayoutProvider.h"
+#include "keyloom/layout/EnglishInputSetProvider.h"
+#include "keyloom/layout/StandardInputSetProvider.h"
+#include "keyloom/layout/StandardKeyboardLayoutProvider.h"
 #include "platform/input/Device.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "keyloom/controller/KeyboardRootView.h"
-#include "keyloom/controller/PreviewKeyboardActionHandler.h"
+#include "keyloom/services/PreviewKeyboardActionHandler.h"
 #include "keyloom/views/SystemKeyboardServices.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/ui/PangoTextMetrics.h"

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "keyloom/resources/KLL10n.h"
+#include "keyloom/state/KLL10n.h"
 #include "keyloom/resources/KeyloomBundle.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -9,7 +9,7 @@
 
 #include "keyloom/gestures/SpaceCursorDragGestureHandler.h"
 #include "keyloom/gestures/SpaceDragSensitivity.h"
-#include "keyloom/gestures/SpaceLongPressBehavior.h"
+#include "keyloom/state/SpaceLongPressBehavior.h"
 #include "platform/coding/Codable.h"
 
 using namespace keyloom;

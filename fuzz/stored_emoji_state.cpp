@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "keyloom/autocomplete/EmojiCategory.h"
-#include "keyloom/autocomplete/EmojiCategoryKeyboard.h"
-#include "keyloom/autocomplete/MostRecentEmojiProvider.h"
+#include "keyloom/state/EmojiCategory.h"
+#include "keyloom/views/EmojiCategoryKeyboard.h"
+#include "keyloom/state/MostRecentEmojiProvider.h"
 #include "platform/foundation/UserDefaults.h"
 
 using namespace keyloom;

@@ -15,7 +15,7 @@
 #include "keyboard-extension/ProductConfiguration.h"
 #include "keyboard-extension/ThemePalette.h"
 #include "keyboard-extension/UnicodeFont.h"
-#include "keyloom/autocomplete/AutocompleteToolbar.h"
+#include "keyloom/views/AutocompleteToolbar.h"
 #include "keyloom/controller/KeyboardHostingController.h"
 #include "keyloom/views/SystemKeyboard.h"
 #include "keyloom/views/SystemKeyboardTesting.h"

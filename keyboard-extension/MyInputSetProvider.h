@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "keyloom/text/EnglishInputSetProvider.h"
-#include "keyloom/text/InputSetProvider.h"
+#include "keyloom/layout/EnglishInputSetProvider.h"
+#include "keyloom/layout/InputSetProvider.h"
 
 namespace zandorelle {
 

@@ -6,7 +6,7 @@
 
 #include "apps/keyboard-simulator/SimulatorKey.h"
 #include "keyloom/state/KeyboardAction.h"
-#include "keyloom/text/KeyboardLayout.h"
+#include "keyloom/layout/KeyboardLayout.h"
 
 namespace keyboard_simulator {
 

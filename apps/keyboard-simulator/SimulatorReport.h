@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "keyloom/state/KeyboardAction.h"
-#include "keyloom/text/KeyboardLayout.h"
-#include "keyloom/text/KeyboardLayoutItemWidth.h"
+#include "keyloom/layout/KeyboardLayout.h"
+#include "keyloom/layout/KeyboardLayoutItemWidth.h"
 
 namespace keyboard_simulator {
 

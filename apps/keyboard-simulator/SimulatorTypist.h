@@ -8,7 +8,7 @@
 
 #include "keyloom/state/KeyboardAction.h"
 #include "keyloom/state/KeyboardType.h"
-#include "keyloom/text/KeyboardLayout.h"
+#include "keyloom/layout/KeyboardLayout.h"
 
 namespace keyboard_simulator {
 

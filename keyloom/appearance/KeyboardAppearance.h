@@ -7,7 +7,7 @@
 #include "keyloom/appearance/KeyboardActionCalloutStyle.h"
 #include "keyloom/appearance/KeyboardBackgroundStyle.h"
 #include "keyloom/appearance/KeyboardButtonStyle.h"
-#include "keyloom/appearance/KeyboardImage.h"
+#include "keyloom/state/KeyboardImage.h"
 #include "keyloom/appearance/KeyboardInputCalloutStyle.h"
 #include "keyloom/state/KeyboardAction.h"
 #include "platform/foundation/Geometry.h"

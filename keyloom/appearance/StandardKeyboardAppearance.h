@@ -8,7 +8,7 @@
 #include "keyloom/appearance/KeyboardCalloutStyle.h"
 #include "keyloom/appearance/KeyboardFont.h"
 #include "keyloom/state/KeyboardType.h"
-#include "keyloom/text/KeyboardLayoutConfiguration.h"
+#include "keyloom/layout/KeyboardLayoutConfiguration.h"
 
 namespace keyloom {
 

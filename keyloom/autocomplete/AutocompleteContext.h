@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "keyloom/autocomplete/AutocompleteSuggestion.h"
+#include "keyloom/text/AutocompleteSuggestion.h"
 #include "platform/foundation/Error.h"
 #include "platform/reactive/ObservableObject.h"
 #include "platform/reactive/Published.h"

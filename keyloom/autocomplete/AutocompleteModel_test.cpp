@@ -4,7 +4,7 @@
 
 #include "keyloom/autocomplete/AutocompleteContext.h"
 #include "keyloom/autocomplete/DisabledAutocompleteProvider.h"
-#include "keyloom/autocomplete/PrefersAutocompleteResolver.h"
+#include "keyloom/state/PrefersAutocompleteResolver.h"
 
 namespace keyloom {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "keyloom/autocomplete/AutocompleteContext.h"
-#include "keyloom/autocomplete/AutocompleteSuggestion.h"
+#include "keyloom/text/AutocompleteSuggestion.h"
 #include "platform/foundation/Locale.h"
 
 namespace keyloom {

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "keyloom/autocomplete/KeyboardDictationService.h"
-#include "keyloom/autocomplete/LibraryKeyPrefix.h"
+#include "keyloom/core/LibraryKeyPrefix.h"
 #include "platform/foundation/Locale.h"
 #include "platform/ui/Transaction.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "keyloom/controller/KeyboardActionHandler.h"
+#include "keyloom/services/KeyboardActionHandler.h"
 
 namespace keyloom {
 

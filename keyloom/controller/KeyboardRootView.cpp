@@ -1,7 +1,7 @@
 #include "keyloom/controller/KeyboardRootView.h"
 
 #include "keyloom/autocomplete/AutocompleteContext.h"
-#include "keyloom/controller/KeyboardCalloutContext.h"
+#include "keyloom/services/KeyboardCalloutContext.h"
 #include "keyloom/state/KeyboardContext.h"
 #include "platform/ui/Primitives.h"
 

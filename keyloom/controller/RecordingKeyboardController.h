@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "keyloom/controller/KeyboardController.h"
+#include "keyloom/state/KeyboardController.h"
 
 namespace keyloom {
 

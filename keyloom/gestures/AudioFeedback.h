@@ -8,7 +8,7 @@
 #include <variant>
 
 #include "keyloom/gestures/AudioFeedbackEngine.h"
-#include "keyloom/state/CaseValue.h"
+#include "keyloom/core/CaseValue.h"
 #include "platform/coding/Decoder.h"
 #include "platform/coding/Encoder.h"
 

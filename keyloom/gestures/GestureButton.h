@@ -5,7 +5,7 @@
 #include <memory>
 #include <optional>
 
-#include "keyloom/gestures/RepeatGestureTimer.h"
+#include "keyloom/state/RepeatGestureTimer.h"
 #include "platform/foundation/Date.h"
 #include "platform/ui/BodyContext.h"
 #include "platform/ui/DragGesture.h"

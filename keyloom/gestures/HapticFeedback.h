@@ -6,7 +6,7 @@
 #include <string_view>
 #include <type_traits>
 
-#include "keyloom/state/RawValueTable.h"
+#include "keyloom/core/RawValueTable.h"
 #include "platform/coding/Decoder.h"
 #include "platform/coding/Encoder.h"
 

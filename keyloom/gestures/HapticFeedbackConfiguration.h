@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "keyloom/gestures/HapticFeedback.h"
-#include "keyloom/gestures/KeyboardGesture.h"
+#include "keyloom/state/KeyboardGesture.h"
 #include "keyloom/state/KeyboardAction.h"
 #include "platform/coding/Decoder.h"
 #include "platform/coding/Encoder.h"

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "keyloom/controller/KeyboardController.h"
+#include "keyloom/state/KeyboardController.h"
 #include "keyloom/state/KeyboardContext.h"
 #include "platform/foundation/Text.h"
 

@@ -5,7 +5,7 @@
 #include <type_traits>
 #include <variant>
 
-#include "keyloom/state/CaseValue.h"
+#include "keyloom/core/CaseValue.h"
 #include "platform/coding/Decoder.h"
 #include "platform/coding/Encoder.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "keyloom/gestures/SpaceLongPressBehavior.h"
+#include "keyloom/state/SpaceLongPressBehavior.h"
 #include "platform/coding/Codable.h"
 
 namespace keyloom {

@@ -4,7 +4,7 @@
 
 #include "keyloom/gestures/GestureButton.h"
 #include "keyloom/gestures/GestureButtonDefaults.h"
-#include "keyloom/gestures/RepeatGestureTimer.h"
+#include "keyloom/state/RepeatGestureTimer.h"
 #include "keyloom/previews/GestureButtonPreviewParts.h"
 #include "platform/ui/Primitives.h"
 #include "platform/ui/State.h"

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "keyloom/controller/ActionCalloutContext.h"
-#include "keyloom/controller/InputCalloutContext.h"
+#include "keyloom/services/ActionCalloutContext.h"
+#include "keyloom/services/InputCalloutContext.h"
 #include "keyloom/state/KeyboardContext.h"
 
 namespace keyloom {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "keyloom/autocomplete/AutocompleteSuggestion.h"
+#include "keyloom/text/AutocompleteSuggestion.h"
 #include "keyloom/autocomplete/DisabledAutocompleteProvider.h"
 
 namespace keyloom {

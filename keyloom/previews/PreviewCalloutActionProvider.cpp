@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "keyloom/controller/EnglishCalloutActionProvider.h"
-#include "keyloom/controller/StandardCalloutActionProvider.h"
+#include "keyloom/services/EnglishCalloutActionProvider.h"
+#include "keyloom/services/StandardCalloutActionProvider.h"
 #include "keyloom/state/KeyboardContext.h"
 
 namespace keyloom {

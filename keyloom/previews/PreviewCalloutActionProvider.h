@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "keyloom/controller/CalloutActionProvider.h"
+#include "keyloom/services/CalloutActionProvider.h"
 
 namespace keyloom {
 

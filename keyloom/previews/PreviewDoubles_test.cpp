@@ -7,12 +7,12 @@
 #include <thread>
 #include <vector>
 
-#include "keyloom/controller/ActionCalloutContext.h"
-#include "keyloom/controller/InputCalloutContext.h"
-#include "keyloom/controller/KeyboardCalloutContext.h"
+#include "keyloom/services/ActionCalloutContext.h"
+#include "keyloom/services/InputCalloutContext.h"
+#include "keyloom/services/KeyboardCalloutContext.h"
 #include "keyloom/controller/KeyboardInputViewController.h"
-#include "keyloom/controller/KeyboardUrlOpener.h"
-#include "keyloom/controller/NextKeyboardController.h"
+#include "keyloom/services/KeyboardUrlOpener.h"
+#include "keyloom/services/NextKeyboardController.h"
 #include "keyloom/previews/KeyboardPreviewModifier.h"
 #include "keyloom/previews/PreviewAutocompleteProvider.h"
 #include "keyloom/previews/PreviewCalloutActionProvider.h"
@@ -20,7 +20,7 @@
 #include "keyloom/previews/PreviewKeyboardAppearance.h"
 #include "keyloom/previews/PreviewKeyboardLayoutProvider.h"
 #include "keyloom/state/KeyboardContext.h"
-#include "keyloom/text/KeyboardLayout.h"
+#include "keyloom/layout/KeyboardLayout.h"
 #include "platform/foundation/Locale.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/input/Device.h"

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "keyloom/state/KeyboardContext.h"
-#include "keyloom/text/EnglishInputSetProvider.h"
-#include "keyloom/text/StandardInputSetProvider.h"
+#include "keyloom/layout/EnglishInputSetProvider.h"
+#include "keyloom/layout/StandardInputSetProvider.h"
 
 namespace keyloom {
 

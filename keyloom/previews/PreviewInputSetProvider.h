@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "keyloom/text/InputSetProvider.h"
+#include "keyloom/layout/InputSetProvider.h"
 
 namespace keyloom {
 

@@ -5,7 +5,7 @@
 
 #include "keyloom/previews/PreviewInputSetProvider.h"
 #include "keyloom/state/KeyboardContext.h"
-#include "keyloom/text/StandardKeyboardLayoutProvider.h"
+#include "keyloom/layout/StandardKeyboardLayoutProvider.h"
 
 namespace keyloom {
 

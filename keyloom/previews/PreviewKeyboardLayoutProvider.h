@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "keyloom/text/KeyboardLayoutProvider.h"
+#include "keyloom/layout/KeyboardLayoutProvider.h"
 
 namespace keyloom {
 

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "keyloom/gestures/GestureButtonDefaults.h"
-#include "keyloom/gestures/RepeatGestureTimer.h"
+#include "keyloom/state/RepeatGestureTimer.h"
 #include "keyloom/gestures/ScrollViewGestureButton.h"
 #include "keyloom/previews/GestureButtonPreviewParts.h"
 #include "platform/ui/Primitives.h"

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "keyloom/state/RawValueTable.h"
+#include "keyloom/core/RawValueTable.h"
 
 namespace keyloom {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "keyloom/state/RawValueTable.h"
+#include "keyloom/core/RawValueTable.h"
 
 namespace keyloom {
 

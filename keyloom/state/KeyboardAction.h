@@ -8,10 +8,10 @@
 #include <type_traits>
 #include <variant>
 
-#include "keyloom/autocomplete/Emoji.h"
-#include "keyloom/autocomplete/EmojiCategory.h"
-#include "keyloom/gestures/KeyboardGesture.h"
-#include "keyloom/state/CaseValue.h"
+#include "keyloom/state/Emoji.h"
+#include "keyloom/state/EmojiCategory.h"
+#include "keyloom/state/KeyboardGesture.h"
+#include "keyloom/core/CaseValue.h"
 #include "keyloom/state/KeyboardCase.h"
 #include "keyloom/state/KeyboardReturnKeyType.h"
 #include "keyloom/state/KeyboardType.h"

@@ -3,8 +3,8 @@
 #include <type_traits>
 #include <variant>
 
-#include "keyloom/appearance/KeyboardImageReader.h"
-#include "keyloom/resources/KLL10n.h"
+#include "keyloom/state/KeyboardImageReader.h"
+#include "keyloom/state/KLL10n.h"
 #include "keyloom/state/KeyboardContext.h"
 #include "platform/foundation/Text.h"
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "keyloom/appearance/KeyboardImage.h"
+#include "keyloom/state/KeyboardImage.h"
 #include "keyloom/state/KeyboardAction.h"
 #include "keyloom/state/KeyboardReturnKeyType.h"
 #include "keyloom/state/KeyboardType.h"

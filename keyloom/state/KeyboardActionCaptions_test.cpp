@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "keyloom/appearance/KeyboardImageReader.h"
-#include "keyloom/resources/KLL10n.h"
+#include "keyloom/state/KeyboardImageReader.h"
+#include "keyloom/state/KLL10n.h"
 #include "keyloom/state/KeyboardContext.h"
 
 namespace keyloom {

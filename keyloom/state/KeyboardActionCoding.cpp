@@ -1,6 +1,6 @@
 #include "keyloom/state/KeyboardAction.h"
 
-#include "keyloom/state/CaseValue.h"
+#include "keyloom/core/CaseValue.h"
 #include "platform/coding/EnumCoding.h"
 #include "platform/coding/FoundationCoding.h"
 

@@ -1,7 +1,7 @@
 // The standard behaviour of every action per gesture. Closures copy what they
 // need of the payload; they never keep the controller.
 
-#include "keyloom/controller/KeyboardController.h"
+#include "keyloom/state/KeyboardController.h"
 #include "keyloom/state/KeyboardAction.h"
 
 namespace keyloom {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "keyloom/gestures/KeyboardGesture.h"
+#include "keyloom/state/KeyboardGesture.h"
 #include "keyloom/state/KeyboardAction.h"
 #include "keyloom/state/KeyboardType.h"
 #include "keyloom/text/DeleteBackwardRange.h"

@@ -3,7 +3,7 @@
 #include <cassert>
 #include <utility>
 
-#include "keyloom/autocomplete/PrefersAutocompleteResolver.h"
+#include "keyloom/state/PrefersAutocompleteResolver.h"
 #include "keyloom/controller/KeyboardInputViewController.h"
 #include "keyloom/state/LocaleDirectionAnalyzer.h"
 #include "keyloom/state/PreviewTextDocumentProxy.h"

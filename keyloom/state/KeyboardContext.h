@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "keyloom/gestures/SpaceLongPressBehavior.h"
+#include "keyloom/state/SpaceLongPressBehavior.h"
 #include "keyloom/state/DeviceType.h"
 #include "keyloom/state/InterfaceOrientation.h"
 #include "keyloom/state/KeyboardAction.h"

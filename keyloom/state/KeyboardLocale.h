@@ -8,7 +8,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "keyloom/state/RawValueTable.h"
+#include "keyloom/core/RawValueTable.h"
 #include "platform/coding/Decoder.h"
 #include "platform/coding/Encoder.h"
 #include "platform/foundation/Locale.h"

@@ -1,6 +1,6 @@
 #include "keyloom/state/KeyboardReturnKeyType.h"
 
-#include "keyloom/appearance/KeyboardImageReader.h"
+#include "keyloom/state/KeyboardImageReader.h"
 
 namespace keyloom {
 

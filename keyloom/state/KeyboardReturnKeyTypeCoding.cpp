@@ -1,6 +1,6 @@
 #include "keyloom/state/KeyboardReturnKeyType.h"
 
-#include "keyloom/state/CaseValue.h"
+#include "keyloom/core/CaseValue.h"
 #include "platform/coding/EnumCoding.h"
 
 namespace keyloom {

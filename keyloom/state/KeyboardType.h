@@ -7,8 +7,8 @@
 #include <type_traits>
 #include <variant>
 
-#include "keyloom/appearance/KeyboardImage.h"
-#include "keyloom/state/CaseValue.h"
+#include "keyloom/state/KeyboardImage.h"
+#include "keyloom/core/CaseValue.h"
 #include "keyloom/state/KeyboardCase.h"
 #include "platform/coding/Decoder.h"
 #include "platform/coding/Encoder.h"

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "keyloom/gestures/RepeatGestureTimer.h"
+#include "keyloom/state/RepeatGestureTimer.h"
 #include "keyloom/state/KeyboardBehavior.h"
 #include "keyloom/state/KeyboardContext.h"
 #include "platform/foundation/Date.h"

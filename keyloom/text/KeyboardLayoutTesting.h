@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "keyloom/state/KeyboardContext.h"
-#include "keyloom/text/KeyboardLayout.h"
+#include "keyloom/layout/KeyboardLayout.h"
 #include "platform/foundation/Text.h"
 #include "platform/input/InMemoryTextDocumentProxy.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "keyloom/autocomplete/AutocompleteSpaceState.h"
+#include "keyloom/text/AutocompleteSpaceState.h"
 
 // The two values that every text document proxy shares for the whole process.
 // Main thread only; reset between tests.

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "keyloom/autocomplete/AutocompleteSuggestion.h"
+#include "keyloom/text/AutocompleteSuggestion.h"
 #include "keyloom/text/DeleteBackwardRange.h"
 #include "platform/foundation/Locale.h"
 #include "platform/input/TextDocumentProxy.h"

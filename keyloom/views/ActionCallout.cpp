@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "keyloom/appearance/CustomRoundedRectangle.h"
-#include "keyloom/autocomplete/EmojiKeyboard.h"
+#include "keyloom/views/EmojiKeyboard.h"
 #include "keyloom/state/DeviceType.h"
 #include "keyloom/views/CalloutButtonArea.h"
 #include "platform/ui/Primitives.h"

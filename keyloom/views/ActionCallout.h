@@ -4,7 +4,7 @@
 
 #include "keyloom/appearance/KeyboardActionCalloutStyle.h"
 #include "keyloom/autocomplete/EmojiKeyboardStyle.h"
-#include "keyloom/controller/ActionCalloutContext.h"
+#include "keyloom/services/ActionCalloutContext.h"
 #include "keyloom/state/KeyboardContext.h"
 #include "platform/foundation/Geometry.h"
 #include "platform/ui/BodyContext.h"

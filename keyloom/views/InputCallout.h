@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "keyloom/appearance/KeyboardInputCalloutStyle.h"
-#include "keyloom/controller/InputCalloutContext.h"
+#include "keyloom/services/InputCalloutContext.h"
 #include "keyloom/state/KeyboardContext.h"
 #include "platform/foundation/Geometry.h"
 #include "platform/ui/BodyContext.h"

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "keyloom/controller/KeyboardUrlOpener.h"
+#include "keyloom/services/KeyboardUrlOpener.h"
 #include "keyloom/views/NavigationLinkArrow.h"
 #include "platform/ui/Primitives.h"
 #include "platform/ui/Shape.h"

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "keyloom/controller/KeyboardInputViewController.h"
-#include "keyloom/controller/KeyboardUrlOpener.h"
+#include "keyloom/services/KeyboardUrlOpener.h"
 #include "keyloom/views/NavigationLinkArrow.h"
 #include "platform/input/SimulatedHost.h"
 #include "platform/ui/Modifier.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "keyloom/controller/NextKeyboardController.h"
+#include "keyloom/services/NextKeyboardController.h"
 #include "platform/input/SimulatedHost.h"
 #include "platform/ui/UI.h"
 #include "platform/ui/ViewHost.h"

@@ -1,8 +1,8 @@
 #include "keyloom/views/SystemKeyboard.h"
 
-#include "keyloom/autocomplete/AutocompleteToolbar.h"
-#include "keyloom/autocomplete/EmojiCategory.h"
-#include "keyloom/autocomplete/EmojiCategoryKeyboard.h"
+#include "keyloom/views/AutocompleteToolbar.h"
+#include "keyloom/state/EmojiCategory.h"
+#include "keyloom/views/EmojiCategoryKeyboard.h"
 #include "keyloom/autocomplete/EmojiKeyboardStyle.h"
 #include "keyloom/controller/KeyboardInputViewController.h"
 #include "keyloom/views/ActionCallout.h"

@@ -1,6 +1,6 @@
 #include "keyloom/views/SystemKeyboardButton.h"
 
-#include "keyloom/gestures/KeyboardButtonGestures.h"
+#include "keyloom/views/KeyboardButtonGestures.h"
 #include "keyloom/views/SystemKeyboardButtonStyle.h"
 #include "platform/ui/State.h"
 

@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "keyloom/appearance/KeyboardAppearance.h"
-#include "keyloom/controller/KeyboardActionHandler.h"
-#include "keyloom/controller/KeyboardCalloutContext.h"
+#include "keyloom/services/KeyboardActionHandler.h"
+#include "keyloom/services/KeyboardCalloutContext.h"
 #include "keyloom/state/KeyboardAction.h"
 #include "keyloom/state/KeyboardContext.h"
 #include "keyloom/views/SystemKeyboardButtonContent.h"

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "keyloom/appearance/KeyboardAppearance.h"
-#include "keyloom/appearance/KeyboardImage.h"
+#include "keyloom/state/KeyboardImage.h"
 #include "keyloom/state/KeyboardAction.h"
 #include "keyloom/state/KeyboardContext.h"
 #include "platform/ui/Image.h"

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "keyloom/text/LocaleContextMenu.h"
+#include "keyloom/layout/LocaleContextMenu.h"
 #include "keyloom/views/SystemKeyboardButtonBody.h"
 #include "keyloom/views/SystemKeyboardTesting.h"
 

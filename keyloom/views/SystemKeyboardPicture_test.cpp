@@ -7,7 +7,7 @@
 
 #include "keyloom/controller/KeyboardHostingController.h"
 #include "keyloom/controller/KeyboardInputViewController.h"
-#include "keyloom/resources/KLL10n.h"
+#include "keyloom/state/KLL10n.h"
 #include "keyloom/state/KeyboardActionCaptions.h"
 #include "keyloom/views/ActionCallout.h"
 #include "keyloom/views/SystemKeyboard.h"

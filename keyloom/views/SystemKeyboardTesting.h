@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "keyloom/controller/KeyboardActionHandler.h"
+#include "keyloom/services/KeyboardActionHandler.h"
 #include "keyloom/views/SystemKeyboard.h"
 #include "keyloom/views/SystemKeyboardServices.h"
 #include "platform/foundation/MainQueue.h"

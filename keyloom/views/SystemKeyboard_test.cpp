@@ -3,9 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "keyloom/autocomplete/AutocompleteToolbar.h"
-#include "keyloom/autocomplete/EmojiCategoryKeyboard.h"
-#include "keyloom/controller/DisabledCalloutActionProvider.h"
+#include "keyloom/views/AutocompleteToolbar.h"
+#include "keyloom/views/EmojiCategoryKeyboard.h"
+#include "keyloom/services/DisabledCalloutActionProvider.h"
 #include "keyloom/views/ActionCallout.h"
 #include "keyloom/views/InputCallout.h"
 #include "keyloom/views/SystemKeyboardTesting.h"

@@ -1,0 +1,149 @@
+#include "keyloom/views/EmojiKeyboard.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "keyloom/autocomplete/EmojiKeyboardTesting.h"
+#include "keyloom/services/DisabledCalloutActionProvider.h"
+#include "platform/foundation/MainQueue.h"
+#include "platform/ui/UI.h"
+
+namespace keyloom {
+namespace {
+
+namespace ui = platform::ui;
+
+platform::Point center(const platform::Rect& r) { return {r.midX(), r.midY()}; }
+using ::testing::ElementsAre;
+
+std::vector<Emoji> emojis(std::initializer_list<const char*> texts) {
+  std::vector<Emoji> result;
+  for (const char* text : texts) result.emplace_back(text);
+  return result;
+}
+
+struct Grid {
+  std::shared_ptr<RecordingEmojiActionHandler> handler = std::make_shared<RecordingEmojiActionHandler>();
+  std::shared_ptr<KeyboardCalloutContext> callouts = std::make_shared<KeyboardCalloutContext>(
+      std::make_shared<ActionCalloutContext>(handler, std::make_shared<DisabledCalloutActionProvider>()),
+      std::make_shared<InputCalloutContext>(true));
+  std::unique_ptr<ui::ViewHost> host;
+
+  explicit Grid(std::vector<Emoji> list, EmojiKeyboardStyle style = EmojiKeyboardStyle::standardPhonePortrait()) {
+    host = std::make_unique<ui::ViewHost>(
+        ui::ScrollView(ui::Axis::horizontal, false, ui::View(EmojiKeyboard(std::move(list), handler, callouts, style)))
+            .coordinateSpace(InputCalloutContext::coordinateSpace()));
+    host->layout(platform::Size{390, 300});
+  }
+
+  std::shared_ptr<ui::Node> cell(const std::string& emoji) const {
+    return host->find([&](const ui::Node& node) {
+      auto id = node.attached<std::string>();
+      return id && *id == emoji;
+    });
+  }
+  std::shared_ptr<ui::Node> grid() const { return host->findAllOfType<EmojiKeyboard>().at(0); }
+};
+
+TEST(EmojiKeyboardTest, RowsComeFromTheStyle) {
+  const auto& style = EmojiKeyboardStyle::standardPhonePortrait();
+  EmojiKeyboard keyboard({}, nullptr, nullptr, style);
+  ASSERT_EQ(keyboard.rows().size(), 5u);
+  for (const auto& row : keyboard.rows()) {
+    EXPECT_EQ(row.kind, ui::GridItem::Kind::fixed);
+    EXPECT_DOUBLE_EQ(row.minimum, 40);
+    EXPECT_EQ(row.spacing, -2);
+  }
+}
+
+TEST(EmojiKeyboardTest, GridHeightIsTotalHeightLessEight) {
+  struct Case {
+    EmojiKeyboardStyle style;
+    double height;
+  };
+  for (const auto& c : {Case{EmojiKeyboardStyle::standardPhonePortrait(), 192},
+                        Case{EmojiKeyboardStyle::standardPhoneLandscape(), 112},
+                        Case{EmojiKeyboardStyle::standardPadPortrait(), 193},
+                        Case{EmojiKeyboardStyle::standardLargePadLandscape(), 352}}) {
+    Grid filled(emojis({"😀", "😁", "😂"}), c.style);
+    EXPECT_DOUBLE_EQ(filled.grid()->frame.height(), c.height);
+    Grid empty({}, c.style);
+    EXPECT_DOUBLE_EQ(empty.grid()->frame.height(), c.height);
+  }
+}
+
+TEST(EmojiKeyboardTest, CellsFillColumnsTopToBottomWithTheStyleSpacing) {
+  Grid grid(emojis({"😀", "😁", "😂", "🤣", "😃", "😄", "😅"}));
+  auto first = grid.cell("😀");
+  auto second = grid.cell("😁");
+  auto sixth = grid.cell("😄");
+  ASSERT_TRUE(first && second && sixth);
+  // Rows of 40 that overlap by 2 points: one row every 38 points.
+  EXPECT_DOUBLE_EQ(second->frame.minX(), first->frame.minX());
+  EXPECT_DOUBLE_EQ(second->frame.midY() - first->frame.midY(), 38);
+  EXPECT_DOUBLE_EQ(first->frame.midY() - grid.grid()->frame.minY(), 20);
+  EXPECT_DOUBLE_EQ(sixth->frame.minY(), first->frame.minY());
+  EXPECT_DOUBLE_EQ(sixth->frame.minX() - first->frame.maxX(), 10);
+  EXPECT_DOUBLE_EQ(first->frame.minX(), ui::defaultPadding);
+}
+
+TEST(EmojiKeyboardTest, TapOnACellReachesTheHandlerAsThatEmoji) {
+  Grid grid(emojis({"😀", "😁"}));
+  auto cell = grid.cell("😁");
+  auto touch = grid.host->touches().down(center(cell->frame));
+  grid.host->touches().up(touch);
+  platform::MainQueue::main().runUntilIdle();
+  const auto gestures = grid.handler->gestures();
+  EXPECT_THAT(gestures, ::testing::IsSupersetOf({"press", "release"}));
+  EXPECT_EQ(std::count(gestures.begin(), gestures.end(), "release"), 1);
+  for (const auto& call : grid.handler->calls) EXPECT_EQ(call.action, KeyboardAction::emoji(Emoji("😁")));
+}
+
+TEST(EmojiKeyboardTest, CellsCarryTheEmojiNames) {
+  // Text that is not UTF-8 has no Unicode name nor identifier.
+  Grid grid(emojis({"😀", "\xff"}));
+  auto items = grid.host->findAllOfType<EmojiKeyboardItem>();
+  ASSERT_EQ(items.size(), 2u);
+  EXPECT_EQ(items[0]->accessibilityLabel(), std::optional<std::string>("Grinning Face"));
+  EXPECT_EQ(items[0]->accessibilityIdentifier(), Emoji("😀").unicodeIdentifier());
+  EXPECT_EQ(items[1]->accessibilityLabel(), std::optional<std::string>(""));
+  EXPECT_EQ(items[1]->accessibilityIdentifier(), std::optional<std::string>(""));
+}
+
+TEST(EmojiKeyboardTest, APressedEmojiShowsTheInputCalloutOverItsCell) {
+  Grid grid(emojis({"😀", "😁"}));
+  auto cell = grid.cell("😁");
+  auto touch = grid.host->touches().down(center(cell->frame));
+  const auto& input = *grid.callouts->input();
+  EXPECT_EQ(input.input(), std::optional<std::string>("😁"));
+  EXPECT_TRUE(input.isActive());
+  EXPECT_EQ(input.buttonFrame.get(), cell->frame);
+  grid.host->touches().up(touch);
+  platform::MainQueue::main().advance(1);
+  platform::MainQueue::main().runUntilIdle();
+  EXPECT_FALSE(grid.callouts->input()->isActive());
+}
+
+TEST(EmojiKeyboardTest, WithoutCalloutContextCellsStillType) {
+  auto handler = std::make_shared<RecordingEmojiActionHandler>();
+  ui::ViewHost host(ui::View(EmojiKeyboard(emojis({"🐻"}), handler, nullptr,
+                                           EmojiKeyboardStyle::standardPhonePortrait())));
+  host.layout(platform::Size{390, 300});
+  auto cell = host.findAttached(std::string("🐻"));
+  ASSERT_TRUE(cell);
+  host.touches().tap(center(cell->frame));
+  platform::MainQueue::main().runUntilIdle();
+  EXPECT_THAT(handler->gestures(), ::testing::IsSupersetOf({"press", "release"}));
+}
+
+TEST(EmojiKeyboardTest, ButtonVariantCallsItsClosure) {
+  std::vector<std::string> tapped;
+  ui::ViewHost host(ui::View(EmojiKeyboardButton(Emoji("🐻"), EmojiKeyboardStyle::standardPhonePortrait(),
+                                                 [&](const Emoji& emoji) { tapped.push_back(emoji.char_()); })));
+  host.layout(platform::Size{100, 100});
+  host.findAll(ui::NodeKind::button).at(0)->tap();
+  EXPECT_THAT(tapped, ElementsAre("🐻"));
+}
+
+}  // namespace
+}  // namespace keyloom
