@@ -18,7 +18,7 @@
 #include "keyloom/views/AutocompleteToolbar.h"
 #include "keyloom/controller/KeyboardHostingController.h"
 #include "keyloom/views/SystemKeyboard.h"
-#include "keyloom/views/SystemKeyboardTesting.h"
+#include "testing/SystemKeyboardTesting.h"
 #include "platform/input/SimulatedHost.h"
 #include "platform/ui/PangoTextMetrics.h"
 #include "platform/ui/Renderer.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "keyloom/appearance/AppearanceTesting.h"
+#include "testing/AppearanceTesting.h"
 
 namespace keyloom {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "keyloom/appearance/AppearanceTesting.h"
+#include "testing/AppearanceTesting.h"
 #include "keyloom/appearance/ColorCoding.h"
 #include "keyloom/appearance/KeyboardColor.h"
 

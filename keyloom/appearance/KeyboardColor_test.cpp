@@ -8,7 +8,7 @@
 
 #include <unistd.h>
 
-#include "keyloom/appearance/AppearanceTesting.h"
+#include "testing/AppearanceTesting.h"
 #include "keyloom/appearance/ColorCoding.h"
 #include "keyloom/resources/ColorAsset.h"
 #include "keyloom/resources/KeyloomBundle.h"

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "keyloom/gestures/DisabledAudioFeedbackEngine.h"
-#include "keyloom/gestures/FeedbackTesting.h"
+#include "testing/FeedbackTesting.h"
 #include "keyloom/gestures/StandardAudioFeedbackEngine.h"
 #include "platform/coding/Codable.h"
 #include "platform/feedback/FeedbackLog.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "keyloom/gestures/AudioFeedbackConfiguration.h"
-#include "keyloom/gestures/FeedbackTesting.h"
+#include "testing/FeedbackTesting.h"
 #include "keyloom/gestures/HapticFeedbackConfiguration.h"
 #include "platform/coding/Codable.h"
 

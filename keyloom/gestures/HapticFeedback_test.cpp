@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "keyloom/gestures/DisabledHapticFeedbackEngine.h"
-#include "keyloom/gestures/FeedbackTesting.h"
+#include "testing/FeedbackTesting.h"
 #include "keyloom/gestures/StandardHapticFeedbackEngine.h"
 #include "platform/coding/Codable.h"
 #include "platform/feedback/FeedbackLog.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "keyloom/controller/RecordingKeyboardController.h"
+#include "testing/RecordingKeyboardController.h"
 #include "keyloom/state/KeyboardContext.h"
 #include "platform/input/InMemoryTextDocumentProxy.h"
 

@@ -4,7 +4,7 @@
 
 #include "keyloom/layout/EnglishInputSetProvider.h"
 #include "keyloom/layout/KeyboardLayoutConfiguration.h"
-#include "keyloom/text/KeyboardLayoutTesting.h"
+#include "testing/KeyboardLayoutTesting.h"
 #include "keyloom/layout/StaticInputSetProvider.h"
 #include "platform/input/Device.h"
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "keyloom/controller/CalloutTesting.h"
+#include "testing/CalloutTesting.h"
 #include "keyloom/services/EnglishCalloutActionProvider.h"
 #include "keyloom/services/PreviewKeyboardActionHandler.h"
 #include "keyloom/gestures/HapticFeedbackEngine.h"

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "keyloom/controller/CalloutTesting.h"
+#include "testing/CalloutTesting.h"
 #include "keyloom/services/KeyboardCalloutContext.h"
 #include "platform/foundation/Clock.h"
 #include "platform/foundation/MainQueue.h"

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "keyloom/controller/KeyboardInputViewController.h"
-#include "keyloom/controller/RecordingKeyboardController.h"
+#include "testing/RecordingKeyboardController.h"
 #include "platform/input/SimulatedHost.h"
 
 namespace keyloom {

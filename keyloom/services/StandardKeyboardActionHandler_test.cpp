@@ -12,7 +12,7 @@
 #include "keyloom/autocomplete/DisabledAutocompleteProvider.h"
 #include "keyloom/state/EmojiCategory.h"
 #include "keyloom/controller/KeyboardInputViewController.h"
-#include "keyloom/controller/RecordingKeyboardController.h"
+#include "testing/RecordingKeyboardController.h"
 #include "keyloom/state/RepeatGestureTimer.h"
 #include "keyloom/gestures/SpaceCursorDragGestureHandler.h"
 #include "keyloom/gestures/StandardKeyboardFeedbackHandler.h"

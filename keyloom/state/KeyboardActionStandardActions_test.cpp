@@ -4,7 +4,7 @@
 #include <sstream>
 #include <vector>
 
-#include "keyloom/controller/RecordingKeyboardController.h"
+#include "testing/RecordingKeyboardController.h"
 #include "keyloom/state/KeyboardAction.h"
 
 namespace keyloom {

@@ -3,7 +3,7 @@
 #include "keyloom/views/ActionCallout.h"
 #include "keyloom/views/CalloutButtonArea.h"
 #include "keyloom/views/InputCallout.h"
-#include "keyloom/views/SystemKeyboardTesting.h"
+#include "testing/SystemKeyboardTesting.h"
 
 namespace keyloom {
 namespace {

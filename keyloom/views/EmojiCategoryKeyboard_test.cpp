@@ -5,7 +5,7 @@
 
 #include "keyloom/appearance/StandardKeyboardAppearance.h"
 #include "keyloom/views/EmojiKeyboard.h"
-#include "keyloom/autocomplete/EmojiKeyboardTesting.h"
+#include "testing/EmojiKeyboardTesting.h"
 #include "keyloom/state/MostRecentEmojiProvider.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/foundation/UserDefaults.h"

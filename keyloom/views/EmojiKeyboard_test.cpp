@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "keyloom/autocomplete/EmojiKeyboardTesting.h"
+#include "testing/EmojiKeyboardTesting.h"
 #include "keyloom/services/DisabledCalloutActionProvider.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/ui/UI.h"

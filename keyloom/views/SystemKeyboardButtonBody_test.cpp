@@ -7,7 +7,7 @@
 #include "keyloom/views/SystemKeyboardButtonShadow.h"
 #include "keyloom/views/SystemKeyboardButtonStyle.h"
 #include "keyloom/views/SystemKeyboardSpaceContent.h"
-#include "keyloom/views/SystemKeyboardTesting.h"
+#include "testing/SystemKeyboardTesting.h"
 
 namespace keyloom {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "keyloom/layout/LocaleContextMenu.h"
 #include "keyloom/views/SystemKeyboardButtonBody.h"
-#include "keyloom/views/SystemKeyboardTesting.h"
+#include "testing/SystemKeyboardTesting.h"
 
 namespace keyloom {
 namespace {

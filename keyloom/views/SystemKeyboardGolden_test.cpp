@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "keyloom/views/SystemKeyboard.h"
-#include "keyloom/views/SystemKeyboardTesting.h"
+#include "testing/SystemKeyboardTesting.h"
 #include "platform/input/SimulatedHost.h"
 
 namespace keyloom {

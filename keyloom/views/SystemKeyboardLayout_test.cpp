@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "keyloom/views/SystemKeyboardTesting.h"
+#include "testing/SystemKeyboardTesting.h"
 
 namespace keyloom {
 namespace {

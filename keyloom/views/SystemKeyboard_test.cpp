@@ -8,7 +8,7 @@
 #include "keyloom/services/DisabledCalloutActionProvider.h"
 #include "keyloom/views/ActionCallout.h"
 #include "keyloom/views/InputCallout.h"
-#include "keyloom/views/SystemKeyboardTesting.h"
+#include "testing/SystemKeyboardTesting.h"
 
 namespace keyloom {
 namespace {
