@@ -16,6 +16,7 @@
 #include "keyloom/services/CalloutActionProvider.h"
 #include "keyloom/services/KeyboardActionHandler.h"
 #include "keyloom/services/KeyboardCalloutContext.h"
+#include "keyloom/services/KeyboardServicesController.h"
 #include "keyloom/state/KeyboardController.h"
 #include "keyloom/controller/KeyboardRootView.h"
 #include "keyloom/gestures/KeyboardFeedbackHandler.h"
@@ -46,7 +47,7 @@ class KeyboardHostingController;
 // called any number of times, each call replaces the last).
 //
 // Always owned by std::shared_ptr (the platform creates it so).
-class KeyboardInputViewController : public platform::InputViewController, public KeyboardController {
+class KeyboardInputViewController : public KeyboardServicesController {
  public:
   // Given the controller while it lives; see setup().
   using ControllerViewBuilder =
@@ -112,13 +113,13 @@ class KeyboardInputViewController : public platform::InputViewController, public
   // ---- Text document proxies
 
   // The host application's proxy.
-  virtual std::shared_ptr<platform::TextDocumentProxy> mainTextDocumentProxy();
+  std::shared_ptr<platform::TextDocumentProxy> mainTextDocumentProxy() override;
   // The proxy of a text field inside the keyboard while it takes the typing;
   // absent while the host's text is the target. Every write, to a proxy or
   // to absent, then runs viewWillSyncWithContext(). A write that changes the
   // target also forgets the space autocomplete inserted in the old one.
-  virtual std::shared_ptr<TextInputProxy> textInputProxy() const { return textInputProxy_; }
-  virtual void setTextInputProxy(std::shared_ptr<TextInputProxy> proxy);
+  std::shared_ptr<TextInputProxy> textInputProxy() const override { return textInputProxy_; }
+  void setTextInputProxy(std::shared_ptr<TextInputProxy> proxy) override;
   // The text input proxy when one is set, else the host's. Every text
   // operation and context sync goes through it.
   std::shared_ptr<platform::TextDocumentProxy> textDocumentProxy() override;
@@ -126,16 +127,16 @@ class KeyboardInputViewController : public platform::InputViewController, public
   // ---- Contexts, made on first read. Replacing one does not reach the
   // services made earlier: they keep the context they were made with.
 
-  virtual std::shared_ptr<AutocompleteContext> autocompleteContext();
+  std::shared_ptr<AutocompleteContext> autocompleteContext() override;
   virtual void setAutocompleteContext(std::shared_ptr<AutocompleteContext> context);
   // Its action callout works with the current action handler and callout
   // action provider; its input callout is enabled on phones only.
-  virtual std::shared_ptr<KeyboardCalloutContext> calloutContext();
+  std::shared_ptr<KeyboardCalloutContext> calloutContext() override;
   virtual void setCalloutContext(std::shared_ptr<KeyboardCalloutContext> context);
   virtual std::shared_ptr<DictationContext> dictationContext();
   virtual void setDictationContext(std::shared_ptr<DictationContext> context);
   // Synced with this controller when made.
-  virtual std::shared_ptr<KeyboardContext> keyboardContext();
+  std::shared_ptr<KeyboardContext> keyboardContext() override;
   virtual void setKeyboardContext(std::shared_ptr<KeyboardContext> context);
   // The standard audio and haptic configurations.
   virtual std::shared_ptr<KeyboardFeedbackSettings> keyboardFeedbackSettings();
@@ -160,19 +161,19 @@ class KeyboardInputViewController : public platform::InputViewController, public
   virtual std::shared_ptr<InputSetProvider> inputSetProvider();
   virtual void setInputSetProvider(std::shared_ptr<InputSetProvider> provider);
   // The standard action handler on this controller.
-  virtual std::shared_ptr<KeyboardActionHandler> keyboardActionHandler();
+  std::shared_ptr<KeyboardActionHandler> keyboardActionHandler() override;
   virtual void setKeyboardActionHandler(std::shared_ptr<KeyboardActionHandler> handler);
-  virtual std::shared_ptr<KeyboardAppearance> keyboardAppearance();
+  std::shared_ptr<KeyboardAppearance> keyboardAppearance() override;
   virtual void setKeyboardAppearance(std::shared_ptr<KeyboardAppearance> appearance);
   // A StandardKeyboardBehavior on the keyboard context, with a double-tap
   // threshold of 0.5 s, an end-sentence threshold of 3 s and the shared
   // repeat timer.
-  virtual std::shared_ptr<KeyboardBehavior> keyboardBehavior();
+  std::shared_ptr<KeyboardBehavior> keyboardBehavior() override;
   virtual void setKeyboardBehavior(std::shared_ptr<KeyboardBehavior> behavior);
-  virtual std::shared_ptr<KeyboardFeedbackHandler> keyboardFeedbackHandler();
+  std::shared_ptr<KeyboardFeedbackHandler> keyboardFeedbackHandler() override;
   virtual void setKeyboardFeedbackHandler(std::shared_ptr<KeyboardFeedbackHandler> handler);
   // The standard provider on the current input set provider.
-  virtual std::shared_ptr<KeyboardLayoutProvider> keyboardLayoutProvider();
+  std::shared_ptr<KeyboardLayoutProvider> keyboardLayoutProvider() override;
   virtual void setKeyboardLayoutProvider(std::shared_ptr<KeyboardLayoutProvider> provider);
 
   // ---- KeyboardController

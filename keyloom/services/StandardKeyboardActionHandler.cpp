@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "keyloom/state/EmojiCategory.h"
-#include "keyloom/controller/KeyboardInputViewController.h"
+#include "keyloom/services/KeyboardServicesController.h"
 #include "keyloom/gestures/SpaceCursorDragGestureHandler.h"
 #include "keyloom/state/SpaceLongPressBehavior.h"
 #include "keyloom/text/KeyboardCharacters.h"
@@ -35,7 +35,7 @@ const std::string* delimiterOf(const KeyboardAction& action) {
 }  // namespace
 
 StandardKeyboardActionHandler::StandardKeyboardActionHandler(
-    const std::shared_ptr<KeyboardInputViewController>& inputViewController,
+    const std::shared_ptr<KeyboardServicesController>& inputViewController,
     std::shared_ptr<DragGestureHandler> spaceDragGestureHandler, SpaceDragSensitivity spaceDragSensitivity)
     // Members are made in declaration order, which is the order the
     // controller's services are read (and so created).

@@ -18,7 +18,7 @@
 
 namespace keyloom {
 
-class KeyboardInputViewController;
+class KeyboardServicesController;
 
 // The pipeline every key gesture runs. For a gesture on an action, in order:
 // a replacement (a quotation mark for the locale, or a letter form the
@@ -39,7 +39,7 @@ class StandardKeyboardActionHandler : public KeyboardActionHandler {
   // Takes the controller (held weakly) and, in this order, its autocomplete
   // context, behaviour, keyboard context and feedback handler. Without a drag
   // handler the space bar moves the cursor with the given sensitivity.
-  StandardKeyboardActionHandler(const std::shared_ptr<KeyboardInputViewController>& inputViewController,
+  StandardKeyboardActionHandler(const std::shared_ptr<KeyboardServicesController>& inputViewController,
                                 std::shared_ptr<DragGestureHandler> spaceDragGestureHandler,
                                 SpaceDragSensitivity spaceDragSensitivity);
   StandardKeyboardActionHandler(const std::shared_ptr<KeyboardController>& keyboardController,

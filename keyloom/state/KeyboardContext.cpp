@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "keyloom/state/PrefersAutocompleteResolver.h"
-#include "keyloom/controller/KeyboardInputViewController.h"
+#include "keyloom/state/SyncableInputViewController.h"
 #include "keyloom/state/LocaleDirectionAnalyzer.h"
 #include "keyloom/state/PreviewTextDocumentProxy.h"
 #include "keyloom/text/TextDocumentProxyOperations.h"
@@ -27,17 +27,17 @@ bool& tempIsPreviewModeStorage() {
 }
 
 // The screen the controller's view is shown on; none while it is in no window.
-const platform::Screen* screenOf(KeyboardInputViewController& controller) {
+const platform::Screen* screenOf(SyncableInputViewController& controller) {
   const auto window = controller.view()->window();
   return window ? &window->screen() : nullptr;
 }
 
-InterfaceOrientation orientationOf(KeyboardInputViewController& controller) {
+InterfaceOrientation orientationOf(SyncableInputViewController& controller) {
   const platform::Screen* screen = screenOf(controller);
   return screen ? interfaceOrientation(*screen) : InterfaceOrientation::portrait;
 }
 
-platform::Size screenSizeOf(KeyboardInputViewController& controller) {
+platform::Size screenSizeOf(SyncableInputViewController& controller) {
   const platform::Screen* screen = screenOf(controller);
   return screen ? screen->bounds().size : platform::Size{};
 }
@@ -57,7 +57,7 @@ KeyboardContext::KeyboardContext()
       textDocumentProxy(*this, std::make_shared<PreviewTextDocumentProxy>()) {}
 
 std::shared_ptr<KeyboardContext> KeyboardContext::make(
-    const std::shared_ptr<KeyboardInputViewController>& controller) {
+    const std::shared_ptr<SyncableInputViewController>& controller) {
   auto context = std::make_shared<KeyboardContext>();
   if (controller) context->sync(controller);
   return context;
@@ -170,7 +170,7 @@ void KeyboardContext::setLocales(const std::vector<KeyboardLocale>& newLocales) 
 
 // ---- Following the controller
 
-void KeyboardContext::sync(const std::shared_ptr<KeyboardInputViewController>& controller) {
+void KeyboardContext::sync(const std::shared_ptr<SyncableInputViewController>& controller) {
   if (!controller) return;
   auto self = weak_from_this().lock();
   assert(self && "a context that syncs must be owned by a std::shared_ptr");
@@ -178,7 +178,7 @@ void KeyboardContext::sync(const std::shared_ptr<KeyboardInputViewController>& c
   platform::MainQueue::main().async([self, controller] { self->syncValues(*controller); });
 }
 
-void KeyboardContext::syncValues(KeyboardInputViewController& controller) {
+void KeyboardContext::syncValues(SyncableInputViewController& controller) {
   hasDictationKey.setIfChanged(controller.hasDictationKey());
   hasFullAccess.setIfChanged(controller.hasFullAccess());
   needsInputModeSwitchKey.setIfChanged(controller.needsInputModeSwitchKey());
@@ -202,14 +202,14 @@ void KeyboardContext::syncValues(KeyboardInputViewController& controller) {
   traitCollection.setIfChanged(controller.traitCollection());
 }
 
-void KeyboardContext::syncAfterLayout(const std::shared_ptr<KeyboardInputViewController>& controller) {
+void KeyboardContext::syncAfterLayout(const std::shared_ptr<SyncableInputViewController>& controller) {
   if (!controller) return;
   syncIsKeyboardFloating(*controller);
   if (orientationOf(*controller) == interfaceOrientation.get()) return;
   sync(controller);
 }
 
-void KeyboardContext::syncIsKeyboardFloating(KeyboardInputViewController& controller) {
+void KeyboardContext::syncIsKeyboardFloating(SyncableInputViewController& controller) {
   const double width = controller.view()->frame().width();
   isKeyboardFloating.setIfChanged(width < 0.5 * screenSize->width);
 }

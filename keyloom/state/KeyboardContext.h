@@ -24,7 +24,7 @@
 
 namespace keyloom {
 
-class KeyboardInputViewController;
+class SyncableInputViewController;
 
 // The observable state of the keyboard: the keyboard type on screen, the
 // locale and the locales to cycle through, the device and screen, the text
@@ -41,7 +41,7 @@ class KeyboardContext : public platform::ObservableObject,
   KeyboardContext();
   // A new context, synced with the controller when one is given.
   static std::shared_ptr<KeyboardContext> make(
-      const std::shared_ptr<KeyboardInputViewController>& controller);
+      const std::shared_ptr<SyncableInputViewController>& controller);
   // A new context for previews on every call. It follows no controller, so
   // asking for one never loads a controller's view (with its process-wide
   // registrations). Defined with the other preview factories.
@@ -122,16 +122,16 @@ class KeyboardContext : public platform::ObservableObject,
 
   // Schedules syncValues on the main queue and returns at once. The scheduled
   // work keeps the context and the controller alive until it has run.
-  void sync(const std::shared_ptr<KeyboardInputViewController>& controller);
+  void sync(const std::shared_ptr<SyncableInputViewController>& controller);
   // Copies the controller's flags, language, orientation, screen size,
   // proxies, input mode and traits, writing only the fields that changed.
   // Never writes the keyboard type, the locale or the locales.
-  void syncValues(KeyboardInputViewController& controller);
+  void syncValues(SyncableInputViewController& controller);
   // After a layout pass: the floating state at once, and a full sync when
   // the screen's orientation differs from the published one.
-  void syncAfterLayout(const std::shared_ptr<KeyboardInputViewController>& controller);
+  void syncAfterLayout(const std::shared_ptr<SyncableInputViewController>& controller);
   // Floating while the controller's view is narrower than half the screen.
-  void syncIsKeyboardFloating(KeyboardInputViewController& controller);
+  void syncIsKeyboardFloating(SyncableInputViewController& controller);
 
  private:
   // Step 2 of preferredKeyboardType: the casing the host field asks for.

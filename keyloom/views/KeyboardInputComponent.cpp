@@ -1,6 +1,6 @@
 #include "keyloom/views/KeyboardInputComponent.h"
 
-#include "keyloom/controller/KeyboardInputViewController.h"
+#include "keyloom/services/KeyboardServicesController.h"
 #include "keyloom/text/TextInputProxy.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/ui/Transaction.h"
@@ -41,7 +41,7 @@ void KeyboardInputComponent::applyFocusState() {
   }
 }
 
-bool KeyboardInputComponent::holdsControllerInput(KeyboardInputViewController& controller) const {
+bool KeyboardInputComponent::holdsControllerInput(KeyboardServicesController& controller) const {
   auto proxy = std::dynamic_pointer_cast<TextInputProxy>(controller.textInputProxy());
   if (!proxy) return false;
   auto input = proxy->input();

@@ -14,7 +14,7 @@
 
 namespace keyloom {
 
-class KeyboardInputViewController;
+class KeyboardServicesController;
 
 // How an in-keyboard text input looks. The toolkit draws platform views from
 // these attributes; the representables set them as the platform's field and
@@ -63,8 +63,8 @@ class KeyboardInputComponent : public platform::TextInput, public platform::ui::
   void setResignOnReturn(bool value) { resignOnReturn_ = value; }
 
   // The controller whose input path the input takes over; held weakly.
-  std::shared_ptr<KeyboardInputViewController> controller() const { return controller_.lock(); }
-  void setController(const std::shared_ptr<KeyboardInputViewController>& controller) { controller_ = controller; }
+  std::shared_ptr<KeyboardServicesController> controller() const { return controller_.lock(); }
+  void setController(const std::shared_ptr<KeyboardServicesController>& controller) { controller_ = controller; }
 
   // Written true and false as the input gains and loses focus; it reports
   // focus and never moves it.
@@ -116,9 +116,9 @@ class KeyboardInputComponent : public platform::TextInput, public platform::ui::
   // The in-keyboard input whose proxy the controller holds, when it is
   // another one that still has focus: focusing this one resigns it.
   std::shared_ptr<KeyboardInputComponent> otherFocusedInput() const;
-  bool holdsControllerInput(KeyboardInputViewController& controller) const;
+  bool holdsControllerInput(KeyboardServicesController& controller) const;
 
-  std::weak_ptr<KeyboardInputViewController> controller_;
+  std::weak_ptr<KeyboardServicesController> controller_;
   bool resignOnReturn_ = true;
   platform::ui::Binding<bool> hasFocus_ = platform::ui::Binding<bool>::constant(false);
   std::optional<platform::ui::Binding<bool>> focusState_;

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "keyloom/controller/KeyboardInputViewController.h"
+#include "keyloom/services/KeyboardServicesController.h"
 
 namespace keyloom {
 
@@ -26,7 +26,7 @@ void KeyboardTextField::Coordinator::observe(KeyboardInputTextField& field) {
 }
 
 KeyboardTextField::KeyboardTextField(std::optional<std::string> placeholder, ui::Binding<std::string> text,
-                                     const std::shared_ptr<KeyboardInputViewController>& controller,
+                                     const std::shared_ptr<KeyboardServicesController>& controller,
                                      ui::Binding<bool> hasFocus, bool resignOnReturn, Config config)
     : controller_(controller),
       text_(std::move(text)),

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "keyloom/controller/KeyboardInputViewController.h"
+#include "keyloom/services/KeyboardServicesController.h"
 
 namespace keyloom {
 
@@ -30,7 +30,7 @@ void KeyboardTextView::Coordinator::observe(KeyboardInputTextView& view) {
 }
 
 KeyboardTextView::KeyboardTextView(ui::Binding<std::string> text,
-                                   const std::shared_ptr<KeyboardInputViewController>& controller,
+                                   const std::shared_ptr<KeyboardServicesController>& controller,
                                    ui::Binding<bool> hasFocus, bool resignOnReturn, Config config)
     : controller_(controller),
       text_(std::move(text)),

@@ -15,7 +15,7 @@
 
 namespace keyloom {
 
-class KeyboardInputViewController;
+class KeyboardServicesController;
 
 // A multi-line text view inside the keyboard, typed into with the keyboard's
 // own keys while it has focus. Its text follows the `text` binding both ways;
@@ -43,7 +43,7 @@ class KeyboardTextView : public platform::ui::ViewRepresentable, public Keyboard
 
   // The controller is held weakly. `config` runs last on the new view.
   KeyboardTextView(platform::ui::Binding<std::string> text,
-                   const std::shared_ptr<KeyboardInputViewController>& controller,
+                   const std::shared_ptr<KeyboardServicesController>& controller,
                    platform::ui::Binding<bool> hasFocus = platform::ui::Binding<bool>::constant(false),
                    bool resignOnReturn = true, Config config = {});
 
@@ -69,7 +69,7 @@ class KeyboardTextView : public platform::ui::ViewRepresentable, public Keyboard
   platform::ui::View focusedView(platform::ui::Binding<bool> focus) const override;
 
  private:
-  std::weak_ptr<KeyboardInputViewController> controller_;
+  std::weak_ptr<KeyboardServicesController> controller_;
   platform::ui::Binding<std::string> text_;
   platform::ui::Binding<bool> hasFocus_;
   Config config_;

@@ -4,7 +4,7 @@
 #include "keyloom/state/EmojiCategory.h"
 #include "keyloom/views/EmojiCategoryKeyboard.h"
 #include "keyloom/autocomplete/EmojiKeyboardStyle.h"
-#include "keyloom/controller/KeyboardInputViewController.h"
+#include "keyloom/services/KeyboardServicesController.h"
 #include "keyloom/views/ActionCallout.h"
 #include "keyloom/views/InputCallout.h"
 #include "platform/ui/Primitives.h"
@@ -94,14 +94,14 @@ SystemKeyboard::SystemKeyboard(
                        return ui::View(standardButtonContent(item, appearance, keyboardContext));
                      })) {}
 
-SystemKeyboard::SystemKeyboard(const std::shared_ptr<KeyboardInputViewController>& controller,
+SystemKeyboard::SystemKeyboard(const std::shared_ptr<KeyboardServicesController>& controller,
                                AutocompleteToolbarMode autocompleteToolbarMode,
                                SuggestionAction autocompleteToolbarAction, std::optional<double> width,
                                bool renderBackground, ButtonViewBuilder buttonView)
     : SystemKeyboard(servicesOf(controller, std::move(autocompleteToolbarAction), width),
                      autocompleteToolbarMode, renderBackground, std::move(buttonView)) {}
 
-SystemKeyboard::SystemKeyboard(const std::shared_ptr<KeyboardInputViewController>& controller,
+SystemKeyboard::SystemKeyboard(const std::shared_ptr<KeyboardServicesController>& controller,
                                AutocompleteToolbarMode autocompleteToolbarMode,
                                SuggestionAction autocompleteToolbarAction, std::optional<double> width,
                                bool renderBackground, ButtonContentBuilder buttonContent)
@@ -110,7 +110,7 @@ SystemKeyboard::SystemKeyboard(const std::shared_ptr<KeyboardInputViewController
           rowItems(controller->keyboardAppearance(), controller->keyboardActionHandler(),
                    controller->keyboardContext(), controller->calloutContext(), std::move(buttonContent))) {}
 
-SystemKeyboard::SystemKeyboard(const std::shared_ptr<KeyboardInputViewController>& controller,
+SystemKeyboard::SystemKeyboard(const std::shared_ptr<KeyboardServicesController>& controller,
                                AutocompleteToolbarMode autocompleteToolbar,
                                SuggestionAction autocompleteToolbarAction, std::optional<double> width,
                                bool renderBackground)
@@ -131,7 +131,7 @@ SystemKeyboard::SystemKeyboard(ControllerServices services, AutocompleteToolbarM
                      std::move(buttonView)) {}
 
 SystemKeyboard::ControllerServices SystemKeyboard::servicesOf(
-    const std::shared_ptr<KeyboardInputViewController>& controller, SuggestionAction action,
+    const std::shared_ptr<KeyboardServicesController>& controller, SuggestionAction action,
     std::optional<double> width) {
   ControllerServices services;
   services.layout = controller->keyboardLayoutProvider()->keyboardLayout(*controller->keyboardContext());
@@ -142,7 +142,7 @@ SystemKeyboard::ControllerServices SystemKeyboard::servicesOf(
     services.suggestionAction = std::move(action);
   } else {
     // The view never keeps the controller alive.
-    std::weak_ptr<KeyboardInputViewController> weakController = controller;
+    std::weak_ptr<KeyboardServicesController> weakController = controller;
     services.suggestionAction = [weakController](const AutocompleteSuggestion& suggestion) {
       if (auto controller = weakController.lock()) controller->insertAutocompleteSuggestion(suggestion);
     };

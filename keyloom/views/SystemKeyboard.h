@@ -24,7 +24,7 @@
 
 namespace keyloom {
 
-class KeyboardInputViewController;
+class KeyboardServicesController;
 
 // A complete system-style keyboard: the suggestion toolbar on top, then the
 // rows of keys of a layout (or the emoji keyboard for the emoji keyboard
@@ -80,13 +80,13 @@ class SystemKeyboard {
   // action a tap on a suggestion inserts it through the controller (nothing
   // once the controller is gone); without a width the keyboard is as wide
   // as the controller's view is now.
-  SystemKeyboard(const std::shared_ptr<KeyboardInputViewController>& controller,
+  SystemKeyboard(const std::shared_ptr<KeyboardServicesController>& controller,
                  AutocompleteToolbarMode autocompleteToolbarMode, SuggestionAction autocompleteToolbarAction,
                  std::optional<double> width, bool renderBackground, ButtonViewBuilder buttonView);
-  SystemKeyboard(const std::shared_ptr<KeyboardInputViewController>& controller,
+  SystemKeyboard(const std::shared_ptr<KeyboardServicesController>& controller,
                  AutocompleteToolbarMode autocompleteToolbarMode, SuggestionAction autocompleteToolbarAction,
                  std::optional<double> width, bool renderBackground, ButtonContentBuilder buttonContent);
-  SystemKeyboard(const std::shared_ptr<KeyboardInputViewController>& controller,
+  SystemKeyboard(const std::shared_ptr<KeyboardServicesController>& controller,
                  AutocompleteToolbarMode autocompleteToolbar, SuggestionAction autocompleteToolbarAction,
                  std::optional<double> width, bool renderBackground);
 
@@ -120,7 +120,7 @@ class SystemKeyboard {
     std::shared_ptr<KeyboardCalloutContext> calloutContext;
     double width = 0;
   };
-  static ControllerServices servicesOf(const std::shared_ptr<KeyboardInputViewController>& controller,
+  static ControllerServices servicesOf(const std::shared_ptr<KeyboardServicesController>& controller,
                                        SuggestionAction action, std::optional<double> width);
   SystemKeyboard(ControllerServices services, AutocompleteToolbarMode mode, bool renderBackground,
                  ButtonViewBuilder buttonView);
