@@ -9,11 +9,11 @@
 #include <memory>
 #include <vector>
 
-#include "keyloom/state/KeyboardContext.h"
-#include "keyloom/state/KeyboardLocale.h"
 #include "keyloom/layout/EnglishInputSetProvider.h"
 #include "keyloom/layout/StandardInputSetProvider.h"
 #include "keyloom/layout/StandardKeyboardLayoutProvider.h"
+#include "keyloom/state/KeyboardContext.h"
+#include "keyloom/state/KeyboardLocale.h"
 #include "platform/input/Device.h"
 
 namespace {

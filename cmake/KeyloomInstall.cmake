@@ -4,7 +4,7 @@
 # <prefix>/lib, its target is exported as Keyloom::<target>, and the headers of
 # its folders go to <prefix>/include/<folder>, so the installed headers keep the
 # repository-root include paths (#include <keyloom/state/KeyboardAction.h>).
-# keyloom_module does this by itself, and a folder added to KEYLOOM_FOLDERS in
+# keyloom_module does this by itself, and a layer added to KEYLOOM_LAYERS in
 # keyloom/CMakeLists.txt has its headers installed with the library. A program
 # to install calls keyloom_install_program.
 include(GNUInstallDirs)

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "keyloom/state/KLL10n.h"
 #include "keyloom/resources/KeyloomBundle.h"
+#include "keyloom/state/KLL10n.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string input(reinterpret_cast<const char*>(data), size);

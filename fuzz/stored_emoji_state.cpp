@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "keyloom/state/EmojiCategory.h"
-#include "keyloom/views/EmojiCategoryKeyboard.h"
 #include "keyloom/state/MostRecentEmojiProvider.h"
+#include "keyloom/views/EmojiCategoryKeyboard.h"
 #include "platform/foundation/UserDefaults.h"
 
 using namespace keyloom;

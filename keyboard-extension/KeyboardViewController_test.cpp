@@ -15,14 +15,14 @@
 #include "keyboard-extension/ProductConfiguration.h"
 #include "keyboard-extension/ThemePalette.h"
 #include "keyboard-extension/UnicodeFont.h"
-#include "keyloom/views/AutocompleteToolbar.h"
 #include "keyloom/controller/KeyboardHostingController.h"
+#include "keyloom/views/AutocompleteToolbar.h"
 #include "keyloom/views/SystemKeyboard.h"
-#include "testing/SystemKeyboardTesting.h"
 #include "platform/input/SimulatedHost.h"
 #include "platform/ui/PangoTextMetrics.h"
 #include "platform/ui/Renderer.h"
 #include "platform/ui/UI.h"
+#include "testing/SystemKeyboardTesting.h"
 
 namespace zandorelle {
 namespace {

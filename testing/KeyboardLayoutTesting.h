@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "keyloom/state/KeyboardContext.h"
 #include "keyloom/layout/KeyboardLayout.h"
+#include "keyloom/state/KeyboardContext.h"
 #include "platform/foundation/Text.h"
 #include "platform/input/InMemoryTextDocumentProxy.h"
 

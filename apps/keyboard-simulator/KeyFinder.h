@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "apps/keyboard-simulator/SimulatorKey.h"
-#include "keyloom/state/KeyboardAction.h"
 #include "keyloom/layout/KeyboardLayout.h"
+#include "keyloom/state/KeyboardAction.h"
 
 namespace keyboard_simulator {
 

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "keyloom/state/KeyboardAction.h"
 #include "keyloom/layout/KeyboardLayout.h"
 #include "keyloom/layout/KeyboardLayoutItemWidth.h"
+#include "keyloom/state/KeyboardAction.h"
 
 namespace keyboard_simulator {
 

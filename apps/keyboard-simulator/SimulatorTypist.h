@@ -6,9 +6,9 @@
 #include <vector>
 #include <string_view>
 
+#include "keyloom/layout/KeyboardLayout.h"
 #include "keyloom/state/KeyboardAction.h"
 #include "keyloom/state/KeyboardType.h"
-#include "keyloom/layout/KeyboardLayout.h"
 
 namespace keyboard_simulator {
 

@@ -7,9 +7,9 @@
 #include "keyloom/appearance/KeyboardActionCalloutStyle.h"
 #include "keyloom/appearance/KeyboardBackgroundStyle.h"
 #include "keyloom/appearance/KeyboardButtonStyle.h"
-#include "keyloom/state/KeyboardImage.h"
 #include "keyloom/appearance/KeyboardInputCalloutStyle.h"
 #include "keyloom/state/KeyboardAction.h"
+#include "keyloom/state/KeyboardImage.h"
 #include "platform/foundation/Geometry.h"
 #include "platform/ui/Color.h"
 

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "testing/AppearanceTesting.h"
 #include "keyloom/appearance/ColorCoding.h"
 #include "keyloom/appearance/ImageDataCoding.h"
 #include "platform/ui/ViewDefinition.h"
+#include "testing/AppearanceTesting.h"
 
 namespace keyloom {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "testing/AppearanceTesting.h"
 #include "keyloom/appearance/ColorCoding.h"
 #include "keyloom/appearance/KeyboardColor.h"
+#include "testing/AppearanceTesting.h"
 
 namespace keyloom {
 namespace {

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "testing/AppearanceTesting.h"
 #include "keyloom/appearance/ColorCoding.h"
 #include "keyloom/appearance/KeyboardActionCalloutStyle.h"
 #include "keyloom/appearance/KeyboardColor.h"
 #include "keyloom/appearance/KeyboardInputCalloutStyle.h"
 #include "platform/input/Device.h"
+#include "testing/AppearanceTesting.h"
 
 namespace keyloom {
 namespace {

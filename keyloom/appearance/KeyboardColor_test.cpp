@@ -8,11 +8,11 @@
 
 #include <unistd.h>
 
-#include "testing/AppearanceTesting.h"
 #include "keyloom/appearance/ColorCoding.h"
 #include "keyloom/resources/ColorAsset.h"
 #include "keyloom/resources/KeyloomBundle.h"
 #include "keyloom/state/KeyboardContext.h"
+#include "testing/AppearanceTesting.h"
 
 namespace keyloom {
 namespace {

@@ -7,8 +7,8 @@
 #include "keyloom/appearance/KeyboardAppearance.h"
 #include "keyloom/appearance/KeyboardCalloutStyle.h"
 #include "keyloom/appearance/KeyboardFont.h"
-#include "keyloom/state/KeyboardType.h"
 #include "keyloom/layout/KeyboardLayoutConfiguration.h"
+#include "keyloom/state/KeyboardType.h"
 
 namespace keyloom {
 

@@ -7,8 +7,8 @@
 #include <type_traits>
 #include <variant>
 
-#include "keyloom/gestures/AudioFeedbackEngine.h"
 #include "keyloom/core/CaseValue.h"
+#include "keyloom/gestures/AudioFeedbackEngine.h"
 #include "platform/coding/Decoder.h"
 #include "platform/coding/Encoder.h"
 

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "keyloom/gestures/DisabledAudioFeedbackEngine.h"
-#include "testing/FeedbackTesting.h"
 #include "keyloom/gestures/StandardAudioFeedbackEngine.h"
 #include "platform/coding/Codable.h"
 #include "platform/feedback/FeedbackLog.h"
+#include "testing/FeedbackTesting.h"
 
 namespace keyloom {
 namespace {

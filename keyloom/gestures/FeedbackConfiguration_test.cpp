@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "keyloom/gestures/AudioFeedbackConfiguration.h"
-#include "testing/FeedbackTesting.h"
 #include "keyloom/gestures/HapticFeedbackConfiguration.h"
 #include "platform/coding/Codable.h"
+#include "testing/FeedbackTesting.h"
 
 namespace keyloom {
 namespace {

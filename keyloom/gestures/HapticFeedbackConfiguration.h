@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "keyloom/gestures/HapticFeedback.h"
-#include "keyloom/state/KeyboardGesture.h"
 #include "keyloom/state/KeyboardAction.h"
+#include "keyloom/state/KeyboardGesture.h"
 #include "platform/coding/Decoder.h"
 #include "platform/coding/Encoder.h"
 

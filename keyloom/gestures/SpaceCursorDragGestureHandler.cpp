@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "keyloom/state/KeyboardController.h"
 #include "keyloom/state/KeyboardContext.h"
+#include "keyloom/state/KeyboardController.h"
 #include "platform/foundation/Text.h"
 
 namespace keyloom {

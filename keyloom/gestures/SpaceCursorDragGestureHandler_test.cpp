@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "testing/RecordingKeyboardController.h"
 #include "keyloom/state/KeyboardContext.h"
 #include "platform/input/InMemoryTextDocumentProxy.h"
+#include "testing/RecordingKeyboardController.h"
 
 namespace keyloom {
 namespace {

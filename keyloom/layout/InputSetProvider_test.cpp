@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "keyloom/state/KeyboardContext.h"
 #include "keyloom/layout/EnglishInputSetProvider.h"
 #include "keyloom/layout/StandardInputSetProvider.h"
 #include "keyloom/layout/StaticInputSetProvider.h"
+#include "keyloom/state/KeyboardContext.h"
 
 namespace keyloom {
 namespace {

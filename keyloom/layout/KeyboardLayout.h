@@ -6,9 +6,9 @@
 #include <optional>
 #include <vector>
 
+#include "keyloom/layout/KeyboardLayoutItem.h"
 #include "keyloom/state/KeyboardAction.h"
 #include "keyloom/state/KeyboardType.h"
-#include "keyloom/layout/KeyboardLayoutItem.h"
 #include "platform/foundation/Geometry.h"
 
 namespace keyloom {

@@ -2,8 +2,8 @@
 
 #include <ostream>
 
-#include "keyloom/state/KeyboardAction.h"
 #include "keyloom/layout/KeyboardLayoutItemSize.h"
+#include "keyloom/state/KeyboardAction.h"
 #include "platform/foundation/Geometry.h"
 
 namespace keyloom {

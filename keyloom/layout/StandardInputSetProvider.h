@@ -3,9 +3,9 @@
 #include <memory>
 #include <vector>
 
+#include "keyloom/layout/InputSetProvider.h"
 #include "keyloom/state/KeyboardContext.h"
 #include "keyloom/state/LocaleDictionary.h"
-#include "keyloom/layout/InputSetProvider.h"
 
 namespace keyloom {
 

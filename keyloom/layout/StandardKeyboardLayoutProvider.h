@@ -3,10 +3,10 @@
 #include <memory>
 #include <vector>
 
-#include "keyloom/state/LocaleDictionary.h"
 #include "keyloom/layout/KeyboardLayoutProvider.h"
 #include "keyloom/layout/iPadKeyboardLayoutProvider.h"
 #include "keyloom/layout/iPhoneKeyboardLayoutProvider.h"
+#include "keyloom/state/LocaleDictionary.h"
 
 namespace keyloom {
 

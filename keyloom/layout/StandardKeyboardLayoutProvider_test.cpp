@@ -4,10 +4,10 @@
 
 #include "keyloom/layout/EnglishInputSetProvider.h"
 #include "keyloom/layout/EnglishKeyboardLayoutProvider.h"
-#include "testing/KeyboardLayoutTesting.h"
 #include "keyloom/layout/StandardInputSetProvider.h"
 #include "keyloom/layout/StaticInputSetProvider.h"
 #include "keyloom/layout/StaticKeyboardLayoutProvider.h"
+#include "testing/KeyboardLayoutTesting.h"
 
 namespace keyloom {
 namespace {

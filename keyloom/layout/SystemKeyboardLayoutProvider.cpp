@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "keyloom/state/KeyboardContext.h"
 #include "keyloom/layout/KeyboardLayoutConfiguration.h"
+#include "keyloom/state/KeyboardContext.h"
 
 namespace keyloom {
 

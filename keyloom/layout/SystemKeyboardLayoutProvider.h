@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "keyloom/state/KeyboardAction.h"
-#include "keyloom/state/KeyboardActions.h"
 #include "keyloom/layout/InputSetItem.h"
 #include "keyloom/layout/KeyboardLayout.h"
 #include "keyloom/layout/KeyboardLayoutProvider.h"
+#include "keyloom/state/KeyboardAction.h"
+#include "keyloom/state/KeyboardActions.h"
 
 namespace keyloom {
 

@@ -4,8 +4,8 @@
 
 #include "keyloom/layout/EnglishInputSetProvider.h"
 #include "keyloom/layout/KeyboardLayoutConfiguration.h"
-#include "testing/KeyboardLayoutTesting.h"
 #include "keyloom/layout/StaticInputSetProvider.h"
+#include "testing/KeyboardLayoutTesting.h"
 
 namespace keyloom {
 namespace {

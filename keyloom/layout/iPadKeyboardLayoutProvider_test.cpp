@@ -4,9 +4,9 @@
 
 #include "keyloom/layout/EnglishInputSetProvider.h"
 #include "keyloom/layout/KeyboardLayoutConfiguration.h"
-#include "testing/KeyboardLayoutTesting.h"
 #include "keyloom/layout/StaticInputSetProvider.h"
 #include "platform/input/Device.h"
+#include "testing/KeyboardLayoutTesting.h"
 
 namespace keyloom {
 namespace {

@@ -1,7 +1,7 @@
 #include "keyloom/layout/iPhoneKeyboardLayoutProvider.h"
 
-#include "keyloom/state/KeyboardContext.h"
 #include "keyloom/layout/KeyboardLayoutRows.h"
+#include "keyloom/state/KeyboardContext.h"
 
 namespace keyloom {
 

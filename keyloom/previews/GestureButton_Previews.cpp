@@ -4,8 +4,8 @@
 
 #include "keyloom/gestures/GestureButton.h"
 #include "keyloom/gestures/GestureButtonDefaults.h"
-#include "keyloom/state/RepeatGestureTimer.h"
 #include "keyloom/previews/GestureButtonPreviewParts.h"
+#include "keyloom/state/RepeatGestureTimer.h"
 #include "platform/ui/Primitives.h"
 #include "platform/ui/State.h"
 

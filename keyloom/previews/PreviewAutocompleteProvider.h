@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "keyloom/text/AutocompleteSuggestion.h"
 #include "keyloom/autocomplete/DisabledAutocompleteProvider.h"
+#include "keyloom/text/AutocompleteSuggestion.h"
 
 namespace keyloom {
 

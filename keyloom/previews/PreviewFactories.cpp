@@ -4,15 +4,15 @@
 #include <memory>
 
 #include "keyloom/appearance/Preset.h"
+#include "keyloom/controller/KeyboardInputViewController.h"
+#include "keyloom/layout/KeyboardLayout.h"
+#include "keyloom/previews/PreviewCalloutActionProvider.h"
+#include "keyloom/previews/PreviewKeyboardLayoutProvider.h"
 #include "keyloom/services/ActionCalloutContext.h"
 #include "keyloom/services/InputCalloutContext.h"
 #include "keyloom/services/KeyboardCalloutContext.h"
-#include "keyloom/controller/KeyboardInputViewController.h"
 #include "keyloom/services/PreviewKeyboardActionHandler.h"
-#include "keyloom/previews/PreviewCalloutActionProvider.h"
-#include "keyloom/previews/PreviewKeyboardLayoutProvider.h"
 #include "keyloom/state/KeyboardContext.h"
-#include "keyloom/layout/KeyboardLayout.h"
 
 namespace keyloom {
 

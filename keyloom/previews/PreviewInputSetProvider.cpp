@@ -3,9 +3,9 @@
 #include <utility>
 #include <vector>
 
-#include "keyloom/state/KeyboardContext.h"
 #include "keyloom/layout/EnglishInputSetProvider.h"
 #include "keyloom/layout/StandardInputSetProvider.h"
+#include "keyloom/state/KeyboardContext.h"
 
 namespace keyloom {
 

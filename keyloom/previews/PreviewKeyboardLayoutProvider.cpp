@@ -3,9 +3,9 @@
 #include <utility>
 #include <vector>
 
+#include "keyloom/layout/StandardKeyboardLayoutProvider.h"
 #include "keyloom/previews/PreviewInputSetProvider.h"
 #include "keyloom/state/KeyboardContext.h"
-#include "keyloom/layout/StandardKeyboardLayoutProvider.h"
 
 namespace keyloom {
 

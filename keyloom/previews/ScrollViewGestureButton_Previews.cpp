@@ -3,9 +3,9 @@
 #include <utility>
 
 #include "keyloom/gestures/GestureButtonDefaults.h"
-#include "keyloom/state/RepeatGestureTimer.h"
 #include "keyloom/gestures/ScrollViewGestureButton.h"
 #include "keyloom/previews/GestureButtonPreviewParts.h"
+#include "keyloom/state/RepeatGestureTimer.h"
 #include "platform/ui/Primitives.h"
 #include "platform/ui/State.h"
 

@@ -6,9 +6,9 @@
 
 #include "keyloom/appearance/KeyboardActionCalloutStyle.h"
 #include "keyloom/core/LibraryKeyPrefix.h"
+#include "keyloom/gestures/HapticFeedback.h"
 #include "keyloom/services/DisabledCalloutActionProvider.h"
 #include "keyloom/services/PreviewKeyboardActionHandler.h"
-#include "keyloom/gestures/HapticFeedback.h"
 
 namespace keyloom {
 

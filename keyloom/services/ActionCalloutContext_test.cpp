@@ -4,11 +4,11 @@
 
 #include <vector>
 
-#include "testing/CalloutTesting.h"
+#include "keyloom/gestures/HapticFeedbackEngine.h"
 #include "keyloom/services/EnglishCalloutActionProvider.h"
 #include "keyloom/services/PreviewKeyboardActionHandler.h"
-#include "keyloom/gestures/HapticFeedbackEngine.h"
 #include "platform/input/Screen.h"
+#include "testing/CalloutTesting.h"
 
 namespace keyloom {
 namespace {

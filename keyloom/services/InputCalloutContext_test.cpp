@@ -4,10 +4,10 @@
 
 #include <vector>
 
-#include "testing/CalloutTesting.h"
 #include "keyloom/services/KeyboardCalloutContext.h"
 #include "platform/foundation/Clock.h"
 #include "platform/foundation/MainQueue.h"
+#include "testing/CalloutTesting.h"
 
 namespace keyloom {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "keyloom/state/KeyboardGesture.h"
 #include "keyloom/state/KeyboardAction.h"
+#include "keyloom/state/KeyboardGesture.h"
 #include "platform/foundation/Geometry.h"
 
 namespace keyloom {

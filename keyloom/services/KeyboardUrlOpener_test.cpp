@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "keyloom/controller/KeyboardInputViewController.h"
-#include "testing/RecordingKeyboardController.h"
 #include "platform/input/SimulatedHost.h"
+#include "testing/RecordingKeyboardController.h"
 
 namespace keyloom {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "keyloom/state/EmojiCategory.h"
-#include "keyloom/services/KeyboardServicesController.h"
 #include "keyloom/gestures/SpaceCursorDragGestureHandler.h"
+#include "keyloom/services/KeyboardServicesController.h"
+#include "keyloom/state/EmojiCategory.h"
 #include "keyloom/state/SpaceLongPressBehavior.h"
 #include "keyloom/text/KeyboardCharacters.h"
 #include "keyloom/text/TextDocumentProxyOperations.h"

@@ -4,15 +4,15 @@
 #include <optional>
 
 #include "keyloom/autocomplete/AutocompleteContext.h"
-#include "keyloom/services/KeyboardActionHandler.h"
-#include "keyloom/state/KeyboardController.h"
 #include "keyloom/gestures/DragGestureHandler.h"
 #include "keyloom/gestures/KeyboardFeedbackHandler.h"
-#include "keyloom/state/KeyboardGesture.h"
 #include "keyloom/gestures/SpaceDragSensitivity.h"
+#include "keyloom/services/KeyboardActionHandler.h"
 #include "keyloom/state/KeyboardAction.h"
 #include "keyloom/state/KeyboardBehavior.h"
 #include "keyloom/state/KeyboardContext.h"
+#include "keyloom/state/KeyboardController.h"
+#include "keyloom/state/KeyboardGesture.h"
 #include "platform/foundation/Geometry.h"
 #include "platform/input/TextDocumentProxy.h"
 

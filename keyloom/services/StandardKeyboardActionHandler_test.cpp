@@ -10,18 +10,18 @@
 #include <vector>
 
 #include "keyloom/autocomplete/DisabledAutocompleteProvider.h"
-#include "keyloom/state/EmojiCategory.h"
 #include "keyloom/controller/KeyboardInputViewController.h"
-#include "testing/RecordingKeyboardController.h"
-#include "keyloom/state/RepeatGestureTimer.h"
 #include "keyloom/gestures/SpaceCursorDragGestureHandler.h"
 #include "keyloom/gestures/StandardKeyboardFeedbackHandler.h"
+#include "keyloom/state/EmojiCategory.h"
+#include "keyloom/state/RepeatGestureTimer.h"
 #include "keyloom/state/StandardKeyboardBehavior.h"
 #include "keyloom/text/ProxyState.h"
 #include "platform/feedback/FeedbackLog.h"
 #include "platform/input/InMemoryTextDocumentProxy.h"
 #include "platform/input/SimulatedHost.h"
 #include "platform/ui/Primitives.h"
+#include "testing/RecordingKeyboardController.h"
 
 namespace keyloom {
 namespace {

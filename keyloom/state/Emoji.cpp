@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cassert>
 
+#include "keyloom/resources/KeyloomBundle.h"
 #include "keyloom/state/EmojiCategory.h"
 #include "keyloom/state/EmojiNameOverrides.h"
-#include "keyloom/resources/KeyloomBundle.h"
 #include "platform/foundation/Text.h"
 
 namespace keyloom {

@@ -3,8 +3,8 @@
 #include <cstddef>
 
 #include "keyloom/state/EmojiCategoryTables.h"
-#include "keyloom/state/MostRecentEmojiProvider.h"
 #include "keyloom/state/KeyboardAction.h"
+#include "keyloom/state/MostRecentEmojiProvider.h"
 #include "platform/coding/EnumCoding.h"
 #include "platform/foundation/ProcessState.h"
 #include "platform/foundation/Text.h"

@@ -7,9 +7,9 @@
 #include <type_traits>
 #include <vector>
 
+#include "keyloom/core/RawValueTable.h"
 #include "keyloom/state/Emoji.h"
 #include "keyloom/state/EmojiProvider.h"
-#include "keyloom/core/RawValueTable.h"
 #include "platform/coding/Decoder.h"
 #include "platform/coding/Encoder.h"
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "keyloom/state/MostRecentEmojiProvider.h"
 #include "keyloom/state/KeyboardAction.h"
+#include "keyloom/state/MostRecentEmojiProvider.h"
 #include "platform/coding/Codable.h"
 #include "platform/foundation/ProcessState.h"
 #include "platform/foundation/Text.h"

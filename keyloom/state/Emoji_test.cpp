@@ -9,8 +9,8 @@
 #include <fstream>
 #include <string>
 
-#include "keyloom/state/EmojiNameOverrides.h"
 #include "keyloom/resources/KeyloomBundle.h"
+#include "keyloom/state/EmojiNameOverrides.h"
 #include "platform/coding/Codable.h"
 #include "platform/foundation/Text.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "keyloom/state/KeyboardLocale.h"
 #include "keyloom/core/RawValueTable.h"
+#include "keyloom/state/KeyboardLocale.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/Locale.h"
 

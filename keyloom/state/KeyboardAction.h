@@ -8,11 +8,11 @@
 #include <type_traits>
 #include <variant>
 
+#include "keyloom/core/CaseValue.h"
 #include "keyloom/state/Emoji.h"
 #include "keyloom/state/EmojiCategory.h"
-#include "keyloom/state/KeyboardGesture.h"
-#include "keyloom/core/CaseValue.h"
 #include "keyloom/state/KeyboardCase.h"
+#include "keyloom/state/KeyboardGesture.h"
 #include "keyloom/state/KeyboardReturnKeyType.h"
 #include "keyloom/state/KeyboardType.h"
 #include "platform/coding/Decoder.h"

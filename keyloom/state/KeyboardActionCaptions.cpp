@@ -3,9 +3,9 @@
 #include <type_traits>
 #include <variant>
 
-#include "keyloom/state/KeyboardImageReader.h"
 #include "keyloom/state/KLL10n.h"
 #include "keyloom/state/KeyboardContext.h"
+#include "keyloom/state/KeyboardImageReader.h"
 #include "platform/foundation/Text.h"
 
 namespace keyloom {

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "keyloom/state/KeyboardImage.h"
 #include "keyloom/state/KeyboardAction.h"
+#include "keyloom/state/KeyboardImage.h"
 #include "keyloom/state/KeyboardReturnKeyType.h"
 #include "keyloom/state/KeyboardType.h"
 #include "platform/foundation/Locale.h"

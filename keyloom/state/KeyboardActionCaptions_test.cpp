@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "keyloom/state/KeyboardImageReader.h"
 #include "keyloom/state/KLL10n.h"
 #include "keyloom/state/KeyboardContext.h"
+#include "keyloom/state/KeyboardImageReader.h"
 
 namespace keyloom {
 namespace {

@@ -1,8 +1,8 @@
 // The standard behaviour of every action per gesture. Closures copy what they
 // need of the payload; they never keep the controller.
 
-#include "keyloom/state/KeyboardController.h"
 #include "keyloom/state/KeyboardAction.h"
+#include "keyloom/state/KeyboardController.h"
 
 namespace keyloom {
 

@@ -4,8 +4,8 @@
 #include <sstream>
 #include <vector>
 
-#include "testing/RecordingKeyboardController.h"
 #include "keyloom/state/KeyboardAction.h"
+#include "testing/RecordingKeyboardController.h"
 
 namespace keyloom {
 namespace {

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <type_traits>
 
-#include "keyloom/state/KeyboardImage.h"
 #include "keyloom/core/RawValueTable.h"
+#include "keyloom/state/KeyboardImage.h"
 #include "platform/coding/Decoder.h"
 #include "platform/coding/Encoder.h"
 

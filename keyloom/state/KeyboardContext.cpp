@@ -3,10 +3,10 @@
 #include <cassert>
 #include <utility>
 
-#include "keyloom/state/PrefersAutocompleteResolver.h"
-#include "keyloom/state/SyncableInputViewController.h"
 #include "keyloom/state/LocaleDirectionAnalyzer.h"
+#include "keyloom/state/PrefersAutocompleteResolver.h"
 #include "keyloom/state/PreviewTextDocumentProxy.h"
+#include "keyloom/state/SyncableInputViewController.h"
 #include "keyloom/text/TextDocumentProxyOperations.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/foundation/ProcessState.h"

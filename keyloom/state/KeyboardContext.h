@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "keyloom/state/SpaceLongPressBehavior.h"
 #include "keyloom/state/DeviceType.h"
 #include "keyloom/state/InterfaceOrientation.h"
 #include "keyloom/state/KeyboardAction.h"
 #include "keyloom/state/KeyboardAutocapitalizationType.h"
 #include "keyloom/state/KeyboardLocale.h"
 #include "keyloom/state/KeyboardType.h"
+#include "keyloom/state/SpaceLongPressBehavior.h"
 #include "platform/foundation/Geometry.h"
 #include "platform/foundation/Locale.h"
 #include "platform/input/InputTraits.h"

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "keyloom/text/AutocompleteSuggestion.h"
 #include "keyloom/state/KeyboardType.h"
+#include "keyloom/text/AutocompleteSuggestion.h"
 #include "platform/foundation/URL.h"
 
 namespace keyloom {

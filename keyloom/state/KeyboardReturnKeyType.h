@@ -8,8 +8,8 @@
 #include <type_traits>
 #include <variant>
 
-#include "keyloom/state/KeyboardImage.h"
 #include "keyloom/core/CaseValue.h"
+#include "keyloom/state/KeyboardImage.h"
 #include "platform/coding/Decoder.h"
 #include "platform/coding/Encoder.h"
 #include "platform/foundation/Locale.h"

@@ -7,9 +7,9 @@
 #include <type_traits>
 #include <variant>
 
-#include "keyloom/state/KeyboardImage.h"
 #include "keyloom/core/CaseValue.h"
 #include "keyloom/state/KeyboardCase.h"
+#include "keyloom/state/KeyboardImage.h"
 #include "platform/coding/Decoder.h"
 #include "platform/coding/Encoder.h"
 

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "keyloom/state/RepeatGestureTimer.h"
 #include "keyloom/state/KeyboardBehavior.h"
 #include "keyloom/state/KeyboardContext.h"
+#include "keyloom/state/RepeatGestureTimer.h"
 #include "platform/foundation/Date.h"
 
 namespace keyloom {

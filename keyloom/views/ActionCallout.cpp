@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "keyloom/appearance/CustomRoundedRectangle.h"
-#include "keyloom/views/EmojiKeyboard.h"
 #include "keyloom/state/DeviceType.h"
 #include "keyloom/views/CalloutButtonArea.h"
+#include "keyloom/views/EmojiKeyboard.h"
 #include "platform/ui/Primitives.h"
 
 namespace keyloom {

@@ -1,7 +1,7 @@
 #include "keyloom/views/EmojiCategoryKeyboard.h"
 
-#include "keyloom/views/EmojiKeyboard.h"
 #include "keyloom/core/LibraryKeyPrefix.h"
+#include "keyloom/views/EmojiKeyboard.h"
 #include "keyloom/views/KeyboardButtonGestures.h"
 #include "platform/foundation/UserDefaults.h"
 #include "platform/ui/ButtonStyle.h"

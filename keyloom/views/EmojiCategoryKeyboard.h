@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "keyloom/appearance/KeyboardAppearance.h"
-#include "keyloom/state/EmojiCategory.h"
 #include "keyloom/autocomplete/EmojiKeyboardStyle.h"
 #include "keyloom/services/KeyboardActionHandler.h"
 #include "keyloom/services/KeyboardCalloutContext.h"
+#include "keyloom/state/EmojiCategory.h"
 #include "keyloom/state/KeyboardContext.h"
 #include "platform/ui/BodyContext.h"
 #include "platform/ui/State.h"

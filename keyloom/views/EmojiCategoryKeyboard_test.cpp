@@ -4,14 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "keyloom/appearance/StandardKeyboardAppearance.h"
-#include "keyloom/views/EmojiKeyboard.h"
-#include "testing/EmojiKeyboardTesting.h"
 #include "keyloom/state/MostRecentEmojiProvider.h"
+#include "keyloom/views/EmojiKeyboard.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/foundation/UserDefaults.h"
 #include "platform/ui/PangoTextMetrics.h"
 #include "platform/ui/Renderer.h"
 #include "platform/ui/UI.h"
+#include "testing/EmojiKeyboardTesting.h"
 
 #include <filesystem>
 

@@ -4,10 +4,10 @@
 #include <memory>
 #include <vector>
 
-#include "keyloom/state/Emoji.h"
 #include "keyloom/autocomplete/EmojiKeyboardStyle.h"
 #include "keyloom/services/KeyboardActionHandler.h"
 #include "keyloom/services/KeyboardCalloutContext.h"
+#include "keyloom/state/Emoji.h"
 #include "platform/ui/View.h"
 #include "platform/ui/ViewDefinition.h"
 

@@ -3,10 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "testing/EmojiKeyboardTesting.h"
 #include "keyloom/services/DisabledCalloutActionProvider.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/ui/UI.h"
+#include "testing/EmojiKeyboardTesting.h"
 
 namespace keyloom {
 namespace {

@@ -2,12 +2,12 @@
 
 #include <utility>
 
-#include "keyloom/services/NextKeyboardController.h"
 #include "keyloom/gestures/GestureButton.h"
 #include "keyloom/gestures/GestureButtonDefaults.h"
+#include "keyloom/gestures/ScrollViewGestureButton.h"
+#include "keyloom/services/NextKeyboardController.h"
 #include "keyloom/state/KeyboardGesture.h"
 #include "keyloom/state/RepeatGestureTimer.h"
-#include "keyloom/gestures/ScrollViewGestureButton.h"
 #include "keyloom/views/NextKeyboardButton.h"
 #include "platform/ui/Color.h"
 #include "platform/ui/Primitives.h"

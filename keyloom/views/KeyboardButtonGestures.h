@@ -6,8 +6,8 @@
 
 #include "keyloom/services/KeyboardActionHandler.h"
 #include "keyloom/services/KeyboardCalloutContext.h"
-#include "keyloom/state/KeyboardGesture.h"
 #include "keyloom/state/KeyboardAction.h"
+#include "keyloom/state/KeyboardGesture.h"
 #include "platform/foundation/Geometry.h"
 #include "platform/ui/BodyContext.h"
 #include "platform/ui/DragGesture.h"

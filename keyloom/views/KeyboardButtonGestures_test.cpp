@@ -7,13 +7,13 @@
 #include <utility>
 #include <vector>
 
-#include "keyloom/services/DisabledCalloutActionProvider.h"
-#include "keyloom/views/NextKeyboardButton.h"
-#include "keyloom/services/NextKeyboardController.h"
 #include "keyloom/gestures/GestureButton.h"
 #include "keyloom/gestures/GestureButtonDefaults.h"
-#include "keyloom/state/RepeatGestureTimer.h"
 #include "keyloom/gestures/ScrollViewGestureButton.h"
+#include "keyloom/services/DisabledCalloutActionProvider.h"
+#include "keyloom/services/NextKeyboardController.h"
+#include "keyloom/state/RepeatGestureTimer.h"
+#include "keyloom/views/NextKeyboardButton.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/input/SimulatedHost.h"
 #include "platform/ui/UI.h"

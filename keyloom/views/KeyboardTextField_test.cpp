@@ -7,8 +7,8 @@
 #include <string>
 
 #include "keyloom/controller/KeyboardInputViewController.h"
-#include "keyloom/views/KeyboardTextView.h"
 #include "keyloom/text/TextInputProxy.h"
+#include "keyloom/views/KeyboardTextView.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/input/SimulatedHost.h"
 #include "platform/ui/Modifier.h"

@@ -1,11 +1,11 @@
 #include "keyloom/views/SystemKeyboard.h"
 
-#include "keyloom/views/AutocompleteToolbar.h"
-#include "keyloom/state/EmojiCategory.h"
-#include "keyloom/views/EmojiCategoryKeyboard.h"
 #include "keyloom/autocomplete/EmojiKeyboardStyle.h"
 #include "keyloom/services/KeyboardServicesController.h"
+#include "keyloom/state/EmojiCategory.h"
 #include "keyloom/views/ActionCallout.h"
+#include "keyloom/views/AutocompleteToolbar.h"
+#include "keyloom/views/EmojiCategoryKeyboard.h"
 #include "keyloom/views/InputCallout.h"
 #include "platform/ui/Primitives.h"
 

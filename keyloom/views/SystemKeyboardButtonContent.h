@@ -4,9 +4,9 @@
 #include <string>
 
 #include "keyloom/appearance/KeyboardAppearance.h"
-#include "keyloom/state/KeyboardImage.h"
 #include "keyloom/state/KeyboardAction.h"
 #include "keyloom/state/KeyboardContext.h"
+#include "keyloom/state/KeyboardImage.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/View.h"
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "keyloom/views/KeyboardButtonGestures.h"
 #include "keyloom/layout/LocaleContextMenu.h"
+#include "keyloom/views/KeyboardButtonGestures.h"
 #include "keyloom/views/SystemKeyboardButtonStyle.h"
 #include "platform/ui/State.h"
 

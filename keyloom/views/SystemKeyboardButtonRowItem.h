@@ -5,10 +5,10 @@
 
 #include "keyloom/appearance/KeyboardAppearance.h"
 #include "keyloom/appearance/KeyboardButtonStyle.h"
+#include "keyloom/layout/KeyboardLayoutItem.h"
 #include "keyloom/services/KeyboardActionHandler.h"
 #include "keyloom/services/KeyboardCalloutContext.h"
 #include "keyloom/state/KeyboardContext.h"
-#include "keyloom/layout/KeyboardLayoutItem.h"
 #include "platform/ui/BodyContext.h"
 #include "platform/ui/View.h"
 

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "testing/AppearanceTesting.h"
 #include "keyloom/appearance/ColorCoding.h"
 #include "platform/ui/Modifier.h"
 #include "platform/ui/Primitives.h"
 #include "platform/ui/ViewHost.h"
+#include "testing/AppearanceTesting.h"
 
 namespace keyloom {
 namespace {

@@ -3,16 +3,16 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "keyloom/views/AutocompleteToolbar.h"
 #include "keyloom/autocomplete/DisabledAutocompleteProvider.h"
-#include "keyloom/state/EmojiCategory.h"
 #include "keyloom/controller/KeyboardHostingController.h"
 #include "keyloom/controller/KeyboardInputViewController.h"
-#include "keyloom/services/StandardCalloutActionProvider.h"
-#include "keyloom/state/SpaceLongPressBehavior.h"
 #include "keyloom/layout/LocaleContextMenu.h"
 #include "keyloom/layout/StaticKeyboardLayoutProvider.h"
+#include "keyloom/services/StandardCalloutActionProvider.h"
+#include "keyloom/state/EmojiCategory.h"
+#include "keyloom/state/SpaceLongPressBehavior.h"
 #include "keyloom/views/ActionCallout.h"
+#include "keyloom/views/AutocompleteToolbar.h"
 #include "keyloom/views/InputCallout.h"
 #include "keyloom/views/SystemKeyboard.h"
 #include "platform/foundation/MainQueue.h"

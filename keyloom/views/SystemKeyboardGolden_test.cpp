@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "keyloom/views/SystemKeyboard.h"
-#include "testing/SystemKeyboardTesting.h"
 #include "platform/input/SimulatedHost.h"
+#include "testing/SystemKeyboardTesting.h"
 
 namespace keyloom {
 namespace {

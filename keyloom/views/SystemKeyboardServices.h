@@ -5,14 +5,14 @@
 
 #include "keyloom/appearance/StandardKeyboardAppearance.h"
 #include "keyloom/autocomplete/AutocompleteContext.h"
+#include "keyloom/layout/StandardInputSetProvider.h"
+#include "keyloom/layout/StandardKeyboardLayoutProvider.h"
 #include "keyloom/services/ActionCalloutContext.h"
 #include "keyloom/services/InputCalloutContext.h"
 #include "keyloom/services/KeyboardActionHandler.h"
 #include "keyloom/services/KeyboardCalloutContext.h"
 #include "keyloom/services/StandardCalloutActionProvider.h"
 #include "keyloom/state/KeyboardContext.h"
-#include "keyloom/layout/StandardInputSetProvider.h"
-#include "keyloom/layout/StandardKeyboardLayoutProvider.h"
 #include "keyloom/views/SystemKeyboard.h"
 
 namespace keyloom {

@@ -3,10 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "keyloom/views/AutocompleteToolbar.h"
-#include "keyloom/views/EmojiCategoryKeyboard.h"
 #include "keyloom/services/DisabledCalloutActionProvider.h"
 #include "keyloom/views/ActionCallout.h"
+#include "keyloom/views/AutocompleteToolbar.h"
+#include "keyloom/views/EmojiCategoryKeyboard.h"
 #include "keyloom/views/InputCallout.h"
 #include "testing/SystemKeyboardTesting.h"
 
