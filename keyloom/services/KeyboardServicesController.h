@@ -17,10 +17,11 @@
 namespace keyloom {
 
 // The controller as the services and views built from it see it: a platform
-// input view controller that carries out KeyboardController's operations and
-// owns the keyboard's contexts and services. The keyboard's controller
-// implements it, so the action handler, the system keyboard and the
-// in-keyboard text fields take a controller without knowing its class.
+// input view controller that carries out KeyboardController's operations,
+// holds the text input proxy and owns the keyboard's contexts and services
+// (here those they read). The keyboard's controller implements it, so the
+// action handler, the system keyboard and the in-keyboard text fields take a
+// controller without knowing its class, which sits in the layer above them.
 class KeyboardServicesController : public SyncableInputViewController, public KeyboardController {
  public:
   // The proxy of the text field inside the keyboard that takes the typing, if any.
