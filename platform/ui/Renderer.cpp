@@ -9,6 +9,7 @@
 
 #include "platform/foundation/Text.h"
 #include "platform/ui/CairoPath.h"
+#include "platform/ui/DamageTracker.h"
 #include "platform/ui/Modifier.h"
 #include "platform/ui/PangoTextMetrics.h"
 #include "platform/ui/ViewHost.h"
@@ -76,7 +77,10 @@ void requireRenderFonts() {
 
 Renderer::Renderer(cairo_t* cr) : cr_(cr) {}
 
-void Renderer::draw(const Node& node) { drawLevel(node, node.modifiers().size()); }
+void Renderer::draw(const Node& node) {
+  if (damage_ && !damage_->needsDrawing(node)) return;
+  drawLevel(node, node.modifiers().size());
+}
 
 void Renderer::setColor(const Node& node, const Color& color) {
   Rgba c = color.resolved(node.colorScheme());

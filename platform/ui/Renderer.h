@@ -14,6 +14,7 @@
 namespace platform::ui {
 
 class ViewHost;
+class DamageTracker;
 
 // A font the renderer needs is not installed. Rendering refuses to go on
 // rather than draw boxes in its place.
@@ -47,6 +48,9 @@ class Renderer {
  public:
   explicit Renderer(cairo_t* cr);
   void draw(const Node& node);
+  // Draws only the nodes the tracker says draw into the repainted areas (the
+  // context is clipped to them); null draws every node.
+  void setDamage(const DamageTracker* damage) { damage_ = damage; }
   int unknownGlyphs() const { return unknownGlyphs_; }
 
  private:
@@ -61,6 +65,7 @@ class Renderer {
   void setColor(const Node& node, const Color& color);
 
   cairo_t* cr_;
+  const DamageTracker* damage_ = nullptr;
   int unknownGlyphs_ = 0;
 };
 

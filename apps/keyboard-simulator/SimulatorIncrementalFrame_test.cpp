@@ -1,0 +1,163 @@
+// Frames repainted only where their drawing changed look exactly like frames
+// drawn whole, through presses, callouts with slides, a keyboard type change,
+// themes, dark mode and a rotation.
+#include <gtest/gtest.h>
+
+#include <cairo.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "apps/keyboard-simulator/SimulatorSession.h"
+#include "platform/ui/HostRenderer.h"
+
+namespace keyboard_simulator {
+namespace {
+
+using Command = SimulatorSession::Command;
+using Kind = SimulatorKey::Kind;
+
+// The screen drawn whole, as a screenshot draws it.
+cairo_surface_t* wholeFrame(SimulatorSession& session) {
+  cairo_surface_t* surface =
+      cairo_image_surface_create(CAIRO_FORMAT_ARGB32, session.pixelWidth(), session.pixelHeight());
+  cairo_t* cr = cairo_create(surface);
+  cairo_set_source_rgb(cr, 1, 1, 1);
+  cairo_paint(cr);
+  cairo_scale(cr, session.scale(), session.scale());
+  platform::ui::drawHost(*session.simulator().host(), session.simulator().shownViews(), cr);
+  cairo_destroy(cr);
+  cairo_surface_flush(surface);
+  return surface;
+}
+
+int differingPixels(cairo_surface_t* a, cairo_surface_t* b) {
+  const int width = cairo_image_surface_get_width(a), height = cairo_image_surface_get_height(a);
+  if (width != cairo_image_surface_get_width(b) || height != cairo_image_surface_get_height(b)) return -1;
+  int count = 0;
+  for (int y = 0; y < height; ++y) {
+    const auto* rowA = reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(a) +
+                                                              y * cairo_image_surface_get_stride(a));
+    const auto* rowB = reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(b) +
+                                                              y * cairo_image_surface_get_stride(b));
+    for (int x = 0; x < width; ++x) count += rowA[x] != rowB[x];
+  }
+  return count;
+}
+
+class IncrementalFrameTest : public ::testing::TestWithParam<double> {
+ protected:
+  IncrementalFrameTest() : session_(SimulatorOptions{}, GetParam()) {}
+
+  // The frame after a step, compared with the screen drawn whole.
+  void expectSameAsWhole(const std::string& step) {
+    session_.advance(0.05);
+    cairo_surface_t* incremental = session_.frame();
+    cairo_surface_t* whole = wholeFrame(session_);
+    EXPECT_EQ(differingPixels(incremental, whole), 0) << step;
+    if (const char* folder = std::getenv("KEYLOOM_INCREMENTAL_FRAMES")) {
+      const std::string name = std::string(folder) + "/" + std::to_string(++shots_) + "-" + step;
+      cairo_surface_write_to_png(incremental, (name + "-incremental.png").c_str());
+      cairo_surface_write_to_png(whole, (name + "-whole.png").c_str());
+    }
+    cairo_surface_destroy(whole);
+  }
+
+  platform::Point pixelOf(const SimulatorKey& key) {
+    auto point = session_.simulator().keyOnScreen(key);
+    EXPECT_TRUE(point) << nameOf(key);
+    return point ? platform::Point{point->x * session_.scale(), point->y * session_.scale()} : platform::Point{};
+  }
+
+  void tap(const SimulatorKey& key, const std::string& step) {
+    const auto pixel = pixelOf(key);
+    session_.pointerDown(pixel);
+    expectSameAsWhole(step + "-down");
+    session_.pointerUp(pixel);
+    expectSameAsWhole(step + "-up");
+  }
+
+  SimulatorSession session_;
+  int shots_ = 0;
+};
+
+TEST_P(IncrementalFrameTest, PressesAndCalloutsWithSlides) {
+  expectSameAsWhole("first");
+  session_.simulator().type("Hello wor");
+  session_.setNeedsRedraw();  // typed past the session
+  expectSameAsWhole("typed");
+  tap(SimulatorKey::characterKey("l"), "l");
+  tap(SimulatorKey::characterKey("d"), "d");
+  tap(SimulatorKey::named(Kind::space), "space");
+  tap(SimulatorKey::named(Kind::backspace), "backspace");
+
+  // Held until its callout opens, slid across the callout's entries and back.
+  const auto e = pixelOf(SimulatorKey::characterKey("e"));
+  session_.pointerDown(e);
+  expectSameAsWhole("e-down");
+  session_.advance(0.6);
+  expectSameAsWhole("e-callout");
+  const double step = 12 * session_.scale();
+  for (int i = 1; i <= 4; ++i) {
+    session_.pointerMove({e.x + i * step, e.y - 2});
+    expectSameAsWhole("e-slide-right-" + std::to_string(i));
+  }
+  for (int i = 3; i >= -4; --i) {
+    session_.pointerMove({e.x + i * step, e.y - 2});
+    expectSameAsWhole("e-slide-left-" + std::to_string(i));
+  }
+  session_.pointerUp({e.x - 4 * step, e.y - 2});
+  expectSameAsWhole("e-lifted");
+
+  // A computer key presses the matching key on screen.
+  session_.characterDown("k");
+  expectSameAsWhole("computer-k-down");
+  session_.keyUp();
+  expectSameAsWhole("computer-k-up");
+}
+
+TEST_P(IncrementalFrameTest, TypeThemeDarkModeAndRotation) {
+  expectSameAsWhole("first");
+  tap(SimulatorKey::named(Kind::numeric), "numbers");
+  tap(SimulatorKey::characterKey("7"), "7");
+  tap(SimulatorKey::named(Kind::alphabetic), "letters");
+  tap(SimulatorKey::named(Kind::shift), "shift");
+
+  session_.perform(Command::nextTheme);
+  expectSameAsWhole("theme");
+  tap(SimulatorKey::characterKey("a"), "a-themed");
+  session_.perform(Command::toggleDark);
+  expectSameAsWhole("dark");
+  tap(SimulatorKey::characterKey("s"), "s-dark");
+  session_.perform(Command::rotate);
+  expectSameAsWhole("landscape");
+  tap(SimulatorKey::characterKey("q"), "q-landscape");
+  session_.perform(Command::toggleDark);
+  expectSameAsWhole("light-landscape");
+  session_.perform(Command::toggleKeyboard);
+  expectSameAsWhole("hidden");
+  session_.perform(Command::toggleKeyboard);
+  expectSameAsWhole("shown");
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, IncrementalFrameTest, ::testing::Values(1.0, 2.0));
+
+TEST(IncrementalFrame, APressRepaintsLittleOfTheScreen) {
+  SimulatorSession session(SimulatorOptions{}, 1);
+  session.simulator().type("Hello wor");
+  session.frame();
+  const auto key = session.simulator().keyOnScreen(SimulatorKey::characterKey("l"));
+  ASSERT_TRUE(key);
+  session.pointerDown(*key);
+  session.frame();
+  long area = 0;
+  for (const auto& rect : session.repainted()) area += static_cast<long>(rect.width) * rect.height;
+  EXPECT_GT(area, 0);
+  EXPECT_LT(area, session.pixelWidth() * session.pixelHeight() / 8) << "the key, its callout and neighbours";
+  session.frame();
+  EXPECT_TRUE(session.repainted().empty()) << "nothing changed since";
+}
+
+}  // namespace
+}  // namespace keyboard_simulator
