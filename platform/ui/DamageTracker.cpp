@@ -295,12 +295,10 @@ void DamageTracker::endFrame() {
   previous_.clear();
 }
 
-void DamageTracker::selectNodesDrawingInto(const std::vector<Rect>& areas) {
+void DamageTracker::selectNodesDrawingInto(Rect area) {
   touching_.clear();
   for (const auto& record : records_) {
-    const bool touches =
-        std::any_of(areas.begin(), areas.end(), [&record](const Rect& area) { return overlap(area, record.subtree); });
-    if (touches) touching_.insert(record.node.get());
+    if (overlap(area, record.subtree)) touching_.insert(record.node.get());
   }
 }
 

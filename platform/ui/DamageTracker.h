@@ -27,15 +27,15 @@ class DamageTracker {
   void addTree(const Node& root, Point offset);
   // Adds where the nodes that left since the last frame drew.
   void endFrame();
-  // Picks the nodes that draw into `areas` (what is repainted: the damage
-  // and more), for needsDrawing.
-  void selectNodesDrawingInto(const std::vector<Rect>& areas);
+  // Picks the nodes that draw into `area` (a part of what is repainted: the
+  // damage and more), for needsDrawing.
+  void selectNodesDrawingInto(Rect area);
 
   // Forgets the last frame: the next one damages everything it draws.
   void reset();
   // The damaged rectangles of the frame (empty when nothing changed).
   const std::vector<Rect>& damage() const { return damage_; }
-  // Whether `node` or anything inside it draws into the selected areas.
+  // Whether `node` or anything inside it draws into the selected area.
   bool needsDrawing(const Node& node) const { return touching_.count(&node) > 0; }
 
  private:

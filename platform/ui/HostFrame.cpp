@@ -64,6 +64,10 @@ void HostFrame::prepareSurface(Rect screen) {
   full_ = true;
 }
 
+Rect HostFrame::inPoints(const PixelRect& rect) const {
+  return Rect(rect.x / scale_, rect.y / scale_, rect.width / scale_, rect.height / scale_);
+}
+
 std::vector<PixelRect> HostFrame::pixelRects(const std::vector<Rect>& damage) const {
   const int width = cairo_image_surface_get_width(surface_);
   const int height = cairo_image_surface_get_height(surface_);
@@ -119,24 +123,24 @@ void HostFrame::draw(const SimulatedHost& host, const std::vector<ShownViewHost>
   if (full) repainted_ = {{0, 0, width, height}};
   if (repainted_.empty()) return;
 
+  // One rectangle at a time: Cairo sizes the groups of shadows and opacity
+  // by the clip's extents, which for several rectangles spans them all.
   cairo_t* cr = cairo_create(surface_);
-  std::vector<Rect> areas;
-  for (const auto& rect : repainted_) {
-    cairo_rectangle(cr, rect.x, rect.y, rect.width, rect.height);
-    areas.emplace_back(rect.x / scale_, rect.y / scale_, rect.width / scale_, rect.height / scale_);
-  }
-  cairo_clip(cr);
-  cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-  cairo_set_source_rgb(cr, 1, 1, 1);
-  cairo_paint(cr);
-  cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
-  cairo_scale(cr, scale_, scale_);
   Renderer renderer(cr);
-  if (!full) {
-    tracker_.selectNodesDrawingInto(areas);
-    renderer.setDamage(&tracker_);
+  if (!full) renderer.setDamage(&tracker_);
+  for (const auto& rect : repainted_) {
+    cairo_save(cr);
+    cairo_rectangle(cr, rect.x, rect.y, rect.width, rect.height);
+    cairo_clip(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_paint(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+    cairo_scale(cr, scale_, scale_);
+    if (!full) tracker_.selectNodesDrawingInto(inPoints(rect));
+    drawScreen(host, *application_->root(), trees, renderer, cr);
+    cairo_restore(cr);
   }
-  drawScreen(host, *application_->root(), trees, renderer, cr);
   unknownGlyphs_ = renderer.unknownGlyphs();
   cairo_destroy(cr);
   cairo_surface_flush(surface_);

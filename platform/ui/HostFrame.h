@@ -63,6 +63,7 @@ class HostFrame {
 
   void prepareSurface(Rect screen);
   std::vector<PixelRect> pixelRects(const std::vector<Rect>& damage) const;
+  Rect inPoints(const PixelRect& rect) const;
 
   double scale_;
   cairo_surface_t* surface_ = nullptr;
