@@ -36,6 +36,7 @@ Rect grown(Rect rect, double by) {
 // The box around `rect` after `matrix`.
 Rect transformed(const cairo_matrix_t& matrix, Rect rect) {
   if (rect.isNull()) return rect;
+  if (matrix.xx == 1 && matrix.yy == 1 && matrix.xy == 0 && matrix.yx == 0) return rect.offsetBy(matrix.x0, matrix.y0);
   double xs[4] = {rect.minX(), rect.maxX(), rect.minX(), rect.maxX()};
   double ys[4] = {rect.minY(), rect.minY(), rect.maxY(), rect.maxY()};
   for (int i = 0; i < 4; ++i) cairo_matrix_transform_point(&matrix, &xs[i], &ys[i]);
@@ -159,8 +160,11 @@ struct DamageTracker::Walk {
 };
 
 void DamageTracker::beginFrame() {
+  // The slots of the frame before last are written over: their vectors
+  // keep their room.
   std::swap(records_, previous_);
-  records_.clear();
+  previousCount_ = count_;
+  count_ = 0;
   previousIndex_.clear();
   indexed_ = false;
   cursor_ = 0;
@@ -177,6 +181,8 @@ void DamageTracker::addTree(const Node& root, Point offset) {
 void DamageTracker::reset() {
   records_.clear();
   previous_.clear();
+  count_ = 0;
+  previousCount_ = 0;
   previousIndex_.clear();
   indexed_ = false;
 }
@@ -184,10 +190,10 @@ void DamageTracker::reset() {
 DamageTracker::Record* DamageTracker::previous(const Node& node) {
   // The trees keep their order between most frames: look at the next record
   // first, and index them all only when the order changed.
-  if (cursor_ < previous_.size() && previous_[cursor_].node.get() == &node) return &previous_[cursor_++];
+  if (cursor_ < previousCount_ && previous_[cursor_].node.get() == &node) return &previous_[cursor_++];
   if (!indexed_) {
-    previousIndex_.reserve(previous_.size());
-    for (std::size_t i = 0; i < previous_.size(); ++i) previousIndex_.emplace(previous_[i].node.get(), i);
+    previousIndex_.reserve(previousCount_);
+    for (std::size_t i = 0; i < previousCount_; ++i) previousIndex_.emplace(previous_[i].node.get(), i);
     indexed_ = true;
   }
   auto found = previousIndex_.find(&node);
@@ -201,8 +207,8 @@ void DamageTracker::addDamage(Rect rect) {
 }
 
 Rect DamageTracker::visit(const Node& node, Walk& walk) {
-  const std::size_t index = records_.size();
-  records_.emplace_back();
+  const std::size_t index = count_++;
+  if (index == records_.size()) records_.emplace_back();
   Record* old = previous(node);
   if (old) old->seen = true;
 
@@ -285,19 +291,22 @@ Rect DamageTracker::visit(const Node& node, Walk& walk) {
   record.frames.insert(record.frames.end(), node.levelFrames.begin(), node.levelFrames.end());
   record.own = own;
   record.subtree = subtree;
+  record.seen = false;
   return subtree;
 }
 
 void DamageTracker::endFrame() {
-  for (const auto& record : previous_) {
-    if (!record.seen) addDamage(record.own);
+  for (std::size_t i = 0; i < previousCount_; ++i) {
+    if (!previous_[i].seen) addDamage(previous_[i].own);
   }
-  previous_.clear();
+  // Nothing older than the last frame is held.
+  records_.resize(count_);
 }
 
 void DamageTracker::selectNodesDrawingInto(Rect area) {
   touching_.clear();
-  for (const auto& record : records_) {
+  for (std::size_t i = 0; i < count_; ++i) {
+    const Record& record = records_[i];
     if (overlap(area, record.subtree)) touching_.insert(record.node.get());
   }
 }

@@ -55,8 +55,10 @@ class DamageTracker {
   Record* previous(const Node& node);
   void addDamage(Rect rect);
 
-  std::vector<Record> records_;    // this frame's, in walk order
-  std::vector<Record> previous_;   // the last frame's
+  std::vector<Record> records_;   // this frame's, in walk order: the first count_
+  std::vector<Record> previous_;  // the last frame's: the first previousCount_
+  std::size_t count_ = 0;
+  std::size_t previousCount_ = 0;
   std::unordered_map<const Node*, std::size_t> previousIndex_;  // made when the order differs
   bool indexed_ = false;
   std::size_t cursor_ = 0;
