@@ -127,6 +127,7 @@ void HostFrame::draw(const SimulatedHost& host, const std::vector<ShownViewHost>
   // by the clip's extents, which for several rectangles spans them all.
   cairo_t* cr = cairo_create(surface_);
   Renderer renderer(cr);
+  renderer.setPictureCache(&pictures_);
   if (!full) renderer.setDamage(&tracker_);
   for (const auto& rect : repainted_) {
     cairo_save(cr);

@@ -10,6 +10,7 @@
 #include "platform/input/SimulatedHost.h"
 #include "platform/ui/DamageTracker.h"
 #include "platform/ui/HostRenderer.h"
+#include "platform/ui/PictureCache.h"
 
 namespace platform::ui {
 
@@ -69,6 +70,7 @@ class HostFrame {
   cairo_surface_t* surface_ = nullptr;
   std::unique_ptr<ViewHost> application_;
   DamageTracker tracker_;
+  PictureCache pictures_;
   std::optional<Screen> drawn_;
   std::vector<PixelRect> repainted_;
   bool full_ = true;

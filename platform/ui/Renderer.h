@@ -15,6 +15,8 @@ namespace platform::ui {
 
 class ViewHost;
 class DamageTracker;
+class PictureCache;
+struct Shadow;
 
 // A font the renderer needs is not installed. Rendering refuses to go on
 // rather than draw boxes in its place.
@@ -51,6 +53,9 @@ class Renderer {
   // Draws only the nodes the tracker says draw into the repainted areas (the
   // context is clipped to them); null draws every node.
   void setDamage(const DamageTracker* damage) { damage_ = damage; }
+  // Keeps the pictures of shadowed views there between frames; null draws
+  // them every time. The pixels are the same either way.
+  void setPictureCache(PictureCache* cache) { cache_ = cache; }
   int unknownGlyphs() const { return unknownGlyphs_; }
 
  private:
@@ -62,10 +67,26 @@ class Renderer {
   void drawImage(const Node& node);
   void drawChildren(const Node& node);
   void drawLayer(const Node& node, std::size_t modifierIndex);
+  // A rectangle of whole device pixels.
+  struct PixelBox {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    bool isEmpty() const { return width <= 0 || height <= 0; }
+    PixelBox intersection(const PixelBox& other) const;
+  };
+  void drawShadowed(const Node& node, std::size_t level, const Shadow& shadow, Rgba color);
+  void drawShadowLayers(const Node& node, std::size_t level, const Shadow& shadow, Rgba color);
+  // The box of device pixels around `rect`.
+  PixelBox deviceBox(Rect rect) const;
+  // The clip, when it is one rectangle of whole device pixels.
+  std::optional<PixelBox> clipBox() const;
   void setColor(const Node& node, const Color& color);
 
   cairo_t* cr_;
   const DamageTracker* damage_ = nullptr;
+  PictureCache* cache_ = nullptr;
   int unknownGlyphs_ = 0;
 };
 
