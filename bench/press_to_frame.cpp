@@ -2,7 +2,8 @@
 // shows the pressed key, headless: the window's own code path (the session)
 // without the window. A mouse press on the "l" key and a press of the
 // computer's "l" key, each with the frame drawn at 1x and 2x; the key is
-// lifted and the letter deleted outside the timing.
+// lifted and the letter deleted outside the timing. And one frame of a
+// finger sliding across the open callout of "e", from entry to entry.
 #include <benchmark/benchmark.h>
 
 #include "apps/keyboard-simulator/SimulatorSession.h"
@@ -53,7 +54,36 @@ void computerKeyPress(benchmark::State& state) {
   }
 }
 
+void calloutSlide(benchmark::State& state) {
+  SimulatorSession session(SimulatorOptions{}, static_cast<double>(state.range(0)));
+  session.simulator().type("Hello");
+  session.frame();
+  const auto key = session.simulator().keyOnScreen(SimulatorKey::characterKey("e"));
+  if (!key) {
+    state.SkipWithError("the keyboard's view shows no keys");
+    return;
+  }
+  const double scale = session.scale();
+  session.pointerDown({key->x * scale, key->y * scale});
+  session.advance(1);  // the callout opens
+  session.frame();
+  if (session.simulator().report(false).callout.empty()) {
+    state.SkipWithError("the callout did not open");
+    return;
+  }
+  // Back and forth over four entries, one entry a frame.
+  const double entryWidth = 30;
+  int entry = 0, step = 1;
+  for (auto _ : state) {
+    if (entry + step < 0 || entry + step > 3) step = -step;
+    entry += step;
+    session.pointerMove({(key->x + entry * entryWidth) * scale, (key->y - 4) * scale});
+    benchmark::DoNotOptimize(session.frame());
+  }
+}
+
 }  // namespace
 
+BENCHMARK(calloutSlide)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 BENCHMARK(mousePress)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(computerKeyPress)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);

@@ -127,8 +127,12 @@ void HostFrame::draw(const SimulatedHost& host, const std::vector<ShownViewHost>
   // by the clip's extents, which for several rectangles spans them all.
   cairo_t* cr = cairo_create(surface_);
   Renderer renderer(cr);
-  renderer.setPictureCache(&pictures_);
-  if (!full) renderer.setDamage(&tracker_);
+  if (!full) {
+    // Pictures are kept for the small repaints; a whole one would fill the
+    // cache with pictures cut by another clip.
+    renderer.setDamage(&tracker_);
+    renderer.setPictureCache(&pictures_);
+  }
   for (const auto& rect : repainted_) {
     cairo_save(cr);
     cairo_rectangle(cr, rect.x, rect.y, rect.width, rect.height);

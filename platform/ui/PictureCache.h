@@ -9,9 +9,9 @@
 namespace platform::ui {
 
 // Pictures drawn once and painted again while what they show stays the same:
-// a callout with its shadows, found by the key of its drawing (DrawingKey)
-// at one place and scale. Holds a few small ones, forgetting the least
-// recently used.
+// a callout with its shadows, a key with its masked shadow, found by the key
+// of their drawing (DrawingKey) at one place, scale and clip. Holds small
+// ones up to a budget of bytes, forgetting the least recently used.
 class PictureCache {
  public:
   struct Picture {
@@ -25,7 +25,7 @@ class PictureCache {
 
   // Pictures larger than this many pixels are not kept.
   static constexpr int maximumPixels = 256 * 256;
-  static constexpr std::size_t capacity = 12;
+  static constexpr std::size_t maximumBytes = 4 << 20;
 
   PictureCache() = default;
   ~PictureCache();
@@ -37,6 +37,7 @@ class PictureCache {
   // Keeps `picture` (taking its surface) under `key`.
   const Picture* store(std::string key, Picture picture);
   std::size_t size() const { return entries_.size(); }
+  std::size_t bytes() const { return bytes_; }
 
  private:
   struct Entry {
@@ -46,6 +47,7 @@ class PictureCache {
   };
   std::vector<Entry> entries_;
   std::size_t clock_ = 0;
+  std::size_t bytes_ = 0;
 };
 
 }  // namespace platform::ui

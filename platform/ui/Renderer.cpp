@@ -121,9 +121,10 @@ void Renderer::drawLevel(const Node& node, std::size_t level) {
     drawInner();
     drawLayer(node, level - 1);
   } else if (auto* shadow = m.as<Shadow>()) {
-    Rgba color = shadow->color.resolved(node.colorScheme());
-    if (color.alpha <= 0) return drawInner();
-    drawShadowed(node, level, *shadow, color);
+    if (shadow->color.resolved(node.colorScheme()).alpha <= 0) return drawInner();
+    drawComposed(node, level,
+                 expanded(inner, groupMargin + 2 * shadow->radius + std::abs(shadow->x) + std::abs(shadow->y)),
+                 &Renderer::drawShadowLayers);
   } else if (auto* clip = m.as<ClipShape>()) {
     cairo_save(cr_);
     appendToCairo(cr_, clip->shape.path(inner));
@@ -144,20 +145,7 @@ void Renderer::drawLevel(const Node& node, std::size_t level) {
     drawInner();
     cairo_restore(cr_);
   } else if (m.as<Mask>()) {
-    cairo_save(cr_);
-    rectanglePath(cr_, expanded(inner, groupMargin));
-    cairo_clip(cr_);
-    cairo_push_group(cr_);
-    drawInner();
-    cairo_pattern_t* content = cairo_pop_group(cr_);
-    cairo_push_group(cr_);
-    drawLayer(node, level - 1);
-    cairo_pattern_t* mask = cairo_pop_group(cr_);
-    cairo_set_source(cr_, content);
-    cairo_mask(cr_, mask);
-    cairo_pattern_destroy(mask);
-    cairo_pattern_destroy(content);
-    cairo_restore(cr_);
+    drawComposed(node, level, expanded(inner, groupMargin), &Renderer::drawMaskLayers);
   } else if (auto* scale = m.as<ScaleEffect>()) {
     const double ax = inner.origin.x + inner.size.width * scale->anchor.x;
     const double ay = inner.origin.y + inner.size.height * scale->anchor.y;
@@ -191,13 +179,10 @@ void Renderer::drawLevel(const Node& node, std::size_t level) {
   }
 }
 
-// The view and its shadow are drawn into a picture of their own, then onto
-// what is below: a picture that shows what it showed before is painted
-// again from the cache, with the same pixels.
-void Renderer::drawShadowed(const Node& node, std::size_t level, const Shadow& shadow, Rgba color) {
-  const Rect inner = node.frameAt(level - 1);
-  const Rect area =
-      expanded(inner, groupMargin + 2 * shadow.radius + std::abs(shadow.x) + std::abs(shadow.y));
+// The view with its shadow or mask is composed on its own, then drawn over
+// what is below: a picture that shows what it showed before is painted again
+// from the cache, with the same pixels.
+void Renderer::drawComposed(const Node& node, std::size_t level, Rect area, Layers layers) {
   // A picture is drawn under a clip of one whole-pixel rectangle, as it
   // would be drawn in place; under any other clip it is drawn in place.
   std::optional<PixelBox> box = cache_ ? clipBox() : std::nullopt;
@@ -207,13 +192,12 @@ void Renderer::drawShadowed(const Node& node, std::size_t level, const Shadow& s
   cairo_clip(cr_);
   std::optional<std::string> key;
   if (box && !box->isEmpty() && box->width * box->height <= PictureCache::maximumPixels) {
-    key = drawingKey(node, level - 1);
+    key = drawingKey(node, level);
   }
   if (key) {
     cairo_matrix_t matrix;
     cairo_get_matrix(cr_, &matrix);
-    for (double value : {matrix.xx, matrix.yx, matrix.xy, matrix.yy, matrix.x0, matrix.y0, shadow.radius, shadow.x,
-                         shadow.y, color.red, color.green, color.blue, color.alpha}) {
+    for (double value : {matrix.xx, matrix.yx, matrix.xy, matrix.yy, matrix.x0, matrix.y0}) {
       key->append(reinterpret_cast<const char*>(&value), sizeof value);
     }
     for (int value : {box->x, box->y, box->width, box->height}) {
@@ -229,7 +213,7 @@ void Renderer::drawShadowed(const Node& node, std::size_t level, const Shadow& s
       rectanglePath(cr, area);
       cairo_clip(cr);
       Renderer pictureRenderer(cr);
-      pictureRenderer.drawShadowLayers(node, level, shadow, color);
+      (pictureRenderer.*layers)(node, level);
       cairo_destroy(cr);
       picture = cache_->store(std::move(*key), {surface, box->x, box->y, pictureRenderer.unknownGlyphs()});
     }
@@ -239,14 +223,16 @@ void Renderer::drawShadowed(const Node& node, std::size_t level, const Shadow& s
     cairo_paint(cr_);
   } else {
     cairo_push_group(cr_);
-    drawShadowLayers(node, level, shadow, color);
+    (this->*layers)(node, level);
     cairo_pop_group_to_source(cr_);
     cairo_paint(cr_);
   }
   cairo_restore(cr_);
 }
 
-void Renderer::drawShadowLayers(const Node& node, std::size_t level, const Shadow& shadow, Rgba color) {
+void Renderer::drawShadowLayers(const Node& node, std::size_t level) {
+  const Shadow& shadow = *node.modifiers()[level - 1].as<Shadow>();
+  const Rgba color = shadow.color.resolved(node.colorScheme());
   cairo_push_group(cr_);
   drawLevel(node, level - 1);
   cairo_pattern_t* content = cairo_pop_group(cr_);
@@ -263,6 +249,19 @@ void Renderer::drawShadowLayers(const Node& node, std::size_t level, const Shado
   }
   cairo_set_source(cr_, content);
   cairo_paint(cr_);
+  cairo_pattern_destroy(content);
+}
+
+void Renderer::drawMaskLayers(const Node& node, std::size_t level) {
+  cairo_push_group(cr_);
+  drawLevel(node, level - 1);
+  cairo_pattern_t* content = cairo_pop_group(cr_);
+  cairo_push_group(cr_);
+  drawLayer(node, level - 1);
+  cairo_pattern_t* mask = cairo_pop_group(cr_);
+  cairo_set_source(cr_, content);
+  cairo_mask(cr_, mask);
+  cairo_pattern_destroy(mask);
   cairo_pattern_destroy(content);
 }
 

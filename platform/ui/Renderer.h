@@ -16,7 +16,6 @@ namespace platform::ui {
 class ViewHost;
 class DamageTracker;
 class PictureCache;
-struct Shadow;
 
 // A font the renderer needs is not installed. Rendering refuses to go on
 // rather than draw boxes in its place.
@@ -76,8 +75,12 @@ class Renderer {
     bool isEmpty() const { return width <= 0 || height <= 0; }
     PixelBox intersection(const PixelBox& other) const;
   };
-  void drawShadowed(const Node& node, std::size_t level, const Shadow& shadow, Rgba color);
-  void drawShadowLayers(const Node& node, std::size_t level, const Shadow& shadow, Rgba color);
+  // Draws the node's first `level` modifiers and content composed in `area`
+  // by `layers` (the view with its shadow, or masked), then over what is below.
+  using Layers = void (Renderer::*)(const Node& node, std::size_t level);
+  void drawComposed(const Node& node, std::size_t level, Rect area, Layers layers);
+  void drawShadowLayers(const Node& node, std::size_t level);
+  void drawMaskLayers(const Node& node, std::size_t level);
   // The box of device pixels around `rect`.
   PixelBox deviceBox(Rect rect) const;
   // The clip, when it is one rectangle of whole device pixels.
