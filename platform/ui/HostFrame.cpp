@@ -56,7 +56,8 @@ HostFrame::~HostFrame() {
 void HostFrame::prepareSurface(Rect screen) {
   const int width = std::max(1, static_cast<int>(std::ceil(screen.width() * scale_)));
   const int height = std::max(1, static_cast<int>(std::ceil(screen.height() * scale_)));
-  if (surface_ && cairo_image_surface_get_width(surface_) == width && cairo_image_surface_get_height(surface_) == height) {
+  if (surface_ && cairo_image_surface_get_width(surface_) == width &&
+      cairo_image_surface_get_height(surface_) == height) {
     return;
   }
   if (surface_) cairo_surface_destroy(surface_);

@@ -86,7 +86,8 @@ std::vector<PlacedTree> placeShownViews(const SimulatedHost& host, const std::ve
       shown.host->layout(frame);
       bounds = frame;
     }
-    placed.push_back({shown.host->root(), frame, {frame.origin.x - bounds->origin.x, frame.origin.y - bounds->origin.y}});
+    const Point offset{frame.origin.x - bounds->origin.x, frame.origin.y - bounds->origin.y};
+    placed.push_back({shown.host->root(), frame, offset});
   }
   return placed;
 }
