@@ -282,10 +282,13 @@ Rect DamageTracker::visit(const Node& node, Walk& walk) {
   }
 
   Record& record = records_[index];
-  record.node = node.shared_from_this();
-  record.view = node.view();
-  record.environment = node.environment();
-  record.evaluationCount = node.evaluationCount();
+  // A slot that held this node at the same evaluation holds its view already.
+  if (record.node.get() != &node || record.evaluationCount != node.evaluationCount()) {
+    record.node = node.shared_from_this();
+    record.view = node.view();
+    record.environment = node.environment();
+    record.evaluationCount = node.evaluationCount();
+  }
   record.frames.clear();
   record.frames.push_back(node.contentFrame);
   record.frames.insert(record.frames.end(), node.levelFrames.begin(), node.levelFrames.end());
