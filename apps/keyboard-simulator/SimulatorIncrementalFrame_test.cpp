@@ -143,6 +143,12 @@ TEST_P(IncrementalFrameTest, TypeThemeDarkModeAndRotation) {
 
 INSTANTIATE_TEST_SUITE_P(Scales, IncrementalFrameTest, ::testing::Values(1.0, 2.0));
 
+long repaintedArea(const SimulatorSession& session) {
+  long area = 0;
+  for (const auto& rect : session.repainted()) area += static_cast<long>(rect.width) * rect.height;
+  return area;
+}
+
 TEST(IncrementalFrame, APressRepaintsLittleOfTheScreen) {
   SimulatorSession session(SimulatorOptions{}, 1);
   session.simulator().type("Hello wor");
@@ -151,12 +157,28 @@ TEST(IncrementalFrame, APressRepaintsLittleOfTheScreen) {
   ASSERT_TRUE(key);
   session.pointerDown(*key);
   session.frame();
-  long area = 0;
-  for (const auto& rect : session.repainted()) area += static_cast<long>(rect.width) * rect.height;
-  EXPECT_GT(area, 0);
-  EXPECT_LT(area, session.pixelWidth() * session.pixelHeight() / 8) << "the key, its callout and neighbours";
+  EXPECT_GT(repaintedArea(session), 0);
+  EXPECT_LT(repaintedArea(session), session.pixelWidth() * session.pixelHeight() / 8)
+      << "the key, its callout and neighbours";
   session.frame();
   EXPECT_TRUE(session.repainted().empty()) << "nothing changed since";
+}
+
+TEST(IncrementalFrame, ASlideAcrossACalloutRepaintsTheEntriesItLeavesAndReaches) {
+  SimulatorSession session(SimulatorOptions{}, 1);
+  const auto key = session.simulator().keyOnScreen(SimulatorKey::characterKey("e"));
+  ASSERT_TRUE(key);
+  session.pointerDown(*key);
+  session.advance(1);
+  session.frame();
+  ASSERT_FALSE(session.simulator().report(false).callout.empty());
+  // From the middle of the first entry to the middle of the second.
+  session.pointerMove({key->x + 20, key->y - 4});
+  session.frame();
+  session.pointerMove({key->x + 55, key->y - 4});
+  session.frame();
+  EXPECT_GT(repaintedArea(session), 0);
+  EXPECT_LT(repaintedArea(session), 100 * 60) << "two entries of the callout";
 }
 
 }  // namespace
