@@ -165,8 +165,6 @@ void DamageTracker::beginFrame() {
   std::swap(records_, previous_);
   previousCount_ = count_;
   count_ = 0;
-  previousIndex_.clear();
-  indexed_ = false;
   cursor_ = 0;
   damage_.clear();
   touching_.clear();
@@ -183,23 +181,20 @@ void DamageTracker::reset() {
   previous_.clear();
   count_ = 0;
   previousCount_ = 0;
-  previousIndex_.clear();
-  indexed_ = false;
 }
 
 DamageTracker::Record* DamageTracker::previous(const Node& node) {
-  // The trees keep their order between most frames: look at the next record
-  // first, and index them all only when the order changed.
-  if (cursor_ < previousCount_ && previous_[cursor_].node.get() == &node) return &previous_[cursor_++];
-  if (!indexed_) {
-    previousIndex_.reserve(previousCount_);
-    for (std::size_t i = 0; i < previousCount_; ++i) previousIndex_.emplace(previous_[i].node.get(), i);
-    indexed_ = true;
+  // The trees keep their order between frames: the node is the next record,
+  // or a little further when nodes came before it. A node not found near
+  // there counts as new, and its old record as gone: both places damaged.
+  constexpr std::size_t searched = 64;
+  for (std::size_t i = cursor_; i < previousCount_ && i < cursor_ + searched; ++i) {
+    if (previous_[i].node.get() == &node && !previous_[i].seen) {
+      cursor_ = i + 1;
+      return &previous_[i];
+    }
   }
-  auto found = previousIndex_.find(&node);
-  if (found == previousIndex_.end()) return nullptr;
-  cursor_ = found->second + 1;
-  return &previous_[found->second];
+  return nullptr;
 }
 
 void DamageTracker::addDamage(Rect rect) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <memory>
-#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -59,8 +58,6 @@ class DamageTracker {
   std::vector<Record> previous_;  // the last frame's: the first previousCount_
   std::size_t count_ = 0;
   std::size_t previousCount_ = 0;
-  std::unordered_map<const Node*, std::size_t> previousIndex_;  // made when the order differs
-  bool indexed_ = false;
   std::size_t cursor_ = 0;
   std::vector<Rect> damage_;
   std::unordered_set<const Node*> touching_;

@@ -11,6 +11,8 @@ namespace {
 
 class KeyWriter {
  public:
+  KeyWriter() { key_.reserve(4096); }
+
   template <class T>
     requires std::is_arithmetic_v<T> || std::is_enum_v<T>
   void add(T value) {
