@@ -104,8 +104,9 @@ void HostFrame::draw(const SimulatedHost& host, const std::vector<ShownViewHost>
   Screen screen{bounds, dark, host.isKeyboardVisible(), host.keyboardFrame(), {}};
   for (const auto& tree : trees) screen.trees.emplace_back(tree.root.get(), tree.frame);
   bool full = full_ || !incremental_ || drawn_ != screen;
-  full_ = false;
   drawn_ = screen;
+  // Until this draw is done, a half-drawn frame is drawn whole next time.
+  full_ = true;
 
   tracker_.beginFrame();
   tracker_.addTree(*application_->root(), Point{});
@@ -122,7 +123,10 @@ void HostFrame::draw(const SimulatedHost& host, const std::vector<ShownViewHost>
     full = 2 * area > static_cast<long>(width) * height;  // most of it: once, without the search
   }
   if (full) repainted_ = {{0, 0, width, height}};
-  if (repainted_.empty()) return;
+  if (repainted_.empty()) {
+    full_ = false;
+    return;
+  }
 
   // One rectangle at a time: Cairo sizes the groups of shadows and opacity
   // by the clip's extents, which for several rectangles spans them all.
@@ -150,6 +154,7 @@ void HostFrame::draw(const SimulatedHost& host, const std::vector<ShownViewHost>
   unknownGlyphs_ = renderer.unknownGlyphs();
   cairo_destroy(cr);
   cairo_surface_flush(surface_);
+  full_ = false;
 }
 
 }  // namespace platform::ui
