@@ -145,6 +145,33 @@ TEST_P(IncrementalFrameTest, TypeThemeDarkModeAndRotation) {
   expectSameAsWhole("shown");
 }
 
+TEST_P(IncrementalFrameTest, TypingKeyByKeyMovingTheCursorAndAnotherDeviceAndLocale) {
+  expectSameAsWhole("first");
+  for (const char* character : {"w", "o", "r", "d", "s"}) {
+    tap(SimulatorKey::characterKey(character), std::string("typed-") + character);
+  }
+  tap(SimulatorKey::named(Kind::space), "space");
+  // The space bar held and dragged moves the caret through the field's text.
+  const auto space = pixelOf(SimulatorKey::named(Kind::space));
+  session_.pointerDown(space);
+  session_.advance(0.6);
+  expectSameAsWhole("space-held");
+  for (int i = 1; i <= 3; ++i) {
+    session_.pointerMove({space.x - i * 15 * session_.scale(), space.y});
+    expectSameAsWhole("space-dragged-" + std::to_string(i));
+  }
+  session_.pointerUp({space.x - 45 * session_.scale(), space.y});
+  expectSameAsWhole("space-lifted");
+  tap(SimulatorKey::named(Kind::backspace), "backspace-inside");
+
+  session_.perform(Command::nextLocale);
+  expectSameAsWhole("locale");
+  tap(SimulatorKey::characterKey("z"), "z-german");
+  session_.perform(Command::nextDevice);
+  expectSameAsWhole("pad");
+  tap(SimulatorKey::characterKey("q"), "q-pad");
+}
+
 INSTANTIATE_TEST_SUITE_P(Scales, IncrementalFrameTest, ::testing::Values(1.0, 2.0));
 
 long repaintedArea(const SimulatorSession& session) {
