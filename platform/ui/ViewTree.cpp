@@ -375,8 +375,19 @@ void ViewTree::reconcile(Node& parent, const std::vector<ChildRequest>& requests
   // Evaluating a child changes only what is below it, never this list.
   for (std::size_t i = 0; i < requests.size(); ++i) {
     const std::shared_ptr<Node> child = parent.children_[i];
+    if (keepsSubtree(*child, requests[i])) continue;
     evaluate(*child, requests[i].view, requests[i].environment, transaction, round);
   }
+}
+
+// A composite child of a comparable type that is handed an equal value in an
+// equal environment, and is not marked itself, would show what it shows:
+// its node and everything below it stay as they are.
+bool ViewTree::keepsSubtree(const Node& child, const ChildRequest& request) {
+  if (child.evaluationCount_ == 0 || child.dirty_) return false;
+  const auto* composite = child.content<CompositeContent>();
+  if (!composite || !composite->body || !composite->body->isComparable()) return false;
+  return child.view_ == request.view && child.inherited_ == request.environment;
 }
 
 // Pairs each request with the old child of its key, making nodes for the
