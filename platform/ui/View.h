@@ -477,8 +477,8 @@ class CompositeBodyOf final : public CompositeBody {
   bool isComparable() const override { return std::equality_comparable<T>; }
   bool sameValue(const CompositeBody& other) const override {
     if constexpr (std::equality_comparable<T>) {
-      auto* same = dynamic_cast<const CompositeBodyOf<T>*>(&other);
-      return same && same->view_ == view_;
+      if (typeid(other) != typeid(*this)) return false;
+      return static_cast<const CompositeBodyOf<T>&>(other).view_ == view_;
     } else {
       (void)other;
       return false;

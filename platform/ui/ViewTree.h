@@ -80,6 +80,7 @@ class ViewTree : public std::enable_shared_from_this<ViewTree> {
   std::shared_ptr<Node> makeNode(const Node::Key& key);
   void detach(const std::shared_ptr<Node>& node, Round& round);
   void evaluateDirty(Round& round);
+  void evaluateInTreeOrder(const std::vector<std::shared_ptr<Node>>& nodes, Round& round);
   void runHooks(Round& round);
 
   EnvironmentValues environment_;

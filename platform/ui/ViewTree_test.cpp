@@ -148,5 +148,38 @@ TEST(KeptSubtreesEnvironment, AChangedEnvironmentReEvaluatesAnEqualView) {
   EXPECT_EQ(host.root()->findText("a")->resolvedForegroundColor(), Color::white());
 }
 
+// Reads the words, so observes them.
+struct WordCount {
+  std::shared_ptr<Words> words;
+  bool operator==(const WordCount&) const = default;
+  View body(BodyContext& context) const {
+    context.observe(words);
+    return Text(std::to_string(words->shown.get().size()) + " words");
+  }
+};
+// Reads nothing itself.
+struct Holder {
+  std::shared_ptr<Words> words;
+  bool operator==(const Holder&) const = default;
+  View body() const { return VStack({WordCount{words}}); }
+};
+struct WordsRoot {
+  std::shared_ptr<Words> words;
+  View body(BodyContext& context) const {
+    context.observe(words);
+    return Holder{words};
+  }
+};
+
+TEST(KeptSubtreesBelow, AMarkedViewBelowAKeptOneIsStillEvaluated) {
+  auto words = std::make_shared<Words>();
+  ViewHost host(WordsRoot{words});
+  auto holder = host.root()->findAllOfType<Holder>().at(0);
+  words->shown.set({"a", "b", "c"});
+  runMainQueue();
+  EXPECT_EQ(holder->evaluationCount(), 1u) << "kept: handed the same value";
+  EXPECT_NE(host.findText("3 words"), nullptr);
+}
+
 }  // namespace
 }  // namespace platform::ui
