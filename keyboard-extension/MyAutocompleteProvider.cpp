@@ -1,5 +1,7 @@
 #include "keyboard-extension/MyAutocompleteProvider.h"
 
+#include <algorithm>
+
 #include "platform/foundation/ProcessState.h"
 #include "platform/foundation/Text.h"
 
@@ -34,7 +36,7 @@ AutocompleteWordList& AutocompleteWordList::operator=(std::vector<std::string> w
 }
 
 void AutocompleteWordList::push_back(std::string word) {
-  last_.reset();
+  kept_.clear();
   add(std::move(word));
 }
 
@@ -42,7 +44,7 @@ void AutocompleteWordList::clear() {
   words_.clear();
   compared_.clear();
   byFirstCharacter_.clear();
-  last_.reset();
+  kept_.clear();
 }
 
 void AutocompleteWordList::add(std::string word) {
@@ -61,19 +63,39 @@ bool AutocompleteWordList::matches(const Comparable& word, const Comparable& typ
   return word.text.find(typed.text) != std::string::npos;
 }
 
+// A word that matches the longer text also matched the earlier one when the
+// longer text begins with it and keeps the characters compared at the start.
+bool AutocompleteWordList::narrows(const Comparable& typed, const Comparable& earlier) {
+  return typed.text.starts_with(earlier.text) && typed.firstCharacter() == earlier.firstCharacter() &&
+         (!earlier.hasTwoCharacters() || typed.secondCharacter() == earlier.secondCharacter());
+}
+
 const std::vector<std::size_t>& AutocompleteWordList::matching(const std::string& typedText) {
-  if (last_ && last_->typed.text == typedText) return last_->indices;
+  if (!kept_.empty() && kept_.back().typed.text == typedText) return kept_.back().indices;
   Comparable typed(typedText);
-  // A word that matches the longer text also matched the last one when the
-  // longer text begins with it and keeps the characters compared at the start.
-  const bool narrows = last_ && typedText.starts_with(last_->typed.text) &&
-                       typed.firstCharacter() == last_->typed.firstCharacter() &&
-                       (!last_->typed.hasTwoCharacters() ||
-                        typed.secondCharacter() == last_->typed.secondCharacter());
+  // Another last character (a correction) leaves the text both begin with:
+  // answered once, the next ending is picked from it too.
+  std::string shared;
+  if (!kept_.empty() && !narrows(typed, kept_.back().typed)) {
+    const std::string& last = kept_.back().typed.text;
+    const auto differ = std::mismatch(typedText.begin(), typedText.end(), last.begin(), last.end());
+    shared.assign(typedText.begin(), differ.first);
+  }
+  while (!kept_.empty() && !narrows(typed, kept_.back().typed)) kept_.pop_back();
+  if (!kept_.empty() && kept_.back().typed.text == typedText) return kept_.back().indices;
+  if (!shared.empty() && shared != typedText && (kept_.empty() || kept_.back().typed.text.size() < shared.size())) {
+    Comparable base(shared);
+    if (narrows(typed, base)) keep(std::move(base));
+  }
+  keep(std::move(typed));
+  return kept_.back().indices;
+}
+
+void AutocompleteWordList::keep(Comparable typed) {
   static const std::vector<std::size_t> none;
   const std::vector<std::size_t>* candidates = &none;
-  if (narrows) {
-    candidates = &last_->indices;
+  if (!kept_.empty()) {
+    candidates = &kept_.back().indices;
   } else if (auto found = byFirstCharacter_.find(std::string(typed.firstCharacter()));
              found != byFirstCharacter_.end()) {
     candidates = &found->second;
@@ -82,8 +104,8 @@ const std::vector<std::size_t>& AutocompleteWordList::matching(const std::string
   for (std::size_t index : *candidates) {
     if (matches(compared_[index], typed)) indices.push_back(index);
   }
-  last_ = Matches{std::move(typed), std::move(indices)};
-  return last_->indices;
+  if (kept_.size() == maximumKeptAnswers) kept_.erase(kept_.begin());
+  kept_.push_back(Matches{std::move(typed), std::move(indices)});
 }
 
 AutocompleteWordList& autocompleteWordList() {

@@ -46,21 +46,31 @@ class AutocompleteWordList {
     bool hasTwoCharacters() const { return firstTwo > first; }
   };
 
-  // The last answer of matching(). Typing on in a word only narrows it, so
-  // the next answer is picked from it instead of from the whole list.
+  // An answer of matching(). Typing on in a word only narrows it, so a later
+  // answer is picked from it instead of from the whole list.
   struct Matches {
     Comparable typed;
     std::vector<std::size_t> indices;
   };
+  // Answers kept for the texts a typed word went through: at most this many.
+  static constexpr std::size_t maximumKeptAnswers = 32;
 
   static bool matches(const Comparable& word, const Comparable& typed);
+  // Whether every word matching `typed` also matches `earlier`.
+  static bool narrows(const Comparable& typed, const Comparable& earlier);
+  // Answers for `typed` from the last kept answer (which it must narrow) or
+  // the whole list, and keeps the answer.
+  void keep(Comparable typed);
   void add(std::string word);
 
   std::vector<std::string> words_;
   std::vector<Comparable> compared_;
   // Indices of the words by their first compared character, in list order.
   std::unordered_map<std::string, std::vector<std::size_t>> byFirstCharacter_;
-  std::optional<Matches> last_;
+  // The answers for the texts the last one continues, shortest first: after
+  // a backspace, or another last character, the next answer is picked from
+  // the longest text it continues.
+  std::vector<Matches> kept_;
 };
 
 // The one word list for the whole process (main thread only). Empty until a

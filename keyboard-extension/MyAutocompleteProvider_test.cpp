@@ -102,6 +102,14 @@ TEST(MyAutocompleteProvider, TypingOnAndBackAnswersAsAfreshQuestion) {
       {"h\u0301", {}},
       {"hel", {"hel", "hello", "help"}},
       {"he\u0301l", {}},
+      // Another last character, again and again, as when a word is corrected.
+      {"hell", {"hell", "hello"}},
+      {"help", {"help", "help"}},
+      {"hell", {"hell", "hello"}},
+      {"heli", {"heli", "helium"}},
+      {"he", {"he", "hello", "help"}},
+      {"hex", {}},
+      {"shel", {"shel", "shell"}},
   };
   for (const auto& [typed, expected] : steps) EXPECT_EQ(suggest(typed), expected) << typed;
 }

@@ -34,15 +34,13 @@ bool advanceClockTo(platform::Date target) {
 }  // namespace
 
 SimulatorSession::SimulatorSession(SimulatorOptions options, double scale)
-    : options_(std::move(options)), scale_(scale) {
+    : options_(std::move(options)), scale_(scale), frame_(scale) {
   options_.inputs.clear();
   simulator_ = std::make_unique<Simulator>(options_);
   theme_ = simulator_->report(false).theme.value_or(-1);
 }
 
-SimulatorSession::~SimulatorSession() {
-  if (frame_) cairo_surface_destroy(frame_);
-}
+SimulatorSession::~SimulatorSession() = default;
 
 void SimulatorSession::setScale(double scale) {
   if (scale == scale_) return;
@@ -178,29 +176,15 @@ platform::TimeInterval SimulatorSession::timeToNextWork() const {
 }
 
 cairo_surface_t* SimulatorSession::frame() {
-  const int width = pixelWidth(), height = pixelHeight();
-  if (frame_ && (cairo_image_surface_get_width(frame_) != width || cairo_image_surface_get_height(frame_) != height)) {
-    cairo_surface_destroy(frame_);
-    frame_ = nullptr;
-  }
-  if (!frame_) {
-    frame_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
-    dirty_ = true;
-  }
-  if (!dirty_) return frame_;
+  if (!frame_.surface()) dirty_ = true;
+  repainted_.clear();
+  if (!dirty_) return frame_.surface();
   simulator_->host()->runMainQueue();
-  cairo_t* cr = cairo_create(frame_);
-  cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-  cairo_set_source_rgb(cr, 1, 1, 1);
-  cairo_paint(cr);
-  cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
-  cairo_scale(cr, scale_, scale_);
-  platform::ui::drawHost(*simulator_->host(), simulator_->shownViews(), cr);
-  cairo_destroy(cr);
-  cairo_surface_flush(frame_);
+  frame_.draw(*simulator_->host(), simulator_->shownViews());
+  repainted_ = frame_.repainted();
   dirty_ = false;
   drawnState_ = screenState();
-  return frame_;
+  return frame_.surface();
 }
 
 std::string SimulatorSession::status() const {

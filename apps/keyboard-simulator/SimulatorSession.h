@@ -12,6 +12,7 @@
 #include "platform/foundation/Date.h"
 #include "platform/foundation/Geometry.h"
 #include "platform/input/TextInput.h"
+#include "platform/ui/HostFrame.h"
 
 namespace keyboard_simulator {
 
@@ -63,9 +64,13 @@ class SimulatorSession {
   // Whether the screen changed since the last frame.
   bool needsRedraw() const { return dirty_; }
   void setNeedsRedraw() { dirty_ = true; }
-  // Draws the screen into the frame when it changed; the frame stays valid
-  // until the next call.
+  // Draws the screen into the frame when it changed, only where its drawing
+  // changed; the frame stays valid until the next call.
   cairo_surface_t* frame();
+  // The pixels the last call to frame() changed (none when nothing changed).
+  const std::vector<platform::ui::PixelRect>& repainted() const { return repainted_; }
+  // Off: every frame is drawn whole (the pixels are the same).
+  void setIncrementalDrawing(bool incremental) { frame_.setIncremental(incremental); }
   // Device, orientation, locale, appearance and the last problem, for the
   // window's title.
   std::string status() const;
@@ -90,7 +95,8 @@ class SimulatorSession {
   SimulatorOptions options_;
   double scale_;
   std::unique_ptr<Simulator> simulator_;
-  cairo_surface_t* frame_ = nullptr;
+  platform::ui::HostFrame frame_;
+  std::vector<platform::ui::PixelRect> repainted_;
   bool dirty_ = true;
   ScreenState drawnState_;
   bool dark_ = false;

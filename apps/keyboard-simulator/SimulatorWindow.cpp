@@ -176,7 +176,9 @@ void SimulatorWindow::draw() {
   cairo_surface_t* frame = session_.frame();
   const int width = cairo_image_surface_get_width(frame);
   const int height = cairo_image_surface_get_height(frame);
+  bool whole = false;
   if (!texture_ || width != textureWidth_ || height != textureHeight_) {
+    whole = true;
     if (texture_) SDL_DestroyTexture(texture_);
     texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width, height);
     if (!texture_) fail("cannot draw in the window");
@@ -189,8 +191,18 @@ void SimulatorWindow::draw() {
       keepOnScreen();
     }
   }
-  // Cairo's ARGB32 is SDL's ARGB8888: 32-bit native-endian words.
-  SDL_UpdateTexture(texture_, nullptr, cairo_image_surface_get_data(frame), cairo_image_surface_get_stride(frame));
+  // Cairo's ARGB32 is SDL's ARGB8888: 32-bit native-endian words. Only the
+  // pixels the frame repainted are copied into a texture that has the rest.
+  const unsigned char* pixels = cairo_image_surface_get_data(frame);
+  const int stride = cairo_image_surface_get_stride(frame);
+  if (whole) {
+    SDL_UpdateTexture(texture_, nullptr, pixels, stride);
+  } else {
+    for (const auto& rect : session_.repainted()) {
+      const SDL_Rect area{rect.x, rect.y, rect.width, rect.height};
+      SDL_UpdateTexture(texture_, &area, pixels + rect.y * stride + rect.x * 4, stride);
+    }
+  }
   SDL_RenderClear(renderer_);
   SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
 }

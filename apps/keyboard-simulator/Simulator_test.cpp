@@ -4,7 +4,15 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <map>
 #include <string>
+
+#include "keyloom/controller/KeyboardHostingController.h"
+#include "keyloom/views/AutocompleteToolbar.h"
+#include "keyloom/views/SystemKeyboardButtonRowItem.h"
+#include "platform/ui/UI.h"
 
 namespace keyboard_simulator {
 namespace {
@@ -32,6 +40,60 @@ TEST(SimulatorTest, AKeyCostsTheSameInALongText) {
   const double shortTime = secondsToType("", typed);
   const double longTime = secondsToType(longText, typed);
   EXPECT_LT(longTime, 3 * shortTime) << shortTime << " s with no text, " << longTime << " s after 100 KB";
+}
+
+// How often each node of every key (the row item and all below it) was
+// evaluated, by node.
+std::map<const platform::ui::Node*, std::size_t> keyEvaluations(Simulator& simulator) {
+  auto& view = simulator.controller()->hostingController()->viewHost();
+  std::map<const platform::ui::Node*, std::size_t> counts;
+  for (const auto& key : view.root()->findAllOfType<keyloom::SystemKeyboardButtonRowItem>()) {
+    for (const auto& node : key->findAll([](const platform::ui::Node&) { return true; })) {
+      counts[node.get()] = node->evaluationCount();
+    }
+  }
+  return counts;
+}
+
+TEST(SimulatorTest, NewSuggestionsReachTheToolbarAndLeaveTheKeysAlone) {
+  const auto words = std::filesystem::path(::testing::TempDir()) / "simulator-kept-keys.txt";
+  std::ofstream(words, std::ios::binary) << "hello\nhelp\nhelmet\nworld\n";
+  SimulatorOptions options;
+  options.keyboard = SimulatorKeyboard::standard;
+  options.wordList = words.string();
+  Simulator simulator(options);
+  simulator.type("hel");
+  auto& view = simulator.controller()->hostingController()->viewHost();
+  ASSERT_NE(view.findText("hello"), nullptr);
+  const auto toolbar = view.root()->findAllOfType<keyloom::AutocompleteToolbar>();
+  ASSERT_EQ(toolbar.size(), 1u);
+  const std::size_t toolbarEvaluations = toolbar[0]->evaluationCount();
+  const auto before = keyEvaluations(simulator);
+  ASSERT_GT(before.size(), 100u);
+
+  // Only the controller's context changes: what a finished lookup does.
+  simulator.controller()->autocompleteContext()->suggestions.set(
+      {keyloom::AutocompleteSuggestion("help"), keyloom::AutocompleteSuggestion("helper")});
+  simulator.host()->runMainQueue();
+
+  EXPECT_NE(view.findText("helper"), nullptr);
+  EXPECT_EQ(view.findText("hello"), nullptr);
+  EXPECT_GT(toolbar[0]->evaluationCount(), toolbarEvaluations);
+  EXPECT_EQ(keyEvaluations(simulator), before) << "every key keeps its nodes, none evaluated again";
+
+  // Typed on, the new suggestions come from the word list; the keys but the
+  // one touched stay as they were.
+  simulator.type("l");
+  EXPECT_NE(view.findText("hello"), nullptr);
+  EXPECT_EQ(view.findText("helper"), nullptr);
+  const auto after = keyEvaluations(simulator);
+  std::size_t changed = 0;
+  for (const auto& [node, count] : after) {
+    auto found = before.find(node);
+    if (found == before.end() || found->second != count) ++changed;
+  }
+  EXPECT_EQ(after.size(), before.size());
+  EXPECT_LT(changed, after.size() / 10) << "only the pressed key is evaluated again";
 }
 
 }  // namespace

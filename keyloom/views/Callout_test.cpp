@@ -101,6 +101,25 @@ TEST(InputCallout, InvisibleWithoutInputOrWhenDisabledAndNeverTakesTouches) {
   EXPECT_EQ(opacity(), 0);
 }
 
+TEST(InputCallout, OnlyTextItShowsIsSetInTheCalloutsFont) {
+  // A hidden callout measures an empty text: in the callout's own font that
+  // would load a font no glyph is drawn in.
+  Input input;
+  ui::ViewHost host(keyboardInputCallout(ui::Color::white(), input.context, input.keyboard, inputStyle()));
+  host.layout(Size{300, 200});
+  const ui::Font calloutFont = inputStyle().font.font();
+  EXPECT_NE(host.findText("")->resolvedFont(), calloutFont);
+  input.press(KeyboardAction::character("a"), Rect(100, 100, 40, 40));
+  platform::MainQueue::main().runUntilIdle();
+  EXPECT_EQ(host.findText("a")->resolvedFont(), calloutFont);
+  const Size shown = host.findAllOfType<InputCallout>().at(0)->frame.size;
+  input.context->action.set(std::nullopt);
+  platform::MainQueue::main().runUntilIdle();
+  host.layout(Size{300, 200});
+  ASSERT_NE(host.findText(""), nullptr);
+  EXPECT_EQ(host.findAllOfType<InputCallout>().at(0)->frame.size, shown) << "the bubble keeps its size";
+}
+
 KeyboardActionCalloutStyle actionStyle() {
   KeyboardActionCalloutStyle style = KeyboardActionCalloutStyle::standard();
   style.callout = calloutStyle();

@@ -44,8 +44,11 @@ ui::View InputCallout::body(ui::BodyContext& context) const {
   const auto& callout = style.callout;
   const platform::Size bubble = bubbleSize();
   const double radius = isPhoneLandscape() ? callout.buttonCornerRadius : callout.cornerRadius;
-  ui::View text = ui::Text(calloutContext->input().value_or(""))
-                      .font(style.font.font())
+  const std::optional<std::string> input = calloutContext->input();
+  // Without input the text draws nothing and the bubble's minimum size holds
+  // it; in the callout's own font it would load that font for no glyph.
+  ui::View text = ui::Text(input.value_or(""))
+                      .font(input && !input->empty() ? std::optional(style.font.font()) : std::nullopt)
                       .frame(ui::FlexibleFrame{.minWidth = bubble.width, .minHeight = bubble.height})
                       .foregroundColor(callout.textColor)
                       .background(ui::View(callout.backgroundColor))

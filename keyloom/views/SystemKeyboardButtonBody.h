@@ -22,6 +22,8 @@ struct SystemKeyboardButtonBody {
   platform::ui::Color borderColor() const;
   double borderLineWidth() const;
 
+  bool operator==(const SystemKeyboardButtonBody&) const = default;
+
   platform::ui::View body() const;
 };
 

@@ -67,7 +67,8 @@ std::string SystemKeyboardButtonContent::spaceLocaleText() const {
   return locale.localizedStringForLanguageCode(locale.languageCode().value_or("")).value_or("");
 }
 
-ui::View SystemKeyboardButtonContent::body() const {
+ui::View SystemKeyboardButtonContent::body(ui::BodyContext& context) const {
+  context.observe(keyboardContext);
   ui::View content;
   if (action == KeyboardAction::space()) {
     const std::string spaceText = appearance->buttonText(action).value_or("");

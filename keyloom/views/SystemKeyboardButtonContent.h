@@ -7,6 +7,7 @@
 #include "keyloom/state/KeyboardAction.h"
 #include "keyloom/state/KeyboardContext.h"
 #include "keyloom/state/KeyboardImage.h"
+#include "platform/ui/BodyContext.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/View.h"
 
@@ -15,8 +16,8 @@ namespace keyloom {
 // What a key shows: the space bar's content (the locale text giving way to
 // the space text, or the space text alone when they are the same), else the
 // appearance's image for the action, else its text, else an empty text;
-// padded by 3 points. It reads
-// the keyboard context without observing it: the key around it does.
+// padded by 3 points. It observes the keyboard context it reads: an equal
+// content is kept as it is when the key around it is evaluated again.
 struct SystemKeyboardButtonContent {
   KeyboardAction action;
   std::shared_ptr<const KeyboardAppearance> appearance;
@@ -32,7 +33,9 @@ struct SystemKeyboardButtonContent {
   // language's name in that language; otherwise the space text itself.
   std::string spaceLocaleText() const;
 
-  platform::ui::View body() const;
+  bool operator==(const SystemKeyboardButtonContent&) const = default;
+
+  platform::ui::View body(platform::ui::BodyContext& context) const;
 };
 
 // The picture a key image names, as the renderer finds it: a symbol by

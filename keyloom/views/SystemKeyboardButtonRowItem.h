@@ -56,6 +56,9 @@ struct SystemKeyboardButtonRowItem {
   // Whether the key carries the locale menu now.
   bool hasLocaleMenu() const;
 
+  // An equal key is kept as it is when the keyboard is evaluated again.
+  bool operator==(const SystemKeyboardButtonRowItem&) const = default;
+
   platform::ui::View body(platform::ui::BodyContext& context) const;
 
  private:

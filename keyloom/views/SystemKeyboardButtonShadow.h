@@ -25,6 +25,8 @@ struct SystemKeyboardButtonShadow {
   // side plus the key's rounded rectangle, to be filled even-odd.
   static platform::ui::Path maskPath(platform::Rect rect, double shadowSize, double cornerRadius);
 
+  bool operator==(const SystemKeyboardButtonShadow&) const = default;
+
   platform::ui::View body() const;
 };
 

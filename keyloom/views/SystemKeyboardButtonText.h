@@ -21,6 +21,8 @@ struct SystemKeyboardButtonText {
   static bool isLowercase(const std::string& text);
   double verticalOffset() const;
 
+  bool operator==(const SystemKeyboardButtonText&) const = default;
+
   platform::ui::View body() const;
 };
 

@@ -6,7 +6,7 @@
 
 #include <unicode/locid.h>
 #include <unicode/uloc.h>
-#include <unicode/ulocdata.h>
+#include <unicode/ulocdata.h>  // the delimiter types only
 #include <unicode/unistr.h>
 #include <unicode/ures.h>
 
@@ -129,20 +129,42 @@ icu::Locale displayLocale(const std::string& id) {
   return icu::Locale(id.c_str());
 }
 
+// The names of the delimiter types in the locale data's "delimiters" table.
+constexpr std::array<const char*, ULOCDATA_DELIMITER_COUNT> delimiterKeys = {
+    "quotationStart", "quotationEnd", "alternateQuotationStart", "alternateQuotationEnd"};
+
+// Read from the resource bundles directly, as the locale data API would: the
+// locale's table, else its parents' up to root (a table may leave an entry to
+// its parent). That API lives in a library of its own that would be mapped
+// for these four strings alone.
 std::optional<std::string> lookUpDelimiter(const std::string& id, ULocaleDataDelimiterType type) {
   if (!hasLocaleData(languageOf(id))) return std::nullopt;
-  UErrorCode status = U_ZERO_ERROR;
-  ULocaleData* data = ulocdata_open(id.c_str(), &status);
-  if (U_FAILURE(status) || !data) return std::nullopt;
-  UChar buffer[16];
-  // Fallback and default warnings mean the mark came from a parent locale or
-  // root: still real data for a language ICU knows.
-  const int32_t length = ulocdata_getDelimiter(data, type, buffer, 16, &status);
-  ulocdata_close(data);
-  if (U_FAILURE(status) || status == U_STRING_NOT_TERMINATED_WARNING || length <= 0) {
-    return std::nullopt;
+  std::string locale = id;
+  // A chain of parents is a few locales long; the bound guards against a loop.
+  for (int depth = 0; depth < 8; ++depth) {
+    UErrorCode status = U_ZERO_ERROR;
+    UResourceBundle* bundle = ures_open(nullptr, locale.c_str(), &status);
+    UResourceBundle* table = ures_getByKey(bundle, "delimiters", nullptr, &status);
+    int32_t length = 0;
+    const UChar* mark = ures_getStringByKey(table, delimiterKeys[type], &length, &status);
+    std::optional<std::string> found;
+    std::string actual;
+    if (U_SUCCESS(status) && mark && length > 0) {
+      found = toUtf8(icu::UnicodeString(mark, length));
+    } else if (table) {
+      UErrorCode localeStatus = U_ZERO_ERROR;
+      const char* name = ures_getLocaleByType(table, ULOC_ACTUAL_LOCALE, &localeStatus);
+      if (U_SUCCESS(localeStatus) && name) actual = name;
+    }
+    ures_close(table);
+    ures_close(bundle);
+    if (found || actual.empty() || actual == "root") return found;
+    char parent[ULOC_FULLNAME_CAPACITY] = {};
+    UErrorCode parentStatus = U_ZERO_ERROR;
+    uloc_getParent(actual.c_str(), parent, sizeof parent, &parentStatus);
+    locale = U_SUCCESS(parentStatus) && parent[0] ? parent : "root";
   }
-  return toUtf8(icu::UnicodeString(buffer, length));
+  return std::nullopt;
 }
 
 // The keyboard asks for a quotation mark on every typed character, and each

@@ -3,6 +3,7 @@
 #include <cassert>
 #include <cstddef>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -35,15 +36,16 @@ class Signal {
 
   [[nodiscard]] Cancellable sink(Receiver receive) {
     assert(receive && "a subscriber needs a callback");
-    auto subscriber = std::make_shared<Subscriber>(Subscriber{std::move(receive), false});
+    auto subscriber = std::make_shared<Subscriber>(Subscriber{std::move(receive), false, state_});
     state_->subscribers.push_back(subscriber);
-    std::weak_ptr<State> weakState = state_;
+    // One weak pointer: the token's action fits in the function without
+    // an allocation of its own.
     std::weak_ptr<Subscriber> weakSubscriber = subscriber;
-    return Cancellable([weakState, weakSubscriber] {
+    return Cancellable([weakSubscriber] {
       auto sub = weakSubscriber.lock();
       if (!sub) return;
       sub->cancelled = true;
-      if (auto state = weakState.lock()) state->remove(sub.get());
+      if (auto state = sub->state.lock()) state->remove(sub.get());
     });
   }
 
@@ -59,16 +61,20 @@ class Signal {
   std::size_t subscriberCount() const { return state_->subscribers.size(); }
 
  private:
+  struct State;
   struct Subscriber {
     Receiver receive;
     bool cancelled;
+    std::weak_ptr<State> state;
   };
   struct State {
     std::vector<std::shared_ptr<Subscriber>> subscribers;
+    // From the newest: subscriptions made together usually end together,
+    // the newest first.
     void remove(const Subscriber* subscriber) {
-      for (auto it = subscribers.begin(); it != subscribers.end(); ++it) {
+      for (auto it = subscribers.rbegin(); it != subscribers.rend(); ++it) {
         if (it->get() == subscriber) {
-          subscribers.erase(it);
+          subscribers.erase(std::next(it).base());
           return;
         }
       }

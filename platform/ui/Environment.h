@@ -1,5 +1,6 @@
 #pragma once
 
+#include <concepts>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -103,6 +104,12 @@ class EnvironmentValues {
   }
   bool hasObject(std::type_index type) const { return findObject(type) != nullptr; }
 
+  // Whether both hold the same entries in the same order: the same objects,
+  // and values that compare equal (values without operator==, such as
+  // functions, only when they are the very entry). Cheap when the two share
+  // their entries, as a node's environment and its children's do.
+  bool operator==(const EnvironmentValues& other) const;
+
   // Conveniences for the values the toolkit itself reads.
   ColorScheme colorScheme() const { return get(colorSchemeKey); }
   std::optional<Font> font() const { return get(fontKey); }
@@ -117,12 +124,21 @@ class EnvironmentValues {
  private:
   struct Entry {
     virtual ~Entry() = default;
+    // Whether `other`, an entry of the same key, holds an equal value.
+    virtual bool sameValue(const Entry& other) const = 0;
     const void* key = nullptr;
     std::shared_ptr<const Entry> next;
   };
   template <class T>
   struct ValueEntry : Entry {
     explicit ValueEntry(T v) : value(std::move(v)) {}
+    bool sameValue(const Entry& other) const override {
+      if constexpr (std::equality_comparable<T>) {
+        return value == static_cast<const ValueEntry<T>&>(other).value;
+      } else {
+        return this == &other;
+      }
+    }
     T value;
   };
   struct ObjectEntry {

@@ -10,6 +10,7 @@ namespace platform::ui {
 namespace {
 
 inline const EnvironmentKey<int> depthKey{"depth", 0};
+inline const EnvironmentKey<std::function<void()>> actionKey{"action", std::function<void()>()};
 
 TEST(Environment, ValuesReachDescendantsAndAreOverriddenBelowAnOverride) {
   ViewHost host(VStack({
@@ -144,6 +145,39 @@ TEST(Environment, ContextReadsValuesAndTheNearestObject) {
   ViewHost host(VStack({View(Reader{}).environmentObject(inner).environment(depthKey, 2)})
                     .environmentObject(outer));
   EXPECT_NE(host.findText("inner 2"), nullptr) << host.dump();
+}
+
+TEST(Environment, EqualityComparesEntriesInOrderByValue) {
+  struct Object {};
+  auto object = std::make_shared<Object>();
+  auto make = [&](int depth, std::shared_ptr<Object> supplied) {
+    EnvironmentValues values;
+    values.set(fontKey, std::optional<Font>(Font::body()));
+    values.set(depthKey, depth);
+    values.setObject(std::move(supplied));
+    return values;
+  };
+  EnvironmentValues empty;
+  EXPECT_EQ(make(1, object), make(1, object)) << "written apart, the same values";
+  EXPECT_NE(make(1, object), make(2, object));
+  EXPECT_NE(make(1, object), make(1, std::make_shared<Object>())) << "objects by identity";
+  EXPECT_NE(make(1, object), empty);
+  EXPECT_EQ(empty, EnvironmentValues());
+
+  EnvironmentValues depthFirst;
+  depthFirst.set(depthKey, 1);
+  depthFirst.set(fontKey, std::optional<Font>(Font::body()));
+  depthFirst.setObject(object);
+  EXPECT_NE(make(1, object), depthFirst) << "written in another order: not known to be equal";
+
+  // A function cannot be compared: only the same entry is equal.
+  EnvironmentValues withAction = make(1, object);
+  withAction.set(actionKey, std::function<void()>([] {}));
+  const EnvironmentValues copy = withAction;
+  EXPECT_EQ(withAction, copy);
+  EnvironmentValues again = make(1, object);
+  again.set(actionKey, std::function<void()>([] {}));
+  EXPECT_NE(withAction, again);
 }
 
 }  // namespace

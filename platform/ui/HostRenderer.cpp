@@ -38,9 +38,11 @@ std::string visibleHead(std::string_view after) {
   return text::dropLastGraphemes(after.substr(0, kMaximumBytes), 1);  // may end mid-character
 }
 
+}  // namespace
+
 // The host application: a text field near the top of the screen, showing
 // the line with the caret, scrolled so the caret is in view.
-View applicationView(const SimulatedHost& host, Size screen, bool dark) {
+View hostApplicationView(const SimulatedHost& host, Size screen, bool dark) {
   const HostTextField& field = host.textField();
   const std::string& text = field.text();
   const std::size_t split = text::byteOffsetOfGrapheme(text, field.cursorOffset());
@@ -71,45 +73,58 @@ View applicationView(const SimulatedHost& host, Size screen, bool dark) {
       .background(dark ? Color::black() : Color::white(0.95));
 }
 
-}  // namespace
+std::vector<PlacedTree> placeShownViews(const SimulatedHost& host, const std::vector<ShownViewHost>& views) {
+  std::vector<PlacedTree> placed;
+  if (!host.isKeyboardVisible()) return placed;
+  const Rect keyboard = host.keyboardFrame();
+  for (const auto& shown : views) {
+    if (!shown.host) continue;
+    const Rect frame = shown.frame.value_or(keyboard);
+    // A tree laid out for this size keeps its own coordinates (a hosting
+    // view lays out in its bounds) and is moved into place; any other is
+    // laid out in the frame.
+    std::optional<Rect> bounds = shown.host->layoutBounds();
+    if (!bounds || bounds->size != frame.size) {
+      shown.host->layout(frame);
+      bounds = frame;
+    }
+    const Point offset{frame.origin.x - bounds->origin.x, frame.origin.y - bounds->origin.y};
+    placed.push_back({shown.host->root(), frame, offset});
+  }
+  return placed;
+}
+
+void drawScreen(const SimulatedHost& host, const Node& application, const std::vector<PlacedTree>& trees,
+                Renderer& renderer, cairo_t* cr) {
+  renderer.draw(application);
+  if (!host.isKeyboardVisible()) return;
+  const Rect keyboard = host.keyboardFrame();
+  // The platform's keyboard backdrop, under whatever the keyboard draws.
+  if (host.configuration().userInterfaceStyle == UserInterfaceStyle::dark) cairo_set_source_rgb(cr, 0.17, 0.17, 0.17);
+  else cairo_set_source_rgb(cr, 0.82, 0.83, 0.85);
+  cairo_rectangle(cr, keyboard.origin.x, keyboard.origin.y, keyboard.size.width, keyboard.size.height);
+  cairo_fill(cr);
+  for (const auto& tree : trees) {
+    cairo_save(cr);
+    cairo_rectangle(cr, tree.frame.origin.x, tree.frame.origin.y, tree.frame.size.width, tree.frame.size.height);
+    cairo_clip(cr);
+    cairo_translate(cr, tree.offset.x, tree.offset.y);
+    renderer.draw(*tree.root);
+    cairo_restore(cr);
+  }
+}
 
 int drawHost(const SimulatedHost& host, const std::vector<ShownViewHost>& views, cairo_t* cr) {
   requireRenderFonts();
   const Rect screen = Screen::main().bounds();
   const bool dark = host.configuration().userInterfaceStyle == UserInterfaceStyle::dark;
 
-  ViewHost application(applicationView(host, screen.size, dark));
+  ViewHost application(hostApplicationView(host, screen.size, dark));
   application.setFontMetrics(PangoTextMetrics::shared());
   application.layout(screen);
 
   Renderer renderer(cr);
-  renderer.draw(*application.root());
-  if (host.isKeyboardVisible()) {
-    const Rect keyboard = host.keyboardFrame();
-    // The platform's keyboard backdrop, under whatever the keyboard draws.
-    if (dark) cairo_set_source_rgb(cr, 0.17, 0.17, 0.17);
-    else cairo_set_source_rgb(cr, 0.82, 0.83, 0.85);
-    cairo_rectangle(cr, keyboard.origin.x, keyboard.origin.y, keyboard.size.width, keyboard.size.height);
-    cairo_fill(cr);
-    for (const auto& shown : views) {
-      if (!shown.host) continue;
-      const Rect frame = shown.frame.value_or(keyboard);
-      // A tree laid out for this size keeps its own coordinates (a hosting
-      // view lays out in its bounds) and is moved into place; any other is
-      // laid out in the frame.
-      std::optional<Rect> bounds = shown.host->layoutBounds();
-      if (!bounds || bounds->size != frame.size) {
-        shown.host->layout(frame);
-        bounds = frame;
-      }
-      cairo_save(cr);
-      cairo_rectangle(cr, frame.origin.x, frame.origin.y, frame.size.width, frame.size.height);
-      cairo_clip(cr);
-      cairo_translate(cr, frame.origin.x - bounds->origin.x, frame.origin.y - bounds->origin.y);
-      renderer.draw(*shown.host->root());
-      cairo_restore(cr);
-    }
-  }
+  drawScreen(host, *application.root(), placeShownViews(host, views), renderer, cr);
   return renderer.unknownGlyphs();
 }
 

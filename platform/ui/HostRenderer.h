@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +20,25 @@ struct ShownViewHost {
   ViewHost* host = nullptr;
   std::optional<Rect> frame;
 };
+
+// A shown tree as drawn: its root, the frame it is clipped to and the move
+// from its coordinates to the screen's.
+struct PlacedTree {
+  std::shared_ptr<Node> root;
+  Rect frame;
+  Point offset;
+};
+
+// The host application's view: its text field (text, caret or selection,
+// placeholder) on the screen's background.
+View hostApplicationView(const SimulatedHost& host, Size screen, bool dark);
+// The shown trees where the screen draws them, each laid out for its frame
+// first when it is not yet. Empty while the keyboard is hidden.
+std::vector<PlacedTree> placeShownViews(const SimulatedHost& host, const std::vector<ShownViewHost>& views);
+// Draws the screen with `renderer` into `cr` (screen points): the
+// application's laid-out tree, then the keyboard area with the trees.
+void drawScreen(const SimulatedHost& host, const Node& application, const std::vector<PlacedTree>& trees,
+                Renderer& renderer, cairo_t* cr);
 
 // Renders what is on the simulated host's screen into a PNG: the host app
 // with its text field (text, caret or selection, placeholder) and, while the

@@ -175,9 +175,13 @@ class Node : public std::enable_shared_from_this<Node> {
   bool needsLayout() const { return needsLayout_ || needsLayoutBelow_; }
 
   // --- Evaluation ----------------------------------------------------------------
-  // Schedules a re-evaluation of this node and everything below it.
+  // Schedules a re-evaluation of this node and everything below it, but for
+  // the comparable views its body hands the same values again (View.h,
+  // "Kept subtrees").
   void setNeedsEvaluation();
   bool needsEvaluation() const { return dirty_; }
+  // How often its body ran (or, for a primitive, it was visited): a kept
+  // node's count stays.
   std::size_t evaluationCount() const { return evaluationCount_; }
   // The transaction of the change that last re-evaluated this node.
   const Transaction& lastTransaction() const { return lastTransaction_; }

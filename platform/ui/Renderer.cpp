@@ -10,6 +10,9 @@
 
 #include "platform/foundation/Text.h"
 #include "platform/ui/CairoPath.h"
+#include "platform/ui/DamageTracker.h"
+#include "platform/ui/DrawingKey.h"
+#include "platform/ui/PictureCache.h"
 #include "platform/ui/Modifier.h"
 #include "platform/ui/PangoTextMetrics.h"
 #include "platform/ui/PngFile.h"
@@ -80,7 +83,10 @@ void requireRenderFonts() {
 
 Renderer::Renderer(cairo_t* cr) : cr_(cr) {}
 
-void Renderer::draw(const Node& node) { drawLevel(node, node.modifiers().size()); }
+void Renderer::draw(const Node& node) {
+  if (damage_ && !damage_->needsDrawing(node)) return;
+  drawLevel(node, node.modifiers().size());
+}
 
 void Renderer::setColor(const Node& node, const Color& color) {
   Rgba c = color.resolved(node.colorScheme());
@@ -119,30 +125,10 @@ void Renderer::drawLevel(const Node& node, std::size_t level) {
     drawInner();
     drawLayer(node, level - 1);
   } else if (auto* shadow = m.as<Shadow>()) {
-    Rgba color = shadow->color.resolved(node.colorScheme());
-    if (color.alpha <= 0) return drawInner();
-    cairo_save(cr_);
-    rectanglePath(cr_, expanded(inner, groupMargin + 2 * shadow->radius + std::abs(shadow->x) +
-                                           std::abs(shadow->y)));
-    cairo_clip(cr_);
-    cairo_push_group(cr_);
-    drawInner();
-    cairo_pattern_t* content = cairo_pop_group(cr_);
-    // A blur approximated by a few spread copies of the silhouette.
-    const double spread = shadow->radius / 2;
-    const double offsets[5][2] = {{0, 0}, {spread, 0}, {-spread, 0}, {0, spread}, {0, -spread}};
-    const int samples = spread > 0 ? 5 : 1;
-    for (int i = 0; i < samples; ++i) {
-      cairo_save(cr_);
-      cairo_translate(cr_, shadow->x + offsets[i][0], shadow->y + offsets[i][1]);
-      cairo_set_source_rgba(cr_, color.red, color.green, color.blue, color.alpha / samples);
-      cairo_mask(cr_, content);
-      cairo_restore(cr_);
-    }
-    cairo_set_source(cr_, content);
-    cairo_paint(cr_);
-    cairo_pattern_destroy(content);
-    cairo_restore(cr_);
+    if (shadow->color.resolved(node.colorScheme()).alpha <= 0) return drawInner();
+    drawComposed(node, level,
+                 expanded(inner, groupMargin + 2 * shadow->radius + std::abs(shadow->x) + std::abs(shadow->y)),
+                 &Renderer::drawShadowLayers);
   } else if (auto* clip = m.as<ClipShape>()) {
     cairo_save(cr_);
     appendToCairo(cr_, clip->shape.path(inner));
@@ -163,20 +149,7 @@ void Renderer::drawLevel(const Node& node, std::size_t level) {
     drawInner();
     cairo_restore(cr_);
   } else if (m.as<Mask>()) {
-    cairo_save(cr_);
-    rectanglePath(cr_, expanded(inner, groupMargin));
-    cairo_clip(cr_);
-    cairo_push_group(cr_);
-    drawInner();
-    cairo_pattern_t* content = cairo_pop_group(cr_);
-    cairo_push_group(cr_);
-    drawLayer(node, level - 1);
-    cairo_pattern_t* mask = cairo_pop_group(cr_);
-    cairo_set_source(cr_, content);
-    cairo_mask(cr_, mask);
-    cairo_pattern_destroy(mask);
-    cairo_pattern_destroy(content);
-    cairo_restore(cr_);
+    drawComposed(node, level, expanded(inner, groupMargin), &Renderer::drawMaskLayers);
   } else if (auto* scale = m.as<ScaleEffect>()) {
     const double ax = inner.origin.x + inner.size.width * scale->anchor.x;
     const double ay = inner.origin.y + inner.size.height * scale->anchor.y;
@@ -208,6 +181,125 @@ void Renderer::drawLevel(const Node& node, std::size_t level) {
   } else {
     drawInner();
   }
+}
+
+// The view with its shadow or mask is composed on its own, then drawn over
+// what is below: a picture that shows what it showed before is painted again
+// from the cache, with the same pixels.
+void Renderer::drawComposed(const Node& node, std::size_t level, Rect area, Layers layers) {
+  // A picture is drawn under a clip of one whole-pixel rectangle, as it
+  // would be drawn in place; under any other clip it is drawn in place.
+  std::optional<PixelBox> box = cache_ ? clipBox() : std::nullopt;
+  if (box) box = box->intersection(deviceBox(area));
+  cairo_save(cr_);
+  rectanglePath(cr_, area);
+  cairo_clip(cr_);
+  std::optional<std::string> key;
+  if (box && !box->isEmpty() && box->width * box->height <= PictureCache::maximumPixels) {
+    key = drawingKey(node, level);
+  }
+  if (key) {
+    cairo_matrix_t matrix;
+    cairo_get_matrix(cr_, &matrix);
+    for (double value : {matrix.xx, matrix.yx, matrix.xy, matrix.yy, matrix.x0, matrix.y0}) {
+      key->append(reinterpret_cast<const char*>(&value), sizeof value);
+    }
+    for (int value : {box->x, box->y, box->width, box->height}) {
+      key->append(reinterpret_cast<const char*>(&value), sizeof value);
+    }
+    const PictureCache::Picture* picture = cache_->find(*key);
+    if (!picture) {
+      cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, box->width, box->height);
+      cairo_t* cr = cairo_create(surface);
+      matrix.x0 -= box->x;
+      matrix.y0 -= box->y;
+      cairo_set_matrix(cr, &matrix);
+      rectanglePath(cr, area);
+      cairo_clip(cr);
+      Renderer pictureRenderer(cr);
+      (pictureRenderer.*layers)(node, level);
+      cairo_destroy(cr);
+      picture = cache_->store(std::move(*key), {surface, box->x, box->y, pictureRenderer.unknownGlyphs()});
+    }
+    unknownGlyphs_ += picture->unknownGlyphs;
+    cairo_identity_matrix(cr_);
+    cairo_set_source_surface(cr_, picture->surface, picture->x, picture->y);
+    cairo_paint(cr_);
+  } else {
+    cairo_push_group(cr_);
+    (this->*layers)(node, level);
+    cairo_pop_group_to_source(cr_);
+    cairo_paint(cr_);
+  }
+  cairo_restore(cr_);
+}
+
+void Renderer::drawShadowLayers(const Node& node, std::size_t level) {
+  const Shadow& shadow = *node.modifiers()[level - 1].as<Shadow>();
+  const Rgba color = shadow.color.resolved(node.colorScheme());
+  cairo_push_group(cr_);
+  drawLevel(node, level - 1);
+  cairo_pattern_t* content = cairo_pop_group(cr_);
+  // A blur approximated by a few spread copies of the silhouette.
+  const double spread = shadow.radius / 2;
+  const double offsets[5][2] = {{0, 0}, {spread, 0}, {-spread, 0}, {0, spread}, {0, -spread}};
+  const int samples = spread > 0 ? 5 : 1;
+  for (int i = 0; i < samples; ++i) {
+    cairo_save(cr_);
+    cairo_translate(cr_, shadow.x + offsets[i][0], shadow.y + offsets[i][1]);
+    cairo_set_source_rgba(cr_, color.red, color.green, color.blue, color.alpha / samples);
+    cairo_mask(cr_, content);
+    cairo_restore(cr_);
+  }
+  cairo_set_source(cr_, content);
+  cairo_paint(cr_);
+  cairo_pattern_destroy(content);
+}
+
+void Renderer::drawMaskLayers(const Node& node, std::size_t level) {
+  cairo_push_group(cr_);
+  drawLevel(node, level - 1);
+  cairo_pattern_t* content = cairo_pop_group(cr_);
+  cairo_push_group(cr_);
+  drawLayer(node, level - 1);
+  cairo_pattern_t* mask = cairo_pop_group(cr_);
+  cairo_set_source(cr_, content);
+  cairo_mask(cr_, mask);
+  cairo_pattern_destroy(mask);
+  cairo_pattern_destroy(content);
+}
+
+Renderer::PixelBox Renderer::PixelBox::intersection(const PixelBox& other) const {
+  const int x0 = std::max(x, other.x), y0 = std::max(y, other.y);
+  const int x1 = std::min(x + width, other.x + other.width), y1 = std::min(y + height, other.y + other.height);
+  return {x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0)};
+}
+
+Renderer::PixelBox Renderer::deviceBox(Rect rect) const {
+  double xs[4] = {rect.minX(), rect.maxX(), rect.minX(), rect.maxX()};
+  double ys[4] = {rect.minY(), rect.minY(), rect.maxY(), rect.maxY()};
+  for (int i = 0; i < 4; ++i) cairo_user_to_device(cr_, &xs[i], &ys[i]);
+  const int x0 = static_cast<int>(std::floor(*std::min_element(xs, xs + 4)));
+  const int y0 = static_cast<int>(std::floor(*std::min_element(ys, ys + 4)));
+  const int x1 = static_cast<int>(std::ceil(*std::max_element(xs, xs + 4)));
+  const int y1 = static_cast<int>(std::ceil(*std::max_element(ys, ys + 4)));
+  return {x0, y0, x1 - x0, y1 - y0};
+}
+
+std::optional<Renderer::PixelBox> Renderer::clipBox() const {
+  cairo_save(cr_);
+  cairo_identity_matrix(cr_);
+  cairo_rectangle_list_t* list = cairo_copy_clip_rectangle_list(cr_);
+  cairo_restore(cr_);
+  std::optional<PixelBox> box;
+  if (list->status == CAIRO_STATUS_SUCCESS && list->num_rectangles == 1) {
+    const cairo_rectangle_t& r = list->rectangles[0];
+    const PixelBox whole{static_cast<int>(r.x), static_cast<int>(r.y), static_cast<int>(r.width),
+                         static_cast<int>(r.height)};
+    if (whole.x == r.x && whole.y == r.y && whole.width == r.width && whole.height == r.height) box = whole;
+  }
+  cairo_rectangle_list_destroy(list);
+  return box;
 }
 
 void Renderer::drawChildren(const Node& node) {

@@ -14,6 +14,8 @@
 namespace platform::ui {
 
 class ViewHost;
+class DamageTracker;
+class PictureCache;
 
 // A font the renderer needs is not installed. Rendering refuses to go on
 // rather than draw boxes in its place.
@@ -50,6 +52,12 @@ class Renderer {
  public:
   explicit Renderer(cairo_t* cr);
   void draw(const Node& node);
+  // Draws only the nodes the tracker says draw into the repainted areas (the
+  // context is clipped to them); null draws every node.
+  void setDamage(const DamageTracker* damage) { damage_ = damage; }
+  // Keeps the pictures of shadowed views there between frames; null draws
+  // them every time. The pixels are the same either way.
+  void setPictureCache(PictureCache* cache) { cache_ = cache; }
   int unknownGlyphs() const { return unknownGlyphs_; }
   const std::vector<std::string>& cutTexts() const { return cutTexts_; }
 
@@ -62,9 +70,30 @@ class Renderer {
   void drawImage(const Node& node);
   void drawChildren(const Node& node);
   void drawLayer(const Node& node, std::size_t modifierIndex);
+  // A rectangle of whole device pixels.
+  struct PixelBox {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    bool isEmpty() const { return width <= 0 || height <= 0; }
+    PixelBox intersection(const PixelBox& other) const;
+  };
+  // Draws the node's first `level` modifiers and content composed in `area`
+  // by `layers` (the view with its shadow, or masked), then over what is below.
+  using Layers = void (Renderer::*)(const Node& node, std::size_t level);
+  void drawComposed(const Node& node, std::size_t level, Rect area, Layers layers);
+  void drawShadowLayers(const Node& node, std::size_t level);
+  void drawMaskLayers(const Node& node, std::size_t level);
+  // The box of device pixels around `rect`.
+  PixelBox deviceBox(Rect rect) const;
+  // The clip, when it is one rectangle of whole device pixels.
+  std::optional<PixelBox> clipBox() const;
   void setColor(const Node& node, const Color& color);
 
   cairo_t* cr_;
+  const DamageTracker* damage_ = nullptr;
+  PictureCache* cache_ = nullptr;
   int unknownGlyphs_ = 0;
   std::vector<std::string> cutTexts_;
 };

@@ -225,6 +225,117 @@ bool View::isEmpty() const {
   return std::holds_alternative<EmptyContent>(definition_->content) && definition_->modifiers.empty();
 }
 
+namespace {
+
+// Contents that are plain data compare by value; the rest (closures, shapes,
+// representables) only by being the same definition.
+bool sameContent(const ViewContent& a, const ViewContent& b) {
+  if (a.index() != b.index()) return false;
+  return std::visit(
+      [&b](const auto& first) {
+        using C = std::decay_t<decltype(first)>;
+        const C& second = std::get<C>(b);
+        if constexpr (std::is_same_v<C, CompositeContent>) {
+          return first.type == second.type &&
+                 (first.body == second.body || (first.body && second.body && first.body->sameValue(*second.body)));
+        } else if constexpr (std::is_same_v<C, TextContent>) {
+          return first.text == second.text;
+        } else if constexpr (std::is_same_v<C, ImageContent>) {
+          return first.image == second.image;
+        } else if constexpr (std::is_same_v<C, ColorContent>) {
+          return first.color == second.color;
+        } else if constexpr (std::is_same_v<C, VStackContent> || std::is_same_v<C, HStackContent>) {
+          return first.alignment == second.alignment && first.spacing == second.spacing && first.lazy == second.lazy;
+        } else if constexpr (std::is_same_v<C, ZStackContent>) {
+          return first.alignment == second.alignment;
+        } else if constexpr (std::is_same_v<C, SpacerContent>) {
+          return first.minLength == second.minLength;
+        } else if constexpr (std::is_same_v<C, ForEachContent>) {
+          return first.ids == second.ids;
+        } else if constexpr (std::is_same_v<C, ConditionalContent>) {
+          return first.condition == second.condition;
+        } else if constexpr (std::is_same_v<C, EmptyContent> || std::is_same_v<C, DividerContent> ||
+                             std::is_same_v<C, GroupContent>) {
+          return true;
+        } else {
+          return false;
+        }
+      },
+      a);
+}
+
+template <class L>
+bool sameLayerModifier(const L& a, const L& b) {
+  return a.alignment == b.alignment && a.content == b.content;
+}
+
+bool sameModifier(const Modifier& a, const Modifier& b) {
+  if (a.value == b.value) return true;
+  if (a.value->index() != b.value->index()) return false;
+  return std::visit(
+      [&b](const auto& first) {
+        using M = std::decay_t<decltype(first)>;
+        const M& second = *b.as<M>();
+        if constexpr (std::is_same_v<M, Padding>) {
+          return first.insets == second.insets;
+        } else if constexpr (std::is_same_v<M, Frame>) {
+          return first.width == second.width && first.height == second.height && first.alignment == second.alignment;
+        } else if constexpr (std::is_same_v<M, FlexibleFrame>) {
+          return first == second;
+        } else if constexpr (std::is_same_v<M, Offset> || std::is_same_v<M, Position>) {
+          return first.x == second.x && first.y == second.y;
+        } else if constexpr (std::is_same_v<M, ScaleEffect>) {
+          return first.scale == second.scale && first.anchor == second.anchor;
+        } else if constexpr (std::is_same_v<M, Background> || std::is_same_v<M, Overlay> ||
+                             std::is_same_v<M, Mask>) {
+          return sameLayerModifier(first, second);
+        } else if constexpr (std::is_same_v<M, Opacity>) {
+          return first.value == second.value;
+        } else if constexpr (std::is_same_v<M, Shadow>) {
+          return first.color == second.color && first.radius == second.radius && first.x == second.x &&
+                 first.y == second.y;
+        } else if constexpr (std::is_same_v<M, CornerRadius>) {
+          return first.radius == second.radius && first.antialiased == second.antialiased;
+        } else if constexpr (std::is_same_v<M, Clipped>) {
+          return first.antialiased == second.antialiased;
+        } else if constexpr (std::is_same_v<M, AllowsHitTesting>) {
+          return first.enabled == second.enabled;
+        } else if constexpr (std::is_same_v<M, CoordinateSpaceName>) {
+          return first.name == second.name;
+        } else if constexpr (std::is_same_v<M, ExplicitId>) {
+          return first.id == second.id;
+        } else if constexpr (std::is_same_v<M, AccessibilityLabel>) {
+          return first.label == second.label;
+        } else if constexpr (std::is_same_v<M, AccessibilityIdentifier>) {
+          return first.identifier == second.identifier;
+        } else if constexpr (std::is_same_v<M, AccessibilityTraits>) {
+          return first.trait == second.trait;
+        } else if constexpr (std::is_same_v<M, CompositingGroup> || std::is_same_v<M, Hidden>) {
+          return true;
+        } else {
+          return false;
+        }
+      },
+      *a.value);
+}
+
+}  // namespace
+
+bool View::operator==(const View& other) const {
+  if (definition_ == other.definition_) return true;
+  const ViewDefinition& a = *definition_;
+  const ViewDefinition& b = *other.definition_;
+  if (a.children.size() != b.children.size() || a.modifiers.size() != b.modifiers.size()) return false;
+  if (!sameContent(a.content, b.content)) return false;
+  for (std::size_t i = 0; i < a.modifiers.size(); ++i) {
+    if (!sameModifier(a.modifiers[i], b.modifiers[i])) return false;
+  }
+  for (std::size_t i = 0; i < a.children.size(); ++i) {
+    if (!(a.children[i] == b.children[i])) return false;
+  }
+  return true;
+}
+
 // A modifier on a temporary view whose definition nothing else shares adds
 // to that definition; otherwise the definition is copied.
 View View::withModifier(Modifier modifier) && {

@@ -57,6 +57,15 @@
 // hooks of values that differ from the last evaluation; hooks that dirty
 // nodes start another round, up to `ViewTree::maxUpdateRounds`.
 //
+// Kept subtrees. A composite view whose type has `operator==` declares that
+// what it shows follows from its value, its environment, its state and the
+// objects it observes. When its parent is evaluated again and hands it an
+// equal value (View::operator==) in an equal environment, and it is not
+// marked itself, its node is kept as it is with everything below it: not
+// evaluated, nothing below it marked for layout. So such a view, and every
+// view inside it, must observe whatever changing object it reads; a type
+// without `operator==` is evaluated with its parent as before.
+//
 // For layout, hit testing and rendering (built on top of this): every node
 // has a `frame` (in the host's coordinates) and a `contentFrame` (its content
 // before modifiers) to fill in; modifiers are plain data read in order, the
@@ -160,6 +169,14 @@ class CompositeBody {
  public:
   virtual ~CompositeBody() = default;
   virtual View evaluate(BodyContext& context) const = 0;
+  // Whether the view's type has operator==: its body then depends on its
+  // value, environment, state and observed objects only (see Updates).
+  virtual bool isComparable() const { return false; }
+  // Whether `other` holds an equal value of the same comparable type.
+  virtual bool sameValue(const CompositeBody& other) const {
+    (void)other;
+    return false;
+  }
 };
 
 template <class T>
@@ -407,6 +424,12 @@ class View {
 
   const ViewDefinition& definition() const { return *definition_; }
   bool isEmpty() const;
+  // Whether the two views are the same value: one definition, or the same
+  // content (composites of a comparable type with equal values, texts,
+  // colours, stacks, ...) with equal children and plain-data modifiers.
+  // Views holding closures, gestures or attachments, and composites of a
+  // type without operator==, equal only themselves.
+  bool operator==(const View& other) const;
 
   // Makes a composite view from a body function; `type` gives its identity
   // and its name. The View(T) constructor uses this.
@@ -451,6 +474,16 @@ class CompositeBodyOf final : public CompositeBody {
     }
   }
   const T& value() const { return view_; }
+  bool isComparable() const override { return std::equality_comparable<T>; }
+  bool sameValue(const CompositeBody& other) const override {
+    if constexpr (std::equality_comparable<T>) {
+      if (typeid(other) != typeid(*this)) return false;
+      return static_cast<const CompositeBodyOf<T>&>(other).view_ == view_;
+    } else {
+      (void)other;
+      return false;
+    }
+  }
 
  private:
   T view_;

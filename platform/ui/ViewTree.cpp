@@ -63,10 +63,14 @@ ViewTree::ViewTree(EnvironmentValues environment) : environment_(std::move(envir
 
 // Nodes kept alive by someone else must not call back into a dead tree, and
 // the views' subscriptions end with the host.
+//
+// Newest first, children before their parent and the last child first: each
+// subscription ended is then the newest its signal still has, found at once
+// instead of after all the others.
 void ViewTree::release(Node& node) {
   node.attached_ = false;
-  node.subscriptions_.clear();
-  for (auto& child : node.children_) release(*child);
+  for (auto child = node.children_.rbegin(); child != node.children_.rend(); ++child) release(**child);
+  while (!node.subscriptions_.empty()) node.subscriptions_.pop_back();
 }
 
 ViewTree::~ViewTree() {
@@ -171,18 +175,38 @@ bool hasModifier(const View& view) {
   return std::any_of(modifiers.begin(), modifiers.end(), [](const Modifier& m) { return m.as<M>() != nullptr; });
 }
 
+// Whether the node will be evaluated with an ancestor marked too.
+bool hasMarkedAncestor(const Node& node) {
+  for (const Node* parent = node.parent(); parent; parent = parent->parent()) {
+    if (parent->needsEvaluation()) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 // Only the nodes marked since the last round are visited, in tree order: a
 // node below another one evaluated first is evaluated with it.
 void ViewTree::evaluateDirty(Round& round) {
-  std::vector<std::pair<std::vector<std::size_t>, std::shared_ptr<Node>>> pending;
+  std::vector<std::shared_ptr<Node>> tops;
+  std::vector<std::shared_ptr<Node>> below;
   for (const auto& weakNode : std::exchange(dirtyNodes_, {})) {
     auto node = weakNode.lock();
-    if (node && node->dirty_ && node->attached_) pending.emplace_back(treePosition(*node), node);
+    if (!node || !node->dirty_ || !node->attached_) continue;
+    (hasMarkedAncestor(*node) ? below : tops).push_back(std::move(node));
   }
-  std::sort(pending.begin(), pending.end(),
-            [](const auto& a, const auto& b) { return a.first < b.first; });
+  evaluateInTreeOrder(tops, round);
+  // Those below a marked node were evaluated with it, unless a kept view
+  // stood between them.
+  evaluateInTreeOrder(below, round);
+}
+
+void ViewTree::evaluateInTreeOrder(const std::vector<std::shared_ptr<Node>>& nodes, Round& round) {
+  std::vector<std::pair<std::vector<std::size_t>, std::shared_ptr<Node>>> pending;
+  for (const auto& node : nodes) {
+    if (node->dirty_ && node->attached_) pending.emplace_back(treePosition(*node), node);
+  }
+  std::sort(pending.begin(), pending.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   for (const auto& [position, node] : pending) {
     if (node->dirty_ && node->attached_) {
       evaluate(*node, node->view_, node->inherited_, Transaction(), round);
@@ -375,8 +399,19 @@ void ViewTree::reconcile(Node& parent, const std::vector<ChildRequest>& requests
   // Evaluating a child changes only what is below it, never this list.
   for (std::size_t i = 0; i < requests.size(); ++i) {
     const std::shared_ptr<Node> child = parent.children_[i];
+    if (keepsSubtree(*child, requests[i])) continue;
     evaluate(*child, requests[i].view, requests[i].environment, transaction, round);
   }
+}
+
+// A composite child of a comparable type that is handed an equal value in an
+// equal environment, and is not marked itself, would show what it shows:
+// its node and everything below it stay as they are.
+bool ViewTree::keepsSubtree(const Node& child, const ChildRequest& request) {
+  if (child.evaluationCount_ == 0 || child.dirty_) return false;
+  const auto* composite = child.content<CompositeContent>();
+  if (!composite || !composite->body || !composite->body->isComparable()) return false;
+  return child.view_ == request.view && child.inherited_ == request.environment;
 }
 
 // Pairs each request with the old child of its key, making nodes for the
@@ -407,7 +442,10 @@ void ViewTree::match(Node& parent, const std::vector<ChildRequest>& requests, Ro
   for (std::size_t j = 0; j < old.size(); ++j) {
     if (!reused[j]) detach(old[j], round);
   }
-  if (next != old) parent.setNeedsLayout();
+  // A node evaluated for the first time is marked already, and so are its
+  // ancestors (see evaluate()).
+  const bool markedAsNew = parent.evaluationCount_ == 1 && parent.needsLayout_;
+  if (next != old && !markedAsNew) parent.setNeedsLayout();
   parent.children_ = std::move(next);
 }
 

@@ -76,9 +76,11 @@ class ViewTree : public std::enable_shared_from_this<ViewTree> {
   void reconcile(Node& parent, const std::vector<ChildRequest>& requests, const Transaction& transaction,
                  Round& round);
   void match(Node& parent, const std::vector<ChildRequest>& requests, Round& round);
+  static bool keepsSubtree(const Node& child, const ChildRequest& request);
   std::shared_ptr<Node> makeNode(const Node::Key& key);
   void detach(const std::shared_ptr<Node>& node, Round& round);
   void evaluateDirty(Round& round);
+  void evaluateInTreeOrder(const std::vector<std::shared_ptr<Node>>& nodes, Round& round);
   void runHooks(Round& round);
 
   EnvironmentValues environment_;

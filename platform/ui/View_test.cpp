@@ -140,5 +140,39 @@ TEST(BodyContextTest, GeometryReadsTheViewsFramesWhenAskedWithoutAnotherEvaluati
   EXPECT_EQ(geometry->size(CoordinateSpace::global()), (Size{100, 30})) << "the root's size";
 }
 
+struct Label {
+  std::string text;
+  bool operator==(const Label&) const = default;
+  View body() const { return Text(text); }
+};
+struct Unlabelled {
+  std::string text;
+  View body() const { return Text(text); }
+};
+
+TEST(View, EqualViewsAreTheSameValue) {
+  struct Case {
+    const char* name;
+    View a;
+    View b;
+    bool equal;
+  };
+  const View shared = Unlabelled{"a"};
+  const Case cases[] = {
+      {"comparable composites, equal values", Label{"a"}, Label{"a"}, true},
+      {"comparable composites, other values", Label{"a"}, Label{"b"}, false},
+      {"a composite without operator==", Unlabelled{"a"}, Unlabelled{"a"}, false},
+      {"one definition", shared, shared, true},
+      {"texts", Text("a").padding(2), Text("a").padding(2), true},
+      {"other padding", Text("a").padding(2), Text("a").padding(3), false},
+      {"stacks of equal children", VStack({Text("a"), Label{"b"}}), VStack({Text("a"), Label{"b"}}), true},
+      {"stacks of other children", VStack({Text("a")}), VStack({Text("b")}), false},
+      {"equal backgrounds", Text("a").background(Color::red()), Text("a").background(Color::red()), true},
+      {"closures", Text("a").onTapGesture([] {}), Text("a").onTapGesture([] {}), false},
+      {"environment writes", Text("a").font(Font::body()), Text("a").font(Font::body()), false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.a == c.b, c.equal) << c.name;
+}
+
 }  // namespace
 }  // namespace platform::ui

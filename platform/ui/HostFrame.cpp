@@ -1,0 +1,160 @@
+#include "platform/ui/HostFrame.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/input/Screen.h"
+#include "platform/ui/PangoTextMetrics.h"
+#include "platform/ui/Renderer.h"
+
+namespace platform::ui {
+
+namespace {
+
+// Past this many rectangles one box around them all costs less to paint.
+constexpr std::size_t maximumRects = 12;
+
+bool touch(const PixelRect& a, const PixelRect& b) {
+  return a.x <= b.x + b.width && b.x <= a.x + a.width && a.y <= b.y + b.height && b.y <= a.y + a.height;
+}
+
+PixelRect bounding(const PixelRect& a, const PixelRect& b) {
+  const int x0 = std::min(a.x, b.x), y0 = std::min(a.y, b.y);
+  const int x1 = std::max(a.x + a.width, b.x + b.width), y1 = std::max(a.y + a.height, b.y + b.height);
+  return {x0, y0, x1 - x0, y1 - y0};
+}
+
+// Rectangles that touch become their bounding box, until none do.
+void merge(std::vector<PixelRect>& rects) {
+  for (bool merged = true; merged;) {
+    merged = false;
+    for (std::size_t i = 0; i < rects.size() && !merged; ++i) {
+      for (std::size_t j = i + 1; j < rects.size() && !merged; ++j) {
+        if (!touch(rects[i], rects[j])) continue;
+        rects[i] = bounding(rects[i], rects[j]);
+        rects.erase(rects.begin() + static_cast<std::ptrdiff_t>(j));
+        merged = true;
+      }
+    }
+  }
+  if (rects.size() > maximumRects) {
+    PixelRect all = rects.front();
+    for (const auto& rect : rects) all = bounding(all, rect);
+    rects = {all};
+  }
+}
+
+}  // namespace
+
+HostFrame::HostFrame(double scale) : scale_(scale) {}
+
+HostFrame::~HostFrame() {
+  application_.reset();
+  if (surface_) cairo_surface_destroy(surface_);
+}
+
+void HostFrame::prepareSurface(Rect screen) {
+  const int width = std::max(1, static_cast<int>(std::ceil(screen.width() * scale_)));
+  const int height = std::max(1, static_cast<int>(std::ceil(screen.height() * scale_)));
+  if (surface_ && cairo_image_surface_get_width(surface_) == width &&
+      cairo_image_surface_get_height(surface_) == height) {
+    return;
+  }
+  if (surface_) cairo_surface_destroy(surface_);
+  surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+  full_ = true;
+}
+
+Rect HostFrame::inPoints(const PixelRect& rect) const {
+  return Rect(rect.x / scale_, rect.y / scale_, rect.width / scale_, rect.height / scale_);
+}
+
+std::vector<PixelRect> HostFrame::pixelRects(const std::vector<Rect>& damage) const {
+  const int width = cairo_image_surface_get_width(surface_);
+  const int height = cairo_image_surface_get_height(surface_);
+  std::vector<PixelRect> rects;
+  for (const Rect& rect : damage) {
+    // Out to whole pixels, and one more for the edges' antialiasing.
+    const int x0 = std::max(0, static_cast<int>(std::floor(rect.minX() * scale_)) - 1);
+    const int y0 = std::max(0, static_cast<int>(std::floor(rect.minY() * scale_)) - 1);
+    const int x1 = std::min(width, static_cast<int>(std::ceil(rect.maxX() * scale_)) + 1);
+    const int y1 = std::min(height, static_cast<int>(std::ceil(rect.maxY() * scale_)) + 1);
+    if (x1 > x0 && y1 > y0) rects.push_back({x0, y0, x1 - x0, y1 - y0});
+  }
+  merge(rects);
+  return rects;
+}
+
+void HostFrame::draw(const SimulatedHost& host, const std::vector<ShownViewHost>& views) {
+  requireRenderFonts();
+  const Rect bounds = platform::Screen::main().bounds();
+  const bool dark = host.configuration().userInterfaceStyle == UserInterfaceStyle::dark;
+  prepareSurface(bounds);
+
+  // The application's tree is kept, so its unchanged nodes are found again.
+  if (!application_) {
+    application_ = std::make_unique<ViewHost>(hostApplicationView(host, bounds.size, dark));
+    application_->setFontMetrics(PangoTextMetrics::shared());
+  } else {
+    application_->setRootView(hostApplicationView(host, bounds.size, dark));
+  }
+  application_->layout(bounds);
+  const std::vector<PlacedTree> trees = placeShownViews(host, views);
+
+  Screen screen{bounds, dark, host.isKeyboardVisible(), host.keyboardFrame(), {}};
+  for (const auto& tree : trees) screen.trees.emplace_back(tree.root.get(), tree.frame);
+  bool full = full_ || !incremental_ || drawn_ != screen;
+  drawn_ = screen;
+  // Until this draw is done, a half-drawn frame is drawn whole next time.
+  full_ = true;
+
+  tracker_.beginFrame();
+  tracker_.addTree(*application_->root(), Point{});
+  for (const auto& tree : trees) tracker_.addTree(*tree.root, tree.offset);
+  tracker_.endFrame();
+
+  const int width = cairo_image_surface_get_width(surface_);
+  const int height = cairo_image_surface_get_height(surface_);
+  repainted_.clear();
+  if (!full) {
+    repainted_ = pixelRects(tracker_.damage());
+    long area = 0;
+    for (const auto& rect : repainted_) area += static_cast<long>(rect.width) * rect.height;
+    full = 2 * area > static_cast<long>(width) * height;  // most of it: once, without the search
+  }
+  if (full) repainted_ = {{0, 0, width, height}};
+  if (repainted_.empty()) {
+    full_ = false;
+    return;
+  }
+
+  // One rectangle at a time: Cairo sizes the groups of shadows and opacity
+  // by the clip's extents, which for several rectangles spans them all.
+  cairo_t* cr = cairo_create(surface_);
+  Renderer renderer(cr);
+  if (!full) {
+    // Pictures are kept for the small repaints; a whole one would fill the
+    // cache with pictures cut by another clip.
+    renderer.setDamage(&tracker_);
+    renderer.setPictureCache(&pictures_);
+  }
+  for (const auto& rect : repainted_) {
+    cairo_save(cr);
+    cairo_rectangle(cr, rect.x, rect.y, rect.width, rect.height);
+    cairo_clip(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_paint(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+    cairo_scale(cr, scale_, scale_);
+    if (!full) tracker_.selectNodesDrawingInto(inPoints(rect));
+    drawScreen(host, *application_->root(), trees, renderer, cr);
+    cairo_restore(cr);
+  }
+  unknownGlyphs_ = renderer.unknownGlyphs();
+  cairo_destroy(cr);
+  cairo_surface_flush(surface_);
+  full_ = false;
+}
+
+}  // namespace platform::ui

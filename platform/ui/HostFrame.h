@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cairo.h>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "platform/foundation/Geometry.h"
+#include "platform/input/SimulatedHost.h"
+#include "platform/ui/DamageTracker.h"
+#include "platform/ui/HostRenderer.h"
+#include "platform/ui/PictureCache.h"
+
+namespace platform::ui {
+
+// A rectangle of whole pixels.
+struct PixelRect {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+  bool operator==(const PixelRect&) const = default;
+};
+
+// The simulated host's screen as a window shows it: one frame kept between
+// draws, repainted only where the drawing changed since the last draw
+// (clipped there), or whole when the change cannot be placed (another
+// screen size or scale, the keyboard shown or hidden or moved, dark mode,
+// another tree) or covers most of it. Either way the pixels are those of
+// drawHost.
+class HostFrame {
+ public:
+  // `scale`: pixels a screen point.
+  explicit HostFrame(double scale);
+  ~HostFrame();
+  HostFrame(const HostFrame&) = delete;
+  HostFrame& operator=(const HostFrame&) = delete;
+
+  // Brings the frame up to date with the screen.
+  void draw(const SimulatedHost& host, const std::vector<ShownViewHost>& views);
+  // The next draw repaints everything.
+  void invalidate() { full_ = true; }
+  // Off: every draw repaints everything (the pixels are the same).
+  void setIncremental(bool incremental) { incremental_ = incremental; }
+
+  // Null before the first draw.
+  cairo_surface_t* surface() const { return surface_; }
+  // What the last draw repainted, in pixels; empty when nothing changed.
+  const std::vector<PixelRect>& repainted() const { return repainted_; }
+  // Characters drawn as missing-glyph boxes by the last draw.
+  int unknownGlyphs() const { return unknownGlyphs_; }
+
+ private:
+  // What a change of makes the whole frame new.
+  struct Screen {
+    Rect bounds;
+    bool dark = false;
+    bool keyboardVisible = false;
+    Rect keyboardFrame;
+    std::vector<std::pair<const Node*, Rect>> trees;
+    bool operator==(const Screen&) const = default;
+  };
+
+  void prepareSurface(Rect screen);
+  std::vector<PixelRect> pixelRects(const std::vector<Rect>& damage) const;
+  Rect inPoints(const PixelRect& rect) const;
+
+  double scale_;
+  cairo_surface_t* surface_ = nullptr;
+  std::unique_ptr<ViewHost> application_;
+  DamageTracker tracker_;
+  PictureCache pictures_;
+  std::optional<Screen> drawn_;
+  std::vector<PixelRect> repainted_;
+  bool full_ = true;
+  bool incremental_ = true;
+  int unknownGlyphs_ = 0;
+};
+
+}  // namespace platform::ui
