@@ -4,16 +4,9 @@
 
 #include "keyloom/autocomplete/AutocompleteContext.h"
 #include "keyloom/autocomplete/DisabledAutocompleteProvider.h"
-#include "keyloom/state/PrefersAutocompleteResolver.h"
 
 namespace keyloom {
 namespace {
-
-TEST(AutocompleteSuggestion, AbsentTitleShowsTheText) {
-  EXPECT_EQ(AutocompleteSuggestion("word").title, "word");
-  EXPECT_EQ(AutocompleteSuggestion("word", "").title, "");
-  EXPECT_EQ(AutocompleteSuggestion("word", "Word").title, "Word");
-}
 
 TEST(AutocompleteContext, ResetClearsStateButKeepsEnabled) {
   AutocompleteContext context;
@@ -71,16 +64,6 @@ TEST(DisabledAutocompleteProvider, StartsWithTheCurrentLocaleAndKeepsTheOneSet) 
   EXPECT_EQ(provider.locale().identifier(), "sv_SE");
   provider.setLocale(platform::Locale("fi"));
   EXPECT_EQ(provider.locale().identifier(), "fi");
-}
-
-TEST(PrefersAutocompleteResolver, PlatformKeyboardTypes) {
-  // Raw values 0 to 13; beyond the known kinds the platform's text kinds win.
-  const bool expected[] = {true,  true,  false, false, false, false, false,
-                           false, false, true,  false, false, true,  true};
-  for (int raw = 0; raw < 14; ++raw) {
-    EXPECT_EQ(prefersAutocomplete(static_cast<platform::KeyboardType>(raw)), expected[raw]) << "raw " << raw;
-  }
-  EXPECT_FALSE(prefersAutocomplete(KeyboardType::email()));
 }
 
 }  // namespace
