@@ -10,10 +10,11 @@ symbol names, one a line; names that no longer exist are ignored when linking,
 so a stale list only costs memory, never correctness.
 
 The output is committed, so building needs neither this script nor valgrind.
-Run it again after large changes to what start-up runs, from a build made with
-the project's CMake files:
+Run it again after large changes to what start-up runs, from builds made with
+the project's CMake files. Each build type inlines and clones differently, so
+the list joins the functions of each build given (RelWithDebInfo and Release):
 
-    scripts/generate-startup-order.py [build directory]
+    scripts/generate-startup-order.py [build directory...]
 """
 
 import pathlib
@@ -54,9 +55,8 @@ def executed_functions(profile, program):
     return order
 
 
-def main():
-    build = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else ROOT / "build").resolve()
-    program = build / "bin" / PROGRAM_NAME
+def profile_functions(build):
+    program = pathlib.Path(build).resolve() / "bin" / PROGRAM_NAME
     with tempfile.TemporaryDirectory() as scratch:
         profile = pathlib.Path(scratch) / "callgrind.out"
         subprocess.run(["valgrind", "--tool=callgrind", "--demangle=no", f"--callgrind-out-file={profile}",
@@ -65,9 +65,16 @@ def main():
         order = executed_functions(profile.read_text(), str(program))
     if not order:
         sys.exit(f"no functions of {program} in the profile")
+    return order
+
+
+def main():
+    builds = sys.argv[1:] or [ROOT / "build"]
+    order = []
+    for build in builds:
+        order += [symbol for symbol in profile_functions(build) if symbol not in order]
     OUTPUT.write_text("".join(symbol + "\n" for symbol in order))
     print(f"{OUTPUT.relative_to(ROOT)}: {len(order)} functions")
-
 
 if __name__ == "__main__":
     main()
