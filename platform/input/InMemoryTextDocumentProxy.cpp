@@ -24,7 +24,9 @@ void InMemoryTextDocumentProxy::renewDocumentIdentifier() { documentIdentifier_ 
 std::optional<std::string> InMemoryTextDocumentProxy::documentContextBeforeInput() const {
   auto selection = input_->selectedTextRange();
   if (!selection) return std::nullopt;
-  auto range = input_->textRange(input_->beginningOfDocument(), selection->start);
+  const std::size_t start = selection->start.offset;
+  const TextPosition from{start > contextLength ? start - contextLength : 0};
+  auto range = input_->textRange(from, selection->start);
   if (!range) return std::nullopt;
   return input_->text(*range);
 }
@@ -32,7 +34,8 @@ std::optional<std::string> InMemoryTextDocumentProxy::documentContextBeforeInput
 std::optional<std::string> InMemoryTextDocumentProxy::documentContextAfterInput() const {
   auto selection = input_->selectedTextRange();
   if (!selection) return std::nullopt;
-  auto range = input_->textRange(selection->end, input_->endOfDocument());
+  const TextPosition to{std::min(selection->end.offset + contextLength, input_->endOfDocument().offset)};
+  auto range = input_->textRange(selection->end, to);
   if (!range) return std::nullopt;
   return input_->text(*range);
 }

@@ -12,8 +12,9 @@ namespace platform {
 // A text document proxy over an in-memory text input: the simulated host's
 // proxy for its text field, and a ready document for tests of other modules.
 //
-// It answers the whole text before and after the selection, with no length
-// limit. adjustTextPosition counts characters from the selection's start,
+// Like the platform's proxies, it reveals the text around the selection only
+// as far as `contextLength` characters on each side, so what a reader of the
+// context costs does not grow with the document. adjustTextPosition counts characters from the selection's start,
 // collapses a selection and clamps at the document's ends. The traits and the
 // input mode are the input's own answers.
 class InMemoryTextDocumentProxy : public TextDocumentProxy {
@@ -25,6 +26,10 @@ class InMemoryTextDocumentProxy : public TextDocumentProxy {
   // A proxy whose text is before + after, with the caret between them.
   static std::shared_ptr<InMemoryTextDocumentProxy> make(const std::string& before = "",
                                                          const std::string& after = "");
+
+  // How many characters of the document the context reveals on each side of
+  // the selection: far more than a word, a sentence or a paragraph.
+  static constexpr std::size_t contextLength = 2000;
 
   TextInput& input() const { return *input_; }
   const std::shared_ptr<TextInput>& sharedInput() const { return input_; }

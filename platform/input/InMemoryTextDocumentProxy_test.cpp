@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/foundation/Text.h"
+
 namespace platform {
 namespace {
 
@@ -112,6 +114,28 @@ TEST(InMemoryTextDocumentProxyTest, MarkedTextGoesThroughToTheInput) {
   proxy.unmarkText();
   EXPECT_EQ(proxy.input().markedText(), std::nullopt);
   EXPECT_EQ(proxy.documentContextBeforeInput(), "ni");
+}
+
+// Like the platform's proxies, the context reveals a bounded stretch around
+// the caret, whole characters only, so its readers cost the same in a long
+// document as in a short one.
+TEST(InMemoryTextDocumentProxy, TheContextRevealsABoundedStretchOfWholeCharacters) {
+  const std::size_t reach = InMemoryTextDocumentProxy::contextLength;
+  std::string flags;
+  for (std::size_t i = 0; i < reach + 1; ++i) flags += "\U0001F1E9\U0001F1EA";  // one flag a character
+  auto proxy = InMemoryTextDocumentProxy::make(flags + "ab", "cd" + flags);
+  const auto before = proxy->documentContextBeforeInput();
+  const auto after = proxy->documentContextAfterInput();
+  ASSERT_TRUE(before && after);
+  EXPECT_EQ(text::graphemeCount(*before), reach);
+  EXPECT_EQ(text::graphemeCount(*after), reach);
+  EXPECT_EQ(before->substr(before->size() - 2), "ab");
+  EXPECT_EQ(after->substr(0, 2), "cd");
+  EXPECT_EQ(text::lastGrapheme(before->substr(0, 8)), "\U0001F1E9\U0001F1EA") << "the cut falls between flags";
+
+  auto shortProxy = InMemoryTextDocumentProxy::make("Hello ", "world");
+  EXPECT_EQ(shortProxy->documentContextBeforeInput(), "Hello ");
+  EXPECT_EQ(shortProxy->documentContextAfterInput(), "world");
 }
 
 }  // namespace
