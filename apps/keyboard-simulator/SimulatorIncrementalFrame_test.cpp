@@ -15,6 +15,7 @@
 #include "apps/keyboard-simulator/SimulatorSession.h"
 #include "apps/keyboard-simulator/SimulatorWindow.h"
 #include "platform/ui/HostRenderer.h"
+#include "testing/SurfaceDifference.h"
 
 namespace keyboard_simulator {
 namespace {
@@ -36,20 +37,6 @@ cairo_surface_t* wholeFrame(SimulatorSession& session) {
   return surface;
 }
 
-int differingPixels(cairo_surface_t* a, cairo_surface_t* b) {
-  const int width = cairo_image_surface_get_width(a), height = cairo_image_surface_get_height(a);
-  if (width != cairo_image_surface_get_width(b) || height != cairo_image_surface_get_height(b)) return -1;
-  int count = 0;
-  for (int y = 0; y < height; ++y) {
-    const auto* rowA = reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(a) +
-                                                              y * cairo_image_surface_get_stride(a));
-    const auto* rowB = reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(b) +
-                                                              y * cairo_image_surface_get_stride(b));
-    for (int x = 0; x < width; ++x) count += rowA[x] != rowB[x];
-  }
-  return count;
-}
-
 class IncrementalFrameTest : public ::testing::TestWithParam<double> {
  protected:
   IncrementalFrameTest() : session_(SimulatorOptions{}, GetParam()) {}
@@ -59,7 +46,7 @@ class IncrementalFrameTest : public ::testing::TestWithParam<double> {
     session_.advance(0.05);
     cairo_surface_t* incremental = session_.frame();
     cairo_surface_t* whole = wholeFrame(session_);
-    EXPECT_EQ(differingPixels(incremental, whole), 0) << step;
+    EXPECT_EQ(keyloom::testing::differingPixels(incremental, whole), 0) << step;
     if (const char* folder = std::getenv("KEYLOOM_INCREMENTAL_FRAMES")) {
       const std::string name = std::string(folder) + "/" + std::to_string(++shots_) + "-" + step;
       cairo_surface_write_to_png(incremental, (name + "-incremental.png").c_str());
@@ -263,14 +250,7 @@ TEST(IncrementalFrame, TheWindowShowsTheFrameAfterPartialCopies) {
   cairo_surface_t* shown = cairo_image_surface_create_from_png(path.c_str());
   cairo_surface_t* frame = session.frame();
   ASSERT_EQ(cairo_image_surface_get_width(shown), cairo_image_surface_get_width(frame));
-  int differing = 0;
-  for (int y = 0; y < cairo_image_surface_get_height(frame); ++y) {
-    const auto* a = reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(shown) +
-                                                           y * cairo_image_surface_get_stride(shown));
-    const auto* b = reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(frame) +
-                                                           y * cairo_image_surface_get_stride(frame));
-    for (int x = 0; x < cairo_image_surface_get_width(frame); ++x) differing += (a[x] & 0xFFFFFF) != (b[x] & 0xFFFFFF);
-  }
+  const int differing = keyloom::testing::differingPixels(shown, frame, 0x00FFFFFF);
   cairo_surface_destroy(shown);
   EXPECT_EQ(differing, 0);
 }

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "testing/SurfaceDifference.h"
+
 namespace platform::ui {
 namespace {
 
@@ -25,14 +27,7 @@ int differencesFromWhole(const SimulatedHost& host, cairo_surface_t* frame) {
   drawHost(host, {}, cr);
   cairo_destroy(cr);
   cairo_surface_flush(whole);
-  int count = 0;
-  for (int y = 0; y < cairo_image_surface_get_height(frame); ++y) {
-    const auto* a = reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(frame) +
-                                                           y * cairo_image_surface_get_stride(frame));
-    const auto* b = reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(whole) +
-                                                           y * cairo_image_surface_get_stride(whole));
-    for (int x = 0; x < cairo_image_surface_get_width(frame); ++x) count += a[x] != b[x];
-  }
+  const int count = keyloom::testing::differingPixels(frame, whole);
   cairo_surface_destroy(whole);
   return count;
 }
