@@ -1,10 +1,13 @@
 #include "platform/ui/HostRenderer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
 
 #include "platform/foundation/Text.h"
 #include "platform/input/Screen.h"
+#include "platform/ui/DamageTracker.h"
 #include "platform/ui/Modifier.h"
 #include "platform/ui/PangoTextMetrics.h"
 #include "platform/ui/PngFile.h"
@@ -36,6 +39,27 @@ std::string visibleHead(std::string_view after) {
   constexpr std::size_t kMaximumBytes = 1024;
   if (after.size() <= kMaximumBytes) return std::string(after);
   return text::dropLastGraphemes(after.substr(0, kMaximumBytes), 1);  // may end mid-character
+}
+
+// How far the shadows in a tree reach from what casts them, in points.
+double shadowReach(const Node& node) {
+  double reach = 0;
+  for (const auto& modifier : node.modifiers()) {
+    if (const auto* shadow = modifier.as<Shadow>()) {
+      reach = std::max(reach, std::max(std::abs(shadow->x), std::abs(shadow->y)) + shadow->radius / 2);
+    }
+  }
+  for (const auto& child : node.children()) reach = std::max(reach, shadowReach(*child));
+  return reach;
+}
+
+// The host application's tree, laid out on the screen.
+std::unique_ptr<ViewHost> laidOutApplication(const SimulatedHost& host, Rect screen) {
+  const bool dark = host.configuration().userInterfaceStyle == UserInterfaceStyle::dark;
+  auto application = std::make_unique<ViewHost>(hostApplicationView(host, screen.size, dark));
+  application->setFontMetrics(PangoTextMetrics::shared());
+  application->layout(screen);
+  return application;
 }
 
 }  // namespace
@@ -116,15 +140,9 @@ void drawScreen(const SimulatedHost& host, const Node& application, const std::v
 
 int drawHost(const SimulatedHost& host, const std::vector<ShownViewHost>& views, cairo_t* cr) {
   requireRenderFonts();
-  const Rect screen = Screen::main().bounds();
-  const bool dark = host.configuration().userInterfaceStyle == UserInterfaceStyle::dark;
-
-  ViewHost application(hostApplicationView(host, screen.size, dark));
-  application.setFontMetrics(PangoTextMetrics::shared());
-  application.layout(screen);
-
+  const auto application = laidOutApplication(host, Screen::main().bounds());
   Renderer renderer(cr);
-  drawScreen(host, *application.root(), placeShownViews(host, views), renderer, cr);
+  drawScreen(host, *application->root(), placeShownViews(host, views), renderer, cr);
   return renderer.unknownGlyphs();
 }
 
@@ -137,13 +155,34 @@ RenderReport renderHost(const SimulatedHost& host, const std::vector<ShownViewHo
   RenderReport report;
   report.pixelWidth = std::max(1, static_cast<int>(std::ceil(screen.width() * pixelsPerPoint)));
   report.pixelHeight = std::max(1, static_cast<int>(std::ceil(screen.height() * pixelsPerPoint)));
-  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, report.pixelWidth, report.pixelHeight);
-  cairo_t* cr = cairo_create(surface);
-  cairo_scale(cr, pixelsPerPoint, pixelsPerPoint);
-  report.unknownGlyphs = drawHost(host, views, cr);
-  cairo_destroy(cr);
-  const std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> owner(surface, cairo_surface_destroy);
-  writePngFile(surface, path);
+
+  const auto application = laidOutApplication(host, screen);
+  const std::vector<PlacedTree> trees = placeShownViews(host, views);
+  // The screen is drawn a band at a time; each band draws only the nodes
+  // that reach into it, and sees as far beyond its edges as a shadow may
+  // reach across them (twice that, for shadows in scaled views).
+  DamageTracker tracker;
+  tracker.beginFrame();
+  tracker.addTree(*application->root(), Point{});
+  double reach = shadowReach(*application->root());
+  for (const auto& tree : trees) {
+    tracker.addTree(*tree.root, tree.offset);
+    reach = std::max(reach, shadowReach(*tree.root));
+  }
+  tracker.endFrame();
+  const int margin = static_cast<int>(std::ceil(2 * reach * pixelsPerPoint)) + 1;
+
+  std::optional<Renderer> renderer;
+  writeOpaquePngFile(path, report.pixelWidth, report.pixelHeight, margin, [&](cairo_t* cr, PixelRows rows) {
+    if (!renderer) {
+      renderer.emplace(cr);
+      renderer->setDamage(&tracker);
+    }
+    tracker.selectNodesDrawingInto(Rect(0, rows.top / pixelsPerPoint, screen.width(), rows.count / pixelsPerPoint));
+    cairo_scale(cr, pixelsPerPoint, pixelsPerPoint);
+    drawScreen(host, *application->root(), trees, *renderer, cr);
+  });
+  report.unknownGlyphs = renderer ? renderer->unknownGlyphs() : 0;
   return report;
 }
 

@@ -45,7 +45,8 @@ void drawScreen(const SimulatedHost& host, const Node& application, const std::v
 // keyboard is visible, the keyboard area with the given trees laid out in
 // their frames (with the trees' own font metrics; give them
 // PangoTextMetrics::shared() to lay out as drawn). The scale is the screen's
-// unless given.
+// unless given. The screen is drawn a band of rows at a time, so the whole
+// picture is never in memory; its pixels are those drawHost draws.
 RenderReport renderHost(const SimulatedHost& host, const std::vector<ShownViewHost>& views,
                         const std::string& path, std::optional<double> scale = std::nullopt);
 

@@ -68,5 +68,14 @@ TEST(HostRenderer, ALongTextIsLaidOutOnlyAroundTheCaret) {
   EXPECT_GT(frame.caretX(), 300);
 }
 
+TEST(HostRenderer, AScreenshotDrawnInBandsCountsEachMissingGlyphOnce) {
+  // Two characters no font has, on a line that crosses a band's edge at 3x.
+  auto host = hostWithText("ab\uE000\uE001");
+  const std::string path = ::testing::TempDir() + "host-renderer-missing-glyphs.png";
+  const RenderReport report = renderHost(*host, {}, path, 3);
+  EXPECT_EQ(report.pixelWidth, 1170);
+  EXPECT_EQ(report.unknownGlyphs, 2);
+}
+
 }  // namespace
 }  // namespace platform::ui

@@ -1,12 +1,19 @@
 #include "platform/ui/PngFile.h"
 
 #include <fcntl.h>
+#include <png.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <csetjmp>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <memory>
+#include <vector>
 
 #include "platform/foundation/Error.h"
 #include "platform/foundation/SiblingFile.h"
@@ -15,29 +22,32 @@ namespace platform::ui {
 
 namespace {
 
+// Where the encoded bytes go, and the system's error once writing failed.
 struct PngSink {
   int fd = -1;
   int error = 0;
 };
 
-cairo_status_t writeChunk(void* closure, const unsigned char* data, unsigned int length) {
-  auto* sink = static_cast<PngSink*>(closure);
+bool writeAll(PngSink& sink, const unsigned char* data, std::size_t length) {
   while (length > 0) {
-    const ssize_t written = ::write(sink->fd, data, length);
+    const ssize_t written = ::write(sink.fd, data, length);
     if (written < 0) {
       if (errno == EINTR) continue;
-      sink->error = errno;
-      return CAIRO_STATUS_WRITE_ERROR;
+      sink.error = errno;
+      return false;
     }
     data += written;
-    length -= static_cast<unsigned int>(written);
+    length -= static_cast<std::size_t>(written);
   }
-  return CAIRO_STATUS_SUCCESS;
+  return true;
 }
 
-}  // namespace
-
-void writePngFile(cairo_surface_t* surface, const std::string& path) {
+// Opens the temporary beside `path` (or the path itself when it is no
+// regular file), lets `encode` write the picture and returns its failure
+// (empty on success), then syncs and renames into place. On any failure the
+// temporary is removed and Error names the path and the reason: the
+// system's when writing failed, the encoder's otherwise.
+void writeSafely(const std::string& path, const std::function<std::string(PngSink&)>& encode) {
   const auto fail = [&path](const std::string& reason) { throw Error("cannot write " + path + ": " + reason); };
   struct stat existing {};
   const bool exists = ::stat(path.c_str(), &existing) == 0;
@@ -48,16 +58,136 @@ void writePngFile(cairo_surface_t* surface, const std::string& path) {
   if (sink.fd < 0) fail(std::strerror(errno));
   // A picture written again keeps the file's mode.
   if (exists && !inPlace) ::fchmod(sink.fd, existing.st_mode & 07777);
-  const cairo_status_t status = cairo_surface_write_to_png_stream(surface, writeChunk, &sink);
-  int error = sink.error;
-  if (status == CAIRO_STATUS_SUCCESS && error == 0 && !inPlace && ::fsync(sink.fd) != 0) error = errno;
-  if (::close(sink.fd) != 0 && error == 0) error = errno;
-  if (status == CAIRO_STATUS_SUCCESS && error == 0 && !inPlace && ::rename(temporary.c_str(), path.c_str()) != 0) {
-    error = errno;
+  std::string failure;
+  try {
+    failure = encode(sink);
+  } catch (...) {
+    ::close(sink.fd);
+    if (!inPlace) ::unlink(temporary.c_str());
+    throw;
   }
-  if (status == CAIRO_STATUS_SUCCESS && error == 0) return;
+  int error = sink.error;
+  const bool encoded = failure.empty() && error == 0;
+  if (encoded && !inPlace && ::fsync(sink.fd) != 0) error = errno;
+  if (::close(sink.fd) != 0 && error == 0) error = errno;
+  if (encoded && error == 0 && !inPlace && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
+  if (failure.empty() && error == 0) return;
   if (!inPlace) ::unlink(temporary.c_str());
-  fail(error != 0 ? std::strerror(error) : cairo_status_to_string(status));
+  fail(error != 0 ? std::strerror(error) : failure);
+}
+
+cairo_status_t writeChunk(void* closure, const unsigned char* data, unsigned int length) {
+  return writeAll(*static_cast<PngSink*>(closure), data, length) ? CAIRO_STATUS_SUCCESS : CAIRO_STATUS_WRITE_ERROR;
+}
+
+// libpng reports failures by jumping back to the step that called it. Each
+// step below sets the jump and holds nothing that needs destroying, so the
+// jump skips no destructor.
+struct PngEncoder {
+  png_structp png = nullptr;
+  png_infop info = nullptr;
+  char failure[160] = "";
+
+  explicit PngEncoder(PngSink& sink) {
+    png = png_create_write_struct(PNG_LIBPNG_VER_STRING, this, fail, warn);
+    if (png) info = png_create_info_struct(png);
+    if (png) png_set_write_fn(png, &sink, write, flush);
+  }
+  ~PngEncoder() { png_destroy_write_struct(&png, info ? &info : nullptr); }
+  PngEncoder(const PngEncoder&) = delete;
+  PngEncoder& operator=(const PngEncoder&) = delete;
+
+  bool begin(int width, int height) {
+    if (!png || !info) {
+      std::snprintf(failure, sizeof failure, "out of memory");
+      return false;
+    }
+    if (setjmp(png_jmpbuf(png))) return false;
+    png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
+                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    // A small deflate window and table: a screen of flat colours compresses
+    // nearly as well in a quarter of the memory.
+    png_set_compression_window_bits(png, 13);
+    png_set_compression_mem_level(png, 6);
+    png_write_info(png, info);
+    return true;
+  }
+  bool writeRow(png_bytep row) {
+    if (setjmp(png_jmpbuf(png))) return false;
+    png_write_row(png, row);
+    return true;
+  }
+  bool end() {
+    if (setjmp(png_jmpbuf(png))) return false;
+    png_write_end(png, nullptr);
+    return true;
+  }
+
+  static void write(png_structp png, png_bytep data, png_size_t length) {
+    if (!writeAll(*static_cast<PngSink*>(png_get_io_ptr(png)), data, length)) png_error(png, "write error");
+  }
+  static void flush(png_structp) {}
+  static void fail(png_structp png, png_const_charp message) {
+    auto* encoder = static_cast<PngEncoder*>(png_get_error_ptr(png));
+    std::snprintf(encoder->failure, sizeof encoder->failure, "%s", message);
+    png_longjmp(png, 1);
+  }
+  static void warn(png_structp, png_const_charp) {}
+};
+
+// Bands with their margins of a quarter of a megabyte: a picture of a
+// phone's screen at 1x is some five of them. Wide margins make them no
+// narrower than a few rows.
+constexpr int kBandBytes = 256 * 1024;
+constexpr int kLeastBandRows = 16;
+
+}  // namespace
+
+void writePngFile(cairo_surface_t* surface, const std::string& path) {
+  writeSafely(path, [surface](PngSink& sink) -> std::string {
+    const cairo_status_t status = cairo_surface_write_to_png_stream(surface, writeChunk, &sink);
+    return status == CAIRO_STATUS_SUCCESS ? "" : cairo_status_to_string(status);
+  });
+}
+
+void writeOpaquePngFile(const std::string& path, int width, int height, int margin,
+                        const std::function<void(cairo_t* cr, PixelRows rows)>& drawBand) {
+  if (width <= 0 || height <= 0) throw Error("cannot write " + path + ": an empty picture");
+  margin = std::max(0, margin);
+  writeSafely(path, [&](PngSink& sink) -> std::string {
+    PngEncoder encoder(sink);
+    if (!encoder.begin(width, height)) return encoder.failure;
+    const int bandRows = std::clamp(kBandBytes / (4 * width) - 2 * margin, kLeastBandRows, height);
+    const std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> surface(
+        cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, bandRows + 2 * margin), cairo_surface_destroy);
+    const std::unique_ptr<cairo_t, decltype(&cairo_destroy)> context(cairo_create(surface.get()), cairo_destroy);
+    if (cairo_status(context.get()) != CAIRO_STATUS_SUCCESS) return cairo_status_to_string(cairo_status(context.get()));
+    cairo_t* cr = context.get();
+    std::vector<unsigned char> row(3 * static_cast<std::size_t>(width));
+    for (int top = 0; top < height; top += bandRows) {
+      const int count = std::min(bandRows, height - top);
+      cairo_save(cr);
+      cairo_set_source_rgb(cr, 1, 1, 1);
+      cairo_paint(cr);
+      cairo_translate(cr, 0, margin - top);
+      drawBand(cr, PixelRows{top - margin, count + 2 * margin});
+      cairo_restore(cr);
+      cairo_surface_flush(surface.get());
+      const unsigned char* data = cairo_image_surface_get_data(surface.get());
+      const int stride = cairo_image_surface_get_stride(surface.get());
+      for (int y = margin; y < margin + count; ++y) {
+        const auto* pixels = reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+        for (int x = 0; x < width; ++x) {
+          row[3 * x] = static_cast<unsigned char>(pixels[x] >> 16);
+          row[3 * x + 1] = static_cast<unsigned char>(pixels[x] >> 8);
+          row[3 * x + 2] = static_cast<unsigned char>(pixels[x]);
+        }
+        if (!encoder.writeRow(row.data())) return encoder.failure;
+      }
+    }
+    if (!encoder.end()) return encoder.failure;
+    return "";
+  });
 }
 
 }  // namespace platform::ui

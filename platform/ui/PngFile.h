@@ -2,16 +2,36 @@
 
 #include <cairo.h>
 
+#include <functional>
 #include <string>
 
 namespace platform::ui {
 
-// Writes `surface` as a PNG file at `path`. The picture goes to a temporary
-// file beside it first and is renamed into place only when complete, so a
-// full disk never leaves a truncated picture, and an earlier picture stays
-// until the new one replaces it. A path that is a device or a pipe (standard
-// output) is written to directly. Throws Error "cannot write <path>: <the
-// system's reason>".
+// Both writers put the picture in a temporary file beside `path` first and
+// rename it into place only when complete, so a full disk never leaves a
+// truncated picture, and an earlier picture stays until the new one replaces
+// it. A path that is a device or a pipe (standard output) is written to
+// directly. Both throw Error "cannot write <path>: <the system's reason>".
+
+// Writes `surface` as a PNG file at `path`.
 void writePngFile(cairo_surface_t* surface, const std::string& path);
+
+// Rows of a picture, in its pixels.
+struct PixelRows {
+  int top = 0;
+  int count = 0;
+};
+
+// Writes an opaque picture of `width` x `height` pixels as a PNG file at
+// `path` (without an alpha channel), drawn a band of rows at a time so the
+// whole picture is never in memory. `drawBand` is called for each band, top
+// to bottom, always with the same context: its surface holds only the
+// band's rows and `margin` rows more above and below them (`rows`, which it
+// may draw only into), painted white, and its transformation is moved so
+// that drawing the whole picture in pixels lands those rows there. Drawing
+// whose pixels depend on others up to `margin` rows away (a shadow cast by
+// what lies beyond the band) comes out as in the whole picture.
+void writeOpaquePngFile(const std::string& path, int width, int height, int margin,
+                        const std::function<void(cairo_t* cr, PixelRows rows)>& drawBand);
 
 }  // namespace platform::ui

@@ -5,11 +5,15 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "platform/foundation/Error.h"
+#include "testing/SurfaceDifference.h"
 
 namespace platform::ui {
 namespace {
@@ -59,14 +63,91 @@ TEST_F(PngFileTest, APipeIsWrittenToInPlace) {
   EXPECT_TRUE(fs::is_fifo(path));
 }
 
+// Shapes that cross every band boundary, with soft edges, and their shadow
+// cast 12 rows down.
+void drawCircles(cairo_t* cr) {
+  cairo_push_group(cr);
+  cairo_set_source_rgb(cr, 0.2, 0.4, 0.8);
+  for (int i = 0; i < 20; ++i) {
+    cairo_arc(cr, 50 + 1.3 * i, 100.5 * i + 20, 45.25, 0, 6.3);
+    cairo_fill(cr);
+  }
+  cairo_pattern_t* circles = cairo_pop_group(cr);
+  cairo_save(cr);
+  cairo_translate(cr, 0, 12);
+  cairo_set_source_rgba(cr, 0, 0, 0, 0.3);
+  cairo_mask(cr, circles);
+  cairo_restore(cr);
+  cairo_set_source(cr, circles);
+  cairo_paint(cr);
+  cairo_pattern_destroy(circles);
+  cairo_set_source_rgba(cr, 1, 0.5, 0, 0.5);
+  cairo_set_line_width(cr, 3.5);
+  cairo_move_to(cr, 0, 0);
+  cairo_line_to(cr, 100, 2000);
+  cairo_stroke(cr);
+}
+
+TEST_F(PngFileTest, AnOpaquePictureDrawnInBandsIsThePictureDrawnWhole) {
+  constexpr int width = 100;
+  constexpr int height = 2000;
+  constexpr int margin = 12;
+  const fs::path path = folder_ / "bands.png";
+  std::vector<PixelRows> drawn;
+  writeOpaquePngFile(path.string(), width, height, margin, [&drawn](cairo_t* cr, PixelRows rows) {
+    drawn.push_back(rows);
+    drawCircles(cr);
+  });
+  // Bands of at most a quarter of a megabyte with their margins, in order,
+  // writing every row once.
+  ASSERT_GT(drawn.size(), 2u);
+  int next = 0;
+  for (const auto& rows : drawn) {
+    EXPECT_EQ(rows.top + margin, next);
+    EXPECT_LE(rows.count * width * 4, 256 * 1024);
+    next += rows.count - 2 * margin;
+  }
+  EXPECT_EQ(next, height);
+
+  cairo_surface_t* whole = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+  cairo_t* cr = cairo_create(whole);
+  cairo_set_source_rgb(cr, 1, 1, 1);
+  cairo_paint(cr);
+  drawCircles(cr);
+  cairo_destroy(cr);
+  cairo_surface_t* written = cairo_image_surface_create_from_png(path.c_str());
+  EXPECT_EQ(cairo_image_surface_get_format(written), CAIRO_FORMAT_RGB24);
+  EXPECT_EQ(keyloom::testing::differingPixels(written, whole, 0x00FFFFFF), 0);
+  cairo_surface_destroy(written);
+  cairo_surface_destroy(whole);
+}
+
 TEST_F(PngFileTest, AFailureNamesThePathAndTheReason) {
   const std::string path = (folder_ / "missing" / "shot.png").string();
-  try {
-    writePngFile(surface_, path);
-    FAIL() << "written";
-  } catch (const Error& error) {
-    EXPECT_EQ(std::string(error.what()), "cannot write " + path + ": No such file or directory");
+  const std::vector<std::function<void()>> writers = {
+      [&] { writePngFile(surface_, path); },
+      [&] { writeOpaquePngFile(path, 8, 4, 0, [](cairo_t*, PixelRows) {}); },
+  };
+  for (const auto& write : writers) {
+    try {
+      write();
+      ADD_FAILURE() << "written";
+    } catch (const Error& error) {
+      EXPECT_EQ(std::string(error.what()), "cannot write " + path + ": No such file or directory");
+    }
   }
+}
+
+TEST_F(PngFileTest, APictureWhoseDrawingFailsLeavesTheEarlierOneAndNothingBesideIt) {
+  const fs::path path = folder_ / "shot.png";
+  std::ofstream(path) << "earlier";
+  EXPECT_THROW(writeOpaquePngFile(path.string(), 512, 1024, 0,
+                                  [](cairo_t*, PixelRows rows) {
+                                    if (rows.top > 0) throw std::runtime_error("no font");
+                                  }),
+               std::runtime_error);
+  EXPECT_EQ(read(path), "earlier");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
 }
 
 }  // namespace

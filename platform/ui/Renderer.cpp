@@ -83,6 +83,14 @@ void requireRenderFonts() {
 
 Renderer::Renderer(cairo_t* cr) : cr_(cr) {}
 
+void Renderer::countUnknownGlyphs(const Node& node, int count) {
+  if (count <= 0) return;
+  int& counted = unknownGlyphsByNode_[&node];
+  if (count <= counted) return;
+  unknownGlyphs_ += count - counted;
+  counted = count;
+}
+
 void Renderer::draw(const Node& node) {
   if (damage_ && !damage_->needsDrawing(node)) return;
   drawLevel(node, node.modifiers().size());
@@ -221,7 +229,7 @@ void Renderer::drawComposed(const Node& node, std::size_t level, Rect area, Laye
       cairo_destroy(cr);
       picture = cache_->store(std::move(*key), {surface, box->x, box->y, pictureRenderer.unknownGlyphs()});
     }
-    unknownGlyphs_ += picture->unknownGlyphs;
+    countUnknownGlyphs(node, picture->unknownGlyphs);
     cairo_identity_matrix(cr_);
     cairo_set_source_surface(cr_, picture->surface, picture->x, picture->y);
     cairo_paint(cr_);
@@ -420,7 +428,7 @@ void Renderer::drawText(const Node& node, const std::string& text, const Font& f
       cutTexts_.push_back(text);
     }
   }
-  unknownGlyphs_ += pango_layout_get_unknown_glyphs_count(layout);
+  countUnknownGlyphs(node, pango_layout_get_unknown_glyphs_count(layout));
   setColor(node, node.resolvedForegroundColor());
   if (factor < 1) {
     cairo_save(cr_);
@@ -487,7 +495,7 @@ void Renderer::drawSymbol(const Node& node, const std::string& text, const Font&
   if (width > 0 && height > 0) {
     factor = std::min({1.0, frame.size.width / width, frame.size.height / height});
   }
-  unknownGlyphs_ += pango_layout_get_unknown_glyphs_count(layout);
+  countUnknownGlyphs(node, pango_layout_get_unknown_glyphs_count(layout));
   setColor(node, node.resolvedForegroundColor());
   cairo_save(cr_);
   cairo_translate(cr_, frame.origin.x + (frame.size.width - width * factor) / 2,

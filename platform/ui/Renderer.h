@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include <cairo.h>
@@ -58,6 +59,8 @@ class Renderer {
   // Keeps the pictures of shadowed views there between frames; null draws
   // them every time. The pixels are the same either way.
   void setPictureCache(PictureCache* cache) { cache_ = cache; }
+  // Characters drawn as missing-glyph boxes, each node's once however often
+  // it was drawn (in several repainted areas, say).
   int unknownGlyphs() const { return unknownGlyphs_; }
   const std::vector<std::string>& cutTexts() const { return cutTexts_; }
 
@@ -90,11 +93,13 @@ class Renderer {
   // The clip, when it is one rectangle of whole device pixels.
   std::optional<PixelBox> clipBox() const;
   void setColor(const Node& node, const Color& color);
+  void countUnknownGlyphs(const Node& node, int count);
 
   cairo_t* cr_;
   const DamageTracker* damage_ = nullptr;
   PictureCache* cache_ = nullptr;
   int unknownGlyphs_ = 0;
+  std::unordered_map<const Node*, int> unknownGlyphsByNode_;
   std::vector<std::string> cutTexts_;
 };
 
