@@ -30,3 +30,41 @@ function(keyloom_module target)
       ENVIRONMENT "${KEYLOOM_TEST_ENVIRONMENT}")
   endif()
 endfunction()
+
+# keyloom_lean_program(<program> STARTUP_CODE <linker script>)
+#
+# Links the program so that it keeps resident little more than the code and
+# tables it uses. The kernel maps a program's pages in runs around each one
+# it touches, so what matters is what lies beside the code that runs:
+#  - the code the program never calls is left out;
+#  - ICU and the C++ runtime are linked in from their archives, so the
+#    linker leaves out what the program never calls and no symbol tables of
+#    theirs are read;
+#  - the code the program runs to show and draw goes first, gathered, by the
+#    input sections the linker script lists (written by
+#    scripts/order-startup-code);
+#  - its relocations are packed, so the table the loader reads is a few
+#    kilobytes instead of hundreds.
+# Each step is left out where the toolchain cannot take it (another linker,
+# no archives), and all but the first in sanitised and fuzzing builds, whose
+# runtimes expect the shared libraries.
+include(CheckLinkerFlag)
+check_linker_flag(CXX "LINKER:-z,pack-relative-relocs" KEYLOOM_LINKER_PACKS_RELOCATIONS)
+function(keyloom_lean_program program)
+  cmake_parse_arguments(P "" "STARTUP_CODE" "" ${ARGN})
+  target_link_options(${program} PRIVATE LINKER:--gc-sections)
+  if(KEYLOOM_SANITIZE OR KEYLOOM_FUZZ)
+    return()
+  endif()
+  if(KEYLOOM_ICU_UC_ARCHIVE AND KEYLOOM_ICU_DATA_ARCHIVE)
+    set_target_properties(${program} PROPERTIES KEYLOOM_STATIC_RUNTIME ON)
+    target_link_options(${program} PRIVATE -static-libstdc++ -static-libgcc)
+  endif()
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND P_STARTUP_CODE AND EXISTS ${P_STARTUP_CODE})
+    target_link_options(${program} PRIVATE "LINKER:-T,${P_STARTUP_CODE}")
+    set_property(TARGET ${program} APPEND PROPERTY LINK_DEPENDS ${P_STARTUP_CODE})
+  endif()
+  if(KEYLOOM_LINKER_PACKS_RELOCATIONS)
+    target_link_options(${program} PRIVATE "LINKER:-z,pack-relative-relocs")
+  endif()
+endfunction()
