@@ -84,11 +84,15 @@ void requireRenderFonts() {
 Renderer::Renderer(cairo_t* cr) : cr_(cr) {}
 
 void Renderer::countUnknownGlyphs(const Node& node, int count) {
-  if (count <= 0) return;
+  if (count <= 0) return;  // the common case costs no lookup
   int& counted = unknownGlyphsByNode_[&node];
-  if (count <= counted) return;
-  unknownGlyphs_ += count - counted;
-  counted = count;
+  counted = std::max(counted, count);
+}
+
+int Renderer::unknownGlyphs() const {
+  int total = 0;
+  for (const auto& [node, count] : unknownGlyphsByNode_) total += count;
+  return total;
 }
 
 void Renderer::draw(const Node& node) {

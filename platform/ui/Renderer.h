@@ -61,7 +61,7 @@ class Renderer {
   void setPictureCache(PictureCache* cache) { cache_ = cache; }
   // Characters drawn as missing-glyph boxes, each node's once however often
   // it was drawn (in several repainted areas, say).
-  int unknownGlyphs() const { return unknownGlyphs_; }
+  int unknownGlyphs() const;
   const std::vector<std::string>& cutTexts() const { return cutTexts_; }
 
  private:
@@ -98,7 +98,6 @@ class Renderer {
   cairo_t* cr_;
   const DamageTracker* damage_ = nullptr;
   PictureCache* cache_ = nullptr;
-  int unknownGlyphs_ = 0;
   std::unordered_map<const Node*, int> unknownGlyphsByNode_;
   std::vector<std::string> cutTexts_;
 };
