@@ -403,11 +403,7 @@ void Simulator::tapAt(platform::Point point) {
 
 void Simulator::setTheme(int index) {
   if (keyboard_ != SimulatorKeyboard::zandorelle) throw SimulatorKeyError("set-theme: the standard keyboard has no themes");
-  const int themes = themeCount();
-  if (index >= themes) {
-    throw SimulatorKeyError("set-theme: there is no theme " + std::to_string(index) + " (-1 to " +
-                            std::to_string(themes - 1) + ")");
-  }
+  if (auto problem = themeProblem(index)) throw SimulatorKeyError(*problem);
   auto store = host_->appGroupStore();
   if (!store) throw SimulatorKeyError("set-theme: the host app cannot open the app-group store");
   // The host app writes it; the keyboard reads it when it next appears.

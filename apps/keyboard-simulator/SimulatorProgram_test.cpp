@@ -447,9 +447,13 @@ TEST(SimulatorProgramTest, TheHostAppsThemeShowsAtTheNextAppearance) {
   const ProgramRun noThemes = runSimulator({"--keyboard", "standard", "--script", "-"}, "tap a\nset-theme 1\n");
   EXPECT_EQ(noThemes.exitCode, 2);
   EXPECT_THAT(noThemes.err, HasSubstr("line 2: set-theme: the standard keyboard has no themes"));
-  const ProgramRun noSuchTheme = runSimulator({"--script", "-"}, "set-theme 17\n");
-  EXPECT_EQ(noSuchTheme.exitCode, 2);
-  EXPECT_THAT(noSuchTheme.err, HasSubstr("line 1: set-theme: there is no theme 17 (-1 to 16)"));
+  // Too high or too low: one message with the true range, before anything is typed.
+  for (const std::string index : {"17", "50", "-5"}) {
+    const ProgramRun noSuchTheme = runSimulator({"--script", "-"}, "type hi\nset-theme " + index + "\n");
+    EXPECT_EQ(noSuchTheme.exitCode, 2);
+    EXPECT_THAT(noSuchTheme.err, HasSubstr("line 2: set-theme: there is no theme " + index + " (-1 to 16)"));
+    EXPECT_EQ(noSuchTheme.out, "");
+  }
 }
 
 TEST(SimulatorProgramTest, BadScreenOptionsAreUsageErrors) {
