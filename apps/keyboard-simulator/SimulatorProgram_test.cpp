@@ -107,6 +107,34 @@ TEST(SimulatorProgramTest, AStyledFontNeedsItsOwnLetters) {
   EXPECT_EQ(report({"--script", "-"}, "tap-font 1\ntap-font 0\ntype Hello\n")["text"], "Hello");
 }
 
+TEST(SimulatorProgramTest, ACharacterThatCannotBeTypedIsPlacedInTheText) {
+  const std::string snowman = "\u2603";
+  const std::string sixty(60, 'a');
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string input;
+    std::string message;
+  };
+  const Case cases[] = {
+      {{"--type", "snow " + snowman}, "",
+       "cannot type \"" + snowman + "\" (U+2603): no key or callout has it; at character 6 of the text (its line 1), "
+       "after \"snow \""},
+      // Characters are what a person sees: the line break and the accented letter count one each.
+      {{"--type", "Dear S\u00E9b,\nsnow " + snowman + " and more"}, "",
+       "at character 16 of the text (its line 2), after \"Dear S\u00E9b,\\nsnow \""},
+      {{"--type", snowman}, "", "at character 1 of the text (its line 1), with nothing of it typed yet"},
+      // A long text shows only what was typed just before.
+      {{"--type", sixty + snowman}, "", "at character 61 of the text (its line 1), after ...\"" + sixty.substr(20) + "\""},
+      {{"--script", "-"}, "type fine\ntype ok " + snowman + "\n",
+       "line 2: cannot type \"" + snowman + "\" (U+2603): no key or callout has it; at character 4 of the text"},
+  };
+  for (const auto& [arguments, input, message] : cases) {
+    const ProgramRun run = runSimulator(arguments, input);
+    EXPECT_EQ(run.exitCode, 2) << message;
+    EXPECT_THAT(run.err, HasSubstr(message));
+  }
+}
+
 TEST(SimulatorProgramTest, AHeldBackspaceDeletesCharactersThenWords) {
   // The press deletes one character; repeats start at 0.5 s and come every
   // 0.1 s from 0.6 s; after 3 s of repeating they delete whole words.
