@@ -91,6 +91,23 @@ std::string describeCharacter(const std::string& character) {
   return out.str();
 }
 
+// Where the character at `index` is in a long text, and what was typed
+// before it (its last stretch): "; at character 12 of the text (its line 2),
+// after "...".
+std::string whereInText(const std::vector<std::string>& characters, std::size_t index) {
+  constexpr std::size_t shownBefore = 40;
+  std::size_t line = 1;
+  for (std::size_t at = 0; at < index; ++at) {
+    if (characters[at] == "\n" || characters[at] == "\r" || characters[at] == "\r\n") ++line;
+  }
+  std::string before;
+  for (std::size_t at = index > shownBefore ? index - shownBefore : 0; at < index; ++at) before += characters[at];
+  std::string where = "; at character " + std::to_string(index + 1) + " of the text (its line " +
+                      std::to_string(line) + "), ";
+  if (index == 0) return where + "with nothing of it typed yet";
+  return where + "after " + (index > shownBefore ? "..." : "") + jsonString(before);
+}
+
 // The emoji keyboard's category that shows this emoji; absent for anything
 // that is not one of its emojis.
 std::optional<keyloom::EmojiCategory> emojiCategoryOf(const std::string& character) {
@@ -403,11 +420,7 @@ void Simulator::tapAt(platform::Point point) {
 
 void Simulator::setTheme(int index) {
   if (keyboard_ != SimulatorKeyboard::zandorelle) throw SimulatorKeyError("set-theme: the standard keyboard has no themes");
-  const int themes = themeCount();
-  if (index >= themes) {
-    throw SimulatorKeyError("set-theme: there is no theme " + std::to_string(index) + " (-1 to " +
-                            std::to_string(themes - 1) + ")");
-  }
+  if (auto problem = themeProblem(index)) throw SimulatorKeyError(*problem);
   auto store = host_->appGroupStore();
   if (!store) throw SimulatorKeyError("set-theme: the host app cannot open the app-group store");
   // The host app writes it; the keyboard reads it when it next appears.
@@ -526,11 +539,13 @@ void Simulator::type(std::string_view text) {
   requireVisibleKeyboard("type");
   requireFingerUp("type");
   typingLayouts_.emplace();
+  const std::vector<std::string> characters = platform::text::graphemes(text);
+  std::size_t index = 0;
   try {
-    for (const auto& character : platform::text::graphemes(text)) typeCharacter(character);
+    for (; index < characters.size(); ++index) typeCharacter(characters[index]);
   } catch (const SimulatorKeyError& error) {
     typingLayouts_.reset();
-    throw SimulatorKeyError(error.what() + fontHint(text));
+    throw SimulatorKeyError(error.what() + whereInText(characters, index) + fontHint(text));
   } catch (...) {
     typingLayouts_.reset();
     throw;

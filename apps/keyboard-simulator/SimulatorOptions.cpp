@@ -288,8 +288,9 @@ The window:
   keys press the matching on-screen keys. F1 switches phone and pad, F2
   rotates, F3 cycles the locales, F4 the themes, F5 dark mode, F6 hides or
   shows the keyboard; Ctrl+Q or closing the window quits. The window keeps
-  to the display: it takes the scale that fits (unless --scale) after each
-  change of device or orientation. It prints the result when it closes, and
+  to the display: it takes the scale that fits (unless --scale) at start and
+  after each change of device, orientation or display, below 1 where the
+  display is small. It prints the result when it closes, and
   when the display goes away (then with exit code 1).
 
 A script has one step a line ('#' starts a comment line):

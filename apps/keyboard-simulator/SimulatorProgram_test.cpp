@@ -107,6 +107,34 @@ TEST(SimulatorProgramTest, AStyledFontNeedsItsOwnLetters) {
   EXPECT_EQ(report({"--script", "-"}, "tap-font 1\ntap-font 0\ntype Hello\n")["text"], "Hello");
 }
 
+TEST(SimulatorProgramTest, ACharacterThatCannotBeTypedIsPlacedInTheText) {
+  const std::string snowman = "\u2603";
+  const std::string sixty(60, 'a');
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string input;
+    std::string message;
+  };
+  const Case cases[] = {
+      {{"--type", "snow " + snowman}, "",
+       "cannot type \"" + snowman + "\" (U+2603): no key or callout has it; at character 6 of the text (its line 1), "
+       "after \"snow \""},
+      // Characters are what a person sees: the line break and the accented letter count one each.
+      {{"--type", "Dear S\u00E9b,\nsnow " + snowman + " and more"}, "",
+       "at character 16 of the text (its line 2), after \"Dear S\u00E9b,\\nsnow \""},
+      {{"--type", snowman}, "", "at character 1 of the text (its line 1), with nothing of it typed yet"},
+      // A long text shows only what was typed just before.
+      {{"--type", sixty + snowman}, "", "at character 61 of the text (its line 1), after ...\"" + sixty.substr(20) + "\""},
+      {{"--script", "-"}, "type fine\ntype ok " + snowman + "\n",
+       "line 2: cannot type \"" + snowman + "\" (U+2603): no key or callout has it; at character 4 of the text"},
+  };
+  for (const auto& [arguments, input, message] : cases) {
+    const ProgramRun run = runSimulator(arguments, input);
+    EXPECT_EQ(run.exitCode, 2) << message;
+    EXPECT_THAT(run.err, HasSubstr(message));
+  }
+}
+
 TEST(SimulatorProgramTest, AHeldBackspaceDeletesCharactersThenWords) {
   // The press deletes one character; repeats start at 0.5 s and come every
   // 0.1 s from 0.6 s; after 3 s of repeating they delete whole words.
@@ -447,9 +475,13 @@ TEST(SimulatorProgramTest, TheHostAppsThemeShowsAtTheNextAppearance) {
   const ProgramRun noThemes = runSimulator({"--keyboard", "standard", "--script", "-"}, "tap a\nset-theme 1\n");
   EXPECT_EQ(noThemes.exitCode, 2);
   EXPECT_THAT(noThemes.err, HasSubstr("line 2: set-theme: the standard keyboard has no themes"));
-  const ProgramRun noSuchTheme = runSimulator({"--script", "-"}, "set-theme 17\n");
-  EXPECT_EQ(noSuchTheme.exitCode, 2);
-  EXPECT_THAT(noSuchTheme.err, HasSubstr("line 1: set-theme: there is no theme 17 (-1 to 16)"));
+  // Too high or too low: one message with the true range, before anything is typed.
+  for (const std::string index : {"17", "50", "-5"}) {
+    const ProgramRun noSuchTheme = runSimulator({"--script", "-"}, "type hi\nset-theme " + index + "\n");
+    EXPECT_EQ(noSuchTheme.exitCode, 2);
+    EXPECT_THAT(noSuchTheme.err, HasSubstr("line 2: set-theme: there is no theme " + index + " (-1 to 16)"));
+    EXPECT_EQ(noSuchTheme.out, "");
+  }
 }
 
 TEST(SimulatorProgramTest, BadScreenOptionsAreUsageErrors) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <istream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -127,6 +128,11 @@ inline constexpr platform::TimeInterval kMaximumStepSeconds = 600;
 inline constexpr double kMaximumStepPoints = 10000;
 // Largest index of a suggestion, font or theme a step may name.
 inline constexpr int kMaximumStepIndex = 1000;
+
+// Why set-theme cannot choose theme `index`; nothing when it can. The
+// product keyboard's themes run from -1 (none) to its last; the script is
+// checked against them before it runs.
+std::optional<std::string> themeProblem(int index);
 
 // Reads a script: one step a line; blank lines and lines whose first
 // non-blank character is '#' are skipped. Throws SimulatorScriptError naming

@@ -114,7 +114,10 @@ TEST(SimulatorScriptTest, BadLinesAreNamedByNumber) {
       {"tap-suggestion\n", "line 1: tap-suggestion needs an index"},
       {"tap-suggestion -1\n", "line 1: tap-suggestion: the index must be from 0 to 1000"},
       {"tap-font 1.5\n", "line 1: '1.5' is not an index"},
-      {"set-theme -2\n", "line 1: set-theme: the index must be from -1 to 1000"},
+      // The true range of themes, on either side.
+      {"set-theme -2\n", "line 1: set-theme: there is no theme -2 (-1 to 16)"},
+      {"set-theme 17\n", "line 1: set-theme: there is no theme 17 (-1 to 16)"},
+      {"set-theme 1000\n", "line 1: set-theme: there is no theme 1000 (-1 to 16)"},
       {"set-theme 99999999999\n", "line 1: '99999999999' is not an index"},
       {"hide keyboard\n", "line 1: hide takes no argument"},
       {"rotate 90\n", "line 1: rotate takes no argument"},
