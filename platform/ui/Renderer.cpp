@@ -40,7 +40,8 @@ Rect expanded(Rect rect, double by) {
   return Rect(rect.origin.x - by, rect.origin.y - by, rect.size.width + 2 * by, rect.size.height + 2 * by);
 }
 
-// Symbols the stand-in can show as characters; others draw nothing.
+// Symbols the stand-in can show as characters; others draw nothing and are
+// reported.
 const std::map<std::string, std::string>& symbolCharacters() {
   // Symbols that are also emoji ask for their text form, so they take the
   // foreground colour as the others do instead of the emoji font's colours.
@@ -87,6 +88,14 @@ void Renderer::countUnknownGlyphs(const Node& node, int count) {
   if (count <= 0) return;  // the common case costs no lookup
   int& counted = unknownGlyphsByNode_[&node];
   counted = std::max(counted, count);
+}
+
+void Renderer::noteUnknownSymbols(const std::vector<std::string>& names) {
+  for (const auto& name : names) {
+    if (std::find(unknownSymbols_.begin(), unknownSymbols_.end(), name) == unknownSymbols_.end()) {
+      unknownSymbols_.push_back(name);
+    }
+  }
 }
 
 int Renderer::unknownGlyphs() const {
@@ -231,9 +240,11 @@ void Renderer::drawComposed(const Node& node, std::size_t level, Rect area, Laye
       Renderer pictureRenderer(cr);
       (pictureRenderer.*layers)(node, level);
       cairo_destroy(cr);
-      picture = cache_->store(std::move(*key), {surface, box->x, box->y, pictureRenderer.unknownGlyphs()});
+      picture = cache_->store(std::move(*key), {surface, box->x, box->y, pictureRenderer.unknownGlyphs(),
+                                                pictureRenderer.unknownSymbols()});
     }
     countUnknownGlyphs(node, picture->unknownGlyphs);
+    noteUnknownSymbols(picture->unknownSymbols);
     cairo_identity_matrix(cr_);
     cairo_set_source_surface(cr_, picture->surface, picture->x, picture->y);
     cairo_paint(cr_);
@@ -481,7 +492,11 @@ void Renderer::drawImage(const Node& node) {
   }
   const auto& symbols = symbolCharacters();
   auto found = symbols.find(image.name());
-  if (found == symbols.end()) return;
+  if (found == symbols.end()) {
+    // Said, so that a test fails on it rather than a key being drawn empty.
+    if (image.source() == Image::Source::system) noteUnknownSymbols({image.name()});
+    return;
+  }
   drawSymbol(node, found->second, node.resolvedFont(), frame);
 }
 
@@ -530,6 +545,7 @@ RenderReport renderPNG(const Node& root, Rect area, const std::string& path, dou
   renderer.draw(root);
   report.unknownGlyphs = renderer.unknownGlyphs();
   report.cutTexts = renderer.cutTexts();
+  report.unknownSymbols = renderer.unknownSymbols();
   cairo_destroy(cr);
   const std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> owner(surface, cairo_surface_destroy);
   writePngFile(surface, path);
