@@ -72,8 +72,9 @@ class Renderer {
   void drawLevel(const Node& node, std::size_t level);
   void drawContent(const Node& node);
   void drawText(const Node& node, const std::string& text, const Font& font, Rect frame);
-  // A symbol is a picture: centred in its frame and shrunk to fit, never cut.
-  void drawSymbol(const Node& node, const std::string& text, const Font& font, Rect frame);
+  // A symbol is a picture: centred in its frame and shrunk to fit, never cut;
+  // mirrored, it is turned around its vertical middle.
+  void drawSymbol(const Node& node, const std::string& text, bool mirrored, const Font& font, Rect frame);
   void drawImage(const Node& node);
   void drawChildren(const Node& node);
   void drawLayer(const Node& node, std::size_t modifierIndex);
