@@ -435,8 +435,10 @@ TEST(SimulatorProgramTest, AScreenshotOnAFullDiskLeavesTheEarlierPictureWhole) {
   pid_t child = ::fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
-    // Files the program writes stop growing past 4 KB, as on a full disk.
-    std::signal(SIGXFSZ, SIG_IGN);
+    // Files the program writes stop growing past 4 KB, as under a shell's
+    // file-size limit, which leaves SIGXFSZ at its default action: the
+    // program must not be killed by it.
+    std::signal(SIGXFSZ, SIG_DFL);
     const struct rlimit limit {4096, 4096};
     ::setrlimit(RLIMIT_FSIZE, &limit);
     const ProgramRun run = runSimulator({"--screenshot", shot.string()});
