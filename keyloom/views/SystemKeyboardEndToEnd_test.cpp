@@ -272,6 +272,31 @@ TEST_F(SystemKeyboardEndToEnd, OneTapOnTheLocaleKeyStepsToTheNextLocale) {
   EXPECT_EQ(context->locale.get().identifier(), "en");
 }
 
+// A touch taken away is not lifted: the callout entry under it is not typed.
+TEST_F(SystemKeyboardEndToEnd, ATouchTakenAwayFromAnOpenCalloutTypesNothingAndClosesIt) {
+  const std::vector<std::pair<std::string, std::function<void(ui::TouchId)>>> takeAways = {
+      {"cancelled", [this](ui::TouchId touch) { view().touches().cancel(touch); }},
+      {"keyboard hidden", [this](ui::TouchId) { host->hideKeyboard(); }},
+  };
+  for (const auto& [name, takeAway] : takeAways) {
+    SCOPED_TRACE(name);
+    present(false);
+    const Point e = center(ch("e"));
+    auto touch = view().touches().down(e);
+    host->advanceTime(0.7);
+    view().touches().move(touch, {e.x + 80, e.y});
+    host->advanceTime(0.05);
+    const auto action = controller->calloutContext()->action();
+    ASSERT_EQ(action->selectedAction(), ch("\u00E9"));
+    takeAway(touch);
+    host->showKeyboard();
+    settle();
+    EXPECT_FALSE(view().touches().isActive(touch));
+    EXPECT_EQ(text(), "");
+    EXPECT_FALSE(action->isActive());
+  }
+}
+
 // Answers a second after it is asked, on the main queue: by then the next
 // key has been typed. It completes every word it is asked for with "her"
 // and proposes that as the autocomplete.

@@ -458,6 +458,12 @@ void TouchPipeline::cancel(TouchId id) {
   s.afterEvent();
 }
 
+void TouchPipeline::cancelAll() {
+  std::vector<TouchId> ids;
+  for (const auto& [id, touch] : state_->touches) ids.push_back(id);
+  for (TouchId id : ids) cancel(id);
+}
+
 void TouchPipeline::tap(Point location) { up(down(location), location); }
 
 bool TouchPipeline::isActive(TouchId id) const { return state_->touches.count(id) != 0; }

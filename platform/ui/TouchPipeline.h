@@ -61,6 +61,8 @@ class TouchPipeline {
   // Lifts where the touch last was.
   void up(TouchId touch);
   void cancel(TouchId touch);
+  // Cancels every touch still down (the views left the screen).
+  void cancelAll();
   // A touch that goes down and up at `location`.
   void tap(Point location);
 
