@@ -18,6 +18,7 @@ void HostingView::layoutSubviews() {
 void HostingView::didMoveToWindow() {
   if (window()) return;
   host_.touches().cancelAll();
+  host_.dismissMenu();
 }
 
 HostingController::HostingController(View rootView) : rootView_(std::move(rootView)) {}
