@@ -26,6 +26,7 @@
 #include "platform/foundation/Text.h"
 #include "platform/input/Screen.h"
 #include "platform/ui/HostRenderer.h"
+#include "platform/ui/MenuPresentation.h"
 
 namespace keyboard_simulator {
 
@@ -157,6 +158,7 @@ Simulator::Simulator(const SimulatorOptions& options)
     for (const auto& identifier : options.locales) locales.emplace_back(identifier);
     context->setLocales(locales);
   }
+  context->spaceLongPressBehavior.set(options.spaceLongPress);
   host_->runMainQueue();
   // The host's field takes the focus as a new document; the keyboard hears
   // of the change and shows the keyboard type the text at the cursor
@@ -197,6 +199,8 @@ void Simulator::run(const SimulatorStep& step) {
           tapSuggestion(kase.index);
         } else if constexpr (std::is_same_v<Step, steps::TapFont>) {
           tapFont(kase.index);
+        } else if constexpr (std::is_same_v<Step, steps::TapMenu>) {
+          tapMenu(kase.entry);
         } else if constexpr (std::is_same_v<Step, steps::SetTheme>) {
           setTheme(kase.index);
         } else if constexpr (std::is_same_v<Step, steps::Hide>) {
@@ -407,6 +411,40 @@ void Simulator::tapFont(int index) {
     afterKey(keyInterval);
   }
   throw SimulatorKeyError("tap-font: font " + std::to_string(index) + " never scrolled into view");
+}
+
+void Simulator::tapMenu(const std::string& entry) {
+  requireVisibleKeyboard("tap-menu");
+  // The finger that held the key down for the menu lets go first.
+  if (finger_.isDown()) lift();
+  auto* view = finger_.view();
+  if (!view || view->findAllOfType<platform::ui::MenuPresentation>().empty()) throw SimulatorKeyError("tap-menu: no menu is open (long-press a key with a menu first)");
+  // The panel scrolls when its entries are taller than the keyboard: a
+  // finger drags the entry into view first, as a person would.
+  for (int drag = 0; drag <= kMaximumMenuDrags; ++drag) {
+    const auto panel = view->findAllOfType<platform::ui::MenuPresentation>().front()->findAll(
+        platform::ui::NodeKind::scrollView).front();
+    std::shared_ptr<platform::ui::Node> found;
+    std::string entries;
+    for (const auto& text : panel->findAll(platform::ui::NodeKind::text)) {
+      const std::string name = text->text().value_or("");
+      if (name == entry) found = text;
+      entries += (entries.empty() ? "" : ", ") + name;
+    }
+    if (!found) throw SimulatorKeyError("tap-menu: the menu has no entry " + jsonString(entry) + " (" + entries + ")");
+    const platform::Rect visible = panel->frame;
+    if (found->frame.minY() >= visible.minY() && found->frame.maxY() <= visible.maxY()) {
+      tapAtViewNode(*found);
+      return;
+    }
+    const double reach = visible.height() / 2 - 10;
+    const double distance = std::clamp(visible.midY() - found->frame.midY(), -reach, reach);
+    finger_.down(finger_.center(*panel));
+    finger_.slide(0, distance);
+    finger_.up();
+    afterKey(keyInterval);
+  }
+  throw SimulatorKeyError("tap-menu: the entry " + jsonString(entry) + " never scrolled into view");
 }
 
 void Simulator::tapAtViewNode(const platform::ui::Node& node) { tapAt(finger_.center(node)); }

@@ -345,7 +345,8 @@ TEST(SimulatorProgramTest, HelpExplainsTheOptions) {
   EXPECT_EQ(run.exitCode, 0);
   for (const char* text : {"--print-layout", "--screenshot FILE.png", "--scale N", "--window", "--no-window",
                            "hold KEY SECONDS", "long-press KEY SECONDS", "slide DX DY", "lift", "drag-space POINTS",
-                           "tap-suggestion N", "tap-font N", "set-theme N", "hide | show", "rotate", "dark | light",
+                           "tap-suggestion N", "tap-font N", "tap-menu NAME", "--space-long-press cursor|menu",
+                           "set-theme N", "hide | show", "rotate", "dark | light",
                            "full-access on|off", "screenshot FILE.png", "F1", "F5 dark mode"}) {
     EXPECT_THAT(run.out, HasSubstr(text));
   }
@@ -459,6 +460,21 @@ TEST(SimulatorProgramTest, ALongPressKeepsTheFingerDownUntilItLifts) {
   EXPECT_EQ(report({"--script", "-"}, "long-press a 0.3\nlift\ntap b\n")["text"], "Ab");
   EXPECT_EQ(report({"--script", "-"}, "hide\nshow\ntype Back\n")["text"], "Back");
   EXPECT_EQ(report({"--script", "-"}, "dark\nrotate\nfull-access on\ntype ok\nlight\n")["text"], "ok");
+}
+
+TEST(SimulatorProgramTest, HoldingTheSpaceBarOpensTheLocaleMenuToPickALocaleFrom) {
+  const std::vector<std::string> menu = {"--locales", "en,de,fr", "--space-long-press", "menu", "--script", "-"};
+  const auto picked = report(menu, "type Hi\nlong-press space 1\ntap-menu Deutsch\n");
+  EXPECT_EQ(picked["text"], "Hi") << "the long press typed no space";
+  EXPECT_EQ(picked["locale"], "de");
+  EXPECT_EQ(report(menu, "long-press space 1\nlift\ntap-menu English\ntap q\n")["text"], "Q");
+
+  const ProgramRun unknown = runSimulator(menu, "long-press space 1\ntap-menu German\n");
+  EXPECT_EQ(unknown.exitCode, 2);
+  EXPECT_THAT(unknown.err, HasSubstr("line 2: tap-menu: the menu has no entry \"German\" (English, Deutsch, français)"));
+  const ProgramRun closed = runSimulator({"--locales", "en,de", "--script", "-"}, "long-press space 1\ntap-menu Deutsch\n");
+  EXPECT_EQ(closed.exitCode, 2);
+  EXPECT_THAT(closed.err, HasSubstr("line 2: tap-menu: no menu is open"));
 }
 
 TEST(SimulatorProgramTest, TheHostAppsThemeShowsAtTheNextAppearance) {

@@ -150,6 +150,11 @@ std::optional<SimulatorStep> parseSimulatorStep(std::string_view line) {
     const auto [dx, dy] = splitLast(step, rest, "two numbers of points, DX DY");
     return simulator_step::Slide{pointsArgument(step, dx), pointsArgument(step, dy)};
   }
+  if (step == "tap-menu") {
+    const std::string_view entry = trimmed(rest);
+    if (entry.empty()) throw SimulatorScriptError("tap-menu needs the text of an entry");
+    return simulator_step::TapMenu{std::string(entry)};
+  }
   if (step == "drag-space") return simulator_step::DragSpace{pointsArgument(step, rest)};
   if (step == "tap-suggestion") return simulator_step::TapSuggestion{indexArgument(step, rest, 0)};
   if (step == "tap-font") return simulator_step::TapFont{indexArgument(step, rest, 0)};

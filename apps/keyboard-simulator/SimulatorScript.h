@@ -71,6 +71,12 @@ struct TapFont {
   int index = 0;
   bool operator==(const TapFont&) const = default;
 };
+// Taps the entry of the open menu whose text is `entry`, lifting the finger
+// that opened the menu first.
+struct TapMenu {
+  std::string entry;
+  bool operator==(const TapMenu&) const = default;
+};
 // The host app stores a theme index; -1 is the default theme.
 struct SetTheme {
   int index = 0;
@@ -104,7 +110,7 @@ using SimulatorStep =
     std::variant<simulator_step::Tap, simulator_step::DoubleTap, simulator_step::Hold, simulator_step::Wait,
                  simulator_step::Type, simulator_step::LongPress, simulator_step::Slide, simulator_step::Lift,
                  simulator_step::DragSpace, simulator_step::TapSuggestion, simulator_step::TapFont,
-                 simulator_step::SetTheme, simulator_step::Hide, simulator_step::Show, simulator_step::Rotate,
+                 simulator_step::TapMenu, simulator_step::SetTheme, simulator_step::Hide, simulator_step::Show, simulator_step::Rotate,
                  simulator_step::Appearance, simulator_step::FullAccess, simulator_step::Screenshot>;
 
 // The steps of a script with the numbers of their lines, for messages about

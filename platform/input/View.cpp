@@ -55,6 +55,11 @@ void solveAxis(std::optional<double> start, std::optional<double> end, std::opti
   }
 }
 
+void notifyMovedToWindow(View& view) {
+  view.didMoveToWindow();
+  for (const auto& subview : view.subviews()) notifyMovedToWindow(*subview);
+}
+
 }  // namespace
 
 std::shared_ptr<View> View::make(Rect frame) { return std::shared_ptr<View>(new View(frame)); }
@@ -114,6 +119,12 @@ std::shared_ptr<Window> View::window() const {
   const View* root = this;
   while (root->superview_) root = root->superview_;
   return root->window_;
+}
+
+void View::setWindow(std::shared_ptr<Window> window) {
+  if (window_ == window) return;
+  window_ = std::move(window);
+  notifyMovedToWindow(*this);
 }
 
 void View::addConstraint(LayoutConstraint constraint) {

@@ -1,5 +1,7 @@
 #include "platform/ui/HostingController.h"
 
+#include "platform/ui/TouchPipeline.h"
+
 namespace platform::ui {
 
 std::shared_ptr<HostingView> HostingView::make(ui::View rootView) {
@@ -11,6 +13,12 @@ HostingView::HostingView(ui::View rootView) : platform::View(Rect()), host_(std:
 void HostingView::layoutSubviews() {
   platform::View::layoutSubviews();
   host_.layout(bounds());
+}
+
+void HostingView::didMoveToWindow() {
+  if (window()) return;
+  host_.touches().cancelAll();
+  host_.dismissMenu();
 }
 
 HostingController::HostingController(View rootView) : rootView_(std::move(rootView)) {}

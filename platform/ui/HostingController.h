@@ -19,6 +19,8 @@ class HostingView : public platform::View {
   const ViewHost& host() const { return host_; }
 
   void layoutSubviews() override;
+  // Off screen, the tree's touches are cancelled and its menu closes.
+  void didMoveToWindow() override;
 
  private:
   explicit HostingView(ui::View rootView);
