@@ -289,51 +289,17 @@ class LateProvider : public DisabledAutocompleteProvider {
   }
 };
 
-TEST_F(SystemKeyboardEndToEnd, ASpaceTypedBeforeTheAnswerForTheNewWordAppliesNoOtherWordsSuggestion) {
-  controller->setAutocompleteProvider(std::make_shared<LateProvider>());
-  host->setText("Nice ");
-  settle();
-  for (const char* letter : {"w", "e", "a"}) tap(center(ch(letter)));
-  host->advanceTime(1.0);
-  settle();
-  ASSERT_TRUE(view().findText("weaher")) << "the answer for \"wea\" is shown";
-
-  tap(center(ch("t")));
-  EXPECT_FALSE(view().findText("weaher")) << "computed for another word";
-  EXPECT_TRUE(controller->autocompleteContext()->suggestions.get().empty());
-  tap(center(KeyboardAction::space()));
-  EXPECT_EQ(text(), "Nice weat ");
-
-  host->advanceTime(2.0);  // the answers for "weat" come in after the word ended
-  settle();
-  EXPECT_FALSE(view().findText("weather"));
-  EXPECT_EQ(text(), "Nice weat ");
-}
-
 // What applies the shown suggestion, and what moves the cursor or changes
 // the word under it before that.
 enum class Apply { returnKey, space, tapOnSuggestion };
 enum class Change { typedKey, spaceDrag, hostCursorMove, hostTextChange, silentHostCursorMove };
 
-std::string describe(Change change) {
-  switch (change) {
-    case Change::typedKey: return "TypedKey";
-    case Change::spaceDrag: return "SpaceDrag";
-    case Change::hostCursorMove: return "HostCursorMove";
-    case Change::hostTextChange: return "HostTextChange";
-    case Change::silentHostCursorMove: return "SilentHostCursorMove";
-  }
-  return "";
-}
-
-std::string describe(Apply apply) {
-  switch (apply) {
-    case Apply::returnKey: return "Return";
-    case Apply::space: return "Space";
-    case Apply::tapOnSuggestion: return "Tap";
-  }
-  return "";
-}
+// Test names, in the order of the enumerations.
+constexpr const char* kChangeNames[] = {"TypedKey", "SpaceDrag", "HostCursorMove", "HostTextChange",
+                                        "SilentHostCursorMove"};
+constexpr const char* kApplyNames[] = {"Return", "Space", "Tap"};
+std::string describe(Change change) { return kChangeNames[static_cast<int>(change)]; }
+std::string describe(Apply apply) { return kApplyNames[static_cast<int>(apply)]; }
 
 // "nice wea" typed, and the late answer for "wea" shown: "weaher".
 class SuggestionsBelongToTheirWord : public SystemKeyboardEndToEnd {
@@ -446,6 +412,19 @@ INSTANTIATE_TEST_SUITE_P(EveryKey, ASuggestionForTheCurrentWord,
                                            std::tuple{Apply::space, std::string("nice weaher ")},
                                            std::tuple{Apply::tapOnSuggestion, std::string("nice weaher ")}),
                          [](const auto& info) { return describe(std::get<0>(info.param)); });
+
+TEST_F(SuggestionsBelongToTheirWord, ASpaceTypedBeforeTheAnswerForTheNewWordAppliesNoOtherWordsSuggestion) {
+  tap(center(ch("t")));
+  EXPECT_FALSE(view().findText("weaher")) << "computed for another word";
+  EXPECT_TRUE(controller->autocompleteContext()->suggestions.get().empty());
+  tap(center(KeyboardAction::space()));
+  EXPECT_EQ(text(), "nice weat ");
+
+  host->advanceTime(2.0);  // the answers for "weat" come in after the word ended
+  settle();
+  EXPECT_FALSE(view().findText("weather"));
+  EXPECT_EQ(text(), "nice weat ");
+}
 
 TEST_F(SuggestionsBelongToTheirWord, AnAnswerAskedForBeforeADragIsNotShownAfterIt) {
   // The long press asks again for "wea"; the answer comes once the cursor
