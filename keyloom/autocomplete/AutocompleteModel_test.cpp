@@ -4,6 +4,7 @@
 
 #include "keyloom/autocomplete/AutocompleteContext.h"
 #include "keyloom/autocomplete/DisabledAutocompleteProvider.h"
+#include "platform/input/InMemoryTextDocumentProxy.h"
 
 namespace keyloom {
 namespace {
@@ -27,6 +28,25 @@ TEST(AutocompleteContext, ResetClearsStateButKeepsEnabled) {
 
   context.reset();
   EXPECT_EQ(changes, 3) << "a clear context does not change";
+}
+
+TEST(AutocompleteContext, SuggestionsApplyOnlyWhereTheyWereComputed) {
+  auto proxy = platform::InMemoryTextDocumentProxy::make("nice wea");
+  AutocompleteContext context;
+  EXPECT_TRUE(context.suggestionsApplyAt(proxy)) << "nothing computed anywhere yet";
+
+  context.publish({AutocompleteSuggestion("weather")}, CursorPlace::of(proxy));
+  EXPECT_TRUE(context.suggestionsApplyAt(proxy));
+  proxy->adjustTextPosition(-4);
+  EXPECT_FALSE(context.suggestionsApplyAt(proxy));
+  context.suggestions = {};
+  EXPECT_FALSE(context.suggestionsApplyAt(proxy)) << "taken down, and still not for this place";
+
+  context.setSuggestionsPlace(CursorPlace::of(proxy));
+  EXPECT_TRUE(context.suggestionsApplyAt(proxy)) << "an answer for this place came";
+  proxy->adjustTextPosition(4);
+  context.suggestions = {AutocompleteSuggestion("set directly")};
+  EXPECT_TRUE(context.suggestionsApplyAt(proxy)) << "set without a place, they apply anywhere";
 }
 
 TEST(DisabledAutocompleteProvider, CompletesAtOnceWithNothing) {

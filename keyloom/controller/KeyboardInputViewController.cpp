@@ -196,6 +196,7 @@ void KeyboardInputViewController::setTextInputProxy(std::shared_ptr<TextInputPro
   // A space autocomplete inserted in one document must never be removed
   // from another.
   if (textDocumentProxy() != before) setAutocompleteSpaceState(AutocompleteSpaceState::none);
+  takeDownSuggestionsFromElsewhere();
   viewWillSyncWithContext();
 }
 
@@ -429,6 +430,8 @@ void KeyboardInputViewController::textDidChange(platform::TextInput* textInput) 
 
 void KeyboardInputViewController::adjustTextPosition(int byCharacterOffset) {
   textDocumentProxy()->adjustTextPosition(byCharacterOffset);
+  // A space drag moves the cursor with no key action after it.
+  takeDownSuggestionsFromElsewhere();
 }
 
 void KeyboardInputViewController::deleteBackward() {
@@ -440,7 +443,11 @@ void KeyboardInputViewController::deleteBackward(int times) { keyloom::deleteBac
 void KeyboardInputViewController::dismissKeyboard() { InputViewController::dismissKeyboard(); }
 
 void KeyboardInputViewController::insertAutocompleteSuggestion(const AutocompleteSuggestion& suggestion) {
-  keyloom::insertAutocompleteSuggestion(*textDocumentProxy(), suggestion, true);
+  auto proxy = textDocumentProxy();
+  // Suggestions computed elsewhere (the host may move the cursor without
+  // telling the keyboard) would replace another word.
+  if (!autocompleteContext()->suggestionsApplyAt(proxy)) return;
+  keyloom::insertAutocompleteSuggestion(*proxy, suggestion, true);
   keyboardActionHandler()->handle(KeyboardGesture::release, KeyboardAction::character(""));
 }
 
@@ -453,27 +460,31 @@ void KeyboardInputViewController::performAutocomplete() {
     resetAutocomplete();
     return;
   }
-  // What is shown was computed for another word: it goes now, not when this
-  // word's answer comes, or a space typed before that would apply it.
-  if (*text != autocompleteWord_ && !autocompleteContext()->suggestions.get().empty()) {
-    autocompleteContext()->suggestions = {};
-  }
-  autocompleteWord_ = *text;
+  // What is shown was computed elsewhere: it goes now, not when this word's
+  // answer comes, or a space typed before that would apply it.
+  takeDownSuggestionsFromElsewhere();
+  autocompletePlace_ = CursorPlace::of(textDocumentProxy());
   const std::uint64_t request = ++autocompleteRequest_;
   std::weak_ptr<KeyboardInputViewController> weakSelf = sharedController();
-  autocompleteProvider()->autocompleteSuggestions(*text, [weakSelf, request, word = *text](AutocompleteResult result) {
+  autocompleteProvider()->autocompleteSuggestions(*text, [weakSelf, request](AutocompleteResult result) {
     // May run on any thread: only post from here, never touch the controller.
     if (weakSelf.expired()) return;
-    platform::MainQueue::main().async([weakSelf, request, word, result = std::move(result)]() mutable {
-      if (auto self = weakSelf.lock()) self->publishAutocompleteResult(request, word, std::move(result));
+    platform::MainQueue::main().async([weakSelf, request, result = std::move(result)]() mutable {
+      if (auto self = weakSelf.lock()) self->publishAutocompleteResult(request, std::move(result));
     });
   });
 }
 
-void KeyboardInputViewController::publishAutocompleteResult(std::uint64_t request, const std::string& word,
-                                                            AutocompleteResult result) {
-  // A late answer for an older request or another word would put that word's
-  // suggestions on screen, and the next space would apply one of them.
+void KeyboardInputViewController::takeDownSuggestionsFromElsewhere() {
+  auto context = autocompleteContext();
+  if (context->suggestions.get().empty() || context->suggestionsApplyAt(textDocumentProxy())) return;
+  context->suggestions = {};
+}
+
+void KeyboardInputViewController::publishAutocompleteResult(std::uint64_t request, AutocompleteResult result) {
+  // A late answer for an older request, or one asked for before the cursor
+  // moved, would put another word's suggestions on screen, and the next space
+  // would apply one of them.
   if (request != autocompleteRequest_) return;
   auto context = autocompleteContext();
   // What is shown already, nothing on every key with a provider that never
@@ -482,14 +493,19 @@ void KeyboardInputViewController::publishAutocompleteResult(std::uint64_t reques
   auto* suggestions = std::get_if<std::vector<AutocompleteSuggestion>>(&result);
   const bool unchanged =
       suggestions && !context->lastError.get() && sameSuggestions(*suggestions, context->suggestions.get());
-  if (unchanged) return;
-  if (autocompleteText() != word) return;
+  if (unchanged) {
+    // Nothing to redraw, but what is shown (or nothing) belongs here now.
+    context->setSuggestionsPlace(autocompletePlace_);
+    return;
+  }
+  if (!autocompletePlace_.isCurrentIn(textDocumentProxy())) return;
   if (suggestions) {
-    context->suggestions = std::move(*suggestions);
+    context->publish(std::move(*suggestions), autocompletePlace_);
     if (context->lastError.get()) context->lastError = nullptr;
   } else {
     context->lastError = std::get<AutocompleteError>(std::move(result));
     if (!context->suggestions.get().empty()) context->suggestions = {};
+    context->setSuggestionsPlace(autocompletePlace_);
   }
 }
 

@@ -26,6 +26,7 @@
 #include "keyloom/state/KeyboardContext.h"
 #include "keyloom/state/KeyboardController.h"
 #include "keyloom/state/KeyboardTextContext.h"
+#include "keyloom/text/CursorPlace.h"
 #include "keyloom/text/TextInputProxy.h"
 #include "platform/input/InputViewController.h"
 #include "platform/reactive/Cancellable.h"
@@ -184,14 +185,15 @@ class KeyboardInputViewController : public KeyboardServicesController {
   void dismissKeyboard() override;
   // Replaces the current word and adds a space unless one stands next to the
   // cursor, then sends a release of an empty character through the action
-  // handler, which runs the after-action steps once more.
+  // handler, which runs the after-action steps once more. Does nothing where
+  // the shown suggestions do not apply (see AutocompleteContext).
   void insertAutocompleteSuggestion(const AutocompleteSuggestion& suggestion) override;
   void insertText(const std::string& text) override;
   // Asks the provider for the current word and publishes its answer on a
   // later turn of the main queue, only while it answers the newest request
-  // and that word is still current. Suggestions shown for another word are
-  // taken down at once. No current word resets the suggestions; with
-  // autocomplete disabled this does nothing.
+  // and the cursor stands where it was asked. Suggestions shown for another
+  // place are taken down at once. No current word resets the suggestions;
+  // with autocomplete disabled this does nothing.
   void performAutocomplete() override;
   // Hands dictation to the dictation service; a failure lands in the
   // dictation context's lastError.
@@ -250,14 +252,16 @@ class KeyboardInputViewController : public KeyboardServicesController {
   virtual void refreshLayoutAndCalloutContext();
 
  private:
-  void publishAutocompleteResult(std::uint64_t request, const std::string& word, AutocompleteResult result);
+  void publishAutocompleteResult(std::uint64_t request, AutocompleteResult result);
+  // Clears suggestions computed anywhere but at the cursor now.
+  void takeDownSuggestionsFromElsewhere();
 
   std::vector<platform::Cancellable> cancellables_;
   std::shared_ptr<TextInputProxy> textInputProxy_;
   std::weak_ptr<KeyboardHostingController> hostingController_;
   std::uint64_t autocompleteRequest_ = 0;
-  // The word of the newest request.
-  std::string autocompleteWord_;
+  // Where the cursor stood at the newest request.
+  CursorPlace autocompletePlace_;
 
   std::shared_ptr<AutocompleteContext> autocompleteContext_;
   std::shared_ptr<KeyboardCalloutContext> calloutContext_;

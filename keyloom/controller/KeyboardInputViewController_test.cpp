@@ -718,6 +718,29 @@ TEST_F(AutocompleteTest, AMovedSelectionResetsAutocomplete) {
   EXPECT_EQ(context->lastError.get(), nullptr);
 }
 
+TEST_F(AutocompleteTest, AnAnswerIsShownOnlyWhereItWasAskedEvenForTheSameWord) {
+  host->setText("he he");              // asks for the second "he"
+  controller->adjustTextPosition(-3);  // the same word, elsewhere: "he| he"
+  provider->completions.back()(DeferredProvider::suggest("hello"));
+  host->runMainQueue();
+  EXPECT_TRUE(published().empty());
+}
+
+TEST_F(AutocompleteTest, AFieldInTheKeyboardTakingTheTypingTakesTheHostsSuggestionsDown) {
+  controller->performAutocomplete();
+  provider->completions[0](DeferredProvider::suggest("hello"));
+  host->runMainQueue();
+  ASSERT_THAT(published(), ElementsAre("hello"));
+  // The same text as the host's, in another field.
+  auto field = platform::InMemoryTextDocumentProxy::make("he")->sharedInput();
+  controller->setTextInputProxy(std::make_shared<TextInputProxy>(field));
+  EXPECT_TRUE(published().empty());
+  host->runMainQueue();  // the keyboard context follows the field
+  controller->keyboardActionHandler()->handle(KeyboardGesture::release, KeyboardAction::space());
+  EXPECT_EQ(field->text(), "he ");
+  EXPECT_EQ(hostText(), "he");
+}
+
 TEST_F(AutocompleteTest, AnInsertedSuggestionReleasesAnEmptyCharacterWithoutFeedback) {
   platform::FeedbackLog::clear();
   controller->insertAutocompleteSuggestion(AutocompleteSuggestion("hello"));

@@ -190,6 +190,8 @@ void StandardKeyboardActionHandler::tryApplyAutocompleteSuggestion(KeyboardGestu
   if (suggestion == suggestions.end()) return;
   auto proxy = textDocumentProxy();
   if (!proxy || isCursorAtNewWord(*proxy)) return;
+  // However the cursor got here, a suggestion computed elsewhere is not for this word.
+  if (!autocompleteContext_->suggestionsApplyAt(proxy)) return;
   insertAutocompleteSuggestion(*proxy, *suggestion, false);
 }
 

@@ -3,6 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+#include <tuple>
+
 #include "keyloom/autocomplete/DisabledAutocompleteProvider.h"
 #include "keyloom/controller/KeyboardHostingController.h"
 #include "keyloom/controller/KeyboardInputViewController.h"
@@ -417,25 +421,153 @@ class LateProvider : public DisabledAutocompleteProvider {
   }
 };
 
-TEST_F(SystemKeyboardEndToEnd, ASpaceTypedBeforeTheAnswerForTheNewWordAppliesNoOtherWordsSuggestion) {
-  controller->setAutocompleteProvider(std::make_shared<LateProvider>());
-  host->setText("Nice ");
-  settle();
-  for (const char* letter : {"w", "e", "a"}) tap(center(ch(letter)));
-  host->advanceTime(1.0);
-  settle();
-  ASSERT_TRUE(view().findText("weaher")) << "the answer for \"wea\" is shown";
+// What applies the shown suggestion, and what moves the cursor or changes
+// the word under it before that.
+enum class Apply { returnKey, space, tapOnSuggestion };
+enum class Change { typedKey, spaceDrag, hostCursorMove, hostTextChange, silentHostCursorMove };
 
+// Test names, in the order of the enumerations.
+constexpr const char* kChangeNames[] = {"TypedKey", "SpaceDrag", "HostCursorMove", "HostTextChange",
+                                        "SilentHostCursorMove"};
+constexpr const char* kApplyNames[] = {"Return", "Space", "Tap"};
+std::string describe(Change change) { return kChangeNames[static_cast<int>(change)]; }
+std::string describe(Apply apply) { return kApplyNames[static_cast<int>(apply)]; }
+
+// "nice wea" typed, and the late answer for "wea" shown: "weaher".
+class SuggestionsBelongToTheirWord : public SystemKeyboardEndToEnd {
+ protected:
+  void SetUp() override {
+    SystemKeyboardEndToEnd::SetUp();
+    controller->setAutocompleteProvider(std::make_shared<LateProvider>());
+    host->setText("nice ");
+    settle();
+    for (const char* letter : {"w", "e", "a"}) tap(center(ch(letter)));
+    host->advanceTime(1.0);
+    settle();
+    auto suggestion = view().findText("weaher");
+    ASSERT_TRUE(suggestion) << "the answer for \"wea\" is shown";
+    suggestionPlace = center(suggestion);
+  }
+
+  // A long press on the space bar, then a slide of `points` (negative: to
+  // the left) in small steps, then the lift.
+  void dragSpace(double points) {
+    const Point space = center(KeyboardAction::space());
+    auto touch = view().touches().down(space);
+    host->advanceTime(0.7);
+    const double step = points < 0 ? -2 : 2;
+    for (double moved = 0; std::abs(moved) < std::abs(points); moved += step) {
+      view().touches().move(touch, {space.x + moved, space.y});
+      host->advanceTime(0.02);
+    }
+    view().touches().move(touch, {space.x + points, space.y});
+    view().touches().up(touch);
+    settle();
+  }
+
+  void change(Change how) {
+    switch (how) {
+      case Change::typedKey: tap(center(ch("t"))); break;
+      case Change::spaceDrag: dragSpace(-24); break;
+      case Change::hostCursorMove: host->moveCursor(4); break;
+      case Change::hostTextChange: host->deleteBackward(); break;
+      case Change::silentHostCursorMove: host->textField().select(4); break;
+    }
+    settle();
+  }
+
+  void apply(Apply how) {
+    switch (how) {
+      case Apply::returnKey: return tap(center(KeyboardAction::primary(KeyboardReturnKeyType::return_())));
+      case Apply::space: return tap(center(KeyboardAction::space()));
+      case Apply::tapOnSuggestion: return tap(suggestionPlace);
+    }
+  }
+
+  // What the key types by itself at the cursor.
+  static std::string typedBy(Apply how) {
+    switch (how) {
+      case Apply::returnKey: return "\n";
+      case Apply::space: return " ";
+      case Apply::tapOnSuggestion: return "";
+    }
+    return "";
+  }
+
+  std::string before() const { return host->hostProxy()->documentContextBeforeInput().value_or(""); }
+  std::string after() const { return host->hostProxy()->documentContextAfterInput().value_or(""); }
+
+  Point suggestionPlace;
+};
+
+class ASuggestionForAnotherWord : public SuggestionsBelongToTheirWord,
+                                  public ::testing::WithParamInterface<std::tuple<Change, Apply>> {};
+
+TEST_P(ASuggestionForAnotherWord, IsTakenDownAndNeverApplied) {
+  const auto [how, applied] = GetParam();
+  change(how);
+  if (how != Change::silentHostCursorMove) {
+    // A host that moves the cursor without telling the keyboard leaves the
+    // suggestion on screen; it still must not apply there.
+    EXPECT_FALSE(view().findText("weaher")) << "the word under the suggestion changed";
+    EXPECT_TRUE(controller->autocompleteContext()->suggestions.get().empty());
+  }
+  if (how == Change::spaceDrag) {
+    ASSERT_EQ(before(), "nice") << "four characters back";
+  }
+  const std::string expected = before() + typedBy(applied) + after();
+  apply(applied);
+  EXPECT_EQ(text(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWayAndEveryKey, ASuggestionForAnotherWord,
+                         ::testing::Combine(::testing::Values(Change::typedKey, Change::spaceDrag,
+                                                              Change::hostCursorMove, Change::hostTextChange,
+                                                              Change::silentHostCursorMove),
+                                            ::testing::Values(Apply::returnKey, Apply::space,
+                                                              Apply::tapOnSuggestion)),
+                         [](const auto& info) {
+                           return describe(std::get<0>(info.param)) + describe(std::get<1>(info.param));
+                         });
+
+class ASuggestionForTheCurrentWord : public SuggestionsBelongToTheirWord,
+                                     public ::testing::WithParamInterface<std::tuple<Apply, std::string>> {};
+
+TEST_P(ASuggestionForTheCurrentWord, ReplacesIt) {
+  const auto& [applied, expected] = GetParam();
+  apply(applied);
+  EXPECT_EQ(text(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKey, ASuggestionForTheCurrentWord,
+                         ::testing::Values(std::tuple{Apply::returnKey, std::string("nice weaher\n")},
+                                           std::tuple{Apply::space, std::string("nice weaher ")},
+                                           std::tuple{Apply::tapOnSuggestion, std::string("nice weaher ")}),
+                         [](const auto& info) { return describe(std::get<0>(info.param)); });
+
+TEST_F(SuggestionsBelongToTheirWord, ASpaceTypedBeforeTheAnswerForTheNewWordAppliesNoOtherWordsSuggestion) {
   tap(center(ch("t")));
   EXPECT_FALSE(view().findText("weaher")) << "computed for another word";
   EXPECT_TRUE(controller->autocompleteContext()->suggestions.get().empty());
   tap(center(KeyboardAction::space()));
-  EXPECT_EQ(text(), "Nice weat ");
+  EXPECT_EQ(text(), "nice weat ");
 
   host->advanceTime(2.0);  // the answers for "weat" come in after the word ended
   settle();
   EXPECT_FALSE(view().findText("weather"));
-  EXPECT_EQ(text(), "Nice weat ");
+  EXPECT_EQ(text(), "nice weat ");
+}
+
+TEST_F(SuggestionsBelongToTheirWord, AnAnswerAskedForBeforeADragIsNotShownAfterIt) {
+  // The long press asks again for "wea"; the answer comes once the cursor
+  // stands after "nice".
+  dragSpace(-24);
+  ASSERT_EQ(before(), "nice");
+  host->advanceTime(2.0);
+  settle();
+  EXPECT_FALSE(view().findText("weaher"));
+  tap(center(KeyboardAction::primary(KeyboardReturnKeyType::return_())));
+  EXPECT_EQ(text(), "nice\n wea");
 }
 
 TEST_F(SystemKeyboardEndToEnd, ALayoutWithoutRowsStillShowsTheToolbar) {
