@@ -130,11 +130,16 @@ ui::View EmojiCategoryKeyboard::body(ui::BodyContext& context) const {
   ui::View title = ui::View(EmojiCategoryTitle(std::string(keyloom::title(current)), style_))
                        .padding(ui::EdgeSet::horizontal())
                        .padding(style_.categoryTitlePadding);
-  ui::View grid = ui::ScrollView(ui::Axis::horizontal, false,
-                                 ui::View(EmojiKeyboard(std::move(shown), actionHandler_, calloutContext_, style_,
-                                                        [](const Emoji& emoji, const EmojiKeyboardStyle& style) {
-                                                          return ui::View(EmojiKeyboard::standardEmojiView(emoji, style));
-                                                        })));
+  // A drag that starts between two emojis still scrolls the grid.
+  ui::View emojiGrid = ui::View(EmojiKeyboard(std::move(shown), actionHandler_, calloutContext_, style_,
+                                              [](const Emoji& emoji, const EmojiKeyboardStyle& style) {
+                                                return ui::View(EmojiKeyboard::standardEmojiView(emoji, style));
+                                              }))
+                           .contentShape(ui::Rectangle());
+  // A category starts at its first emoji, not at the offset the last one
+  // was left at.
+  ui::View grid = ui::ScrollView(ui::Axis::horizontal, false, std::move(emojiGrid))
+                      .id(ui::ViewId(std::string(rawValue(current))));
   ui::View menu = ui::View(EmojiCategoryKeyboardMenu(selection.binding(), categories_, keyboardContext_, actionHandler_,
                                                      appearance_, style_));
 
