@@ -425,6 +425,26 @@ TEST_F(ProductKeyboard, TheKeyboardFillsExactlyTheFrameTheHostGivesIt) {
   }
 }
 
+// Below the font bar the emoji keyboard needs more room than the letters:
+// the keyboard asks the host for it, and for the letters' height again after
+// the ABC key.
+TEST_F(ProductKeyboard, EveryEmojiRowShowsWholeBetweenTheTitleAndTheMenu) {
+  for (const auto& device : keyloom::emojiKeyboardDevices()) {
+    start(device.configuration());
+    SCOPED_TRACE(::testing::Message() << (device.landscape ? "landscape " : "portrait ") << device.rows << " rows");
+    EXPECT_EQ(host->keyboardFrame().height(), device.standardHeight);
+    showEmojis();
+    const platform::Rect frame = host->keyboardFrame();
+    EXPECT_GT(frame.height(), device.standardHeight);
+    EXPECT_EQ(frame.maxY(), platform::Screen::main().bounds().height());
+    EXPECT_EQ(views().findAllOfType<keyloom::SystemKeyboard>().at(0)->frame.maxY(), frame.height());
+    keyloom::expectWholeEmojiRows(views(), platform::Rect(platform::Point{}, frame.size), device.rows);
+    tap(views().findByAccessibilityIdentifier("emoji.abc"));
+    settle();
+    EXPECT_EQ(host->keyboardFrame().height(), device.standardHeight);
+  }
+}
+
 // Each drag moves the grid as far as the finger went, however few moves it
 // took, wherever it started; a category starts at its first emoji.
 TEST_F(ProductKeyboard, EveryQuickDragScrollsTheEmojiGridWithTheFinger) {
@@ -546,6 +566,20 @@ TEST_F(ProductKeyboardLooks, NarrowPhoneWithFrakturCapitals) {
   settle();
   tapKey(KeyboardAction::shift(keyloom::KeyboardCase::lowercased));
   expectLooksLike("phone-320-font-1-upper");
+}
+
+TEST_F(ProductKeyboardLooks, EmojisInPortrait) {
+  start();
+  showEmojis();
+  expectLooksLike("emojis-portrait");
+}
+
+TEST_F(ProductKeyboardLooks, EmojisInLandscape) {
+  platform::SimulatedHostConfiguration configuration;
+  configuration.orientation = platform::ScreenOrientation::landscapeLeft;
+  start(configuration);
+  showEmojis();
+  expectLooksLike("emojis-landscape");
 }
 
 TEST_F(ProductKeyboardLooks, FontSixOnThemeThree) {
