@@ -4,12 +4,17 @@ with Xlib alone (no window manager, no test extension). For scripts/window-check
 
   x11-window.py geometry   prints "WIDTHxHEIGHT+X+Y SCREENWIDTHxSCREENHEIGHT"
   x11-window.py key NAME   sends the key (an X keysym name: F1, F2) to the window
+  x11-window.py capture FILE.png
+                           writes what the screen shows of the window: only the
+                           part of it that is on screen
 
 The display is $DISPLAY. Exits 1 when there is no such window."""
 import ctypes
 import ctypes.util
+import struct
 import sys
 import time
+import zlib
 
 TITLE = b"Keyloom keyboard simulator"
 KEY_PRESS, KEY_RELEASE = 2, 3
@@ -36,6 +41,19 @@ xlib.XTranslateCoordinates.argtypes = [ctypes.c_void_p, Window, Window, ctypes.c
                                        ctypes.POINTER(Window)]
 xlib.XGetGeometry.argtypes = [ctypes.c_void_p, Window, ctypes.POINTER(Window)] + \
     [ctypes.POINTER(ctypes.c_int)] * 2 + [ctypes.POINTER(ctypes.c_uint)] * 4
+
+xlib.XGetImage.restype = ctypes.c_void_p
+xlib.XGetImage.argtypes = [ctypes.c_void_p, Window, ctypes.c_int, ctypes.c_int, ctypes.c_uint, ctypes.c_uint,
+                           ctypes.c_ulong, ctypes.c_int]
+Z_PIXMAP, ALL_PLANES = 2, 0xFFFFFFFF
+
+
+class XImage(ctypes.Structure):
+    _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int), ("xoffset", ctypes.c_int),
+                ("format", ctypes.c_int), ("data", ctypes.POINTER(ctypes.c_ubyte)), ("byte_order", ctypes.c_int),
+                ("bitmap_unit", ctypes.c_int), ("bitmap_bit_order", ctypes.c_int), ("bitmap_pad", ctypes.c_int),
+                ("depth", ctypes.c_int), ("bytes_per_line", ctypes.c_int), ("bits_per_pixel", ctypes.c_int),
+                ("red_mask", ctypes.c_ulong), ("green_mask", ctypes.c_ulong), ("blue_mask", ctypes.c_ulong)]
 
 
 class XKeyEvent(ctypes.Structure):
@@ -80,6 +98,30 @@ def size(display, window):
     return width.value, height.value
 
 
+def capture(display, root, left, top, width, height, path):
+    """Writes the rectangle of the root window (the screen) to a PNG."""
+    address = xlib.XGetImage(display, root, left, top, width, height, ALL_PLANES, Z_PIXMAP)
+    if not address:
+        sys.exit("x11-window: cannot read the screen")
+    image = XImage.from_address(address)
+    if image.bits_per_pixel != 32 or image.byte_order != 0:
+        sys.exit(f"x11-window: unsupported screen format ({image.bits_per_pixel} bits a pixel)")
+    data = ctypes.string_at(image.data, image.bytes_per_line * image.height)
+    rows = bytearray()
+    for y in range(image.height):
+        pixels = data[y * image.bytes_per_line:y * image.bytes_per_line + image.width * 4]  # B, G, R, unused
+        row = bytearray(image.width * 3)
+        row[0::3], row[1::3], row[2::3] = pixels[2::4], pixels[1::4], pixels[0::4]
+        rows += b"\0" + row
+
+    def chunk(kind, body):
+        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+
+    with open(path, "wb") as out:
+        out.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", image.width, image.height, 8, 2, 0, 0, 0))
+                  + chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
+
+
 def main():
     display = xlib.XOpenDisplay(None)
     if not display:
@@ -105,6 +147,16 @@ def main():
                               keycode=keycode, same_screen=1)
             xlib.XSendEvent(display, window, 1, mask, ctypes.byref(event))
         xlib.XFlush(display)
+    elif sys.argv[1] == "capture":
+        x, y, child = ctypes.c_int(), ctypes.c_int(), Window()
+        xlib.XTranslateCoordinates(display, window, root, 0, 0, ctypes.byref(x), ctypes.byref(y), ctypes.byref(child))
+        width, height = size(display, window)
+        screen_width, screen_height = size(display, root)
+        left, top = max(0, x.value), max(0, y.value)
+        right, bottom = min(screen_width, x.value + width), min(screen_height, y.value + height)
+        if right <= left or bottom <= top:
+            sys.exit("x11-window: the window is not on the screen")
+        capture(display, root, left, top, right - left, bottom - top, sys.argv[2])
     else:
         sys.exit(f"x11-window: unknown command {sys.argv[1]}")
 

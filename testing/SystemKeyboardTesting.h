@@ -107,6 +107,7 @@ inline void expectMatchesGolden(const platform::ui::ViewHost& host, const std::s
   const std::filesystem::path rendered = std::filesystem::path(::testing::TempDir()) / ("keyloom-" + name + ".png");
   const auto report = platform::ui::renderPNG(host, rendered.string(), scale, background);
   EXPECT_EQ(report.unknownGlyphs, 0) << name;
+  EXPECT_TRUE(report.unknownSymbols.empty()) << name << ": no picture for " << report.unknownSymbols.front();
   expectMatchesGoldenFile(rendered, folder / (name + ".png"));
 }
 

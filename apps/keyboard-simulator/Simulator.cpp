@@ -26,6 +26,7 @@
 #include "platform/foundation/Text.h"
 #include "platform/input/Screen.h"
 #include "platform/ui/HostRenderer.h"
+#include "platform/ui/MenuPresentation.h"
 
 namespace keyboard_simulator {
 
@@ -91,6 +92,23 @@ std::string describeCharacter(const std::string& character) {
   return out.str();
 }
 
+// Where the character at `index` is in a long text, and what was typed
+// before it (its last stretch): "; at character 12 of the text (its line 2),
+// after "...".
+std::string whereInText(const std::vector<std::string>& characters, std::size_t index) {
+  constexpr std::size_t shownBefore = 40;
+  std::size_t line = 1;
+  for (std::size_t at = 0; at < index; ++at) {
+    if (characters[at] == "\n" || characters[at] == "\r" || characters[at] == "\r\n") ++line;
+  }
+  std::string before;
+  for (std::size_t at = index > shownBefore ? index - shownBefore : 0; at < index; ++at) before += characters[at];
+  std::string where = "; at character " + std::to_string(index + 1) + " of the text (its line " +
+                      std::to_string(line) + "), ";
+  if (index == 0) return where + "with nothing of it typed yet";
+  return where + "after " + (index > shownBefore ? "..." : "") + jsonString(before);
+}
+
 // The emoji keyboard's category that shows this emoji; absent for anything
 // that is not one of its emojis.
 std::optional<keyloom::EmojiCategory> emojiCategoryOf(const std::string& character) {
@@ -140,6 +158,7 @@ Simulator::Simulator(const SimulatorOptions& options)
     for (const auto& identifier : options.locales) locales.emplace_back(identifier);
     context->setLocales(locales);
   }
+  context->spaceLongPressBehavior.set(options.spaceLongPress);
   host_->runMainQueue();
   // The host's field takes the focus as a new document; the keyboard hears
   // of the change and shows the keyboard type the text at the cursor
@@ -180,6 +199,8 @@ void Simulator::run(const SimulatorStep& step) {
           tapSuggestion(kase.index);
         } else if constexpr (std::is_same_v<Step, steps::TapFont>) {
           tapFont(kase.index);
+        } else if constexpr (std::is_same_v<Step, steps::TapMenu>) {
+          tapMenu(kase.entry);
         } else if constexpr (std::is_same_v<Step, steps::SetTheme>) {
           setTheme(kase.index);
         } else if constexpr (std::is_same_v<Step, steps::Hide>) {
@@ -392,6 +413,40 @@ void Simulator::tapFont(int index) {
   throw SimulatorKeyError("tap-font: font " + std::to_string(index) + " never scrolled into view");
 }
 
+void Simulator::tapMenu(const std::string& entry) {
+  requireVisibleKeyboard("tap-menu");
+  // The finger that held the key down for the menu lets go first.
+  if (finger_.isDown()) lift();
+  auto* view = finger_.view();
+  if (!view || view->findAllOfType<platform::ui::MenuPresentation>().empty()) throw SimulatorKeyError("tap-menu: no menu is open (long-press a key with a menu first)");
+  // The panel scrolls when its entries are taller than the keyboard: a
+  // finger drags the entry into view first, as a person would.
+  for (int drag = 0; drag <= kMaximumMenuDrags; ++drag) {
+    const auto panel = view->findAllOfType<platform::ui::MenuPresentation>().front()->findAll(
+        platform::ui::NodeKind::scrollView).front();
+    std::shared_ptr<platform::ui::Node> found;
+    std::string entries;
+    for (const auto& text : panel->findAll(platform::ui::NodeKind::text)) {
+      const std::string name = text->text().value_or("");
+      if (name == entry) found = text;
+      entries += (entries.empty() ? "" : ", ") + name;
+    }
+    if (!found) throw SimulatorKeyError("tap-menu: the menu has no entry " + jsonString(entry) + " (" + entries + ")");
+    const platform::Rect visible = panel->frame;
+    if (found->frame.minY() >= visible.minY() && found->frame.maxY() <= visible.maxY()) {
+      tapAtViewNode(*found);
+      return;
+    }
+    const double reach = visible.height() / 2 - 10;
+    const double distance = std::clamp(visible.midY() - found->frame.midY(), -reach, reach);
+    finger_.down(finger_.center(*panel));
+    finger_.slide(0, distance);
+    finger_.up();
+    afterKey(keyInterval);
+  }
+  throw SimulatorKeyError("tap-menu: the entry " + jsonString(entry) + " never scrolled into view");
+}
+
 void Simulator::tapAtViewNode(const platform::ui::Node& node) { tapAt(finger_.center(node)); }
 
 void Simulator::tapAt(platform::Point point) {
@@ -403,11 +458,7 @@ void Simulator::tapAt(platform::Point point) {
 
 void Simulator::setTheme(int index) {
   if (keyboard_ != SimulatorKeyboard::zandorelle) throw SimulatorKeyError("set-theme: the standard keyboard has no themes");
-  const int themes = themeCount();
-  if (index >= themes) {
-    throw SimulatorKeyError("set-theme: there is no theme " + std::to_string(index) + " (-1 to " +
-                            std::to_string(themes - 1) + ")");
-  }
+  if (auto problem = themeProblem(index)) throw SimulatorKeyError(*problem);
   auto store = host_->appGroupStore();
   if (!store) throw SimulatorKeyError("set-theme: the host app cannot open the app-group store");
   // The host app writes it; the keyboard reads it when it next appears.
@@ -526,11 +577,13 @@ void Simulator::type(std::string_view text) {
   requireVisibleKeyboard("type");
   requireFingerUp("type");
   typingLayouts_.emplace();
+  const std::vector<std::string> characters = platform::text::graphemes(text);
+  std::size_t index = 0;
   try {
-    for (const auto& character : platform::text::graphemes(text)) typeCharacter(character);
+    for (; index < characters.size(); ++index) typeCharacter(characters[index]);
   } catch (const SimulatorKeyError& error) {
     typingLayouts_.reset();
-    throw SimulatorKeyError(error.what() + fontHint(text));
+    throw SimulatorKeyError(error.what() + whereInText(characters, index) + fontHint(text));
   } catch (...) {
     typingLayouts_.reset();
     throw;

@@ -69,6 +69,9 @@ class Simulator {
   // Most drags of the emoji grid to bring an emoji into view: enough to
   // cross the largest category.
   static constexpr int kMaximumEmojiDrags = 400;
+  // Most drags of an open menu to bring an entry into view: enough to cross
+  // a menu of every locale.
+  static constexpr int kMaximumMenuDrags = 40;
 
   explicit Simulator(const SimulatorOptions& options);
   ~Simulator();
@@ -91,6 +94,8 @@ class Simulator {
   void dragSpace(double points);
   void tapSuggestion(int index);
   void tapFont(int index);
+  // Lifts a finger still down, then taps the open menu's entry of that text.
+  void tapMenu(const std::string& entry);
   void setTheme(int index);
   void hide();
   void show();

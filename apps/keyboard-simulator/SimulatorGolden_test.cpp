@@ -35,6 +35,15 @@ TEST(SimulatorGolden, AThemedKeyboardWithAnOpenCallout) {
   keyloom::testing::expectMatchesGoldenFile(actual, golden("themed-callout"));
 }
 
+TEST(SimulatorGolden, TheLocaleMenuOpenOverTheKeys) {
+  const auto actual = rendered("locale-menu");
+  const ProgramRun run = runSimulator({"--scale", "1", "--locales", "en,de,fr,it", "--space-long-press", "menu",
+                                       "--script", "-"},
+                                      "type Hi\nlong-press space 1\nlift\nscreenshot " + actual.string() + "\n");
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  keyloom::testing::expectMatchesGoldenFile(actual, golden("locale-menu"));
+}
+
 TEST(SimulatorGolden, TheStandardKeyboardInLandscapeInTheDark) {
   const auto actual = rendered("standard-landscape-dark");
   const ProgramRun run = runSimulator({"--keyboard", "standard", "--orientation", "landscape", "--scale", "1",

@@ -155,6 +155,54 @@ TEST_P(IncrementalFrameTest, TypingKeyByKeyMovingTheCursorAndAnotherDeviceAndLoc
 
 INSTANTIATE_TEST_SUITE_P(Scales, IncrementalFrameTest, ::testing::Values(1.0, 2.0));
 
+// The locale menu held open with the mouse on the space bar, closed by a
+// click beside it, opened again and closed by a click on an entry.
+TEST(IncrementalFrame, TheLocaleMenuOpenedAndClosedWithTheMouseRepaintsLikeAWholeFrame) {
+  for (const double scale : {1.0, 2.0}) {
+    SCOPED_TRACE(scale);
+    SimulatorOptions options;
+    options.locales = {"en", "de", "fr"};
+    options.spaceLongPress = keyloom::SpaceLongPressBehavior::openLocaleContextMenu;
+    SimulatorSession session(options, scale);
+    auto expectSameAsWhole = [&session](const std::string& step) {
+      session.advance(0.05);
+      cairo_surface_t* whole = wholeFrame(session);
+      EXPECT_EQ(keyloom::testing::differingPixels(session.frame(), whole, 0x00FFFFFF), 0) << step;
+      cairo_surface_destroy(whole);
+    };
+    auto pixel = [&session, scale](platform::Point point) { return platform::Point{point.x * scale, point.y * scale}; };
+    auto click = [&](platform::Point point, const std::string& step) {
+      session.pointerDown(pixel(point));
+      session.pointerUp(pixel(point));
+      expectSameAsWhole(step);
+    };
+    auto& simulator = session.simulator();
+    const auto space = simulator.keyOnScreen(SimulatorKey::named(Kind::space));
+    const auto q = simulator.keyOnScreen(SimulatorKey::characterKey("q"));
+    ASSERT_TRUE(space && q);
+    expectSameAsWhole("first");
+    for (const char* close : {"beside", "entry"}) {
+      session.pointerDown(pixel(*space));
+      session.advance(0.6);
+      expectSameAsWhole(std::string("opened-") + close);
+      session.pointerUp(pixel(*space));
+      expectSameAsWhole(std::string("lifted-") + close);
+      auto* view = simulator.shownViews().at(0).host;
+      ASSERT_TRUE(view->presentedMenu());
+      if (std::string(close) == "beside") {
+        click(*q, "clicked beside");
+        continue;
+      }
+      const auto entry = view->findByAccessibilityIdentifier("menu.presentation")->findText("Deutsch");
+      ASSERT_TRUE(entry);
+      const platform::Point origin = simulator.host()->keyboardFrame().origin;
+      click({origin.x + entry->frame.midX(), origin.y + entry->frame.midY()}, "clicked Deutsch");
+    }
+    EXPECT_EQ(simulator.report(false).locale, "de");
+    EXPECT_EQ(simulator.report(false).text, "");
+  }
+}
+
 long repaintedArea(const SimulatorSession& session) {
   long area = 0;
   for (const auto& rect : session.repainted()) area += static_cast<long>(rect.width) * rect.height;

@@ -168,6 +168,15 @@ SimulatorOptions parseSimulatorOptions(const std::vector<std::string>& arguments
       localeGiven = true;
     } else if (name == "--locales") {
       options.locales = splitLocales(name, reader.value());
+    } else if (name == "--space-long-press") {
+      const std::string behavior = reader.value();
+      if (behavior == "cursor") {
+        options.spaceLongPress = keyloom::SpaceLongPressBehavior::moveInputCursor;
+      } else if (behavior == "menu") {
+        options.spaceLongPress = keyloom::SpaceLongPressBehavior::openLocaleContextMenu;
+      } else {
+        throw SimulatorUsageError("--space-long-press: " + quoted(behavior) + " is not cursor or menu");
+      }
     } else if (name == "--text") {
       options.text = checkedText(name, reader.value());
     } else if (name == "--keyboard-type") {
@@ -258,6 +267,10 @@ The device:
                                        Each has the English letter keys, with
                                        its own captions and callouts
   --locales ID,ID,...                  the locales the keyboard offers
+  --space-long-press cursor|menu       what holding the space bar does: moves
+                                       the cursor as it slides (default), or
+                                       opens the menu of the --locales, named
+                                       each in its own language
 The host's text field:
   --text TEXT                          initial text, the cursor at its end
   --keyboard-type NAME                 default, email, url, numberPad, ...
@@ -288,8 +301,9 @@ The window:
   keys press the matching on-screen keys. F1 switches phone and pad, F2
   rotates, F3 cycles the locales, F4 the themes, F5 dark mode, F6 hides or
   shows the keyboard; Ctrl+Q or closing the window quits. The window keeps
-  to the display: it takes the scale that fits (unless --scale) after each
-  change of device or orientation. It prints the result when it closes, and
+  to the display: it takes the scale that fits (unless --scale) at start and
+  after each change of device, orientation or display, below 1 where the
+  display is small. It prints the result when it closes, and
   when the display goes away (then with exit code 1).
 
 A script has one step a line ('#' starts a comment line):
@@ -303,6 +317,10 @@ A script has one step a line ('#' starts a comment line):
   wait SECONDS               lets time pass
   type TEXT                  types TEXT key by key
   tap-suggestion N           taps the Nth suggestion shown, from 0
+  tap-menu NAME              taps the entry NAME of the open menu (after
+                             long-press space 1 with --space-long-press
+                             menu: tap-menu Deutsch), lifting the finger
+                             that opened it first
   tap-font N                 taps the Nth font of the font bar, from 0; the
                              letter keys then type that font's letters, so
                              type them as the keys show them: after

@@ -9,6 +9,7 @@
 #include "apps/common/ArgumentReader.h"
 #include "keyloom/state/DeviceType.h"
 #include "keyloom/state/InterfaceOrientation.h"
+#include "keyloom/state/SpaceLongPressBehavior.h"
 #include "platform/input/InputTraits.h"
 
 namespace keyboard_simulator {
@@ -41,6 +42,9 @@ struct SimulatorOptions {
   // The keyboard's locale; when only --locales is given, its first entry.
   std::string locale = "en";
   std::vector<std::string> locales;
+  // What a long press on the space bar leads to: moving the cursor, or the
+  // menu of the keyboard's locales (with two locales or more).
+  keyloom::SpaceLongPressBehavior spaceLongPress = keyloom::SpaceLongPressBehavior::moveInputCursor;
 
   // The host's text field: its text (cursor at the end) and traits.
   std::string text;

@@ -50,6 +50,11 @@ TEST(SimulatorOptionsTest, ReadsEveryOptionInBothForms) {
   EXPECT_TRUE(options.printLayout);
   EXPECT_FALSE(options.homeButton);
   EXPECT_TRUE(parseSimulatorOptions({"--home-button"}).homeButton);
+  EXPECT_EQ(options.spaceLongPress, keyloom::SpaceLongPressBehavior::moveInputCursor);
+  EXPECT_EQ(parseSimulatorOptions({"--space-long-press", "menu"}).spaceLongPress,
+            keyloom::SpaceLongPressBehavior::openLocaleContextMenu);
+  EXPECT_EQ(parseSimulatorOptions({"--space-long-press=cursor"}).spaceLongPress,
+            keyloom::SpaceLongPressBehavior::moveInputCursor);
 }
 
 TEST(SimulatorOptionsTest, TheLocalesAloneChooseTheirFirstAsTheLocale) {
@@ -136,6 +141,7 @@ TEST(SimulatorOptionsTest, BadCommandLinesSayWhatIsWrong) {
       {{"--locale", "EN"}, "--locale: 'EN' is not one of the 61 locales"},
       {{"--locales", "de,de_DE"}, "--locales: 'de_DE' is not one of the 61 locales"},
       {{"--home-button=yes"}, "--home-button takes no value"},
+      {{"--space-long-press", "locales"}, "--space-long-press: 'locales' is not cursor or menu"},
       {{"--return-key", "enter"}, "--return-key: 'enter' is not a return key type"},
       {{"--autocapitalization", "some"}, "--autocapitalization: 'some' is not none, words, sentences or all"},
       {{"--script", ""}, "--script needs a file name, or - for standard input"},

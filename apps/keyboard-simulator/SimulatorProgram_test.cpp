@@ -107,6 +107,34 @@ TEST(SimulatorProgramTest, AStyledFontNeedsItsOwnLetters) {
   EXPECT_EQ(report({"--script", "-"}, "tap-font 1\ntap-font 0\ntype Hello\n")["text"], "Hello");
 }
 
+TEST(SimulatorProgramTest, ACharacterThatCannotBeTypedIsPlacedInTheText) {
+  const std::string snowman = "\u2603";
+  const std::string sixty(60, 'a');
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string input;
+    std::string message;
+  };
+  const Case cases[] = {
+      {{"--type", "snow " + snowman}, "",
+       "cannot type \"" + snowman + "\" (U+2603): no key or callout has it; at character 6 of the text (its line 1), "
+       "after \"snow \""},
+      // Characters are what a person sees: the line break and the accented letter count one each.
+      {{"--type", "Dear S\u00E9b,\nsnow " + snowman + " and more"}, "",
+       "at character 16 of the text (its line 2), after \"Dear S\u00E9b,\\nsnow \""},
+      {{"--type", snowman}, "", "at character 1 of the text (its line 1), with nothing of it typed yet"},
+      // A long text shows only what was typed just before.
+      {{"--type", sixty + snowman}, "", "at character 61 of the text (its line 1), after ...\"" + sixty.substr(20) + "\""},
+      {{"--script", "-"}, "type fine\ntype ok " + snowman + "\n",
+       "line 2: cannot type \"" + snowman + "\" (U+2603): no key or callout has it; at character 4 of the text"},
+  };
+  for (const auto& [arguments, input, message] : cases) {
+    const ProgramRun run = runSimulator(arguments, input);
+    EXPECT_EQ(run.exitCode, 2) << message;
+    EXPECT_THAT(run.err, HasSubstr(message));
+  }
+}
+
 TEST(SimulatorProgramTest, AHeldBackspaceDeletesCharactersThenWords) {
   // The press deletes one character; repeats start at 0.5 s and come every
   // 0.1 s from 0.6 s; after 3 s of repeating they delete whole words.
@@ -317,7 +345,8 @@ TEST(SimulatorProgramTest, HelpExplainsTheOptions) {
   EXPECT_EQ(run.exitCode, 0);
   for (const char* text : {"--print-layout", "--screenshot FILE.png", "--scale N", "--window", "--no-window",
                            "hold KEY SECONDS", "long-press KEY SECONDS", "slide DX DY", "lift", "drag-space POINTS",
-                           "tap-suggestion N", "tap-font N", "set-theme N", "hide | show", "rotate", "dark | light",
+                           "tap-suggestion N", "tap-font N", "tap-menu NAME", "--space-long-press cursor|menu",
+                           "set-theme N", "hide | show", "rotate", "dark | light",
                            "full-access on|off", "screenshot FILE.png", "F1", "F5 dark mode"}) {
     EXPECT_THAT(run.out, HasSubstr(text));
   }
@@ -407,8 +436,10 @@ TEST(SimulatorProgramTest, AScreenshotOnAFullDiskLeavesTheEarlierPictureWhole) {
   pid_t child = ::fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
-    // Files the program writes stop growing past 4 KB, as on a full disk.
-    std::signal(SIGXFSZ, SIG_IGN);
+    // Files the program writes stop growing past 4 KB, as under a shell's
+    // file-size limit, which leaves SIGXFSZ at its default action: the
+    // program must not be killed by it.
+    std::signal(SIGXFSZ, SIG_DFL);
     const struct rlimit limit {4096, 4096};
     ::setrlimit(RLIMIT_FSIZE, &limit);
     const ProgramRun run = runSimulator({"--screenshot", shot.string()});
@@ -431,6 +462,21 @@ TEST(SimulatorProgramTest, ALongPressKeepsTheFingerDownUntilItLifts) {
   EXPECT_EQ(report({"--script", "-"}, "dark\nrotate\nfull-access on\ntype ok\nlight\n")["text"], "ok");
 }
 
+TEST(SimulatorProgramTest, HoldingTheSpaceBarOpensTheLocaleMenuToPickALocaleFrom) {
+  const std::vector<std::string> menu = {"--locales", "en,de,fr", "--space-long-press", "menu", "--script", "-"};
+  const auto picked = report(menu, "type Hi\nlong-press space 1\ntap-menu Deutsch\n");
+  EXPECT_EQ(picked["text"], "Hi") << "the long press typed no space";
+  EXPECT_EQ(picked["locale"], "de");
+  EXPECT_EQ(report(menu, "long-press space 1\nlift\ntap-menu English\ntap q\n")["text"], "Q");
+
+  const ProgramRun unknown = runSimulator(menu, "long-press space 1\ntap-menu German\n");
+  EXPECT_EQ(unknown.exitCode, 2);
+  EXPECT_THAT(unknown.err, HasSubstr("line 2: tap-menu: the menu has no entry \"German\" (English, Deutsch, français)"));
+  const ProgramRun closed = runSimulator({"--locales", "en,de", "--script", "-"}, "long-press space 1\ntap-menu Deutsch\n");
+  EXPECT_EQ(closed.exitCode, 2);
+  EXPECT_THAT(closed.err, HasSubstr("line 2: tap-menu: no menu is open"));
+}
+
 TEST(SimulatorProgramTest, TheHostAppsThemeShowsAtTheNextAppearance) {
   auto initial = report({});
   EXPECT_EQ(initial["theme"], 0) << "the host app has chosen nothing yet";
@@ -447,9 +493,13 @@ TEST(SimulatorProgramTest, TheHostAppsThemeShowsAtTheNextAppearance) {
   const ProgramRun noThemes = runSimulator({"--keyboard", "standard", "--script", "-"}, "tap a\nset-theme 1\n");
   EXPECT_EQ(noThemes.exitCode, 2);
   EXPECT_THAT(noThemes.err, HasSubstr("line 2: set-theme: the standard keyboard has no themes"));
-  const ProgramRun noSuchTheme = runSimulator({"--script", "-"}, "set-theme 17\n");
-  EXPECT_EQ(noSuchTheme.exitCode, 2);
-  EXPECT_THAT(noSuchTheme.err, HasSubstr("line 1: set-theme: there is no theme 17 (-1 to 16)"));
+  // Too high or too low: one message with the true range, before anything is typed.
+  for (const std::string index : {"17", "50", "-5"}) {
+    const ProgramRun noSuchTheme = runSimulator({"--script", "-"}, "type hi\nset-theme " + index + "\n");
+    EXPECT_EQ(noSuchTheme.exitCode, 2);
+    EXPECT_THAT(noSuchTheme.err, HasSubstr("line 2: set-theme: there is no theme " + index + " (-1 to 16)"));
+    EXPECT_EQ(noSuchTheme.out, "");
+  }
 }
 
 TEST(SimulatorProgramTest, BadScreenOptionsAreUsageErrors) {

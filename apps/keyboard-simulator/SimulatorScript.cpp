@@ -8,6 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "keyboard-extension/ThemePalette.h"
 #include "platform/foundation/Text.h"
 
 namespace keyboard_simulator {
@@ -67,7 +68,7 @@ double pointsArgument(std::string_view step, std::string_view argument) {
   return points;
 }
 
-int indexArgument(std::string_view step, std::string_view argument, int lowest) {
+int integerArgument(std::string_view step, std::string_view argument) {
   const std::string_view text = trimmed(argument);
   if (text.empty()) throw SimulatorScriptError(std::string(step) + " needs an index");
   int index = 0;
@@ -75,6 +76,11 @@ int indexArgument(std::string_view step, std::string_view argument, int lowest) 
   if (error != std::errc() || end != text.data() + text.size()) {
     throw SimulatorScriptError(quoted(text) + " is not an index");
   }
+  return index;
+}
+
+int indexArgument(std::string_view step, std::string_view argument, int lowest) {
+  const int index = integerArgument(step, argument);
   if (index < lowest || index > kMaximumStepIndex) {
     throw SimulatorScriptError(std::string(step) + ": the index must be from " + std::to_string(lowest) + " to " +
                                std::to_string(kMaximumStepIndex));
@@ -108,6 +114,12 @@ std::string textArgument(std::string_view argument) {
 
 }  // namespace
 
+std::optional<std::string> themeProblem(int index) {
+  const int last = static_cast<int>(zandorelle::themeTable().size()) - 1;
+  if (index >= -1 && index <= last) return std::nullopt;
+  return "set-theme: there is no theme " + std::to_string(index) + " (-1 to " + std::to_string(last) + ")";
+}
+
 std::optional<SimulatorStep> parseSimulatorStep(std::string_view line) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   if (!platform::text::isValidUtf8(line)) throw SimulatorScriptError("the line is not valid UTF-8");
@@ -138,10 +150,19 @@ std::optional<SimulatorStep> parseSimulatorStep(std::string_view line) {
     const auto [dx, dy] = splitLast(step, rest, "two numbers of points, DX DY");
     return simulator_step::Slide{pointsArgument(step, dx), pointsArgument(step, dy)};
   }
+  if (step == "tap-menu") {
+    const std::string_view entry = trimmed(rest);
+    if (entry.empty()) throw SimulatorScriptError("tap-menu needs the text of an entry");
+    return simulator_step::TapMenu{std::string(entry)};
+  }
   if (step == "drag-space") return simulator_step::DragSpace{pointsArgument(step, rest)};
   if (step == "tap-suggestion") return simulator_step::TapSuggestion{indexArgument(step, rest, 0)};
   if (step == "tap-font") return simulator_step::TapFont{indexArgument(step, rest, 0)};
-  if (step == "set-theme") return simulator_step::SetTheme{indexArgument(step, rest, -1)};
+  if (step == "set-theme") {
+    const int index = integerArgument(step, rest);
+    if (auto problem = themeProblem(index)) throw SimulatorScriptError(*problem);
+    return simulator_step::SetTheme{index};
+  }
   if (step == "full-access") {
     const std::string_view value = trimmed(rest);
     if (value == "on") return simulator_step::FullAccess{true};

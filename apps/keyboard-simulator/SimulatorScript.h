@@ -1,6 +1,7 @@
 #pragma once
 
 #include <istream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -70,6 +71,12 @@ struct TapFont {
   int index = 0;
   bool operator==(const TapFont&) const = default;
 };
+// Taps the entry of the open menu whose text is `entry`, lifting the finger
+// that opened the menu first.
+struct TapMenu {
+  std::string entry;
+  bool operator==(const TapMenu&) const = default;
+};
 // The host app stores a theme index; -1 is the default theme.
 struct SetTheme {
   int index = 0;
@@ -103,7 +110,7 @@ using SimulatorStep =
     std::variant<simulator_step::Tap, simulator_step::DoubleTap, simulator_step::Hold, simulator_step::Wait,
                  simulator_step::Type, simulator_step::LongPress, simulator_step::Slide, simulator_step::Lift,
                  simulator_step::DragSpace, simulator_step::TapSuggestion, simulator_step::TapFont,
-                 simulator_step::SetTheme, simulator_step::Hide, simulator_step::Show, simulator_step::Rotate,
+                 simulator_step::TapMenu, simulator_step::SetTheme, simulator_step::Hide, simulator_step::Show, simulator_step::Rotate,
                  simulator_step::Appearance, simulator_step::FullAccess, simulator_step::Screenshot>;
 
 // The steps of a script with the numbers of their lines, for messages about
@@ -127,6 +134,11 @@ inline constexpr platform::TimeInterval kMaximumStepSeconds = 600;
 inline constexpr double kMaximumStepPoints = 10000;
 // Largest index of a suggestion, font or theme a step may name.
 inline constexpr int kMaximumStepIndex = 1000;
+
+// Why set-theme cannot choose theme `index`; nothing when it can. The
+// product keyboard's themes run from -1 (none) to its last; the script is
+// checked against them before it runs.
+std::optional<std::string> themeProblem(int index);
 
 // Reads a script: one step a line; blank lines and lines whose first
 // non-blank character is '#' are skipped. Throws SimulatorScriptError naming

@@ -48,6 +48,7 @@ TEST(SimulatorScriptTest, ReadsTheFingerScreenAndSettingsSteps) {
       "drag-space -60\n"
       "tap-suggestion 0\n"
       "tap-font 3\n"
+      "tap-menu  Deutsch (Schweiz) \n"
       "set-theme -1\n"
       "hide\n"
       "show\n"
@@ -64,6 +65,7 @@ TEST(SimulatorScriptTest, ReadsTheFingerScreenAndSettingsSteps) {
       simulator_step::DragSpace{-60},
       simulator_step::TapSuggestion{0},
       simulator_step::TapFont{3},
+      simulator_step::TapMenu{"Deutsch (Schweiz)"},
       simulator_step::SetTheme{-1},
       simulator_step::Hide{},
       simulator_step::Show{},
@@ -111,10 +113,14 @@ TEST(SimulatorScriptTest, BadLinesAreNamedByNumber) {
       {"lift now\n", "line 1: lift takes no argument"},
       {"drag-space\n", "line 1: drag-space needs a number of points"},
       {"drag-space inf\n", "line 1: 'inf' is not a number of points"},
+      {"tap-menu \n", "line 1: tap-menu needs the text of an entry"},
       {"tap-suggestion\n", "line 1: tap-suggestion needs an index"},
       {"tap-suggestion -1\n", "line 1: tap-suggestion: the index must be from 0 to 1000"},
       {"tap-font 1.5\n", "line 1: '1.5' is not an index"},
-      {"set-theme -2\n", "line 1: set-theme: the index must be from -1 to 1000"},
+      // The true range of themes, on either side.
+      {"set-theme -2\n", "line 1: set-theme: there is no theme -2 (-1 to 16)"},
+      {"set-theme 17\n", "line 1: set-theme: there is no theme 17 (-1 to 16)"},
+      {"set-theme 1000\n", "line 1: set-theme: there is no theme 1000 (-1 to 16)"},
       {"set-theme 99999999999\n", "line 1: '99999999999' is not an index"},
       {"hide keyboard\n", "line 1: hide takes no argument"},
       {"rotate 90\n", "line 1: rotate takes no argument"},

@@ -45,6 +45,7 @@ SimulatorSession::~SimulatorSession() = default;
 void SimulatorSession::setScale(double scale) {
   if (scale == scale_) return;
   scale_ = scale;
+  frame_.setScale(scale);
   dirty_ = true;
 }
 

@@ -5,6 +5,7 @@
 #include <dlfcn.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -95,10 +96,14 @@ void SimulatorWindow::setDisplayLostHandler(std::function<void()> handler) {
   displayLostHandler() = std::move(handler);
 }
 
-double SimulatorWindow::fittingScale(platform::Size points, platform::Rect usable) {
-  if (points.width <= 0 || points.height <= 0 || usable.width() <= 0 || usable.height() <= 0) return 1;
-  // Room for the window's frame and title bar.
-  const double fit = std::min(0.95 * usable.width() / points.width, 0.9 * usable.height() / points.height);
+double SimulatorWindow::fittingScale(platform::Size points, platform::Rect usable, platform::EdgeInsets frame) {
+  const double width = usable.width() - frame.leading - frame.trailing;
+  const double height = usable.height() - frame.top - frame.bottom;
+  if (points.width <= 0 || points.height <= 0 || width <= 0 || height <= 0) return 1;
+  constexpr double steps = 20;
+  // Down to a whole step; the small allowance keeps an exact fit (0.7 that
+  // the division gives as 0.6999...) from losing a step.
+  const double fit = std::floor(std::min(width / points.width, height / points.height) * steps + 1e-9) / steps;
   return std::clamp(fit, 0.25, 1.0);
 }
 
@@ -132,8 +137,9 @@ platform::EdgeInsets SimulatorWindow::frameBorders() const {
 
 void SimulatorWindow::fitScale() {
   fittedScreen_ = session_.screenSize();
+  displayChanged_ = false;
   if (session_.options().scale) return;
-  session_.setScale(fittingScale(fittedScreen_, usableBounds()));
+  session_.setScale(fittingScale(fittedScreen_, usableBounds(), frameBorders()));
 }
 
 void SimulatorWindow::keepOnScreen() {
@@ -159,9 +165,12 @@ SimulatorWindow::SimulatorWindow(SimulatorSession& session) : session_(session) 
   // software renderer does as fast as any, without loading a GPU driver.
   renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
   if (!renderer_) fail("cannot draw in the window");
+  // Now on its display, with the desktop's frame around it where there is one.
+  fitScale();
   SDL_StartTextInput();
   session_.setNeedsRedraw();
   present();
+  keepOnScreen();
 }
 
 SimulatorWindow::~SimulatorWindow() {
@@ -208,7 +217,7 @@ void SimulatorWindow::draw() {
 }
 
 void SimulatorWindow::present() {
-  if (session_.screenSize() != fittedScreen_) fitScale();
+  if (displayChanged_ || session_.screenSize() != fittedScreen_) fitScale();
   const bool changed = session_.needsRedraw();
   if (!changed && texture_) return;
   draw();
@@ -263,6 +272,10 @@ bool SimulatorWindow::handle(const SDL_Event& event) {
       if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
         session_.setNeedsRedraw();
       }
+      if (event.window.event == SDL_WINDOWEVENT_DISPLAY_CHANGED) displayChanged_ = true;
+      return true;
+    case SDL_DISPLAYEVENT:
+      displayChanged_ = true;
       return true;
     case SDL_MOUSEBUTTONDOWN:
       if (event.button.button == SDL_BUTTON_LEFT) {

@@ -23,8 +23,10 @@ class SimulatorWindow {
   // Whether a window can be opened: a display is there and SDL can use it.
   static bool displayAvailable();
   // The scale, at most 1, at which a screen of `points` fits in `usable`
-  // (the display's area free of panels) with room for the window's frame.
-  static double fittingScale(platform::Size points, platform::Rect usable);
+  // (the display's area free of panels) with the window's `frame` around
+  // it, rounded down to a twentieth (0.7, 0.85): displays of nearly one
+  // size give one scale. Never below a quarter.
+  static double fittingScale(platform::Size points, platform::Rect usable, platform::EdgeInsets frame = {});
   // Where a window of `size` goes so that all of it (with its frame) is in
   // `usable`: `origin` itself when it is, else moved the least.
   static platform::Point keptOnScreen(platform::Point origin, platform::Size size, platform::Rect usable,
@@ -51,8 +53,9 @@ class SimulatorWindow {
   // Returns false when the window should close.
   bool handle(const SDL_Event& event);
   void draw();
-  // After the screen's size changed (device, orientation): the scale that
-  // fits the display, unless --scale chose one.
+  // At start, and after the screen's size (device, orientation) or the
+  // display changed: the scale that fits the display, unless --scale chose
+  // one.
   void fitScale();
   // Moves the window so that all of it is on its display.
   void keepOnScreen();
@@ -70,8 +73,11 @@ class SimulatorWindow {
   int downScancode_ = -1;
   bool ignoreNextText_ = false;
   bool mouseDown_ = false;
-  // The screen's size in points the scale was chosen for.
+  // The screen's size in points the scale was chosen for, and whether the
+  // display changed since (the window moved to another, or one was added,
+  // removed or turned).
   platform::Size fittedScreen_;
+  bool displayChanged_ = false;
 };
 
 }  // namespace keyboard_simulator

@@ -3,8 +3,11 @@
 #include "apps/keyboard-simulator/SimulatorWindow.h"
 
 #include <SDL.h>
+#include <cairo.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -124,33 +127,42 @@ TEST_F(SimulatorWindowTest, EveryQuickDragScrollsTheEmojiGrid) {
   // On an emoji of the middle row, the sixth column, at first.
   const auto cell = grid->findAll(platform::ui::NodeKind::text).at(27);
   const platform::Rect frame = host->keyboardFrame();
-  const platform::Point from{frame.minX() + cell->frame.midX(), frame.minY() + cell->frame.midY()};
+  const double scale = session_->scale();
+  const platform::Point from{(frame.minX() + cell->frame.midX()) * scale, (frame.minY() + cell->frame.midY()) * scale};
   for (int drag = 1; drag <= 3; ++drag) {
     mouse(SDL_MOUSEBUTTONDOWN, from);
     mouse(SDL_MOUSEMOTION, {from.x - 150, from.y});
     mouse(SDL_MOUSEBUTTONUP, {from.x - 150, from.y});
     runQueued();
-    EXPECT_EQ(grid->scrollOffset.x, 150 * drag) << "drag " << drag;
+    EXPECT_NEAR(grid->scrollOffset.x, 150 * drag / scale, 1) << "drag " << drag;
   }
 }
 
-TEST(SimulatorWindowPlacementTest, TheScaleFitsTheUsableAreaAndNeverGrows) {
+TEST(SimulatorWindowPlacementTest, TheScaleFitsTheUsableAreaInTwentieths) {
   struct Case {
     platform::Size points;
     platform::Rect usable;
+    platform::EdgeInsets frame;
     double scale;
   };
+  const platform::EdgeInsets none{};
+  const platform::EdgeInsets titleBar{37, 1, 1, 1};
   const Case cases[] = {
-      {{390, 844}, {0, 0, 1600, 1200}, 1},                   // fits as it is
-      {{820, 1180}, {0, 0, 1600, 1200}, 0.9 * 1200 / 1180},  // the pad: by height
-      {{1180, 820}, {0, 0, 1024, 768}, 0.95 * 1024 / 1180},  // the pad turned: by width
-      {{844, 390}, {0, 28, 1280, 996}, 1},
-      {{820, 1180}, {0, 0, 100, 100}, 0.25},  // never smaller than a quarter
-      {{390, 844}, {}, 1},                    // no display known
+      {{390, 844}, {0, 0, 1600, 1200}, none, 1},          // fits as it is: never larger
+      {{390, 844}, {0, 0, 1600, 844}, none, 1},           // exactly
+      {{820, 1180}, {0, 0, 1600, 1200}, titleBar, 0.95},  // the pad: by height, with its title bar
+      {{390, 844}, {0, 0, 1024, 600}, none, 0.7},         // a small display: 0.71 down to 0.7
+      {{820, 1180}, {0, 0, 1024, 600}, none, 0.5},        // 0.508
+      {{1180, 820}, {0, 0, 1024, 600}, none, 0.7},        // the pad turned: 0.73 by height
+      {{390, 844}, {0, 27, 1366, 741}, titleBar, 0.8},    // a laptop, a panel and a title bar: 703 / 844
+      {{820, 1180}, {0, 0, 1366, 768}, none, 0.65},       // 0.651
+      {{1180, 820}, {0, 0, 1024, 768}, none, 0.85},       // by width: 0.868
+      {{820, 1180}, {0, 0, 100, 100}, none, 0.25},        // never smaller than a quarter
+      {{390, 844}, {}, none, 1},                          // no display known
   };
-  for (const auto& [points, usable, scale] : cases) {
-    EXPECT_DOUBLE_EQ(SimulatorWindow::fittingScale(points, usable), scale)
-        << points.width << "x" << points.height;
+  for (const auto& [points, usable, frame, scale] : cases) {
+    EXPECT_DOUBLE_EQ(SimulatorWindow::fittingScale(points, usable, frame), scale)
+        << points.width << "x" << points.height << " in " << usable.width() << "x" << usable.height();
   }
 }
 
@@ -175,12 +187,36 @@ TEST(SimulatorWindowPlacementTest, TheWholeWindowStaysOnScreen) {
   }
 }
 
-TEST_F(SimulatorWindowTest, AFittedWindowStaysOnTheDisplayAfterTheDeviceAndTurns) {
+// What the window shows, as read back from it.
+platform::Size shownSize(SimulatorWindow& window) {
+  const std::string path = ::testing::TempDir() + "keyloom-window-fit.png";
+  window.capture(path);
+  cairo_surface_t* shown = cairo_image_surface_create_from_png(path.c_str());
+  const platform::Size size{double(cairo_image_surface_get_width(shown)), double(cairo_image_surface_get_height(shown))};
+  cairo_surface_destroy(shown);
+  std::remove(path.c_str());
+  return size;
+}
+
+TEST_F(SimulatorWindowTest, AFittedWindowIsWhollyOnTheDisplayAtStartAndAfterTheDeviceAndTurns) {
   SimulatorSession session(SimulatorOptions{}, 1);
   window_.reset();
   SimulatorWindow window(session);
   SDL_Rect usable{};
   ASSERT_EQ(SDL_GetDisplayUsableBounds(0, &usable), 0);
+  // The off-screen display is smaller than the phone is tall, and the pad.
+  ASSERT_LT(usable.h, 844);
+  auto expectFits = [&] {
+    const platform::Size shown = shownSize(window);
+    EXPECT_LE(shown.width, usable.w) << session.status();
+    EXPECT_LE(shown.height, usable.h) << session.status();
+    // All of the screen, keyboard included, at the one scale.
+    EXPECT_EQ(shown.width, std::ceil(session.screenSize().width * session.scale())) << session.status();
+    EXPECT_EQ(shown.height, std::ceil(session.screenSize().height * session.scale())) << session.status();
+    EXPECT_DOUBLE_EQ(session.scale(), SimulatorWindow::fittingScale(
+                                          session.screenSize(), {0, 0, double(usable.w), double(usable.h)}));
+  };
+  expectFits();
   for (const SDL_Keycode key : {SDLK_F1, SDLK_F2, SDLK_F1, SDLK_F2}) {
     SDL_Event down{};
     down.type = SDL_KEYDOWN;
@@ -190,12 +226,33 @@ TEST_F(SimulatorWindowTest, AFittedWindowStaysOnTheDisplayAfterTheDeviceAndTurns
     quit.type = SDL_QUIT;
     SDL_PushEvent(&quit);
     window.run();
-    EXPECT_LE(session.pixelWidth(), usable.w) << session.status();
-    EXPECT_LE(session.pixelHeight(), usable.h) << session.status();
-    EXPECT_DOUBLE_EQ(session.scale(), SimulatorWindow::fittingScale(
-                                          session.screenSize(), {0, 0, double(usable.w), double(usable.h)}));
+    expectFits();
   }
   EXPECT_EQ(session.status(), "phone, portrait, en, light, theme 0");
+}
+
+TEST_F(SimulatorWindowTest, AChangeOfDisplayFitsTheWindowAgain) {
+  SimulatorSession session(SimulatorOptions{}, 1);
+  window_.reset();
+  SimulatorWindow window(session);
+  const double fitted = session.scale();
+  SDL_Event moved{};
+  moved.type = SDL_WINDOWEVENT;
+  moved.window.event = SDL_WINDOWEVENT_DISPLAY_CHANGED;
+  SDL_Event added{};
+  added.type = SDL_DISPLAYEVENT;
+  added.display.event = SDL_DISPLAYEVENT_CONNECTED;
+  for (const SDL_Event& change : {moved, added}) {
+    session.setScale(1);  // as fitted to a larger display before
+    SDL_Event event = change;
+    SDL_PushEvent(&event);
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    window.run();
+    EXPECT_EQ(session.scale(), fitted) << change.type;
+    EXPECT_EQ(shownSize(window).height, std::ceil(844 * fitted)) << change.type;
+  }
 }
 
 }  // namespace

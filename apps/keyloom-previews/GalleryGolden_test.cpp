@@ -27,6 +27,7 @@ TEST_P(GalleryGolden, MatchesTheCommittedPicture) {
   const std::filesystem::path actual = std::filesystem::path(::testing::TempDir()) / (preview->name + ".png");
   const auto report = renderGalleryPreview(*preview, actual, kScale);
   EXPECT_EQ(report.unknownGlyphs, 0);
+  EXPECT_TRUE(report.unknownSymbols.empty());
 
   keyloom::testing::expectMatchesGoldenFile(actual, golden);
 }

@@ -53,6 +53,10 @@ int run(const std::vector<std::string>& arguments) {
       std::cerr << "keyloom-previews: " << preview->name << ": " << report.unknownGlyphs
                 << " characters drawn without a glyph\n";
       ++failures;
+    } else if (!report.unknownSymbols.empty()) {
+      std::cerr << "keyloom-previews: " << preview->name << ": no picture for the symbol "
+                << report.unknownSymbols.front() << "\n";
+      ++failures;
     }
     std::cout << file.string() << " " << report.pixelWidth << "x" << report.pixelHeight << "\n";
   }

@@ -56,6 +56,7 @@ ui::View KeyboardButtonGestures::gestureButton(const std::shared_ptr<const Keybo
   auto doubleTap = [self] { self->perform(KeyboardGesture::doubleTap, self->doubleTapAction); };
   auto repeat = [self] { self->perform(KeyboardGesture::repeatPress, self->repeatAction); };
   auto drag = [self, tracking](const ui::DragValue& value) { self->handleDrag(value, *tracking); };
+  auto dragEnd = [self, tracking](const ui::DragValue& value) { self->handleDragEnd(value, *tracking); };
   auto end = [self, tracking] { self->handleEnd(*tracking); };
 
   if (inScrollView) {
@@ -72,7 +73,7 @@ ui::View KeyboardButtonGestures::gestureButton(const std::shared_ptr<const Keybo
         .repeatAction = repeat,
         .dragStartAction = {},
         .dragAction = drag,
-        .dragEndAction = {},
+        .dragEndAction = dragEnd,
         .endAction = end,
         .label = touchableLabel,
     });
@@ -91,7 +92,7 @@ ui::View KeyboardButtonGestures::gestureButton(const std::shared_ptr<const Keybo
       .repeatAction = repeat,
       .dragStartAction = {},
       .dragAction = drag,
-      .dragEndAction = {},
+      .dragEndAction = dragEnd,
       .endAction = end,
       .label = touchableLabel,
   });
@@ -128,6 +129,10 @@ void KeyboardButtonGestures::handleDrag(const ui::DragValue& value, Tracking& tr
   }
 }
 
+void KeyboardButtonGestures::handleDragEnd(const ui::DragValue& value, Tracking& tracking) const {
+  tracking.isCancelled = value.isCancelled;
+}
+
 void KeyboardButtonGestures::handleLongPress(const ui::GeometryProxy& geo, Tracking& tracking) const {
   // After a long press on the space bar the release inserts no space.
   if (action == KeyboardAction::space()) tracking.shouldApplyReleaseAction = false;
@@ -157,12 +162,14 @@ void KeyboardButtonGestures::handleReleaseOutside(const ui::GeometryProxy& geo, 
 
 void KeyboardButtonGestures::handleEnd(Tracking& tracking) const {
   if (calloutContext) {
-    calloutContext->action()->endDragGesture();
+    // A touch taken away closes the action callout without typing its entry.
+    if (!tracking.isCancelled) calloutContext->action()->endDragGesture();
     calloutContext->input()->resetWithDelay();
     calloutContext->action()->reset();
   }
   tracking.lastDragValue = std::nullopt;
   tracking.shouldApplyReleaseAction = true;
+  tracking.isCancelled = false;
 }
 
 ui::View keyboardButtonGestures(ui::View view, const KeyboardAction& action,

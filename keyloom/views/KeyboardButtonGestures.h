@@ -53,6 +53,9 @@ struct KeyboardButtonGestures {
     std::optional<platform::ui::DragValue> lastDragValue;
     // False once the coming release must not run releaseAction.
     bool shouldApplyReleaseAction = true;
+    // The touch was taken away rather than lifted (a scroll view took it, the
+    // view left the screen, a menu opened): its end commits nothing.
+    bool isCancelled = false;
   };
 
   // Whether `location` lies in the key's rectangle grown by the tolerance on
@@ -68,6 +71,7 @@ struct KeyboardButtonGestures {
   void perform(KeyboardGesture gesture, const Action& closure) const;
   void handlePress(const platform::ui::GeometryProxy& geo) const;
   void handleDrag(const platform::ui::DragValue& value, Tracking& tracking) const;
+  void handleDragEnd(const platform::ui::DragValue& value, Tracking& tracking) const;
   void handleLongPress(const platform::ui::GeometryProxy& geo, Tracking& tracking) const;
   void handleReleaseInside(Tracking& tracking) const;
   void handleReleaseOutside(const platform::ui::GeometryProxy& geo, Tracking& tracking) const;

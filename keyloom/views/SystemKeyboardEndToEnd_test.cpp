@@ -17,6 +17,7 @@
 #include "keyloom/views/SystemKeyboard.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/input/SimulatedHost.h"
+#include "platform/ui/MenuPresentation.h"
 #include "platform/ui/UI.h"
 
 namespace keyloom {
@@ -62,6 +63,30 @@ class SystemKeyboardEndToEnd : public ::testing::Test {
     settle();
   }
   std::string text() const { return host->textField().text(); }
+
+  void useLocaleKey(const std::vector<std::string>& locales);
+  // A long press on the locale key, then the finger lifts.
+  void openLocaleMenu() {
+    auto touch = view().touches().down(center(KeyboardAction::nextLocale()));
+    host->advanceTime(0.7);
+    view().touches().up(touch);
+    host->advanceTime(0.3);
+    settle();
+    ASSERT_TRUE(view().presentedMenu());
+  }
+  std::shared_ptr<ui::Node> menuPanel() {
+    auto presentations = view().findAllOfType<ui::MenuPresentation>();
+    EXPECT_EQ(presentations.size(), 1u);
+    return presentations.empty() ? nullptr : presentations.front()->findAll(ui::NodeKind::scrollView).at(0);
+  }
+  // The texts of the open menu's entries, top to bottom.
+  std::vector<std::string> menuEntries() {
+    std::vector<std::string> entries;
+    if (auto panel = menuPanel()) {
+      for (const auto& node : panel->findAll(ui::NodeKind::text)) entries.push_back(node->text().value_or(""));
+    }
+    return entries;
+  }
 
   std::shared_ptr<platform::SimulatedHost> host;
   std::shared_ptr<KeyboardInputViewController> controller;
@@ -251,7 +276,8 @@ TEST_F(SystemKeyboardEndToEnd, OneTapOnASpaceBarWithTheLocaleMenuTypesOneSpace) 
   EXPECT_EQ(text(), "hi x");
 }
 
-TEST_F(SystemKeyboardEndToEnd, OneTapOnTheLocaleKeyStepsToTheNextLocale) {
+// The locale key in the globe's place, and the given locales with the first current.
+void SystemKeyboardEndToEnd::useLocaleKey(const std::vector<std::string>& locales) {
   present(true);  // the globe key, which becomes the locale key
   auto context = controller->keyboardContext();
   auto layout = std::make_shared<KeyboardLayout>(*controller->keyboardLayoutProvider()->keyboardLayout(*context));
@@ -263,13 +289,119 @@ TEST_F(SystemKeyboardEndToEnd, OneTapOnTheLocaleKeyStepsToTheNextLocale) {
   }
   layout->setItemRows(std::move(rows));
   controller->setKeyboardLayoutProvider(std::make_shared<StaticKeyboardLayoutProvider>(layout));
-  context->setLocales(std::vector<platform::Locale>{platform::Locale("en"), platform::Locale("de")});
-  context->setLocale(platform::Locale("en"));
+  std::vector<platform::Locale> all;
+  for (const auto& identifier : locales) all.emplace_back(identifier);
+  context->setLocales(all);
+  context->setLocale(all.front());
   settle();
+}
+
+TEST_F(SystemKeyboardEndToEnd, OneTapOnTheLocaleKeyStepsToTheNextLocale) {
+  useLocaleKey({"en", "de"});
+  auto context = controller->keyboardContext();
   tap(center(KeyboardAction::nextLocale()));
   EXPECT_EQ(context->locale.get().identifier(), "de");
   tap(center(KeyboardAction::nextLocale()));
   EXPECT_EQ(context->locale.get().identifier(), "en");
+}
+
+// A long press on a key with the locale menu opens the menu over the keys;
+// the key itself neither types nor switches, however long it is held.
+TEST_F(SystemKeyboardEndToEnd, ALongPressOnAKeyWithTheLocaleMenuOpensItAndDoesNothingElse) {
+  for (const bool spaceBar : {false, true}) {
+    SCOPED_TRACE(spaceBar ? "space bar" : "locale key");
+    useLocaleKey({"en", "de", "fr"});
+    auto context = controller->keyboardContext();
+    KeyboardAction key = KeyboardAction::nextLocale();
+    if (spaceBar) {
+      context->spaceLongPressBehavior.set(SpaceLongPressBehavior::openLocaleContextMenu);
+      key = KeyboardAction::space();
+      settle();
+    }
+    host->setText("hi");
+    settle();
+    auto touch = view().touches().down(center(key));
+    host->advanceTime(1.5);
+    view().touches().up(touch);
+    host->advanceTime(0.3);
+    settle();
+    EXPECT_EQ(context->locale.get().identifier(), "en");
+    EXPECT_EQ(text(), "hi");
+    ASSERT_TRUE(view().presentedMenu());
+    EXPECT_EQ(menuEntries(), (std::vector<std::string>{"English", "Deutsch", "français"}));
+  }
+}
+
+TEST_F(SystemKeyboardEndToEnd, AnEntryOfTheLocaleMenuSelectsItsLocaleAndATapBesideClosesIt) {
+  useLocaleKey({"en", "de", "fr"});
+  auto context = controller->keyboardContext();
+  ASSERT_NO_FATAL_FAILURE(openLocaleMenu());
+  auto deutsch = menuPanel()->findText("Deutsch");
+  ASSERT_TRUE(deutsch);
+  tap(center(deutsch));
+  EXPECT_EQ(context->locale.get().identifier(), "de");
+  EXPECT_FALSE(view().presentedMenu());
+  EXPECT_TRUE(view().findAllOfType<ui::MenuPresentation>().empty());
+
+  ASSERT_NO_FATAL_FAILURE(openLocaleMenu());
+  EXPECT_EQ(menuEntries(), (std::vector<std::string>{"Deutsch", "English", "français"})) << "the current first";
+  const Point q = center(ch("q"));
+  ASSERT_FALSE(menuPanel()->frame.contains(q));
+  tap(q);
+  EXPECT_FALSE(view().presentedMenu());
+  EXPECT_EQ(context->locale.get().identifier(), "de");
+  EXPECT_EQ(text(), "") << "the tap beside the menu only closes it";
+  tap(q);
+  EXPECT_EQ(text(), "q");
+}
+
+TEST_F(SystemKeyboardEndToEnd, TheLocaleMenuClosesWhenTheKeyboardHidesTurnsOrChangesLocaleElsewhere) {
+  const std::vector<std::pair<std::string, std::function<void()>>> closers = {
+      {"hidden and shown",
+       [this] {
+         host->hideKeyboard();
+         settle();
+         host->showKeyboard();
+       }},
+      {"locale set by the app", [this] { controller->keyboardContext()->setLocale(platform::Locale("de")); }},
+      {"device turned", [this] { host->rotate(platform::ScreenOrientation::landscapeRight); }},
+  };
+  for (const auto& [name, close] : closers) {
+    SCOPED_TRACE(name);
+    useLocaleKey({"en", "de"});
+    ASSERT_NO_FATAL_FAILURE(openLocaleMenu());
+    close();
+    settle();
+    EXPECT_FALSE(view().presentedMenu());
+    EXPECT_TRUE(view().findAllOfType<ui::MenuPresentation>().empty());
+    tap(center(ch("q")));
+    EXPECT_EQ(text(), "q");
+  }
+}
+
+// A touch taken away is not lifted: the callout entry under it is not typed.
+TEST_F(SystemKeyboardEndToEnd, ATouchTakenAwayFromAnOpenCalloutTypesNothingAndClosesIt) {
+  const std::vector<std::pair<std::string, std::function<void(ui::TouchId)>>> takeAways = {
+      {"cancelled", [this](ui::TouchId touch) { view().touches().cancel(touch); }},
+      {"keyboard hidden", [this](ui::TouchId) { host->hideKeyboard(); }},
+  };
+  for (const auto& [name, takeAway] : takeAways) {
+    SCOPED_TRACE(name);
+    present(false);
+    const Point e = center(ch("e"));
+    auto touch = view().touches().down(e);
+    host->advanceTime(0.7);
+    view().touches().move(touch, {e.x + 80, e.y});
+    host->advanceTime(0.05);
+    const auto action = controller->calloutContext()->action();
+    ASSERT_EQ(action->selectedAction(), ch("\u00E9"));
+    takeAway(touch);
+    host->showKeyboard();
+    settle();
+    EXPECT_FALSE(view().touches().isActive(touch));
+    EXPECT_EQ(text(), "");
+    EXPECT_FALSE(action->isActive());
+  }
 }
 
 // Answers a second after it is asked, on the main queue: by then the next

@@ -28,6 +28,7 @@ struct Setup {
   KeyboardType type = KeyboardType::alphabetic(KeyboardCase::lowercased);
   bool dark = false;
   bool narrow = false;  // a phone 320 points wide
+  std::string locale = "en_US";
 };
 
 // A keyboard in the frame the platform gives it on the device and orientation.
@@ -39,7 +40,7 @@ std::unique_ptr<HostedKeyboard> hosted(const Setup& setup) {
                                                                               : platform::Size{390, 844};
   configuration.orientation =
       setup.landscape ? platform::ScreenOrientation::landscapeLeft : platform::ScreenOrientation::portrait;
-  configuration.localeIdentifier = "en_US";
+  configuration.localeIdentifier = setup.locale;
   auto simulated = platform::SimulatedHost::make(configuration);
   auto keyboard = std::make_unique<HostedKeyboard>();
   const platform::Rect frame = simulated->keyboardFrame();
@@ -95,6 +96,9 @@ TEST(SystemKeyboardGolden, PhoneLandscape) {
 // test, so each device has tests of its own.
 TEST(SystemKeyboardGolden, Pad) {
   expectMatchesGolden(*hosted({.idiom = platform::UserInterfaceIdiom::pad})->host, "pad-portrait-letters", 2);
+  // Backspace and return point to the right.
+  expectMatchesGolden(*hosted({.idiom = platform::UserInterfaceIdiom::pad, .locale = "ar"})->host,
+                      "pad-portrait-right-to-left", 2);
 }
 
 TEST(SystemKeyboardGolden, DarkAndEmoji) {

@@ -17,6 +17,7 @@
 #include "platform/ui/Renderer.h"
 #include "platform/ui/UI.h"
 #include "testing/EmojiKeyboardTesting.h"
+#include "testing/Ink.h"
 
 namespace keyloom {
 namespace {
@@ -56,9 +57,11 @@ class SystemKeyboardPicture : public ::testing::Test {
     view().touches().up(touch);
     settle();
   }
-  ui::RenderReport render(const std::string& name) {
-    const auto path = std::filesystem::path(::testing::TempDir()) / ("keyloom-picture-" + name + ".png");
-    return ui::renderPNG(view(), path.string(), 2);
+  static std::filesystem::path renderedPath(const std::string& name) {
+    return std::filesystem::path(::testing::TempDir()) / ("keyloom-picture-" + name + ".png");
+  }
+  ui::RenderReport render(const std::string& name, double scale = 2) {
+    return ui::renderPNG(view(), renderedPath(name).string(), scale);
   }
 
   std::shared_ptr<platform::SimulatedHost> host;
@@ -158,6 +161,54 @@ TEST_F(SystemKeyboardPicture, EveryLocaleShowsCaptionsOnTheSpaceBarAndTheTextKey
         EXPECT_EQ(texts.front(), standardButtonText(action, platform::Locale("en")))
             << localeIdentifier(locale);
       }
+    }
+  }
+}
+
+// The pictures in the key of `action`.
+std::vector<std::shared_ptr<ui::Node>> pictures(ui::ViewHost& view, const KeyboardAction& action) {
+  auto key = view.findAttached(action);
+  return key ? key->findAll(ui::NodeKind::image) : std::vector<std::shared_ptr<ui::Node>>{};
+}
+
+// In the right-to-left locales the backspace key (and the pad's return key)
+// shows a picture of its own direction; every picture on their keyboards
+// draws in its key's colour.
+TEST_F(SystemKeyboardPicture, RightToLeftKeyboardsDrawEveryKeyPicture) {
+  const auto backspace = KeyboardAction::backspace();
+  // The pad's return key makes a new line; the phone's says "return".
+  const auto newLine = KeyboardAction::primary(KeyboardReturnKeyType::newLine());
+  for (const auto idiom : {platform::UserInterfaceIdiom::phone, platform::UserInterfaceIdiom::pad}) {
+    const bool pad = idiom == platform::UserInterfaceIdiom::pad;
+    for (const char* locale : {"ar", "he_IL", "fa", "ckb", "ckb_IQ", "ckb_PC"}) {
+      platform::SimulatedHostConfiguration configuration;
+      configuration.idiom = idiom;
+      if (pad) configuration.screenSize = {820, 1180};
+      configuration.localeIdentifier = locale;
+      start(configuration);
+      ASSERT_EQ(controller->keyboardContext()->locale.get().identifier(), locale);
+      const auto expectPictures = [&] {
+        SCOPED_TRACE(::testing::Message() << locale << (pad ? " pad " : " phone ")
+                                          << controller->keyboardContext()->keyboardType.get());
+        const auto report = render("right-to-left", 1);
+        EXPECT_THAT(report.unknownSymbols, IsEmpty());
+        EXPECT_FALSE(pictures(view(), backspace).empty());
+        if (pad) {
+          EXPECT_FALSE(pictures(view(), newLine).empty());
+        }
+        for (const auto& picture : view().findAll(ui::NodeKind::image)) {
+          const auto ink =
+              testing::inkIn(renderedPath("right-to-left").string(), picture->frame.insetBy(-4, -4),
+                             picture->resolvedForegroundColor().resolved(picture->colorScheme()));
+          // At one pixel a point the globe's thin lines leave the fewest.
+          EXPECT_GE(ink.inColor, 5) << picture->content<ui::ImageContent>()->image.description();
+        }
+      };
+      expectPictures();
+      tap(KeyboardAction::keyboardType(KeyboardType::numeric()));
+      expectPictures();
+      tap(KeyboardAction::keyboardType(KeyboardType::symbolic()));
+      expectPictures();
     }
   }
 }

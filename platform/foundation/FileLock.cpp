@@ -27,9 +27,63 @@ bool isFileAt(int fd, const std::filesystem::path& path) {
   return held.st_dev == there.st_dev && held.st_ino == there.st_ino;
 }
 
+// Read-only is enough to lock, and lets every user who may read the file
+// lock it. Non-blocking: a lock "file" that is a named pipe must not hang us.
+// Never through a link: a planted one would make us create its target.
+constexpr int lockFileFlags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW;
+
+// Gives the file open as `fd`, when this user owns it, the read and write
+// permissions and the group of `like`. Only a member of that group may give
+// it the group; else the group's permissions are not given to another.
+void shareLike(int fd, const struct stat& like) {
+  struct stat held {};
+  if (::fstat(fd, &held) != 0 || held.st_uid != ::geteuid()) return;
+  const bool sameGroup = held.st_gid == like.st_gid || ::fchown(fd, static_cast<uid_t>(-1), like.st_gid) == 0;
+  const mode_t wanted = like.st_mode & (sameGroup ? 0666 : 0606);
+  if ((held.st_mode & 07777) != wanted) ::fchmod(fd, wanted);
+}
+
+// Opens the lock file at `path`, creating it when missing; -1 with errno set.
+int openLockFile(const std::filesystem::path& path, const std::filesystem::path& sharedLike,
+                 Clock::time_point deadline) {
+  struct stat like {};
+  const bool shared = !sharedLike.empty() && ::stat(sharedLike.c_str(), &like) == 0 && S_ISREG(like.st_mode);
+  while (true) {
+    int fd = ::open(path.c_str(), lockFileFlags);
+    if (fd >= 0) {
+      if (shared) shareLike(fd, like);
+      return fd;
+    }
+    if (errno != ENOENT) return -1;
+    if (!shared) return ::open(path.c_str(), lockFileFlags | O_CREAT, 0666);
+    // Made under another name and linked into place with its permissions
+    // already given, so no one can find it while the umask's still shut
+    // others out.
+    std::filesystem::path temporary;
+    fd = createTemporarySibling(path, temporary);
+    if (fd < 0) return -1;
+    shareLike(fd, like);
+    ::close(fd);
+    const int linked = ::link(temporary.c_str(), path.c_str());
+    const int linkError = errno;
+    ::unlink(temporary.c_str());
+    if (linked != 0 && linkError != EEXIST) {
+      errno = linkError;
+      return -1;
+    }
+    // Linked, or made by another at the same time: open it next round,
+    // unless it keeps being deleted as fast as it is made.
+    if (Clock::now() >= deadline) {
+      errno = ENOENT;
+      return -1;
+    }
+  }
+}
+
 // Opens `path` and locks it by `deadline`; the descriptor, or -1 with `error`
 // (and `timedOut`) set.
-int lockFile(const std::filesystem::path& path, Clock::time_point deadline, int& error, bool& timedOut) {
+int lockFile(const std::filesystem::path& path, const std::filesystem::path& sharedLike,
+             Clock::time_point deadline, int& error, bool& timedOut) {
   // flock has no timeout, and a blocked flock cannot be called off, so a held
   // lock is tried again after a pause. The turnstile keeps that fair: a holder
   // coming back waits behind the one who tries.
@@ -37,11 +91,7 @@ int lockFile(const std::filesystem::path& path, Clock::time_point deadline, int&
   int fd = -1;
   while (true) {
     if (fd < 0) {
-      // Read-only is enough to lock, and lets every user who may read the
-      // file lock it. Non-blocking: a lock "file" that is a named pipe must
-      // not hang us. Never through a link: a planted one would make us create
-      // its target. The mode is left to the umask.
-      fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW, 0666);
+      fd = openLockFile(path, sharedLike, deadline);
       if (fd < 0) {
         error = errno;
         return -1;
@@ -80,15 +130,21 @@ int lockFile(const std::filesystem::path& path, Clock::time_point deadline, int&
 
 }  // namespace
 
-FileLock::FileLock(const std::filesystem::path& path, std::chrono::milliseconds timeout) : path_(path) {
+FileLock::FileLock(const std::filesystem::path& path, std::chrono::milliseconds timeout,
+                   const std::filesystem::path& sharedLike, Turns turns)
+    : path_(path) {
+  const auto deadline = Clock::now() + timeout;
+  if (turns == Turns::none) {
+    fd_ = lockFile(path, sharedLike, deadline, error_, timedOut_);
+    return;
+  }
   // The kernel does not hand a released lock to its waiter: a holder that
   // locks again at once wins, and a busy writer could keep another one out
   // for good. So a waiter first takes a turnstile beside the lock file and
   // holds it until it has the lock; a holder coming back queues behind it.
-  const auto deadline = Clock::now() + timeout;
-  const int turnstile = lockFile(siblingFile(path, ".turnstile"), deadline, error_, timedOut_);
+  const int turnstile = lockFile(siblingFile(path, ".turnstile"), sharedLike, deadline, error_, timedOut_);
   if (turnstile < 0) return;
-  fd_ = lockFile(path, deadline, error_, timedOut_);
+  fd_ = lockFile(path, sharedLike, deadline, error_, timedOut_);
   ::close(turnstile);
 }
 
@@ -97,5 +153,19 @@ FileLock::~FileLock() {
 }
 
 bool FileLock::isStillHeld() const { return fd_ >= 0 && isFileAt(fd_, path_); }
+
+bool FileLock::replaceWith(const std::filesystem::path& replacement) {
+  const int fd = ::open(replacement.c_str(), lockFileFlags);
+  if (fd < 0) return false;
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::rename(replacement.c_str(), path_.c_str()) != 0) {
+    const int error = errno;
+    ::close(fd);
+    errno = error;
+    return false;
+  }
+  ::close(fd_);
+  fd_ = fd;
+  return true;
+}
 
 }  // namespace platform

@@ -280,9 +280,9 @@ std::string FileUserDefaultsStore::serialize(const UserDefaultsValue::Dictionary
   return object.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
-FileUserDefaultsStore::Stamp FileUserDefaultsStore::currentStamp() const {
+FileUserDefaultsStore::Stamp FileUserDefaultsStore::currentStamp(const std::filesystem::path& file) {
   struct stat info {};
-  if (::stat(file_.c_str(), &info) != 0) return Stamp{};
+  if (::stat(file.c_str(), &info) != 0) return Stamp{};
   return Stamp{true,
                static_cast<std::uint64_t>(info.st_dev),
                static_cast<std::uint64_t>(info.st_ino),
@@ -291,11 +291,12 @@ FileUserDefaultsStore::Stamp FileUserDefaultsStore::currentStamp() const {
                nanoseconds(info.st_ctim)};
 }
 
-FileUserDefaultsStore::ReadResult FileUserDefaultsStore::readFile(UserDefaultsValue::Dictionary& values, Stamp& stamp,
-                                                                  std::string& problem) const {
+FileUserDefaultsStore::ReadResult FileUserDefaultsStore::readFile(const std::filesystem::path& file,
+                                                                  UserDefaultsValue::Dictionary& values,
+                                                                  Stamp& stamp, std::string& problem) const {
   // Look before opening: opening a named pipe or a device could block or act on it.
   struct stat info {};
-  if (::stat(file_.c_str(), &info) != 0) {
+  if (::stat(file.c_str(), &info) != 0) {
     if (errno == ENOENT) return ReadResult::missing;
     problem = "cannot be read: " + errorText(errno);
     return ReadResult::failed;
@@ -305,7 +306,7 @@ FileUserDefaultsStore::ReadResult FileUserDefaultsStore::readFile(UserDefaultsVa
     return ReadResult::failed;
   }
   // Non-blocking all the same, in case it was swapped for a pipe meanwhile.
-  int fd = ::open(file_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     if (errno == ENOENT) return ReadResult::missing;
     problem = "cannot be read: " + errorText(errno);
@@ -346,30 +347,46 @@ FileUserDefaultsStore::ReadResult FileUserDefaultsStore::readFile(UserDefaultsVa
   return entries && entries->complete ? ReadResult::ok : ReadResult::corrupt;
 }
 
-std::unique_ptr<FileLock> FileUserDefaultsStore::lockTarget(std::filesystem::path& target) const {
+const FileLock* FileUserDefaultsStore::Locks::failed() const {
+  if (!lockFile->isLocked()) return lockFile.get();
+  if (!storeFile->isLocked()) return storeFile.get();
+  return nullptr;
+}
+
+std::optional<FileUserDefaultsStore::Locks> FileUserDefaultsStore::lockTarget(
+    std::filesystem::path& target) const {
   // A link changed between finding the target and locking it would leave us
   // holding the lock of a file no longer written: look again under the lock.
   constexpr int attempts = 8;
-  std::unique_ptr<FileLock> lock;
+  std::optional<Locks> locks;
   for (int attempt = 0; attempt < attempts; ++attempt) {
     const auto resolved = resolvedFile();
     if (!resolved) {
       report(file_, "is a symbolic link that cannot be followed");
-      return nullptr;
+      return std::nullopt;
     }
     target = *resolved;
-    lock = std::make_unique<FileLock>(siblingFile(target, ".lock"), lockTimeout_);
-    if (!lock->isLocked() || resolvedFile() == target) return lock;
+    locks.emplace();
+    locks->lockFile = std::make_unique<FileLock>(siblingFile(target, ".lock"), lockTimeout_, target);
+    if (locks->lockFile->isLocked()) {
+      // A missing store is created empty to be locked: writers that both
+      // find none must still exclude each other.
+      locks->storeFile =
+          std::make_unique<FileLock>(target, lockTimeout_, std::filesystem::path(), FileLock::Turns::none);
+    }
+    if (locks->failed() || resolvedFile() == target) return locks;
   }
-  return lock;
+  return locks;
 }
 
-bool FileUserDefaultsStore::refresh(const FileLock* lock, const std::filesystem::path& target, bool force) {
-  if (loaded_ && !force && currentStamp() == stamp_) return true;
+bool FileUserDefaultsStore::refresh(FileLock* lock, const std::filesystem::path& target, bool force) {
+  if (loaded_ && !force && currentStamp(file_) == stamp_) return true;
   UserDefaultsValue::Dictionary values;
   Stamp stamp;
   std::string problem;
-  switch (readFile(values, stamp, problem)) {
+  // A writer reads the file it locked, never the link again: it may name
+  // another file by now.
+  switch (readFile(lock ? target : file_, values, stamp, problem)) {
     case ReadResult::ok:
       cache_ = std::move(values);
       stamp_ = stamp;
@@ -391,18 +408,19 @@ bool FileUserDefaultsStore::refresh(const FileLock* lock, const std::filesystem:
       if (lock) return salvage(*lock, target);
       // Another process may be replacing it right now: look again under the lock.
       std::filesystem::path lockedTarget;
-      const auto ownLock = lockTarget(lockedTarget);
-      if (!ownLock) return true;
-      if (ownLock->isLocked()) return refresh(ownLock.get(), lockedTarget, true);
-      reportLockFailure(*ownLock, siblingFile(lockedTarget, ".lock"),
-                        "its damaged file is read as far as it can be");
-      return true;
+      const auto locks = lockTarget(lockedTarget);
+      if (!locks) return true;
+      if (const FileLock* failed = locks->failed()) {
+        reportLockFailure(*failed, "its damaged file is read as far as it can be");
+        return true;
+      }
+      return refresh(locks->storeFile.get(), lockedTarget, true);
     }
   }
   return false;
 }
 
-bool FileUserDefaultsStore::salvage(const FileLock& lock, const std::filesystem::path& target) {
+bool FileUserDefaultsStore::salvage(FileLock& lock, const std::filesystem::path& target) {
   // The readable entries first: on a full disk the damaged file stays the
   // store, rather than no store at all. With nothing readable, no store is
   // the empty store.
@@ -431,7 +449,7 @@ bool FileUserDefaultsStore::salvage(const FileLock& lock, const std::filesystem:
       return false;
     }
     report(file_, "is not a valid store; kept as " + aside.filename().string() + ", its readable entries are kept");
-    stamp_ = currentStamp();
+    stamp_ = currentStamp(target);
     return true;
   }
   if (temporary) ::unlink(temporary->c_str());
@@ -525,16 +543,18 @@ std::optional<std::filesystem::path> FileUserDefaultsStore::writeTemporary(const
   return temporary;
 }
 
-FileUserDefaultsStore::WriteResult FileUserDefaultsStore::commit(const FileLock& lock,
+FileUserDefaultsStore::WriteResult FileUserDefaultsStore::commit(FileLock& lock,
                                                                  const std::filesystem::path& temporary,
                                                                  const std::filesystem::path& target) const {
-  // A lock file deleted or replaced meanwhile lets another writer in: this
-  // write would overwrite its keys, so it starts again under the new lock.
+  // Only the holder of the store file's lock replaces it, so while the file
+  // locked is still at its path, no one else has read it since we did. When
+  // it is not (the store was deleted or replaced by hand), this write starts
+  // again on the file there now.
   if (!lock.isStillHeld()) {
     ::unlink(temporary.c_str());
     return WriteResult::lockLost;
   }
-  if (::rename(temporary.c_str(), target.c_str()) != 0) {
+  if (!lock.replaceWith(temporary)) {
     const int savedErrno = errno;
     ::unlink(temporary.c_str());
     report(file_, "cannot be written: " + errorText(savedErrno));
@@ -550,14 +570,13 @@ FileUserDefaultsStore::WriteResult FileUserDefaultsStore::commit(const FileLock&
   return WriteResult::written;
 }
 
-void FileUserDefaultsStore::reportLockFailure(const FileLock& lock, const std::filesystem::path& lockFile,
-                                              const std::string& consequence) const {
+void FileUserDefaultsStore::reportLockFailure(const FileLock& lock, const std::string& consequence) const {
   if (lock.timedOut()) {
     report(file_, "is locked by another process for more than " + std::to_string(lockTimeout_.count()) + " ms; " +
                       consequence);
   } else {
-    report(file_, "cannot be locked (" + lockFile.filename().string() + ": " + errorText(lock.error()) + "); " +
-                      consequence);
+    report(file_, "cannot be locked (" + lock.path().filename().string() + ": " + errorText(lock.error()) +
+                      "); " + consequence);
   }
 }
 
@@ -584,17 +603,18 @@ void FileUserDefaultsStore::setValue(const std::string& key, std::optional<UserD
   const auto deadline = std::chrono::steady_clock::now() + lockTimeout_;
   do {
     std::filesystem::path target;
-    const auto lock = lockTarget(target);
-    if (!lock) {
+    const auto locks = lockTarget(target);
+    if (!locks) {
       report(file_, notWritten);
       return;
     }
-    if (!lock->isLocked()) {
-      reportLockFailure(*lock, siblingFile(target, ".lock"), notWritten);
+    if (const FileLock* failed = locks->failed()) {
+      reportLockFailure(*failed, notWritten);
       return;
     }
+    FileLock& lock = *locks->storeFile;
     // Always re-read under the lock: a stamp can repeat when an inode number is reused.
-    if (!refresh(lock.get(), target, true)) {
+    if (!refresh(&lock, target, true)) {
       report(file_, notWritten + ", to keep the unreadable file intact");
       return;
     }
@@ -606,16 +626,16 @@ void FileUserDefaultsStore::setValue(const std::string& key, std::optional<UserD
     }
     const auto temporary = writeTemporary(target, serialize(values));
     if (!temporary) return;
-    switch (commit(*lock, *temporary, target)) {
+    switch (commit(lock, *temporary, target)) {
       case WriteResult::written:
         cache_ = std::move(values);
-        stamp_ = currentStamp();
+        stamp_ = currentStamp(target);
         return;
       case WriteResult::failed: return;
       case WriteResult::lockLost: break;
     }
   } while (std::chrono::steady_clock::now() < deadline);
-  report(file_, "keeps losing its lock file; " + notWritten);
+  report(file_, "keeps being replaced while it is written; " + notWritten);
 }
 
 }  // namespace platform

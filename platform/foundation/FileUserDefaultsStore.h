@@ -23,10 +23,18 @@ class FileLock;
 // one key, writes a temporary file, syncs it and renames it over the old one,
 // so no process loses another's keys and no reader sees half a file. A store
 // file that is a symbolic link is written through to its target, and locked
-// beside it, so writers that reach one file by different paths share a lock.
+// beside it, so writers that reach one file by different paths share a lock;
+// the link is followed once per write, and the file found is the one read,
+// locked and replaced, even when the link is changed meanwhile. Besides the
+// lock file, which gives writers their turns, a writer locks the store file
+// itself: only its holder replaces it, so a lock file deleted under a writer
+// lets no other writer read the store before it is replaced. (A missing store
+// is created empty to be locked.)
 // Temporaries are created afresh under unguessable names and never through a
-// link. The new file keeps the mode and group of the old one; a new store and
-// its lock files get the mode the process's umask allows.
+// link. The new file keeps the mode and group of the old one, and the lock
+// files get its read and write permissions and group, so that every user who
+// may write a shared store may lock it; a new store and its lock files get the
+// mode the process's umask allows.
 //
 // A file that cannot be parsed (nesting too deep included) is kept aside as
 // "<file>.corrupt-<n>" (never overwritten; the name is shortened to fit the
@@ -82,36 +90,45 @@ class FileUserDefaultsStore : public UserDefaultsStore {
   enum class ReadResult { ok, missing, corrupt, failed };
   enum class WriteResult { written, failed, lockLost };
 
-  // Locks beside the file really written, sets `target` to it, and checks
-  // under the lock that it still is. Null when a link cannot be followed
-  // (reported); else a lock that may have failed (isLocked()).
-  std::unique_ptr<FileLock> lockTarget(std::filesystem::path& target) const;
+  // A writer's locks: the lock file beside the store, then the store file.
+  struct Locks {
+    std::unique_ptr<FileLock> lockFile, storeFile;
+    // The one that could not be taken, if any.
+    const FileLock* failed() const;
+  };
 
-  Stamp currentStamp() const;
+  // Locks beside the file really written, sets `target` to it, and checks
+  // under the lock that it still is. None when a link cannot be followed
+  // (reported); else locks that may have failed (failed()).
+  std::optional<Locks> lockTarget(std::filesystem::path& target) const;
+
+  static Stamp currentStamp(const std::filesystem::path& file);
   // `problem` says why on ReadResult::failed; `values` holds what could be
   // read on ReadResult::corrupt.
-  ReadResult readFile(UserDefaultsValue::Dictionary& values, Stamp& stamp, std::string& problem) const;
+  ReadResult readFile(const std::filesystem::path& file, UserDefaultsValue::Dictionary& values, Stamp& stamp,
+                      std::string& problem) const;
   // Brings the cache up to date; `force` re-reads even an unchanged stamp.
-  // `lock` is the writer's lock on `target` when the caller holds it. False
+  // `lock` is the writer's lock on the store file `target` when the caller
+  // holds it: then `target` is read, else the file at the store's path. False
   // when the file exists but cannot be read, or is corrupt and could not be
   // kept aside: then it must not be written.
-  bool refresh(const FileLock* lock, const std::filesystem::path& target, bool force);
-  // Writes the readable entries of the damaged `target`, then keeps the
-  // damaged file aside.
-  bool salvage(const FileLock& lock, const std::filesystem::path& target);
+  bool refresh(FileLock* lock, const std::filesystem::path& target, bool force);
+  // Writes the readable entries of the damaged `target`, locked by `lock`,
+  // then keeps the damaged file aside.
+  bool salvage(FileLock& lock, const std::filesystem::path& target);
   // A new temporary beside `target` holding `contents`, synced; none when it
   // cannot be written (reported).
   std::optional<std::filesystem::path> writeTemporary(const std::filesystem::path& target,
                                                       const std::string& contents) const;
-  // Renames `temporary` over `target` while `lock` is still held.
-  WriteResult commit(const FileLock& lock, const std::filesystem::path& temporary,
+  // Renames `temporary` over `target` while `lock`, on `target`, is still
+  // held; the lock then holds the new file.
+  WriteResult commit(FileLock& lock, const std::filesystem::path& temporary,
                      const std::filesystem::path& target) const;
   // The file that is really written: file_ with symbolic links followed, in
   // its folder's canonical path. None for a link loop or an unreadable link.
   std::optional<std::filesystem::path> resolvedFile() const;
   void removeStaleTemporaries(const std::filesystem::path& target) const;
-  void reportLockFailure(const FileLock& lock, const std::filesystem::path& lockFile,
-                         const std::string& consequence) const;
+  void reportLockFailure(const FileLock& lock, const std::string& consequence) const;
 
   std::filesystem::path file_;
   std::chrono::milliseconds lockTimeout_ = defaultLockTimeout;

@@ -1,6 +1,7 @@
 #include "platform/foundation/FileUserDefaultsStore.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/resource.h>
@@ -10,6 +11,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -75,16 +77,55 @@ void silenceErrors() {
   ::close(null);
 }
 
-// Children that each write `count` keys "<prefix><i>" to the store at their
-// path while `meanwhile` runs; the keys that did not survive.
-int keysLostByWriters(const std::vector<std::pair<fs::path, std::string>>& writers, int count,
-                      const std::function<void()>& meanwhile) {
+// A child that writes big values to the store at `file` for ever, stopped in
+// the middle of a write: while it holds a temporary beside the store (when
+// none was seen in time, it runs on). Its pid, for the caller to kill.
+pid_t writerStoppedWhileWriting(const fs::path& file) {
+  const fs::path folder = file.parent_path();
+  const pid_t child = ::fork();
+  if (child == 0) {
+    const std::string big(200000, 'x');
+    FileUserDefaultsStore store(file);
+    for (int i = 0;; ++i) store.setValue("k" + std::to_string(i % 4), Value(big));
+  }
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (std::chrono::steady_clock::now() < deadline) {
+    if (filesContaining(folder, ".tmp-").empty()) continue;
+    ::kill(child, SIGSTOP);
+    ::waitpid(child, nullptr, WUNTRACED);
+    if (!filesContaining(folder, ".tmp-").empty()) break;
+    ::kill(child, SIGCONT);
+  }
+  return child;
+}
+
+// How many times the store race tests run, and how many keys each writer
+// writes: a few seconds in all by default, a few minutes under
+// KEYLOOM_LONG_TESTS=1 (as CI runs them).
+int raceRounds() { return std::getenv("KEYLOOM_LONG_TESTS") ? 20 : 1; }
+int raceWrites() { return std::getenv("KEYLOOM_LONG_TESTS") ? 300 : 150; }
+
+// One writer of a race: writes keys "<prefix><i>" to the store at `path`.
+struct Writer {
+  fs::path path;
+  std::string prefix;
+};
+
+// Children that each write `count` keys while `meanwhile` runs. The keys of
+// each writer whose write was acknowledged: not reported as not written.
+std::vector<std::set<std::string>> acknowledgedByWriters(const std::vector<Writer>& writers, int count,
+                                                        const std::function<void()>& meanwhile) {
   std::vector<pid_t> children;
-  for (const auto& [path, prefix] : writers) {
+  std::vector<fs::path> reports;
+  for (const auto& writer : writers) {
+    reports.push_back(fs::temp_directory_path() / ("keyloom-writer-" + std::to_string(::getpid()) + "-" +
+                                                   std::to_string(reports.size())));
     pid_t child = ::fork();
     if (child == 0) {
-      FileUserDefaultsStore store(path);
-      for (int i = 0; i < count; ++i) store.setValue(prefix + std::to_string(i), Value(i));
+      const int report = ::open(reports.back().c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+      ::dup2(report, STDERR_FILENO);
+      FileUserDefaultsStore store(writer.path);
+      for (int i = 0; i < count; ++i) store.setValue(writer.prefix + std::to_string(i), Value(i));
       ::_exit(0);
     }
     children.push_back(child);
@@ -95,12 +136,39 @@ int keysLostByWriters(const std::vector<std::pair<fs::path, std::string>>& write
     running = false;
     for (pid_t child : children) running = running || ::waitpid(child, nullptr, WNOHANG) == 0;
   }
-  auto all = FileUserDefaultsStore(writers.front().first).allValues();
+  std::vector<std::set<std::string>> acknowledged;
+  for (std::size_t w = 0; w < writers.size(); ++w) {
+    const std::string refusals = readText(reports[w]);
+    fs::remove(reports[w]);
+    auto& keys = acknowledged.emplace_back();
+    for (int i = 0; i < count; ++i) {
+      const std::string key = writers[w].prefix + std::to_string(i);
+      if (refusals.find("\"" + key + "\" not written") == std::string::npos) keys.insert(key);
+    }
+  }
+  return acknowledged;
+}
+
+// The keys of `acknowledged` ("<prefix>.<i>", holding i) missing from the
+// store at `path`.
+int keysLost(const fs::path& path, const std::vector<std::set<std::string>>& acknowledged) {
+  auto all = FileUserDefaultsStore(path).allValues();
   int lost = 0;
-  for (const auto& [path, prefix] : writers) {
-    for (int i = 0; i < count; ++i) lost += all[prefix + std::to_string(i)] == Value(i) ? 0 : 1;
+  for (const auto& keys : acknowledged) {
+    for (const auto& key : keys) lost += all[key] == Value(std::stoi(key.substr(key.find('.') + 1))) ? 0 : 1;
   }
   return lost;
+}
+
+// Children that each write `count` keys "<prefix><i>" to the store at their
+// path while `meanwhile` runs; the keys that did not survive, refused or not.
+int keysLostByWriters(const std::vector<Writer>& writers, int count, const std::function<void()>& meanwhile) {
+  acknowledgedByWriters(writers, count, meanwhile);
+  std::vector<std::set<std::string>> written(writers.size());
+  for (std::size_t w = 0; w < writers.size(); ++w) {
+    for (int i = 0; i < count; ++i) written[w].insert(writers[w].prefix + std::to_string(i));
+  }
+  return keysLost(writers.front().path, written);
 }
 
 class FileUserDefaultsStoreTest : public ::testing::Test {
@@ -261,24 +329,7 @@ TEST_F(FileUserDefaultsStoreTest, ASymbolicLinkIsWrittenThroughToItsTarget) {
 
 TEST_F(FileUserDefaultsStoreTest, TemporariesOfKilledWritersAreRemovedByTheNextWrite) {
   const fs::path file = folder_ / "group.app.json";
-  const std::string big(200000, 'x');
-  // Kill a writer while it holds a temporary file: stop it the moment one is
-  // seen, and kill it if the file is still there (else let it go on).
-  pid_t child = ::fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    FileUserDefaultsStore store(file);
-    for (int i = 0;; ++i) store.setValue("k" + std::to_string(i % 4), Value(big));
-  }
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-  while (std::chrono::steady_clock::now() < deadline) {
-    if (filesContaining(folder_, ".tmp-").empty()) continue;
-    ::kill(child, SIGSTOP);
-    int status = 0;
-    ::waitpid(child, &status, WUNTRACED);
-    if (!filesContaining(folder_, ".tmp-").empty()) break;
-    ::kill(child, SIGCONT);
-  }
+  const pid_t child = writerStoppedWhileWriting(file);
   ::kill(child, SIGKILL);
   ::waitpid(child, nullptr, 0);
   ASSERT_FALSE(filesContaining(folder_, ".tmp-").empty()) << "no writer died while writing";
@@ -510,6 +561,134 @@ TEST_F(FileUserDefaultsStoreTest, AWriteKeepsTheModeAndGroupAndANewStoreFollowsT
     }
     EXPECT_EQ(store.value("k"), Value(0640));
   }));
+}
+
+TEST_F(FileUserDefaultsStoreTest, ALinkSwitchedBetweenStoresWhileWritersRunMixesNoKeys) {
+  // The app's link to its store is renewed to name another store, as when a
+  // container moves, over and over while writers run through the link and
+  // through both stores' real paths.
+  fs::create_directories(folder_ / "one");
+  fs::create_directories(folder_ / "two");
+  fs::create_directories(folder_ / "app");
+  const fs::path one = folder_ / "one" / "store.json", two = folder_ / "two" / "store.json";
+  const fs::path link = folder_ / "app" / "store.json", renewed = folder_ / "app" / "renewed";
+  fs::create_symlink(one, link);
+  int switches = 0;
+  for (int round = 0; round < raceRounds(); ++round) {
+    SCOPED_TRACE(round);
+    fs::remove(one);
+    fs::remove(two);
+    const std::vector<Writer> writers = {{link, "link."}, {one, "one."}, {two, "two."}};
+    const auto acknowledged = acknowledgedByWriters(writers, raceWrites(), [&] {
+      fs::create_symlink(++switches % 2 ? two : one, renewed);
+      fs::rename(renewed, link);
+    });
+    auto inOne = FileUserDefaultsStore(one).allValues(), inTwo = FileUserDefaultsStore(two).allValues();
+    EXPECT_EQ(keysLost(one, {acknowledged[1]}), 0) << "of " << acknowledged[1].size();
+    EXPECT_EQ(keysLost(two, {acknowledged[2]}), 0) << "of " << acknowledged[2].size();
+    for (const auto& key : acknowledged[1]) EXPECT_FALSE(inTwo.contains(key)) << key;
+    for (const auto& key : acknowledged[2]) EXPECT_FALSE(inOne.contains(key)) << key;
+    for (const auto& key : acknowledged[0]) EXPECT_NE(inOne.contains(key), inTwo.contains(key)) << key;
+    EXPECT_EQ(acknowledged[0].size() + acknowledged[1].size() + acknowledged[2].size(), 3u * raceWrites());
+  }
+  EXPECT_GT(switches, 3 * raceRounds());
+  RecordProperty("linkSwitches", switches);
+}
+
+TEST_F(FileUserDefaultsStoreTest, WritersLoseNoAcknowledgedKeyWhileTheLockFilesAreDeleted) {
+  const fs::path file = folder_ / "group.shared.json";
+  const fs::path lockFile = FileUserDefaultsStore(file).lockFile();
+  const fs::path turnstile = siblingFile(lockFile, ".turnstile");
+  int deletions = 0;
+  std::size_t acknowledgedInAll = 0;
+  for (int round = 0; round < raceRounds(); ++round) {
+    SCOPED_TRACE(round);
+    fs::remove(file);
+    const std::vector<Writer> writers = {{file, "a."}, {file, "b."}};
+    const auto acknowledged = acknowledgedByWriters(writers, raceWrites(), [&] {
+      deletions += ::unlink(lockFile.c_str()) == 0;
+      deletions += ::unlink(turnstile.c_str()) == 0;
+    });
+    EXPECT_EQ(keysLost(file, acknowledged), 0) << "of " << acknowledged[0].size() + acknowledged[1].size();
+    acknowledgedInAll += acknowledged[0].size() + acknowledged[1].size();
+  }
+  EXPECT_GT(deletions, 0);
+  EXPECT_GT(acknowledgedInAll, 0u);
+  RecordProperty("lockFileDeletions", deletions);
+  RecordProperty("acknowledgedWrites", static_cast<int>(acknowledgedInAll));
+}
+
+TEST_F(FileUserDefaultsStoreTest, AWriterWhoseLockFileIsDeletedStillKeepsOtherWritersOut) {
+  const fs::path file = folder_ / "group.app.json";
+  const pid_t child = writerStoppedWhileWriting(file);
+  const bool stopped = !filesContaining(folder_, ".tmp-").empty();
+  if (stopped) {
+    const fs::path lockFile = FileUserDefaultsStore(file).lockFile();
+    EXPECT_EQ(::unlink(lockFile.c_str()), 0);
+    EXPECT_EQ(::unlink(siblingFile(lockFile, ".turnstile").c_str()), 0);
+    // Another writer now finds no lock file, yet must wait for the first.
+    EXPECT_TRUE(passesInChild([&] {
+      FileUserDefaultsStore store(file);
+      store.setLockTimeout(200ms);
+      ::testing::internal::CaptureStderr();
+      store.setValue("other", Value(1));
+      const std::string message = ::testing::internal::GetCapturedStderr();
+      EXPECT_NE(message.find("locked by another process"), std::string::npos) << message;
+    }));
+  }
+  ::kill(child, SIGKILL);
+  ::kill(child, SIGCONT);
+  ::waitpid(child, nullptr, 0);
+  ASSERT_TRUE(stopped) << "no writer stopped while writing";
+  FileUserDefaultsStore store(file);
+  EXPECT_EQ(store.value("other"), std::nullopt);
+  store.setValue("other", Value(2));
+  EXPECT_EQ(FileUserDefaultsStore(file).value("other"), Value(2));
+}
+
+TEST_F(FileUserDefaultsStoreTest, EveryUserOfAStoresGroupMayLockItWhateverTheirUmask) {
+  if (::geteuid() != 0) GTEST_SKIP() << "acting as two users needs root";
+  // Two users of one group share a store in a set-group-ID folder.
+  const gid_t group = 4242;
+  const uid_t first = 4243, second = 4244;
+  const fs::path shared = folder_ / "shared", file = shared / "store.json";
+  fs::create_directories(shared);
+  ASSERT_EQ(::chown(shared.c_str(), 0, group), 0);
+  ASSERT_EQ(::chmod(shared.c_str(), 02770), 0);
+  writeText(file, "{}");
+  ASSERT_EQ(::chown(file.c_str(), 0, group), 0);
+  ASSERT_EQ(::chmod(file.c_str(), 0660), 0);
+  const auto writeAs = [&](uid_t user, const std::string& key) {
+    return passesInChild([&] {
+      ASSERT_EQ(::setgroups(0, nullptr), 0);
+      ASSERT_EQ(::setgid(group), 0);
+      ASSERT_EQ(::setuid(user), 0);
+      ::umask(077);
+      ::testing::internal::CaptureStderr();
+      FileUserDefaultsStore(file).setValue(key, Value(true));
+      EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    });
+  };
+  const auto mode = [](const fs::path& path) {
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    return info.st_mode & 07777;
+  };
+  const fs::path lockFile = siblingFile(file, ".lock"), turnstile = siblingFile(lockFile, ".turnstile");
+  EXPECT_TRUE(writeAs(first, "first"));
+  EXPECT_EQ(mode(lockFile), 0660u);
+  EXPECT_EQ(mode(turnstile), 0660u);
+  EXPECT_TRUE(writeAs(second, "second"));
+  // Lock files a user made private before are opened to the group by that
+  // user's next write.
+  for (const auto& path : {lockFile, turnstile}) {
+    ASSERT_EQ(::chown(path.c_str(), first, group), 0);
+    ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
+  }
+  EXPECT_TRUE(writeAs(first, "again"));
+  EXPECT_TRUE(writeAs(second, "also"));
+  EXPECT_EQ(FileUserDefaultsStore(file).allValues().size(), 4u);
+  EXPECT_EQ(mode(file), 0660u);
 }
 
 }  // namespace

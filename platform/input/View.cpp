@@ -55,6 +55,11 @@ void solveAxis(std::optional<double> start, std::optional<double> end, std::opti
   }
 }
 
+void notifyMovedToWindow(View& view) {
+  view.didMoveToWindow();
+  for (const auto& subview : view.subviews()) notifyMovedToWindow(*subview);
+}
+
 }  // namespace
 
 std::shared_ptr<View> View::make(Rect frame) { return std::shared_ptr<View>(new View(frame)); }
@@ -133,6 +138,12 @@ Size View::systemLayoutSizeFitting(Size target) {
 
 void View::invalidateIntrinsicContentSize() const {
   if (auto shown = window()) shown->contentSizeDidChange();
+}
+
+void View::setWindow(std::shared_ptr<Window> window) {
+  if (window_ == window) return;
+  window_ = std::move(window);
+  notifyMovedToWindow(*this);
 }
 
 void View::addConstraint(LayoutConstraint constraint) {

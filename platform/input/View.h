@@ -80,8 +80,9 @@ class View : public Responder, public std::enable_shared_from_this<View> {
 
   // The window of the tree this view is in; none when the tree is not shown.
   std::shared_ptr<Window> window() const;
-  // Puts this view at the top of a window's tree (or takes it out with null).
-  void setWindow(std::shared_ptr<Window> window) { window_ = std::move(window); }
+  // Puts this view at the top of a window's tree (or takes it out with null);
+  // every view of the tree hears of it through didMoveToWindow.
+  void setWindow(std::shared_ptr<Window> window);
 
   std::optional<Color> backgroundColor() const { return backgroundColor_; }
   void setBackgroundColor(std::optional<Color> color) { backgroundColor_ = color; }
@@ -100,6 +101,9 @@ class View : public Responder, public std::enable_shared_from_this<View> {
   // Lays out the subviews by this view's constraints, then each subview's own
   // subviews. Subclasses may add their own layout after calling this.
   virtual void layoutSubviews();
+  // Called on the view and its subviews after the window of its tree changed
+  // (window() tells which; none when the tree is no longer shown).
+  virtual void didMoveToWindow() {}
   // Layout is needed after a frame or tree change; layoutIfNeeded runs it then.
   void setNeedsLayout() { needsLayout_ = true; }
   bool needsLayout() const { return needsLayout_; }

@@ -48,6 +48,12 @@ void merge(std::vector<PixelRect>& rects) {
 
 HostFrame::HostFrame(double scale) : scale_(scale) {}
 
+void HostFrame::setScale(double scale) {
+  if (scale == scale_) return;
+  scale_ = scale;
+  full_ = true;
+}
+
 HostFrame::~HostFrame() {
   application_.reset();
   if (surface_) cairo_surface_destroy(surface_);

@@ -41,6 +41,9 @@ class HostFrame {
   void draw(const SimulatedHost& host, const std::vector<ShownViewHost>& views);
   // The next draw repaints everything.
   void invalidate() { full_ = true; }
+  // Another number of pixels a point: the next draw makes a frame of the
+  // new size and repaints it whole.
+  void setScale(double scale);
   // Off: every draw repaints everything (the pixels are the same).
   void setIncremental(bool incremental) { incremental_ = incremental; }
 

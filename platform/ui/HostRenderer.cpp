@@ -183,6 +183,7 @@ RenderReport renderHost(const SimulatedHost& host, const std::vector<ShownViewHo
     drawScreen(host, *application->root(), trees, *renderer, cr);
   });
   report.unknownGlyphs = renderer ? renderer->unknownGlyphs() : 0;
+  if (renderer) report.unknownSymbols = renderer->unknownSymbols();
   return report;
 }
 

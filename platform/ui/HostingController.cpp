@@ -1,5 +1,7 @@
 #include "platform/ui/HostingController.h"
 
+#include "platform/ui/TouchPipeline.h"
+
 namespace platform::ui {
 
 std::shared_ptr<HostingView> HostingView::make(ui::View rootView) {
@@ -24,6 +26,12 @@ void HostingView::layoutSubviews() {
 
 Size HostingView::systemLayoutSizeFitting(Size target) {
   return Size{target.width, host_.sizeThatFits({target.width, target.height}).height};
+}
+
+void HostingView::didMoveToWindow() {
+  if (window()) return;
+  host_.touches().cancelAll();
+  host_.dismissMenu();
 }
 
 HostingController::HostingController(View rootView) : rootView_(std::move(rootView)) {}

@@ -21,6 +21,8 @@ class HostingView : public platform::View {
   void layoutSubviews() override;
   // As tall as the tree answers when offered `target`.
   Size systemLayoutSizeFitting(Size target) override;
+  // Off screen, the tree's touches are cancelled and its menu closes.
+  void didMoveToWindow() override;
 
  private:
   explicit HostingView(ui::View rootView);

@@ -21,6 +21,8 @@ class PictureCache {
     int y = 0;
     // Missing-glyph boxes drawn into it.
     int unknownGlyphs = 0;
+    // Names of the system symbols it has no character for.
+    std::vector<std::string> unknownSymbols;
   };
 
   // Pictures larger than this many pixels are not kept.

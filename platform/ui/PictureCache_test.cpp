@@ -6,7 +6,7 @@ namespace platform::ui {
 namespace {
 
 PictureCache::Picture picture(int side, int x = 0) {
-  return {cairo_image_surface_create(CAIRO_FORMAT_ARGB32, side, side), x, 0, 0};
+  return {cairo_image_surface_create(CAIRO_FORMAT_ARGB32, side, side), x, 0, 0, {}};
 }
 
 TEST(PictureCache, FindsWhatItKept) {

@@ -40,18 +40,55 @@ Rect expanded(Rect rect, double by) {
   return Rect(rect.origin.x - by, rect.origin.y - by, rect.size.width + 2 * by, rect.size.height + 2 * by);
 }
 
-// Symbols the stand-in can show as characters; others draw nothing.
-const std::map<std::string, std::string>& symbolCharacters() {
-  // Symbols that are also emoji ask for their text form, so they take the
-  // foreground colour as the others do instead of the emoji font's colours.
-  static const std::map<std::string, std::string> table = {
-      {"delete.left", "\u232B"},       {"delete.left.fill", "\u232B"}, {"shift", "\u21E7"},
-      {"shift.fill", "\u2B06"},        {"capslock", "\u21EA"},         {"capslock.fill", "\u21EA"},
-      {"globe", "\U0001F310\uFE0E"},   {"keyboard", "\u2328"},         {"mic", "\U0001F3A4\uFE0E"},
-      {"face.smiling", "\u263A"},      {"return", "\u21B5"},           {"arrow.turn.down.left", "\u21B5"},
-      {"chevron.right", "\u203A"},     {"chevron.left", "\u2039"},     {"space", "\u2423"},
-      {"checkmark", "\u2713"},         {"xmark", "\u2715"},            {"magnifyingglass", "\U0001F50D\uFE0E"},
-      {"clock", "\U0001F552\uFE0E"},         {"gearshape", "\u2699"},        {"keyboard.chevron.compact.down", "\u2328"}};
+// A system symbol as drawn: characters present in DejaVu Sans or Symbola,
+// turned around where no font has the symbol's direction. Symbols that are
+// also emoji ask for their text form, so they take the foreground colour as
+// the others do instead of the emoji font's colours. A symbol named for a
+// direction points that way: the right-to-left keyboards' backspace and
+// return are delete.right and arrow.turn.down.right.
+struct SymbolCharacters {
+  SymbolCharacters(const char* text, bool mirrored = false) : text(text), mirrored(mirrored) {}
+  std::string text;
+  bool mirrored;
+};
+
+const std::map<std::string, SymbolCharacters>& symbolCharacters() {
+  static const std::map<std::string, SymbolCharacters> table = {
+      {"arrow.left", "\u2190"},
+      {"arrow.right", "\u2192"},
+      {"arrow.right.to.line", "\u21E5"},
+      {"arrow.turn.down.left", "\u21B5"},
+      {"arrow.turn.down.right", {"\u21B5", true}},
+      {"arrow.uturn.left", "\u21B6"},
+      {"arrow.uturn.right", "\u21B7"},
+      {"capslock", "\u21EA"},
+      {"capslock.fill", "\u21EA"},
+      {"checkmark", "\u2713"},
+      {"chevron.left", "\u2039"},
+      {"chevron.right", "\u203A"},
+      {"circle.dotted", "\u25CC"},
+      {"clock", "\U0001F552\uFE0E"},
+      {"command", "\u2318"},
+      {"control", "\u2303"},
+      {"delete.left", "\u232B"},
+      {"delete.left.fill", "\u232B"},
+      {"delete.right", "\u2326"},
+      {"envelope", "\u2709\uFE0E"},
+      {"face.smiling", "\u263A"},
+      {"gearshape", "\u2699"},
+      {"globe", "\U0001F310\uFE0E"},
+      {"keyboard", "\u2328"},
+      {"keyboard.chevron.compact.down", "\u2328"},
+      {"magnifyingglass", "\U0001F50D\uFE0E"},
+      {"mic", "\U0001F3A4\uFE0E"},
+      {"option", "\u2325"},
+      {"photo", "\U0001F304\uFE0E"},
+      {"return", "\u21B5"},
+      {"shift", "\u21E7"},
+      {"shift.fill", "\u2B06"},
+      {"space", "\u2423"},
+      {"xmark", "\u2715"},
+  };
   return table;
 }
 
@@ -87,6 +124,14 @@ void Renderer::countUnknownGlyphs(const Node& node, int count) {
   if (count <= 0) return;  // the common case costs no lookup
   int& counted = unknownGlyphsByNode_[&node];
   counted = std::max(counted, count);
+}
+
+void Renderer::noteUnknownSymbols(const std::vector<std::string>& names) {
+  for (const auto& name : names) {
+    if (std::find(unknownSymbols_.begin(), unknownSymbols_.end(), name) == unknownSymbols_.end()) {
+      unknownSymbols_.push_back(name);
+    }
+  }
 }
 
 int Renderer::unknownGlyphs() const {
@@ -231,9 +276,11 @@ void Renderer::drawComposed(const Node& node, std::size_t level, Rect area, Laye
       Renderer pictureRenderer(cr);
       (pictureRenderer.*layers)(node, level);
       cairo_destroy(cr);
-      picture = cache_->store(std::move(*key), {surface, box->x, box->y, pictureRenderer.unknownGlyphs()});
+      picture = cache_->store(std::move(*key), {surface, box->x, box->y, pictureRenderer.unknownGlyphs(),
+                                                pictureRenderer.unknownSymbols()});
     }
     countUnknownGlyphs(node, picture->unknownGlyphs);
+    noteUnknownSymbols(picture->unknownSymbols);
     cairo_identity_matrix(cr_);
     cairo_set_source_surface(cr_, picture->surface, picture->x, picture->y);
     cairo_paint(cr_);
@@ -481,11 +528,16 @@ void Renderer::drawImage(const Node& node) {
   }
   const auto& symbols = symbolCharacters();
   auto found = symbols.find(image.name());
-  if (found == symbols.end()) return;
-  drawSymbol(node, found->second, node.resolvedFont(), frame);
+  if (found == symbols.end()) {
+    // Said, so that a test fails on it rather than a key being drawn empty.
+    if (image.source() == Image::Source::system) noteUnknownSymbols({image.name()});
+    return;
+  }
+  drawSymbol(node, found->second.text, found->second.mirrored, node.resolvedFont(), frame);
 }
 
-void Renderer::drawSymbol(const Node& node, const std::string& text, const Font& font, Rect frame) {
+void Renderer::drawSymbol(const Node& node, const std::string& text, bool mirrored, const Font& font,
+                          Rect frame) {
   PangoLayout* layout = pango_cairo_create_layout(cr_);
   PangoFontDescription* description = makeFontDescription(font);
   pango_layout_set_font_description(layout, description);
@@ -505,6 +557,10 @@ void Renderer::drawSymbol(const Node& node, const std::string& text, const Font&
   cairo_translate(cr_, frame.origin.x + (frame.size.width - width * factor) / 2,
                   frame.origin.y + (frame.size.height - height * factor) / 2);
   cairo_scale(cr_, factor, factor);
+  if (mirrored) {
+    cairo_translate(cr_, width, 0);
+    cairo_scale(cr_, -1, 1);
+  }
   cairo_move_to(cr_, 0, 0);
   pango_cairo_show_layout(cr_, layout);
   cairo_restore(cr_);
@@ -530,6 +586,7 @@ RenderReport renderPNG(const Node& root, Rect area, const std::string& path, dou
   renderer.draw(root);
   report.unknownGlyphs = renderer.unknownGlyphs();
   report.cutTexts = renderer.cutTexts();
+  report.unknownSymbols = renderer.unknownSymbols();
   cairo_destroy(cr);
   const std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> owner(surface, cairo_surface_destroy);
   writePngFile(surface, path);

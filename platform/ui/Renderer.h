@@ -41,6 +41,9 @@ struct RenderReport {
   // Texts too wide for their frames even at their minimum scale factor,
   // drawn cut with an ellipsis (reported by renderPNG).
   std::vector<std::string> cutTexts;
+  // System symbols asked for that the renderer has no character for, each
+  // name once; they draw nothing.
+  std::vector<std::string> unknownSymbols;
 };
 
 // Draws laid-out nodes with Cairo and Pango, in host coordinates through the
@@ -63,13 +66,15 @@ class Renderer {
   // it was drawn (in several repainted areas, say).
   int unknownGlyphs() const;
   const std::vector<std::string>& cutTexts() const { return cutTexts_; }
+  const std::vector<std::string>& unknownSymbols() const { return unknownSymbols_; }
 
  private:
   void drawLevel(const Node& node, std::size_t level);
   void drawContent(const Node& node);
   void drawText(const Node& node, const std::string& text, const Font& font, Rect frame);
-  // A symbol is a picture: centred in its frame and shrunk to fit, never cut.
-  void drawSymbol(const Node& node, const std::string& text, const Font& font, Rect frame);
+  // A symbol is a picture: centred in its frame and shrunk to fit, never cut;
+  // mirrored, it is turned around its vertical middle.
+  void drawSymbol(const Node& node, const std::string& text, bool mirrored, const Font& font, Rect frame);
   void drawImage(const Node& node);
   void drawChildren(const Node& node);
   void drawLayer(const Node& node, std::size_t modifierIndex);
@@ -94,12 +99,14 @@ class Renderer {
   std::optional<PixelBox> clipBox() const;
   void setColor(const Node& node, const Color& color);
   void countUnknownGlyphs(const Node& node, int count);
+  void noteUnknownSymbols(const std::vector<std::string>& names);
 
   cairo_t* cr_;
   const DamageTracker* damage_ = nullptr;
   PictureCache* cache_ = nullptr;
   std::unordered_map<const Node*, int> unknownGlyphsByNode_;
   std::vector<std::string> cutTexts_;
+  std::vector<std::string> unknownSymbols_;
 };
 
 // Renders `root` (laid out) into a PNG of `area` at `scale` pixels per point,

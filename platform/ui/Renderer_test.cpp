@@ -6,6 +6,7 @@
 
 #include "platform/ui/HostRenderer.h"
 #include "platform/ui/PangoTextMetrics.h"
+#include "platform/ui/PictureCache.h"
 #include "platform/ui/UI.h"
 
 namespace platform::ui {
@@ -147,6 +148,44 @@ TEST(Renderer, SymbolsThatAreAlsoEmojiTakeTheForegroundColour) {
     EXPECT_GT(red, 100);
     EXPECT_LT(other, red / 10) << "drawn in colours of its own";
   }
+}
+
+// A symbol without a character draws nothing, and is named in the report
+// once however often it is drawn, so that a test fails on it rather than a
+// key showing nothing. Assets are not symbols.
+TEST(Renderer, SymbolsWithoutACharacterAreReportedByName) {
+  ViewHost host(HStack(VerticalAlignment::center, 0,
+                       {View(Image::system("no.such.symbol")), View(Image::system("globe")),
+                        View(Image::system("no.such.symbol")), View(Image::asset("no.such.asset"))}));
+  host.setFontMetrics(PangoTextMetrics::shared());
+  host.layout(Size{200, 60});
+  const std::string path = ::testing::TempDir() + "keyloom-unknown-symbol.png";
+  EXPECT_EQ(renderPNG(host, path, 1).unknownSymbols, std::vector<std::string>{"no.such.symbol"});
+  // The same on the simulated screen, drawn a band of rows at a time.
+  auto simulated = SimulatedHost::make(SimulatedHostConfiguration{});
+  simulated->presentKeyboard(nullptr);
+  EXPECT_EQ(renderHost(*simulated, {{&host, std::nullopt}}, path, 1).unknownSymbols,
+            std::vector<std::string>{"no.such.symbol"});
+}
+
+// A picture kept between frames keeps what it did not draw: each frame
+// painted from it reports the symbol again.
+TEST(Renderer, SymbolsWithoutACharacterAreReportedFromKeptPictures) {
+  ViewHost host(View(Image::system("no.such.symbol")).shadow(Color::black(), 2).frame(40, 40));
+  host.setFontMetrics(PangoTextMetrics::shared());
+  host.layout(Size{40, 40});
+  PictureCache cache;
+  for (int frame = 0; frame < 2; ++frame) {
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 40, 40);
+    cairo_t* cr = cairo_create(surface);
+    Renderer renderer(cr);
+    renderer.setPictureCache(&cache);
+    renderer.draw(*host.root());
+    EXPECT_EQ(renderer.unknownSymbols(), std::vector<std::string>{"no.such.symbol"}) << "frame " << frame;
+    cairo_destroy(cr);
+    cairo_surface_destroy(surface);
+  }
+  EXPECT_EQ(cache.size(), 1u) << "the second frame was painted from the kept picture";
 }
 
 TEST(Renderer, MissingFontIsReported) {

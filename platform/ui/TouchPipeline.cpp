@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <vector>
 
@@ -56,6 +57,8 @@ struct Touch {
   Point scrollStartLocation;
   std::weak_ptr<Node> platformNode;
   bool platformCancelled = false;
+  // The touch moved too far, or a scroll view took it: no menu opens.
+  bool menuFailed = false;
 };
 
 struct LastTap {
@@ -132,6 +135,8 @@ struct TouchPipeline::State : std::enable_shared_from_this<TouchPipeline::State>
     auto button = touch.button.lock();
     if (!button || touch.buttonCancelled || p.chainIndex >= touch.buttonChainIndex) return;
     if (!button->content<MenuContent>()) return;
+    // A long press of the label's own is not the menu's to open on.
+    if (p.kind == ParticipantKind::longPress) touch.menuFailed = true;
     touch.buttonCancelled = true;
     button->setPressed(false);
   }
@@ -200,6 +205,7 @@ struct TouchPipeline::State : std::enable_shared_from_this<TouchPipeline::State>
 
   // Drags that have moved far enough are recognised and told of the move.
   void deliverMove(Touch& touch) {
+    if (distance(touch.start, touch.location) > tapSlop) touch.menuFailed = true;
     for (auto& p : touch.participants) {
       if (p.finished) continue;
       refresh(p);
@@ -253,8 +259,32 @@ struct TouchPipeline::State : std::enable_shared_from_this<TouchPipeline::State>
     }
   }
 
+  // A menu under the touch opens once the touch has stayed on it long enough.
+  void scheduleMenu(Touch& touch) {
+    auto menu = touch.button.lock();
+    if (!menu || !menu->content<MenuContent>() || menu->children(NodeRole::menuItems).empty()) return;
+    std::weak_ptr<State> weak = weak_from_this();
+    TouchId id = touch.id;
+    MainQueue::main().asyncAfter(menuPressDuration, [weak, id] {
+      auto state = weak.lock();
+      if (!state) return;
+      Touch* touch = state->find(id);
+      if (!touch || touch->menuFailed) return;
+      auto menu = touch->button.lock();
+      if (!menu || !menu->isAttached()) return;
+      // The menu has the touch now: nothing else acts on it, and lifting it
+      // leaves the menu open.
+      touch->menuFailed = true;
+      touch->scrollFailed = true;
+      state->cancelInside(*touch, std::numeric_limits<std::size_t>::max());
+      state->host.presentMenu(menu);
+      state->afterEvent();
+    });
+  }
+
   // The views inside the scroll view lose the touch.
   void cancelInside(Touch& touch, std::size_t chainLimit) {
+    touch.menuFailed = true;
     for (auto& p : touch.participants) {
       if (p.chainIndex >= chainLimit || p.finished) continue;
       p.finished = true;
@@ -416,6 +446,7 @@ TouchId TouchPipeline::down(Point location) {
   s.deliverMove(stored);
   if (auto button = stored.button.lock(); button && !stored.buttonCancelled) button->setPressed(true);
   s.scheduleLongPresses(stored);
+  s.scheduleMenu(stored);
   s.afterEvent();
   return stored.id;
 }
@@ -458,6 +489,12 @@ void TouchPipeline::cancel(TouchId id) {
   s.touches.erase(id);
   s.finish(ended, true);
   s.afterEvent();
+}
+
+void TouchPipeline::cancelAll() {
+  std::vector<TouchId> ids;
+  for (const auto& [id, touch] : state_->touches) ids.push_back(id);
+  for (TouchId id : ids) cancel(id);
 }
 
 void TouchPipeline::tap(Point location) { up(down(location), location); }

@@ -34,6 +34,11 @@ using TouchId = int;
 //   touch to them once one of them recognises it (a drag that started, a
 //   tap that completed, a long press that ended): the menu is unpressed and
 //   runs no primary action, so a tap is acted on once;
+// - a menu with items opens when the touch stays on it for
+//   `menuPressDuration` without moving more than `tapSlop`: it takes the
+//   touch from every gesture, button and scroll view of the chain (as a
+//   scroll view taking over does, drags end with a cancelled value) and the
+//   host presents its items (ViewHost::presentMenu);
 // - the innermost scroll view takes the touch over once it moves more than
 //   `scrollSlop` along its axis (before moving that far across it): buttons
 //   inside it are unpressed without their action, drags inside it end with
@@ -49,6 +54,8 @@ class TouchPipeline {
   static constexpr double scrollSlop = 10;
   // Longest gap between one tap's end and the next tap's end in a multi-tap.
   static constexpr TimeInterval multiTapInterval = 0.35;
+  // How long a touch stays on a menu before the menu opens.
+  static constexpr TimeInterval menuPressDuration = 0.5;
 
   explicit TouchPipeline(ViewHost& host);
   ~TouchPipeline();
@@ -61,6 +68,8 @@ class TouchPipeline {
   // Lifts where the touch last was.
   void up(TouchId touch);
   void cancel(TouchId touch);
+  // Cancels every touch still down (the views left the screen).
+  void cancelAll();
   // A touch that goes down and up at `location`.
   void tap(Point location);
 

@@ -196,6 +196,61 @@ TEST(TouchPipeline, AMenuLeavesTheTouchToTheGesturesOfItsLabel) {
   }
 }
 
+// Held still, a menu opens and takes the touch: the gestures of its label
+// see it cancelled, and lifting it runs nothing.
+TEST(TouchPipeline, AMenuHeldStillOpensAndTakesTheTouchFromItsLabel) {
+  Log log;
+  auto key = View(Color::red()).frame(100, 40).gesture(DragGesture(0).onEnded([&](const DragValue& v) {
+    log.push_back(v.isCancelled ? "drag cancelled" : "drag ended");
+  }));
+  auto items = Group({Button("English", [&] { log.push_back("English"); }), Divider(),
+                      Button("Deutsch", [&] { log.push_back("Deutsch"); })});
+  ViewHost host(keyArea(Menu(key, items, [&] { log.push_back("primary"); })));
+  host.layout(Size{200, 100});
+  auto touch = host.touches().down({60, 35});
+  advance(TouchPipeline::menuPressDuration);
+  EXPECT_EQ(log, Log{"drag cancelled"});
+  EXPECT_EQ(host.presentedMenu(), host.findAll(NodeKind::menu).at(0));
+  host.touches().up(touch);
+  EXPECT_EQ(log, Log{"drag cancelled"});
+
+  auto presentation = host.findByAccessibilityIdentifier("menu.presentation");
+  ASSERT_TRUE(presentation);
+  auto deutsch = presentation->findText("Deutsch");
+  ASSERT_TRUE(deutsch);
+  host.touches().tap({deutsch->frame.midX(), deutsch->frame.midY()});
+  EXPECT_EQ(log, (Log{"drag cancelled", "Deutsch"}));
+  EXPECT_FALSE(host.presentedMenu());
+  EXPECT_FALSE(host.findByAccessibilityIdentifier("menu.presentation"));
+}
+
+TEST(TouchPipeline, AMenuDoesNotOpenForATouchThatMovedEndedOrWasTakenAway) {
+  struct Case {
+    const char* name;
+    std::function<void(ViewHost&, TouchId)> during;
+  };
+  for (const auto& c : {
+           Case{"moved off", [](ViewHost& host, TouchId touch) { host.touches().move(touch, {60, 50}); }},
+           Case{"lifted", [](ViewHost& host, TouchId touch) { host.touches().up(touch); }},
+           Case{"cancelled", [](ViewHost& host, TouchId touch) { host.touches().cancel(touch); }},
+       }) {
+    SCOPED_TRACE(c.name);
+    ViewHost host(keyArea(Menu(View(Color::red()).frame(100, 40), Button("Item", [] {}))));
+    host.layout(Size{200, 100});
+    auto touch = host.touches().down({60, 35});
+    advance(0.2);
+    c.during(host, touch);
+    advance(TouchPipeline::menuPressDuration);
+    EXPECT_FALSE(host.presentedMenu());
+    host.touches().cancelAll();
+  }
+  ViewHost empty(keyArea(Menu(View(Color::red()).frame(100, 40), EmptyView())));
+  empty.layout(Size{200, 100});
+  empty.touches().down({60, 35});
+  advance(1);
+  EXPECT_FALSE(empty.presentedMenu()) << "a menu without entries";
+}
+
 TEST(TouchPipeline, ScrollViewTakesTheTouchAndCancelsItsChildren) {
   Log log;
   int actions = 0;

@@ -1,6 +1,8 @@
 #include "platform/ui/ViewHost.h"
 
+#include "platform/foundation/MainQueue.h"
 #include "platform/ui/Layout.h"
+#include "platform/ui/MenuPresentation.h"
 #include "platform/ui/TouchPipeline.h"
 #include "platform/ui/ViewTree.h"
 
@@ -17,9 +19,9 @@ void setNeedsLayoutEverywhere(Node& node) {
 }  // namespace
 
 ViewHost::ViewHost(View rootView, EnvironmentValues environment)
-    : tree_(std::make_shared<ViewTree>(std::move(environment))) {
+    : tree_(std::make_shared<ViewTree>(std::move(environment))), rootView_(std::move(rootView)) {
   tree_->setDidUpdate([this] { treeDidUpdate(); });
-  tree_->setRootView(std::move(rootView));
+  tree_->setRootView(rootView_);
 }
 
 ViewHost::~ViewHost() {
@@ -28,6 +30,19 @@ ViewHost::~ViewHost() {
 }
 
 void ViewHost::treeDidUpdate() {
+  if (menuPresentation_) {
+    auto menu = menu_.lock();
+    if (!menu || !menu->isAttached()) {
+      // Not now: the tree is in the middle of its update.
+      std::weak_ptr<ViewHost*> self = self_;
+      MainQueue::main().async([self] {
+        if (auto host = self.lock()) {
+          auto menu = (*host)->menu_.lock();
+          if (!menu || !menu->isAttached()) (*host)->dismissMenu();
+        }
+      });
+    }
+  }
   if (layingOut_) {
     updatedDuringLayout_ = true;
     return;
@@ -37,6 +52,8 @@ void ViewHost::treeDidUpdate() {
 }
 
 void ViewHost::layout(Rect bounds) {
+  // An open menu was placed for the old bounds.
+  if (bounds_ && *bounds_ != bounds) dismissMenu();
   bounds_ = bounds;
   relayout();
 }
@@ -95,7 +112,44 @@ TouchPipeline& ViewHost::touches() {
   return *touches_;
 }
 
-void ViewHost::setRootView(View rootView) { tree_->setRootView(std::move(rootView)); }
+void ViewHost::setRootView(View rootView) {
+  rootView_ = std::move(rootView);
+  tree_->setRootView(presentedRootView());
+}
+
+View ViewHost::presentedRootView() const {
+  if (!menuPresentation_) return rootView_;
+  return rootView_.overlay(*menuPresentation_, Alignment::topLeading());
+}
+
+void ViewHost::presentMenu(const std::shared_ptr<Node>& menu) {
+  if (!menu || !menu->isAttached() || !menu->content<MenuContent>()) return;
+  auto entries = MenuPresentation::entriesOf(*menu);
+  if (entries.empty()) return;
+  std::weak_ptr<ViewHost*> self = self_;
+  MenuPresentation presentation{
+      .entries = std::move(entries),
+      .anchor = menu->frame,
+      .bounds = bounds_.value_or(root()->frame),
+      .colorScheme = menu->colorScheme(),
+      .dismiss =
+          [self] {
+            if (auto host = self.lock()) (*host)->dismissMenu();
+          },
+  };
+  menu_ = menu;
+  menuPresentation_ = View(std::move(presentation));
+  tree_->setRootView(presentedRootView());
+}
+
+void ViewHost::dismissMenu() {
+  if (!menuPresentation_) return;
+  menu_.reset();
+  menuPresentation_.reset();
+  tree_->setRootView(presentedRootView());
+}
+
+std::shared_ptr<Node> ViewHost::presentedMenu() const { return menuPresentation_ ? menu_.lock() : nullptr; }
 
 const EnvironmentValues& ViewHost::environment() const { return tree_->environment(); }
 

@@ -98,10 +98,29 @@ class ViewHost {
 
   std::string dump(const DumpOptions& options = {}) const;
 
+  // --- Menus ------------------------------------------------------------------
+  // Opens a Menu node of this tree (the touch pipeline does it on a long
+  // press): its entries are shown over the whole tree (MenuPresentation)
+  // until one is picked, a tap lands beside them, or dismissMenu(). The menu
+  // closes by itself when its node leaves the tree or the host is laid out
+  // in other bounds. A menu without entries does not open.
+  void presentMenu(const std::shared_ptr<Node>& menu);
+  void dismissMenu();
+  // The open menu's node; null when no menu is open.
+  std::shared_ptr<Node> presentedMenu() const;
+
  private:
   void treeDidUpdate();
+  // The root view with the open menu's presentation laid over it.
+  View presentedRootView() const;
 
   std::shared_ptr<ViewTree> tree_;
+  View rootView_;
+  std::weak_ptr<Node> menu_;
+  std::optional<View> menuPresentation_;
+  // Held weakly by what may outlive the host (the presentation's actions,
+  // posted work), so it can tell whether the host is still there.
+  std::shared_ptr<ViewHost*> self_ = std::make_shared<ViewHost*>(this);
   std::function<void()> didUpdate_;
   std::optional<Rect> bounds_;
   std::shared_ptr<const FontMetrics> metrics_;
