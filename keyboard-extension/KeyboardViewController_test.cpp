@@ -22,6 +22,7 @@
 #include "platform/ui/PangoTextMetrics.h"
 #include "platform/ui/Renderer.h"
 #include "platform/ui/UI.h"
+#include "testing/EmojiKeyboardTesting.h"
 #include "testing/SystemKeyboardTesting.h"
 
 namespace zandorelle {
@@ -115,6 +116,32 @@ struct ProductKeyboard : testing::Test {
     ASSERT_NE(node, nullptr);
     host->advanceTime(0.5);
     views().touches().tap({node->frame.midX(), node->frame.midY()});
+    host->runMainQueue();
+  }
+  // With its key where the keyboard shows one (a phone); a pad's keyboard
+  // shows the globe in its place, so there the controller switches as the
+  // key's action would.
+  void showEmojis() {
+    views().setFontMetrics(platform::ui::PangoTextMetrics::shared());
+    settle();
+    const auto emojis = KeyboardAction::keyboardType(KeyboardType::emojis());
+    if (key(emojis)) {
+      tapKey(emojis);
+    } else {
+      controller->setKeyboardType(KeyboardType::emojis());
+      settle();
+    }
+    ASSERT_NE(keyloom::emojiGrid(views()), nullptr);
+  }
+  // A quick drag: down, one move `dx` along and up again, a few hundredths
+  // of a second apart.
+  void flick(platform::Point from, double dx) {
+    host->advanceTime(0.5);
+    auto touch = views().touches().down(from);
+    host->advanceTime(0.03);
+    views().touches().move(touch, {from.x + dx, from.y});
+    host->advanceTime(0.03);
+    views().touches().up(touch, {from.x + dx, from.y});
     host->runMainQueue();
   }
   // The texts of the first row's keys of the layout the keyboard would show
@@ -398,6 +425,57 @@ TEST_F(ProductKeyboard, TheKeyboardFillsExactlyTheFrameTheHostGivesIt) {
   }
 }
 
+// Below the font bar the emoji keyboard needs more room than the letters:
+// the keyboard asks the host for it, and for the letters' height again after
+// the ABC key.
+TEST_F(ProductKeyboard, EveryEmojiRowShowsWholeBetweenTheTitleAndTheMenu) {
+  for (const auto& device : keyloom::emojiKeyboardDevices()) {
+    start(device.configuration());
+    SCOPED_TRACE(::testing::Message() << (device.landscape ? "landscape " : "portrait ") << device.rows << " rows");
+    EXPECT_EQ(host->keyboardFrame().height(), device.standardHeight);
+    showEmojis();
+    const platform::Rect frame = host->keyboardFrame();
+    EXPECT_GT(frame.height(), device.standardHeight);
+    EXPECT_EQ(frame.maxY(), platform::Screen::main().bounds().height());
+    EXPECT_EQ(views().findAllOfType<keyloom::SystemKeyboard>().at(0)->frame.maxY(), frame.height());
+    keyloom::expectWholeEmojiRows(views(), platform::Rect(platform::Point{}, frame.size), device.rows);
+    tap(views().findByAccessibilityIdentifier("emoji.abc"));
+    settle();
+    EXPECT_EQ(host->keyboardFrame().height(), device.standardHeight);
+  }
+}
+
+// Each drag moves the grid as far as the finger went, however few moves it
+// took, wherever it started; a category starts at its first emoji.
+TEST_F(ProductKeyboard, EveryQuickDragScrollsTheEmojiGridWithTheFinger) {
+  start();
+  showEmojis();
+  auto grid = keyloom::emojiGrid(views());
+  const auto cells = grid->findAll(NodeKind::text);
+  ASSERT_GT(cells.size(), 20u);
+  // A cell of the middle row, and the gap after it.
+  const auto cell = cells[7];
+  const platform::Point onCell{cell->frame.midX(), cell->frame.midY()};
+  const platform::Point inGap{cell->frame.maxX() + 4, cell->frame.midY()};
+  ASSERT_TRUE(views().hitTest(inGap).empty() ||
+              views().hitTest(inGap).front().node->kind() != NodeKind::text);
+  double expected = 0;
+  for (const auto& [from, dx] : std::vector<std::pair<platform::Point, double>>{
+           {onCell, -150}, {onCell, -150}, {inGap, -120}, {onCell, 60}}) {
+    const double cellX = cell->frame.minX();
+    flick(from, dx);
+    expected -= dx;
+    EXPECT_EQ(grid->scrollOffset.x, expected) << "after a drag of " << dx;
+    EXPECT_EQ(cell->frame.minX(), cellX + dx);
+  }
+  tap(views().findAttached(keyloom::EmojiCategory::animals));
+  grid = keyloom::emojiGrid(views());
+  EXPECT_EQ(grid->scrollOffset.x, 0);
+  const auto first = views().findAttached(keyloom::emojis(keyloom::EmojiCategory::animals).front().id());
+  ASSERT_NE(first, nullptr);
+  EXPECT_LT(first->frame.minX(), 40);
+}
+
 TEST_F(ProductKeyboard, DarkModeWithoutAThemeReachesTheFontBarAndTheInputCallout) {
   platform::SimulatedHostConfiguration configuration;
   configuration.appGroupAvailable = false;
@@ -488,6 +566,20 @@ TEST_F(ProductKeyboardLooks, NarrowPhoneWithFrakturCapitals) {
   settle();
   tapKey(KeyboardAction::shift(keyloom::KeyboardCase::lowercased));
   expectLooksLike("phone-320-font-1-upper");
+}
+
+TEST_F(ProductKeyboardLooks, EmojisInPortrait) {
+  start();
+  showEmojis();
+  expectLooksLike("emojis-portrait");
+}
+
+TEST_F(ProductKeyboardLooks, EmojisInLandscape) {
+  platform::SimulatedHostConfiguration configuration;
+  configuration.orientation = platform::ScreenOrientation::landscapeLeft;
+  start(configuration);
+  showEmojis();
+  expectLooksLike("emojis-landscape");
 }
 
 TEST_F(ProductKeyboardLooks, FontSixOnThemeThree) {

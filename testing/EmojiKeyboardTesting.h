@@ -1,9 +1,18 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "keyloom/services/KeyboardActionHandler.h"
+#include "keyloom/views/EmojiCategoryKeyboard.h"
+#include "keyloom/views/EmojiKeyboard.h"
+#include "platform/input/SimulatedHost.h"
+#include "platform/ui/ViewHost.h"
 
 namespace keyloom {
 
@@ -31,5 +40,63 @@ class RecordingEmojiActionHandler : public KeyboardActionHandler {
     return result;
   }
 };
+
+// A device and orientation, with the rows its emoji grid shows and the
+// platform's standard keyboard height there (the letters' height).
+struct EmojiKeyboardDevice {
+  platform::UserInterfaceIdiom idiom;
+  bool landscape;
+  int rows;
+  double standardHeight;
+
+  platform::SimulatedHostConfiguration configuration() const {
+    platform::SimulatedHostConfiguration configuration;
+    configuration.idiom = idiom;
+    if (idiom == platform::UserInterfaceIdiom::pad) configuration.screenSize = {820, 1180};
+    if (landscape) configuration.orientation = platform::ScreenOrientation::landscapeLeft;
+    return configuration;
+  }
+};
+
+inline std::vector<EmojiKeyboardDevice> emojiKeyboardDevices() {
+  using platform::UserInterfaceIdiom;
+  return {{UserInterfaceIdiom::phone, false, 5, 260},
+          {UserInterfaceIdiom::phone, true, 3, 200},
+          {UserInterfaceIdiom::pad, false, 3, 320},
+          {UserInterfaceIdiom::pad, true, 5, 400}};
+}
+
+// The scroll view of the emoji grid shown in `view`; null when none is shown.
+inline std::shared_ptr<platform::ui::Node> emojiGrid(const platform::ui::ViewHost& view) {
+  for (const auto& scroll : view.findAll(platform::ui::NodeKind::scrollView)) {
+    if (!scroll->findAllOfType<EmojiKeyboard>().empty()) return scroll;
+  }
+  return nullptr;
+}
+
+// Every emoji cell in sight is whole, in one of `rows` rows that lie between
+// the category title and the menu, and all of them inside `bounds` (the
+// keyboard's frame, in the view's coordinates).
+inline void expectWholeEmojiRows(const platform::ui::ViewHost& view, platform::Rect bounds, int rows) {
+  const auto grid = emojiGrid(view);
+  const auto titles = view.findAllOfType<EmojiCategoryTitle>();
+  const auto menus = view.findAllOfType<EmojiCategoryKeyboardMenu>();
+  ASSERT_TRUE(grid && titles.size() == 1 && menus.size() == 1) << "no emoji keyboard shown";
+  const platform::Rect shown = grid->frame;
+  EXPECT_LE(titles[0]->frame.maxY(), shown.minY()) << "the title covers the top row";
+  EXPECT_GE(menus[0]->frame.minY(), shown.maxY()) << "the menu covers the bottom row";
+  EXPECT_GE(titles[0]->frame.minY(), bounds.minY());
+  EXPECT_LE(menus[0]->frame.maxY(), bounds.maxY());
+  std::set<long> rowTops;
+  int cut = 0;
+  for (const auto& cell : grid->findAll(platform::ui::NodeKind::text)) {
+    const platform::Rect frame = cell->frame;
+    if (frame.maxX() <= shown.minX() || frame.minX() >= shown.maxX()) continue;
+    if (frame.minY() < shown.minY() || frame.maxY() > shown.maxY()) ++cut;
+    rowTops.insert(std::lround(frame.minY()));
+  }
+  EXPECT_EQ(cut, 0) << "emojis cut at the top or bottom of the grid " << shown.minY() << "..." << shown.maxY();
+  EXPECT_EQ(rowTops.size(), static_cast<std::size_t>(rows));
+}
 
 }  // namespace keyloom

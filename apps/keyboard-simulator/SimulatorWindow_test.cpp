@@ -11,6 +11,10 @@
 #include <cstdlib>
 #include <string>
 
+#include "keyloom/controller/KeyboardHostingController.h"
+#include "keyloom/controller/KeyboardInputViewController.h"
+#include "testing/EmojiKeyboardTesting.h"
+
 namespace keyboard_simulator {
 namespace {
 
@@ -107,6 +111,31 @@ TEST_F(SimulatorWindowTest, WindowKeysRotateAndSwitchAppearance) {
   runQueued();
   EXPECT_EQ(session_->status(), "phone, landscape, en, dark, theme 0");
   EXPECT_EQ(session_->pixelWidth(), 844);
+}
+
+// A quick drag of the mouse (pressed, one move, released, all in one turn
+// of the window's loop) scrolls the emoji grid as far as the mouse went,
+// every time.
+TEST_F(SimulatorWindowTest, EveryQuickDragScrollsTheEmojiGrid) {
+  session_->simulator().type("\U0001F600");
+  const auto host = session_->simulator().host();
+  auto& view = std::static_pointer_cast<keyloom::KeyboardInputViewController>(host->keyboard())
+                   ->hostingController()
+                   ->viewHost();
+  const auto grid = keyloom::emojiGrid(view);
+  ASSERT_NE(grid, nullptr);
+  // On an emoji of the middle row, the sixth column, at first.
+  const auto cell = grid->findAll(platform::ui::NodeKind::text).at(27);
+  const platform::Rect frame = host->keyboardFrame();
+  const double scale = session_->scale();
+  const platform::Point from{(frame.minX() + cell->frame.midX()) * scale, (frame.minY() + cell->frame.midY()) * scale};
+  for (int drag = 1; drag <= 3; ++drag) {
+    mouse(SDL_MOUSEBUTTONDOWN, from);
+    mouse(SDL_MOUSEMOTION, {from.x - 150, from.y});
+    mouse(SDL_MOUSEBUTTONUP, {from.x - 150, from.y});
+    runQueued();
+    EXPECT_NEAR(grid->scrollOffset.x, 150 * drag / scale, 1) << "drag " << drag;
+  }
 }
 
 TEST(SimulatorWindowPlacementTest, TheScaleFitsTheUsableAreaInTwentieths) {

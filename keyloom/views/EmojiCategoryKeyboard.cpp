@@ -1,5 +1,7 @@
 #include "keyloom/views/EmojiCategoryKeyboard.h"
 
+#include <algorithm>
+
 #include "keyloom/core/LibraryKeyPrefix.h"
 #include "keyloom/views/EmojiKeyboard.h"
 #include "keyloom/views/KeyboardButtonGestures.h"
@@ -130,11 +132,19 @@ ui::View EmojiCategoryKeyboard::body(ui::BodyContext& context) const {
   ui::View title = ui::View(EmojiCategoryTitle(std::string(keyloom::title(current)), style_))
                        .padding(ui::EdgeSet::horizontal())
                        .padding(style_.categoryTitlePadding);
-  ui::View grid = ui::ScrollView(ui::Axis::horizontal, false,
-                                 ui::View(EmojiKeyboard(std::move(shown), actionHandler_, calloutContext_, style_,
-                                                        [](const Emoji& emoji, const EmojiKeyboardStyle& style) {
-                                                          return ui::View(EmojiKeyboard::standardEmojiView(emoji, style));
-                                                        })));
+  // A drag that starts between two emojis still scrolls the grid.
+  ui::View emojiGrid = ui::View(EmojiKeyboard(std::move(shown), actionHandler_, calloutContext_, style_,
+                                              [](const Emoji& emoji, const EmojiKeyboardStyle& style) {
+                                                return ui::View(EmojiKeyboard::standardEmojiView(emoji, style));
+                                              }))
+                           .contentShape(ui::Rectangle());
+  // As tall as the grid's rows, so the keyboard asks for the room they need
+  // and none of them hides under the title or the menu (three rows overflow
+  // the grid's own height by two points at each edge); a category starts at
+  // its first emoji, not at the offset the last one was left at.
+  ui::View grid = ui::ScrollView(ui::Axis::horizontal, false, std::move(emojiGrid))
+                      .frame(std::nullopt, std::max(EmojiKeyboard::height(style_), EmojiKeyboard::rowsHeight(style_)))
+                      .id(ui::ViewId(std::string(rawValue(current))));
   ui::View menu = ui::View(EmojiCategoryKeyboardMenu(selection.binding(), categories_, keyboardContext_, actionHandler_,
                                                      appearance_, style_));
 

@@ -61,7 +61,7 @@ ui::View EmojiKeyboard::body() const {
   return ui::LazyHGrid(rows_, ui::VerticalAlignment::center, style_.horizontalItemSpacing,
                        {ui::ForEach(std::move(entries))})
       .padding(ui::EdgeSet::horizontal())
-      .frame(std::nullopt, style_.totalHeight() - 8);
+      .frame(std::nullopt, height(style_));
 }
 
 }  // namespace keyloom

@@ -50,6 +50,15 @@ class EmojiKeyboard {
                 ButtonBuilder button = nullptr);
 
   static EmojiKeyboardItem standardEmojiView(const Emoji& emoji, const EmojiKeyboardStyle& style);
+  // The height the grid is given: its rows less the 8 points by which five
+  // rows overlap.
+  static double height(const EmojiKeyboardStyle& style) { return style.totalHeight() - 8; }
+  // The height its rows take, each overlapping the one before by the spacing
+  // between them; more than `height` for fewer than five rows.
+  static double rowsHeight(const EmojiKeyboardStyle& style) {
+    if (style.rows <= 0) return 0;
+    return style.rows * style.itemSize + (style.rows - 1) * (style.verticalItemSpacing - 8);
+  }
 
   const std::vector<Emoji>& emojis() const { return emojis_; }
   const std::vector<platform::ui::GridItem>& rows() const { return rows_; }

@@ -50,8 +50,14 @@ std::unique_ptr<HostedKeyboard> hosted(const Setup& setup) {
   keyboard->context->interfaceOrientation.set(setup.landscape ? InterfaceOrientation::landscapeLeft
                                                               : InterfaceOrientation::portrait);
   keyboard->context->keyboardType.set(setup.type);
-  // In the frame the platform gives the keyboard, which it fills.
+  // In the frame the platform gives the keyboard: the height it asks for
+  // when offered the standard one, which the letters fill.
   keyboard->show(frame.size);
+  const double asked = keyboard->host->sizeThatFits({frame.width(), frame.height()}).height;
+  if (asked != frame.height()) {
+    keyboard->size = platform::Size{frame.width(), asked};
+    keyboard->host->layout(keyboard->size);
+  }
   if (setup.dark) {
     ui::EnvironmentValues environment = keyboard->host->environment();
     environment.set(ui::colorSchemeKey, ui::ColorScheme::dark);

@@ -16,6 +16,7 @@
 #include "platform/ui/PangoTextMetrics.h"
 #include "platform/ui/Renderer.h"
 #include "platform/ui/UI.h"
+#include "testing/EmojiKeyboardTesting.h"
 #include "testing/Ink.h"
 
 namespace keyloom {
@@ -108,6 +109,25 @@ TEST_F(SystemKeyboardPicture, TheKeyboardFillsExactlyTheFrameTheHostGivesIt) {
     const auto body = space->findAllOfType<SystemKeyboardButtonBody>().at(0);
     EXPECT_LE(body->frame.maxY(), bounds.maxY());
     EXPECT_GE(body->frame.maxY(), bounds.maxY() - 8);
+  }
+}
+
+// Every row of the emoji keyboard that replaces the keys shows whole, in the
+// height the keyboard asks the host for.
+TEST_F(SystemKeyboardPicture, EveryEmojiRowShowsWholeBetweenTheTitleAndTheMenu) {
+  for (const auto& device : emojiKeyboardDevices()) {
+    start(device.configuration());
+    SCOPED_TRACE(::testing::Message() << (device.landscape ? "landscape " : "portrait ") << device.rows << " rows");
+    const auto emojis = KeyboardAction::keyboardType(KeyboardType::emojis());
+    if (view().findAttached(emojis)) {
+      tap(emojis);
+    } else {  // a pad shows the globe in its place
+      controller->setKeyboardType(KeyboardType::emojis());
+      settle();
+    }
+    const platform::Rect frame = host->keyboardFrame();
+    EXPECT_EQ(view().root()->frame, platform::Rect(platform::Point{}, frame.size));
+    expectWholeEmojiRows(view(), platform::Rect(platform::Point{}, frame.size), device.rows);
   }
 }
 

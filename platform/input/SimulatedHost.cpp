@@ -1,5 +1,7 @@
 #include "platform/input/SimulatedHost.h"
 
+#include <algorithm>
+
 #include "platform/foundation/Error.h"
 #include "platform/foundation/Locale.h"
 #include "platform/foundation/MainQueue.h"
@@ -49,6 +51,20 @@ double standardKeyboardHeight(UserInterfaceIdiom idiom, bool landscape) {
 std::shared_ptr<SimulatedHost> SimulatedHost::make(SimulatedHostConfiguration configuration) {
   auto host = std::shared_ptr<SimulatedHost>(new SimulatedHost(std::move(configuration)));
   host->application_ = std::make_shared<Application>(host);
+  // As the platform, the host answers a view that asks for another size on
+  // a later turn of the main queue, once for all that asked meanwhile.
+  std::weak_ptr<SimulatedHost> weakHost = host;
+  host->window_->setContentSizeDidChange([weakHost] {
+    auto host = weakHost.lock();
+    if (!host || host->fitScheduled_) return;
+    host->fitScheduled_ = true;
+    MainQueue::main().async([weakHost] {
+      auto host = weakHost.lock();
+      if (!host) return;
+      host->fitScheduled_ = false;
+      host->fitKeyboard();
+    });
+  });
   InputViewControllerHost::setCurrent(host);
   return host;
 }
@@ -118,12 +134,34 @@ void SimulatedHost::select(std::size_t start, std::size_t length) {
 // ---- The keyboard
 
 Rect SimulatedHost::keyboardFrame() const {
+  if (keyboard_ && visible_) {
+    if (auto view = keyboard_->viewIfLoaded()) return view->frame();
+  }
+  return fittingKeyboardFrame();
+}
+
+Rect SimulatedHost::fittingKeyboardFrame() const {
   const Rect screen = Screen::main().bounds();
   const bool landscape = isLandscape(Screen::main().orientation());
   const double width = std::min(configuration_.keyboardWidth.value_or(screen.width()), screen.width());
-  const double height =
-      configuration_.keyboardHeight.value_or(standardKeyboardHeight(configuration_.idiom, landscape));
+  double height = configuration_.keyboardHeight.value_or(standardKeyboardHeight(configuration_.idiom, landscape));
+  if (!configuration_.keyboardHeight && keyboard_) {
+    // Content that stretches takes the standard height; content of a fixed
+    // height gets it, taller or shorter.
+    if (auto view = keyboard_->viewIfLoaded()) height = view->systemLayoutSizeFitting(Size{width, height}).height;
+  }
+  height = std::min(height, screen.height());
   return Rect((screen.width() - width) / 2, screen.height() - height, width, height);
+}
+
+void SimulatedHost::fitKeyboard() {
+  auto controller = keyboard_;
+  if (!controller || !visible_) return;
+  auto view = controller->view();
+  const Rect frame = fittingKeyboardFrame();
+  if (frame == view->frame()) return;
+  view->setFrame(frame);
+  controller->driveLayout();
 }
 
 std::shared_ptr<InputViewController> SimulatedHost::startExtension(const std::string& identifier) {
@@ -154,9 +192,11 @@ void SimulatedHost::showKeyboard() {
   if (!controller || visible_) return;
   visible_ = true;
   auto view = controller->view();
-  view->setFrame(keyboardFrame());
+  view->setFrame(fittingKeyboardFrame());
   controller->driveWillAppear(false);
   view->setWindow(window_);
+  // The view set up while appearing may ask for another height.
+  view->setFrame(fittingKeyboardFrame());
   controller->driveLayout();
   controller->driveDidAppear(false);
 }
@@ -187,13 +227,15 @@ void SimulatedHost::rotate(ScreenOrientation orientation) {
   screen.setOrientation(orientation);
   configuration_.orientation = orientation;
   if (controller && visible_) {
-    controller->view()->setFrame(keyboardFrame());
+    controller->view()->setFrame(fittingKeyboardFrame());
     controller->driveLayout();
   }
 }
 
 void SimulatedHost::layout() {
-  if (keyboard_ && visible_) keyboard_->driveLayout();
+  if (!keyboard_ || !visible_) return;
+  keyboard_->view()->setFrame(fittingKeyboardFrame());
+  keyboard_->driveLayout();
 }
 
 void SimulatedHost::setUserInterfaceStyle(UserInterfaceStyle style) {

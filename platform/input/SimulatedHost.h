@@ -34,7 +34,9 @@ struct SimulatedHostConfiguration {
   UserInterfaceStyle userInterfaceStyle = UserInterfaceStyle::light;
 
   // The keyboard's frame: the screen's width unless a narrower (floating)
-  // width is given; the height by idiom and orientation unless given.
+  // width is given. Its height, unless given, is the one the keyboard's view
+  // asks for when offered the platform's standard height for the idiom and
+  // orientation; a height given here is kept, and the keyboard fills it.
   std::optional<double> keyboardWidth;
   std::optional<double> keyboardHeight;
 
@@ -145,7 +147,8 @@ class SimulatedHost : public InputViewControllerHost, public std::enable_shared_
   std::shared_ptr<InputViewController> keyboard() const { return keyboard_; }
   bool isKeyboardVisible() const { return visible_; }
   std::shared_ptr<Window> window() const { return window_; }
-  // The frame the keyboard's view gets for the current screen.
+  // The frame of the keyboard's view while it is shown, else the frame it
+  // would get on the current screen.
   Rect keyboardFrame() const;
 
   // ---- The environment
@@ -196,6 +199,11 @@ class SimulatedHost : public InputViewControllerHost, public std::enable_shared_
 
   explicit SimulatedHost(SimulatedHostConfiguration configuration);
   void applyAppGroupAvailability();
+  // The frame the keyboard's view gets on the current screen now.
+  Rect fittingKeyboardFrame() const;
+  // Gives the shown keyboard the frame it now asks for, laying it out again
+  // when that changed.
+  void fitKeyboard();
   void editText(const std::function<void()>& edit);
 
   SimulatedHostConfiguration configuration_;
@@ -205,6 +213,7 @@ class SimulatedHost : public InputViewControllerHost, public std::enable_shared_
   std::shared_ptr<Application> application_;
   std::shared_ptr<InputViewController> keyboard_;
   bool visible_ = false;
+  bool fitScheduled_ = false;
   SimulatedHostRecords records_;
 };
 

@@ -271,6 +271,64 @@ TEST(SimulatedHostTest, ConfiguresDeviceScreenAndLocale) {
   EXPECT_EQ(host->hostProxy()->documentContextBeforeInput(), "Gr\u00FCezi");
 }
 
+// A view whose content is of a fixed height, pinned into a controller's
+// view as a keyboard's hosted content is.
+class FixedHeightView : public View {
+ public:
+  static std::shared_ptr<FixedHeightView> make(double height) {
+    return std::shared_ptr<FixedHeightView>(new FixedHeightView(height));
+  }
+  void setHeight(double height) {
+    height_ = height;
+    invalidateIntrinsicContentSize();
+  }
+  Size systemLayoutSizeFitting(Size target) override { return Size{target.width, height_}; }
+
+ private:
+  explicit FixedHeightView(double height) : View(Rect()), height_(height) {}
+  double height_;
+};
+
+class FixedHeightController : public InputViewController {
+ public:
+  std::shared_ptr<FixedHeightView> content = FixedHeightView::make(300);
+  void viewDidLoad() override {
+    view()->addSubview(content);
+    for (LayoutAttribute edge :
+         {LayoutAttribute::leading, LayoutAttribute::trailing, LayoutAttribute::top, LayoutAttribute::bottom}) {
+      view()->addConstraint(LayoutConstraint{content, edge, view(), edge, 0});
+    }
+  }
+};
+
+TEST(SimulatedHostTest, TheKeyboardGetsTheHeightItsViewAsksForUnlessTheHostFixesOne) {
+  auto host = SimulatedHost::make();
+  auto keyboard = std::make_shared<FixedHeightController>();
+  host->presentKeyboard([&] { return keyboard; });
+  EXPECT_EQ(host->keyboardFrame(), Rect(0, 844 - 300, 390, 300));
+  EXPECT_EQ(keyboard->content->frame().height(), 300);
+  // Asking again is answered on a later turn, with a layout pass.
+  keyboard->content->setHeight(240);
+  EXPECT_EQ(host->keyboardFrame().height(), 300);
+  host->runMainQueue();
+  EXPECT_EQ(host->keyboardFrame(), Rect(0, 844 - 240, 390, 240));
+  EXPECT_EQ(keyboard->content->frame().height(), 240);
+  // Never taller than the screen.
+  keyboard->content->setHeight(2000);
+  host->runMainQueue();
+  EXPECT_EQ(host->keyboardFrame(), Rect(0, 0, 390, 844));
+
+  SimulatedHostConfiguration fixed;
+  fixed.keyboardHeight = 260;
+  host = SimulatedHost::make(fixed);
+  keyboard = std::make_shared<FixedHeightController>();
+  host->presentKeyboard([&] { return keyboard; });
+  keyboard->content->setHeight(240);
+  host->runMainQueue();
+  EXPECT_EQ(host->keyboardFrame().height(), 260);
+  EXPECT_EQ(keyboard->content->frame().height(), 260);
+}
+
 TEST(SimulatedHostTest, AnUnhostedControllerHasADocumentOfItsOwn) {
   auto controller = std::make_shared<InputViewController>();
   auto proxy = controller->textDocumentProxy();

@@ -121,6 +121,25 @@ std::shared_ptr<Window> View::window() const {
   return root->window_;
 }
 
+Size View::systemLayoutSizeFitting(Size target) {
+  auto pinned = [this](const View& subview, LayoutAttribute edge) {
+    return std::any_of(constraints_.begin(), constraints_.end(), [&](const LayoutConstraint& c) {
+      return c.first.lock().get() == &subview && c.firstAttribute == edge && c.second.lock().get() == this &&
+             c.secondAttribute == edge && c.constant == 0;
+    });
+  };
+  std::optional<double> height;
+  for (const auto& subview : subviews_) {
+    if (!pinned(*subview, LayoutAttribute::top) || !pinned(*subview, LayoutAttribute::bottom)) continue;
+    height = std::max(height.value_or(0.0), subview->systemLayoutSizeFitting(target).height);
+  }
+  return Size{target.width, height.value_or(target.height)};
+}
+
+void View::invalidateIntrinsicContentSize() const {
+  if (auto shown = window()) shown->contentSizeDidChange();
+}
+
 void View::setWindow(std::shared_ptr<Window> window) {
   if (window_ == window) return;
   window_ = std::move(window);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -20,8 +21,16 @@ class Window {
   Screen& screen() const { return *screen_; }
   void setScreen(Screen& screen) { screen_ = &screen; }
 
+  // Told when a view of the window's tree may ask for another size, so the
+  // window's owner can lay the tree out again.
+  void setContentSizeDidChange(std::function<void()> handler) { contentSizeDidChange_ = std::move(handler); }
+  void contentSizeDidChange() const {
+    if (contentSizeDidChange_) contentSizeDidChange_();
+  }
+
  private:
   Screen* screen_;  // screens live for the whole process
+  std::function<void()> contentSizeDidChange_;
 };
 
 enum class LayoutAttribute { leading, trailing, top, bottom, width, height };
@@ -100,6 +109,13 @@ class View : public Responder, public std::enable_shared_from_this<View> {
   bool needsLayout() const { return needsLayout_; }
   void layoutIfNeeded();
   int layoutCount() const { return layoutCount_; }
+
+  // The size the view asks for when offered `target`, width kept: as tall as
+  // the tallest subview its constraints pin to both its top and its bottom
+  // asks to be, else the height offered.
+  virtual Size systemLayoutSizeFitting(Size target);
+  // The size this view asks for may have changed: its window is told.
+  void invalidateIntrinsicContentSize() const;
 
   // The superview, as the platform's responder chain continues there.
   std::shared_ptr<Responder> nextResponder() const override;

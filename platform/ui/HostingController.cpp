@@ -8,11 +8,24 @@ std::shared_ptr<HostingView> HostingView::make(ui::View rootView) {
   return std::shared_ptr<HostingView>(new HostingView(std::move(rootView)));
 }
 
-HostingView::HostingView(ui::View rootView) : platform::View(Rect()), host_(std::move(rootView)) {}
+HostingView::HostingView(ui::View rootView) : platform::View(Rect()), host_(std::move(rootView)) {
+  announcedStructure_ = host_.structureVersion();
+  // A tree that shows other views (another keyboard) may ask for another
+  // size; updates within the same views leave it as it was.
+  host_.setDidUpdate([this] {
+    if (host_.structureVersion() == announcedStructure_) return;
+    announcedStructure_ = host_.structureVersion();
+    invalidateIntrinsicContentSize();
+  });
+}
 
 void HostingView::layoutSubviews() {
   platform::View::layoutSubviews();
   host_.layout(bounds());
+}
+
+Size HostingView::systemLayoutSizeFitting(Size target) {
+  return Size{target.width, host_.sizeThatFits({target.width, target.height}).height};
 }
 
 void HostingView::didMoveToWindow() {

@@ -19,6 +19,8 @@ class HostingView : public platform::View {
   const ViewHost& host() const { return host_; }
 
   void layoutSubviews() override;
+  // As tall as the tree answers when offered `target`.
+  Size systemLayoutSizeFitting(Size target) override;
   // Off screen, the tree's touches are cancelled and its menu closes.
   void didMoveToWindow() override;
 
@@ -26,6 +28,8 @@ class HostingView : public platform::View {
   explicit HostingView(ui::View rootView);
 
   ViewHost host_;
+  // The tree's structure when its window was last told of its size.
+  std::size_t announcedStructure_ = 0;
 };
 
 // A view controller whose view is a HostingView of its root view. Always

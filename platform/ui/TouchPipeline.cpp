@@ -316,14 +316,16 @@ struct TouchPipeline::State : std::enable_shared_from_this<TouchPipeline::State>
     const double acrossMove = axis == Axis::horizontal ? dy : dx;
     if (!touch.scrolling) {
       if (std::abs(alongMove) > scrollSlop && std::abs(alongMove) >= std::abs(acrossMove)) {
+        // The content follows the finger from where it went down, so a quick
+        // drag that crosses the slop in one move loses none of it.
         touch.scrolling = true;
         touch.scrollStartOffset = scroll->scrollOffset;
-        touch.scrollStartLocation = touch.location;
+        touch.scrollStartLocation = touch.start;
         cancelInside(touch, touch.scrollChainIndex);
-      } else if (std::abs(acrossMove) > scrollSlop) {
-        touch.scrollFailed = true;
+      } else {
+        if (std::abs(acrossMove) > scrollSlop) touch.scrollFailed = true;
+        return;
       }
-      return;
     }
     if (axis == Axis::horizontal) {
       scroll->scrollOffset.x = touch.scrollStartOffset.x - (touch.location.x - touch.scrollStartLocation.x);

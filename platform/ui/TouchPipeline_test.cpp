@@ -278,8 +278,8 @@ TEST(TouchPipeline, ScrollViewTakesTheTouchAndCancelsItsChildren) {
   EXPECT_TRUE(host.touches().isScrolling(touch));
   EXPECT_FALSE(first->isPressed());
   host.touches().move(touch, {-20, 22});
-  EXPECT_EQ(scroll->scrollOffset.x, 30) << "scrolls with the touch once it took it";
-  EXPECT_EQ(first->frame.minX(), -30);
+  EXPECT_EQ(scroll->scrollOffset.x, 45) << "scrolls as far as the touch went since it went down";
+  EXPECT_EQ(first->frame.minX(), -45);
   host.touches().up(touch);
   EXPECT_EQ(actions, 0);
   EXPECT_EQ(log, (Log{"0 changed (25, 20)", "0 changed (20, 20)", "0 ended (20, 20) cancelled"}));
@@ -291,7 +291,7 @@ TEST(TouchPipeline, ScrollViewTakesTheTouchAndCancelsItsChildren) {
   EXPECT_FALSE(host.touches().isScrolling(touch)) << "moved across the axis first";
   host.touches().up(touch, {90, 30});
   EXPECT_EQ(actions, 1);
-  EXPECT_EQ(log.back(), "2 ended (20, 30)") << "cell 2 starts at x 70 after scrolling 30";
+  EXPECT_EQ(log.back(), "2 ended (35, 30)") << "cell 2 starts at x 55 after scrolling 45";
 }
 
 TEST(TouchPipeline, PlatformViewsGetEveryTouch) {

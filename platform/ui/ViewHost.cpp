@@ -86,6 +86,13 @@ void ViewHost::relayout() {
   }
 }
 
+Size ViewHost::sizeThatFits(ProposedSize proposal) const {
+  // A full engine keeps no memory in the nodes, so the next incremental pass
+  // is not disturbed.
+  LayoutEngine engine(fontMetrics(), LayoutEngine::Mode::full);
+  return engine.sizeThatFits(*root(), proposal);
+}
+
 void ViewHost::setFontMetrics(std::shared_ptr<const FontMetrics> metrics) {
   metrics_ = std::move(metrics);
   needsFullLayout_ = true;  // every text may measure differently

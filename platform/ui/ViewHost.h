@@ -8,6 +8,7 @@
 
 #include "platform/ui/FontMetrics.h"
 #include "platform/ui/HitTest.h"
+#include "platform/ui/Layout.h"
 #include "platform/ui/Node.h"
 
 namespace platform::ui {
@@ -63,6 +64,9 @@ class ViewHost {
   std::optional<Rect> layoutBounds() const { return bounds_; }
   // Lays out again in the same bounds (nothing before the first layout).
   void relayout();
+  // What the tree answers when offered `proposal`, measured with the host's
+  // metrics; it places nothing and leaves the last layout as it was.
+  Size sizeThatFits(ProposedSize proposal) const;
   // Layout after an update measures and places only what changed, reusing
   // the rest of the last pass; turned off, every pass is a full one (the
   // frames are the same either way).
