@@ -81,6 +81,14 @@ void requireRenderFonts() {
   if (!missing.empty()) throw MissingFontError(missing);
 }
 
+std::string drawnText(const Node& node) {
+  std::string text = node.content<TextContent>()->text;
+  if (auto textCase = node.environment().get(textCaseKey)) {
+    text = *textCase == TextCase::uppercase ? text::uppercased(text) : text::lowercased(text);
+  }
+  return text;
+}
+
 Renderer::Renderer(cairo_t* cr) : cr_(cr) {}
 
 void Renderer::countUnknownGlyphs(const Node& node, int count) {
@@ -123,12 +131,14 @@ void Renderer::drawLevel(const Node& node, std::size_t level) {
     if (opacity->value <= 0) return;
     if (opacity->value >= 1) return drawInner();
     cairo_save(cr_);
-    rectanglePath(cr_, expanded(inner, groupMargin));
-    cairo_clip(cr_);
+    clipToPixels(deviceBox(expanded(inner, groupMargin)));
     cairo_push_group(cr_);
     drawInner();
-    cairo_pop_group_to_source(cr_);
+    cairo_pattern_t* group = popGroup();
+    cairo_identity_matrix(cr_);
+    cairo_set_source(cr_, group);
     cairo_paint_with_alpha(cr_, opacity->value);
+    cairo_pattern_destroy(group);
     cairo_restore(cr_);
   } else if (m.as<Background>()) {
     drawLayer(node, level - 1);
@@ -201,11 +211,13 @@ void Renderer::drawLevel(const Node& node, std::size_t level) {
 void Renderer::drawComposed(const Node& node, std::size_t level, Rect area, Layers layers) {
   // A picture is drawn under a clip of one whole-pixel rectangle, as it
   // would be drawn in place; under any other clip it is drawn in place.
+  const PixelBox whole = deviceBox(area);
   std::optional<PixelBox> box = cache_ ? clipBox() : std::nullopt;
-  if (box) box = box->intersection(deviceBox(area));
+  if (box) box = box->intersection(whole);
   cairo_save(cr_);
-  rectanglePath(cr_, area);
-  cairo_clip(cr_);
+  // Out to whole pixels: Cairo composites under a clip that cuts pixels in
+  // ways that round by how much of the surface the drawing covers.
+  clipToPixels(whole);
   std::optional<std::string> key;
   if (box && !box->isEmpty() && box->width * box->height <= PictureCache::maximumPixels) {
     key = drawingKey(node, level);
@@ -226,8 +238,6 @@ void Renderer::drawComposed(const Node& node, std::size_t level, Rect area, Laye
       matrix.x0 -= box->x;
       matrix.y0 -= box->y;
       cairo_set_matrix(cr, &matrix);
-      rectanglePath(cr, area);
-      cairo_clip(cr);
       Renderer pictureRenderer(cr);
       (pictureRenderer.*layers)(node, level);
       cairo_destroy(cr);
@@ -240,10 +250,24 @@ void Renderer::drawComposed(const Node& node, std::size_t level, Rect area, Laye
   } else {
     cairo_push_group(cr_);
     (this->*layers)(node, level);
-    cairo_pop_group_to_source(cr_);
+    cairo_pattern_t* group = popGroup();
+    cairo_identity_matrix(cr_);
+    cairo_set_source(cr_, group);
     cairo_paint(cr_);
+    cairo_pattern_destroy(group);
   }
   cairo_restore(cr_);
+}
+
+cairo_pattern_t* Renderer::popGroup() {
+  // The group's pixels are where the context's were: read in device space,
+  // they are copied, never interpolated (a matrix and its inverse multiplied
+  // are not quite the identity at every scale, and Cairo interpolates then).
+  cairo_pattern_t* group = cairo_pop_group(cr_);
+  cairo_matrix_t identity;
+  cairo_matrix_init_identity(&identity);
+  cairo_pattern_set_matrix(group, &identity);
+  return group;
 }
 
 void Renderer::drawShadowLayers(const Node& node, std::size_t level) {
@@ -251,32 +275,48 @@ void Renderer::drawShadowLayers(const Node& node, std::size_t level) {
   const Rgba color = shadow.color.resolved(node.colorScheme());
   cairo_push_group(cr_);
   drawLevel(node, level - 1);
-  cairo_pattern_t* content = cairo_pop_group(cr_);
-  // A blur approximated by a few spread copies of the silhouette.
+  cairo_pattern_t* content = popGroup();
+  // A blur approximated by a few spread copies of the silhouette, each moved
+  // by whole device pixels, so that it is copied, not interpolated.
   const double spread = shadow.radius / 2;
   const double offsets[5][2] = {{0, 0}, {spread, 0}, {-spread, 0}, {0, spread}, {0, -spread}};
   const int samples = spread > 0 ? 5 : 1;
+  double moves[5][2];
   for (int i = 0; i < samples; ++i) {
-    cairo_save(cr_);
-    cairo_translate(cr_, shadow.x + offsets[i][0], shadow.y + offsets[i][1]);
+    moves[i][0] = shadow.x + offsets[i][0];
+    moves[i][1] = shadow.y + offsets[i][1];
+    cairo_user_to_device_distance(cr_, &moves[i][0], &moves[i][1]);
+  }
+  cairo_save(cr_);
+  cairo_identity_matrix(cr_);
+  for (int i = 0; i < samples; ++i) {
+    cairo_matrix_t moved;
+    cairo_matrix_init_translate(&moved, -std::round(moves[i][0]), -std::round(moves[i][1]));
+    cairo_pattern_set_matrix(content, &moved);
     cairo_set_source_rgba(cr_, color.red, color.green, color.blue, color.alpha / samples);
     cairo_mask(cr_, content);
-    cairo_restore(cr_);
   }
+  cairo_matrix_t identity;
+  cairo_matrix_init_identity(&identity);
+  cairo_pattern_set_matrix(content, &identity);
   cairo_set_source(cr_, content);
   cairo_paint(cr_);
+  cairo_restore(cr_);
   cairo_pattern_destroy(content);
 }
 
 void Renderer::drawMaskLayers(const Node& node, std::size_t level) {
   cairo_push_group(cr_);
   drawLevel(node, level - 1);
-  cairo_pattern_t* content = cairo_pop_group(cr_);
+  cairo_pattern_t* content = popGroup();
   cairo_push_group(cr_);
   drawLayer(node, level - 1);
-  cairo_pattern_t* mask = cairo_pop_group(cr_);
+  cairo_pattern_t* mask = popGroup();
+  cairo_save(cr_);
+  cairo_identity_matrix(cr_);
   cairo_set_source(cr_, content);
   cairo_mask(cr_, mask);
+  cairo_restore(cr_);
   cairo_pattern_destroy(mask);
   cairo_pattern_destroy(content);
 }
@@ -285,6 +325,15 @@ Renderer::PixelBox Renderer::PixelBox::intersection(const PixelBox& other) const
   const int x0 = std::max(x, other.x), y0 = std::max(y, other.y);
   const int x1 = std::min(x + width, other.x + other.width), y1 = std::min(y + height, other.y + other.height);
   return {x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0)};
+}
+
+void Renderer::clipToPixels(const PixelBox& box) {
+  cairo_matrix_t matrix;
+  cairo_get_matrix(cr_, &matrix);
+  cairo_identity_matrix(cr_);
+  cairo_rectangle(cr_, box.x, box.y, box.width, box.height);
+  cairo_clip(cr_);
+  cairo_set_matrix(cr_, &matrix);
 }
 
 Renderer::PixelBox Renderer::deviceBox(Rect rect) const {
@@ -375,14 +424,9 @@ void Renderer::drawContent(const Node& node) {
       }
       break;
     }
-    case NodeKind::text: {
-      std::string text = node.content<TextContent>()->text;
-      if (auto textCase = node.environment().get(textCaseKey)) {
-        text = *textCase == TextCase::uppercase ? text::uppercased(text) : text::lowercased(text);
-      }
-      drawText(node, text, node.resolvedFont(), frame);
+    case NodeKind::text:
+      drawText(node, drawnText(node), node.resolvedFont(), frame);
       break;
-    }
     case NodeKind::image:
       drawImage(node);
       break;

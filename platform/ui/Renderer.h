@@ -33,6 +33,9 @@ class MissingFontError : public Error {
 // that is not installed (Debian: fonts-dejavu-core, fonts-noto-color-emoji).
 void requireRenderFonts();
 
+// What a text node shows: its text in the environment's letter case.
+std::string drawnText(const Node& node);
+
 struct RenderReport {
   int pixelWidth = 0;
   int pixelHeight = 0;
@@ -53,6 +56,8 @@ class Renderer {
  public:
   explicit Renderer(cairo_t* cr);
   void draw(const Node& node);
+  // Draws into `cr` from now on; what was counted stays.
+  void setContext(cairo_t* cr) { cr_ = cr; }
   // Draws only the nodes the tracker says draw into the repainted areas (the
   // context is clipped to them); null draws every node.
   void setDamage(const DamageTracker* damage) { damage_ = damage; }
@@ -87,9 +92,12 @@ class Renderer {
   using Layers = void (Renderer::*)(const Node& node, std::size_t level);
   void drawComposed(const Node& node, std::size_t level, Rect area, Layers layers);
   void drawShadowLayers(const Node& node, std::size_t level);
+  // The group drawn since the last push, to be drawn in device space.
+  cairo_pattern_t* popGroup();
   void drawMaskLayers(const Node& node, std::size_t level);
   // The box of device pixels around `rect`.
   PixelBox deviceBox(Rect rect) const;
+  void clipToPixels(const PixelBox& box);
   // The clip, when it is one rectangle of whole device pixels.
   std::optional<PixelBox> clipBox() const;
   void setColor(const Node& node, const Color& color);
