@@ -209,54 +209,50 @@ void Renderer::drawLevel(const Node& node, std::size_t level) {
 // what is below: a picture that shows what it showed before is painted again
 // from the cache, with the same pixels.
 void Renderer::drawComposed(const Node& node, std::size_t level, Rect area, Layers layers) {
-  // A picture is drawn under a clip of one whole-pixel rectangle, as it
-  // would be drawn in place; under any other clip it is drawn in place.
+  // Composed on a surface of its own that holds all of it, whatever the
+  // clip or the target's extent (a part of the screen drawn alone): a group
+  // that Cairo sizes by the clip is cut there, and rounds by its size.
   const PixelBox whole = deviceBox(area);
-  std::optional<PixelBox> box = cache_ ? clipBox() : std::nullopt;
-  if (box) box = box->intersection(whole);
-  cairo_save(cr_);
-  // Out to whole pixels: Cairo composites under a clip that cuts pixels in
-  // ways that round by how much of the surface the drawing covers.
-  clipToPixels(whole);
+  if (whole.isEmpty()) return;
   std::optional<std::string> key;
-  if (box && !box->isEmpty() && box->width * box->height <= PictureCache::maximumPixels) {
-    key = drawingKey(node, level);
-  }
+  if (cache_ && whole.width * whole.height <= PictureCache::maximumPixels) key = drawingKey(node, level);
+  cairo_matrix_t matrix;
+  cairo_get_matrix(cr_, &matrix);
   if (key) {
-    cairo_matrix_t matrix;
-    cairo_get_matrix(cr_, &matrix);
     for (double value : {matrix.xx, matrix.yx, matrix.xy, matrix.yy, matrix.x0, matrix.y0}) {
       key->append(reinterpret_cast<const char*>(&value), sizeof value);
     }
-    for (int value : {box->x, box->y, box->width, box->height}) {
+    for (int value : {whole.x, whole.y, whole.width, whole.height}) {
       key->append(reinterpret_cast<const char*>(&value), sizeof value);
     }
-    const PictureCache::Picture* picture = cache_->find(*key);
-    if (!picture) {
-      cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, box->width, box->height);
-      cairo_t* cr = cairo_create(surface);
-      matrix.x0 -= box->x;
-      matrix.y0 -= box->y;
-      cairo_set_matrix(cr, &matrix);
-      Renderer pictureRenderer(cr);
-      (pictureRenderer.*layers)(node, level);
-      cairo_destroy(cr);
-      picture = cache_->store(std::move(*key), {surface, box->x, box->y, pictureRenderer.unknownGlyphs()});
-    }
-    countUnknownGlyphs(node, picture->unknownGlyphs);
-    cairo_identity_matrix(cr_);
-    cairo_set_source_surface(cr_, picture->surface, picture->x, picture->y);
-    cairo_paint(cr_);
-  } else {
-    cairo_push_group(cr_);
-    (this->*layers)(node, level);
-    cairo_pattern_t* group = popGroup();
-    cairo_identity_matrix(cr_);
-    cairo_set_source(cr_, group);
-    cairo_paint(cr_);
-    cairo_pattern_destroy(group);
   }
+  const PictureCache::Picture* picture = key ? cache_->find(*key) : nullptr;
+  std::optional<PictureCache::Picture> drawn;
+  if (!picture) {
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, whole.width, whole.height);
+    // Moved by its offset, so every point lands where it does on the target.
+    cairo_surface_set_device_offset(surface, -whole.x, -whole.y);
+    cairo_t* cr = cairo_create(surface);
+    cairo_set_matrix(cr, &matrix);
+    Renderer pictureRenderer(cr);
+    (pictureRenderer.*layers)(node, level);
+    cairo_destroy(cr);
+    drawn = PictureCache::Picture{surface, whole.x, whole.y, pictureRenderer.unknownGlyphs()};
+    if (key) {
+      picture = cache_->store(std::move(*key), *drawn);
+      drawn.reset();
+    } else {
+      picture = &*drawn;
+    }
+  }
+  countUnknownGlyphs(node, picture->unknownGlyphs);
+  cairo_save(cr_);
+  clipToPixels(whole);
+  cairo_identity_matrix(cr_);
+  cairo_set_source_surface(cr_, picture->surface, 0, 0);
+  cairo_paint(cr_);
   cairo_restore(cr_);
+  if (drawn) cairo_surface_destroy(drawn->surface);
 }
 
 cairo_pattern_t* Renderer::popGroup() {
@@ -345,22 +341,6 @@ Renderer::PixelBox Renderer::deviceBox(Rect rect) const {
   const int x1 = static_cast<int>(std::ceil(*std::max_element(xs, xs + 4)));
   const int y1 = static_cast<int>(std::ceil(*std::max_element(ys, ys + 4)));
   return {x0, y0, x1 - x0, y1 - y0};
-}
-
-std::optional<Renderer::PixelBox> Renderer::clipBox() const {
-  cairo_save(cr_);
-  cairo_identity_matrix(cr_);
-  cairo_rectangle_list_t* list = cairo_copy_clip_rectangle_list(cr_);
-  cairo_restore(cr_);
-  std::optional<PixelBox> box;
-  if (list->status == CAIRO_STATUS_SUCCESS && list->num_rectangles == 1) {
-    const cairo_rectangle_t& r = list->rectangles[0];
-    const PixelBox whole{static_cast<int>(r.x), static_cast<int>(r.y), static_cast<int>(r.width),
-                         static_cast<int>(r.height)};
-    if (whole.x == r.x && whole.y == r.y && whole.width == r.width && whole.height == r.height) box = whole;
-  }
-  cairo_rectangle_list_destroy(list);
-  return box;
 }
 
 void Renderer::drawChildren(const Node& node) {

@@ -98,8 +98,6 @@ class Renderer {
   // The box of device pixels around `rect`.
   PixelBox deviceBox(Rect rect) const;
   void clipToPixels(const PixelBox& box);
-  // The clip, when it is one rectangle of whole device pixels.
-  std::optional<PixelBox> clipBox() const;
   void setColor(const Node& node, const Color& color);
   void countUnknownGlyphs(const Node& node, int count);
 
