@@ -199,6 +199,7 @@ Rect contentInk(const Node& node) {
 
 // How much `matrix` enlarges lengths at most.
 double enlargement(const cairo_matrix_t& matrix) {
+  if (matrix.xx == 1 && matrix.yy == 1 && matrix.xy == 0 && matrix.yx == 0) return 1;
   return std::max(std::hypot(matrix.xx, matrix.yx), std::hypot(matrix.xy, matrix.yy));
 }
 
@@ -314,10 +315,12 @@ Rect DamageTracker::visit(const Node& node, Walk& walk) {
   }
   // The content's ink is measured again only when the node was evaluated
   // again or moved.
-  const bool sameNode = old && old->evaluationCount == node.evaluationCount() && sameFrames(old->frames, node);
+  const bool framesAlike = old && sameFrames(old->frames, node);
+  const bool sameNode = framesAlike && old->evaluationCount == node.evaluationCount();
   Rect ink = Rect::null();
   if (drawn && drawsOwnContent(node.kind())) ink = sameNode && !old->ink.isNull() ? old->ink : contentInk(node);
-  if (drawn && (node.kind() == NodeKind::text || node.kind() == NodeKind::image)) {
+  const bool glyphs = drawn && (node.kind() == NodeKind::text || node.kind() == NodeKind::image);
+  if (glyphs) {
     glyphReach_ = std::max(glyphReach_, 2 * node.resolvedFont().pointSize() * enlargement(inner.matrix));
   }
   const Rect own = transformed(inner.matrix, grown(ink, inner.spread));
@@ -332,7 +335,7 @@ Rect DamageTracker::visit(const Node& node, Walk& walk) {
   bool contentChanged = true;
   bool effectsChanged = true;
   if (old) {
-    effectsChanged = !sameFrames(old->frames, node);
+    effectsChanged = !framesAlike;
     contentChanged = false;
     if (!effectsChanged && old->evaluationCount != node.evaluationCount()) {
       const ViewDefinition& before = old->view.definition();
@@ -362,6 +365,7 @@ Rect DamageTracker::visit(const Node& node, Walk& walk) {
   record.frames.push_back(node.contentFrame);
   record.frames.insert(record.frames.end(), node.levelFrames.begin(), node.levelFrames.end());
   record.ink = ink;
+  record.glyphs = glyphs;
   record.own = own;
   record.subtree = subtree;
   record.seen = false;
@@ -374,6 +378,14 @@ void DamageTracker::endFrame() {
   }
   // Nothing older than the last frame is held.
   records_.resize(count_);
+}
+
+Rect DamageTracker::withGlyphsReaching(Rect area) const {
+  Rect result = area;
+  for (std::size_t i = 0; i < count_; ++i) {
+    if (records_[i].glyphs && overlap(area, records_[i].own)) result = unite(result, records_[i].own);
+  }
+  return result;
 }
 
 void DamageTracker::selectNodesDrawingInto(Rect area) {

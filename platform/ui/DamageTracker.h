@@ -40,6 +40,8 @@ class DamageTracker {
   double shadowReach() const { return shadowReach_; }
   // The most any glyph of the frame may span, in screen points.
   double glyphReach() const { return glyphReach_; }
+  // `area` with the whole of every text or symbol that draws into it.
+  Rect withGlyphsReaching(Rect area) const;
   // Whether `node` or anything inside it draws into the selected area.
   bool needsDrawing(const Node& node) const { return touching_.count(&node) > 0; }
 
@@ -54,6 +56,7 @@ class DamageTracker {
     Rect own = Rect::null();   // what the node itself draws
     Rect subtree = Rect::null();  // with its layers and children
     bool seen = false;
+    bool glyphs = false;  // draws text or a symbol
   };
   struct Walk;
 

@@ -89,9 +89,15 @@ void HostFrame::repaint(const SimulatedHost& host, const std::vector<PlacedTree>
   // would lose what casts a shadow from outside the rectangle.
   const int width = cairo_image_surface_get_width(surface_);
   const int height = cairo_image_surface_get_height(surface_);
-  const int x0 = std::max(0, rect.x - margin), y0 = std::max(0, rect.y - margin);
-  const PixelRect held{x0, y0, std::min(width, rect.x + rect.width + margin) - x0,
-                       std::min(height, rect.y + rect.height + margin) - y0};
+  // Cairo draws a glyph that a surface's edge cuts a little differently from
+  // a whole one: the glyphs that reach into the rectangle are held whole.
+  const Rect glyphs = tracker_.withGlyphsReaching(
+      Rect(rect.x / scale_, rect.y / scale_, rect.width / scale_, rect.height / scale_));
+  const int x0 = std::max(0, std::min(rect.x, static_cast<int>(std::floor(glyphs.minX() * scale_))) - margin);
+  const int y0 = std::max(0, std::min(rect.y, static_cast<int>(std::floor(glyphs.minY() * scale_))) - margin);
+  const int x1 = std::max(rect.x + rect.width, static_cast<int>(std::ceil(glyphs.maxX() * scale_))) + margin;
+  const int y1 = std::max(rect.y + rect.height, static_cast<int>(std::ceil(glyphs.maxY() * scale_))) + margin;
+  const PixelRect held{x0, y0, std::min(width, x1) - x0, std::min(height, y1) - y0};
   cairo_surface_t* part = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, held.width, held.height);
   // Moved by the surface's offset, not the context's transformation: every
   // point then has the coordinates it has in the whole frame, less the
@@ -172,7 +178,7 @@ void HostFrame::draw(const SimulatedHost& host, const std::vector<ShownViewHost>
     // cache with pictures nobody paints again.
     renderer.setDamage(&tracker_);
     renderer.setPictureCache(&pictures_);
-    const int margin = pixelMargin(tracker_, scale_);
+    const int margin = pixelMargin(tracker_.shadowReach(), scale_);
     for (const auto& rect : repainted_) repaint(host, trees, renderer, rect, margin);
   }
   unknownGlyphs_ = renderer.unknownGlyphs();

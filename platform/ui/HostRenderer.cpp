@@ -154,11 +154,9 @@ void drawScreenPixels(const SimulatedHost& host, const Node& application, const 
   cairo_restore(cr);
 }
 
-int pixelMargin(const DamageTracker& tracker, double scale) {
-  // Cairo draws a glyph that a surface's edge cuts a little differently from
-  // a whole one: a glyph that reaches into the part is drawn whole, within
-  // the margin. Then one pixel more for rounding.
-  return static_cast<int>(std::ceil((tracker.shadowReach() + tracker.glyphReach()) * scale)) + 1;
+int pixelMargin(double points, double scale) {
+  // One pixel more for rounding.
+  return static_cast<int>(std::ceil(points * scale)) + 1;
 }
 
 int drawHost(const SimulatedHost& host, const std::vector<ShownViewHost>& views, cairo_t* cr) {
@@ -183,7 +181,8 @@ RenderReport renderHost(const SimulatedHost& host, const std::vector<ShownViewHo
   const std::vector<PlacedTree> trees = placeShownViews(host, views);
   // The screen is drawn a band at a time; each band draws only the nodes
   // that reach into it, and sees as far beyond its edges as a shadow may
-  // reach across them.
+  // reach across them, and any glyph: Cairo draws a glyph that a surface's
+  // edge cuts a little differently from a whole one.
   DamageTracker tracker;
   tracker.beginFrame();
   tracker.addTree(*application->root(), Point{});
@@ -191,7 +190,7 @@ RenderReport renderHost(const SimulatedHost& host, const std::vector<ShownViewHo
   tracker.endFrame();
 
   std::optional<Renderer> renderer;
-  writeOpaquePngFile(path, report.pixelWidth, report.pixelHeight, pixelMargin(tracker, pixelsPerPoint),
+  writeOpaquePngFile(path, report.pixelWidth, report.pixelHeight, pixelMargin(tracker.shadowReach() + tracker.glyphReach(), pixelsPerPoint),
                      [&](cairo_t* cr, PixelRows rows) {
                        if (!renderer) {
                          renderer.emplace(cr);

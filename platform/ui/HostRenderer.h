@@ -58,9 +58,9 @@ void drawScreen(const SimulatedHost& host, const Node& application, const std::v
 // screen's. With `tracker`, only the nodes that draw into `held` are drawn.
 void drawScreenPixels(const SimulatedHost& host, const Node& application, const std::vector<PlacedTree>& trees,
                       Renderer& renderer, DamageTracker* tracker, double scale, PixelRect held, cairo_t* cr);
-// How far from what they show the pixels of a part of the screen depend on
-// the drawing around them (the shadows the tracker found).
-int pixelMargin(const DamageTracker& tracker, double scale);
+// How many pixels around a part of the screen must be drawn with it for its
+// own to come out right, for drawing that reaches `points` across its edge.
+int pixelMargin(double points, double scale);
 
 // Renders what is on the simulated host's screen into a PNG: the host app
 // with its text field (text, caret or selection, placeholder) and, while the
