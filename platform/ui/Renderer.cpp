@@ -130,16 +130,7 @@ void Renderer::drawLevel(const Node& node, std::size_t level) {
   if (auto* opacity = m.as<Opacity>()) {
     if (opacity->value <= 0) return;
     if (opacity->value >= 1) return drawInner();
-    cairo_save(cr_);
-    clipToPixels(deviceBox(expanded(inner, groupMargin)));
-    cairo_push_group(cr_);
-    drawInner();
-    cairo_pattern_t* group = popGroup();
-    cairo_identity_matrix(cr_);
-    cairo_set_source(cr_, group);
-    cairo_paint_with_alpha(cr_, opacity->value);
-    cairo_pattern_destroy(group);
-    cairo_restore(cr_);
+    drawComposed(node, level, expanded(inner, groupMargin), &Renderer::drawFadedLayers, opacity->value);
   } else if (m.as<Background>()) {
     drawLayer(node, level - 1);
     drawInner();
@@ -208,7 +199,7 @@ void Renderer::drawLevel(const Node& node, std::size_t level) {
 // The view with its shadow or mask is composed on its own, then drawn over
 // what is below: a picture that shows what it showed before is painted again
 // from the cache, with the same pixels.
-void Renderer::drawComposed(const Node& node, std::size_t level, Rect area, Layers layers) {
+void Renderer::drawComposed(const Node& node, std::size_t level, Rect area, Layers layers, double alpha) {
   // Composed on a surface of its own that holds all of it, whatever the
   // clip or the target's extent (a part of the screen drawn alone): a group
   // that Cairo sizes by the clip is cut there, and rounds by its size.
@@ -250,7 +241,7 @@ void Renderer::drawComposed(const Node& node, std::size_t level, Rect area, Laye
   clipToPixels(whole);
   cairo_identity_matrix(cr_);
   cairo_set_source_surface(cr_, picture->surface, 0, 0);
-  cairo_paint(cr_);
+  cairo_paint_with_alpha(cr_, alpha);
   cairo_restore(cr_);
   if (drawn) cairo_surface_destroy(drawn->surface);
 }
@@ -300,6 +291,8 @@ void Renderer::drawShadowLayers(const Node& node, std::size_t level) {
   cairo_restore(cr_);
   cairo_pattern_destroy(content);
 }
+
+void Renderer::drawFadedLayers(const Node& node, std::size_t level) { drawLevel(node, level - 1); }
 
 void Renderer::drawMaskLayers(const Node& node, std::size_t level) {
   cairo_push_group(cr_);

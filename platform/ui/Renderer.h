@@ -88,9 +88,11 @@ class Renderer {
     PixelBox intersection(const PixelBox& other) const;
   };
   // Draws the node's first `level` modifiers and content composed in `area`
-  // by `layers` (the view with its shadow, or masked), then over what is below.
+  // by `layers` (the view with its shadow, or masked, or to be faded), then
+  // over what is below with `alpha`.
   using Layers = void (Renderer::*)(const Node& node, std::size_t level);
-  void drawComposed(const Node& node, std::size_t level, Rect area, Layers layers);
+  void drawComposed(const Node& node, std::size_t level, Rect area, Layers layers, double alpha = 1);
+  void drawFadedLayers(const Node& node, std::size_t level);
   void drawShadowLayers(const Node& node, std::size_t level);
   // The group drawn since the last push, to be drawn in device space.
   cairo_pattern_t* popGroup();
