@@ -86,18 +86,18 @@ void HostFrame::repaint(const SimulatedHost& host, const std::vector<PlacedTree>
                         const PixelRect& rect, int margin) {
   // Drawn apart with room around it, without a clip: Cairo rounds
   // differently under one, and sizes the groups of shadows by it, which
-  // would lose what casts a shadow from outside the rectangle.
+  // would lose what casts a shadow from outside the rectangle. The rows are
+  // drawn whole, as in the frame: Cairo composes a shape it cuts at a side
+  // of the surface by other means, which round an edge a level apart.
   const int width = cairo_image_surface_get_width(surface_);
   const int height = cairo_image_surface_get_height(surface_);
   // Cairo draws a glyph that a surface's edge cuts a little differently from
   // a whole one: the glyphs that reach into the rectangle are held whole.
   const Rect glyphs = tracker_.withGlyphsReaching(
       Rect(rect.x / scale_, rect.y / scale_, rect.width / scale_, rect.height / scale_));
-  const int x0 = std::max(0, std::min(rect.x, static_cast<int>(std::floor(glyphs.minX() * scale_))) - margin);
   const int y0 = std::max(0, std::min(rect.y, static_cast<int>(std::floor(glyphs.minY() * scale_))) - margin);
-  const int x1 = std::max(rect.x + rect.width, static_cast<int>(std::ceil(glyphs.maxX() * scale_))) + margin;
   const int y1 = std::max(rect.y + rect.height, static_cast<int>(std::ceil(glyphs.maxY() * scale_))) + margin;
-  const PixelRect held{x0, y0, std::min(width, x1) - x0, std::min(height, y1) - y0};
+  const PixelRect held{0, y0, width, std::min(height, y1) - y0};
   cairo_surface_t* part = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, held.width, held.height);
   // Moved by the surface's offset, not the context's transformation: every
   // point then has the coordinates it has in the whole frame, less the
