@@ -316,6 +316,31 @@ Renderer::PixelBox Renderer::PixelBox::intersection(const PixelBox& other) const
   return {x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0)};
 }
 
+void Renderer::fillAtItsOwnPlace(cairo_pattern_t* pattern, Rect frame) {
+  // Cairo works a gradient out from where the target's pixels are, a level
+  // apart now and then by how far the target is moved: on a surface of its
+  // own box, it comes out the same in a part of the screen as in the whole.
+  const PixelBox box = deviceBox(frame);
+  if (box.isEmpty()) return;
+  cairo_matrix_t matrix;
+  cairo_get_matrix(cr_, &matrix);
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, box.width, box.height);
+  cairo_surface_set_device_offset(surface, -box.x, -box.y);
+  cairo_t* cr = cairo_create(surface);
+  cairo_set_matrix(cr, &matrix);
+  cairo_set_source(cr, pattern);
+  rectanglePath(cr, frame);
+  cairo_fill(cr);
+  cairo_destroy(cr);
+  cairo_save(cr_);
+  cairo_identity_matrix(cr_);
+  cairo_set_source_surface(cr_, surface, 0, 0);
+  cairo_rectangle(cr_, box.x, box.y, box.width, box.height);
+  cairo_fill(cr_);
+  cairo_restore(cr_);
+  cairo_surface_destroy(surface);
+}
+
 void Renderer::clipToPixels(const PixelBox& box) {
   cairo_matrix_t matrix;
   cairo_get_matrix(cr_, &matrix);
@@ -363,9 +388,7 @@ void Renderer::drawContent(const Node& node) {
         double stop = colors.size() == 1 ? 0 : static_cast<double>(i) / static_cast<double>(colors.size() - 1);
         cairo_pattern_add_color_stop_rgba(pattern, stop, c.red, c.green, c.blue, c.alpha);
       }
-      cairo_set_source(cr_, pattern);
-      rectanglePath(cr_, frame);
-      cairo_fill(cr_);
+      fillAtItsOwnPlace(pattern, frame);
       cairo_pattern_destroy(pattern);
       break;
     }

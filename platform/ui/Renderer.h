@@ -100,6 +100,8 @@ class Renderer {
   // The box of device pixels around `rect`.
   PixelBox deviceBox(Rect rect) const;
   void clipToPixels(const PixelBox& box);
+  // Fills `frame` with `pattern` drawn on a surface of the frame's pixels.
+  void fillAtItsOwnPlace(cairo_pattern_t* pattern, Rect frame);
   void setColor(const Node& node, const Color& color);
   void countUnknownGlyphs(const Node& node, int count);
 
