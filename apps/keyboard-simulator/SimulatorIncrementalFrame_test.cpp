@@ -1,6 +1,7 @@
-// Frames repainted only where their drawing changed look exactly like frames
-// drawn whole, through presses, callouts with slides, a keyboard type change,
-// themes, dark mode and a rotation.
+// Frames repainted only where their drawing changed, and screenshots drawn a
+// band at a time, have exactly the pixels of the screen drawn in one piece,
+// through presses, callouts with slides, a keyboard type change, themes, dark
+// mode and a rotation.
 #include <gtest/gtest.h>
 
 #include <cairo.h>
@@ -13,6 +14,7 @@
 #include <string>
 
 #include "apps/keyboard-simulator/SimulatorSession.h"
+#include "apps/keyboard-simulator/SimulatorWholeFrame_testing.h"
 #include "apps/keyboard-simulator/SimulatorWindow.h"
 #include "platform/ui/HostRenderer.h"
 #include "testing/SurfaceDifference.h"
@@ -22,14 +24,6 @@ namespace {
 
 using Command = SimulatorSession::Command;
 using Kind = SimulatorKey::Kind;
-
-// The screen drawn whole, as a screenshot draws it: a band of rows at a
-// time, each with only the nodes that reach into it, into a PNG file.
-cairo_surface_t* wholeFrame(SimulatorSession& session) {
-  const std::string path = ::testing::TempDir() + "keyloom-whole-frame.png";
-  platform::ui::renderHost(*session.simulator().host(), session.simulator().shownViews(), path, session.scale());
-  return cairo_image_surface_create_from_png(path.c_str());
-}
 
 class IncrementalFrameTest : public ::testing::TestWithParam<double> {
  protected:
@@ -153,7 +147,55 @@ TEST_P(IncrementalFrameTest, TypingKeyByKeyMovingTheCursorAndAnotherDeviceAndLoc
   tap(SimulatorKey::characterKey("q"), "q-pad");
 }
 
-INSTANTIATE_TEST_SUITE_P(Scales, IncrementalFrameTest, ::testing::Values(1.0, 2.0));
+TEST_P(IncrementalFrameTest, ASymbolsCalloutFromAComputerKey) {
+  expectSameAsWhole("first");
+  session_.characterDown("%");
+  expectSameAsWhole("percent-down");
+  session_.keyUp();
+  expectSameAsWhole("percent-up");
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, IncrementalFrameTest, ::testing::Values(0.5, 0.83, 1.0, 2.0));
+
+// The screenshot, written a band of rows at a time, read back.
+cairo_surface_t* screenshot(SimulatorSession& session) {
+  const std::string path = ::testing::TempDir() + "keyloom-screenshot.png";
+  platform::ui::renderHost(*session.simulator().host(), session.simulator().shownViews(), path, session.scale());
+  return cairo_image_surface_create_from_png(path.c_str());
+}
+
+// Glyphs that cross the edge between two bands come out as in one piece.
+TEST(Screenshot, IsTheScreenDrawnInOnePiece) {
+  struct Case {
+    const char* name;
+    SimulatorKeyboard keyboard;
+    keyloom::DeviceType device;
+    keyloom::InterfaceOrientation orientation;
+    double scale;
+    std::optional<SimulatorKey> tapped;
+  };
+  const Case cases[] = {
+      {"pad in landscape", SimulatorKeyboard::zandorelle, keyloom::DeviceType::pad,
+       keyloom::InterfaceOrientation::landscape, 1, std::nullopt},
+      {"standard after 123", SimulatorKeyboard::standard, keyloom::DeviceType::phone,
+       keyloom::InterfaceOrientation::portrait, 2, SimulatorKey::named(Kind::numeric)},
+      {"phone at 0.83", SimulatorKeyboard::zandorelle, keyloom::DeviceType::phone,
+       keyloom::InterfaceOrientation::portrait, 0.83, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SimulatorOptions options;
+    options.keyboard = c.keyboard;
+    options.device = c.device;
+    options.orientation = c.orientation;
+    SimulatorSession session(options, c.scale);
+    if (c.tapped) session.simulator().tap(*c.tapped);
+    cairo_surface_t* banded = screenshot(session);
+    cairo_surface_t* whole = wholeFrame(session);
+    EXPECT_EQ(keyloom::testing::differingPixels(banded, whole, 0x00FFFFFF), 0) << c.name;
+    cairo_surface_destroy(whole);
+    cairo_surface_destroy(banded);
+  }
+}
 
 // The locale menu held open with the mouse on the space bar, closed by a
 // click beside it, opened again and closed by a click on an entry.

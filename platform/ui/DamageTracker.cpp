@@ -6,6 +6,8 @@
 #include <cairo.h>
 
 #include "platform/ui/Modifier.h"
+#include "platform/ui/PangoTextMetrics.h"
+#include "platform/ui/Renderer.h"
 
 namespace platform::ui {
 
@@ -122,18 +124,83 @@ bool sameFrames(const std::vector<Rect>& frames, const Node& node) {
   return std::equal(node.levelFrames.begin(), node.levelFrames.end(), frames.begin() + 1);
 }
 
-// How far beyond its frame a content may draw: glyphs overhang their line,
-// strokes straddle their path.
-double overhang(const Node& node) {
+// The box around a path's points, control points and arcs' circles: the
+// curves stay inside it.
+Rect pathBounds(const Path& path) {
+  Rect bounds = Rect::null();
+  const auto add = [&bounds](Point point) { bounds = unite(bounds, Rect(point.x, point.y, 0, 0)); };
+  for (const auto& element : path.elements()) {
+    switch (element.kind) {
+      case PathElement::Kind::curve:
+        add(element.control2);
+        [[fallthrough]];
+      case PathElement::Kind::quadCurve:
+        add(element.control1);
+        [[fallthrough]];
+      case PathElement::Kind::move:
+      case PathElement::Kind::line:
+        add(element.to);
+        break;
+      case PathElement::Kind::arc:
+        bounds = unite(bounds, Rect(element.center.x - element.radius, element.center.y - element.radius,
+                                    2 * element.radius, 2 * element.radius));
+        break;
+      case PathElement::Kind::close:
+        break;
+    }
+  }
+  return bounds;
+}
+
+// Where a text may put ink: it is drawn from its frame's leading edge,
+// centred on the frame's middle, at its measured size or shrunk; a cut text
+// ends in an ellipsis that may be wider than the frame. Glyphs overhang
+// their line by up to half the font's size.
+Rect textInk(const Node& node) {
+  const Rect frame = node.contentFrame;
+  const Font font = node.resolvedFont();
+  const Size size = PangoTextMetrics::shared()->measure(drawnText(node), font);
+  const double right = std::max({frame.size.width, size.width, font.pointSize()});
+  const double top = std::min(0.0, (frame.size.height - size.height) / 2);
+  const double bottom = std::max(frame.size.height, (frame.size.height + size.height) / 2);
+  return grown(Rect(frame.origin.x, frame.origin.y + top, right, bottom - top), font.pointSize() / 2 + edgeMargin);
+}
+
+// Where a shape may put ink: its path (a callout's reaches out of its
+// frame), and for a stroke half the line and its mitred corners beyond.
+Rect shapeInk(const Node& node) {
+  const auto& shape = *node.content<ShapeContent>();
+  const Rect frame = node.contentFrame;
+  if (frame.isNull()) return frame;
+  const StrokeStyle& stroke = shape.strokeStyle;
+  Rect rect = frame;
+  if (shape.drawing == ShapeDrawing::strokeBorder) rect = frame.insetBy(stroke.lineWidth / 2, stroke.lineWidth / 2);
+  Rect ink = unite(frame, rect.isNull() ? Rect::null() : pathBounds(shape.shape.path(rect)));
+  if (shape.drawing != ShapeDrawing::fill) {
+    const double miter = stroke.lineJoin == LineJoin::miter ? std::max(1.0, stroke.miterLimit) : 1.0;
+    ink = grown(ink, stroke.lineWidth / 2 * miter);
+  }
+  return grown(ink, edgeMargin);
+}
+
+// Where a node's own content may put ink, in its own coordinates.
+Rect contentInk(const Node& node) {
   switch (node.kind()) {
     case NodeKind::text:
+      return textInk(node);
     case NodeKind::image:
-      return node.resolvedFont().pointSize() / 2 + edgeMargin;
+      return grown(node.contentFrame, node.resolvedFont().pointSize() / 2 + edgeMargin);
     case NodeKind::shape:
-      return node.content<ShapeContent>()->strokeStyle.lineWidth + edgeMargin;
+      return shapeInk(node);
     default:
-      return edgeMargin;
+      return grown(node.contentFrame, edgeMargin);
   }
+}
+
+// How much `matrix` enlarges lengths at most.
+double enlargement(const cairo_matrix_t& matrix) {
+  if (matrix.xx == 1 && matrix.yy == 1 && matrix.xy == 0 && matrix.yx == 0) return 1;
+  return std::max(std::hypot(matrix.xx, matrix.yx), std::hypot(matrix.xy, matrix.yy));
 }
 
 bool drawsOwnContent(NodeKind kind) {
@@ -168,6 +235,8 @@ void DamageTracker::beginFrame() {
   cursor_ = 0;
   damage_.clear();
   touching_.clear();
+  shadowReach_ = 0;
+  glyphReach_ = 0;
 }
 
 void DamageTracker::addTree(const Node& root, Point offset) {
@@ -223,6 +292,7 @@ Rect DamageTracker::visit(const Node& node, Walk& walk) {
       if (auto layer = node.layer(level)) subtree = unite(subtree, visit(*layer, inner));
     } else if (auto* shadow = m.as<Shadow>()) {
       inner.spread += shadow->radius / 2 + std::abs(shadow->x) + std::abs(shadow->y);
+      shadowReach_ = std::max(shadowReach_, inner.spread * enlargement(inner.matrix));
     } else if (auto* scale = m.as<ScaleEffect>()) {
       if (scale->scale.width == 0 || scale->scale.height == 0) {
         drawn = false;
@@ -243,10 +313,17 @@ Rect DamageTracker::visit(const Node& node, Walk& walk) {
       inner.spread += std::hypot(frame.size.width, frame.size.height);
     }
   }
-  Rect own = Rect::null();
-  if (drawn && drawsOwnContent(node.kind())) {
-    own = transformed(inner.matrix, grown(node.contentFrame, inner.spread + overhang(node)));
+  // The content's ink is measured again only when the node was evaluated
+  // again or moved.
+  const bool framesAlike = old && sameFrames(old->frames, node);
+  const bool sameNode = framesAlike && old->evaluationCount == node.evaluationCount();
+  Rect ink = Rect::null();
+  if (drawn && drawsOwnContent(node.kind())) ink = sameNode && !old->ink.isNull() ? old->ink : contentInk(node);
+  const bool glyphs = drawn && (node.kind() == NodeKind::text || node.kind() == NodeKind::image);
+  if (glyphs) {
+    glyphReach_ = std::max(glyphReach_, 2 * node.resolvedFont().pointSize() * enlargement(inner.matrix));
   }
+  const Rect own = transformed(inner.matrix, grown(ink, inner.spread));
   subtree = unite(subtree, own);
   if (drawn && (node.kind() == NodeKind::scrollView || !drawsOwnContent(node.kind()))) {
     for (const auto& child : node.children()) {
@@ -258,7 +335,7 @@ Rect DamageTracker::visit(const Node& node, Walk& walk) {
   bool contentChanged = true;
   bool effectsChanged = true;
   if (old) {
-    effectsChanged = !sameFrames(old->frames, node);
+    effectsChanged = !framesAlike;
     contentChanged = false;
     if (!effectsChanged && old->evaluationCount != node.evaluationCount()) {
       const ViewDefinition& before = old->view.definition();
@@ -287,6 +364,8 @@ Rect DamageTracker::visit(const Node& node, Walk& walk) {
   record.frames.clear();
   record.frames.push_back(node.contentFrame);
   record.frames.insert(record.frames.end(), node.levelFrames.begin(), node.levelFrames.end());
+  record.ink = ink;
+  record.glyphs = glyphs;
   record.own = own;
   record.subtree = subtree;
   record.seen = false;
@@ -299,6 +378,14 @@ void DamageTracker::endFrame() {
   }
   // Nothing older than the last frame is held.
   records_.resize(count_);
+}
+
+Rect DamageTracker::withGlyphsReaching(Rect area) const {
+  Rect result = area;
+  for (std::size_t i = 0; i < count_; ++i) {
+    if (records_[i].glyphs && overlap(area, records_[i].own)) result = unite(result, records_[i].own);
+  }
+  return result;
 }
 
 void DamageTracker::selectNodesDrawingInto(Rect area) {

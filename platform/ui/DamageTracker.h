@@ -34,6 +34,14 @@ class DamageTracker {
   void reset();
   // The damaged rectangles of the frame (empty when nothing changed).
   const std::vector<Rect>& damage() const { return damage_; }
+  // How far, in screen points, the shadows of the frame reach from what
+  // casts them: drawing a part of the screen needs the drawing that far
+  // around it.
+  double shadowReach() const { return shadowReach_; }
+  // The most any glyph of the frame may span, in screen points.
+  double glyphReach() const { return glyphReach_; }
+  // `area` with the whole of every text or symbol that draws into it.
+  Rect withGlyphsReaching(Rect area) const;
   // Whether `node` or anything inside it draws into the selected area.
   bool needsDrawing(const Node& node) const { return touching_.count(&node) > 0; }
 
@@ -44,9 +52,11 @@ class DamageTracker {
     EnvironmentValues environment;
     std::size_t evaluationCount = 0;
     std::vector<Rect> frames;  // contentFrame, then each level's
+    Rect ink = Rect::null();   // where its content draws, in its own coordinates
     Rect own = Rect::null();   // what the node itself draws
     Rect subtree = Rect::null();  // with its layers and children
     bool seen = false;
+    bool glyphs = false;  // draws text or a symbol
   };
   struct Walk;
 
@@ -61,6 +71,8 @@ class DamageTracker {
   std::size_t cursor_ = 0;
   std::vector<Rect> damage_;
   std::unordered_set<const Node*> touching_;
+  double shadowReach_ = 0;
+  double glyphReach_ = 0;
 };
 
 }  // namespace platform::ui

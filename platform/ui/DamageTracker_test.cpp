@@ -100,6 +100,69 @@ TEST(DamageTracker, AShadowThatChangesDamagesEverythingItShadows) {
   for (int i = 0; i < 5; ++i) EXPECT_TRUE(overlaps(damage, keyArea(i))) << i;
 }
 
+// An outline that leaves its frame below, as a callout's reaches down over
+// its key.
+class HangingShape : public Shape {
+ public:
+  Path path(Rect rect) const override {
+    Path path;
+    path.addRect(rect);
+    path.addRect(Rect(rect.minX(), rect.maxY(), rect.size.width, 25));
+    return path;
+  }
+};
+
+// The damage of `before` then `after`, each alone at the top left of a
+// 40-point square screen.
+std::vector<Rect> damageBetween(View before, View after) {
+  ViewHost host(std::move(before).frame(40, 40, Alignment::topLeading()));
+  host.layout(Size{40, 40});
+  DamageTracker tracker;
+  tracker.beginFrame();
+  tracker.addTree(*host.root(), Point{});
+  tracker.endFrame();
+  host.setRootView(std::move(after).frame(40, 40, Alignment::topLeading()));
+  tracker.beginFrame();
+  tracker.addTree(*host.root(), Point{});
+  tracker.endFrame();
+  return tracker.damage();
+}
+
+TEST(DamageTracker, InkOutsideAFrameIsDamagedWithIt) {
+  struct Case {
+    const char* name;
+    View before;
+    View after;
+    Rect inked;  // drawn outside the frame, before or after
+  };
+  const AnyShape hanging(std::make_shared<HangingShape>());
+  const std::vector<Case> cases = {
+      // Cut to a frame narrower than its ellipsis, which ends past the frame.
+      {"an ellipsis", Text("abcdefgh").font(Font::system(30)).lineLimit(1).frame(4, 30),
+       Text("abcdefgi").font(Font::system(30)).lineLimit(1).frame(4, 30), Rect(22, 10, 4, 10)},
+      {"a path", hanging.fill(Color::red()).frame(20, 20), hanging.fill(Color::blue()).frame(20, 20),
+       Rect(5, 36, 10, 4)},
+      {"a mitred stroke", hanging.stroke(Color::red(), StrokeStyle{.lineWidth = 4}).frame(20, 20),
+       hanging.stroke(Color::blue(), StrokeStyle{.lineWidth = 4}).frame(20, 20), Rect(5, 46, 10, 1)},
+  };
+  for (const auto& c : cases) EXPECT_TRUE(overlaps(damageBetween(c.before, c.after), c.inked)) << c.name;
+}
+
+TEST(DamageTracker, AreasTakeInTheGlyphsReachingIntoThem) {
+  ViewHost host(HStack(VerticalAlignment::top, 0, {Text("Wide").font(Font::system(40)), Spacer()}));
+  host.layout(Size{200, 60});
+  DamageTracker tracker;
+  tracker.beginFrame();
+  tracker.addTree(*host.root(), Point{});
+  tracker.endFrame();
+  const Rect corner(0, 0, 2, 2);
+  const Rect grown = tracker.withGlyphsReaching(corner);
+  EXPECT_GT(grown.maxX(), 40) << "the whole word";
+  EXPECT_GT(grown.maxY(), 40);
+  EXPECT_EQ(tracker.withGlyphsReaching(Rect(150, 55, 2, 2)), Rect(150, 55, 2, 2)) << "no glyph there";
+  EXPECT_GE(tracker.glyphReach(), 40);
+}
+
 TEST(DamageTracker, ATreeThatLeftDamagesWhereItDrew) {
   ViewHost first(rowView(Row{}));
   first.layout(Size{200, 40});

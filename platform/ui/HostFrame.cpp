@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "platform/input/Screen.h"
 #include "platform/ui/PangoTextMetrics.h"
@@ -71,10 +72,6 @@ void HostFrame::prepareSurface(Rect screen) {
   full_ = true;
 }
 
-Rect HostFrame::inPoints(const PixelRect& rect) const {
-  return Rect(rect.x / scale_, rect.y / scale_, rect.width / scale_, rect.height / scale_);
-}
-
 std::vector<PixelRect> HostFrame::pixelRects(const std::vector<Rect>& damage) const {
   const int width = cairo_image_surface_get_width(surface_);
   const int height = cairo_image_surface_get_height(surface_);
@@ -89,6 +86,47 @@ std::vector<PixelRect> HostFrame::pixelRects(const std::vector<Rect>& damage) co
   }
   merge(rects);
   return rects;
+}
+
+void HostFrame::repaint(const SimulatedHost& host, const std::vector<PlacedTree>& trees, Renderer& renderer,
+                        const PixelRect& rect, int margin) {
+  // Drawn apart with room around it, without a clip: Cairo rounds
+  // differently under one, and sizes the groups of shadows by it, which
+  // would lose what casts a shadow from outside the rectangle. The rows are
+  // drawn whole, as in the frame: Cairo composes a shape it cuts at a side
+  // of the surface by other means, which round an edge a level apart.
+  const int width = cairo_image_surface_get_width(surface_);
+  const int height = cairo_image_surface_get_height(surface_);
+  // Cairo draws a glyph that a surface's edge cuts a little differently from
+  // a whole one: the glyphs that reach into the rectangle are held whole.
+  const Rect glyphs = tracker_.withGlyphsReaching(
+      Rect(rect.x / scale_, rect.y / scale_, rect.width / scale_, rect.height / scale_));
+  const int y0 = std::max(0, std::min(rect.y, static_cast<int>(std::floor(glyphs.minY() * scale_))) - margin);
+  const int y1 = std::max(rect.y + rect.height, static_cast<int>(std::ceil(glyphs.maxY() * scale_))) + margin;
+  const PixelRect held{0, y0, width, std::min(height, y1) - y0};
+  cairo_surface_t* part = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, held.width, held.height);
+  // Moved by the surface's offset, not the context's transformation: every
+  // point then has the coordinates it has in the whole frame, less the
+  // offset, exactly.
+  cairo_surface_set_device_offset(part, -held.x, -held.y);
+  cairo_t* cr = cairo_create(part);
+  cairo_set_source_rgb(cr, 1, 1, 1);
+  cairo_paint(cr);
+  drawScreenPixels(host, *application_->root(), trees, renderer, &tracker_, scale_, held, cr);
+  cairo_destroy(cr);
+  cairo_surface_flush(part);
+
+  const unsigned char* from = cairo_image_surface_get_data(part);
+  const int fromStride = cairo_image_surface_get_stride(part);
+  unsigned char* to = cairo_image_surface_get_data(surface_);
+  const int toStride = cairo_image_surface_get_stride(surface_);
+  for (int y = rect.y; y < rect.y + rect.height; ++y) {
+    std::memcpy(to + static_cast<std::ptrdiff_t>(y) * toStride + 4 * rect.x,
+                from + static_cast<std::ptrdiff_t>(y - held.y) * fromStride + 4 * (rect.x - held.x),
+                4 * static_cast<std::size_t>(rect.width));
+  }
+  cairo_surface_destroy(part);
+  cairo_surface_mark_dirty_rectangle(surface_, rect.x, rect.y, rect.width, rect.height);
 }
 
 void HostFrame::draw(const SimulatedHost& host, const std::vector<ShownViewHost>& views) {
@@ -134,31 +172,22 @@ void HostFrame::draw(const SimulatedHost& host, const std::vector<ShownViewHost>
     return;
   }
 
-  // One rectangle at a time: Cairo sizes the groups of shadows and opacity
-  // by the clip's extents, which for several rectangles spans them all.
-  cairo_t* cr = cairo_create(surface_);
-  Renderer renderer(cr);
-  if (!full) {
-    // Pictures are kept for the small repaints; a whole one would fill the
-    // cache with pictures cut by another clip.
-    renderer.setDamage(&tracker_);
-    renderer.setPictureCache(&pictures_);
-  }
-  for (const auto& rect : repainted_) {
-    cairo_save(cr);
-    cairo_rectangle(cr, rect.x, rect.y, rect.width, rect.height);
-    cairo_clip(cr);
-    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+  Renderer renderer(nullptr);
+  if (full) {
+    cairo_t* cr = cairo_create(surface_);
     cairo_set_source_rgb(cr, 1, 1, 1);
     cairo_paint(cr);
-    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
-    cairo_scale(cr, scale_, scale_);
-    if (!full) tracker_.selectNodesDrawingInto(inPoints(rect));
-    drawScreen(host, *application_->root(), trees, renderer, cr);
-    cairo_restore(cr);
+    drawScreenPixels(host, *application_->root(), trees, renderer, nullptr, scale_, {0, 0, width, height}, cr);
+    cairo_destroy(cr);
+  } else {
+    // Pictures are kept for the small repaints; a whole one would fill the
+    // cache with pictures nobody paints again.
+    renderer.setDamage(&tracker_);
+    renderer.setPictureCache(&pictures_);
+    const int margin = pixelMargin(tracker_.shadowReach(), scale_);
+    for (const auto& rect : repainted_) repaint(host, trees, renderer, rect, margin);
   }
   unknownGlyphs_ = renderer.unknownGlyphs();
-  cairo_destroy(cr);
   cairo_surface_flush(surface_);
   full_ = false;
 }

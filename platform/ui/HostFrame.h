@@ -14,18 +14,9 @@
 
 namespace platform::ui {
 
-// A rectangle of whole pixels.
-struct PixelRect {
-  int x = 0;
-  int y = 0;
-  int width = 0;
-  int height = 0;
-  bool operator==(const PixelRect&) const = default;
-};
-
 // The simulated host's screen as a window shows it: one frame kept between
 // draws, repainted only where the drawing changed since the last draw
-// (clipped there), or whole when the change cannot be placed (another
+// (each place drawn apart and copied in), or whole when the change cannot be placed (another
 // screen size or scale, the keyboard shown or hidden or moved, dark mode,
 // another tree) or covers most of it. Either way the pixels are those of
 // drawHost.
@@ -66,8 +57,11 @@ class HostFrame {
   };
 
   void prepareSurface(Rect screen);
+  // Draws `rect` of the frame anew; the pixels within `margin` around it
+  // are drawn too, for what reaches into it from there.
+  void repaint(const SimulatedHost& host, const std::vector<PlacedTree>& trees, Renderer& renderer,
+               const PixelRect& rect, int margin);
   std::vector<PixelRect> pixelRects(const std::vector<Rect>& damage) const;
-  Rect inPoints(const PixelRect& rect) const;
 
   double scale_;
   cairo_surface_t* surface_ = nullptr;

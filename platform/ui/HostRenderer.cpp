@@ -41,18 +41,6 @@ std::string visibleHead(std::string_view after) {
   return text::dropLastGraphemes(after.substr(0, kMaximumBytes), 1);  // may end mid-character
 }
 
-// How far the shadows in a tree reach from what casts them, in points.
-double shadowReach(const Node& node) {
-  double reach = 0;
-  for (const auto& modifier : node.modifiers()) {
-    if (const auto* shadow = modifier.as<Shadow>()) {
-      reach = std::max(reach, std::max(std::abs(shadow->x), std::abs(shadow->y)) + shadow->radius / 2);
-    }
-  }
-  for (const auto& child : node.children()) reach = std::max(reach, shadowReach(*child));
-  return reach;
-}
-
 // The host application's tree, laid out on the screen.
 std::unique_ptr<ViewHost> laidOutApplication(const SimulatedHost& host, Rect screen) {
   const bool dark = host.configuration().userInterfaceStyle == UserInterfaceStyle::dark;
@@ -118,6 +106,21 @@ std::vector<PlacedTree> placeShownViews(const SimulatedHost& host, const std::ve
   return placed;
 }
 
+// The rectangle of whole device pixels nearest `rect`: Cairo composites
+// under an edge that cuts pixels in ways that round by how much of the
+// surface the drawing covers, so a part drawn alone would differ.
+void pixelRectanglePath(cairo_t* cr, Rect rect) {
+  double x0 = rect.minX(), y0 = rect.minY(), x1 = rect.maxX(), y1 = rect.maxY();
+  cairo_user_to_device(cr, &x0, &y0);
+  cairo_user_to_device(cr, &x1, &y1);
+  cairo_matrix_t matrix;
+  cairo_get_matrix(cr, &matrix);
+  cairo_identity_matrix(cr);
+  x0 = std::round(x0), y0 = std::round(y0), x1 = std::round(x1), y1 = std::round(y1);
+  cairo_rectangle(cr, x0, y0, x1 - x0, y1 - y0);
+  cairo_set_matrix(cr, &matrix);
+}
+
 void drawScreen(const SimulatedHost& host, const Node& application, const std::vector<PlacedTree>& trees,
                 Renderer& renderer, cairo_t* cr) {
   renderer.draw(application);
@@ -126,16 +129,34 @@ void drawScreen(const SimulatedHost& host, const Node& application, const std::v
   // The platform's keyboard backdrop, under whatever the keyboard draws.
   if (host.configuration().userInterfaceStyle == UserInterfaceStyle::dark) cairo_set_source_rgb(cr, 0.17, 0.17, 0.17);
   else cairo_set_source_rgb(cr, 0.82, 0.83, 0.85);
-  cairo_rectangle(cr, keyboard.origin.x, keyboard.origin.y, keyboard.size.width, keyboard.size.height);
+  pixelRectanglePath(cr, keyboard);
   cairo_fill(cr);
   for (const auto& tree : trees) {
     cairo_save(cr);
-    cairo_rectangle(cr, tree.frame.origin.x, tree.frame.origin.y, tree.frame.size.width, tree.frame.size.height);
+    pixelRectanglePath(cr, tree.frame);
     cairo_clip(cr);
     cairo_translate(cr, tree.offset.x, tree.offset.y);
     renderer.draw(*tree.root);
     cairo_restore(cr);
   }
+}
+
+void drawScreenPixels(const SimulatedHost& host, const Node& application, const std::vector<PlacedTree>& trees,
+                      Renderer& renderer, DamageTracker* tracker, double scale, PixelRect held, cairo_t* cr) {
+  cairo_save(cr);
+  if (tracker) {
+    tracker->selectNodesDrawingInto(
+        Rect(held.x / scale, held.y / scale, held.width / scale, held.height / scale));
+  }
+  cairo_scale(cr, scale, scale);
+  renderer.setContext(cr);
+  drawScreen(host, application, trees, renderer, cr);
+  cairo_restore(cr);
+}
+
+int pixelMargin(double points, double scale) {
+  // One pixel more for rounding.
+  return static_cast<int>(std::ceil(points * scale)) + 1;
 }
 
 int drawHost(const SimulatedHost& host, const std::vector<ShownViewHost>& views, cairo_t* cr) {
@@ -160,28 +181,24 @@ RenderReport renderHost(const SimulatedHost& host, const std::vector<ShownViewHo
   const std::vector<PlacedTree> trees = placeShownViews(host, views);
   // The screen is drawn a band at a time; each band draws only the nodes
   // that reach into it, and sees as far beyond its edges as a shadow may
-  // reach across them (twice that, for shadows in scaled views).
+  // reach across them, and any glyph: Cairo draws a glyph that a surface's
+  // edge cuts a little differently from a whole one.
   DamageTracker tracker;
   tracker.beginFrame();
   tracker.addTree(*application->root(), Point{});
-  double reach = shadowReach(*application->root());
-  for (const auto& tree : trees) {
-    tracker.addTree(*tree.root, tree.offset);
-    reach = std::max(reach, shadowReach(*tree.root));
-  }
+  for (const auto& tree : trees) tracker.addTree(*tree.root, tree.offset);
   tracker.endFrame();
-  const int margin = static_cast<int>(std::ceil(2 * reach * pixelsPerPoint)) + 1;
 
   std::optional<Renderer> renderer;
-  writeOpaquePngFile(path, report.pixelWidth, report.pixelHeight, margin, [&](cairo_t* cr, PixelRows rows) {
-    if (!renderer) {
-      renderer.emplace(cr);
-      renderer->setDamage(&tracker);
-    }
-    tracker.selectNodesDrawingInto(Rect(0, rows.top / pixelsPerPoint, screen.width(), rows.count / pixelsPerPoint));
-    cairo_scale(cr, pixelsPerPoint, pixelsPerPoint);
-    drawScreen(host, *application->root(), trees, *renderer, cr);
-  });
+  writeOpaquePngFile(path, report.pixelWidth, report.pixelHeight, pixelMargin(tracker.shadowReach() + tracker.glyphReach(), pixelsPerPoint),
+                     [&](cairo_t* cr, PixelRows rows) {
+                       if (!renderer) {
+                         renderer.emplace(cr);
+                         renderer->setDamage(&tracker);
+                       }
+                       drawScreenPixels(host, *application->root(), trees, *renderer, &tracker, pixelsPerPoint,
+                                        PixelRect{0, rows.top, report.pixelWidth, rows.count}, cr);
+                     });
   report.unknownGlyphs = renderer ? renderer->unknownGlyphs() : 0;
   if (renderer) report.unknownSymbols = renderer->unknownSymbols();
   return report;

@@ -7,6 +7,7 @@
 
 #include "platform/foundation/Geometry.h"
 #include "platform/input/SimulatedHost.h"
+#include "platform/ui/DamageTracker.h"
 #include "platform/ui/Renderer.h"
 #include "platform/ui/ViewHost.h"
 
@@ -29,6 +30,15 @@ struct PlacedTree {
   Point offset;
 };
 
+// A rectangle of whole pixels.
+struct PixelRect {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+  bool operator==(const PixelRect&) const = default;
+};
+
 // The host application's view: its text field (text, caret or selection,
 // placeholder) on the screen's background.
 View hostApplicationView(const SimulatedHost& host, Size screen, bool dark);
@@ -40,13 +50,25 @@ std::vector<PlacedTree> placeShownViews(const SimulatedHost& host, const std::ve
 void drawScreen(const SimulatedHost& host, const Node& application, const std::vector<PlacedTree>& trees,
                 Renderer& renderer, cairo_t* cr);
 
+// Draws the screen at `scale` pixels a point into `cr`, whose surface holds
+// just the screen's pixels `held` and whose transformation puts the
+// screen's top left pixel where it goes: moved by whole pixels only, and
+// without a clip, every pixel comes out as in the screen drawn in one piece,
+// except within `pixelMargin` of an edge of `held` that is not the
+// screen's. With `tracker`, only the nodes that draw into `held` are drawn.
+void drawScreenPixels(const SimulatedHost& host, const Node& application, const std::vector<PlacedTree>& trees,
+                      Renderer& renderer, DamageTracker* tracker, double scale, PixelRect held, cairo_t* cr);
+// How many pixels around a part of the screen must be drawn with it for its
+// own to come out right, for drawing that reaches `points` across its edge.
+int pixelMargin(double points, double scale);
+
 // Renders what is on the simulated host's screen into a PNG: the host app
 // with its text field (text, caret or selection, placeholder) and, while the
 // keyboard is visible, the keyboard area with the given trees laid out in
 // their frames (with the trees' own font metrics; give them
 // PangoTextMetrics::shared() to lay out as drawn). The scale is the screen's
 // unless given. The screen is drawn a band of rows at a time, so the whole
-// picture is never in memory; its pixels are those drawHost draws.
+// picture is never in memory; its pixels are exactly those drawHost draws.
 RenderReport renderHost(const SimulatedHost& host, const std::vector<ShownViewHost>& views,
                         const std::string& path, std::optional<double> scale = std::nullopt);
 

@@ -26,7 +26,7 @@ class PictureCache {
   };
 
   // Pictures larger than this many pixels are not kept.
-  static constexpr int maximumPixels = 256 * 256;
+  static constexpr int maximumPixels = 512 * 512;
   static constexpr std::size_t maximumBytes = 4 << 20;
 
   PictureCache() = default;

@@ -158,24 +158,35 @@ void writeOpaquePngFile(const std::string& path, int width, int height, int marg
     PngEncoder encoder(sink);
     if (!encoder.begin(width, height)) return encoder.failure;
     const int bandRows = std::clamp(kBandBytes / (4 * width) - 2 * margin, kLeastBandRows, height);
-    const std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> surface(
-        cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, bandRows + 2 * margin), cairo_surface_destroy);
-    const std::unique_ptr<cairo_t, decltype(&cairo_destroy)> context(cairo_create(surface.get()), cairo_destroy);
-    if (cairo_status(context.get()) != CAIRO_STATUS_SUCCESS) return cairo_status_to_string(cairo_status(context.get()));
-    cairo_t* cr = context.get();
+    // The surface holds exactly the rows drawn, no more: drawing that runs
+    // past the picture's edges is cut there, as in the whole picture.
+    std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> surface(nullptr, cairo_surface_destroy);
+    std::unique_ptr<cairo_t, decltype(&cairo_destroy)> context(nullptr, cairo_destroy);
     std::vector<unsigned char> row(3 * static_cast<std::size_t>(width));
     for (int top = 0; top < height; top += bandRows) {
       const int count = std::min(bandRows, height - top);
-      cairo_save(cr);
+      const int first = std::max(0, top - margin);
+      const int rows = std::min(height, top + count + margin) - first;
+      context.reset();
+      if (!surface || cairo_image_surface_get_height(surface.get()) != rows) {
+        surface.reset(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, rows));
+      }
+      // Moved by the surface's offset, not the context's transformation:
+      // every point then lands exactly where it lands in the whole picture,
+      // less whole rows.
+      cairo_surface_set_device_offset(surface.get(), 0, -first);
+      context.reset(cairo_create(surface.get()));
+      if (cairo_status(context.get()) != CAIRO_STATUS_SUCCESS) {
+        return cairo_status_to_string(cairo_status(context.get()));
+      }
+      cairo_t* cr = context.get();
       cairo_set_source_rgb(cr, 1, 1, 1);
       cairo_paint(cr);
-      cairo_translate(cr, 0, margin - top);
-      drawBand(cr, PixelRows{top - margin, count + 2 * margin});
-      cairo_restore(cr);
+      drawBand(cr, PixelRows{first, rows});
       cairo_surface_flush(surface.get());
       const unsigned char* data = cairo_image_surface_get_data(surface.get());
       const int stride = cairo_image_surface_get_stride(surface.get());
-      for (int y = margin; y < margin + count; ++y) {
+      for (int y = top - first; y < top - first + count; ++y) {
         const auto* pixels = reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
         for (int x = 0; x < width; ++x) {
           row[3 * x] = static_cast<unsigned char>(pixels[x] >> 16);

@@ -25,9 +25,9 @@ struct PixelRows {
 // Writes an opaque picture of `width` x `height` pixels as a PNG file at
 // `path` (without an alpha channel), drawn a band of rows at a time so the
 // whole picture is never in memory. `drawBand` is called for each band, top
-// to bottom, always with the same context: its surface holds only the
-// band's rows and `margin` rows more above and below them (`rows`, which it
-// may draw only into), painted white, and its transformation is moved so
+// to bottom: its context's surface holds only the band's rows and `margin`
+// rows more above and below them where the picture has them (`rows`), painted
+// white, and moved by whole rows (its device offset), without a clip, so
 // that drawing the whole picture in pixels lands those rows there. Drawing
 // whose pixels depend on others up to `margin` rows away (a shadow cast by
 // what lies beyond the band) comes out as in the whole picture.

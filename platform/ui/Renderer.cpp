@@ -118,6 +118,14 @@ void requireRenderFonts() {
   if (!missing.empty()) throw MissingFontError(missing);
 }
 
+std::string drawnText(const Node& node) {
+  std::string text = node.content<TextContent>()->text;
+  if (auto textCase = node.environment().get(textCaseKey)) {
+    text = *textCase == TextCase::uppercase ? text::uppercased(text) : text::lowercased(text);
+  }
+  return text;
+}
+
 Renderer::Renderer(cairo_t* cr) : cr_(cr) {}
 
 void Renderer::countUnknownGlyphs(const Node& node, int count) {
@@ -167,14 +175,7 @@ void Renderer::drawLevel(const Node& node, std::size_t level) {
   if (auto* opacity = m.as<Opacity>()) {
     if (opacity->value <= 0) return;
     if (opacity->value >= 1) return drawInner();
-    cairo_save(cr_);
-    rectanglePath(cr_, expanded(inner, groupMargin));
-    cairo_clip(cr_);
-    cairo_push_group(cr_);
-    drawInner();
-    cairo_pop_group_to_source(cr_);
-    cairo_paint_with_alpha(cr_, opacity->value);
-    cairo_restore(cr_);
+    drawComposed(node, level, expanded(inner, groupMargin), &Renderer::drawFadedLayers, opacity->value);
   } else if (m.as<Background>()) {
     drawLayer(node, level - 1);
     drawInner();
@@ -243,54 +244,64 @@ void Renderer::drawLevel(const Node& node, std::size_t level) {
 // The view with its shadow or mask is composed on its own, then drawn over
 // what is below: a picture that shows what it showed before is painted again
 // from the cache, with the same pixels.
-void Renderer::drawComposed(const Node& node, std::size_t level, Rect area, Layers layers) {
-  // A picture is drawn under a clip of one whole-pixel rectangle, as it
-  // would be drawn in place; under any other clip it is drawn in place.
-  std::optional<PixelBox> box = cache_ ? clipBox() : std::nullopt;
-  if (box) box = box->intersection(deviceBox(area));
-  cairo_save(cr_);
-  rectanglePath(cr_, area);
-  cairo_clip(cr_);
+void Renderer::drawComposed(const Node& node, std::size_t level, Rect area, Layers layers, double alpha) {
+  // Composed on a surface of its own that holds all of it, whatever the
+  // clip or the target's extent (a part of the screen drawn alone): a group
+  // that Cairo sizes by the clip is cut there, and rounds by its size.
+  const PixelBox whole = deviceBox(area);
+  if (whole.isEmpty()) return;
   std::optional<std::string> key;
-  if (box && !box->isEmpty() && box->width * box->height <= PictureCache::maximumPixels) {
-    key = drawingKey(node, level);
-  }
+  if (cache_ && whole.width * whole.height <= PictureCache::maximumPixels) key = drawingKey(node, level);
+  cairo_matrix_t matrix;
+  cairo_get_matrix(cr_, &matrix);
   if (key) {
-    cairo_matrix_t matrix;
-    cairo_get_matrix(cr_, &matrix);
     for (double value : {matrix.xx, matrix.yx, matrix.xy, matrix.yy, matrix.x0, matrix.y0}) {
       key->append(reinterpret_cast<const char*>(&value), sizeof value);
     }
-    for (int value : {box->x, box->y, box->width, box->height}) {
+    for (int value : {whole.x, whole.y, whole.width, whole.height}) {
       key->append(reinterpret_cast<const char*>(&value), sizeof value);
     }
-    const PictureCache::Picture* picture = cache_->find(*key);
-    if (!picture) {
-      cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, box->width, box->height);
-      cairo_t* cr = cairo_create(surface);
-      matrix.x0 -= box->x;
-      matrix.y0 -= box->y;
-      cairo_set_matrix(cr, &matrix);
-      rectanglePath(cr, area);
-      cairo_clip(cr);
-      Renderer pictureRenderer(cr);
-      (pictureRenderer.*layers)(node, level);
-      cairo_destroy(cr);
-      picture = cache_->store(std::move(*key), {surface, box->x, box->y, pictureRenderer.unknownGlyphs(),
-                                                pictureRenderer.unknownSymbols()});
-    }
-    countUnknownGlyphs(node, picture->unknownGlyphs);
-    noteUnknownSymbols(picture->unknownSymbols);
-    cairo_identity_matrix(cr_);
-    cairo_set_source_surface(cr_, picture->surface, picture->x, picture->y);
-    cairo_paint(cr_);
-  } else {
-    cairo_push_group(cr_);
-    (this->*layers)(node, level);
-    cairo_pop_group_to_source(cr_);
-    cairo_paint(cr_);
   }
+  const PictureCache::Picture* picture = key ? cache_->find(*key) : nullptr;
+  std::optional<PictureCache::Picture> drawn;
+  if (!picture) {
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, whole.width, whole.height);
+    // Moved by its offset, so every point lands where it does on the target.
+    cairo_surface_set_device_offset(surface, -whole.x, -whole.y);
+    cairo_t* cr = cairo_create(surface);
+    cairo_set_matrix(cr, &matrix);
+    Renderer pictureRenderer(cr);
+    (pictureRenderer.*layers)(node, level);
+    cairo_destroy(cr);
+    drawn = PictureCache::Picture{surface, whole.x, whole.y, pictureRenderer.unknownGlyphs(),
+                                   pictureRenderer.unknownSymbols()};
+    if (key) {
+      picture = cache_->store(std::move(*key), *drawn);
+      drawn.reset();
+    } else {
+      picture = &*drawn;
+    }
+  }
+  countUnknownGlyphs(node, picture->unknownGlyphs);
+  noteUnknownSymbols(picture->unknownSymbols);
+  cairo_save(cr_);
+  clipToPixels(whole);
+  cairo_identity_matrix(cr_);
+  cairo_set_source_surface(cr_, picture->surface, 0, 0);
+  cairo_paint_with_alpha(cr_, alpha);
   cairo_restore(cr_);
+  if (drawn) cairo_surface_destroy(drawn->surface);
+}
+
+cairo_pattern_t* Renderer::popGroup() {
+  // The group's pixels are where the context's were: read in device space,
+  // they are copied, never interpolated (a matrix and its inverse multiplied
+  // are not quite the identity at every scale, and Cairo interpolates then).
+  cairo_pattern_t* group = cairo_pop_group(cr_);
+  cairo_matrix_t identity;
+  cairo_matrix_init_identity(&identity);
+  cairo_pattern_set_matrix(group, &identity);
+  return group;
 }
 
 void Renderer::drawShadowLayers(const Node& node, std::size_t level) {
@@ -298,32 +309,50 @@ void Renderer::drawShadowLayers(const Node& node, std::size_t level) {
   const Rgba color = shadow.color.resolved(node.colorScheme());
   cairo_push_group(cr_);
   drawLevel(node, level - 1);
-  cairo_pattern_t* content = cairo_pop_group(cr_);
-  // A blur approximated by a few spread copies of the silhouette.
+  cairo_pattern_t* content = popGroup();
+  // A blur approximated by a few spread copies of the silhouette, each moved
+  // by whole device pixels, so that it is copied, not interpolated.
   const double spread = shadow.radius / 2;
   const double offsets[5][2] = {{0, 0}, {spread, 0}, {-spread, 0}, {0, spread}, {0, -spread}};
   const int samples = spread > 0 ? 5 : 1;
+  double moves[5][2];
   for (int i = 0; i < samples; ++i) {
-    cairo_save(cr_);
-    cairo_translate(cr_, shadow.x + offsets[i][0], shadow.y + offsets[i][1]);
+    moves[i][0] = shadow.x + offsets[i][0];
+    moves[i][1] = shadow.y + offsets[i][1];
+    cairo_user_to_device_distance(cr_, &moves[i][0], &moves[i][1]);
+  }
+  cairo_save(cr_);
+  cairo_identity_matrix(cr_);
+  for (int i = 0; i < samples; ++i) {
+    cairo_matrix_t moved;
+    cairo_matrix_init_translate(&moved, -std::round(moves[i][0]), -std::round(moves[i][1]));
+    cairo_pattern_set_matrix(content, &moved);
     cairo_set_source_rgba(cr_, color.red, color.green, color.blue, color.alpha / samples);
     cairo_mask(cr_, content);
-    cairo_restore(cr_);
   }
+  cairo_matrix_t identity;
+  cairo_matrix_init_identity(&identity);
+  cairo_pattern_set_matrix(content, &identity);
   cairo_set_source(cr_, content);
   cairo_paint(cr_);
+  cairo_restore(cr_);
   cairo_pattern_destroy(content);
 }
+
+void Renderer::drawFadedLayers(const Node& node, std::size_t level) { drawLevel(node, level - 1); }
 
 void Renderer::drawMaskLayers(const Node& node, std::size_t level) {
   cairo_push_group(cr_);
   drawLevel(node, level - 1);
-  cairo_pattern_t* content = cairo_pop_group(cr_);
+  cairo_pattern_t* content = popGroup();
   cairo_push_group(cr_);
   drawLayer(node, level - 1);
-  cairo_pattern_t* mask = cairo_pop_group(cr_);
+  cairo_pattern_t* mask = popGroup();
+  cairo_save(cr_);
+  cairo_identity_matrix(cr_);
   cairo_set_source(cr_, content);
   cairo_mask(cr_, mask);
+  cairo_restore(cr_);
   cairo_pattern_destroy(mask);
   cairo_pattern_destroy(content);
 }
@@ -332,6 +361,40 @@ Renderer::PixelBox Renderer::PixelBox::intersection(const PixelBox& other) const
   const int x0 = std::max(x, other.x), y0 = std::max(y, other.y);
   const int x1 = std::min(x + width, other.x + other.width), y1 = std::min(y + height, other.y + other.height);
   return {x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0)};
+}
+
+void Renderer::fillAtItsOwnPlace(cairo_pattern_t* pattern, Rect frame) {
+  // Cairo works a gradient out from where the target's pixels are, a level
+  // apart now and then by how far the target is moved: on a surface of its
+  // own box, it comes out the same in a part of the screen as in the whole.
+  const PixelBox box = deviceBox(frame);
+  if (box.isEmpty()) return;
+  cairo_matrix_t matrix;
+  cairo_get_matrix(cr_, &matrix);
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, box.width, box.height);
+  cairo_surface_set_device_offset(surface, -box.x, -box.y);
+  cairo_t* cr = cairo_create(surface);
+  cairo_set_matrix(cr, &matrix);
+  cairo_set_source(cr, pattern);
+  rectanglePath(cr, frame);
+  cairo_fill(cr);
+  cairo_destroy(cr);
+  cairo_save(cr_);
+  cairo_identity_matrix(cr_);
+  cairo_set_source_surface(cr_, surface, 0, 0);
+  cairo_rectangle(cr_, box.x, box.y, box.width, box.height);
+  cairo_fill(cr_);
+  cairo_restore(cr_);
+  cairo_surface_destroy(surface);
+}
+
+void Renderer::clipToPixels(const PixelBox& box) {
+  cairo_matrix_t matrix;
+  cairo_get_matrix(cr_, &matrix);
+  cairo_identity_matrix(cr_);
+  cairo_rectangle(cr_, box.x, box.y, box.width, box.height);
+  cairo_clip(cr_);
+  cairo_set_matrix(cr_, &matrix);
 }
 
 Renderer::PixelBox Renderer::deviceBox(Rect rect) const {
@@ -343,22 +406,6 @@ Renderer::PixelBox Renderer::deviceBox(Rect rect) const {
   const int x1 = static_cast<int>(std::ceil(*std::max_element(xs, xs + 4)));
   const int y1 = static_cast<int>(std::ceil(*std::max_element(ys, ys + 4)));
   return {x0, y0, x1 - x0, y1 - y0};
-}
-
-std::optional<Renderer::PixelBox> Renderer::clipBox() const {
-  cairo_save(cr_);
-  cairo_identity_matrix(cr_);
-  cairo_rectangle_list_t* list = cairo_copy_clip_rectangle_list(cr_);
-  cairo_restore(cr_);
-  std::optional<PixelBox> box;
-  if (list->status == CAIRO_STATUS_SUCCESS && list->num_rectangles == 1) {
-    const cairo_rectangle_t& r = list->rectangles[0];
-    const PixelBox whole{static_cast<int>(r.x), static_cast<int>(r.y), static_cast<int>(r.width),
-                         static_cast<int>(r.height)};
-    if (whole.x == r.x && whole.y == r.y && whole.width == r.width && whole.height == r.height) box = whole;
-  }
-  cairo_rectangle_list_destroy(list);
-  return box;
 }
 
 void Renderer::drawChildren(const Node& node) {
@@ -388,9 +435,7 @@ void Renderer::drawContent(const Node& node) {
         double stop = colors.size() == 1 ? 0 : static_cast<double>(i) / static_cast<double>(colors.size() - 1);
         cairo_pattern_add_color_stop_rgba(pattern, stop, c.red, c.green, c.blue, c.alpha);
       }
-      cairo_set_source(cr_, pattern);
-      rectanglePath(cr_, frame);
-      cairo_fill(cr_);
+      fillAtItsOwnPlace(pattern, frame);
       cairo_pattern_destroy(pattern);
       break;
     }
@@ -422,14 +467,9 @@ void Renderer::drawContent(const Node& node) {
       }
       break;
     }
-    case NodeKind::text: {
-      std::string text = node.content<TextContent>()->text;
-      if (auto textCase = node.environment().get(textCaseKey)) {
-        text = *textCase == TextCase::uppercase ? text::uppercased(text) : text::lowercased(text);
-      }
-      drawText(node, text, node.resolvedFont(), frame);
+    case NodeKind::text:
+      drawText(node, drawnText(node), node.resolvedFont(), frame);
       break;
-    }
     case NodeKind::image:
       drawImage(node);
       break;

@@ -33,6 +33,9 @@ class MissingFontError : public Error {
 // that is not installed (Debian: fonts-dejavu-core, fonts-noto-color-emoji).
 void requireRenderFonts();
 
+// What a text node shows: its text in the environment's letter case.
+std::string drawnText(const Node& node);
+
 struct RenderReport {
   int pixelWidth = 0;
   int pixelHeight = 0;
@@ -56,6 +59,8 @@ class Renderer {
  public:
   explicit Renderer(cairo_t* cr);
   void draw(const Node& node);
+  // Draws into `cr` from now on; what was counted stays.
+  void setContext(cairo_t* cr) { cr_ = cr; }
   // Draws only the nodes the tracker says draw into the repainted areas (the
   // context is clipped to them); null draws every node.
   void setDamage(const DamageTracker* damage) { damage_ = damage; }
@@ -88,15 +93,20 @@ class Renderer {
     PixelBox intersection(const PixelBox& other) const;
   };
   // Draws the node's first `level` modifiers and content composed in `area`
-  // by `layers` (the view with its shadow, or masked), then over what is below.
+  // by `layers` (the view with its shadow, or masked, or to be faded), then
+  // over what is below with `alpha`.
   using Layers = void (Renderer::*)(const Node& node, std::size_t level);
-  void drawComposed(const Node& node, std::size_t level, Rect area, Layers layers);
+  void drawComposed(const Node& node, std::size_t level, Rect area, Layers layers, double alpha = 1);
+  void drawFadedLayers(const Node& node, std::size_t level);
   void drawShadowLayers(const Node& node, std::size_t level);
+  // The group drawn since the last push, to be drawn in device space.
+  cairo_pattern_t* popGroup();
   void drawMaskLayers(const Node& node, std::size_t level);
   // The box of device pixels around `rect`.
   PixelBox deviceBox(Rect rect) const;
-  // The clip, when it is one rectangle of whole device pixels.
-  std::optional<PixelBox> clipBox() const;
+  void clipToPixels(const PixelBox& box);
+  // Fills `frame` with `pattern` drawn on a surface of the frame's pixels.
+  void fillAtItsOwnPlace(cairo_pattern_t* pattern, Rect frame);
   void setColor(const Node& node, const Color& color);
   void countUnknownGlyphs(const Node& node, int count);
   void noteUnknownSymbols(const std::vector<std::string>& names);
