@@ -104,6 +104,11 @@ void HostFrame::repaint(const SimulatedHost& host, const std::vector<PlacedTree>
   const int y0 = std::max(0, std::min(rect.y, static_cast<int>(std::floor(glyphs.minY() * scale_))) - margin);
   const int y1 = std::max(rect.y + rect.height, static_cast<int>(std::ceil(glyphs.maxY() * scale_))) + margin;
   const PixelRect held{0, y0, width, std::min(height, y1) - y0};
+  // Only what draws into the rectangle and its margin is drawn, each node
+  // whole on the full rows, so it is cut where the frame cuts it.
+  const int x0 = std::max(0, rect.x - margin);
+  const int x1 = std::min(width, rect.x + rect.width + margin);
+  const PixelRect needed{x0, held.y, x1 - x0, held.height};
   cairo_surface_t* part = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, held.width, held.height);
   // Moved by the surface's offset, not the context's transformation: every
   // point then has the coordinates it has in the whole frame, less the
@@ -112,7 +117,7 @@ void HostFrame::repaint(const SimulatedHost& host, const std::vector<PlacedTree>
   cairo_t* cr = cairo_create(part);
   cairo_set_source_rgb(cr, 1, 1, 1);
   cairo_paint(cr);
-  drawScreenPixels(host, *application_->root(), trees, renderer, &tracker_, scale_, held, cr);
+  drawScreenPixels(host, *application_->root(), trees, renderer, &tracker_, scale_, needed, cr);
   cairo_destroy(cr);
   cairo_surface_flush(part);
 
