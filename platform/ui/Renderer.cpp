@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 #include <map>
 #include <memory>
 
@@ -34,6 +35,10 @@ std::string joined(const std::vector<std::string>& names) {
 
 void rectanglePath(cairo_t* cr, Rect rect) {
   cairo_rectangle(cr, rect.origin.x, rect.origin.y, rect.size.width, rect.size.height);
+}
+
+void appendBytes(std::string& key, std::initializer_list<double> values) {
+  for (double value : values) key.append(reinterpret_cast<const char*>(&value), sizeof value);
 }
 
 Rect expanded(Rect rect, double by) {
@@ -363,7 +368,7 @@ Renderer::PixelBox Renderer::PixelBox::intersection(const PixelBox& other) const
   return {x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0)};
 }
 
-void Renderer::fillAtItsOwnPlace(cairo_pattern_t* pattern, Rect frame) {
+void Renderer::fillAtItsOwnPlace(cairo_pattern_t* pattern, Rect frame, std::string patternKey) {
   // Cairo works a gradient out from where the target's pixels are, a level
   // apart now and then by how far the target is moved: on a surface of its
   // own box, it comes out the same in a part of the screen as in the whole.
@@ -371,21 +376,36 @@ void Renderer::fillAtItsOwnPlace(cairo_pattern_t* pattern, Rect frame) {
   if (box.isEmpty()) return;
   cairo_matrix_t matrix;
   cairo_get_matrix(cr_, &matrix);
-  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, box.width, box.height);
-  cairo_surface_set_device_offset(surface, -box.x, -box.y);
-  cairo_t* cr = cairo_create(surface);
-  cairo_set_matrix(cr, &matrix);
-  cairo_set_source(cr, pattern);
-  rectanglePath(cr, frame);
-  cairo_fill(cr);
-  cairo_destroy(cr);
+  // A keyboard's background spans the keyboard: a small repaint would fill
+  // all of it again, so it is kept while it is not too large for the cache.
+  const bool kept = cache_ && 4L * box.width * box.height <= static_cast<long>(PictureCache::maximumBytes / 2);
+  std::string& key = patternKey;
+  if (kept) {
+    appendBytes(key, {matrix.xx, matrix.yx, matrix.xy, matrix.yy, matrix.x0, matrix.y0});
+    appendBytes(key, {frame.origin.x, frame.origin.y, frame.size.width, frame.size.height});
+    appendBytes(key, {static_cast<double>(box.x), static_cast<double>(box.y), static_cast<double>(box.width),
+                      static_cast<double>(box.height)});
+  }
+  const PictureCache::Picture* picture = kept ? cache_->find(key) : nullptr;
+  cairo_surface_t* surface = picture ? picture->surface : nullptr;
+  if (!surface) {
+    surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, box.width, box.height);
+    cairo_surface_set_device_offset(surface, -box.x, -box.y);
+    cairo_t* cr = cairo_create(surface);
+    cairo_set_matrix(cr, &matrix);
+    cairo_set_source(cr, pattern);
+    rectanglePath(cr, frame);
+    cairo_fill(cr);
+    cairo_destroy(cr);
+    if (kept) cache_->store(std::move(key), PictureCache::Picture{surface, box.x, box.y, 0, {}});
+  }
   cairo_save(cr_);
   cairo_identity_matrix(cr_);
   cairo_set_source_surface(cr_, surface, 0, 0);
   cairo_rectangle(cr_, box.x, box.y, box.width, box.height);
   cairo_fill(cr_);
   cairo_restore(cr_);
-  cairo_surface_destroy(surface);
+  if (!kept) cairo_surface_destroy(surface);
 }
 
 void Renderer::clipToPixels(const PixelBox& box) {
@@ -429,13 +449,21 @@ void Renderer::drawContent(const Node& node) {
           frame.origin.y + frame.size.height * gradient->startPoint.y,
           frame.origin.x + frame.size.width * gradient->endPoint.x,
           frame.origin.y + frame.size.height * gradient->endPoint.y);
+      // Unlike any drawing key, which starts with a small count of levels.
+      std::string key(1, '\0');
+      key += "linear";
+      appendBytes(key, {frame.origin.x + frame.size.width * gradient->startPoint.x,
+                        frame.origin.y + frame.size.height * gradient->startPoint.y,
+                        frame.origin.x + frame.size.width * gradient->endPoint.x,
+                        frame.origin.y + frame.size.height * gradient->endPoint.y});
       const auto& colors = gradient->colors;
       for (std::size_t i = 0; i < colors.size(); ++i) {
         Rgba c = colors[i].resolved(node.colorScheme());
         double stop = colors.size() == 1 ? 0 : static_cast<double>(i) / static_cast<double>(colors.size() - 1);
         cairo_pattern_add_color_stop_rgba(pattern, stop, c.red, c.green, c.blue, c.alpha);
+        appendBytes(key, {stop, c.red, c.green, c.blue, c.alpha});
       }
-      fillAtItsOwnPlace(pattern, frame);
+      fillAtItsOwnPlace(pattern, frame, std::move(key));
       cairo_pattern_destroy(pattern);
       break;
     }
