@@ -65,9 +65,12 @@ class HostFrame {
 
   double scale_;
   cairo_surface_t* surface_ = nullptr;
+  // Full rows of the screen a repaint draws on before copying its rectangle.
+  cairo_surface_t* scratch_ = nullptr;
   std::unique_ptr<ViewHost> application_;
   DamageTracker tracker_;
   PictureCache pictures_;
+  PictureCache gradients_;
   std::optional<Screen> drawn_;
   std::vector<PixelRect> repainted_;
   bool full_ = true;

@@ -377,8 +377,10 @@ void Renderer::fillAtItsOwnPlace(cairo_pattern_t* pattern, Rect frame, std::stri
   cairo_matrix_t matrix;
   cairo_get_matrix(cr_, &matrix);
   // A keyboard's background spans the keyboard: a small repaint would fill
-  // all of it again, so it is kept while it is not too large for the cache.
-  const bool kept = cache_ && 4L * box.width * box.height <= static_cast<long>(PictureCache::maximumBytes / 2);
+  // all of it again, so it is kept, apart from the other pictures, which it
+  // would push out.
+  const bool kept =
+      gradientCache_ && 4L * box.width * box.height <= static_cast<long>(PictureCache::maximumBytes / 2);
   std::string& key = patternKey;
   if (kept) {
     appendBytes(key, {matrix.xx, matrix.yx, matrix.xy, matrix.yy, matrix.x0, matrix.y0});
@@ -386,7 +388,7 @@ void Renderer::fillAtItsOwnPlace(cairo_pattern_t* pattern, Rect frame, std::stri
     appendBytes(key, {static_cast<double>(box.x), static_cast<double>(box.y), static_cast<double>(box.width),
                       static_cast<double>(box.height)});
   }
-  const PictureCache::Picture* picture = kept ? cache_->find(key) : nullptr;
+  const PictureCache::Picture* picture = kept ? gradientCache_->find(key) : nullptr;
   cairo_surface_t* surface = picture ? picture->surface : nullptr;
   if (!surface) {
     surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, box.width, box.height);
@@ -397,7 +399,7 @@ void Renderer::fillAtItsOwnPlace(cairo_pattern_t* pattern, Rect frame, std::stri
     rectanglePath(cr, frame);
     cairo_fill(cr);
     cairo_destroy(cr);
-    if (kept) cache_->store(std::move(key), PictureCache::Picture{surface, box.x, box.y, 0, {}});
+    if (kept) gradientCache_->store(std::move(key), PictureCache::Picture{surface, box.x, box.y, 0, {}});
   }
   cairo_save(cr_);
   cairo_identity_matrix(cr_);
@@ -449,9 +451,7 @@ void Renderer::drawContent(const Node& node) {
           frame.origin.y + frame.size.height * gradient->startPoint.y,
           frame.origin.x + frame.size.width * gradient->endPoint.x,
           frame.origin.y + frame.size.height * gradient->endPoint.y);
-      // Unlike any drawing key, which starts with a small count of levels.
-      std::string key(1, '\0');
-      key += "linear";
+      std::string key;
       appendBytes(key, {frame.origin.x + frame.size.width * gradient->startPoint.x,
                         frame.origin.y + frame.size.height * gradient->startPoint.y,
                         frame.origin.x + frame.size.width * gradient->endPoint.x,

@@ -67,6 +67,8 @@ class Renderer {
   // Keeps the pictures of shadowed views there between frames; null draws
   // them every time. The pixels are the same either way.
   void setPictureCache(PictureCache* cache) { cache_ = cache; }
+  // Keeps the surfaces gradients are filled on there between frames.
+  void setGradientCache(PictureCache* cache) { gradientCache_ = cache; }
   // Characters drawn as missing-glyph boxes, each node's once however often
   // it was drawn (in several repainted areas, say).
   int unknownGlyphs() const;
@@ -116,6 +118,7 @@ class Renderer {
   cairo_t* cr_;
   const DamageTracker* damage_ = nullptr;
   PictureCache* cache_ = nullptr;
+  PictureCache* gradientCache_ = nullptr;
   std::unordered_map<const Node*, int> unknownGlyphsByNode_;
   std::vector<std::string> cutTexts_;
   std::vector<std::string> unknownSymbols_;
