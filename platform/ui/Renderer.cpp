@@ -368,7 +368,7 @@ Renderer::PixelBox Renderer::PixelBox::intersection(const PixelBox& other) const
   return {x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0)};
 }
 
-void Renderer::fillAtItsOwnPlace(cairo_pattern_t* pattern, Rect frame, std::string patternKey) {
+void Renderer::fillAtItsOwnPlace(cairo_pattern_t* pattern, Rect frame, std::string key) {
   // Cairo works a gradient out from where the target's pixels are, a level
   // apart now and then by how far the target is moved: on a surface of its
   // own box, it comes out the same in a part of the screen as in the whole.
@@ -381,7 +381,6 @@ void Renderer::fillAtItsOwnPlace(cairo_pattern_t* pattern, Rect frame, std::stri
   // would push out.
   const bool kept =
       gradientCache_ && 4L * box.width * box.height <= static_cast<long>(PictureCache::maximumBytes / 2);
-  std::string& key = patternKey;
   if (kept) {
     appendBytes(key, {matrix.xx, matrix.yx, matrix.xy, matrix.yy, matrix.x0, matrix.y0});
     appendBytes(key, {frame.origin.x, frame.origin.y, frame.size.width, frame.size.height});

@@ -108,9 +108,9 @@ class Renderer {
   PixelBox deviceBox(Rect rect) const;
   void clipToPixels(const PixelBox& box);
   // Fills `frame` with `pattern` drawn on a surface of the frame's pixels;
-  // with a cache, the surface is kept under `patternKey` (the bytes that
+  // with a gradient cache, the surface is kept under `key` (the bytes that
   // make the pattern) and the place it is drawn at.
-  void fillAtItsOwnPlace(cairo_pattern_t* pattern, Rect frame, std::string patternKey);
+  void fillAtItsOwnPlace(cairo_pattern_t* pattern, Rect frame, std::string key);
   void setColor(const Node& node, const Color& color);
   void countUnknownGlyphs(const Node& node, int count);
   void noteUnknownSymbols(const std::vector<std::string>& names);
