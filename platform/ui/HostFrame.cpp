@@ -202,6 +202,7 @@ void HostFrame::draw(const SimulatedHost& host, const std::vector<ShownViewHost>
     renderer.setDamage(&tracker_);
     renderer.setPictureCache(&pictures_);
     renderer.setGradientCache(&gradients_);
+    renderer.setTextLayoutCache(&layouts_);
     const int margin = pixelMargin(tracker_.shadowReach(), scale_);
     for (const auto& rect : repainted_) repaint(host, trees, renderer, rect, margin);
   }

@@ -11,6 +11,7 @@
 #include "platform/ui/DamageTracker.h"
 #include "platform/ui/HostRenderer.h"
 #include "platform/ui/PictureCache.h"
+#include "platform/ui/TextLayoutCache.h"
 
 namespace platform::ui {
 
@@ -71,6 +72,7 @@ class HostFrame {
   DamageTracker tracker_;
   PictureCache pictures_;
   PictureCache gradients_;
+  TextLayoutCache layouts_;
   std::optional<Screen> drawn_;
   std::vector<PixelRect> repainted_;
   bool full_ = true;
