@@ -58,6 +58,7 @@ void HostFrame::setScale(double scale) {
 HostFrame::~HostFrame() {
   application_.reset();
   if (surface_) cairo_surface_destroy(surface_);
+  if (scratch_) cairo_surface_destroy(scratch_);
 }
 
 void HostFrame::prepareSurface(Rect screen) {
@@ -68,6 +69,8 @@ void HostFrame::prepareSurface(Rect screen) {
     return;
   }
   if (surface_) cairo_surface_destroy(surface_);
+  if (scratch_) cairo_surface_destroy(scratch_);
+  scratch_ = nullptr;
   surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
   full_ = true;
 }
@@ -104,15 +107,30 @@ void HostFrame::repaint(const SimulatedHost& host, const std::vector<PlacedTree>
   const int y0 = std::max(0, std::min(rect.y, static_cast<int>(std::floor(glyphs.minY() * scale_))) - margin);
   const int y1 = std::max(rect.y + rect.height, static_cast<int>(std::ceil(glyphs.maxY() * scale_))) + margin;
   const PixelRect held{0, y0, width, std::min(height, y1) - y0};
-  cairo_surface_t* part = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, held.width, held.height);
+  // Only what draws into the rectangle and its margin is drawn, each node
+  // whole on the full rows, so it is cut where the frame cuts it.
+  const int x0 = std::max(0, rect.x - margin);
+  const int x1 = std::min(width, rect.x + rect.width + margin);
+  const PixelRect needed{x0, held.y, x1 - x0, held.height};
+  // The rows are drawn on a surface kept between repaints, at least as tall
+  // as they are and never past the screen's bottom: only the rectangle is
+  // painted white first, as every other pixel of it is left unread.
+  if (!scratch_ || cairo_image_surface_get_height(scratch_) < held.height) {
+    if (scratch_) cairo_surface_destroy(scratch_);
+    scratch_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, held.height);
+  }
+  cairo_surface_t* part = scratch_;
+  const int top = std::min(held.y, height - cairo_image_surface_get_height(part));
   // Moved by the surface's offset, not the context's transformation: every
   // point then has the coordinates it has in the whole frame, less the
   // offset, exactly.
-  cairo_surface_set_device_offset(part, -held.x, -held.y);
+  cairo_surface_flush(part);
+  cairo_surface_set_device_offset(part, 0, -top);
   cairo_t* cr = cairo_create(part);
   cairo_set_source_rgb(cr, 1, 1, 1);
-  cairo_paint(cr);
-  drawScreenPixels(host, *application_->root(), trees, renderer, &tracker_, scale_, held, cr);
+  cairo_rectangle(cr, rect.x, rect.y, rect.width, rect.height);
+  cairo_fill(cr);
+  drawScreenPixels(host, *application_->root(), trees, renderer, &tracker_, scale_, needed, cr);
   cairo_destroy(cr);
   cairo_surface_flush(part);
 
@@ -122,10 +140,9 @@ void HostFrame::repaint(const SimulatedHost& host, const std::vector<PlacedTree>
   const int toStride = cairo_image_surface_get_stride(surface_);
   for (int y = rect.y; y < rect.y + rect.height; ++y) {
     std::memcpy(to + static_cast<std::ptrdiff_t>(y) * toStride + 4 * rect.x,
-                from + static_cast<std::ptrdiff_t>(y - held.y) * fromStride + 4 * (rect.x - held.x),
+                from + static_cast<std::ptrdiff_t>(y - top) * fromStride + 4 * rect.x,
                 4 * static_cast<std::size_t>(rect.width));
   }
-  cairo_surface_destroy(part);
   cairo_surface_mark_dirty_rectangle(surface_, rect.x, rect.y, rect.width, rect.height);
 }
 
@@ -184,6 +201,8 @@ void HostFrame::draw(const SimulatedHost& host, const std::vector<ShownViewHost>
     // cache with pictures nobody paints again.
     renderer.setDamage(&tracker_);
     renderer.setPictureCache(&pictures_);
+    renderer.setGradientCache(&gradients_);
+    renderer.setTextLayoutCache(&layouts_);
     const int margin = pixelMargin(tracker_.shadowReach(), scale_);
     for (const auto& rect : repainted_) repaint(host, trees, renderer, rect, margin);
   }

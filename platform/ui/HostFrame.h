@@ -11,6 +11,7 @@
 #include "platform/ui/DamageTracker.h"
 #include "platform/ui/HostRenderer.h"
 #include "platform/ui/PictureCache.h"
+#include "platform/ui/TextLayoutCache.h"
 
 namespace platform::ui {
 
@@ -65,9 +66,13 @@ class HostFrame {
 
   double scale_;
   cairo_surface_t* surface_ = nullptr;
+  // Full rows of the screen a repaint draws on before copying its rectangle.
+  cairo_surface_t* scratch_ = nullptr;
   std::unique_ptr<ViewHost> application_;
   DamageTracker tracker_;
   PictureCache pictures_;
+  PictureCache gradients_;
+  TextLayoutCache layouts_;
   std::optional<Screen> drawn_;
   std::vector<PixelRect> repainted_;
   bool full_ = true;

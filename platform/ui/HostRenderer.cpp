@@ -142,11 +142,11 @@ void drawScreen(const SimulatedHost& host, const Node& application, const std::v
 }
 
 void drawScreenPixels(const SimulatedHost& host, const Node& application, const std::vector<PlacedTree>& trees,
-                      Renderer& renderer, DamageTracker* tracker, double scale, PixelRect held, cairo_t* cr) {
+                      Renderer& renderer, DamageTracker* tracker, double scale, PixelRect needed, cairo_t* cr) {
   cairo_save(cr);
   if (tracker) {
     tracker->selectNodesDrawingInto(
-        Rect(held.x / scale, held.y / scale, held.width / scale, held.height / scale));
+        Rect(needed.x / scale, needed.y / scale, needed.width / scale, needed.height / scale));
   }
   cairo_scale(cr, scale, scale);
   renderer.setContext(cr);

@@ -51,13 +51,14 @@ void drawScreen(const SimulatedHost& host, const Node& application, const std::v
                 Renderer& renderer, cairo_t* cr);
 
 // Draws the screen at `scale` pixels a point into `cr`, whose surface holds
-// just the screen's pixels `held` and whose transformation puts the
-// screen's top left pixel where it goes: moved by whole pixels only, and
-// without a clip, every pixel comes out as in the screen drawn in one piece,
-// except within `pixelMargin` of an edge of `held` that is not the
-// screen's. With `tracker`, only the nodes that draw into `held` are drawn.
+// some of the screen's pixels and whose transformation puts the screen's top
+// left pixel where it goes: moved by whole pixels only, and without a clip,
+// every pixel comes out as in the screen drawn in one piece, except within
+// `pixelMargin` of an edge of the surface that is not the screen's. With
+// `tracker`, only the nodes that draw into `needed` are drawn, each whole:
+// only the pixels of `needed` are then sure to come out so.
 void drawScreenPixels(const SimulatedHost& host, const Node& application, const std::vector<PlacedTree>& trees,
-                      Renderer& renderer, DamageTracker* tracker, double scale, PixelRect held, cairo_t* cr);
+                      Renderer& renderer, DamageTracker* tracker, double scale, PixelRect needed, cairo_t* cr);
 // How many pixels around a part of the screen must be drawn with it for its
 // own to come out right, for drawing that reaches `points` across its edge.
 int pixelMargin(double points, double scale);

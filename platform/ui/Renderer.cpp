@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 #include <map>
 #include <memory>
 
@@ -13,6 +14,7 @@
 #include "platform/ui/DamageTracker.h"
 #include "platform/ui/DrawingKey.h"
 #include "platform/ui/PictureCache.h"
+#include "platform/ui/TextLayoutCache.h"
 #include "platform/ui/Modifier.h"
 #include "platform/ui/PangoTextMetrics.h"
 #include "platform/ui/PngFile.h"
@@ -34,6 +36,10 @@ std::string joined(const std::vector<std::string>& names) {
 
 void rectanglePath(cairo_t* cr, Rect rect) {
   cairo_rectangle(cr, rect.origin.x, rect.origin.y, rect.size.width, rect.size.height);
+}
+
+void appendBytes(std::string& key, std::initializer_list<double> values) {
+  for (double value : values) key.append(reinterpret_cast<const char*>(&value), sizeof value);
 }
 
 Rect expanded(Rect rect, double by) {
@@ -363,7 +369,7 @@ Renderer::PixelBox Renderer::PixelBox::intersection(const PixelBox& other) const
   return {x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0)};
 }
 
-void Renderer::fillAtItsOwnPlace(cairo_pattern_t* pattern, Rect frame) {
+void Renderer::fillAtItsOwnPlace(cairo_pattern_t* pattern, Rect frame, std::string key) {
   // Cairo works a gradient out from where the target's pixels are, a level
   // apart now and then by how far the target is moved: on a surface of its
   // own box, it comes out the same in a part of the screen as in the whole.
@@ -371,21 +377,37 @@ void Renderer::fillAtItsOwnPlace(cairo_pattern_t* pattern, Rect frame) {
   if (box.isEmpty()) return;
   cairo_matrix_t matrix;
   cairo_get_matrix(cr_, &matrix);
-  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, box.width, box.height);
-  cairo_surface_set_device_offset(surface, -box.x, -box.y);
-  cairo_t* cr = cairo_create(surface);
-  cairo_set_matrix(cr, &matrix);
-  cairo_set_source(cr, pattern);
-  rectanglePath(cr, frame);
-  cairo_fill(cr);
-  cairo_destroy(cr);
+  // A keyboard's background spans the keyboard: a small repaint would fill
+  // all of it again, so it is kept, apart from the other pictures, which it
+  // would push out.
+  const bool kept =
+      gradientCache_ && 4L * box.width * box.height <= static_cast<long>(PictureCache::maximumBytes / 2);
+  if (kept) {
+    appendBytes(key, {matrix.xx, matrix.yx, matrix.xy, matrix.yy, matrix.x0, matrix.y0});
+    appendBytes(key, {frame.origin.x, frame.origin.y, frame.size.width, frame.size.height});
+    appendBytes(key, {static_cast<double>(box.x), static_cast<double>(box.y), static_cast<double>(box.width),
+                      static_cast<double>(box.height)});
+  }
+  const PictureCache::Picture* picture = kept ? gradientCache_->find(key) : nullptr;
+  cairo_surface_t* surface = picture ? picture->surface : nullptr;
+  if (!surface) {
+    surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, box.width, box.height);
+    cairo_surface_set_device_offset(surface, -box.x, -box.y);
+    cairo_t* cr = cairo_create(surface);
+    cairo_set_matrix(cr, &matrix);
+    cairo_set_source(cr, pattern);
+    rectanglePath(cr, frame);
+    cairo_fill(cr);
+    cairo_destroy(cr);
+    if (kept) gradientCache_->store(std::move(key), PictureCache::Picture{surface, box.x, box.y, 0, {}});
+  }
   cairo_save(cr_);
   cairo_identity_matrix(cr_);
   cairo_set_source_surface(cr_, surface, 0, 0);
   cairo_rectangle(cr_, box.x, box.y, box.width, box.height);
   cairo_fill(cr_);
   cairo_restore(cr_);
-  cairo_surface_destroy(surface);
+  if (!kept) cairo_surface_destroy(surface);
 }
 
 void Renderer::clipToPixels(const PixelBox& box) {
@@ -429,13 +451,19 @@ void Renderer::drawContent(const Node& node) {
           frame.origin.y + frame.size.height * gradient->startPoint.y,
           frame.origin.x + frame.size.width * gradient->endPoint.x,
           frame.origin.y + frame.size.height * gradient->endPoint.y);
+      std::string key;
+      appendBytes(key, {frame.origin.x + frame.size.width * gradient->startPoint.x,
+                        frame.origin.y + frame.size.height * gradient->startPoint.y,
+                        frame.origin.x + frame.size.width * gradient->endPoint.x,
+                        frame.origin.y + frame.size.height * gradient->endPoint.y});
       const auto& colors = gradient->colors;
       for (std::size_t i = 0; i < colors.size(); ++i) {
         Rgba c = colors[i].resolved(node.colorScheme());
         double stop = colors.size() == 1 ? 0 : static_cast<double>(i) / static_cast<double>(colors.size() - 1);
         cairo_pattern_add_color_stop_rgba(pattern, stop, c.red, c.green, c.blue, c.alpha);
+        appendBytes(key, {stop, c.red, c.green, c.blue, c.alpha});
       }
-      fillAtItsOwnPlace(pattern, frame);
+      fillAtItsOwnPlace(pattern, frame, std::move(key));
       cairo_pattern_destroy(pattern);
       break;
     }
@@ -491,18 +519,40 @@ void Renderer::drawContent(const Node& node) {
   }
 }
 
-void Renderer::drawText(const Node& node, const std::string& text, const Font& font, Rect frame) {
-  if (text.empty()) return;
+PangoLayout* Renderer::textLayout(const std::string& text, const PangoFontDescription* description) {
   PangoLayout* layout = pango_cairo_create_layout(cr_);
   cairo_font_options_t* options = cairo_font_options_create();
   cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
   pango_cairo_context_set_font_options(pango_layout_get_context(layout), options);
   cairo_font_options_destroy(options);
   pango_layout_context_changed(layout);
-  PangoFontDescription* description = makeFontDescription(font);
   pango_layout_set_font_description(layout, description);
-  pango_font_description_free(description);
   pango_layout_set_text(layout, text.data(), static_cast<int>(text.size()));
+  return layout;
+}
+
+PangoLayout* Renderer::sharedTextLayout(const std::string& text, const PangoFontDescription* description) {
+  if (!layouts_) return textLayout(text, description);
+  // A layout's context takes the transformation without its move: the same
+  // text in the same font at the same scale shapes the same anywhere.
+  cairo_matrix_t matrix;
+  cairo_get_matrix(cr_, &matrix);
+  char* name = pango_font_description_to_string(description);
+  std::string key = name;
+  g_free(name);
+  key += '\0';
+  key += text;
+  appendBytes(key, {matrix.xx, matrix.yx, matrix.xy, matrix.yy});
+  if (PangoLayout* layout = layouts_->find(key)) return static_cast<PangoLayout*>(g_object_ref(layout));
+  PangoLayout* layout = textLayout(text, description);
+  layouts_->store(std::move(key), layout);
+  return layout;
+}
+
+void Renderer::drawText(const Node& node, const std::string& text, const Font& font, Rect frame) {
+  if (text.empty()) return;
+  PangoFontDescription* description = makeFontDescription(font);
+  PangoLayout* layout = sharedTextLayout(text, description);
   PangoRectangle logical;
   pango_layout_get_extents(layout, nullptr, &logical);
   const double width = static_cast<double>(logical.width) / PANGO_SCALE;
@@ -514,11 +564,15 @@ void Renderer::drawText(const Node& node, const std::string& text, const Font& f
   if (width > available + 0.5) {
     factor = std::clamp(available / width, std::min(1.0, node.environment().get(minimumScaleFactorKey)), 1.0);
     if (width * factor > available + 0.5) {
+      // Cut on a layout of its own, so the kept one stays whole.
+      g_object_unref(layout);
+      layout = textLayout(text, description);
       pango_layout_set_width(layout, static_cast<int>(available / factor * PANGO_SCALE));
       pango_layout_set_ellipsize(layout, PANGO_ELLIPSIZE_END);
       cutTexts_.push_back(text);
     }
   }
+  pango_font_description_free(description);
   countUnknownGlyphs(node, pango_layout_get_unknown_glyphs_count(layout));
   setColor(node, node.resolvedForegroundColor());
   if (factor < 1) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <cairo.h>
+#include <pango/pango.h>
 
 #include "platform/foundation/Error.h"
 #include "platform/foundation/Geometry.h"
@@ -17,6 +18,7 @@ namespace platform::ui {
 class ViewHost;
 class DamageTracker;
 class PictureCache;
+class TextLayoutCache;
 
 // A font the renderer needs is not installed. Rendering refuses to go on
 // rather than draw boxes in its place.
@@ -67,6 +69,10 @@ class Renderer {
   // Keeps the pictures of shadowed views there between frames; null draws
   // them every time. The pixels are the same either way.
   void setPictureCache(PictureCache* cache) { cache_ = cache; }
+  // Keeps the surfaces gradients are filled on there between frames.
+  void setGradientCache(PictureCache* cache) { gradientCache_ = cache; }
+  // Keeps the shaped texts there between frames.
+  void setTextLayoutCache(TextLayoutCache* cache) { layouts_ = cache; }
   // Characters drawn as missing-glyph boxes, each node's once however often
   // it was drawn (in several repainted areas, say).
   int unknownGlyphs() const;
@@ -77,6 +83,11 @@ class Renderer {
   void drawLevel(const Node& node, std::size_t level);
   void drawContent(const Node& node);
   void drawText(const Node& node, const std::string& text, const Font& font, Rect frame);
+  // A new layout of `text` for the context; the caller owns it.
+  PangoLayout* textLayout(const std::string& text, const PangoFontDescription* description);
+  // The same, kept in the layout cache when there is one: the caller owns a
+  // reference and must not change it.
+  PangoLayout* sharedTextLayout(const std::string& text, const PangoFontDescription* description);
   // A symbol is a picture: centred in its frame and shrunk to fit, never cut;
   // mirrored, it is turned around its vertical middle.
   void drawSymbol(const Node& node, const std::string& text, bool mirrored, const Font& font, Rect frame);
@@ -105,8 +116,10 @@ class Renderer {
   // The box of device pixels around `rect`.
   PixelBox deviceBox(Rect rect) const;
   void clipToPixels(const PixelBox& box);
-  // Fills `frame` with `pattern` drawn on a surface of the frame's pixels.
-  void fillAtItsOwnPlace(cairo_pattern_t* pattern, Rect frame);
+  // Fills `frame` with `pattern` drawn on a surface of the frame's pixels;
+  // with a gradient cache, the surface is kept under `key` (the bytes that
+  // make the pattern) and the place it is drawn at.
+  void fillAtItsOwnPlace(cairo_pattern_t* pattern, Rect frame, std::string key);
   void setColor(const Node& node, const Color& color);
   void countUnknownGlyphs(const Node& node, int count);
   void noteUnknownSymbols(const std::vector<std::string>& names);
@@ -114,6 +127,8 @@ class Renderer {
   cairo_t* cr_;
   const DamageTracker* damage_ = nullptr;
   PictureCache* cache_ = nullptr;
+  PictureCache* gradientCache_ = nullptr;
+  TextLayoutCache* layouts_ = nullptr;
   std::unordered_map<const Node*, int> unknownGlyphsByNode_;
   std::vector<std::string> cutTexts_;
   std::vector<std::string> unknownSymbols_;
