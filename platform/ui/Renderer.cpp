@@ -42,6 +42,15 @@ void appendBytes(std::string& key, std::initializer_list<double> values) {
   for (double value : values) key.append(reinterpret_cast<const char*>(&value), sizeof value);
 }
 
+// The transformation and the pixels a picture is drawn for: its pixels
+// depend on both, so both belong in the key it is kept under.
+template <typename Box>
+void appendPlacement(std::string& key, const cairo_matrix_t& matrix, const Box& box) {
+  appendBytes(key, {matrix.xx, matrix.yx, matrix.xy, matrix.yy, matrix.x0, matrix.y0});
+  appendBytes(key, {static_cast<double>(box.x), static_cast<double>(box.y), static_cast<double>(box.width),
+                    static_cast<double>(box.height)});
+}
+
 Rect expanded(Rect rect, double by) {
   return Rect(rect.origin.x - by, rect.origin.y - by, rect.size.width + 2 * by, rect.size.height + 2 * by);
 }
@@ -260,14 +269,7 @@ void Renderer::drawComposed(const Node& node, std::size_t level, Rect area, Laye
   if (cache_ && whole.width * whole.height <= PictureCache::maximumPixels) key = drawingKey(node, level);
   cairo_matrix_t matrix;
   cairo_get_matrix(cr_, &matrix);
-  if (key) {
-    for (double value : {matrix.xx, matrix.yx, matrix.xy, matrix.yy, matrix.x0, matrix.y0}) {
-      key->append(reinterpret_cast<const char*>(&value), sizeof value);
-    }
-    for (int value : {whole.x, whole.y, whole.width, whole.height}) {
-      key->append(reinterpret_cast<const char*>(&value), sizeof value);
-    }
-  }
+  if (key) appendPlacement(*key, matrix, whole);
   const PictureCache::Picture* picture = key ? cache_->find(*key) : nullptr;
   std::optional<PictureCache::Picture> drawn;
   if (!picture) {
@@ -383,10 +385,8 @@ void Renderer::fillAtItsOwnPlace(cairo_pattern_t* pattern, Rect frame, std::stri
   const bool kept =
       gradientCache_ && 4L * box.width * box.height <= static_cast<long>(PictureCache::maximumBytes / 2);
   if (kept) {
-    appendBytes(key, {matrix.xx, matrix.yx, matrix.xy, matrix.yy, matrix.x0, matrix.y0});
     appendBytes(key, {frame.origin.x, frame.origin.y, frame.size.width, frame.size.height});
-    appendBytes(key, {static_cast<double>(box.x), static_cast<double>(box.y), static_cast<double>(box.width),
-                      static_cast<double>(box.height)});
+    appendPlacement(key, matrix, box);
   }
   const PictureCache::Picture* picture = kept ? gradientCache_->find(key) : nullptr;
   cairo_surface_t* surface = picture ? picture->surface : nullptr;
