@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/foundation/Error.h"
+#include "platform/foundation/FileSizeLimitGuard.h"
 #include "platform/foundation/SiblingFile.h"
 
 namespace platform::ui {
@@ -49,6 +50,8 @@ bool writeAll(PngSink& sink, const unsigned char* data, std::size_t length) {
 // system's when writing failed, the encoder's otherwise.
 void writeSafely(const std::string& path, const std::function<std::string(PngSink&)>& encode) {
   const auto fail = [&path](const std::string& reason) { throw Error("cannot write " + path + ": " + reason); };
+  // A picture past the file-size limit fails as on a full disk.
+  const FileSizeLimitGuard sizeLimit;
   struct stat existing {};
   const bool exists = ::stat(path.c_str(), &existing) == 0;
   const bool inPlace = exists && !S_ISREG(existing.st_mode);

@@ -1,7 +1,13 @@
 #include "platform/ui/PngFile.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <fstream>
@@ -61,6 +67,36 @@ TEST_F(PngFileTest, APipeIsWrittenToInPlace) {
   reader.join();
   EXPECT_EQ(received.substr(1, 3), "PNG");
   EXPECT_TRUE(fs::is_fifo(path));
+}
+
+TEST_F(PngFileTest, APicturePastTheFileSizeLimitFailsAndLeavesTheEarlierOneAlone) {
+  const fs::path path = folder_ / "shot.png";
+  std::ofstream(path) << "earlier";
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    // As under a shell's `ulimit -f`: the signal at its default action kills
+    // a program that writes past the limit, unless the writer sees to it.
+    std::signal(SIGXFSZ, SIG_DFL);
+    const struct rlimit limit {32, 32};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    bool failedClearly = false;
+    try {
+      writeOpaquePngFile(path.string(), 64, 64, 0, [](cairo_t*, PixelRows) {});
+    } catch (const Error& error) {
+      failedClearly = std::string(error.what()) == "cannot write " + path.string() + ": File too large";
+    }
+    // The program's own action for the signal is back.
+    struct sigaction action {};
+    ::sigaction(SIGXFSZ, nullptr, &action);
+    ::_exit(failedClearly && action.sa_handler == SIG_DFL ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status)) << "killed by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "no clear failure";
+  EXPECT_EQ(read(path), "earlier");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
 }
 
 // Shapes that cross every band boundary, with soft edges, and their shadow
