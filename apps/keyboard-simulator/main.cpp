@@ -1,5 +1,6 @@
 #include <fcntl.h>
 #include <malloc.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -30,13 +31,36 @@ class OutputError : public platform::Error {
   using platform::Error::Error;
 };
 
+// Standard output, unless a picture is written there.
+std::ostream* resultStream = &std::cout;
+
 void write(const std::string& text) {
   errno = 0;
-  std::cout << text << std::flush;
-  if (!std::cout) {
+  *resultStream << text << std::flush;
+  if (!*resultStream) {
     const int error = errno;
-    throw OutputError("cannot write to standard output" + (error ? std::string(": ") + std::strerror(error) : ""));
+    const std::string stream = resultStream == &std::cout ? "standard output" : "standard error";
+    throw OutputError("cannot write to " + stream + (error ? std::string(": ") + std::strerror(error) : ""));
   }
+}
+
+// True when `path` names the file standard output writes to: /dev/stdout, or
+// the file a shell redirected it to.
+bool isStandardOutput(const std::string& path) {
+  struct stat named {}, output {};
+  return ::stat(path.c_str(), &named) == 0 && ::fstat(STDOUT_FILENO, &output) == 0 &&
+         named.st_dev == output.st_dev && named.st_ino == output.st_ino;
+}
+
+bool picturesGoToStandardOutput(const SimulatorOptions& options, const std::vector<SimulatorScript>& scripts) {
+  if (options.screenshot && isStandardOutput(*options.screenshot)) return true;
+  for (const auto& script : scripts) {
+    for (const auto& step : script.steps) {
+      const auto* screenshot = std::get_if<simulator_step::Screenshot>(&step);
+      if (screenshot && isStandardOutput(screenshot->path)) return true;
+    }
+  }
+  return false;
 }
 
 SimulatorScript readScript(const std::string& path) {
@@ -103,6 +127,10 @@ int run(const std::vector<std::string>& arguments) {
       scripts.emplace_back().add(simulator_step::Type{input.value});
     }
   }
+
+  // `--screenshot /dev/stdout > shot.png` asks for the picture in shot.png:
+  // the result goes to standard error then, and never into the picture.
+  if (picturesGoToStandardOutput(options, scripts)) resultStream = &std::cerr;
 
   if (window) return runWindow(options, scripts);
 
