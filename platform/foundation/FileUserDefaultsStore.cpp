@@ -113,7 +113,7 @@ void report(const std::filesystem::path& file, const std::string& what) {
 
 std::string errorText(int error) { return std::strerror(error); }
 
-bool writeAll(int fd, const std::string& contents) {
+bool writeAll(int fd, std::string_view contents) {
   std::size_t written = 0;
   while (written < contents.size()) {
     ssize_t n = ::write(fd, contents.data() + written, contents.size() - written);
@@ -124,6 +124,41 @@ bool writeAll(int fd, const std::string& contents) {
     written += static_cast<std::size_t>(n);
   }
   return true;
+}
+
+// Gives the file `from` the new name `to` as well: a hard link, or a copy
+// where the file system has none (vfat, exFAT). 0, or -1 with errno set
+// (EEXIST when `to` is taken).
+int keepAs(const std::filesystem::path& from, const std::filesystem::path& to) {
+  if (::link(from.c_str(), to.c_str()) == 0) return 0;
+  if (errno == EEXIST) return -1;
+  const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (in < 0) return -1;
+  struct stat info {};
+  const int out = ::fstat(in, &info) != 0 ? -1
+                  : ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, info.st_mode & 0666);
+  bool ok = out >= 0;
+  char buffer[65536];
+  while (ok) {
+    const ssize_t n = ::read(in, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      ok = n == 0;
+      break;
+    }
+    ok = writeAll(out, std::string_view(buffer, static_cast<std::size_t>(n)));
+  }
+  ok = ok && ::fsync(out) == 0;
+  int error = errno;
+  ::close(in);
+  if (out >= 0 && ::close(out) != 0 && ok) {
+    error = errno;
+    ok = false;
+  }
+  if (ok) return 0;
+  if (out >= 0) ::unlink(to.c_str());
+  errno = error;
+  return -1;
 }
 
 // ---- Reading a damaged file member by member
@@ -435,7 +470,7 @@ bool FileUserDefaultsStore::salvage(FileLock& lock, const std::filesystem::path&
     const std::filesystem::path aside = siblingFile(target, ".corrupt-" + std::to_string(n));
     // A second name for the damaged file, so the store is replaced in one
     // rename and is never missing.
-    if (::link(target.c_str(), aside.c_str()) != 0) {
+    if (keepAs(target, aside) != 0) {
       if (errno == EEXIST) continue;  // taken by an earlier one
       report(file_, "is not a valid store and cannot be kept aside as " + aside.filename().string() + ": " +
                         errorText(errno));
