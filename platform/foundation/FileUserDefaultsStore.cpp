@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <iterator>
 #include <limits>
 #include <nlohmann/json.hpp>
 #include <system_error>
@@ -532,6 +533,10 @@ long temporaryOwner(const std::string& suffix) {
 }  // namespace
 
 void FileUserDefaultsStore::removeStaleTemporaries(const std::filesystem::path& target) const {
+  // The store's own, and its lock files': a writer killed before it put a new
+  // lock file in place leaves one too.
+  const std::filesystem::path lock = siblingFile(target, ".lock");
+  const std::filesystem::path owners[] = {target, lock, siblingFile(lock, ".turnstile")};
   std::error_code error;
   const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
   for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
@@ -540,8 +545,9 @@ void FileUserDefaultsStore::removeStaleTemporaries(const std::filesystem::path& 
     if (at == std::string::npos) continue;
     const std::string suffix = name.substr(at);
     const long pid = temporaryOwner(suffix);
-    // Only this store's own temporaries, named exactly as its writers name them.
-    if (pid <= 0 || siblingFile(target, suffix).filename() != name) continue;
+    // Only this store's temporaries, named exactly as its writers name them.
+    const auto owns = [&](const std::filesystem::path& owner) { return siblingFile(owner, suffix).filename() == name; };
+    if (pid <= 0 || std::none_of(std::begin(owners), std::end(owners), owns)) continue;
     if (pid == ::getpid() || ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
     ::unlink(it->path().c_str());
   }

@@ -400,6 +400,53 @@ TEST_F(FileUserDefaultsStoreTest, AStoreWithoutHardLinksGetsItsLockFilesAndKeeps
   EXPECT_TRUE(filesContaining(folder_, ".tmp-").empty());
 }
 
+TEST_F(FileUserDefaultsStoreTest, LockFileTemporariesOfKilledWritersAreRemovedAndNoLiveWritersOnes) {
+  const fs::path file = folder_ / "group.app.json";
+  const fs::path lockFile = siblingFile(file, ".lock");
+  const fs::path ofThisStore[] = {lockFile, siblingFile(lockFile, ".turnstile")};
+  const fs::path ofAnother = folder_ / "other.json.lock";
+  // A writer that made the temporaries of new lock files, for this store and
+  // another, and was killed before it put them in place, or lives on.
+  const auto writerWithTemporaries = [&](bool killed) {
+    int ready[2];
+    EXPECT_EQ(::pipe(ready), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+      for (const auto& lock : {ofThisStore[0], ofThisStore[1], ofAnother}) {
+        fs::path temporary;
+        ::close(createTemporarySibling(lock, temporary));
+      }
+      ::close(ready[1]);
+      if (killed) ::raise(SIGKILL);
+      ::pause();
+    }
+    ::close(ready[1]);
+    char done;
+    EXPECT_EQ(::read(ready[0], &done, 1), 0);
+    ::close(ready[0]);
+    return child;
+  };
+  const pid_t dead = writerWithTemporaries(true);
+  ::waitpid(dead, nullptr, 0);
+  const pid_t live = writerWithTemporaries(false);
+  const auto temporariesOf = [&](pid_t writer) {
+    std::set<std::string> owners;
+    for (const auto& path : filesContaining(folder_, ".tmp-" + std::to_string(writer) + "-")) {
+      const std::string name = path.filename().string();
+      owners.insert(name.substr(0, name.rfind(".tmp-")));
+    }
+    return owners;
+  };
+  const std::set<std::string> all = {"group.app.json.lock", "group.app.json.lock.turnstile", "other.json.lock"};
+  ASSERT_EQ(temporariesOf(dead), all);
+  ASSERT_EQ(temporariesOf(live), all);
+  FileUserDefaultsStore(file).setValue("k", Value(1));
+  EXPECT_EQ(temporariesOf(dead), std::set<std::string>{"other.json.lock"}) << "only another store's are left";
+  EXPECT_EQ(temporariesOf(live), all);
+  ::kill(live, SIGKILL);
+  ::waitpid(live, nullptr, 0);
+}
+
 TEST_F(FileUserDefaultsStoreTest, TwoWritersAndACorrupterLoseNoEntry) {
   constexpr int count = 150;
   const fs::path file = folder_ / "group.shared.json";
