@@ -153,8 +153,8 @@ int main(int argc, char** argv) {
   // heap of its own that stays resident beside the main one. The program
   // draws and types on one thread, so one heap serves it.
   ::mallopt(M_ARENA_MAX, 1);
-  // A file past the size limit is a failed write to report, with its
-  // temporary removed, not a silent death that leaves the temporary behind.
+  // A result past the file-size limit is a failed write to report, not a
+  // silent death. (Pictures and the store see to their own files.)
   std::signal(SIGXFSZ, SIG_IGN);
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   // Checked before any file is opened, which could take the free number and

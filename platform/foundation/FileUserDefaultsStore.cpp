@@ -16,6 +16,7 @@
 #include <system_error>
 
 #include "platform/foundation/FileLock.h"
+#include "platform/foundation/FileSizeLimitGuard.h"
 #include "platform/foundation/SiblingFile.h"
 
 namespace platform {
@@ -457,6 +458,8 @@ bool FileUserDefaultsStore::refresh(FileLock* lock, const std::filesystem::path&
 }
 
 bool FileUserDefaultsStore::salvage(FileLock& lock, const std::filesystem::path& target) {
+  // A copy of the damaged file past the file-size limit is not kept, as on a full disk.
+  const FileSizeLimitGuard sizeLimit;
   // The readable entries first: on a full disk the damaged file stays the
   // store, rather than no store at all. With nothing readable, no store is
   // the empty store.
@@ -556,6 +559,8 @@ void FileUserDefaultsStore::removeStaleTemporaries(const std::filesystem::path& 
 std::optional<std::filesystem::path> FileUserDefaultsStore::writeTemporary(const std::filesystem::path& target,
                                                                            const std::string& contents) const {
   removeStaleTemporaries(target);
+  // A store past the file-size limit is not written, as on a full disk.
+  const FileSizeLimitGuard sizeLimit;
   std::filesystem::path temporary;
   const int fd = createTemporarySibling(target, temporary);
   if (fd < 0) {

@@ -44,7 +44,8 @@ class FileLock;
 // be kept aside, or is not a regular file at all, writes are refused and the
 // file is left alone. (It is kept aside under a second name, or as a copy on
 // a file system without hard links.) Temporary files of writers that were
-// killed, the lock files' included, are removed by the next write.
+// killed, the lock files' included, are removed by the next write. A write
+// past the file-size limit fails as on a full disk.
 class FileUserDefaultsStore : public UserDefaultsStore {
  public:
   // Nested arrays and dictionaries deeper than this are not stored or read.

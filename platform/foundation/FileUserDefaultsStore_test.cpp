@@ -373,6 +373,22 @@ TEST_F(FileUserDefaultsStoreTest, TemporariesOfKilledWritersAreRemovedByTheNextW
   EXPECT_EQ(store.value("after"), Value(1));
 }
 
+TEST_F(FileUserDefaultsStoreTest, AWritePastTheFileSizeLimitIsRefusedAndTheStoreKept) {
+  const fs::path file = folder_ / "group.app.json";
+  FileUserDefaultsStore(file).setValue("before", Value(1));
+  EXPECT_TRUE(passesInChild([&] {
+    std::signal(SIGXFSZ, SIG_DFL);
+    const struct rlimit limit {4096, 4096};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    ::testing::internal::CaptureStderr();
+    FileUserDefaultsStore(file).setValue("big", Value(std::string(5000, 'x')));
+    const std::string message = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(message.find("cannot be written: File too large"), std::string::npos) << message;
+  }));
+  EXPECT_EQ(FileUserDefaultsStore(file).allValues(), (Value::Dictionary{{"before", Value(1)}}));
+  EXPECT_TRUE(filesContaining(folder_, ".tmp-").empty());
+}
+
 TEST_F(FileUserDefaultsStoreTest, AStoreWithoutHardLinksGetsItsLockFilesAndKeepsADamagedFileAside) {
   // A store copied onto a USB stick without its lock files.
   const fs::path file = folder_ / "store.json";
@@ -575,9 +591,10 @@ TEST_F(FileUserDefaultsStoreTest, SalvagingOnAFullDiskLeavesTheDamagedStoreInPla
   const std::string damaged = R"({"keep": 1, "bad": tru, "also": "x"})";
   writeText(file, damaged);
   EXPECT_TRUE(passesInChild([&] {
-    // Writes past a few bytes fail as on a full disk.
+    // Writes past a few bytes fail as on a full disk, with the signal at its
+    // default action as under a shell's `ulimit -f`.
     silenceErrors();
-    std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_DFL);
     const struct rlimit limit {8, 8};
     ::setrlimit(RLIMIT_FSIZE, &limit);
     FileUserDefaultsStore store(file);
