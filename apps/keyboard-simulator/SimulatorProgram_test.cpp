@@ -1,5 +1,6 @@
 // End-to-end tests: they run the keyboard-simulator program as a person
 // would and read what it prints.
+#include <cairo.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -453,6 +454,47 @@ TEST(SimulatorProgramTest, AScreenshotOnAFullDiskLeavesTheEarlierPictureWhole) {
   EXPECT_TRUE(readFile(shot) == "the earlier picture") << "the earlier picture was overwritten";
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), std::filesystem::directory_iterator()), 1)
       << "a temporary was left behind";
+  std::filesystem::remove_all(directory);
+}
+
+TEST(SimulatorProgramTest, AScreenshotToStandardOutputGoesWhereItIsRedirected) {
+  // The test's own link to standard output, as /dev/stdout is one, so the
+  // machine's is never at stake; the runner redirects standard output to a
+  // file, as `> shot.png` does.
+  const auto directory = std::filesystem::path(::testing::TempDir()) / "simulator-standard-output";
+  std::filesystem::remove_all(directory);
+  std::filesystem::create_directories(directory);
+  const auto output = directory / "stdout";
+  std::filesystem::create_symlink("/proc/self/fd/1", output);
+  const struct {
+    std::vector<std::string> arguments;
+    std::string script;
+  } cases[] = {
+      {{"--type", "Hi", "--screenshot", output.string()}, ""},
+      {{"--script", "-"}, "type Hi\nscreenshot " + output.string() + "\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.script);
+    const ProgramRun run = runSimulator(c.arguments, c.script);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(std::filesystem::is_symlink(output)) << "the link was replaced";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), std::filesystem::directory_iterator()), 1);
+    // Standard output holds the picture whole, and only the picture; the
+    // result is on standard error.
+    const auto picture = directory / "picture.png";
+    std::ofstream(picture, std::ios::binary) << run.out;
+    cairo_surface_t* image = cairo_image_surface_create_from_png(picture.c_str());
+    EXPECT_EQ(cairo_surface_status(image), CAIRO_STATUS_SUCCESS);
+    EXPECT_GT(cairo_image_surface_get_width(image), 0);
+    cairo_surface_destroy(image);
+    EXPECT_TRUE(run.out.ends_with(std::string("IEND\xae\x42\x60\x82", 8))) << "something follows the picture";
+    EXPECT_THAT(run.err, StartsWith("text: \"Hi\"\n"));
+    std::filesystem::remove(picture);
+  }
+  // A picture anywhere else leaves the result on standard output.
+  const ProgramRun elsewhere = runSimulator({"--type", "Hi", "--screenshot", (directory / "shot.png").string()});
+  EXPECT_THAT(elsewhere.out, StartsWith("text: \"Hi\"\n"));
+  EXPECT_EQ(elsewhere.err, "");
   std::filesystem::remove_all(directory);
 }
 

@@ -1,5 +1,6 @@
 #include <fcntl.h>
 #include <malloc.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -30,13 +31,36 @@ class OutputError : public platform::Error {
   using platform::Error::Error;
 };
 
+// Standard output, unless a picture is written there.
+std::ostream* resultStream = &std::cout;
+
 void write(const std::string& text) {
   errno = 0;
-  std::cout << text << std::flush;
-  if (!std::cout) {
+  *resultStream << text << std::flush;
+  if (!*resultStream) {
     const int error = errno;
-    throw OutputError("cannot write to standard output" + (error ? std::string(": ") + std::strerror(error) : ""));
+    const std::string stream = resultStream == &std::cout ? "standard output" : "standard error";
+    throw OutputError("cannot write to " + stream + (error ? std::string(": ") + std::strerror(error) : ""));
   }
+}
+
+// True when `path` names the file standard output writes to: /dev/stdout, or
+// the file a shell redirected it to.
+bool isStandardOutput(const std::string& path) {
+  struct stat named {}, output {};
+  return ::stat(path.c_str(), &named) == 0 && ::fstat(STDOUT_FILENO, &output) == 0 &&
+         named.st_dev == output.st_dev && named.st_ino == output.st_ino;
+}
+
+bool picturesGoToStandardOutput(const SimulatorOptions& options, const std::vector<SimulatorScript>& scripts) {
+  if (options.screenshot && isStandardOutput(*options.screenshot)) return true;
+  for (const auto& script : scripts) {
+    for (const auto& step : script.steps) {
+      const auto* screenshot = std::get_if<simulator_step::Screenshot>(&step);
+      if (screenshot && isStandardOutput(screenshot->path)) return true;
+    }
+  }
+  return false;
 }
 
 SimulatorScript readScript(const std::string& path) {
@@ -104,6 +128,10 @@ int run(const std::vector<std::string>& arguments) {
     }
   }
 
+  // `--screenshot /dev/stdout > shot.png` asks for the picture in shot.png:
+  // the result goes to standard error then, and never into the picture.
+  if (picturesGoToStandardOutput(options, scripts)) resultStream = &std::cerr;
+
   if (window) return runWindow(options, scripts);
 
   Simulator simulator(options);
@@ -125,8 +153,8 @@ int main(int argc, char** argv) {
   // heap of its own that stays resident beside the main one. The program
   // draws and types on one thread, so one heap serves it.
   ::mallopt(M_ARENA_MAX, 1);
-  // A file past the size limit is a failed write to report, with its
-  // temporary removed, not a silent death that leaves the temporary behind.
+  // A result past the file-size limit is a failed write to report, not a
+  // silent death. (Pictures and the store see to their own files.)
   std::signal(SIGXFSZ, SIG_IGN);
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   // Checked before any file is opened, which could take the free number and

@@ -3,8 +3,11 @@
 #include <cairo.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -121,6 +124,32 @@ TEST(GalleryProgram, AnOutPathThatIsAFileFails) {
   const ProgramRun run = runPrograms({"--out", file.string()});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_THAT(run.err, HasSubstr("cannot make the directory"));
+}
+
+TEST(GalleryProgram, APicturePastTheFileSizeLimitFailsCleanly) {
+  TempDirectory directory;
+  const auto picture = directory.path / "toggle-toolbar-slide-up.png";
+  std::ofstream(picture) << "the earlier picture";
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    // As under a shell's `ulimit -f`, which leaves SIGXFSZ at its default
+    // action: the program must not be killed by it.
+    std::signal(SIGXFSZ, SIG_DFL);
+    const struct rlimit limit {4096, 4096};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const ProgramRun run = runPrograms({"--out", directory.path.string(), "--only", "toggle-toolbar-slide-up"});
+    const bool asPromised = run.exitCode == 1 &&
+                            run.err.find("cannot write " + picture.string() + ": File too large") != std::string::npos;
+    ::_exit(asPromised ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "not exit 1 with the system's reason";
+  EXPECT_EQ(readFile(picture), "the earlier picture");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory.path), std::filesystem::directory_iterator()),
+            1)
+      << "a temporary was left behind";
 }
 
 }  // namespace

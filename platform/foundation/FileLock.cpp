@@ -43,38 +43,70 @@ void shareLike(int fd, const struct stat& like) {
   if ((held.st_mode & 07777) != wanted) ::fchmod(fd, wanted);
 }
 
+// True when this user may write `file`, and so may take its lock.
+bool mayWrite(const std::filesystem::path& file) {
+  return ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+// Puts a new lock file at `path`, given the permissions and group of `like`
+// before anyone can open it: made under another name, then linked into place
+// or, `replacing` the file there, renamed. 0, or -1 with errno set (EEXIST
+// when another made one first).
+int placeLockFile(const std::filesystem::path& path, const struct stat& like, bool replacing) {
+  std::filesystem::path temporary;
+  int fd = createTemporarySibling(path, temporary);
+  if (fd < 0) return -1;
+  shareLike(fd, like);
+  ::close(fd);
+  const int placed = replacing ? ::rename(temporary.c_str(), path.c_str()) : ::link(temporary.c_str(), path.c_str());
+  const int error = errno;
+  if (placed != 0 || !replacing) ::unlink(temporary.c_str());
+  if (placed == 0 || replacing || error == EEXIST) {
+    errno = error;
+    return placed;
+  }
+  // No hard links on this file system (vfat, exFAT, some network and FUSE
+  // ones): created exclusively, no wider than `like`, and widened at once.
+  fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, like.st_mode & 0666);
+  if (fd < 0) return -1;
+  shareLike(fd, like);
+  ::close(fd);
+  return 0;
+}
+
 // Opens the lock file at `path`, creating it when missing; -1 with errno set.
 int openLockFile(const std::filesystem::path& path, const std::filesystem::path& sharedLike,
                  Clock::time_point deadline) {
   struct stat like {};
   const bool shared = !sharedLike.empty() && ::stat(sharedLike.c_str(), &like) == 0 && S_ISREG(like.st_mode);
   while (true) {
-    int fd = ::open(path.c_str(), lockFileFlags);
+    const int fd = ::open(path.c_str(), lockFileFlags);
     if (fd >= 0) {
       if (shared) shareLike(fd, like);
       return fd;
     }
-    if (errno != ENOENT) return -1;
-    if (!shared) return ::open(path.c_str(), lockFileFlags | O_CREAT, 0666);
-    // Made under another name and linked into place with its permissions
-    // already given, so no one can find it while the umask's still shut
-    // others out.
-    std::filesystem::path temporary;
-    fd = createTemporarySibling(path, temporary);
-    if (fd < 0) return -1;
-    shareLike(fd, like);
-    ::close(fd);
-    const int linked = ::link(temporary.c_str(), path.c_str());
-    const int linkError = errno;
-    ::unlink(temporary.c_str());
-    if (linked != 0 && linkError != EEXIST) {
-      errno = linkError;
+    const int openError = errno;
+    if (openError == EACCES && shared && mayWrite(sharedLike)) {
+      // Made private by a writer before the file was shared, and not yet
+      // widened by that writer: whoever may write the file may take its
+      // lock, so this one is replaced by one shared like the file. A holder
+      // of the old one is not excluded by the new one; the store's writers
+      // lock the store file itself as well for that.
+      if (placeLockFile(path, like, true) != 0) {
+        errno = openError;
+        return -1;
+      }
+    } else if (openError != ENOENT) {
+      return -1;
+    } else if (!shared) {
+      return ::open(path.c_str(), lockFileFlags | O_CREAT, 0666);
+    } else if (placeLockFile(path, like, false) != 0 && errno != EEXIST) {
       return -1;
     }
-    // Linked, or made by another at the same time: open it next round,
-    // unless it keeps being deleted as fast as it is made.
+    // Placed, or made by another at the same time: open it next round,
+    // unless it keeps being deleted or shut as fast as it is made.
     if (Clock::now() >= deadline) {
-      errno = ENOENT;
+      errno = openError;
       return -1;
     }
   }

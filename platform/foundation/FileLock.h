@@ -20,8 +20,11 @@ namespace platform {
 // A lock file that is missing is created. Given `sharedLike`, an existing
 // file, it gets that file's read and write permissions and group, so whoever
 // may write that file may take its lock whatever their umask; a lock file
-// this user made narrower before is widened to match. Else it gets the mode
-// the umask allows.
+// this user made narrower before is widened to match, and one that another
+// user made too narrow for us is replaced, when we may write that file (so a
+// holder of the replaced one must be kept out by another lock). Else
+// it gets the mode the umask allows. File systems without hard links (vfat,
+// exFAT) get their lock files too.
 class FileLock {
  public:
   enum class Turns { taken, none };

@@ -10,11 +10,13 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <iterator>
 #include <limits>
 #include <nlohmann/json.hpp>
 #include <system_error>
 
 #include "platform/foundation/FileLock.h"
+#include "platform/foundation/FileSizeLimitGuard.h"
 #include "platform/foundation/SiblingFile.h"
 
 namespace platform {
@@ -113,7 +115,7 @@ void report(const std::filesystem::path& file, const std::string& what) {
 
 std::string errorText(int error) { return std::strerror(error); }
 
-bool writeAll(int fd, const std::string& contents) {
+bool writeAll(int fd, std::string_view contents) {
   std::size_t written = 0;
   while (written < contents.size()) {
     ssize_t n = ::write(fd, contents.data() + written, contents.size() - written);
@@ -124,6 +126,41 @@ bool writeAll(int fd, const std::string& contents) {
     written += static_cast<std::size_t>(n);
   }
   return true;
+}
+
+// Gives the file `from` the new name `to` as well: a hard link, or a copy
+// where the file system has none (vfat, exFAT). 0, or -1 with errno set
+// (EEXIST when `to` is taken).
+int keepAs(const std::filesystem::path& from, const std::filesystem::path& to) {
+  if (::link(from.c_str(), to.c_str()) == 0) return 0;
+  if (errno == EEXIST) return -1;
+  const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (in < 0) return -1;
+  struct stat info {};
+  const int out = ::fstat(in, &info) != 0 ? -1
+                  : ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, info.st_mode & 0666);
+  bool ok = out >= 0;
+  char buffer[65536];
+  while (ok) {
+    const ssize_t n = ::read(in, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      ok = n == 0;
+      break;
+    }
+    ok = writeAll(out, std::string_view(buffer, static_cast<std::size_t>(n)));
+  }
+  ok = ok && ::fsync(out) == 0;
+  int error = errno;
+  ::close(in);
+  if (out >= 0 && ::close(out) != 0 && ok) {
+    error = errno;
+    ok = false;
+  }
+  if (ok) return 0;
+  if (out >= 0) ::unlink(to.c_str());
+  errno = error;
+  return -1;
 }
 
 // ---- Reading a damaged file member by member
@@ -421,6 +458,8 @@ bool FileUserDefaultsStore::refresh(FileLock* lock, const std::filesystem::path&
 }
 
 bool FileUserDefaultsStore::salvage(FileLock& lock, const std::filesystem::path& target) {
+  // A copy of the damaged file past the file-size limit is not kept, as on a full disk.
+  const FileSizeLimitGuard sizeLimit;
   // The readable entries first: on a full disk the damaged file stays the
   // store, rather than no store at all. With nothing readable, no store is
   // the empty store.
@@ -435,7 +474,7 @@ bool FileUserDefaultsStore::salvage(FileLock& lock, const std::filesystem::path&
     const std::filesystem::path aside = siblingFile(target, ".corrupt-" + std::to_string(n));
     // A second name for the damaged file, so the store is replaced in one
     // rename and is never missing.
-    if (::link(target.c_str(), aside.c_str()) != 0) {
+    if (keepAs(target, aside) != 0) {
       if (errno == EEXIST) continue;  // taken by an earlier one
       report(file_, "is not a valid store and cannot be kept aside as " + aside.filename().string() + ": " +
                         errorText(errno));
@@ -497,6 +536,10 @@ long temporaryOwner(const std::string& suffix) {
 }  // namespace
 
 void FileUserDefaultsStore::removeStaleTemporaries(const std::filesystem::path& target) const {
+  // The store's own, and its lock files': a writer killed before it put a new
+  // lock file in place leaves one too.
+  const std::filesystem::path lock = siblingFile(target, ".lock");
+  const std::filesystem::path owners[] = {target, lock, siblingFile(lock, ".turnstile")};
   std::error_code error;
   const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
   for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
@@ -505,8 +548,9 @@ void FileUserDefaultsStore::removeStaleTemporaries(const std::filesystem::path& 
     if (at == std::string::npos) continue;
     const std::string suffix = name.substr(at);
     const long pid = temporaryOwner(suffix);
-    // Only this store's own temporaries, named exactly as its writers name them.
-    if (pid <= 0 || siblingFile(target, suffix).filename() != name) continue;
+    // Only this store's temporaries, named exactly as its writers name them.
+    const auto owns = [&](const std::filesystem::path& owner) { return siblingFile(owner, suffix).filename() == name; };
+    if (pid <= 0 || std::none_of(std::begin(owners), std::end(owners), owns)) continue;
     if (pid == ::getpid() || ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
     ::unlink(it->path().c_str());
   }
@@ -515,6 +559,8 @@ void FileUserDefaultsStore::removeStaleTemporaries(const std::filesystem::path& 
 std::optional<std::filesystem::path> FileUserDefaultsStore::writeTemporary(const std::filesystem::path& target,
                                                                            const std::string& contents) const {
   removeStaleTemporaries(target);
+  // A store past the file-size limit is not written, as on a full disk.
+  const FileSizeLimitGuard sizeLimit;
   std::filesystem::path temporary;
   const int fd = createTemporarySibling(target, temporary);
   if (fd < 0) {

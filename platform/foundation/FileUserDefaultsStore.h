@@ -42,8 +42,10 @@ class FileLock;
 // those are written before the damaged file is set aside, so a failed write
 // leaves the damaged file in place rather than no store. When the file cannot
 // be kept aside, or is not a regular file at all, writes are refused and the
-// file is left alone. Temporary files of writers that were killed are removed
-// by the next write.
+// file is left alone. (It is kept aside under a second name, or as a copy on
+// a file system without hard links.) Temporary files of writers that were
+// killed, the lock files' included, are removed by the next write. A write
+// past the file-size limit fails as on a full disk.
 class FileUserDefaultsStore : public UserDefaultsStore {
  public:
   // Nested arrays and dictionaries deeper than this are not stored or read.

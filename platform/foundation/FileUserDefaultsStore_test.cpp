@@ -9,6 +9,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -22,6 +24,18 @@
 #include "platform/foundation/FileLock.h"
 #include "platform/foundation/SiblingFile.h"
 #include "platform/foundation/UserDefaults.h"
+
+// While set, link() fails in this process as it does on a file system
+// without hard links (vfat, exFAT, some network and FUSE ones).
+static std::atomic<bool> hardLinksFail{false};
+
+extern "C" int link(const char* from, const char* to) noexcept {
+  if (hardLinksFail) {
+    errno = EPERM;
+    return -1;
+  }
+  return ::linkat(AT_FDCWD, from, AT_FDCWD, to, 0);
+}
 
 namespace platform {
 namespace {
@@ -68,6 +82,26 @@ std::vector<fs::path> filesContaining(const fs::path& folder, const std::string&
 
 std::size_t entryCount(const fs::path& folder) {
   return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+mode_t modeOf(const fs::path& path) {
+  struct stat info {};
+  ::stat(path.c_str(), &info);
+  return info.st_mode & 07777;
+}
+
+// Writes `key` to the store at `file` as `user` of `group` alone, with umask
+// 077, in a child process; true when it was written without a complaint.
+bool writesAs(uid_t user, gid_t group, const fs::path& file, const std::string& key) {
+  return passesInChild([&] {
+    ASSERT_EQ(::setgroups(0, nullptr), 0);
+    ASSERT_EQ(::setgid(group), 0);
+    ASSERT_EQ(::setuid(user), 0);
+    ::umask(077);
+    ::testing::internal::CaptureStderr();
+    FileUserDefaultsStore(file).setValue(key, Value(true));
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+  });
 }
 
 // Stops writing to stderr, for a child that reports on purpose many times.
@@ -339,6 +373,96 @@ TEST_F(FileUserDefaultsStoreTest, TemporariesOfKilledWritersAreRemovedByTheNextW
   EXPECT_EQ(store.value("after"), Value(1));
 }
 
+TEST_F(FileUserDefaultsStoreTest, AWritePastTheFileSizeLimitIsRefusedAndTheStoreKept) {
+  const fs::path file = folder_ / "group.app.json";
+  FileUserDefaultsStore(file).setValue("before", Value(1));
+  EXPECT_TRUE(passesInChild([&] {
+    std::signal(SIGXFSZ, SIG_DFL);
+    const struct rlimit limit {4096, 4096};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    ::testing::internal::CaptureStderr();
+    FileUserDefaultsStore(file).setValue("big", Value(std::string(5000, 'x')));
+    const std::string message = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(message.find("cannot be written: File too large"), std::string::npos) << message;
+  }));
+  EXPECT_EQ(FileUserDefaultsStore(file).allValues(), (Value::Dictionary{{"before", Value(1)}}));
+  EXPECT_TRUE(filesContaining(folder_, ".tmp-").empty());
+}
+
+TEST_F(FileUserDefaultsStoreTest, AStoreWithoutHardLinksGetsItsLockFilesAndKeepsADamagedFileAside) {
+  // A store copied onto a USB stick without its lock files.
+  const fs::path file = folder_ / "store.json";
+  writeText(file, R"({"kept": 1})");
+  ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
+  EXPECT_TRUE(passesInChild([&] {
+    hardLinksFail = true;
+    ::umask(077);
+    FileUserDefaultsStore store(file);
+    ::testing::internal::CaptureStderr();
+    store.setValue("written", Value(2));
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    const fs::path lockFile = store.lockFile();
+    // Shared like the store, whatever the umask.
+    EXPECT_EQ(modeOf(lockFile), 0640u);
+    EXPECT_EQ(modeOf(siblingFile(lockFile, ".turnstile")), 0640u);
+    // A damaged store is kept aside as a copy, and its readable entries stay.
+    writeText(file, R"({"kept": 1, "bad": tru})");
+    ::testing::internal::CaptureStderr();
+    store.setValue("after", Value(3));
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find("kept as store.json.corrupt-1"), std::string::npos);
+  }));
+  EXPECT_EQ(readText(folder_ / "store.json.corrupt-1"), R"({"kept": 1, "bad": tru})");
+  EXPECT_EQ(FileUserDefaultsStore(file).allValues(), (Value::Dictionary{{"kept", Value(1)}, {"after", Value(3)}}));
+  EXPECT_TRUE(filesContaining(folder_, ".tmp-").empty());
+}
+
+TEST_F(FileUserDefaultsStoreTest, LockFileTemporariesOfKilledWritersAreRemovedAndNoLiveWritersOnes) {
+  const fs::path file = folder_ / "group.app.json";
+  const fs::path lockFile = siblingFile(file, ".lock");
+  const fs::path ofThisStore[] = {lockFile, siblingFile(lockFile, ".turnstile")};
+  const fs::path ofAnother = folder_ / "other.json.lock";
+  // A writer that made the temporaries of new lock files, for this store and
+  // another, and was killed before it put them in place, or lives on.
+  const auto writerWithTemporaries = [&](bool killed) {
+    int ready[2];
+    EXPECT_EQ(::pipe(ready), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+      for (const auto& lock : {ofThisStore[0], ofThisStore[1], ofAnother}) {
+        fs::path temporary;
+        ::close(createTemporarySibling(lock, temporary));
+      }
+      ::close(ready[1]);
+      if (killed) ::raise(SIGKILL);
+      ::pause();
+    }
+    ::close(ready[1]);
+    char done;
+    EXPECT_EQ(::read(ready[0], &done, 1), 0);
+    ::close(ready[0]);
+    return child;
+  };
+  const pid_t dead = writerWithTemporaries(true);
+  ::waitpid(dead, nullptr, 0);
+  const pid_t live = writerWithTemporaries(false);
+  const auto temporariesOf = [&](pid_t writer) {
+    std::set<std::string> owners;
+    for (const auto& path : filesContaining(folder_, ".tmp-" + std::to_string(writer) + "-")) {
+      const std::string name = path.filename().string();
+      owners.insert(name.substr(0, name.rfind(".tmp-")));
+    }
+    return owners;
+  };
+  const std::set<std::string> all = {"group.app.json.lock", "group.app.json.lock.turnstile", "other.json.lock"};
+  ASSERT_EQ(temporariesOf(dead), all);
+  ASSERT_EQ(temporariesOf(live), all);
+  FileUserDefaultsStore(file).setValue("k", Value(1));
+  EXPECT_EQ(temporariesOf(dead), std::set<std::string>{"other.json.lock"}) << "only another store's are left";
+  EXPECT_EQ(temporariesOf(live), all);
+  ::kill(live, SIGKILL);
+  ::waitpid(live, nullptr, 0);
+}
+
 TEST_F(FileUserDefaultsStoreTest, TwoWritersAndACorrupterLoseNoEntry) {
   constexpr int count = 150;
   const fs::path file = folder_ / "group.shared.json";
@@ -467,9 +591,10 @@ TEST_F(FileUserDefaultsStoreTest, SalvagingOnAFullDiskLeavesTheDamagedStoreInPla
   const std::string damaged = R"({"keep": 1, "bad": tru, "also": "x"})";
   writeText(file, damaged);
   EXPECT_TRUE(passesInChild([&] {
-    // Writes past a few bytes fail as on a full disk.
+    // Writes past a few bytes fail as on a full disk, with the signal at its
+    // default action as under a shell's `ulimit -f`.
     silenceErrors();
-    std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_DFL);
     const struct rlimit limit {8, 8};
     ::setrlimit(RLIMIT_FSIZE, &limit);
     FileUserDefaultsStore store(file);
@@ -658,22 +783,8 @@ TEST_F(FileUserDefaultsStoreTest, EveryUserOfAStoresGroupMayLockItWhateverTheirU
   writeText(file, "{}");
   ASSERT_EQ(::chown(file.c_str(), 0, group), 0);
   ASSERT_EQ(::chmod(file.c_str(), 0660), 0);
-  const auto writeAs = [&](uid_t user, const std::string& key) {
-    return passesInChild([&] {
-      ASSERT_EQ(::setgroups(0, nullptr), 0);
-      ASSERT_EQ(::setgid(group), 0);
-      ASSERT_EQ(::setuid(user), 0);
-      ::umask(077);
-      ::testing::internal::CaptureStderr();
-      FileUserDefaultsStore(file).setValue(key, Value(true));
-      EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
-    });
-  };
-  const auto mode = [](const fs::path& path) {
-    struct stat info {};
-    ::stat(path.c_str(), &info);
-    return info.st_mode & 07777;
-  };
+  const auto writeAs = [&](uid_t user, const std::string& key) { return writesAs(user, group, file, key); };
+  const auto mode = modeOf;
   const fs::path lockFile = siblingFile(file, ".lock"), turnstile = siblingFile(lockFile, ".turnstile");
   EXPECT_TRUE(writeAs(first, "first"));
   EXPECT_EQ(mode(lockFile), 0660u);
@@ -689,6 +800,30 @@ TEST_F(FileUserDefaultsStoreTest, EveryUserOfAStoresGroupMayLockItWhateverTheirU
   EXPECT_TRUE(writeAs(second, "also"));
   EXPECT_EQ(FileUserDefaultsStore(file).allValues().size(), 4u);
   EXPECT_EQ(mode(file), 0660u);
+}
+
+TEST_F(FileUserDefaultsStoreTest, AStoreMadePrivateThenSharedCanBeWrittenByItsGroupAtOnce) {
+  if (::geteuid() != 0) GTEST_SKIP() << "acting as two users needs root";
+  const gid_t group = 4242;
+  const uid_t first = 4243, second = 4244;
+  const fs::path shared = folder_ / "shared", file = shared / "store.json";
+  fs::create_directories(shared);
+  ASSERT_EQ(::chown(shared.c_str(), 0, group), 0);
+  ASSERT_EQ(::chmod(shared.c_str(), 02770), 0);
+  // The first writer, with umask 077, makes the store and its lock files private.
+  ASSERT_TRUE(writesAs(first, group, file, "first"));
+  const fs::path lockFile = siblingFile(file, ".lock"), turnstile = siblingFile(lockFile, ".turnstile");
+  for (const auto& path : {file, lockFile, turnstile}) ASSERT_EQ(modeOf(path), 0600u) << path;
+  // An administrator shares the store with its group, and the first writer
+  // never writes again: every other user of the group may write it at once.
+  ASSERT_EQ(::chmod(file.c_str(), 0660), 0);
+  EXPECT_TRUE(writesAs(second, group, file, "second"));
+  EXPECT_EQ(modeOf(lockFile), 0660u);
+  EXPECT_EQ(modeOf(turnstile), 0660u);
+  EXPECT_TRUE(writesAs(first, group, file, "again"));
+  EXPECT_TRUE(writesAs(second, group, file, "also"));
+  EXPECT_EQ(FileUserDefaultsStore(file).allValues().size(), 4u);
+  EXPECT_EQ(modeOf(file), 0660u);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/foundation/Error.h"
+#include "platform/foundation/FileSizeLimitGuard.h"
 #include "platform/foundation/SiblingFile.h"
 
 namespace platform::ui {
@@ -42,19 +43,25 @@ bool writeAll(PngSink& sink, const unsigned char* data, std::size_t length) {
   return true;
 }
 
-// Opens the temporary beside `path` (or the path itself when it is no
-// regular file), lets `encode` write the picture and returns its failure
-// (empty on success), then syncs and renames into place. On any failure the
-// temporary is removed and Error names the path and the reason: the
-// system's when writing failed, the encoder's otherwise.
+// Opens the temporary beside `path` (or the file the path leads to, when it
+// is no regular file of its folder), lets `encode` write the picture and
+// returns its failure (empty on success), then syncs and renames into place.
+// On any failure the temporary is removed and Error names the path and the
+// reason: the system's when writing failed, the encoder's otherwise.
 void writeSafely(const std::string& path, const std::function<std::string(PngSink&)>& encode) {
   const auto fail = [&path](const std::string& reason) { throw Error("cannot write " + path + ": " + reason); };
+  // A picture past the file-size limit fails as on a full disk.
+  const FileSizeLimitGuard sizeLimit;
+  // Only a regular file is replaced. A link is written through in place: it
+  // may lead out of the folder, or be /dev/stdout naming the file a shell
+  // redirected standard output to, which must get the picture.
   struct stat existing {};
-  const bool exists = ::stat(path.c_str(), &existing) == 0;
+  const bool exists = ::lstat(path.c_str(), &existing) == 0;
   const bool inPlace = exists && !S_ISREG(existing.st_mode);
   std::filesystem::path temporary;
   PngSink sink;
-  sink.fd = inPlace ? ::open(path.c_str(), O_WRONLY | O_CLOEXEC) : createTemporarySibling(path, temporary);
+  sink.fd = inPlace ? ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666)
+                    : createTemporarySibling(path, temporary);
   if (sink.fd < 0) fail(std::strerror(errno));
   // A picture written again keeps the file's mode.
   if (exists && !inPlace) ::fchmod(sink.fd, existing.st_mode & 07777);

@@ -10,8 +10,10 @@ namespace platform::ui {
 // Both writers put the picture in a temporary file beside `path` first and
 // rename it into place only when complete, so a full disk never leaves a
 // truncated picture, and an earlier picture stays until the new one replaces
-// it. A path that is a device or a pipe (standard output) is written to
-// directly. Both throw Error "cannot write <path>: <the system's reason>".
+// it. A path that is a link, a device or a pipe (standard output) is written
+// to directly, where it leads: neither ever replaces a link. Both throw Error
+// "cannot write <path>: <the system's reason>", a write past the file-size
+// limit included.
 
 // Writes `surface` as a PNG file at `path`.
 void writePngFile(cairo_surface_t* surface, const std::string& path);

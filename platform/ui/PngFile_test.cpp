@@ -1,7 +1,13 @@
 #include "platform/ui/PngFile.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <fstream>
@@ -61,6 +67,71 @@ TEST_F(PngFileTest, APipeIsWrittenToInPlace) {
   reader.join();
   EXPECT_EQ(received.substr(1, 3), "PNG");
   EXPECT_TRUE(fs::is_fifo(path));
+}
+
+TEST_F(PngFileTest, ALinkIsWrittenThroughInPlaceAndStaysALink) {
+  // A file elsewhere, and one held open as a shell holds a redirected
+  // standard output, reached as /dev/stdout reaches it.
+  const fs::path elsewhere = folder_ / "elsewhere";
+  fs::create_directories(elsewhere);
+  const fs::path target = elsewhere / "picture.png", redirected = elsewhere / "redirected.png";
+  std::ofstream(target) << "an earlier picture, longer than the new one would be if it were kept";
+  const int held = ::open(redirected.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  ASSERT_GE(held, 0);
+  const struct {
+    fs::path link, leadsTo, written;
+  } cases[] = {
+      {folder_ / "to-a-file.png", target, target},
+      {folder_ / "to-a-descriptor.png", "/proc/self/fd/" + std::to_string(held), redirected},
+      {folder_ / "to-nothing-yet.png", elsewhere / "new.png", elsewhere / "new.png"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.link.filename().string());
+    fs::create_symlink(c.leadsTo, c.link);
+    writePngFile(surface_, c.link.string());
+    EXPECT_TRUE(fs::is_symlink(c.link));
+    EXPECT_EQ(fs::read_symlink(c.link), c.leadsTo);
+    cairo_surface_t* written = cairo_image_surface_create_from_png(c.written.c_str());
+    EXPECT_EQ(cairo_surface_status(written), CAIRO_STATUS_SUCCESS);
+    EXPECT_EQ(cairo_image_surface_get_width(written), 8);
+    cairo_surface_destroy(written);
+  }
+  // The holder's own place in its file is where it was.
+  EXPECT_EQ(::lseek(held, 0, SEEK_CUR), 0);
+  ::close(held);
+  // Nothing was made beside the links or the files they lead to.
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 4);
+  EXPECT_EQ(std::distance(fs::directory_iterator(elsewhere), fs::directory_iterator()), 3);
+}
+
+TEST_F(PngFileTest, APicturePastTheFileSizeLimitFailsAndLeavesTheEarlierOneAlone) {
+  const fs::path path = folder_ / "shot.png";
+  std::ofstream(path) << "earlier";
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    // As under a shell's `ulimit -f`: the signal at its default action kills
+    // a program that writes past the limit, unless the writer sees to it.
+    std::signal(SIGXFSZ, SIG_DFL);
+    const struct rlimit limit {32, 32};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    bool failedClearly = false;
+    try {
+      writeOpaquePngFile(path.string(), 64, 64, 0, [](cairo_t*, PixelRows) {});
+    } catch (const Error& error) {
+      failedClearly = std::string(error.what()) == "cannot write " + path.string() + ": File too large";
+    }
+    // The program's own action for the signal is back.
+    struct sigaction action {};
+    ::sigaction(SIGXFSZ, nullptr, &action);
+    ::_exit(failedClearly && action.sa_handler == SIG_DFL ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status)) << "killed by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "no clear failure";
+  EXPECT_EQ(read(path), "earlier");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
 }
 
 // Shapes that cross every band boundary, with soft edges, and their shadow
