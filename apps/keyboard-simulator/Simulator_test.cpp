@@ -98,6 +98,22 @@ TEST(SimulatorTest, NewSuggestionsReachTheToolbarAndLeaveTheKeysAlone) {
   EXPECT_LT(changed, after.size() / 10) << "only the pressed key is evaluated again";
 }
 
+TEST(SimulatorTest, TheSuggestionBarDrawsTheTypedWordOnceWhenTheListHasIt) {
+  const auto words = std::filesystem::path(::testing::TempDir()) / "simulator-typed-word.txt";
+  std::ofstream(words, std::ios::binary) << "help\n";
+  SimulatorOptions options;
+  options.keyboard = SimulatorKeyboard::standard;
+  options.wordList = words.string();
+  Simulator simulator(options);
+  simulator.type("help");
+  auto& view = simulator.controller()->hostingController()->viewHost();
+  const auto toolbar = view.root()->findAllOfType<keyloom::AutocompleteToolbar>();
+  ASSERT_EQ(toolbar.size(), 1u);
+  std::vector<std::string> titles;
+  for (const auto& text : toolbar[0]->findAll(platform::ui::NodeKind::text)) titles.push_back(*text->text());
+  EXPECT_EQ(titles, std::vector<std::string>{"help"});
+}
+
 // Pixels of the PNG inside `box` (in pixels) whose channels differ by more
 // than a quarter: a colour emoji has many, a glyph drawn in a grey none.
 int colouredPixels(const std::string& path, platform::Rect box) {
