@@ -2,6 +2,7 @@
 
 #include <cairo.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -151,7 +152,9 @@ TEST(SimulatorTest, AnEmojiListedWithoutItsSelectorShowsInColourInItsCallout) {
     if (!text->text().value_or("").empty()) shown = text;
   }
   ASSERT_TRUE(shown);
-  const auto path = std::filesystem::path(::testing::TempDir()) / "simulator-emoji-callout.png";
+  // Named by process: other test runs on the machine share the folder.
+  const auto path = std::filesystem::path(::testing::TempDir()) /
+                    ("simulator-emoji-callout-" + std::to_string(getpid()) + ".png");
   simulator.screenshot(path.string());
   // The bubble's text, from the keyboard's view to the screen's pixels.
   const platform::Point origin = simulator.host()->keyboardFrame().origin;
@@ -159,6 +162,7 @@ TEST(SimulatorTest, AnEmojiListedWithoutItsSelectorShowsInColourInItsCallout) {
   const platform::Rect frame = shown->frame.offsetBy(origin.x - bounds.x, origin.y - bounds.y);
   const platform::Rect box(frame.minX() * 2, frame.minY() * 2, frame.width() * 2, frame.height() * 2);
   EXPECT_GT(colouredPixels(path.string(), box), 100);
+  std::filesystem::remove(path);
   simulator.lift();
   EXPECT_EQ(simulator.host()->textField().text(), "\U0001F5A5") << "it types as listed";
 }

@@ -2,6 +2,7 @@
 
 #include <cairo.h>
 #include <gmock/gmock.h>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -180,11 +181,14 @@ TEST(EmojiKeyboardPicture, EveryEmojiOfEveryCategoryIsDrawnInColour) {
           cells.push_back(cell ? cell->frame : platform::Rect());
         }
       }
-      const auto path =
-          std::filesystem::path(::testing::TempDir()) / ("keyloom-emoji-colour-" + name + ".png");
+      // Named by process: other test runs on the machine share the folder.
+      const auto path = std::filesystem::path(::testing::TempDir()) /
+                        ("keyloom-emoji-colour-" + name + "-" + std::to_string(getpid()) + ".png");
       ui::renderPNG(host, path.string(), 1);
-      return std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)>(
+      std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> picture(
           cairo_image_surface_create_from_png(path.c_str()), &cairo_surface_destroy);
+      std::filesystem::remove(path);
+      return picture;
     };
     const auto red = render(ui::Color::red());
     const auto blue = render(ui::Color::blue());
