@@ -572,6 +572,11 @@ void Simulator::press(const SimulatorKey& key) {
 void Simulator::pressCharacter(const std::string& character) {
   requireVisibleKeyboard("press");
   requireFingerUp("press");
+  // The emoji keyboard's keys are its own: an emoji of the category shown.
+  if (controller_->keyboardContext()->keyboardType.get() == KeyboardType::emojis()) {
+    finger_.down(emojiKeyPoint(SimulatorKey::characterKey(character)));
+    return;
+  }
   // A small letter is the letter's key, whatever casing the keyboard shows:
   // at the start of a sentence it types a capital, as a finger would.
   const bool small = platform::text::lowercased(character) == character &&

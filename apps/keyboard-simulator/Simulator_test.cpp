@@ -167,14 +167,25 @@ TEST(SimulatorTest, AnEmojiListedWithoutItsSelectorShowsInColourInItsCallout) {
   EXPECT_EQ(simulator.host()->textField().text(), "\U0001F5A5") << "it types as listed";
 }
 
-// The window's keys press the emoji keyboard's own: its backspace, for one.
-TEST(SimulatorTest, TheComputersBackspacePressesTheEmojiKeyboardsBackspace) {
+// The window's computer keys press the emoji keyboard's own: its
+// backspace, ABC, and an emoji of the category shown.
+TEST(SimulatorTest, TheComputersKeysPressTheEmojiKeyboardsKeys) {
   Simulator simulator(SimulatorOptions{});
   simulator.type("ok \U0001F600");
   ASSERT_EQ(simulator.controller()->keyboardContext()->keyboardType.get(), keyloom::KeyboardType::emojis());
   simulator.press(SimulatorKey::named(SimulatorKey::Kind::backspace));
   simulator.lift();
   EXPECT_EQ(simulator.host()->textField().text(), "ok ");
+  simulator.pressCharacter("\U0001F601");
+  simulator.lift();
+  EXPECT_EQ(simulator.host()->textField().text(), "ok \U0001F601");
+  try {
+    simulator.pressCharacter("a");
+    ADD_FAILURE() << "pressed a key for a";
+  } catch (const SimulatorKeyError& error) {
+    EXPECT_STREQ(error.what(), "the emoji keyboard's smileys category has no \"a\"");
+  }
+  EXPECT_FALSE(simulator.isFingerDown());
   simulator.press(SimulatorKey::named(SimulatorKey::Kind::alphabetic));
   simulator.lift();
   EXPECT_TRUE(simulator.controller()->keyboardContext()->keyboardType.get().isAlphabetic());
