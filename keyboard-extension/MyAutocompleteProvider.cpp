@@ -129,8 +129,20 @@ void MyAutocompleteProvider::autocompleteSuggestions(const std::string& text,
     const auto& matches = list.matching(comparable(text));
     if (!matches.empty()) {
       suggestions.push_back(suggestion(text));
-      for (std::size_t i = 0; i < matches.size() && i < 2; ++i) {
-        suggestions.push_back(suggestion(list.words()[matches[i]]));
+      // The bar shows each word once: a listed word that is the typed text,
+      // or one listed twice, gives its place to the next match. Words seen
+      // as stored are passed over before any is composed, so a list of many
+      // copies costs no more than the match itself.
+      std::vector<std::string> seen{text};
+      std::vector<std::string> shown{platform::text::nfc(text)};
+      for (std::size_t i = 0; i < matches.size() && suggestions.size() < 3; ++i) {
+        const std::string& word = list.words()[matches[i]];
+        if (std::find(seen.begin(), seen.end(), word) != seen.end()) continue;
+        seen.push_back(word);
+        std::string composed = platform::text::nfc(word);
+        if (std::find(shown.begin(), shown.end(), composed) != shown.end()) continue;
+        shown.push_back(std::move(composed));
+        suggestions.push_back(suggestion(word));
       }
     }
   }

@@ -89,7 +89,9 @@ class MyAutocompleteProvider : public keyloom::AutocompleteProvider {
   // Completes at once: nothing for an empty text or no match; otherwise the
   // typed text, then the first and (when there is one) second listed word
   // that shares the typed text's first two characters and contains it,
-  // ignoring case and comparing characters by canonical equivalence.
+  // ignoring case and comparing characters by canonical equivalence. Each
+  // text is suggested once: a listed word that is the typed text as typed
+  // (canonically equivalent), or a word listed again, is passed over.
   void autocompleteSuggestions(const std::string& text,
                                const keyloom::AutocompleteCompletion& completion) override;
 

@@ -47,7 +47,7 @@ TEST(MyAutocompleteProvider, MatchesNeedTheSameFirstTwoCharacters) {
   // "ohello" contains "hel" but starts differently; "h" is too short to contain "he".
   autocompleteWordList() = {"ohello", "h", "help"};
   EXPECT_EQ(suggest("he"), (Texts{"he", "help"}));
-  EXPECT_EQ(suggest("h"), (Texts{"h", "h", "help"}));
+  EXPECT_EQ(suggest("h"), (Texts{"h", "help"}));
 }
 
 TEST(MyAutocompleteProvider, ListWordsMatchWhateverTheirCase) {
@@ -91,7 +91,7 @@ TEST(MyAutocompleteProvider, TypingOnAndBackAnswersAsAfreshQuestion) {
       {"he", {"he", "hello", "help"}},
       {"hel", {"hel", "hello", "help"}},
       {"hell", {"hell", "hello"}},
-      {"hello", {"hello", "hello"}},
+      {"hello", {"hello"}},
       {"hellos", {}},
       {"hel", {"hel", "hello", "help"}},
       {"heli", {"heli", "helium"}},
@@ -104,7 +104,7 @@ TEST(MyAutocompleteProvider, TypingOnAndBackAnswersAsAfreshQuestion) {
       {"he\u0301l", {}},
       // Another last character, again and again, as when a word is corrected.
       {"hell", {"hell", "hello"}},
-      {"help", {"help", "help"}},
+      {"help", {"help"}},
       {"hell", {"hell", "hello"}},
       {"heli", {"heli", "helium"}},
       {"he", {"he", "hello", "help"}},
@@ -112,6 +112,23 @@ TEST(MyAutocompleteProvider, TypingOnAndBackAnswersAsAfreshQuestion) {
       {"shel", {"shel", "shell"}},
   };
   for (const auto& [typed, expected] : steps) EXPECT_EQ(suggest(typed), expected) << typed;
+}
+
+TEST(MyAutocompleteProvider, EachTextIsSuggestedOnce) {
+  // The typed text comes first; a listed word that is the same text, or a
+  // word listed twice, gives its place to the next match.
+  autocompleteWordList() = {"help", "help", "helps", "Help", "helper", "\u00e9t\u00e9", "e\u0301te\u0301"};
+  const std::vector<std::pair<std::string, Texts>> cases = {
+      {"help", {"help", "helps", "Help"}},
+      {"hel", {"hel", "help", "helps"}},
+      // Another casing is another text: applied, it changes the word.
+      {"Help", {"Help", "help", "helps"}},
+      {"helper", {"helper"}},
+      // Canonically equivalent texts are one text, however composed.
+      {"e\u0301te\u0301", {"e\u0301te\u0301"}},
+      {"\u00e9t", {"\u00e9t", "\u00e9t\u00e9"}},
+  };
+  for (const auto& [typed, expected] : cases) EXPECT_EQ(suggest(typed), expected) << typed;
 }
 
 TEST(MyAutocompleteProvider, ACharacterThatGainsAMarkIsComparedAgain) {

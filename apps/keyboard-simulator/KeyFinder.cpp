@@ -29,6 +29,12 @@ std::optional<KeyboardAction> characterKey(const keyloom::KeyboardLayout& layout
   });
 }
 
+std::u32string withoutEmojiSelectors(std::string_view text) {
+  std::u32string scalars = platform::text::toScalars(text);
+  std::erase(scalars, U'\uFE0F');
+  return scalars;
+}
+
 }  // namespace
 
 std::optional<KeyboardAction> findKey(const keyloom::KeyboardLayout& layout, const SimulatorKey& key) {
@@ -66,6 +72,9 @@ std::optional<KeyboardAction> findKey(const keyloom::KeyboardLayout& layout, con
       return firstKey(layout, [](const KeyboardAction& action) {
         return action.isKeyboardTypeAction(keyloom::KeyboardType::emojis());
       });
+    case Kind::emojiCategory:
+      // Only the emoji keyboard has them, and it has no layout of keys.
+      return std::nullopt;
   }
   return std::nullopt;
 }
@@ -74,6 +83,17 @@ std::optional<KeyboardAction> findKeyTyping(const keyloom::KeyboardLayout& layou
   if (character == " ") return findKey(layout, SimulatorKey::named(SimulatorKey::Kind::space));
   if (character == "\n") return findKey(layout, SimulatorKey::named(SimulatorKey::Kind::return_));
   return characterKey(layout, character);
+}
+
+std::optional<keyloom::Emoji> findEmoji(std::span<const keyloom::Emoji> emojis, std::string_view character) {
+  for (const auto& emoji : emojis) {
+    if (emoji.char_() == character) return emoji;
+  }
+  const std::u32string wanted = withoutEmojiSelectors(character);
+  for (const auto& emoji : emojis) {
+    if (withoutEmojiSelectors(emoji.char_()) == wanted) return emoji;
+  }
+  return std::nullopt;
 }
 
 std::vector<KeyboardAction> keyboardTypeKeys(const keyloom::KeyboardLayout& layout) {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
 #include "apps/keyboard-simulator/SimulatorKey.h"
 #include "keyloom/layout/KeyboardLayout.h"
+#include "keyloom/state/Emoji.h"
 #include "keyloom/state/KeyboardAction.h"
 
 namespace keyboard_simulator {
@@ -22,6 +24,11 @@ std::optional<keyloom::KeyboardAction> findKey(const keyloom::KeyboardLayout& la
 // key with that text. Absent when the layout has none.
 std::optional<keyloom::KeyboardAction> findKeyTyping(const keyloom::KeyboardLayout& layout,
                                                      std::string_view character);
+
+// The emoji of `emojis` that `character` is, written with or without the
+// selectors for emoji presentation (U+FE0F): "⚽" finds the listed "⚽️",
+// and "🖥️" the listed "🖥". An exact match comes first. Absent when none is.
+std::optional<keyloom::Emoji> findEmoji(std::span<const keyloom::Emoji> emojis, std::string_view character);
 
 // Every distinct keyboard-type key of `layout`, in layout order.
 std::vector<keyloom::KeyboardAction> keyboardTypeKeys(const keyloom::KeyboardLayout& layout);

@@ -109,18 +109,24 @@ std::string whereInText(const std::vector<std::string>& characters, std::size_t 
   return where + "after " + (index > shownBefore ? "..." : "") + jsonString(before);
 }
 
-// The emoji keyboard's category that shows this emoji; absent for anything
-// that is not one of its emojis.
-std::optional<keyloom::EmojiCategory> emojiCategoryOf(const std::string& character) {
-  const std::size_t count = keyloom::RawValueTable<keyloom::EmojiCategory>::names.size();
-  for (std::size_t index = 0; index < count; ++index) {
-    const auto category = static_cast<keyloom::EmojiCategory>(index);
+// The emoji keyboard's emoji that this character is, with or without its
+// selector for emoji presentation, and the category that lists it; absent
+// for anything that is not one of its emojis.
+std::optional<ListedEmoji> listedEmoji(const std::string& character) {
+  for (const auto category : keyloom::allCases<keyloom::EmojiCategory>()) {
     if (category == keyloom::EmojiCategory::frequent) continue;
-    for (const auto& emoji : keyloom::emojis(category)) {
-      if (emoji.char_() == character) return category;
-    }
+    if (auto emoji = findEmoji(keyloom::emojis(category), character)) return ListedEmoji{category, *emoji};
   }
   return std::nullopt;
+}
+
+// "smileys, animals, ...": what a script calls the category keys.
+std::string emojiCategoryNames() {
+  std::string names;
+  for (const auto name : keyloom::RawValueTable<keyloom::EmojiCategory>::names) {
+    names += (names.empty() ? "" : ", ") + std::string(name);
+  }
+  return names;
 }
 
 std::string describeKeyboard(const KeyboardType& type) {
@@ -245,6 +251,57 @@ void Simulator::requireFingerDown(std::string_view step) const {
   if (!finger_.isDown()) throw SimulatorKeyError(std::string(step) + ": no finger is down (long-press a key first)");
 }
 
+platform::Point Simulator::keyPoint(const SimulatorKey& key) {
+  if (controller_->keyboardContext()->keyboardType.get() == KeyboardType::emojis()) return emojiKeyPoint(key);
+  return keyCenter(keyOnLayout(key));
+}
+
+platform::Point Simulator::emojiKeyPoint(const SimulatorKey& key) {
+  using Kind = SimulatorKey::Kind;
+  auto* view = finger_.view();
+  std::shared_ptr<platform::ui::Node> node;
+  if (view && key.kind == Kind::alphabetic) node = view->findByAccessibilityIdentifier("emoji.abc");
+  if (view && key.kind == Kind::backspace) node = view->findByAccessibilityIdentifier("emoji.backspace");
+  if (key.kind == Kind::emojiCategory) {
+    node = view ? view->findAttached(key.category) : nullptr;
+    // Frequently used shows only once an emoji was typed.
+    if (!node) throw SimulatorKeyError("the emoji keyboard shows no " + nameOf(key) + " category");
+  }
+  if (key.kind == Kind::character) {
+    const auto category = shownEmojiCategory();
+    if (!category) throw SimulatorKeyError("the emoji keyboard shows no emojis");
+    if (auto emoji = findEmoji(keyloom::emojis(*category), key.character)) {
+      return emojiCellPoint(*emoji, *category, "cannot reach " + describeCharacter(key.character) + ": ");
+    }
+    std::string hint;
+    if (auto listed = listedEmoji(key.character)) {
+      const std::string other(keyloom::rawValue(listed->category));
+      hint = " (it is in " + other + ": tap " + other + " first)";
+    }
+    throw SimulatorKeyError("the emoji keyboard's " + std::string(keyloom::rawValue(*category)) +
+                            " category has no " + jsonString(key.character) + hint);
+  }
+  if (!node) {
+    throw SimulatorKeyError("the emojis keyboard has no key " + jsonString(nameOf(key)) +
+                            " (it has ABC, backspace, a key for each category: " + emojiCategoryNames() +
+                            ", and the emojis of the category shown)");
+  }
+  return finger_.center(*node);
+}
+
+std::optional<keyloom::EmojiCategory> Simulator::shownEmojiCategory() const {
+  auto* view = finger_.view();
+  if (!view) return std::nullopt;
+  // The grid's scroll view is identified by the raw value of its category.
+  for (const auto& scroll : view->findAll(platform::ui::NodeKind::scrollView)) {
+    if (scroll->findAllOfType<keyloom::EmojiKeyboard>().empty()) continue;
+    if (const auto id = scroll->explicitId()) {
+      return keyloom::fromRawValue<keyloom::EmojiCategory>(id->description());
+    }
+  }
+  return std::nullopt;
+}
+
 KeyboardAction Simulator::keyOnLayout(const SimulatorKey& key) {
   if (auto action = findKey(*currentLayout(), key)) return *action;
   throw SimulatorKeyError("the " + describeKeyboard(controller_->keyboardContext()->keyboardType.get()) +
@@ -268,17 +325,16 @@ std::optional<platform::Point> Simulator::keyOnScreen(const SimulatorKey& key) {
   return action ? finger_.keyCenter(*action) : std::nullopt;
 }
 
-void Simulator::pressAction(const KeyboardAction& action) {
+platform::Point Simulator::keyCenter(const KeyboardAction& action) const {
   auto center = finger_.keyCenter(action);
   if (!center) throw SimulatorKeyError("the keyboard's view shows no key " + describe(action));
-  finger_.down(*center);
+  return *center;
 }
 
+void Simulator::pressAction(const KeyboardAction& action) { finger_.down(keyCenter(action)); }
+
 void Simulator::tapAction(const KeyboardAction& action, platform::TimeInterval pause) {
-  pressAction(action);
-  wait(kPressDuration);
-  finger_.up();
-  afterKey(pause - kPressDuration);
+  tapAt(keyCenter(action), pause);
 }
 
 void Simulator::pickFromCallout(const KeyboardAction& key, const KeyboardAction& entry,
@@ -311,21 +367,21 @@ void Simulator::pickFromCallout(const KeyboardAction& key, const KeyboardAction&
 void Simulator::tap(const SimulatorKey& key) {
   requireVisibleKeyboard("tap");
   requireFingerUp("tap");
-  tapAction(keyOnLayout(key), keyInterval);
+  tapAt(keyPoint(key), keyInterval);
 }
 
 void Simulator::doubleTap(const SimulatorKey& key) {
   requireVisibleKeyboard("double-tap");
   requireFingerUp("double-tap");
-  tapAction(keyOnLayout(key), doubleTapInterval);
+  tapAt(keyPoint(key), doubleTapInterval);
   // The same key again: the first tap may have changed the layout under it.
-  tapAction(keyOnLayout(key), keyInterval);
+  tapAt(keyPoint(key), keyInterval);
 }
 
 void Simulator::hold(const SimulatorKey& key, platform::TimeInterval seconds) {
   requireVisibleKeyboard("hold");
   requireFingerUp("hold");
-  pressAction(keyOnLayout(key));
+  finger_.down(keyPoint(key));
   wait(seconds);
   finger_.up();
   afterKey(keyInterval);
@@ -334,7 +390,7 @@ void Simulator::hold(const SimulatorKey& key, platform::TimeInterval seconds) {
 void Simulator::longPress(const SimulatorKey& key, platform::TimeInterval seconds) {
   requireVisibleKeyboard("long-press");
   requireFingerUp("long-press");
-  pressAction(keyOnLayout(key));
+  finger_.down(keyPoint(key));
   wait(seconds);
 }
 
@@ -447,13 +503,13 @@ void Simulator::tapMenu(const std::string& entry) {
   throw SimulatorKeyError("tap-menu: the entry " + jsonString(entry) + " never scrolled into view");
 }
 
-void Simulator::tapAtViewNode(const platform::ui::Node& node) { tapAt(finger_.center(node)); }
+void Simulator::tapAtViewNode(const platform::ui::Node& node) { tapAt(finger_.center(node), keyInterval); }
 
-void Simulator::tapAt(platform::Point point) {
+void Simulator::tapAt(platform::Point point, platform::TimeInterval pause) {
   finger_.down(point);
   wait(kPressDuration);
   finger_.up();
-  afterKey(keyInterval - kPressDuration);
+  afterKey(pause - kPressDuration);
 }
 
 void Simulator::setTheme(int index) {
@@ -510,12 +566,17 @@ void Simulator::setLocale(const std::string& identifier) {
 void Simulator::press(const SimulatorKey& key) {
   requireVisibleKeyboard("press");
   requireFingerUp("press");
-  pressAction(keyOnLayout(key));
+  finger_.down(keyPoint(key));
 }
 
 void Simulator::pressCharacter(const std::string& character) {
   requireVisibleKeyboard("press");
   requireFingerUp("press");
+  // The emoji keyboard's keys are its own: an emoji of the category shown.
+  if (controller_->keyboardContext()->keyboardType.get() == KeyboardType::emojis()) {
+    finger_.down(emojiKeyPoint(SimulatorKey::characterKey(character)));
+    return;
+  }
   // A small letter is the letter's key, whatever casing the keyboard shows:
   // at the start of a sentence it types a capital, as a finger would.
   const bool small = platform::text::lowercased(character) == character &&
@@ -606,8 +667,8 @@ void Simulator::typeCharacter(const std::string& character) {
   for (int attempt = 0; attempt < kMaximumKeysPerCharacter; ++attempt) {
     const KeyboardType current = controller_->keyboardContext()->keyboardType.get();
     if (current == KeyboardType::emojis()) {
-      if (auto category = emojiCategoryOf(character)) {
-        typeEmoji(character, *category);
+      if (auto listed = listedEmoji(character)) {
+        typeEmoji(character, *listed);
         return;
       }
       // The emoji keyboard has no layout of keys; its ABC key leads back to them.
@@ -622,7 +683,7 @@ void Simulator::typeCharacter(const std::string& character) {
     }
     auto step = typist_.nextStep(character, current);
     if (!step) {
-      if (auto category = emojiCategoryOf(character)) {
+      if (listedEmoji(character)) {
         auto key = typist_.nextKeyToward(KeyboardType::emojis(), current);
         if (!key) {
           throw SimulatorKeyError(
@@ -644,32 +705,32 @@ void Simulator::typeCharacter(const std::string& character) {
   throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": its key was never reached");
 }
 
-void Simulator::typeEmoji(const std::string& character, keyloom::EmojiCategory category) {
+void Simulator::typeEmoji(const std::string& character, const ListedEmoji& listed) {
   auto* view = finger_.view();
-  auto categoryButton = view ? view->findAttached(category) : nullptr;
+  auto categoryButton = view ? view->findAttached(listed.category) : nullptr;
   if (!categoryButton) {
     throw SimulatorKeyError("cannot type " + describeCharacter(character) + ": the emoji keyboard shows no " +
-                            std::string(keyloom::title(category)) + " category");
+                            std::string(keyloom::title(listed.category)) + " category");
   }
   tapAtViewNode(*categoryButton);
+  tapAt(emojiCellPoint(listed.emoji, listed.category, "cannot type " + describeCharacter(character) + ": "),
+        keyInterval);
+}
+
+platform::Point Simulator::emojiCellPoint(const keyloom::Emoji& emoji, keyloom::EmojiCategory category,
+                                          const std::string& failure) {
+  auto* view = finger_.view();
   // The grid scrolls sideways: a finger drags it until the emoji is in view.
-  const std::string id = keyloom::Emoji(character).id();
-  for (int drag = 0; drag <= kMaximumEmojiDrags; ++drag) {
+  for (int drag = 0; view && drag <= kMaximumEmojiDrags; ++drag) {
     std::shared_ptr<platform::ui::Node> grid;
     for (const auto& scroll : view->findAll(platform::ui::NodeKind::scrollView)) {
       if (!scroll->findAllOfType<keyloom::EmojiKeyboard>().empty()) grid = scroll;
     }
-    if (!grid) {
-      throw SimulatorKeyError("cannot type " + describeCharacter(character) +
-                              ": the emoji keyboard shows no emojis");
-    }
+    if (!grid) throw SimulatorKeyError(failure + "the emoji keyboard shows no emojis");
     const platform::Rect visible = grid->frame;
-    const auto cell = grid->findAttached(id);
+    const auto cell = grid->findAttached(emoji.id());
     const auto point = cell ? finger_.touchPoint(*cell, visible) : std::nullopt;
-    if (point && cell->frame.minX() >= visible.minX() && cell->frame.maxX() <= visible.maxX()) {
-      tapAt(*point);
-      return;
-    }
+    if (point && cell->frame.minX() >= visible.minX() && cell->frame.maxX() <= visible.maxX()) return *point;
     // Toward the cell when it is built, else on toward the end of the category.
     const double reach = visible.width() / 2 - 20;
     const double distance = cell ? std::clamp(visible.midX() - cell->frame.midX(), -reach, reach) : -reach;
@@ -683,9 +744,8 @@ void Simulator::typeEmoji(const std::string& character, keyloom::EmojiCategory c
     afterKey(keyInterval);
     if (!cell && grid->scrollOffset == offset) break;
   }
-  throw SimulatorKeyError("cannot type " + describeCharacter(character) +
-                          ": it never scrolled into view in the " + std::string(keyloom::title(category)) +
-                          " category");
+  throw SimulatorKeyError(failure + "it never scrolled into view in the " +
+                          std::string(keyloom::title(category)) + " category");
 }
 
 void Simulator::waitForLiteralSpace() {

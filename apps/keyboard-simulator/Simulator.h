@@ -53,6 +53,12 @@ struct TypingLayouts {
   std::vector<std::pair<keyloom::KeyboardType, std::shared_ptr<keyloom::KeyboardLayout>>> layouts;
 };
 
+// An emoji as the emoji keyboard lists it, and the category that shows it.
+struct ListedEmoji {
+  keyloom::EmojiCategory category;
+  keyloom::Emoji emoji;
+};
+
 class Simulator {
  public:
   // Between two keys of typed text or script steps: quick enough that two
@@ -140,12 +146,26 @@ class Simulator {
   const std::shared_ptr<keyloom::KeyboardInputViewController>& controller() const { return controller_; }
 
  private:
+  // Where a finger presses the key now: a key of the current layout, or on
+  // the emoji keyboard one of its own keys; throws SimulatorKeyError when the
+  // keyboard shows no such key.
+  platform::Point keyPoint(const SimulatorKey& key);
+  // The emoji keyboard's ABC, backspace and category keys, and the emojis of
+  // the category shown (the grid dragged until the emoji is in view).
+  platform::Point emojiKeyPoint(const SimulatorKey& key);
+  // The category whose emojis the emoji keyboard shows; absent without one.
+  std::optional<keyloom::EmojiCategory> shownEmojiCategory() const;
   keyloom::KeyboardAction keyOnLayout(const SimulatorKey& key);
   std::shared_ptr<keyloom::KeyboardLayout> probeLayout(const keyloom::KeyboardType& type);
   void typeCharacter(const std::string& character);
   // On the emoji keyboard: the emoji's category, the grid dragged until the
   // emoji is in view, then a tap on it.
-  void typeEmoji(const std::string& character, keyloom::EmojiCategory category);
+  void typeEmoji(const std::string& character, const ListedEmoji& listed);
+  // Drags the shown category's grid until the emoji's cell is in view, and
+  // answers where a touch lands on it; a SimulatorKeyError starting with
+  // `failure` when it never comes into view.
+  platform::Point emojiCellPoint(const keyloom::Emoji& emoji, keyloom::EmojiCategory category,
+                                 const std::string& failure);
   // Before a space typed right after another: waits until the keyboard no
   // longer takes the second space as a double tap that ends the sentence.
   void waitForLiteralSpace();
@@ -153,13 +173,14 @@ class Simulator {
   // type instead. Empty otherwise.
   std::string fontHint(std::string_view text) const;
   void afterKey(platform::TimeInterval pause);
-  // Down on the key's frame; throws SimulatorKeyError when the keyboard's
-  // view does not show the key.
+  // The centre of the key's frame on screen, and a finger down there; throw
+  // SimulatorKeyError when the keyboard's view does not show the key.
+  platform::Point keyCenter(const keyloom::KeyboardAction& action) const;
   void pressAction(const keyloom::KeyboardAction& action);
   void tapAction(const keyloom::KeyboardAction& action, platform::TimeInterval pause);
   void tapAtViewNode(const platform::ui::Node& node);
-  // A tap at a point of the screen.
-  void tapAt(platform::Point point);
+  // A tap at a point of the screen, and the pause after it.
+  void tapAt(platform::Point point, platform::TimeInterval pause);
   // Long press on `key`, slide to `entry` in its callout, lift.
   void pickFromCallout(const keyloom::KeyboardAction& key, const keyloom::KeyboardAction& entry,
                        const std::string& character);

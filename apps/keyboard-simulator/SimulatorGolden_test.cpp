@@ -54,6 +54,17 @@ TEST(SimulatorGolden, TheStandardKeyboardInLandscapeInTheDark) {
   keyloom::testing::expectMatchesGoldenFile(actual, golden("standard-landscape-dark"));
 }
 
+// The objects begin with emojis listed without U+FE0F; cells and callout
+// show them in colour all the same.
+TEST(SimulatorGolden, AnEmojiHeldDownInItsCallout) {
+  const auto actual = rendered("emoji-callout");
+  const ProgramRun run = runSimulator({"--keyboard", "standard", "--scale", "1", "--script", "-"},
+                                      "tap emoji\ntap objects\nlong-press \U0001F5A5 0.3\nscreenshot " +
+                                          actual.string() + "\n");
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  keyloom::testing::expectMatchesGoldenFile(actual, golden("emoji-callout"));
+}
+
 TEST(SimulatorGolden, TheWindowsFrameIsTheHeadlessScreenshot) {
   SimulatorOptions options;
   options.scale = 1;

@@ -27,12 +27,16 @@ std::optional<SimulatorKey> simulatorKeyNamed(std::string_view name) {
   for (const auto& [keyName, kind] : kNamedKeys) {
     if (name == keyName) return SimulatorKey::named(kind);
   }
+  if (auto category = keyloom::fromRawValue<keyloom::EmojiCategory>(name)) {
+    return SimulatorKey::emojiCategoryKey(*category);
+  }
   if (!platform::text::isValidUtf8(name) || platform::text::graphemeCount(name) != 1) return std::nullopt;
   return SimulatorKey::characterKey(std::string(name));
 }
 
 std::string nameOf(const SimulatorKey& key) {
   if (key.kind == SimulatorKey::Kind::character) return key.character;
+  if (key.kind == SimulatorKey::Kind::emojiCategory) return std::string(keyloom::rawValue(key.category));
   for (const auto& [keyName, kind] : kNamedKeys) {
     if (kind == key.kind) return std::string(keyName);
   }

@@ -280,7 +280,8 @@ Typing, in the order given:
   --type TEXT                          types TEXT key by key, exactly (it
                                        waits between two spaces, so they do
                                        not end a sentence); emojis through
-                                       the emoji keyboard
+                                       the emoji keyboard, each as its key
+                                       lists it, with or without U+FE0F
   --script FILE                        runs FILE, or standard input for -
 Output:
   --screenshot FILE.png                renders the screen when done: the host's
@@ -334,7 +335,10 @@ A script has one step a line ('#' starts a comment line):
   full-access on|off         grants or takes away full access
   screenshot FILE.png        renders the screen now
 KEY is a character or one of space, backspace, shift, return, emoji, globe,
-123, #+=, ABC. TEXT runs to the end of the line, or is a JSON string in double
+123, #+=, ABC. The emoji keyboard has ABC, backspace, a key for each category
+(frequent, smileys, animals, foods, activities, travels, objects, symbols,
+flags) and the emojis of the category shown, each found with or without
+U+FE0F (the finger drags the grid to it first). TEXT runs to the end of the line, or is a JSON string in double
 quotes ("a\n b"). Time passes only by waits, holds and 0.15 s after each
 key: two taps of space end a sentence ("tap space" twice, "double-tap space").
 Lines may end in LF, CR LF or CR; a UTF-8 byte-order mark is skipped.

@@ -97,6 +97,51 @@ TEST(SimulatorProgramTest, EmojisAreTypedOnTheEmojiKeyboard) {
   EXPECT_EQ(runSimulator({"--device", "pad", "--type", text}).exitCode, 2);
 }
 
+TEST(SimulatorProgramTest, AnEmojiIsFoundWithOrWithoutItsSelector) {
+  // What is typed is the key's own emoji, as the keyboard lists it.
+  struct Case {
+    std::string asked;
+    std::string typed;
+  };
+  for (const auto& [asked, typed] : {Case{"\u26BD", "\u26BD\uFE0F"},           // soccer ball, listed with it
+                                     Case{"\U0001F5A5\uFE0F", "\U0001F5A5"},   // desktop computer, without
+                                     Case{"\u265F", "\u265F"},
+                                     Case{"\u26BD\uFE0F", "\u26BD\uFE0F"}}) {
+    EXPECT_EQ(report({"--type", "go " + asked})["text"], "go " + typed) << asked;
+    EXPECT_EQ(report({"--script", "-"}, "tap emoji\ntype " + asked + "\n")["text"], typed) << asked;
+  }
+}
+
+TEST(SimulatorProgramTest, ScriptsPressTheEmojiKeyboardsOwnKeys) {
+  // ABC, backspace, the category keys and the emojis of the shown category,
+  // each written with or without its selector.
+  auto pressed = report({"--script", "-"},
+                        "tap emoji\n"
+                        "tap \U0001F600\n"                  // 😀, smileys show first
+                        "tap objects\n"
+                        "tap \U0001F5A5\uFE0F\n"            // 🖥️, listed without the selector
+                        "tap \u2328\n"                      // ⌨, listed with it
+                        "double-tap \U0001F4A1\n"           // 💡
+                        "tap backspace\n"
+                        "hold \U0001F579 0.2\n"             // 🕹, far enough to drag the grid to
+                        "tap flags\n"
+                        "tap \U0001F1EB\U0001F1F7\n"       // 🇫🇷
+                        "tap ABC\n"
+                        "tap emoji\n"                       // shown anew, with the emojis used
+                        "tap frequent\n"
+                        "tap \U0001F600\n"
+                        "tap ABC\n"
+                        "type hi\n");
+  EXPECT_EQ(pressed["text"],
+            "\U0001F600\U0001F5A5\u2328\uFE0F\U0001F4A1\U0001F579\U0001F1EB\U0001F1F7\U0001F600hi");
+  EXPECT_EQ(pressed["keyboard"], "alphabetic(lowercased)");
+
+  // A long press holds the emoji down with its callout until the finger lifts.
+  auto held = report({"--script", "-"}, "tap emoji\nlong-press \U0001F600 1\n");
+  EXPECT_EQ(held["text"], "");
+  EXPECT_EQ(report({"--script", "-"}, "tap emoji\nlong-press \U0001F600 1\nlift\n")["text"], "\U0001F600");
+}
+
 TEST(SimulatorProgramTest, AStyledFontNeedsItsOwnLetters) {
   const ProgramRun plain = runSimulator({"--script", "-"}, "tap-font 1\ntype Hello\n");
   EXPECT_EQ(plain.exitCode, 2);
@@ -109,7 +154,7 @@ TEST(SimulatorProgramTest, AStyledFontNeedsItsOwnLetters) {
 }
 
 TEST(SimulatorProgramTest, ACharacterThatCannotBeTypedIsPlacedInTheText) {
-  const std::string snowman = "\u2603";
+  const std::string king = "\u2654";  // a chess piece no key offers
   const std::string sixty(60, 'a');
   struct Case {
     std::vector<std::string> arguments;
@@ -117,17 +162,17 @@ TEST(SimulatorProgramTest, ACharacterThatCannotBeTypedIsPlacedInTheText) {
     std::string message;
   };
   const Case cases[] = {
-      {{"--type", "snow " + snowman}, "",
-       "cannot type \"" + snowman + "\" (U+2603): no key or callout has it; at character 6 of the text (its line 1), "
+      {{"--type", "snow " + king}, "",
+       "cannot type \"" + king + "\" (U+2654): no key or callout has it; at character 6 of the text (its line 1), "
        "after \"snow \""},
       // Characters are what a person sees: the line break and the accented letter count one each.
-      {{"--type", "Dear S\u00E9b,\nsnow " + snowman + " and more"}, "",
+      {{"--type", "Dear S\u00E9b,\nsnow " + king + " and more"}, "",
        "at character 16 of the text (its line 2), after \"Dear S\u00E9b,\\nsnow \""},
-      {{"--type", snowman}, "", "at character 1 of the text (its line 1), with nothing of it typed yet"},
+      {{"--type", king}, "", "at character 1 of the text (its line 1), with nothing of it typed yet"},
       // A long text shows only what was typed just before.
-      {{"--type", sixty + snowman}, "", "at character 61 of the text (its line 1), after ...\"" + sixty.substr(20) + "\""},
-      {{"--script", "-"}, "type fine\ntype ok " + snowman + "\n",
-       "line 2: cannot type \"" + snowman + "\" (U+2603): no key or callout has it; at character 4 of the text"},
+      {{"--type", sixty + king}, "", "at character 61 of the text (its line 1), after ...\"" + sixty.substr(20) + "\""},
+      {{"--script", "-"}, "type fine\ntype ok " + king + "\n",
+       "line 2: cannot type \"" + king + "\" (U+2654): no key or callout has it; at character 4 of the text"},
   };
   for (const auto& [arguments, input, message] : cases) {
     const ProgramRun run = runSimulator(arguments, input);
@@ -274,7 +319,7 @@ TEST(SimulatorProgramTest, BadInputIsAClearErrorWithExitCodeTwo) {
       {{"hello"}, "", "unexpected argument 'hello'"},
       {{"--keyboard-type", "telepathic"}, "", "--keyboard-type: 'telepathic' is not a keyboard type"},
       {{"--locale", "en US"}, "", "is not a locale identifier"},
-      {{"--type", "snow \u2603"}, "", "cannot type \"\u2603\" (U+2603): no key or callout has it"},
+      {{"--type", "snow \u2654"}, "", "cannot type \"\u2654\" (U+2654): no key or callout has it"},
       {{"--type", "tab\there"}, "", "cannot type \"\\t\" (U+0009)"},
       {{"--script", "-"}, "tap a\nfly away\n", "line 2: unknown step 'fly'"},
       {{"--script", "/nonexistent/script.txt"}, "", "--script: cannot read /nonexistent/script.txt"},
@@ -348,7 +393,8 @@ TEST(SimulatorProgramTest, HelpExplainsTheOptions) {
                            "hold KEY SECONDS", "long-press KEY SECONDS", "slide DX DY", "lift", "drag-space POINTS",
                            "tap-suggestion N", "tap-font N", "tap-menu NAME", "--space-long-press cursor|menu",
                            "set-theme N", "hide | show", "rotate", "dark | light",
-                           "full-access on|off", "screenshot FILE.png", "F1", "F5 dark mode"}) {
+                           "full-access on|off", "screenshot FILE.png", "F1", "F5 dark mode",
+                           "a key for each category\n(frequent, smileys, animals"}) {
     EXPECT_THAT(run.out, HasSubstr(text));
   }
 }
@@ -399,6 +445,17 @@ TEST(SimulatorProgramTest, StepsTheKeyboardCannotDoNameTheirLine) {
       {"show\n", "line 1: show: the keyboard is already shown"},
       {"tap-suggestion 0\n", "line 1: tap-suggestion: the keyboard shows no suggestion 0"},
       {"tap a\ntap 1\n", "standard input: line 2: the alphabetic(lowercased) keyboard has no key \"1\""},
+      // The emoji keyboard's keys, where they are not.
+      {"tap emoji\ntap \U0001F697\n",
+       "line 2: the emoji keyboard's smileys category has no \"\U0001F697\" (it is in travels: "
+       "tap travels first)"},
+      {"tap emoji\ntap x\n", "line 2: the emoji keyboard's smileys category has no \"x\"\n"},
+      {"tap emoji\ntap frequent\n", "line 2: the emoji keyboard shows no frequent category"},
+      {"tap emoji\ntap space\n",
+       "line 2: the emojis keyboard has no key \"space\" (it has ABC, backspace, a key for each category: "
+       "frequent, smileys, animals, foods, activities, travels, objects, symbols, flags, and the emojis of the "
+       "category shown)"},
+      {"tap smileys\n", "line 1: the alphabetic(uppercased) keyboard has no key \"smileys\""},
   };
   for (const auto& [script, message] : cases) {
     const ProgramRun run = runSimulator({"--script", "-"}, script);

@@ -31,7 +31,9 @@ SimulatorKey keyArgument(std::string_view step, std::string_view argument) {
   auto key = simulatorKeyNamed(name);
   if (!key) {
     throw SimulatorScriptError(quoted(name) +
-                               " is not a key (a character, or space, backspace, shift, return, globe, 123, #+=, ABC)");
+                               " is not a key (a character, or space, backspace, shift, return, emoji, globe, 123, "
+                               "#+=, ABC, or an emoji category: frequent, smileys, animals, foods, activities, "
+                               "travels, objects, symbols, flags)");
   }
   return *key;
 }

@@ -98,6 +98,31 @@ TEST(SimulatorScriptTest, UnquotedTextIsTakenAsWritten) {
             SimulatorStep(simulator_step::Tap{SimulatorKey::characterKey("e\xCC\x81")}));
 }
 
+TEST(SimulatorScriptTest, TheEmojiKeyboardsCategoryKeysAreNamedByTheirCategory) {
+  using keyloom::EmojiCategory;
+  const auto script = parseSimulatorScript("tap smileys\nhold flags 1\ntap frequent\ntap travels\n");
+  const std::vector<SimulatorStep> expected{
+      simulator_step::Tap{SimulatorKey::emojiCategoryKey(EmojiCategory::smileys)},
+      simulator_step::Hold{SimulatorKey::emojiCategoryKey(EmojiCategory::flags), 1},
+      simulator_step::Tap{SimulatorKey::emojiCategoryKey(EmojiCategory::frequent)},
+      simulator_step::Tap{SimulatorKey::emojiCategoryKey(EmojiCategory::travels)},
+  };
+  EXPECT_EQ(script.steps, expected);
+  EXPECT_EQ(nameOf(SimulatorKey::emojiCategoryKey(EmojiCategory::objects)), "objects");
+  // Names are written as listed; an emoji is a character key, selector or not.
+  try {
+    parseSimulatorScript("tap Smileys\n");
+    ADD_FAILURE() << "accepted";
+  } catch (const SimulatorScriptError& error) {
+    EXPECT_EQ(std::string(error.what()),
+              "line 1: 'Smileys' is not a key (a character, or space, backspace, shift, return, emoji, globe, 123, "
+              "#+=, ABC, or an emoji category: frequent, smileys, animals, foods, activities, travels, objects, "
+              "symbols, flags)");
+  }
+  EXPECT_EQ(parseSimulatorStep("tap \U0001F5A5\uFE0F"),
+            SimulatorStep(simulator_step::Tap{SimulatorKey::characterKey("\U0001F5A5\uFE0F")}));
+}
+
 TEST(SimulatorScriptTest, BadLinesAreNamedByNumber) {
   struct Case {
     std::string source;

@@ -86,6 +86,24 @@ TEST(SimulatorTypingTest, ATappedSuggestionFromTheWordListReplacesTheWord) {
   EXPECT_EQ(report({"--word-list", words, "--type", "hel"})["suggestions"], nlohmann::json::array());
 }
 
+TEST(SimulatorTypingTest, TheSuggestionBarShowsEachWordOnce) {
+  const std::vector<std::string> one{"--keyboard",  "standard",
+                                     "--word-list", writeWords("simulator-one-word.txt", "help\n"),
+                                     "--type",      "help"};
+  EXPECT_EQ(report(one)["suggestions"], nlohmann::json::parse(R"(["help"])"));
+  // A word listed twice, or the typed word itself, gives its place to the next.
+  const std::vector<std::string> repeated{
+      "--keyboard",  "standard",
+      "--word-list", writeWords("simulator-repeated-words.txt", "help\nhelp\nhelps\nhelper\n"),
+      "--script",    "-"};
+  EXPECT_EQ(report(repeated, "type hel\n")["suggestions"],
+            nlohmann::json::parse(R"(["hel", "help", "helps"])"));
+  EXPECT_EQ(report(repeated, "type help\n")["suggestions"],
+            nlohmann::json::parse(R"(["help", "helps", "helper"])"));
+  auto tapped = report(repeated, "type help\ntap-suggestion 2\n");
+  EXPECT_EQ(tapped["text"], "helper ");
+}
+
 TEST(SimulatorTypingTest, ABadWordListIsAClearError) {
   const std::string bad = writeWords("simulator-bad-words.txt", "fine\nbad \xFF word\n");
   const struct {

@@ -3,13 +3,19 @@
 #include <cassert>
 
 #include "keyloom/views/KeyboardButtonGestures.h"
+#include "platform/foundation/Text.h"
 #include "platform/ui/UI.h"
 
 namespace keyloom {
 
 namespace ui = platform::ui;
 
-ui::View EmojiKeyboardItem::body() const { return ui::Text(emoji.char_()).font(style.itemFont); }
+// Some emojis are listed without the selector that asks for emoji
+// presentation; the cell adds it, so none is drawn as a text glyph, while
+// the emoji and what it types stay as listed.
+ui::View EmojiKeyboardItem::body() const {
+  return ui::Text(platform::text::withEmojiPresentation(emoji.char_())).font(style.itemFont);
+}
 
 ui::View EmojiKeyboardButton::body() const {
   auto tap = action;

@@ -1,12 +1,22 @@
 #include "keyloom/views/EmojiKeyboard.h"
 
+#include <cairo.h>
 #include <gmock/gmock.h>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <filesystem>
+#include <memory>
+
 #include "keyloom/services/DisabledCalloutActionProvider.h"
+#include "keyloom/state/EmojiCategory.h"
 #include "platform/foundation/MainQueue.h"
+#include "platform/ui/PangoTextMetrics.h"
+#include "platform/ui/Renderer.h"
 #include "platform/ui/UI.h"
 #include "testing/EmojiKeyboardTesting.h"
+#include "testing/SurfaceDifference.h"
 
 namespace keyloom {
 namespace {
@@ -143,6 +153,53 @@ TEST(EmojiKeyboardTest, ButtonVariantCallsItsClosure) {
   host.layout(platform::Size{100, 100});
   host.findAll(ui::NodeKind::button).at(0)->tap();
   EXPECT_THAT(tapped, ElementsAre("🐻"));
+}
+
+// A text glyph takes the colour of the text; a colour emoji keeps its own. So
+// a cell drawn once in red and once in blue shows the same pixels exactly
+// when its emoji comes from the colour emoji font.
+TEST(EmojiKeyboardPicture, EveryEmojiOfEveryCategoryIsDrawnInColour) {
+  const EmojiKeyboardStyle style = EmojiKeyboardStyle::standardPhonePortrait();
+  for (const EmojiCategory category : allCases<EmojiCategory>()) {
+    if (category == EmojiCategory::frequent) continue;
+    const std::string name(rawValue(category));
+    SCOPED_TRACE(name);
+    const std::vector<Emoji> list = keyloom::emojis(category);
+    const double columns = std::ceil(static_cast<double>(list.size()) / style.rows);
+    // Wide enough that every column is built and drawn.
+    const platform::Size size{
+        columns * (style.itemSize + style.horizontalItemSpacing) + 2 * ui::defaultPadding,
+        EmojiKeyboard::height(style)};
+    std::vector<platform::Rect> cells;
+    auto render = [&](const ui::Color& color) {
+      ui::ViewHost host(ui::View(EmojiKeyboard(list, nullptr, nullptr, style)).foregroundColor(color));
+      host.setFontMetrics(ui::PangoTextMetrics::shared());
+      host.layout(size);
+      if (cells.empty()) {
+        for (const Emoji& emoji : list) {
+          const auto cell = host.findAttached(emoji.id());
+          cells.push_back(cell ? cell->frame : platform::Rect());
+        }
+      }
+      // Named by process: other test runs on the machine share the folder.
+      const auto path = std::filesystem::path(::testing::TempDir()) /
+                        ("keyloom-emoji-colour-" + name + "-" + std::to_string(getpid()) + ".png");
+      ui::renderPNG(host, path.string(), 1);
+      std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> picture(
+          cairo_image_surface_create_from_png(path.c_str()), &cairo_surface_destroy);
+      std::filesystem::remove(path);
+      return picture;
+    };
+    const auto red = render(ui::Color::red());
+    const auto blue = render(ui::Color::blue());
+    ASSERT_EQ(cairo_surface_status(red.get()), CAIRO_STATUS_SUCCESS);
+    ASSERT_EQ(cairo_surface_status(blue.get()), CAIRO_STATUS_SUCCESS);
+    for (std::size_t index = 0; index < list.size(); ++index) {
+      ASSERT_FALSE(cells[index].isNull()) << list[index] << " has no cell";
+      EXPECT_EQ(testing::differingPixelsIn(red.get(), blue.get(), cells[index]), 0)
+          << list[index] << " is drawn as text";
+    }
+  }
 }
 
 }  // namespace

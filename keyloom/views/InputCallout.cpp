@@ -4,6 +4,7 @@
 
 #include "keyloom/state/DeviceType.h"
 #include "keyloom/views/CalloutButtonArea.h"
+#include "platform/foundation/Text.h"
 #include "platform/ui/Primitives.h"
 
 namespace keyloom {
@@ -44,7 +45,12 @@ ui::View InputCallout::body(ui::BodyContext& context) const {
   const auto& callout = style.callout;
   const platform::Size bubble = bubbleSize();
   const double radius = isPhoneLandscape() ? callout.buttonCornerRadius : callout.cornerRadius;
-  const std::optional<std::string> input = calloutContext->input();
+  std::optional<std::string> input = calloutContext->input();
+  // An emoji shows as its cell does, in colour however it is listed.
+  const auto& action = calloutContext->action.get();
+  if (input && action && action->is<keyboard_action::Emoji>()) {
+    input = platform::text::withEmojiPresentation(*input);
+  }
   // Without input the text draws nothing and the bubble's minimum size holds
   // it; in the callout's own font it would load that font for no glyph.
   ui::View text = ui::Text(input.value_or(""))

@@ -355,6 +355,35 @@ bool isEmojiPresentation(char32_t c) {
   return isScalarValue(c) && u_hasBinaryProperty(static_cast<UChar32>(c), UCHAR_EMOJI_PRESENTATION);
 }
 
+bool isEmojiModifier(char32_t c) {
+  return isScalarValue(c) && u_hasBinaryProperty(static_cast<UChar32>(c), UCHAR_EMOJI_MODIFIER);
+}
+
+std::string withEmojiPresentation(std::string_view s) {
+  constexpr char32_t kTextSelector = 0xFE0E;
+  constexpr char32_t kEmojiSelector = 0xFE0F;
+  const auto* bytes = reinterpret_cast<const uint8_t*>(s.data());
+  const auto length = static_cast<int32_t>(s.size());
+  std::string result;
+  result.reserve(s.size() + 3);
+  // The scalar before the one just read, when it asks for a selector.
+  bool pending = false;
+  int32_t i = 0;
+  while (i < length) {
+    const int32_t start = i;
+    UChar32 c = 0;
+    U8_NEXT(bytes, i, length, c);
+    const auto scalar = static_cast<char32_t>(c);
+    if (pending && c != kTextSelector && c != kEmojiSelector && !(c >= 0 && isEmojiModifier(scalar))) {
+      result += fromScalar(kEmojiSelector);
+    }
+    pending = c >= 0 && isEmoji(scalar) && !isEmojiPresentation(scalar);
+    result.append(s.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(i - start)));
+  }
+  if (pending) result += fromScalar(kEmojiSelector);
+  return result;
+}
+
 std::string scalarName(char32_t c) {
   if (!isScalarValue(c)) return "";
   char buffer[128];

@@ -52,6 +52,13 @@ bool isValidUtf8(std::string_view s);
 // Unicode properties.
 bool isEmoji(char32_t c);              // Emoji
 bool isEmojiPresentation(char32_t c);  // Emoji_Presentation
+bool isEmojiModifier(char32_t c);      // Emoji_Modifier (the skin tones)
+// The text with U+FE0F after each character that has the Emoji property but
+// shows as text unless asked (no Emoji_Presentation), where no variation
+// selector or skin tone follows it already: so an emoji drawn alone, or in
+// a sequence written without its selectors, comes from a colour emoji font.
+// Bytes that are not valid UTF-8 are kept as they are.
+std::string withEmojiPresentation(std::string_view s);
 std::string scalarName(char32_t c);    // "GRINNING FACE"; "" when the scalar has no name
 
 // Canonical composition (NFC).

@@ -206,6 +206,33 @@ TEST(TextScalars, PropertiesAndNames) {
   EXPECT_EQ(scalarName(0x110000), "");
 }
 
+TEST(TextScalars, EmojiPresentationAddsTheSelectorOnlyWhereTextWouldShow) {
+  struct Case {
+    const char* text;
+    const char* shown;
+  };
+  for (const auto& c : std::initializer_list<Case>{
+           {"\U0001F5A5", "\U0001F5A5\uFE0F"},  // desktop computer
+           {"\u265F", "\u265F\uFE0F"},          // chess pawn
+           {"\U0001F5A5\U0001F5A8", "\U0001F5A5\uFE0F\U0001F5A8\uFE0F"},
+           {"\U0001F600", "\U0001F600"},              // shows as emoji already
+           {"\u26BD\uFE0F", "\u26BD\uFE0F"},          // has its selector
+           {"\u265F\uFE0E", "\u265F\uFE0E"},          // asks for text: kept
+           {"\u261D\U0001F3FD", "\u261D\U0001F3FD"},  // a skin tone shows it as emoji
+           {"#\u20E3", "#\uFE0F\u20E3"},              // keycap
+           {"\U0001F441\u200D\U0001F5E8", "\U0001F441\uFE0F\u200D\U0001F5E8\uFE0F"},  // joined
+           {"\U0001F1E9\U0001F1EA", "\U0001F1E9\U0001F1EA"},                          // flag
+           {"a", "a"},
+           {"", ""},
+           {"\xF0\x9F\x98", "\xF0\x9F\x98"},  // invalid bytes kept
+           {"\xFF\u265F", "\xFF\u265F\uFE0F"},
+       }) {
+    EXPECT_EQ(withEmojiPresentation(c.text), c.shown) << c.text;
+  }
+  EXPECT_TRUE(isEmojiModifier(0x1F3FB));
+  EXPECT_FALSE(isEmojiModifier(0x1F600));
+}
+
 TEST(TextScalars, CanonicalComposition) {
   EXPECT_EQ(nfc("e\u0301"), "\u00E9");
   EXPECT_EQ(nfc("\u1100\u1161"), "\uAC00");
