@@ -2,11 +2,16 @@
 """Looks at and presses keys in the keyboard simulator's window on an X display,
 with Xlib alone (no window manager, no test extension). For scripts/window-check.
 
+  x11-window.py wm         waits until a window manager runs on the display
   x11-window.py geometry   prints "WIDTHxHEIGHT+X+Y SCREENWIDTHxSCREENHEIGHT"
   x11-window.py key NAME   sends the key (an X keysym name: F1, F2) to the window
+  x11-window.py frame      prints "WIDTHxHEIGHT+X+Y" of the window with the frame a
+                           window manager put around it (the window itself without one)
   x11-window.py capture FILE.png
                            writes what the screen shows of the window: only the
                            part of it that is on screen
+  x11-window.py screen FILE.png
+                           writes the whole screen
 
 The display is $DISPLAY. Exits 1 when there is no such window."""
 import ctypes
@@ -41,6 +46,13 @@ xlib.XTranslateCoordinates.argtypes = [ctypes.c_void_p, Window, Window, ctypes.c
                                        ctypes.POINTER(Window)]
 xlib.XGetGeometry.argtypes = [ctypes.c_void_p, Window, ctypes.POINTER(Window)] + \
     [ctypes.POINTER(ctypes.c_int)] * 2 + [ctypes.POINTER(ctypes.c_uint)] * 4
+
+xlib.XInternAtom.restype = ctypes.c_ulong
+xlib.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+xlib.XGetWindowProperty.argtypes = [ctypes.c_void_p, Window, ctypes.c_ulong, ctypes.c_long, ctypes.c_long,
+                                    ctypes.c_int, ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong),
+                                    ctypes.POINTER(ctypes.c_int), ctypes.POINTER(ctypes.c_ulong),
+                                    ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_void_p)]
 
 xlib.XGetImage.restype = ctypes.c_void_p
 xlib.XGetImage.argtypes = [ctypes.c_void_p, Window, ctypes.c_int, ctypes.c_int, ctypes.c_uint, ctypes.c_uint,
@@ -89,12 +101,32 @@ def find_window(display, window):
     return None
 
 
-def size(display, window):
+def parent(display, window):
+    root, parent = Window(), Window()
+    found, count = ctypes.POINTER(Window)(), ctypes.c_uint()
+    if not xlib.XQueryTree(display, window, ctypes.byref(root), ctypes.byref(parent), ctypes.byref(found),
+                           ctypes.byref(count)):
+        return None
+    if found:
+        xlib.XFree(found)
+    return parent.value
+
+
+def outermost(display, root, window):
+    """The window's ancestor that is a child of the root: the frame a window manager reparents it into."""
+    while (above := parent(display, window)) and above != root:
+        window = above
+    return window
+
+
+def size(display, window, with_border=False):
     root = Window()
     x, y = ctypes.c_int(), ctypes.c_int()
     width, height, border, depth = (ctypes.c_uint() for _ in range(4))
     xlib.XGetGeometry(display, window, ctypes.byref(root), ctypes.byref(x), ctypes.byref(y), ctypes.byref(width),
                       ctypes.byref(height), ctypes.byref(border), ctypes.byref(depth))
+    if with_border:
+        return width.value + 2 * border.value, height.value + 2 * border.value, border.value
     return width.value, height.value
 
 
@@ -122,11 +154,29 @@ def capture(display, root, left, top, width, height, path):
                   + chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
 
 
+def has_window_manager(display, root):
+    """Whether a window manager announces itself on the root window, as the desktop's standard asks."""
+    atom = xlib.XInternAtom(display, b"_NET_SUPPORTING_WM_CHECK", 0)
+    kind, bits, count, after, data = ctypes.c_ulong(), ctypes.c_int(), ctypes.c_ulong(), ctypes.c_ulong(), \
+        ctypes.c_void_p()
+    xlib.XGetWindowProperty(display, root, atom, 0, 1, 0, 0, ctypes.byref(kind), ctypes.byref(bits),
+                            ctypes.byref(count), ctypes.byref(after), ctypes.byref(data))
+    if data:
+        xlib.XFree(data)
+    return count.value > 0
+
+
 def main():
     display = xlib.XOpenDisplay(None)
     if not display:
         sys.exit("x11-window: cannot open the display")
     root = xlib.XDefaultRootWindow(display)
+    if sys.argv[1] == "wm":
+        for _ in range(50):
+            if has_window_manager(display, root):
+                return
+            time.sleep(0.1)
+        sys.exit("x11-window: no window manager runs on the display")
     window = None
     for _ in range(50):
         if (window := find_window(display, root)):
@@ -140,6 +190,15 @@ def main():
         width, height = size(display, window)
         screen_width, screen_height = size(display, root)
         print(f"{width}x{height}+{x.value}+{y.value} {screen_width}x{screen_height}")
+    elif sys.argv[1] == "frame":
+        frame = outermost(display, root, window)
+        x, y, child = ctypes.c_int(), ctypes.c_int(), Window()
+        xlib.XTranslateCoordinates(display, frame, root, 0, 0, ctypes.byref(x), ctypes.byref(y), ctypes.byref(child))
+        width, height, border = size(display, frame, with_border=True)
+        print(f"{width}x{height}+{x.value - border}+{y.value - border}")
+    elif sys.argv[1] == "screen":
+        width, height = size(display, root)
+        capture(display, root, 0, 0, width, height, sys.argv[2])
     elif sys.argv[1] == "key":
         keycode = xlib.XKeysymToKeycode(display, xlib.XStringToKeysym(sys.argv[2].encode()))
         for kind, mask in ((KEY_PRESS, KEY_PRESS_MASK), (KEY_RELEASE, KEY_RELEASE_MASK)):

@@ -137,9 +137,10 @@ platform::EdgeInsets SimulatorWindow::frameBorders() const {
 
 void SimulatorWindow::fitScale() {
   fittedScreen_ = session_.screenSize();
+  fittedFrame_ = frameBorders();
   displayChanged_ = false;
   if (session_.options().scale) return;
-  session_.setScale(fittingScale(fittedScreen_, usableBounds(), frameBorders()));
+  session_.setScale(fittingScale(fittedScreen_, usableBounds(), fittedFrame_));
 }
 
 void SimulatorWindow::keepOnScreen() {
@@ -165,6 +166,10 @@ SimulatorWindow::SimulatorWindow(SimulatorSession& session) : session_(session) 
   // software renderer does as fast as any, without loading a GPU driver.
   renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
   if (!renderer_) fail("cannot draw in the window");
+  // A window manager announces the frame it put around the window once the
+  // window is mapped; the announcement is queued by now, and SDL reads it
+  // as it takes in events. Later changes of the frame fit the window again.
+  SDL_PumpEvents();
   // Now on its display, with the desktop's frame around it where there is one.
   fitScale();
   SDL_StartTextInput();
@@ -217,10 +222,13 @@ void SimulatorWindow::draw() {
 }
 
 void SimulatorWindow::present() {
-  if (displayChanged_ || session_.screenSize() != fittedScreen_) fitScale();
+  const bool refit = displayChanged_ || session_.screenSize() != fittedScreen_ || frameBorders() != fittedFrame_;
+  if (refit) fitScale();
   const bool changed = session_.needsRedraw();
   if (!changed && texture_) return;
   draw();
+  // A new frame may need another place even where the size stays.
+  if (refit) keepOnScreen();
   SDL_RenderPresent(renderer_);
   SDL_SetWindowTitle(window_, (std::string(kTitle) + " - " + session_.status()).c_str());
 }

@@ -53,9 +53,9 @@ class SimulatorWindow {
   // Returns false when the window should close.
   bool handle(const SDL_Event& event);
   void draw();
-  // At start, and after the screen's size (device, orientation) or the
-  // display changed: the scale that fits the display, unless --scale chose
-  // one.
+  // At start, and after the screen's size (device, orientation), the
+  // display or the window manager's frame changed: the scale that fits the
+  // display, unless --scale chose one.
   void fitScale();
   // Moves the window so that all of it is on its display.
   void keepOnScreen();
@@ -78,6 +78,9 @@ class SimulatorWindow {
   // removed or turned).
   platform::Size fittedScreen_;
   bool displayChanged_ = false;
+  // The frame the scale was chosen with: a window manager tells it only
+  // after the window is mapped, and may change it.
+  platform::EdgeInsets fittedFrame_;
 };
 
 }  // namespace keyboard_simulator
