@@ -96,8 +96,14 @@ void SimulatorSession::keyUp() {
   if (simulator_->isFingerDown()) attempt([&] { simulator_->lift(); });
 }
 
+void SimulatorSession::cancelPress() {
+  if (!simulator_->isFingerDown()) return;
+  simulator_->cancelTouch();
+  dirty_ = true;
+}
+
 void SimulatorSession::perform(Command command) {
-  keyUp();
+  cancelPress();
   switch (command) {
     case Command::nextDevice:
       options_.device = options_.device == keyloom::DeviceType::phone ? keyloom::DeviceType::pad

@@ -281,6 +281,8 @@ bool SimulatorWindow::handle(const SDL_Event& event) {
         session_.setNeedsRedraw();
       }
       if (event.window.event == SDL_WINDOWEVENT_DISPLAY_CHANGED) displayChanged_ = true;
+      // The release would go to another window, or come long after.
+      if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) cancelPress();
       return true;
     case SDL_DISPLAYEVENT:
       displayChanged_ = true;
@@ -306,12 +308,13 @@ bool SimulatorWindow::handle(const SDL_Event& event) {
       ignoreNextText_ = event.key.repeat != 0;
       if (event.key.repeat) return true;
       switch (key) {
-        case SDLK_F1: session_.perform(Command::nextDevice); return true;
-        case SDLK_F2: session_.perform(Command::rotate); return true;
-        case SDLK_F3: session_.perform(Command::nextLocale); return true;
-        case SDLK_F4: session_.perform(Command::nextTheme); return true;
-        case SDLK_F5: session_.perform(Command::toggleDark); return true;
-        case SDLK_F6: session_.perform(Command::toggleKeyboard); return true;
+        case SDLK_F1: perform(Command::nextDevice); return true;
+        case SDLK_F2: perform(Command::rotate); return true;
+        case SDLK_F3: perform(Command::nextLocale); return true;
+        case SDLK_F4: perform(Command::nextTheme); return true;
+        case SDLK_F5: perform(Command::toggleDark); return true;
+        case SDLK_F6: perform(Command::toggleKeyboard); return true;
+        case SDLK_ESCAPE: cancelPress(); return true;
         case SDLK_BACKSPACE:
           session_.keyDown(SimulatorKey::named(SimulatorKey::Kind::backspace));
           downScancode_ = event.key.keysym.scancode;
@@ -341,6 +344,17 @@ bool SimulatorWindow::handle(const SDL_Event& event) {
     default:
       return true;
   }
+}
+
+void SimulatorWindow::perform(SimulatorSession::Command command) {
+  cancelPress();
+  session_.perform(command);
+}
+
+void SimulatorWindow::cancelPress() {
+  session_.cancelPress();
+  mouseDown_ = false;
+  downScancode_ = -1;
 }
 
 }  // namespace keyboard_simulator
