@@ -82,6 +82,9 @@ class SimulatorSession {
 
  private:
   void rebuild();
+  // The keyboard's locale now, however it changed (the window's key, the
+  // keyboard's own locale menu).
+  std::string locale() const;
   // What the screen shows, in a few numbers that change when it does: work
   // that ran on the clock without changing them needs no new frame.
   struct ScreenState {

@@ -14,6 +14,7 @@
 
 #include "keyloom/controller/KeyboardHostingController.h"
 #include "keyloom/controller/KeyboardInputViewController.h"
+#include "platform/ui/MenuPresentation.h"
 #include "testing/EmojiKeyboardTesting.h"
 
 namespace keyboard_simulator {
@@ -37,10 +38,9 @@ class SimulatorWindowTest : public ::testing::Test {
   }
 
   // A new window on a new session, at one pixel a point.
-  void open() {
+  void open(SimulatorOptions options = {}) {
     window_.reset();
     session_.reset();
-    SimulatorOptions options;
     options.scale = 1;
     session_ = std::make_unique<SimulatorSession>(options, 1);
     window_ = std::make_unique<SimulatorWindow>(*session_);
@@ -300,6 +300,48 @@ TEST_F(SimulatorWindowTest, AFingerSlidOffAndLiftedEndsAsOnTheDevice) {
   device.touchUp(off);
   EXPECT_EQ(typed(), device.host()->textField().text());
   EXPECT_FALSE(session_->simulator().isFingerDown());
+}
+
+// The title names the keyboard's locale, and F3 steps on from it, however
+// the locale changed: here by the keyboard's own menu, held open from the
+// space bar and clicked.
+TEST_F(SimulatorWindowTest, TheTitleAndTheLocaleKeyFollowTheLocalePickedFromTheMenu) {
+  SimulatorOptions options;
+  options.locales = {"en", "de", "fr"};
+  options.spaceLongPress = keyloom::SpaceLongPressBehavior::openLocaleContextMenu;
+  open(options);
+  const auto space = session_->simulator().keyOnScreen(SimulatorKey::named(SimulatorKey::Kind::space));
+  ASSERT_TRUE(space);
+  mouse(SDL_MOUSEBUTTONDOWN, *space);
+  runQueued();
+  session_->advance(1);
+  mouse(SDL_MOUSEBUTTONUP, *space);
+  runQueued();
+  auto* view = &std::static_pointer_cast<keyloom::KeyboardInputViewController>(session_->simulator().host()->keyboard())
+                    ->hostingController()
+                    ->viewHost();
+  const auto menus = view->findAllOfType<platform::ui::MenuPresentation>();
+  ASSERT_EQ(menus.size(), 1u);
+  std::shared_ptr<platform::ui::Node> french;
+  for (const auto& entry : menus.front()->findAll(platform::ui::NodeKind::text)) {
+    if (entry->text() == "fran\u00E7ais") french = entry;
+  }
+  ASSERT_NE(french, nullptr);
+  const platform::Rect frame = session_->simulator().host()->keyboardFrame();
+  const platform::Point entry{frame.minX() + french->frame.midX(), frame.minY() + french->frame.midY()};
+  mouse(SDL_MOUSEBUTTONDOWN, entry);
+  mouse(SDL_MOUSEBUTTONUP, entry);
+  runQueued();
+  ASSERT_EQ(session_->simulator().report(false).locale, "fr");
+  EXPECT_EQ(session_->status(), "phone, portrait, fr, light, theme 0");
+
+  key(SDL_KEYDOWN, SDLK_F1, SDL_SCANCODE_F1);
+  runQueued();
+  EXPECT_EQ(session_->status(), "pad, portrait, fr, light, theme 0") << "a new device keeps the locale";
+  key(SDL_KEYDOWN, SDLK_F3, SDL_SCANCODE_F3);
+  runQueued();
+  EXPECT_EQ(session_->simulator().report(false).locale, "en") << "the one after French, from the start again";
+  EXPECT_EQ(session_->status(), "pad, portrait, en, light, theme 0");
 }
 
 TEST(SimulatorWindowPlacementTest, TheScaleFitsTheUsableAreaInTwentieths) {
