@@ -1,10 +1,19 @@
 #!/usr/bin/env python3
 """Looks at and presses keys in the keyboard simulator's window on an X display,
-with Xlib alone (no window manager, no test extension). For scripts/window-check.
+with Xlib, and the mouse through X's test extension (libXtst). It needs no
+window manager. For scripts/window-check.
 
   x11-window.py wm         waits until a window manager runs on the display
   x11-window.py geometry   prints "WIDTHxHEIGHT+X+Y SCREENWIDTHxSCREENHEIGHT"
+  x11-window.py title      prints the window's title
   x11-window.py key NAME   sends the key (an X keysym name: F1, F2) to the window
+  x11-window.py press X Y  moves the mouse to the point of the window at the fractions
+                           X and Y of its width and height, and presses its button
+  x11-window.py move X Y   moves the mouse to the point of the window at those fractions
+  x11-window.py release    lets the mouse's button go where the mouse is
+  x11-window.py other SECONDS
+                           opens another window, gives it the input focus, and closes
+                           it after SECONDS
   x11-window.py frame      prints "WIDTHxHEIGHT+X+Y" of the window with the frame a
                            window manager put around it (the window itself without one)
   x11-window.py capture FILE.png
@@ -53,6 +62,19 @@ xlib.XGetWindowProperty.argtypes = [ctypes.c_void_p, Window, ctypes.c_ulong, cty
                                     ctypes.c_int, ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong),
                                     ctypes.POINTER(ctypes.c_int), ctypes.POINTER(ctypes.c_ulong),
                                     ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_void_p)]
+
+xtest = ctypes.cdll.LoadLibrary(ctypes.util.find_library("Xtst") or "libXtst.so.6")
+xtest.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int, ctypes.c_int, ctypes.c_ulong]
+xtest.XTestFakeButtonEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
+xlib.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+xlib.XCreateSimpleWindow.restype = Window
+xlib.XCreateSimpleWindow.argtypes = [ctypes.c_void_p, Window, ctypes.c_int, ctypes.c_int, ctypes.c_uint,
+                                     ctypes.c_uint, ctypes.c_uint, ctypes.c_ulong, ctypes.c_ulong]
+xlib.XMapRaised.argtypes = [ctypes.c_void_p, Window]
+xlib.XDestroyWindow.argtypes = [ctypes.c_void_p, Window]
+xlib.XSetInputFocus.argtypes = [ctypes.c_void_p, Window, ctypes.c_int, ctypes.c_ulong]
+xlib.XStoreName.argtypes = [ctypes.c_void_p, Window, ctypes.c_char_p]
+REVERT_TO_PARENT = 2
 
 xlib.XGetImage.restype = ctypes.c_void_p
 xlib.XGetImage.argtypes = [ctypes.c_void_p, Window, ctypes.c_int, ctypes.c_int, ctypes.c_uint, ctypes.c_uint,
@@ -171,6 +193,18 @@ def main():
     if not display:
         sys.exit("x11-window: cannot open the display")
     root = xlib.XDefaultRootWindow(display)
+    if sys.argv[1] == "other":
+        other = xlib.XCreateSimpleWindow(display, root, 0, 0, 200, 100, 0, 0, 0)
+        xlib.XStoreName(display, other, b"another window")
+        xlib.XMapRaised(display, other)
+        xlib.XSync(display, 0)
+        time.sleep(0.2)  # mapped, and managed by a window manager if there is one
+        xlib.XSetInputFocus(display, other, REVERT_TO_PARENT, 0)
+        xlib.XSync(display, 0)
+        time.sleep(float(sys.argv[2]))
+        xlib.XDestroyWindow(display, other)
+        xlib.XSync(display, 0)
+        return
     if sys.argv[1] == "wm":
         for _ in range(50):
             if has_window_manager(display, root):
@@ -199,6 +233,23 @@ def main():
     elif sys.argv[1] == "screen":
         width, height = size(display, root)
         capture(display, root, 0, 0, width, height, sys.argv[2])
+    elif sys.argv[1] == "title":
+        name = ctypes.c_char_p()
+        xlib.XFetchName(display, window, ctypes.byref(name))
+        print(name.value.decode())
+        xlib.XFree(name)
+    elif sys.argv[1] in ("press", "move"):
+        x, y, child = ctypes.c_int(), ctypes.c_int(), Window()
+        xlib.XTranslateCoordinates(display, window, root, 0, 0, ctypes.byref(x), ctypes.byref(y), ctypes.byref(child))
+        width, height = size(display, window)
+        xtest.XTestFakeMotionEvent(display, -1, x.value + round(width * float(sys.argv[2])),
+                                   y.value + round(height * float(sys.argv[3])), 0)
+        if sys.argv[1] == "press":
+            xtest.XTestFakeButtonEvent(display, 1, 1, 0)
+        xlib.XSync(display, 0)
+    elif sys.argv[1] == "release":
+        xtest.XTestFakeButtonEvent(display, 1, 0, 0)
+        xlib.XSync(display, 0)
     elif sys.argv[1] == "key":
         keycode = xlib.XKeysymToKeycode(display, xlib.XStringToKeysym(sys.argv[2].encode()))
         for kind, mask in ((KEY_PRESS, KEY_PRESS_MASK), (KEY_RELEASE, KEY_RELEASE_MASK)):
