@@ -62,10 +62,6 @@ xlib.XGetWindowProperty.argtypes = [ctypes.c_void_p, Window, ctypes.c_ulong, cty
                                     ctypes.c_int, ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong),
                                     ctypes.POINTER(ctypes.c_int), ctypes.POINTER(ctypes.c_ulong),
                                     ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_void_p)]
-
-xtest = ctypes.cdll.LoadLibrary(ctypes.util.find_library("Xtst") or "libXtst.so.6")
-xtest.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int, ctypes.c_int, ctypes.c_ulong]
-xtest.XTestFakeButtonEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
 xlib.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
 xlib.XCreateSimpleWindow.restype = Window
 xlib.XCreateSimpleWindow.argtypes = [ctypes.c_void_p, Window, ctypes.c_int, ctypes.c_int, ctypes.c_uint,
@@ -80,6 +76,17 @@ xlib.XGetImage.restype = ctypes.c_void_p
 xlib.XGetImage.argtypes = [ctypes.c_void_p, Window, ctypes.c_int, ctypes.c_int, ctypes.c_uint, ctypes.c_uint,
                            ctypes.c_ulong, ctypes.c_int]
 Z_PIXMAP, ALL_PLANES = 2, 0xFFFFFFFF
+
+
+def test_extension():
+    """X's test extension, which moves and presses the mouse as a person would."""
+    try:
+        xtest = ctypes.cdll.LoadLibrary(ctypes.util.find_library("Xtst") or "libXtst.so.6")
+    except OSError:
+        sys.exit("x11-window: libXtst is missing (scripts/install-deps installs libxtst6)")
+    xtest.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int, ctypes.c_int, ctypes.c_ulong]
+    xtest.XTestFakeButtonEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
+    return xtest
 
 
 class XImage(ctypes.Structure):
@@ -239,6 +246,7 @@ def main():
         print(name.value.decode())
         xlib.XFree(name)
     elif sys.argv[1] in ("press", "move"):
+        xtest = test_extension()
         x, y, child = ctypes.c_int(), ctypes.c_int(), Window()
         xlib.XTranslateCoordinates(display, window, root, 0, 0, ctypes.byref(x), ctypes.byref(y), ctypes.byref(child))
         width, height = size(display, window)
@@ -248,7 +256,7 @@ def main():
             xtest.XTestFakeButtonEvent(display, 1, 1, 0)
         xlib.XSync(display, 0)
     elif sys.argv[1] == "release":
-        xtest.XTestFakeButtonEvent(display, 1, 0, 0)
+        test_extension().XTestFakeButtonEvent(display, 1, 0, 0)
         xlib.XSync(display, 0)
     elif sys.argv[1] == "key":
         keycode = xlib.XKeysymToKeycode(display, xlib.XStringToKeysym(sys.argv[2].encode()))
