@@ -288,16 +288,26 @@ TEST_F(SimulatorWindowTest, AFingerSlidOffAndLiftedEndsAsOnTheDevice) {
   session_->advance(1);
   device.touchDown(*e);
   device.wait(1);
-  for (int step = 1; step <= 30; ++step) {
-    const platform::Point at{e->x + 2 * step, e->y + 25 * step};  // down past the window's edge
+  // Along the callout and on past the window's right edge, which the
+  // desktop tells the window.
+  for (int step = 1; step <= 40; ++step) {
+    const platform::Point at{e->x + 10 * step, e->y};
     mouse(SDL_MOUSEMOTION, at);
+    if (at.x > session_->pixelWidth() && at.x - 10 <= session_->pixelWidth()) {
+      SDL_Event left{};
+      left.type = SDL_WINDOWEVENT;
+      left.window.event = SDL_WINDOWEVENT_LEAVE;
+      push(left);
+    }
     runQueued();
     device.touchMove(at);
   }
-  const platform::Point off{e->x + 60, e->y + 750};
+  const platform::Point off{e->x + 400, e->y};
+  ASSERT_GT(off.x, session_->pixelWidth());
   mouse(SDL_MOUSEBUTTONUP, off);
   runQueued();
   device.touchUp(off);
+  EXPECT_NE(device.host()->textField().text(), "") << "the callout's last entry stays chosen";
   EXPECT_EQ(typed(), device.host()->textField().text());
   EXPECT_FALSE(session_->simulator().isFingerDown());
 }
