@@ -224,13 +224,13 @@ void SimulatorWindow::draw() {
 void SimulatorWindow::present() {
   const bool refit = displayChanged_ || session_.screenSize() != fittedScreen_ || frameBorders() != fittedFrame_;
   if (refit) fitScale();
-  const bool changed = session_.needsRedraw();
-  if (!changed && texture_) return;
-  draw();
+  if (session_.needsRedraw() || !texture_) {
+    draw();
+    SDL_RenderPresent(renderer_);
+    SDL_SetWindowTitle(window_, (std::string(kTitle) + " - " + session_.status()).c_str());
+  }
   // A new frame may need another place even where the size stays.
   if (refit) keepOnScreen();
-  SDL_RenderPresent(renderer_);
-  SDL_SetWindowTitle(window_, (std::string(kTitle) + " - " + session_.status()).c_str());
 }
 
 void SimulatorWindow::capture(const std::string& path) {
