@@ -1,12 +1,26 @@
 #!/usr/bin/env python3
 """Looks at and presses keys in the keyboard simulator's window on an X display,
-with Xlib alone (no window manager, no test extension). For scripts/window-check.
+with Xlib, and the mouse through X's test extension (libXtst). It needs no
+window manager. For scripts/window-check.
 
+  x11-window.py wm         waits until a window manager runs on the display
   x11-window.py geometry   prints "WIDTHxHEIGHT+X+Y SCREENWIDTHxSCREENHEIGHT"
+  x11-window.py title      prints the window's title
   x11-window.py key NAME   sends the key (an X keysym name: F1, F2) to the window
+  x11-window.py press X Y  moves the mouse to the point of the window at the fractions
+                           X and Y of its width and height, and presses its button
+  x11-window.py move X Y   moves the mouse to the point of the window at those fractions
+  x11-window.py release    lets the mouse's button go where the mouse is
+  x11-window.py other SECONDS
+                           opens another window, gives it the input focus, and closes
+                           it after SECONDS
+  x11-window.py frame      prints "WIDTHxHEIGHT+X+Y" of the window with the frame a
+                           window manager put around it (the window itself without one)
   x11-window.py capture FILE.png
                            writes what the screen shows of the window: only the
                            part of it that is on screen
+  x11-window.py screen FILE.png
+                           writes the whole screen
 
 The display is $DISPLAY. Exits 1 when there is no such window."""
 import ctypes
@@ -42,10 +56,37 @@ xlib.XTranslateCoordinates.argtypes = [ctypes.c_void_p, Window, Window, ctypes.c
 xlib.XGetGeometry.argtypes = [ctypes.c_void_p, Window, ctypes.POINTER(Window)] + \
     [ctypes.POINTER(ctypes.c_int)] * 2 + [ctypes.POINTER(ctypes.c_uint)] * 4
 
+xlib.XInternAtom.restype = ctypes.c_ulong
+xlib.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+xlib.XGetWindowProperty.argtypes = [ctypes.c_void_p, Window, ctypes.c_ulong, ctypes.c_long, ctypes.c_long,
+                                    ctypes.c_int, ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong),
+                                    ctypes.POINTER(ctypes.c_int), ctypes.POINTER(ctypes.c_ulong),
+                                    ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_void_p)]
+xlib.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+xlib.XCreateSimpleWindow.restype = Window
+xlib.XCreateSimpleWindow.argtypes = [ctypes.c_void_p, Window, ctypes.c_int, ctypes.c_int, ctypes.c_uint,
+                                     ctypes.c_uint, ctypes.c_uint, ctypes.c_ulong, ctypes.c_ulong]
+xlib.XMapRaised.argtypes = [ctypes.c_void_p, Window]
+xlib.XDestroyWindow.argtypes = [ctypes.c_void_p, Window]
+xlib.XSetInputFocus.argtypes = [ctypes.c_void_p, Window, ctypes.c_int, ctypes.c_ulong]
+xlib.XStoreName.argtypes = [ctypes.c_void_p, Window, ctypes.c_char_p]
+REVERT_TO_PARENT = 2
+
 xlib.XGetImage.restype = ctypes.c_void_p
 xlib.XGetImage.argtypes = [ctypes.c_void_p, Window, ctypes.c_int, ctypes.c_int, ctypes.c_uint, ctypes.c_uint,
                            ctypes.c_ulong, ctypes.c_int]
 Z_PIXMAP, ALL_PLANES = 2, 0xFFFFFFFF
+
+
+def test_extension():
+    """X's test extension, which moves and presses the mouse as a person would."""
+    try:
+        xtest = ctypes.cdll.LoadLibrary(ctypes.util.find_library("Xtst") or "libXtst.so.6")
+    except OSError:
+        sys.exit("x11-window: libXtst is missing (scripts/install-deps installs libxtst6)")
+    xtest.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int, ctypes.c_int, ctypes.c_ulong]
+    xtest.XTestFakeButtonEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
+    return xtest
 
 
 class XImage(ctypes.Structure):
@@ -89,12 +130,32 @@ def find_window(display, window):
     return None
 
 
-def size(display, window):
+def parent(display, window):
+    root, parent = Window(), Window()
+    found, count = ctypes.POINTER(Window)(), ctypes.c_uint()
+    if not xlib.XQueryTree(display, window, ctypes.byref(root), ctypes.byref(parent), ctypes.byref(found),
+                           ctypes.byref(count)):
+        return None
+    if found:
+        xlib.XFree(found)
+    return parent.value
+
+
+def outermost(display, root, window):
+    """The window's ancestor that is a child of the root: the frame a window manager reparents it into."""
+    while (above := parent(display, window)) and above != root:
+        window = above
+    return window
+
+
+def size(display, window, with_border=False):
     root = Window()
     x, y = ctypes.c_int(), ctypes.c_int()
     width, height, border, depth = (ctypes.c_uint() for _ in range(4))
     xlib.XGetGeometry(display, window, ctypes.byref(root), ctypes.byref(x), ctypes.byref(y), ctypes.byref(width),
                       ctypes.byref(height), ctypes.byref(border), ctypes.byref(depth))
+    if with_border:
+        return width.value + 2 * border.value, height.value + 2 * border.value, border.value
     return width.value, height.value
 
 
@@ -122,11 +183,41 @@ def capture(display, root, left, top, width, height, path):
                   + chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
 
 
+def has_window_manager(display, root):
+    """Whether a window manager announces itself on the root window, as the desktop's standard asks."""
+    atom = xlib.XInternAtom(display, b"_NET_SUPPORTING_WM_CHECK", 0)
+    kind, bits, count, after, data = ctypes.c_ulong(), ctypes.c_int(), ctypes.c_ulong(), ctypes.c_ulong(), \
+        ctypes.c_void_p()
+    xlib.XGetWindowProperty(display, root, atom, 0, 1, 0, 0, ctypes.byref(kind), ctypes.byref(bits),
+                            ctypes.byref(count), ctypes.byref(after), ctypes.byref(data))
+    if data:
+        xlib.XFree(data)
+    return count.value > 0
+
+
 def main():
     display = xlib.XOpenDisplay(None)
     if not display:
         sys.exit("x11-window: cannot open the display")
     root = xlib.XDefaultRootWindow(display)
+    if sys.argv[1] == "other":
+        other = xlib.XCreateSimpleWindow(display, root, 0, 0, 200, 100, 0, 0, 0)
+        xlib.XStoreName(display, other, b"another window")
+        xlib.XMapRaised(display, other)
+        xlib.XSync(display, 0)
+        time.sleep(0.2)  # mapped, and managed by a window manager if there is one
+        xlib.XSetInputFocus(display, other, REVERT_TO_PARENT, 0)
+        xlib.XSync(display, 0)
+        time.sleep(float(sys.argv[2]))
+        xlib.XDestroyWindow(display, other)
+        xlib.XSync(display, 0)
+        return
+    if sys.argv[1] == "wm":
+        for _ in range(50):
+            if has_window_manager(display, root):
+                return
+            time.sleep(0.1)
+        sys.exit("x11-window: no window manager runs on the display")
     window = None
     for _ in range(50):
         if (window := find_window(display, root)):
@@ -140,6 +231,33 @@ def main():
         width, height = size(display, window)
         screen_width, screen_height = size(display, root)
         print(f"{width}x{height}+{x.value}+{y.value} {screen_width}x{screen_height}")
+    elif sys.argv[1] == "frame":
+        frame = outermost(display, root, window)
+        x, y, child = ctypes.c_int(), ctypes.c_int(), Window()
+        xlib.XTranslateCoordinates(display, frame, root, 0, 0, ctypes.byref(x), ctypes.byref(y), ctypes.byref(child))
+        width, height, border = size(display, frame, with_border=True)
+        print(f"{width}x{height}+{x.value - border}+{y.value - border}")
+    elif sys.argv[1] == "screen":
+        width, height = size(display, root)
+        capture(display, root, 0, 0, width, height, sys.argv[2])
+    elif sys.argv[1] == "title":
+        name = ctypes.c_char_p()
+        xlib.XFetchName(display, window, ctypes.byref(name))
+        print(name.value.decode())
+        xlib.XFree(name)
+    elif sys.argv[1] in ("press", "move"):
+        xtest = test_extension()
+        x, y, child = ctypes.c_int(), ctypes.c_int(), Window()
+        xlib.XTranslateCoordinates(display, window, root, 0, 0, ctypes.byref(x), ctypes.byref(y), ctypes.byref(child))
+        width, height = size(display, window)
+        xtest.XTestFakeMotionEvent(display, -1, x.value + round(width * float(sys.argv[2])),
+                                   y.value + round(height * float(sys.argv[3])), 0)
+        if sys.argv[1] == "press":
+            xtest.XTestFakeButtonEvent(display, 1, 1, 0)
+        xlib.XSync(display, 0)
+    elif sys.argv[1] == "release":
+        test_extension().XTestFakeButtonEvent(display, 1, 0, 0)
+        xlib.XSync(display, 0)
     elif sys.argv[1] == "key":
         keycode = xlib.XKeysymToKeycode(display, xlib.XStringToKeysym(sys.argv[2].encode()))
         for kind, mask in ((KEY_PRESS, KEY_PRESS_MASK), (KEY_RELEASE, KEY_RELEASE_MASK)):

@@ -122,6 +122,7 @@ Uint64 SDL_GetPerformanceFrequency(void) {
 int SDL_WaitEventTimeout(SDL_Event* event, int timeout) {
   return loaded<&SDL_WaitEventTimeout>("SDL_WaitEventTimeout")(event, timeout);
 }
+void SDL_PumpEvents(void) { loaded<&SDL_PumpEvents>("SDL_PumpEvents")(); }
 int SDL_PollEvent(SDL_Event* event) { return loaded<&SDL_PollEvent>("SDL_PollEvent")(event); }
 int SDL_PushEvent(SDL_Event* event) { return loaded<&SDL_PushEvent>("SDL_PushEvent")(event); }
 void SDL_FlushEvents(Uint32 minType, Uint32 maxType) {

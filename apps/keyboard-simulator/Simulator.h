@@ -124,6 +124,9 @@ class Simulator {
   void touchDown(platform::Point point);
   void touchMove(platform::Point point);
   void touchUp(platform::Point point);
+  // The finger's touch ends without a lift (the window lost it): it types
+  // nothing and commits no callout entry.
+  void cancelTouch() { finger_.cancel(); }
 
   // Where the key is on screen now; absent when the keyboard's view does
   // not show it.

@@ -140,4 +140,11 @@ void SimulatorFinger::up() {
   host_->runMainQueue();
 }
 
+void SimulatorFinger::cancel() {
+  if (!touch_) return;
+  if (auto* tree = view(); tree && tree->touches().isActive(*touch_)) tree->touches().cancel(*touch_);
+  touch_.reset();
+  host_->runMainQueue();
+}
+
 }  // namespace keyboard_simulator

@@ -46,6 +46,9 @@ class SimulatorFinger {
   // Moves by (dx, dy) through the points between, a frame at a time.
   void slide(double dx, double dy);
   void up();
+  // Ends the touch without lifting it, as the system does when it takes the
+  // screen from the keyboard: nothing the touch began is completed.
+  void cancel();
 
  private:
   std::shared_ptr<platform::ui::Node> findKey(platform::ui::ViewHost& tree,

@@ -96,8 +96,14 @@ void SimulatorSession::keyUp() {
   if (simulator_->isFingerDown()) attempt([&] { simulator_->lift(); });
 }
 
+void SimulatorSession::cancelPress() {
+  if (!simulator_->isFingerDown()) return;
+  simulator_->cancelTouch();
+  dirty_ = true;
+}
+
 void SimulatorSession::perform(Command command) {
-  keyUp();
+  cancelPress();
   switch (command) {
     case Command::nextDevice:
       options_.device = options_.device == keyloom::DeviceType::phone ? keyloom::DeviceType::pad
@@ -111,9 +117,10 @@ void SimulatorSession::perform(Command command) {
       break;
     case Command::nextLocale: {
       const auto& locales = options_.locales.empty() ? kWindowLocales : options_.locales;
-      auto current = std::find(locales.begin(), locales.end(), options_.locale);
-      options_.locale = current == locales.end() || current + 1 == locales.end() ? locales.front() : *(current + 1);
-      attempt([&] { simulator_->setLocale(options_.locale); });
+      auto current = std::find(locales.begin(), locales.end(), locale());
+      const std::string next = current == locales.end() || current + 1 == locales.end() ? locales.front()
+                                                                                       : *(current + 1);
+      attempt([&] { simulator_->setLocale(next); });
       break;
     }
     case Command::nextTheme:
@@ -142,8 +149,9 @@ void SimulatorSession::perform(Command command) {
 }
 
 void SimulatorSession::rebuild() {
-  // The text and cursor stay; the device is new.
+  // The text, cursor and locale stay; the device is new.
   options_.text = simulator_->host()->textField().text();
+  options_.locale = locale();
   simulator_.reset();
   simulator_ = std::make_unique<Simulator>(options_);
   if (dark_) simulator_->setDark(true);
@@ -188,10 +196,14 @@ cairo_surface_t* SimulatorSession::frame() {
   return frame_.surface();
 }
 
+std::string SimulatorSession::locale() const {
+  return simulator_->controller()->keyboardContext()->locale->identifier();
+}
+
 std::string SimulatorSession::status() const {
   std::string status = options_.device == keyloom::DeviceType::pad ? "pad" : "phone";
   status += keyloom::isLandscape(options_.orientation) ? ", landscape" : ", portrait";
-  status += ", " + options_.locale;
+  status += ", " + locale();
   status += dark_ ? ", dark" : ", light";
   if (simulator_->themeCount() > 0) status += ", theme " + std::to_string(theme_);
   if (!problem_.empty()) status += " - " + problem_;

@@ -53,6 +53,11 @@ class SimulatorSession {
   void keyDown(const SimulatorKey& key);
   void characterDown(const std::string& character);
   void keyUp();
+  // Ends a press under way, of the mouse or a computer key, without
+  // completing it: nothing is typed and no callout entry committed.
+  void cancelPress();
+  // Each command first cancels a press under way: the keyboard changes
+  // under it.
   void perform(Command command);
 
   // Lets `seconds` of time pass on the keyboard's clock, running what falls
@@ -77,6 +82,9 @@ class SimulatorSession {
 
  private:
   void rebuild();
+  // The keyboard's locale now, however it changed (the window's key, the
+  // keyboard's own locale menu).
+  std::string locale() const;
   // What the screen shows, in a few numbers that change when it does: work
   // that ran on the clock without changing them needs no new frame.
   struct ScreenState {

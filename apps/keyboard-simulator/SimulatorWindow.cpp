@@ -137,9 +137,10 @@ platform::EdgeInsets SimulatorWindow::frameBorders() const {
 
 void SimulatorWindow::fitScale() {
   fittedScreen_ = session_.screenSize();
+  fittedFrame_ = frameBorders();
   displayChanged_ = false;
   if (session_.options().scale) return;
-  session_.setScale(fittingScale(fittedScreen_, usableBounds(), frameBorders()));
+  session_.setScale(fittingScale(fittedScreen_, usableBounds(), fittedFrame_));
 }
 
 void SimulatorWindow::keepOnScreen() {
@@ -165,6 +166,10 @@ SimulatorWindow::SimulatorWindow(SimulatorSession& session) : session_(session) 
   // software renderer does as fast as any, without loading a GPU driver.
   renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
   if (!renderer_) fail("cannot draw in the window");
+  // A window manager announces the frame it put around the window once the
+  // window is mapped; the announcement is queued by now, and SDL reads it
+  // as it takes in events. Later changes of the frame fit the window again.
+  SDL_PumpEvents();
   // Now on its display, with the desktop's frame around it where there is one.
   fitScale();
   SDL_StartTextInput();
@@ -217,12 +222,15 @@ void SimulatorWindow::draw() {
 }
 
 void SimulatorWindow::present() {
-  if (displayChanged_ || session_.screenSize() != fittedScreen_) fitScale();
-  const bool changed = session_.needsRedraw();
-  if (!changed && texture_) return;
-  draw();
-  SDL_RenderPresent(renderer_);
-  SDL_SetWindowTitle(window_, (std::string(kTitle) + " - " + session_.status()).c_str());
+  const bool refit = displayChanged_ || session_.screenSize() != fittedScreen_ || frameBorders() != fittedFrame_;
+  if (refit) fitScale();
+  if (session_.needsRedraw() || !texture_) {
+    draw();
+    SDL_RenderPresent(renderer_);
+    SDL_SetWindowTitle(window_, (std::string(kTitle) + " - " + session_.status()).c_str());
+  }
+  // A new frame may need another place even where the size stays.
+  if (refit) keepOnScreen();
 }
 
 void SimulatorWindow::capture(const std::string& path) {
@@ -273,6 +281,8 @@ bool SimulatorWindow::handle(const SDL_Event& event) {
         session_.setNeedsRedraw();
       }
       if (event.window.event == SDL_WINDOWEVENT_DISPLAY_CHANGED) displayChanged_ = true;
+      // The release would go to another window, or come long after.
+      if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) cancelPress();
       return true;
     case SDL_DISPLAYEVENT:
       displayChanged_ = true;
@@ -298,12 +308,13 @@ bool SimulatorWindow::handle(const SDL_Event& event) {
       ignoreNextText_ = event.key.repeat != 0;
       if (event.key.repeat) return true;
       switch (key) {
-        case SDLK_F1: session_.perform(Command::nextDevice); return true;
-        case SDLK_F2: session_.perform(Command::rotate); return true;
-        case SDLK_F3: session_.perform(Command::nextLocale); return true;
-        case SDLK_F4: session_.perform(Command::nextTheme); return true;
-        case SDLK_F5: session_.perform(Command::toggleDark); return true;
-        case SDLK_F6: session_.perform(Command::toggleKeyboard); return true;
+        case SDLK_F1: perform(Command::nextDevice); return true;
+        case SDLK_F2: perform(Command::rotate); return true;
+        case SDLK_F3: perform(Command::nextLocale); return true;
+        case SDLK_F4: perform(Command::nextTheme); return true;
+        case SDLK_F5: perform(Command::toggleDark); return true;
+        case SDLK_F6: perform(Command::toggleKeyboard); return true;
+        case SDLK_ESCAPE: cancelPress(); return true;
         case SDLK_BACKSPACE:
           session_.keyDown(SimulatorKey::named(SimulatorKey::Kind::backspace));
           downScancode_ = event.key.keysym.scancode;
@@ -333,6 +344,17 @@ bool SimulatorWindow::handle(const SDL_Event& event) {
     default:
       return true;
   }
+}
+
+void SimulatorWindow::perform(SimulatorSession::Command command) {
+  cancelPress();
+  session_.perform(command);
+}
+
+void SimulatorWindow::cancelPress() {
+  session_.cancelPress();
+  mouseDown_ = false;
+  downScancode_ = -1;
 }
 
 }  // namespace keyboard_simulator

@@ -16,8 +16,10 @@ namespace keyboard_simulator {
 // The desktop window around a session: it shows the session's frames and
 // feeds it the mouse as a finger, the computer's keys as on-screen key
 // presses, the window keys (F1 device, F2 rotate, F3 locale, F4 theme,
-// F5 dark mode, F6 hide or show the keyboard) and real time. It sleeps until
-// an event or the keyboard's next timer, and draws only what changed.
+// F5 dark mode, F6 hide or show the keyboard) and real time. A press under
+// way is cancelled by those keys, by Escape and when the window loses the
+// input focus. It sleeps until an event or the keyboard's next timer, and
+// draws only what changed.
 class SimulatorWindow {
  public:
   // Whether a window can be opened: a display is there and SDL can use it.
@@ -52,10 +54,15 @@ class SimulatorWindow {
  private:
   // Returns false when the window should close.
   bool handle(const SDL_Event& event);
+  // The window's own keys: each cancels a press under way first.
+  void perform(SimulatorSession::Command command);
+  // A press of the mouse or a computer key under way ends without typing:
+  // its release, when it comes, does nothing.
+  void cancelPress();
   void draw();
-  // At start, and after the screen's size (device, orientation) or the
-  // display changed: the scale that fits the display, unless --scale chose
-  // one.
+  // At start, and after the screen's size (device, orientation), the
+  // display or the window manager's frame changed: the scale that fits the
+  // display, unless --scale chose one.
   void fitScale();
   // Moves the window so that all of it is on its display.
   void keepOnScreen();
@@ -78,6 +85,9 @@ class SimulatorWindow {
   // removed or turned).
   platform::Size fittedScreen_;
   bool displayChanged_ = false;
+  // The frame the scale was chosen with: a window manager tells it only
+  // after the window is mapped, and may change it.
+  platform::EdgeInsets fittedFrame_;
 };
 
 }  // namespace keyboard_simulator

@@ -9,10 +9,12 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 
 #include "keyloom/controller/KeyboardHostingController.h"
 #include "keyloom/controller/KeyboardInputViewController.h"
+#include "platform/ui/MenuPresentation.h"
 #include "testing/EmojiKeyboardTesting.h"
 
 namespace keyboard_simulator {
@@ -28,14 +30,20 @@ class SimulatorWindowTest : public ::testing::Test {
     // checker reports without a name to suppress them by.
     GTEST_SKIP() << "not under the leak checker";
 #endif
-    SimulatorOptions options;
-    options.scale = 1;
-    session_ = std::make_unique<SimulatorSession>(options, 1);
     try {
-      window_ = std::make_unique<SimulatorWindow>(*session_);
+      open();
     } catch (const platform::Error& error) {
       GTEST_SKIP() << "no off-screen video driver: " << error.what();
     }
+  }
+
+  // A new window on a new session, at one pixel a point.
+  void open(SimulatorOptions options = {}) {
+    window_.reset();
+    session_.reset();
+    options.scale = 1;
+    session_ = std::make_unique<SimulatorSession>(options, 1);
+    window_ = std::make_unique<SimulatorWindow>(*session_);
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
   }
 
@@ -136,6 +144,214 @@ TEST_F(SimulatorWindowTest, EveryQuickDragScrollsTheEmojiGrid) {
     runQueued();
     EXPECT_NEAR(grid->scrollOffset.x, 150 * drag / scale, 1) << "drag " << drag;
   }
+}
+
+// How a press under way is cut short: a window key, Escape, or the focus
+// going to another window.
+struct Interruption {
+  const char* name;
+  Uint32 type;
+  SDL_Keycode key;
+  SDL_Scancode scancode;
+};
+
+constexpr Interruption kInterruptions[] = {
+    {"F6 hides the keyboard", SDL_KEYDOWN, SDLK_F6, SDL_SCANCODE_F6},
+    {"F1 changes the device", SDL_KEYDOWN, SDLK_F1, SDL_SCANCODE_F1},
+    {"F2 turns the device", SDL_KEYDOWN, SDLK_F2, SDL_SCANCODE_F2},
+    {"Escape", SDL_KEYDOWN, SDLK_ESCAPE, SDL_SCANCODE_ESCAPE},
+    {"the focus is lost", SDL_WINDOWEVENT, 0, SDL_SCANCODE_UNKNOWN},
+};
+
+void interrupt(const Interruption& interruption) {
+  SDL_Event event{};
+  event.type = interruption.type;
+  if (interruption.type == SDL_WINDOWEVENT) {
+    event.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+  } else {
+    event.key.keysym.sym = interruption.key;
+    event.key.keysym.scancode = interruption.scancode;
+  }
+  SDL_PushEvent(&event);
+}
+
+// A press (the mouse, or a computer key that presses its on-screen key) is
+// under way when something cuts it short: its release types nothing and
+// commits no callout entry, and the keyboard types as before afterwards.
+TEST_F(SimulatorWindowTest, APressCutShortTypesNothingWhenReleased) {
+  struct Press {
+    const char* name;
+    std::function<void()> down;
+    std::function<void()> up;
+  };
+  const auto pointOf = [this](const char* character) {
+    return session_->simulator().keyOnScreen(SimulatorKey::characterKey(character)).value_or(platform::Point{});
+  };
+  platform::Point released;
+  const Press presses[] = {
+      {"the mouse held on q",
+       [&] {
+         released = pointOf("q");
+         mouse(SDL_MOUSEBUTTONDOWN, released);
+         runQueued();
+       },
+       [&] { mouse(SDL_MOUSEBUTTONUP, released); }},
+      {"the mouse on the callout of e with \u00C8 selected",
+       [&] {
+         const platform::Point e = pointOf("e");
+         mouse(SDL_MOUSEBUTTONDOWN, e);
+         runQueued();
+         session_->advance(1);
+         const auto callout = session_->simulator().controller()->calloutContext()->action();
+         const auto grave = keyloom::KeyboardAction::character("\u00C8");
+         released = e;
+         for (int step = 1; step <= 60 && callout->selectedAction() != grave; ++step) {
+           released = {e.x + 2 * step, e.y};
+           mouse(SDL_MOUSEMOTION, released);
+           runQueued();
+         }
+         ASSERT_EQ(callout->selectedAction(), grave);
+       },
+       [&] { mouse(SDL_MOUSEBUTTONUP, released); }},
+      {"the computer's q held",
+       [this] {
+         key(SDL_KEYDOWN, SDLK_q, SDL_SCANCODE_Q);
+         text("q");
+         runQueued();
+       },
+       [] { key(SDL_KEYUP, SDLK_q, SDL_SCANCODE_Q); }},
+      {"the computer's e held until its callout opened",
+       [this] {
+         key(SDL_KEYDOWN, SDLK_e, SDL_SCANCODE_E);
+         text("e");
+         runQueued();
+         session_->advance(1);
+         ASSERT_TRUE(session_->simulator().controller()->calloutContext()->action()->hasSelectedAction());
+       },
+       [] { key(SDL_KEYUP, SDLK_e, SDL_SCANCODE_E); }},
+  };
+  for (const auto& press : presses) {
+    for (const auto& interruption : kInterruptions) {
+      SCOPED_TRACE(std::string(press.name) + ", then " + interruption.name);
+      open();
+      press.down();
+      ASSERT_TRUE(session_->simulator().isFingerDown());
+      interrupt(interruption);
+      runQueued();
+      press.up();
+      runQueued();
+      session_->advance(1);
+      EXPECT_EQ(typed(), "");
+      EXPECT_FALSE(session_->simulator().isFingerDown());
+      EXPECT_TRUE(session_->simulator().report(false).callout.empty());
+
+      if (!session_->simulator().host()->isKeyboardVisible()) {
+        key(SDL_KEYDOWN, SDLK_F6, SDL_SCANCODE_F6);
+        runQueued();
+      }
+      const auto k = session_->simulator().keyOnScreen(SimulatorKey::characterKey("k"));
+      ASSERT_TRUE(k);
+      mouse(SDL_MOUSEBUTTONDOWN, *k);
+      mouse(SDL_MOUSEBUTTONUP, *k);
+      runQueued();
+      EXPECT_EQ(typed(), "K") << "the next click types";
+    }
+  }
+}
+
+// The on-screen key repeats by itself while the computer's key is down; a
+// cancelled press repeats no more.
+TEST_F(SimulatorWindowTest, ACancelledHeldKeyStopsRepeating) {
+  session_->simulator().type("Hello there");
+  key(SDL_KEYDOWN, SDLK_BACKSPACE, SDL_SCANCODE_BACKSPACE);
+  runQueued();
+  session_->advance(0.7);
+  const std::string repeated = typed();
+  ASSERT_LT(repeated.size(), std::string("Hello ther").size()) << "the press and a repeat";
+  key(SDL_KEYDOWN, SDLK_ESCAPE, SDL_SCANCODE_ESCAPE);
+  runQueued();
+  session_->advance(2);
+  key(SDL_KEYUP, SDLK_BACKSPACE, SDL_SCANCODE_BACKSPACE);
+  runQueued();
+  EXPECT_EQ(typed(), repeated);
+}
+
+// Sliding off the keyboard and letting go is no cancel: the touch ends as
+// the keyboard's gestures say, as it does for a finger on the simulated host.
+TEST_F(SimulatorWindowTest, AFingerSlidOffAndLiftedEndsAsOnTheDevice) {
+  Simulator device(SimulatorOptions{});
+  const auto e = session_->simulator().keyOnScreen(SimulatorKey::characterKey("e"));
+  ASSERT_TRUE(e);
+  ASSERT_EQ(device.keyOnScreen(SimulatorKey::characterKey("e")), e);
+  mouse(SDL_MOUSEBUTTONDOWN, *e);
+  runQueued();
+  session_->advance(1);
+  device.touchDown(*e);
+  device.wait(1);
+  // Along the callout and on past the window's right edge, which the
+  // desktop tells the window.
+  for (int step = 1; step <= 40; ++step) {
+    const platform::Point at{e->x + 10 * step, e->y};
+    mouse(SDL_MOUSEMOTION, at);
+    if (at.x > session_->pixelWidth() && at.x - 10 <= session_->pixelWidth()) {
+      SDL_Event left{};
+      left.type = SDL_WINDOWEVENT;
+      left.window.event = SDL_WINDOWEVENT_LEAVE;
+      push(left);
+    }
+    runQueued();
+    device.touchMove(at);
+  }
+  const platform::Point off{e->x + 400, e->y};
+  ASSERT_GT(off.x, session_->pixelWidth());
+  mouse(SDL_MOUSEBUTTONUP, off);
+  runQueued();
+  device.touchUp(off);
+  EXPECT_NE(device.host()->textField().text(), "") << "the callout's last entry stays chosen";
+  EXPECT_EQ(typed(), device.host()->textField().text());
+  EXPECT_FALSE(session_->simulator().isFingerDown());
+}
+
+// The title names the keyboard's locale, and F3 steps on from it, however
+// the locale changed: here by the keyboard's own menu, held open from the
+// space bar and clicked.
+TEST_F(SimulatorWindowTest, TheTitleAndTheLocaleKeyFollowTheLocalePickedFromTheMenu) {
+  SimulatorOptions options;
+  options.locales = {"en", "de", "fr"};
+  options.spaceLongPress = keyloom::SpaceLongPressBehavior::openLocaleContextMenu;
+  open(options);
+  const auto space = session_->simulator().keyOnScreen(SimulatorKey::named(SimulatorKey::Kind::space));
+  ASSERT_TRUE(space);
+  mouse(SDL_MOUSEBUTTONDOWN, *space);
+  runQueued();
+  session_->advance(1);
+  mouse(SDL_MOUSEBUTTONUP, *space);
+  runQueued();
+  auto* view = &std::static_pointer_cast<keyloom::KeyboardInputViewController>(session_->simulator().host()->keyboard())
+                    ->hostingController()
+                    ->viewHost();
+  const auto menus = view->findAllOfType<platform::ui::MenuPresentation>();
+  ASSERT_EQ(menus.size(), 1u);
+  std::shared_ptr<platform::ui::Node> french;
+  for (const auto& entry : menus.front()->findAll(platform::ui::NodeKind::text)) {
+    if (entry->text() == "fran\u00E7ais") french = entry;
+  }
+  ASSERT_NE(french, nullptr);
+  const platform::Rect frame = session_->simulator().host()->keyboardFrame();
+  const platform::Point entry{frame.minX() + french->frame.midX(), frame.minY() + french->frame.midY()};
+  mouse(SDL_MOUSEBUTTONDOWN, entry);
+  mouse(SDL_MOUSEBUTTONUP, entry);
+  runQueued();
+  ASSERT_EQ(session_->simulator().report(false).locale, "fr");
+  EXPECT_EQ(session_->status(), "phone, portrait, fr, light, theme 0");
+
+  key(SDL_KEYDOWN, SDLK_F1, SDL_SCANCODE_F1);
+  runQueued();
+  EXPECT_EQ(session_->status(), "pad, portrait, fr, light, theme 0") << "a new device keeps the locale";
+  key(SDL_KEYDOWN, SDLK_F3, SDL_SCANCODE_F3);
+  runQueued();
+  EXPECT_EQ(session_->simulator().report(false).locale, "en") << "the one after French, from the start again";
+  EXPECT_EQ(session_->status(), "pad, portrait, en, light, theme 0");
 }
 
 TEST(SimulatorWindowPlacementTest, TheScaleFitsTheUsableAreaInTwentieths) {
