@@ -79,6 +79,31 @@ Size PangoTextMetrics::measure(std::string_view text, const Font& font) const {
   return size;
 }
 
+CaretPlacement PangoTextMetrics::placeCaret(std::string_view text, const Font& font, std::size_t index) const {
+  if (lastCaret_ && lastCaret_->index == index && lastCaret_->text == text && lastCaret_->font == font) {
+    return lastCaret_->placement;
+  }
+  PangoLayout* layout = pango_layout_new(context_);
+  PangoFontDescription* description = makeFontDescription(font);
+  pango_layout_set_font_description(layout, description);
+  pango_font_description_free(description);
+  pango_layout_set_text(layout, text.data(), static_cast<int>(text.size()));
+  PangoRectangle logical;
+  pango_layout_get_extents(layout, nullptr, &logical);
+  // The strong cursor: where a character of the line's own direction would
+  // be inserted, which is where the field's owner types next.
+  PangoRectangle strong;
+  pango_layout_get_cursor_pos(layout, static_cast<int>(std::min(index, text.size())), &strong, nullptr);
+  CaretPlacement placement;
+  placement.x = static_cast<double>(strong.x - logical.x) / PANGO_SCALE;
+  placement.textSize = {static_cast<double>(logical.width) / PANGO_SCALE,
+                        static_cast<double>(logical.height) / PANGO_SCALE};
+  placement.rightToLeft = pango_layout_get_line_readonly(layout, 0)->resolved_dir == PANGO_DIRECTION_RTL;
+  g_object_unref(layout);
+  lastCaret_ = PlacedCaret{std::string(text), font, index, placement};
+  return placement;
+}
+
 std::shared_ptr<const PangoTextMetrics> PangoTextMetrics::shared() {
   static std::shared_ptr<const PangoTextMetrics> metrics = [] {
     // The cache holds only measurements of installed fonts, so it may
