@@ -29,18 +29,28 @@ struct VisibleLine {
   std::size_t caret = 0;
 };
 
-// The line around the caret, cut at character boundaries: never more bytes
-// on either side than could fit, so long lines cost no more.
-VisibleLine visibleLine(std::string_view before, std::string_view after) {
+// The caret's line around the caret (at byte `caret` of `text`), cut at
+// character boundaries: never more bytes on either side than could fit, and
+// never a search further, so long texts cost no more.
+VisibleLine visibleLine(std::string_view text, std::size_t caret) {
   constexpr std::size_t kMaximumBytes = 1024;
-  std::string head(before);
-  if (before.size() > kMaximumBytes) {
-    head = text::dropFirstGraphemes(before.substr(before.size() - kMaximumBytes), 1);  // may start mid-character
+  std::string_view before = text.substr(0, caret);
+  bool cutBefore = before.size() > kMaximumBytes;
+  if (cutBefore) before = before.substr(before.size() - kMaximumBytes);
+  if (const std::size_t newline = before.rfind('\n'); newline != std::string_view::npos) {
+    before = before.substr(newline + 1);
+    cutBefore = false;
   }
-  std::string tail(after);
-  if (after.size() > kMaximumBytes) {
-    tail = text::dropLastGraphemes(after.substr(0, kMaximumBytes), 1);  // may end mid-character
+  std::string_view after = text.substr(caret);
+  bool cutAfter = after.size() > kMaximumBytes;
+  if (cutAfter) after = after.substr(0, kMaximumBytes);
+  if (const std::size_t newline = after.find('\n'); newline != std::string_view::npos) {
+    after = after.substr(0, newline);
+    cutAfter = false;
   }
+  // A cut may fall inside a character: the partial one is dropped.
+  const std::string head = cutBefore ? text::dropFirstGraphemes(before, 1) : std::string(before);
+  const std::string tail = cutAfter ? text::dropLastGraphemes(after, 1) : std::string(after);
   return {head + tail, head.size()};
 }
 
@@ -60,9 +70,6 @@ std::unique_ptr<ViewHost> laidOutApplication(const SimulatedHost& host, Rect scr
 View hostApplicationView(const SimulatedHost& host, Size screen, bool dark) {
   const HostTextField& field = host.textField();
   const std::string& text = field.text();
-  const std::size_t split = text::byteOffsetOfGrapheme(text, field.cursorOffset());
-  const std::size_t lineStart = split == 0 ? 0 : text.rfind('\n', split - 1) + 1;  // npos + 1 is 0
-  const std::size_t lineEnd = std::min(text.find('\n', split), text.size());
   const Color ink = dark ? Color::white() : Color::black();
   const double lineWidth = fieldLineWidth(screen);
   View line;
@@ -73,9 +80,7 @@ View hostApplicationView(const SimulatedHost& host, Size screen, bool dark) {
   } else {
     // Laid out whole, as bidirectional text must be: the caret goes where
     // the layout puts its position, over the text.
-    const std::string_view all(text);
-    const VisibleLine visible =
-        visibleLine(all.substr(lineStart, split - lineStart), all.substr(split, lineEnd - split));
+    const VisibleLine visible = visibleLine(text, field.cursorByteOffset());
     const CaretPlacement caret = PangoTextMetrics::shared()->placeCaret(visible.text, Font::body(), visible.caret);
     // On whole points, reaching from its position the way the line runs,
     // over where a character typed there goes.

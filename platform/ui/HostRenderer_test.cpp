@@ -237,6 +237,25 @@ TEST(HostRenderer, ALongTextIsLaidOutOnlyAroundTheCaret) {
   EXPECT_GT(frame.caretX(), 300);
 }
 
+// Seconds to draw the host's screen a few times over.
+double secondsToDraw(const SimulatedHost& host) {
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < 10; ++i) Frame frame(host);
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+TEST(HostRenderer, AMegabyteLineIsDrawnAsFastAsAShortOne) {
+  std::string words;
+  while (words.size() < (1 << 20)) words += "\u0633\u0644\u0627\u0645 the quick brown fox ";
+  auto longLine = hostWithText(words);
+  auto shortLine = hostWithText(words.substr(0, 200));
+  secondsToDraw(*shortLine);  // fonts loaded
+  const double shortSeconds = secondsToDraw(*shortLine);
+  EXPECT_LT(secondsToDraw(*longLine), 3 * shortSeconds + 0.02) << "at the end";
+  longLine->moveCursor(text::graphemeCount(words) / 2);
+  EXPECT_LT(secondsToDraw(*longLine), 3 * shortSeconds + 0.02) << "in the middle";
+}
+
 TEST(HostRenderer, AScreenshotDrawnInBandsCountsEachMissingGlyphOnce) {
   // Two characters no font has, on a line that crosses a band's edge at 3x.
   auto host = hostWithText("ab\uE000\uE001");

@@ -53,6 +53,11 @@ class PangoTextMetrics : public FontMetrics {
   using Sizes = std::unordered_map<std::string, Size, TextHash, std::equal_to<>>;
   static constexpr std::size_t maximumTextsPerFont = 4096;
 
+  Sizes& sizesFor(const Font& font) const;
+  void remember(Sizes& sizes, std::string_view text, Size size) const;
+  // A new layout of `text`; the caller unrefs it.
+  PangoLayout* layout(std::string_view text, const Font& font) const;
+
   PangoContext* context_;
   // Sizes by font (a keyboard uses a handful), then by text.
   mutable std::vector<std::pair<Font, Sizes>> cache_;
