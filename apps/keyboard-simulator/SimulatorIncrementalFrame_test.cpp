@@ -159,7 +159,7 @@ TEST_P(IncrementalFrameTest, ASymbolsCalloutFromAComputerKey) {
 INSTANTIATE_TEST_SUITE_P(Scales, IncrementalFrameTest, ::testing::Values(0.5, 0.83, 1.0, 2.0));
 
 // A right-to-left line longer than the field, scrolled and cut at its edges
-// as the caret moves through it.
+// as the caret moves through it, in the dark, turned and on a pad.
 class RightToLeftFieldFrameTest : public IncrementalFrameTest {
  protected:
   RightToLeftFieldFrameTest() : IncrementalFrameTest(options()) {}
@@ -184,6 +184,14 @@ TEST_P(RightToLeftFieldFrameTest, TypingWithTheCaretAtTheEndsAndInsideAWord) {
   moveCaret(14, "caret-inside-a-word");
   tap(SimulatorKey::named(Kind::backspace), "backspace-inside-a-word");
   tap(SimulatorKey::named(Kind::space), "space-inside-a-word");
+  session_.perform(Command::toggleDark);
+  expectSameAsWhole("dark");
+  session_.perform(Command::rotate);
+  expectSameAsWhole("landscape");
+  tap(SimulatorKey::characterKey("e"), "e-landscape");
+  session_.perform(Command::nextDevice);
+  expectSameAsWhole("pad");
+  moveCaret(0, "pad-caret-at-start");
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, RightToLeftFieldFrameTest, ::testing::Values(0.5, 0.83, 1.0, 2.0));

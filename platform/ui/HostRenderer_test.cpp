@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/foundation/Text.h"
+#include "platform/input/Screen.h"
 #include "platform/ui/PangoTextMetrics.h"
 
 namespace platform::ui {
@@ -75,10 +76,12 @@ class FieldLine {
   static constexpr double kTextLeft = 28;
   static constexpr double kTop = 70;
   static constexpr double kClipLeft = 26;
-  static constexpr double kClipRight = 364;
 
   FieldLine(const SimulatedHost& host, const std::string& line, std::size_t caretByte, int scale)
-      : scale_(scale), drawn_(screen(scale)), whole_(screen(scale)) {
+      : scale_(scale),
+        screen_(Screen::main().bounds().size),
+        drawn_(surface(screen_, scale)),
+        whole_(surface(screen_, scale)) {
     cairo_t* cr = cairo_create(drawn_);
     cairo_scale(cr, scale, scale);
     drawHost(host, {}, cr);
@@ -103,9 +106,9 @@ class FieldLine {
     PangoRectangle strong;
     pango_layout_get_cursor_pos(layout_, static_cast<int>(caretByte), &strong, nullptr);
     const double x = static_cast<double>(strong.x) / PANGO_SCALE;
-    rightToLeft_ = pango_layout_get_line_readonly(layout_, 0)->resolved_dir == PANGO_DIRECTION_RTL;
+    const bool rightToLeft = pango_layout_get_line_readonly(layout_, 0)->resolved_dir == PANGO_DIRECTION_RTL;
     // Two points wide on whole points, reaching the way the line runs.
-    layoutCaret_ = rightToLeft_ ? std::floor(x) - 2 : std::ceil(x);
+    layoutCaret_ = rightToLeft ? std::floor(x) - 2 : std::ceil(x);
     cairo_destroy(cr);
   }
   ~FieldLine() {
@@ -127,14 +130,14 @@ class FieldLine {
   }
   // Where the caret's left edge is in the layout, from the text's left edge.
   double layoutCaret() const { return layoutCaret_; }
-  bool rightToLeft() const { return rightToLeft_; }
+  double clipRight() const { return screen_.width - kClipLeft; }
 
   // Pixels of the line's strip that differ from the text laid out whole,
   // drawn moved left by `scroll` points, leaving out the caret's columns.
   int textDifferences(double scroll) {
     cairo_t* cr = cairo_create(whole_);
     cairo_scale(cr, scale_, scale_);
-    cairo_rectangle(cr, kClipLeft, kTop - 10, kClipRight - kClipLeft, 42);
+    cairo_rectangle(cr, kClipLeft, kTop - 10, clipRight() - kClipLeft, 42);
     cairo_clip(cr);
     cairo_set_source_rgb(cr, 0, 0, 0);
     cairo_move_to(cr, kTextLeft - scroll, kTop + (std::max(22.0, height_) - height_) / 2);
@@ -144,7 +147,7 @@ class FieldLine {
     const int caretLeft = static_cast<int>(std::lround((kTextLeft - scroll + layoutCaret_) * scale_));
     int count = 0;
     for (int y = static_cast<int>((kTop - 10) * scale_); y < static_cast<int>((kTop + 32) * scale_); ++y) {
-      for (int x = static_cast<int>(kClipLeft * scale_); x < static_cast<int>(kClipRight * scale_); ++x) {
+      for (int x = static_cast<int>(kClipLeft * scale_); x < static_cast<int>(clipRight() * scale_); ++x) {
         if (x >= caretLeft && x < caretLeft + 2 * scale_) continue;
         count += at(drawn_, x, y) != at(whole_, x, y);
       }
@@ -153,8 +156,9 @@ class FieldLine {
   }
 
  private:
-  static cairo_surface_t* screen(int scale) {
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 390 * scale, 844 * scale);
+  static cairo_surface_t* surface(Size screen, int scale) {
+    cairo_surface_t* surface = cairo_image_surface_create(
+        CAIRO_FORMAT_ARGB32, static_cast<int>(screen.width) * scale, static_cast<int>(screen.height) * scale);
     cairo_t* cr = cairo_create(surface);
     // The field's white, where the line is.
     cairo_set_source_rgb(cr, 1, 1, 1);
@@ -170,12 +174,12 @@ class FieldLine {
   int width() const { return cairo_image_surface_get_width(drawn_); }
 
   int scale_;
+  Size screen_;
   cairo_surface_t* drawn_;
   cairo_surface_t* whole_;
   PangoLayout* layout_ = nullptr;
   double height_ = 0;
   double layoutCaret_ = 0;
-  bool rightToLeft_ = false;
 };
 
 TEST(HostRenderer, ARightToLeftOrMixedLineIsDrawnWholeWithTheCaretWhereItsLayoutPutsIt) {
@@ -211,20 +215,46 @@ TEST(HostRenderer, ARightToLeftOrMixedLineIsDrawnWholeWithTheCaretWhereItsLayout
 
 TEST(HostRenderer, ALongRightToLeftLineScrollsToKeepTheCaretInView) {
   std::string line;
-  for (int i = 0; i < 8; ++i) line += "سلام عليكم ";
+  for (int i = 0; i < 12; ++i) line += "سلام عليكم ";
   line += "abc";
-  auto host = hostWithText(line);
   const std::size_t count = text::graphemeCount(line);
-  for (const std::size_t caret : {std::size_t{0}, count / 2, count - 4, count - 3, count}) {
-    host->moveCursor(caret);
-    FieldLine field(*host, line, text::byteOffsetOfGrapheme(line, caret), 1);
-    const std::string where = "caret " + std::to_string(caret);
-    ASSERT_TRUE(field.drawnCaret()) << where;
-    const double drawn = *field.drawnCaret();
-    EXPECT_GE(drawn, FieldLine::kClipLeft) << where;
-    EXPECT_LE(drawn + 2, FieldLine::kClipRight) << where;
-    // Moved as a whole: the text where the caret's move puts it.
-    EXPECT_EQ(field.textDifferences(FieldLine::kTextLeft + field.layoutCaret() - drawn), 0) << where;
+  struct Screen {
+    const char* name;
+    UserInterfaceIdiom idiom;
+    Size size;
+    ScreenOrientation orientation;
+  };
+  const Screen screens[] = {
+      {"phone", UserInterfaceIdiom::phone, {390, 844}, ScreenOrientation::portrait},
+      {"phone in landscape", UserInterfaceIdiom::phone, {390, 844}, ScreenOrientation::landscapeLeft},
+      {"pad", UserInterfaceIdiom::pad, {820, 1180}, ScreenOrientation::portrait},
+  };
+  for (const Screen& screen : screens) {
+    SimulatedHostConfiguration configuration;
+    configuration.idiom = screen.idiom;
+    configuration.screenSize = screen.size;
+    configuration.orientation = screen.orientation;
+    configuration.text = line;
+    auto host = SimulatedHost::make(configuration);
+    host->presentKeyboard(nullptr);
+    for (const std::size_t caret : {std::size_t{0}, count / 2, count - 4, count - 3, count}) {
+      host->moveCursor(caret);
+      FieldLine field(*host, line, text::byteOffsetOfGrapheme(line, caret), 1);
+      const std::string where = std::string(screen.name) + ", caret " + std::to_string(caret);
+      ASSERT_TRUE(field.drawnCaret()) << where;
+      const double drawn = *field.drawnCaret();
+      EXPECT_GE(drawn, FieldLine::kClipLeft) << where;
+      EXPECT_LE(drawn + 2, field.clipRight()) << where;
+      // The line's start at its right end: scrolled there, the caret at the
+      // field's edge; its end at the left, unscrolled.
+      if (caret == 0) {
+        EXPECT_EQ(drawn + 2, field.clipRight() - 2) << where;
+      } else if (caret == count) {
+        EXPECT_EQ(drawn, FieldLine::kClipLeft) << where;
+      }
+      // Moved as a whole: the text where the caret's move puts it.
+      EXPECT_EQ(field.textDifferences(FieldLine::kTextLeft + field.layoutCaret() - drawn), 0) << where;
+    }
   }
 }
 
