@@ -6,6 +6,8 @@
 // look at them, and commit them with the change.
 #include <gtest/gtest.h>
 
+#include <cairo.h>
+
 #include <filesystem>
 #include <string>
 
@@ -63,6 +65,47 @@ TEST(SimulatorGolden, AnEmojiHeldDownInItsCallout) {
                                           actual.string() + "\n");
   ASSERT_EQ(run.exitCode, 0) << run.err;
   keyloom::testing::expectMatchesGoldenFile(actual, golden("emoji-callout"));
+}
+
+// The host's text field cut out of a screenshot at `scale`: a picture of the
+// whole screen would hide a change of a few letters in its tolerance.
+std::filesystem::path fieldOf(const std::filesystem::path& screenshot, int scale) {
+  cairo_surface_t* screen = cairo_image_surface_create_from_png(screenshot.c_str());
+  const int x = 16 * scale, y = 60 * scale, width = 358 * scale, height = 42 * scale;
+  cairo_surface_t* field = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+  cairo_t* cr = cairo_create(field);
+  cairo_set_source_surface(cr, screen, -x, -y);
+  cairo_paint(cr);
+  cairo_destroy(cr);
+  auto path = screenshot;
+  path.replace_extension(".field.png");
+  EXPECT_EQ(cairo_surface_write_to_png(field, path.c_str()), CAIRO_STATUS_SUCCESS);
+  cairo_surface_destroy(field);
+  cairo_surface_destroy(screen);
+  return path;
+}
+
+// The field's line laid out whole, its letters joined, with the caret inside
+// the second word where the layout puts it.
+TEST(SimulatorGolden, RightToLeftFieldsWithTheCaretInsideAWord) {
+  struct Case {
+    const char* name;
+    const char* locale;
+    const char* text;
+    const char* drag;
+  };
+  const Case cases[] = {
+      {"arabic-field", "ar", "\u0633\u0644\u0627\u0645 \u0639\u0644\u064A\u0643\u0645", "drag-space -12\n"},
+      {"hebrew-field", "he_IL", "\u05E9\u05DC\u05D5\u05DD \u05E2\u05D5\u05DC\u05DD", "drag-space -20\n"},
+  };
+  for (const Case& c : cases) {
+    const auto actual = rendered(c.name);
+    const ProgramRun run = runSimulator({"--scale", "2", "--locale", c.locale, "--text", c.text, "--screenshot",
+                                         actual.string(), "--script", "-"},
+                                        c.drag);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    keyloom::testing::expectMatchesGoldenFile(fieldOf(actual, 2), golden(c.name));
+  }
 }
 
 TEST(SimulatorGolden, TheWindowsFrameIsTheHeadlessScreenshot) {

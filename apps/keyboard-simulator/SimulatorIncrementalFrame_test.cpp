@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "apps/keyboard-simulator/SimulatorSession.h"
 #include "apps/keyboard-simulator/SimulatorWholeFrame_testing.h"
@@ -27,7 +28,7 @@ using Kind = SimulatorKey::Kind;
 
 class IncrementalFrameTest : public ::testing::TestWithParam<double> {
  protected:
-  IncrementalFrameTest() : session_(SimulatorOptions{}, GetParam()) {}
+  explicit IncrementalFrameTest(SimulatorOptions options = {}) : session_(std::move(options), GetParam()) {}
 
   // The frame after a step, compared with the screen drawn whole.
   void expectSameAsWhole(const std::string& step) {
@@ -156,6 +157,44 @@ TEST_P(IncrementalFrameTest, ASymbolsCalloutFromAComputerKey) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, IncrementalFrameTest, ::testing::Values(0.5, 0.83, 1.0, 2.0));
+
+// A right-to-left line longer than the field, scrolled and cut at its edges
+// as the caret moves through it, in the dark, turned and on a pad.
+class RightToLeftFieldFrameTest : public IncrementalFrameTest {
+ protected:
+  RightToLeftFieldFrameTest() : IncrementalFrameTest(options()) {}
+  static SimulatorOptions options() {
+    SimulatorOptions options;
+    options.locale = "ar";
+    for (int i = 0; i < 6; ++i) options.text += "سلام عليكم ";
+    return options;
+  }
+  void moveCaret(std::size_t to, const std::string& step) {
+    session_.simulator().host()->moveCursor(to);
+    session_.setNeedsRedraw();  // moved past the session
+    expectSameAsWhole(step);
+  }
+};
+
+TEST_P(RightToLeftFieldFrameTest, TypingWithTheCaretAtTheEndsAndInsideAWord) {
+  expectSameAsWhole("first");
+  tap(SimulatorKey::characterKey("q"), "typed-at-end");
+  moveCaret(0, "caret-at-start");
+  tap(SimulatorKey::characterKey("w"), "typed-at-start");
+  moveCaret(14, "caret-inside-a-word");
+  tap(SimulatorKey::named(Kind::backspace), "backspace-inside-a-word");
+  tap(SimulatorKey::named(Kind::space), "space-inside-a-word");
+  session_.perform(Command::toggleDark);
+  expectSameAsWhole("dark");
+  session_.perform(Command::rotate);
+  expectSameAsWhole("landscape");
+  tap(SimulatorKey::characterKey("e"), "e-landscape");
+  session_.perform(Command::nextDevice);
+  expectSameAsWhole("pad");
+  moveCaret(0, "pad-caret-at-start");
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, RightToLeftFieldFrameTest, ::testing::Values(0.5, 0.83, 1.0, 2.0));
 
 // The screenshot, written a band of rows at a time, read back.
 cairo_surface_t* screenshot(SimulatorSession& session) {

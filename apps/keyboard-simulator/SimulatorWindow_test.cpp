@@ -12,10 +12,12 @@
 #include <functional>
 #include <string>
 
+#include "apps/keyboard-simulator/SimulatorWholeFrame_testing.h"
 #include "keyloom/controller/KeyboardHostingController.h"
 #include "keyloom/controller/KeyboardInputViewController.h"
 #include "platform/ui/MenuPresentation.h"
 #include "testing/EmojiKeyboardTesting.h"
+#include "testing/SurfaceDifference.h"
 
 namespace keyboard_simulator {
 namespace {
@@ -93,6 +95,22 @@ TEST_F(SimulatorWindowTest, AClickOnAKeyTypesIt) {
   mouse(SDL_MOUSEBUTTONUP, *point);
   runQueued();
   EXPECT_EQ(typed(), "K");
+}
+
+TEST_F(SimulatorWindowTest, ARightToLeftLineTypedIntoInsideAWordShowsAsTheScreenDrawnWhole) {
+  const auto& host = session_->simulator().host();
+  host->setText("\u0633\u0644\u0627\u0645 \u0639\u0644\u064A\u0643\u0645");
+  host->moveCursor(8);
+  session_->setNeedsRedraw();
+  const auto point = session_->simulator().keyOnScreen(SimulatorKey::characterKey("k"));
+  ASSERT_TRUE(point);
+  mouse(SDL_MOUSEBUTTONDOWN, *point);
+  mouse(SDL_MOUSEBUTTONUP, *point);
+  runQueued();
+  EXPECT_EQ(typed(), "\u0633\u0644\u0627\u0645 \u0639\u0644\u064Ak\u0643\u0645");
+  cairo_surface_t* whole = wholeFrame(*session_);
+  EXPECT_EQ(keyloom::testing::differingPixels(session_->frame(), whole, 0x00FFFFFF), 0);
+  cairo_surface_destroy(whole);
 }
 
 TEST_F(SimulatorWindowTest, ComputerKeysPressTheOnScreenKeys) {

@@ -83,6 +83,8 @@ class TextInput : public View, public TextInputTraitsSource {
   std::size_t characterCount() const;
   // The caret (the selection's start) in characters; 0 without a selection.
   std::size_t cursorOffset() const;
+  // The same caret as a byte offset into text(), found without counting.
+  std::size_t cursorByteOffset() const { return hasSelection_ ? selectionStart_ : 0; }
   // Selects [start, start + length) in characters, clamped.
   void select(std::size_t start, std::size_t length = 0);
   std::optional<std::string> markedText() const;

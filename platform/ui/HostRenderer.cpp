@@ -17,28 +17,41 @@ namespace platform::ui {
 
 namespace {
 
-// Inner width of the field: the screen less its margins and padding.
-double fieldTextWidth(Size screen) { return screen.width - 2 * 16 - 2 * 12 - 2; }
+constexpr double kCaretWidth = 2;
+constexpr double kCaretHeight = 22;
 
-// The end of `before` that fits in `width`, so the caret stays in view as a
-// field scrolls its text; cut at a character boundary.
-std::string visibleTail(std::string_view before, double width) {
-  // Never more characters than could fit, so long texts cost no more.
+// Width of the field's line: the screen less the field's margins and padding.
+double fieldLineWidth(Size screen) { return screen.width - 2 * 16 - 2 * 12; }
+
+// The part of a line that the field lays out, and the caret's byte in it.
+struct VisibleLine {
+  std::string text;
+  std::size_t caret = 0;
+};
+
+// The caret's line around the caret (at byte `caret` of `text`), cut at
+// character boundaries: never more bytes on either side than could fit, and
+// never a search further, so long texts cost no more.
+VisibleLine visibleLine(std::string_view text, std::size_t caret) {
   constexpr std::size_t kMaximumBytes = 1024;
-  std::string tail(before.size() > kMaximumBytes ? before.substr(before.size() - kMaximumBytes) : before);
-  if (tail.size() < before.size()) tail = text::dropFirstGraphemes(tail, 1);  // may start mid-character
-  const auto& metrics = PangoTextMetrics::shared();
-  while (!tail.empty() && metrics->measure(tail, Font::body()).width > width) {
-    tail = text::dropFirstGraphemes(tail, std::max<std::size_t>(1, text::graphemeCount(tail) / 8));
+  std::string_view before = text.substr(0, caret);
+  bool cutBefore = before.size() > kMaximumBytes;
+  if (cutBefore) before = before.substr(before.size() - kMaximumBytes);
+  if (const std::size_t newline = before.rfind('\n'); newline != std::string_view::npos) {
+    before = before.substr(newline + 1);
+    cutBefore = false;
   }
-  return tail;
-}
-
-// The start of the text after the caret; the field cuts it at its edge.
-std::string visibleHead(std::string_view after) {
-  constexpr std::size_t kMaximumBytes = 1024;
-  if (after.size() <= kMaximumBytes) return std::string(after);
-  return text::dropLastGraphemes(after.substr(0, kMaximumBytes), 1);  // may end mid-character
+  std::string_view after = text.substr(caret);
+  bool cutAfter = after.size() > kMaximumBytes;
+  if (cutAfter) after = after.substr(0, kMaximumBytes);
+  if (const std::size_t newline = after.find('\n'); newline != std::string_view::npos) {
+    after = after.substr(0, newline);
+    cutAfter = false;
+  }
+  // A cut may fall inside a character: the partial one is dropped.
+  const std::string head = cutBefore ? text::dropFirstGraphemes(before, 1) : std::string(before);
+  const std::string tail = cutAfter ? text::dropLastGraphemes(after, 1) : std::string(after);
+  return {head + tail, head.size()};
 }
 
 // The host application's tree, laid out on the screen.
@@ -57,27 +70,36 @@ std::unique_ptr<ViewHost> laidOutApplication(const SimulatedHost& host, Rect scr
 View hostApplicationView(const SimulatedHost& host, Size screen, bool dark) {
   const HostTextField& field = host.textField();
   const std::string& text = field.text();
-  const std::size_t split = text::byteOffsetOfGrapheme(text, field.cursorOffset());
-  const std::size_t lineStart = split == 0 ? 0 : text.rfind('\n', split - 1) + 1;  // npos + 1 is 0
-  const std::size_t lineEnd = std::min(text.find('\n', split), text.size());
   const Color ink = dark ? Color::white() : Color::black();
-  std::vector<View> line;
+  const double lineWidth = fieldLineWidth(screen);
+  View line;
   if (text.empty() && field.placeholder()) {
-    line.push_back(View(Color::blue()).frame(2, 22));
-    line.push_back(Text(*field.placeholder()).foregroundColor(Color::gray()));
+    line = HStack(VerticalAlignment::center, 0,
+                  {View(Color::blue()).frame(kCaretWidth, kCaretHeight),
+                   Text(*field.placeholder()).foregroundColor(Color::gray()), Spacer()});
   } else {
-    const std::string_view all(text);
-    // At its own width, so the stack gives the caret's side what it needs.
-    const std::string before = visibleTail(all.substr(lineStart, split - lineStart), fieldTextWidth(screen));
-    const double beforeWidth = std::ceil(PangoTextMetrics::shared()->measure(before, Font::body()).width);
-    line.push_back(Text(before).foregroundColor(ink).frame(beforeWidth, std::nullopt));
-    line.push_back(View(Color::blue()).frame(2, 22));
-    line.push_back(Text(visibleHead(all.substr(split, lineEnd - split))).foregroundColor(ink));
+    // Laid out whole, as bidirectional text must be: the caret goes where
+    // the layout puts its position, over the text.
+    const VisibleLine visible = visibleLine(text, field.cursorByteOffset());
+    const CaretPlacement caret = PangoTextMetrics::shared()->placeCaret(visible.text, Font::body(), visible.caret);
+    // On whole points, reaching from its position the way the line runs,
+    // over where a character typed there goes.
+    const double caretX = caret.rightToLeft ? std::floor(caret.x) - kCaretWidth : std::ceil(caret.x);
+    // Scrolled no more than keeps the caret in view.
+    const double scroll = std::max(0.0, caretX + kCaretWidth - lineWidth);
+    line = Text(visible.text)
+               .foregroundColor(ink)
+               .frame(std::ceil(caret.textSize.width), std::nullopt)
+               .overlay(View(Color::blue()).frame(kCaretWidth, kCaretHeight).offset(caretX, 0), Alignment::leading())
+               .offset(-scroll, 0)
+               .frame(lineWidth, std::max(kCaretHeight, caret.textSize.height), Alignment::leading());
   }
-  line.push_back(Spacer());
-  View fieldView = HStack(VerticalAlignment::center, 0, line)
-                       .lineLimit(1)
-                       .padding(EdgeInsets(10, 12, 10, 12))
+  // Cut at the field's inner edges, widened by a caret so one at either end
+  // of the line shows whole.
+  View fieldView = line.lineLimit(1)
+                       .padding(EdgeInsets(10, kCaretWidth, 10, kCaretWidth))
+                       .clipped()
+                       .padding(EdgeInsets(0, 12 - kCaretWidth, 0, 12 - kCaretWidth))
                        .background(RoundedRectangle(10).fill(dark ? Color::white(0.17) : Color::white()))
                        .padding(EdgeInsets(60, 16, 0, 16));
   return VStack(HorizontalAlignment::center, 0, {fieldView, Spacer()})

@@ -2,9 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <pango/pangocairo.h>
+
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "platform/foundation/Text.h"
+#include "platform/input/Screen.h"
+#include "platform/ui/PangoTextMetrics.h"
 
 namespace platform::ui {
 namespace {
@@ -59,6 +67,197 @@ TEST(HostRenderer, TheFieldShowsTheCaretsLineScrolledToTheCaret) {
   EXPECT_LT(Frame(*host).caretX(), 32);
 }
 
+// The field's line as drawn and as the same text laid out whole by Pango:
+// the pixels of one must be those of the other, but for the caret's, and the
+// caret must stand where the layout puts its position.
+class FieldLine {
+ public:
+  // The field's line box and the strip it is cut to, in points.
+  static constexpr double kTextLeft = 28;
+  static constexpr double kTop = 70;
+  static constexpr double kClipLeft = 26;
+
+  FieldLine(const SimulatedHost& host, const std::string& line, std::size_t caretByte, int scale)
+      : scale_(scale),
+        screen_(Screen::main().bounds().size),
+        drawn_(surface(screen_, scale)),
+        whole_(surface(screen_, scale)) {
+    cairo_t* cr = cairo_create(drawn_);
+    cairo_scale(cr, scale, scale);
+    drawHost(host, {}, cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(drawn_);
+
+    cr = cairo_create(whole_);
+    cairo_scale(cr, scale, scale);
+    layout_ = pango_cairo_create_layout(cr);
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+    pango_cairo_context_set_font_options(pango_layout_get_context(layout_), options);
+    cairo_font_options_destroy(options);
+    pango_layout_context_changed(layout_);
+    PangoFontDescription* description = makeFontDescription(Font::body());
+    pango_layout_set_font_description(layout_, description);
+    pango_font_description_free(description);
+    pango_layout_set_text(layout_, line.data(), static_cast<int>(line.size()));
+    PangoRectangle logical;
+    pango_layout_get_extents(layout_, nullptr, &logical);
+    height_ = static_cast<double>(logical.height) / PANGO_SCALE;
+    PangoRectangle strong;
+    pango_layout_get_cursor_pos(layout_, static_cast<int>(caretByte), &strong, nullptr);
+    const double x = static_cast<double>(strong.x) / PANGO_SCALE;
+    const bool rightToLeft = pango_layout_get_line_readonly(layout_, 0)->resolved_dir == PANGO_DIRECTION_RTL;
+    // Two points wide on whole points, reaching the way the line runs.
+    layoutCaret_ = rightToLeft ? std::floor(x) - 2 : std::ceil(x);
+    cairo_destroy(cr);
+  }
+  ~FieldLine() {
+    g_object_unref(layout_);
+    cairo_surface_destroy(whole_);
+    cairo_surface_destroy(drawn_);
+  }
+  FieldLine(const FieldLine&) = delete;
+  FieldLine& operator=(const FieldLine&) = delete;
+
+  // The caret's left edge on the screen, in points, from the caret's blue
+  // on the line's middle row; nullopt when none is drawn.
+  std::optional<double> drawnCaret() const {
+    const int y = static_cast<int>((kTop + 11) * scale_);
+    for (int x = 0; x < width(); ++x) {
+      if (isCaretBlue(at(drawn_, x, y))) return static_cast<double>(x) / scale_;
+    }
+    return std::nullopt;
+  }
+  // Where the caret's left edge is in the layout, from the text's left edge.
+  double layoutCaret() const { return layoutCaret_; }
+  double clipRight() const { return screen_.width - kClipLeft; }
+
+  // Pixels of the line's strip that differ from the text laid out whole,
+  // drawn moved left by `scroll` points, leaving out the caret's columns.
+  int textDifferences(double scroll) {
+    cairo_t* cr = cairo_create(whole_);
+    cairo_scale(cr, scale_, scale_);
+    cairo_rectangle(cr, kClipLeft, kTop - 10, clipRight() - kClipLeft, 42);
+    cairo_clip(cr);
+    cairo_set_source_rgb(cr, 0, 0, 0);
+    cairo_move_to(cr, kTextLeft - scroll, kTop + (std::max(22.0, height_) - height_) / 2);
+    pango_cairo_show_layout(cr, layout_);
+    cairo_destroy(cr);
+    cairo_surface_flush(whole_);
+    const int caretLeft = static_cast<int>(std::lround((kTextLeft - scroll + layoutCaret_) * scale_));
+    int count = 0;
+    for (int y = static_cast<int>((kTop - 10) * scale_); y < static_cast<int>((kTop + 32) * scale_); ++y) {
+      for (int x = static_cast<int>(kClipLeft * scale_); x < static_cast<int>(clipRight() * scale_); ++x) {
+        if (x >= caretLeft && x < caretLeft + 2 * scale_) continue;
+        count += at(drawn_, x, y) != at(whole_, x, y);
+      }
+    }
+    return count;
+  }
+
+ private:
+  static cairo_surface_t* surface(Size screen, int scale) {
+    cairo_surface_t* surface = cairo_image_surface_create(
+        CAIRO_FORMAT_ARGB32, static_cast<int>(screen.width) * scale, static_cast<int>(screen.height) * scale);
+    cairo_t* cr = cairo_create(surface);
+    // The field's white, where the line is.
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    return surface;
+  }
+  static std::uint32_t at(cairo_surface_t* surface, int x, int y) {
+    const unsigned char* data = cairo_image_surface_get_data(surface);
+    return *reinterpret_cast<const std::uint32_t*>(data + y * cairo_image_surface_get_stride(surface) + x * 4);
+  }
+  static bool isCaretBlue(std::uint32_t p) { return (p & 0xFF) > 0xC0 && ((p >> 16) & 0xFF) < 0x60; }
+  int width() const { return cairo_image_surface_get_width(drawn_); }
+
+  int scale_;
+  Size screen_;
+  cairo_surface_t* drawn_;
+  cairo_surface_t* whole_;
+  PangoLayout* layout_ = nullptr;
+  double height_ = 0;
+  double layoutCaret_ = 0;
+};
+
+TEST(HostRenderer, ARightToLeftOrMixedLineIsDrawnWholeWithTheCaretWhereItsLayoutPutsIt) {
+  struct Case {
+    const char* name;
+    std::string text;  // the caret's line between the others, if any
+    std::string line;
+    std::vector<std::size_t> carets;  // start, inside a word, between words, end
+  };
+  const Case cases[] = {
+      {"Arabic", "سلام عليكم", "سلام عليكم", {0, 2, 4, 5, 9, 10}},
+      {"Hebrew", "שלום עולם", "שלום עולם", {0, 2, 4, 5, 6, 9}},
+      {"mixed", "abc שלום עולם", "abc שלום עולם", {0, 2, 4, 6, 8, 9, 11, 13}},
+      {"Hebrew then Latin", "שלום abc", "שלום abc", {0, 4, 5, 6, 8}},
+      {"a line between others", "first\nسلام عليكم\nlast", "سلام عليكم", {0, 3, 10}},
+  };
+  for (const Case& c : cases) {
+    auto host = hostWithText(c.text);
+    const std::size_t lineStart = text::graphemeCount(c.text.substr(0, c.text.find(c.line)));
+    for (const std::size_t caret : c.carets) {
+      host->moveCursor(lineStart + caret);
+      for (const int scale : {1, 2}) {
+        FieldLine field(*host, c.line, text::byteOffsetOfGrapheme(c.line, caret), scale);
+        const std::string where = std::string(c.name) + ", caret " + std::to_string(caret) + ", scale " +
+                                  std::to_string(scale);
+        ASSERT_TRUE(field.drawnCaret()) << where;
+        EXPECT_EQ(*field.drawnCaret(), FieldLine::kTextLeft + field.layoutCaret()) << where;
+        EXPECT_EQ(field.textDifferences(0), 0) << where;
+      }
+    }
+  }
+}
+
+TEST(HostRenderer, ALongRightToLeftLineScrollsToKeepTheCaretInView) {
+  std::string line;
+  for (int i = 0; i < 12; ++i) line += "سلام عليكم ";
+  line += "abc";
+  const std::size_t count = text::graphemeCount(line);
+  struct Screen {
+    const char* name;
+    UserInterfaceIdiom idiom;
+    Size size;
+    ScreenOrientation orientation;
+  };
+  const Screen screens[] = {
+      {"phone", UserInterfaceIdiom::phone, {390, 844}, ScreenOrientation::portrait},
+      {"phone in landscape", UserInterfaceIdiom::phone, {390, 844}, ScreenOrientation::landscapeLeft},
+      {"pad", UserInterfaceIdiom::pad, {820, 1180}, ScreenOrientation::portrait},
+  };
+  for (const Screen& screen : screens) {
+    SimulatedHostConfiguration configuration;
+    configuration.idiom = screen.idiom;
+    configuration.screenSize = screen.size;
+    configuration.orientation = screen.orientation;
+    configuration.text = line;
+    auto host = SimulatedHost::make(configuration);
+    host->presentKeyboard(nullptr);
+    for (const std::size_t caret : {std::size_t{0}, count / 2, count - 4, count - 3, count}) {
+      host->moveCursor(caret);
+      FieldLine field(*host, line, text::byteOffsetOfGrapheme(line, caret), 1);
+      const std::string where = std::string(screen.name) + ", caret " + std::to_string(caret);
+      ASSERT_TRUE(field.drawnCaret()) << where;
+      const double drawn = *field.drawnCaret();
+      EXPECT_GE(drawn, FieldLine::kClipLeft) << where;
+      EXPECT_LE(drawn + 2, field.clipRight()) << where;
+      // The line's start at its right end: scrolled there, the caret at the
+      // field's edge; its end at the left, unscrolled.
+      if (caret == 0) {
+        EXPECT_EQ(drawn + 2, field.clipRight() - 2) << where;
+      } else if (caret == count) {
+        EXPECT_EQ(drawn, FieldLine::kClipLeft) << where;
+      }
+      // Moved as a whole: the text where the caret's move puts it.
+      EXPECT_EQ(field.textDifferences(FieldLine::kTextLeft + field.layoutCaret() - drawn), 0) << where;
+    }
+  }
+}
+
 TEST(HostRenderer, ALongTextIsLaidOutOnlyAroundTheCaret) {
   auto host = hostWithText(std::string(200000, 'a'));
   const auto start = std::chrono::steady_clock::now();
@@ -66,6 +265,25 @@ TEST(HostRenderer, ALongTextIsLaidOutOnlyAroundTheCaret) {
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   EXPECT_LT(seconds, 0.5) << "only the caret's surroundings are laid out";
   EXPECT_GT(frame.caretX(), 300);
+}
+
+// Seconds to draw the host's screen a few times over.
+double secondsToDraw(const SimulatedHost& host) {
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < 10; ++i) Frame frame(host);
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+TEST(HostRenderer, AMegabyteLineIsDrawnAsFastAsAShortOne) {
+  std::string words;
+  while (words.size() < (1 << 20)) words += "\u0633\u0644\u0627\u0645 the quick brown fox ";
+  auto longLine = hostWithText(words);
+  auto shortLine = hostWithText(words.substr(0, 200));
+  secondsToDraw(*shortLine);  // fonts loaded
+  const double shortSeconds = secondsToDraw(*shortLine);
+  EXPECT_LT(secondsToDraw(*longLine), 3 * shortSeconds + 0.02) << "at the end";
+  longLine->moveCursor(text::graphemeCount(words) / 2);
+  EXPECT_LT(secondsToDraw(*longLine), 3 * shortSeconds + 0.02) << "in the middle";
 }
 
 TEST(HostRenderer, AScreenshotDrawnInBandsCountsEachMissingGlyphOnce) {

@@ -58,25 +58,62 @@ PangoTextMetrics::PangoTextMetrics()
 
 PangoTextMetrics::~PangoTextMetrics() { g_object_unref(context_); }
 
-Size PangoTextMetrics::measure(std::string_view text, const Font& font) const {
+PangoTextMetrics::Sizes& PangoTextMetrics::sizesFor(const Font& font) const {
   auto sizes =
       std::find_if(cache_.begin(), cache_.end(), [&font](const auto& entry) { return entry.first == font; });
   if (sizes == cache_.end()) sizes = cache_.insert(cache_.end(), {font, Sizes()});
-  if (auto found = sizes->second.find(text); found != sizes->second.end()) return found->second;
+  return sizes->second;
+}
+
+void PangoTextMetrics::remember(Sizes& sizes, std::string_view text, Size size) const {
+  // Keys repeat their few texts; a text field being typed into measures a
+  // new text at every key. Starting afresh now and then keeps memory flat.
+  if (sizes.size() >= maximumTextsPerFont) sizes.clear();
+  sizes.emplace(std::string(text), size);
+}
+
+PangoLayout* PangoTextMetrics::layout(std::string_view text, const Font& font) const {
   PangoLayout* layout = pango_layout_new(context_);
   PangoFontDescription* description = makeFontDescription(font);
   pango_layout_set_font_description(layout, description);
   pango_font_description_free(description);
   pango_layout_set_text(layout, text.data(), static_cast<int>(text.size()));
+  return layout;
+}
+
+Size PangoTextMetrics::measure(std::string_view text, const Font& font) const {
+  Sizes& sizes = sizesFor(font);
+  if (auto found = sizes.find(text); found != sizes.end()) return found->second;
+  PangoLayout* layout = this->layout(text, font);
   PangoRectangle logical;
   pango_layout_get_extents(layout, nullptr, &logical);
   g_object_unref(layout);
   Size size{static_cast<double>(logical.width) / PANGO_SCALE, static_cast<double>(logical.height) / PANGO_SCALE};
-  // Keys repeat their few texts; a text field being typed into measures a
-  // new text at every key. Starting afresh now and then keeps memory flat.
-  if (sizes->second.size() >= maximumTextsPerFont) sizes->second.clear();
-  sizes->second.emplace(std::string(text), size);
+  remember(sizes, text, size);
   return size;
+}
+
+CaretPlacement PangoTextMetrics::placeCaret(std::string_view text, const Font& font, std::size_t index) const {
+  if (lastCaret_ && lastCaret_->index == index && lastCaret_->text == text && lastCaret_->font == font) {
+    return lastCaret_->placement;
+  }
+  PangoLayout* layout = this->layout(text, font);
+  PangoRectangle logical;
+  pango_layout_get_extents(layout, nullptr, &logical);
+  // The strong cursor: where a character of the line's own direction would
+  // be inserted, which is where the field's owner types next.
+  PangoRectangle strong;
+  pango_layout_get_cursor_pos(layout, static_cast<int>(std::min(index, text.size())), &strong, nullptr);
+  CaretPlacement placement;
+  placement.x = static_cast<double>(strong.x - logical.x) / PANGO_SCALE;
+  placement.textSize = {static_cast<double>(logical.width) / PANGO_SCALE,
+                        static_cast<double>(logical.height) / PANGO_SCALE};
+  placement.rightToLeft = pango_layout_get_line_readonly(layout, 0)->resolved_dir == PANGO_DIRECTION_RTL;
+  g_object_unref(layout);
+  // The text is laid out next at this size: measured once.
+  remember(sizesFor(font), text, placement.textSize);
+  lastCaret_ = PlacedCaret{std::string(text), font, index, placement};
+  return placement;
 }
 
 std::shared_ptr<const PangoTextMetrics> PangoTextMetrics::shared() {
