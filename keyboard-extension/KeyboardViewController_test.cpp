@@ -476,6 +476,38 @@ TEST_F(ProductKeyboard, EveryQuickDragScrollsTheEmojiGridWithTheFinger) {
   EXPECT_LT(first->frame.minX(), 40);
 }
 
+// A host that fixes the keyboard's height keeps it: every keyboard fills it,
+// from the font bar at the top to the keys or the emoji menu at the bottom,
+// with no strip of the platform's backdrop at either edge.
+TEST_F(ProductKeyboard, EveryKeyboardFillsAHeightTheHostFixes) {
+  const Color magenta = Color::rgba(1, 0, 1);
+  const std::string path = ::testing::TempDir() + "zandorelle-fixed.png";
+  for (const auto& c : keyloom::fixedHeightCases()) {
+    start(c.configuration());
+    views().setFontMetrics(platform::ui::PangoTextMetrics::shared());
+    for (const auto& type : {KeyboardType::alphabetic(keyloom::KeyboardCase::lowercased), KeyboardType::numeric(),
+                             KeyboardType::symbolic(), KeyboardType::emojis()}) {
+      SCOPED_TRACE(::testing::Message() << (c.device.idiom == platform::UserInterfaceIdiom::pad ? "pad " : "phone ")
+                                        << (c.device.landscape ? "landscape " : "portrait ") << c.height << " "
+                                        << type.id());
+      controller->setKeyboardType(type);
+      settle();
+      const platform::Rect bounds(platform::Point{}, host->keyboardFrame().size);
+      ASSERT_EQ(bounds.height(), c.height);
+      EXPECT_EQ(views().root()->frame, bounds);
+      EXPECT_EQ(bar()->frame.minY(), 0);
+      EXPECT_EQ(views().findAllOfType<keyloom::SystemKeyboard>().at(0)->frame.maxY(), c.height);
+      if (type.is<keyloom::keyboard_type::Emojis>()) keyloom::expectEmojiKeyboardInside(views(), bounds);
+      platform::ui::renderPNG(views(), path, 1, magenta);
+      for (double x : {1.0, bounds.width() / 2, bounds.width() - 2}) {
+        EXPECT_NE(pixelAt(path, {x, 0}, 1), (std::array<int, 3>{255, 0, 255})) << "backdrop at the top, x " << x;
+        EXPECT_NE(pixelAt(path, {x, c.height - 1}, 1), (std::array<int, 3>{255, 0, 255}))
+            << "backdrop at the bottom, x " << x;
+      }
+    }
+  }
+}
+
 TEST_F(ProductKeyboard, DarkModeWithoutAThemeReachesTheFontBarAndTheInputCallout) {
   platform::SimulatedHostConfiguration configuration;
   configuration.appGroupAvailable = false;
@@ -580,6 +612,14 @@ TEST_F(ProductKeyboardLooks, EmojisInLandscape) {
   start(configuration);
   showEmojis();
   expectLooksLike("emojis-landscape");
+}
+
+TEST_F(ProductKeyboardLooks, EmojisInAShortFixedHeight) {
+  platform::SimulatedHostConfiguration configuration;
+  configuration.keyboardHeight = 216;
+  start(configuration);
+  showEmojis();
+  expectLooksLike("emojis-fixed-216");
 }
 
 TEST_F(ProductKeyboardLooks, FontSixOnThemeThree) {

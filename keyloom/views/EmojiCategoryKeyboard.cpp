@@ -132,19 +132,33 @@ ui::View EmojiCategoryKeyboard::body(ui::BodyContext& context) const {
   ui::View title = ui::View(EmojiCategoryTitle(std::string(keyloom::title(current)), style_))
                        .padding(ui::EdgeSet::horizontal())
                        .padding(style_.categoryTitlePadding);
-  // A drag that starts between two emojis still scrolls the grid.
-  ui::View emojiGrid = ui::View(EmojiKeyboard(std::move(shown), actionHandler_, calloutContext_, style_,
-                                              [](const Emoji& emoji, const EmojiKeyboardStyle& style) {
-                                                return ui::View(EmojiKeyboard::standardEmojiView(emoji, style));
-                                              }))
-                           .contentShape(ui::Rectangle());
+  const auto actionHandler = actionHandler_;
+  const auto calloutContext = calloutContext_;
+  const ui::ViewId categoryId(std::string(rawValue(current)));
   // As tall as the grid's rows, so the keyboard asks for the room they need
   // and none of them hides under the title or the menu (three rows overflow
   // the grid's own height by two points at each edge); a category starts at
   // its first emoji, not at the offset the last one was left at.
-  ui::View grid = ui::ScrollView(ui::Axis::horizontal, false, std::move(emojiGrid))
-                      .frame(std::nullopt, std::max(EmojiKeyboard::height(style_), EmojiKeyboard::rowsHeight(style_)))
-                      .id(ui::ViewId(std::string(rawValue(current))));
+  auto gridOf = [shown, actionHandler, calloutContext, categoryId](const EmojiKeyboardStyle& style) {
+    // A drag that starts between two emojis still scrolls the grid.
+    ui::View emojiGrid = ui::View(EmojiKeyboard(shown, actionHandler, calloutContext, style,
+                                                [](const Emoji& emoji, const EmojiKeyboardStyle& style) {
+                                                  return ui::View(EmojiKeyboard::standardEmojiView(emoji, style));
+                                                }))
+                             .contentShape(ui::Rectangle());
+    return ui::ScrollView(ui::Axis::horizontal, false, std::move(emojiGrid))
+        .frame(std::nullopt, std::max(EmojiKeyboard::height(style), EmojiKeyboard::rowsHeight(style)))
+        .id(categoryId);
+  };
+  ui::View grid = gridOf(style_);
+  if (context.environment(keyboardHeightIsFixedKey)) {
+    const auto style = style_;
+    const double wanted = std::max(EmojiKeyboard::height(style_), EmojiKeyboard::rowsHeight(style_));
+    grid = ui::GeometryReader([gridOf, style](const ui::GeometryProxy& proxy) {
+             return gridOf(EmojiKeyboard::fitting(style, proxy.size().height))
+                 .frame(ui::FlexibleFrame{.maxWidth = ui::infinity, .maxHeight = ui::infinity});
+           }).frame(ui::FlexibleFrame{.minHeight = 0, .idealHeight = wanted, .maxHeight = ui::infinity});
+  }
   ui::View menu = ui::View(EmojiCategoryKeyboardMenu(selection.binding(), categories_, keyboardContext_, actionHandler_,
                                                      appearance_, style_));
 

@@ -18,6 +18,11 @@
 
 namespace keyloom {
 
+// Whether the keyboard is laid out in a height its host fixes rather than in
+// the height it asks for. The emoji keyboard then fills what it is given
+// instead of asking for room for all of its rows.
+inline const platform::ui::EnvironmentKey<bool> keyboardHeightIsFixedKey{"keyboardHeightIsFixed", false};
+
 // The title of the current category, at the leading edge.
 struct EmojiCategoryTitle {
   std::string title;
@@ -55,7 +60,9 @@ class EmojiCategoryKeyboardMenu {
 
 // The whole emoji keyboard: the current category's title, its emojis in a
 // horizontally scrolling grid and the category menu. The last shown category
-// is remembered in the standard store.
+// is remembered in the standard store. It asks for the height its rows need;
+// in a height fixed for it (keyboardHeightIsFixedKey) the grid takes what the
+// title and the menu leave, with fewer rows or smaller ones when that is less.
 class EmojiCategoryKeyboard {
  public:
   using CategoryTitle = std::function<std::string(EmojiCategory)>;
