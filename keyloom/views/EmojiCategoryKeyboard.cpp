@@ -27,9 +27,11 @@ std::vector<EmojiCategory> withEmojis(const std::vector<EmojiCategory>& categori
 }  // namespace
 
 ui::View EmojiCategoryTitle::body() const {
-  return ui::HStack(ui::VerticalAlignment::center, std::nullopt,
-                    {ui::Text(title).font(style.categoryTitleFont).bold().textCase(ui::TextCase::uppercase).opacity(0.4),
-                     ui::Spacer()});
+  ui::View text = ui::Text(title).font(style.categoryTitleFont).bold().textCase(ui::TextCase::uppercase);
+  // A colour of its own is chosen to be read on what is behind it; dimmed
+  // it would no longer be.
+  text = color ? std::move(text).foregroundColor(color) : std::move(text).opacity(0.4);
+  return ui::HStack(ui::VerticalAlignment::center, std::nullopt, {text, ui::Spacer()});
 }
 
 EmojiCategoryKeyboardMenu::EmojiCategoryKeyboardMenu(ui::Binding<EmojiCategory> selection,
@@ -129,7 +131,8 @@ ui::View EmojiCategoryKeyboard::body(ui::BodyContext& context) const {
   std::vector<Emoji> shown =
       query.get().empty() ? all : matching(all, query.get(), keyboardContext_->locale.get());
 
-  ui::View title = ui::View(EmojiCategoryTitle(std::string(keyloom::title(current)), style_))
+  const auto labelColor = appearance_ ? appearance_->foregroundColor() : std::nullopt;
+  ui::View title = ui::View(EmojiCategoryTitle(std::string(keyloom::title(current)), style_, labelColor))
                        .padding(ui::EdgeSet::horizontal())
                        .padding(style_.categoryTitlePadding);
   const auto actionHandler = actionHandler_;
@@ -164,6 +167,7 @@ ui::View EmojiCategoryKeyboard::body(ui::BodyContext& context) const {
 
   auto self = *this;
   return ui::VStack(ui::HorizontalAlignment::center, style_.verticalCategoryStackSpacing, {title, grid, menu})
+      .foregroundColor(labelColor)
       .onAppear([self, isInitialized, selection] {
         if (isInitialized.get()) return;
         selection.set(self.initialSelection_ ? *self.initialSelection_ : self.rememberedCategory());

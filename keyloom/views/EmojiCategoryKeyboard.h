@@ -23,12 +23,15 @@ namespace keyloom {
 // instead of asking for room for all of its rows.
 inline const platform::ui::EnvironmentKey<bool> keyboardHeightIsFixedKey{"keyboardHeightIsFixed", false};
 
-// The title of the current category, at the leading edge.
+// The title of the current category, at the leading edge: in `color` when
+// given, else dimmed in the colour around it.
 struct EmojiCategoryTitle {
   std::string title;
   EmojiKeyboardStyle style;
+  std::optional<platform::ui::Color> color;
 
-  EmojiCategoryTitle(std::string title, EmojiKeyboardStyle style) : title(std::move(title)), style(std::move(style)) {}
+  EmojiCategoryTitle(std::string title, EmojiKeyboardStyle style, std::optional<platform::ui::Color> color = {})
+      : title(std::move(title)), style(std::move(style)), color(std::move(color)) {}
 
   platform::ui::View body() const;
 };
@@ -59,7 +62,8 @@ class EmojiCategoryKeyboardMenu {
 };
 
 // The whole emoji keyboard: the current category's title, its emojis in a
-// horizontally scrolling grid and the category menu. The last shown category
+// horizontally scrolling grid and the category menu, its labels in the
+// appearance's colour for the whole keyboard when it has one. The last shown category
 // is remembered in the standard store. It asks for the height its rows need;
 // in a height fixed for it (keyboardHeightIsFixedKey) the grid takes what the
 // title and the menu leave, with fewer rows or smaller ones when that is less.
