@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <set>
 #include <cmath>
@@ -507,6 +508,36 @@ TEST_F(ProductKeyboard, EveryKeyboardFillsAHeightTheHostFixes) {
       }
     }
   }
+}
+
+// In a short fixed height the emoji keyboard is still used as always: the
+// grid scrolls under the finger, an emoji types, the ABC key brings the
+// letters back, and a turn of the device keeps the height.
+TEST_F(ProductKeyboard, TheEmojiKeyboardWorksInAShortFixedHeight) {
+  platform::SimulatedHostConfiguration configuration;
+  configuration.keyboardHeight = 216;
+  start(configuration);
+  showEmojis();
+  auto grid = keyloom::emojiGrid(views());
+  const platform::Point middle{grid->frame.midX(), grid->frame.midY()};
+  flick(middle, -150);
+  EXPECT_EQ(keyloom::emojiGrid(views())->scrollOffset.x, 150);
+  const auto cells = keyloom::emojiGrid(views())->findAll(NodeKind::text);
+  const auto cell = std::find_if(cells.begin(), cells.end(), [&](const auto& node) {
+    return node->frame.minX() > 0 && node->frame.maxX() < host->keyboardFrame().width();
+  });
+  ASSERT_NE(cell, cells.end());
+  const std::string typed = (*cell)->content<platform::ui::TextContent>()->text;
+  tap(*cell);
+  EXPECT_EQ(host->textField().text(), typed);
+  host->rotate(platform::ScreenOrientation::landscapeLeft);
+  settle();
+  EXPECT_EQ(host->keyboardFrame().height(), 216);
+  keyloom::expectEmojiKeyboardInside(views(), platform::Rect(platform::Point{}, host->keyboardFrame().size));
+  tap(views().findByAccessibilityIdentifier("emoji.abc"));
+  settle();
+  EXPECT_TRUE(controller->keyboardContext()->keyboardType.get().isAlphabetic());
+  EXPECT_EQ(views().findAllOfType<keyloom::SystemKeyboard>().at(0)->frame.maxY(), 216);
 }
 
 // The pixels of a rendered PNG, read once.
