@@ -4,7 +4,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <set>
 #include <cmath>
 
 #include "keyboard-extension/FontBar.h"
@@ -476,6 +478,150 @@ TEST_F(ProductKeyboard, EveryQuickDragScrollsTheEmojiGridWithTheFinger) {
   EXPECT_LT(first->frame.minX(), 40);
 }
 
+// A host that fixes the keyboard's height keeps it: every keyboard fills it,
+// from the font bar at the top to the keys or the emoji menu at the bottom,
+// with no strip of the platform's backdrop at either edge.
+TEST_F(ProductKeyboard, EveryKeyboardFillsAHeightTheHostFixes) {
+  const Color magenta = Color::rgba(1, 0, 1);
+  const std::string path = ::testing::TempDir() + "zandorelle-fixed.png";
+  for (const auto& c : keyloom::fixedHeightCases()) {
+    start(c.configuration());
+    views().setFontMetrics(platform::ui::PangoTextMetrics::shared());
+    for (const auto& type : {KeyboardType::alphabetic(keyloom::KeyboardCase::lowercased), KeyboardType::numeric(),
+                             KeyboardType::symbolic(), KeyboardType::emojis()}) {
+      SCOPED_TRACE(::testing::Message() << (c.device.idiom == platform::UserInterfaceIdiom::pad ? "pad " : "phone ")
+                                        << (c.device.landscape ? "landscape " : "portrait ") << c.height << " "
+                                        << type.id());
+      controller->setKeyboardType(type);
+      settle();
+      const platform::Rect bounds(platform::Point{}, host->keyboardFrame().size);
+      ASSERT_EQ(bounds.height(), c.height);
+      EXPECT_EQ(views().root()->frame, bounds);
+      EXPECT_EQ(bar()->frame.minY(), 0);
+      EXPECT_EQ(views().findAllOfType<keyloom::SystemKeyboard>().at(0)->frame.maxY(), c.height);
+      if (type.is<keyloom::keyboard_type::Emojis>()) keyloom::expectEmojiKeyboardInside(views(), bounds);
+      platform::ui::renderPNG(views(), path, 1, magenta);
+      for (double x : {1.0, bounds.width() / 2, bounds.width() - 2}) {
+        EXPECT_NE(pixelAt(path, {x, 0}, 1), (std::array<int, 3>{255, 0, 255})) << "backdrop at the top, x " << x;
+        EXPECT_NE(pixelAt(path, {x, c.height - 1}, 1), (std::array<int, 3>{255, 0, 255}))
+            << "backdrop at the bottom, x " << x;
+      }
+    }
+  }
+}
+
+// In a short fixed height the emoji keyboard is still used as always: the
+// grid scrolls under the finger, an emoji types, the ABC key brings the
+// letters back, and a turn of the device keeps the height.
+TEST_F(ProductKeyboard, TheEmojiKeyboardWorksInAShortFixedHeight) {
+  platform::SimulatedHostConfiguration configuration;
+  configuration.keyboardHeight = 216;
+  start(configuration);
+  showEmojis();
+  auto grid = keyloom::emojiGrid(views());
+  const platform::Point middle{grid->frame.midX(), grid->frame.midY()};
+  flick(middle, -150);
+  EXPECT_EQ(keyloom::emojiGrid(views())->scrollOffset.x, 150);
+  const auto cells = keyloom::emojiGrid(views())->findAll(NodeKind::text);
+  const auto cell = std::find_if(cells.begin(), cells.end(), [&](const auto& node) {
+    return node->frame.minX() > 0 && node->frame.maxX() < host->keyboardFrame().width();
+  });
+  ASSERT_NE(cell, cells.end());
+  const std::string typed = (*cell)->content<platform::ui::TextContent>()->text;
+  tap(*cell);
+  EXPECT_EQ(host->textField().text(), typed);
+  host->rotate(platform::ScreenOrientation::landscapeLeft);
+  settle();
+  EXPECT_EQ(host->keyboardFrame().height(), 216);
+  keyloom::expectEmojiKeyboardInside(views(), platform::Rect(platform::Point{}, host->keyboardFrame().size));
+  tap(views().findByAccessibilityIdentifier("emoji.abc"));
+  settle();
+  EXPECT_TRUE(controller->keyboardContext()->keyboardType.get().isAlphabetic());
+  EXPECT_EQ(views().findAllOfType<keyloom::SystemKeyboard>().at(0)->frame.maxY(), 216);
+}
+
+// The pixels of a rendered PNG, read once.
+class Picture {
+ public:
+  explicit Picture(const std::string& path) : image_(cairo_image_surface_create_from_png(path.c_str())) {}
+  ~Picture() { cairo_surface_destroy(image_); }
+  Picture(const Picture&) = delete;
+  Picture& operator=(const Picture&) = delete;
+
+  // The pixel at (x, y) in pixels, opaque.
+  platform::ui::Rgba pixel(int x, int y) const {
+    const auto argb = *reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(image_) +
+                                                             y * cairo_image_surface_get_stride(image_) + x * 4);
+    return {((argb >> 16) & 0xff) / 255.0, ((argb >> 8) & 0xff) / 255.0, (argb & 0xff) / 255.0, 1};
+  }
+  // The highest contrast against `background` of a pixel inside `area`
+  // (points at `scale`): a label's ink where it is solid.
+  double inkContrast(platform::Rect area, double scale, platform::ui::Rgba background) const {
+    double highest = 1;
+    for (int y = static_cast<int>(area.minY() * scale); y < static_cast<int>(area.maxY() * scale); ++y) {
+      for (int x = static_cast<int>(area.minX() * scale); x < static_cast<int>(area.maxX() * scale); ++x)
+        highest = std::max(highest, platform::ui::contrastRatio(pixel(x, y), background));
+    }
+    return highest;
+  }
+
+ private:
+  cairo_surface_t* image_;
+};
+
+// The title, the ABC key and the backspace of the emoji page are drawn in a
+// text colour of the theme, as the keys' captions are, whatever the system's
+// light or dark mode: the one that stands out most from every part of the
+// gradient behind them, by at least 3:1. Only themes 0, 5 and 9 have no text
+// colour that reaches 3:1 on all of their gradient.
+TEST_F(ProductKeyboard, TheEmojiPageLabelsReadOnEveryTheme) {
+  const std::string path = ::testing::TempDir() + "zandorelle-emoji-labels.png";
+  const double scale = 2;
+  std::set<std::size_t> belowThree;
+  for (std::size_t theme = 0; theme < themeTable().size(); ++theme) {
+    const Theme& colours = themeTable()[theme];
+    const auto rgba = [&](std::size_t slot) { return themeColor(colours, slot).resolved(platform::ui::ColorScheme::light); };
+    const auto lowest = [&](std::size_t text) {
+      return std::min({platform::ui::contrastRatio(rgba(text), rgba(0)), platform::ui::contrastRatio(rgba(text), rgba(1)),
+                       platform::ui::contrastRatio(rgba(text), rgba(2))});
+    };
+    const std::size_t text = lowest(5) >= lowest(6) ? 5 : 6;
+    if (lowest(text) < 3) belowThree.insert(theme);
+    for (auto style : {platform::UserInterfaceStyle::light, platform::UserInterfaceStyle::dark}) {
+      platform::SimulatedHostConfiguration configuration;
+      configuration.userInterfaceStyle = style;
+      start(configuration);
+      storeThemeIndex(*host->appGroupStore(), static_cast<int>(theme));
+      showAgain();
+      showEmojis();
+      platform::ui::renderPNG(views(), path, scale);
+      const Picture picture(path);
+      const auto titles = views().findAllOfType<keyloom::EmojiCategoryTitle>();
+      ASSERT_EQ(titles.size(), 1u);
+      const auto abc = views().findByAccessibilityIdentifier("emoji.abc");
+      const auto backspace = views().findByAccessibilityIdentifier("emoji.backspace");
+      ASSERT_TRUE(abc && backspace);
+      const std::pair<std::string, std::shared_ptr<platform::ui::Node>> labels[] = {
+          {"title", titles[0]->findAll(NodeKind::text).at(0)},
+          {"ABC", abc->findAll(NodeKind::text).at(0)},
+          {"backspace", backspace->findAll(NodeKind::image).at(0)}};
+      for (const auto& [name, label] : labels) {
+        SCOPED_TRACE(::testing::Message() << "theme " << theme << " "
+                                          << (style == platform::UserInterfaceStyle::dark ? "dark " : "light ")
+                                          << name);
+        EXPECT_EQ(label->resolvedForegroundColor().resolved(label->colorScheme()), rgba(text))
+            << label->resolvedForegroundColor().description();
+        // Beside the label only the background is drawn.
+        const platform::Rect frame = label->frame;
+        const auto background =
+            picture.pixel(static_cast<int>((frame.minX() - 3) * scale), static_cast<int>(frame.midY() * scale));
+        EXPECT_GE(picture.inkContrast(frame, scale, background), std::min(3.0, lowest(text)) - 0.05);
+      }
+    }
+  }
+  EXPECT_EQ(belowThree, (std::set<std::size_t>{0, 5, 9}));
+}
+
 TEST_F(ProductKeyboard, DarkModeWithoutAThemeReachesTheFontBarAndTheInputCallout) {
   platform::SimulatedHostConfiguration configuration;
   configuration.appGroupAvailable = false;
@@ -580,6 +726,23 @@ TEST_F(ProductKeyboardLooks, EmojisInLandscape) {
   start(configuration);
   showEmojis();
   expectLooksLike("emojis-landscape");
+}
+
+TEST_F(ProductKeyboardLooks, EmojisInAShortFixedHeight) {
+  platform::SimulatedHostConfiguration configuration;
+  configuration.keyboardHeight = 216;
+  start(configuration);
+  showEmojis();
+  expectLooksLike("emojis-fixed-216");
+}
+
+// A dark theme in light mode: the labels in the theme's cyan text colour.
+TEST_F(ProductKeyboardLooks, EmojisOnThemeFourteenInLightMode) {
+  start();
+  storeThemeIndex(*host->appGroupStore(), 14);
+  showAgain();
+  showEmojis();
+  expectLooksLike("emojis-theme-14-light");
 }
 
 TEST_F(ProductKeyboardLooks, FontSixOnThemeThree) {

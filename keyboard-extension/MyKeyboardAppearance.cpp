@@ -20,6 +20,11 @@ keyloom::KeyboardBackgroundStyle MyKeyboardAppearance::backgroundStyle() const {
   return style;
 }
 
+std::optional<platform::ui::Color> MyKeyboardAppearance::foregroundColor() const {
+  if (const Theme* theme = selectedTheme()) return themeLabelColor(*theme);
+  return StandardKeyboardAppearance::foregroundColor();
+}
+
 keyloom::KeyboardButtonStyle MyKeyboardAppearance::buttonStyle(const keyloom::KeyboardAction& action,
                                                                bool isPressed) const {
   auto style = StandardKeyboardAppearance::buttonStyle(action, isPressed);

@@ -109,6 +109,7 @@ TEST_F(MyKeyboardAppearanceTest, NoThemeOrUnknownIndexIsTheStandardLook) {
     }
     EXPECT_EQ(themed.backgroundStyle(), standard.backgroundStyle());
     EXPECT_EQ(themed.inputCalloutStyle(), standard.inputCalloutStyle());
+    EXPECT_EQ(themed.foregroundColor(), standard.foregroundColor());
   }
 }
 

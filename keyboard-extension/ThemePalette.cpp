@@ -1,5 +1,6 @@
 #include "keyboard-extension/ThemePalette.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -92,6 +93,18 @@ platform::ui::Color themeColor(const Theme& theme, std::size_t slot) {
     return colorFromHex(theme.at(slot));
   }
   return colours[static_cast<std::size_t>(&theme - table.data())].at(slot);
+}
+
+platform::ui::Color themeLabelColor(const Theme& theme) {
+  auto lowestContrast = [&theme](std::size_t text) {
+    double lowest = 21;
+    for (std::size_t background : {0, 1, 2}) {
+      lowest = std::min(lowest, platform::ui::contrastRatio(themeColor(theme, text).resolved(platform::ui::ColorScheme::light),
+                                                            themeColor(theme, background).resolved(platform::ui::ColorScheme::light)));
+    }
+    return lowest;
+  };
+  return themeColor(theme, lowestContrast(5) >= lowestContrast(6) ? 5 : 6);
 }
 
 int themeIndexFromStore(const platform::UserDefaults& store) {

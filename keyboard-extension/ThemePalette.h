@@ -46,4 +46,9 @@ platform::ui::Color colorFromHex(std::string_view hex);
 // is painted with these at every rendering.
 platform::ui::Color themeColor(const Theme& theme, std::size_t slot);
 
+// The theme's text colour (c5 or c6) for text drawn straight on the
+// keyboard's background rather than on a key: the one whose lowest contrast
+// against the three colours of the background gradient is the higher.
+platform::ui::Color themeLabelColor(const Theme& theme);
+
 }  // namespace zandorelle

@@ -99,4 +99,50 @@ inline void expectWholeEmojiRows(const platform::ui::ViewHost& view, platform::R
   EXPECT_EQ(rowTops.size(), static_cast<std::size_t>(rows));
 }
 
+// The devices and orientations a host may fix the keyboard's height on, and
+// the heights it may fix, from short to tall.
+struct FixedHeightCase {
+  EmojiKeyboardDevice device;
+  double height;
+
+  platform::SimulatedHostConfiguration configuration() const {
+    auto configuration = device.configuration();
+    configuration.keyboardHeight = height;
+    return configuration;
+  }
+};
+
+inline std::vector<FixedHeightCase> fixedHeightCases() {
+  std::vector<FixedHeightCase> cases;
+  for (const auto& device : emojiKeyboardDevices()) {
+    for (double height : {180.0, 216.0, 336.0, 380.0}) cases.push_back({device, height});
+  }
+  return cases;
+}
+
+// The emoji keyboard shown in `view` lies whole inside `bounds`: the title at
+// the top, the menu at the bottom, and between them the grid with at least
+// one row, none of its emojis cut.
+inline void expectEmojiKeyboardInside(const platform::ui::ViewHost& view, platform::Rect bounds) {
+  const auto grid = emojiGrid(view);
+  const auto titles = view.findAllOfType<EmojiCategoryTitle>();
+  const auto menus = view.findAllOfType<EmojiCategoryKeyboardMenu>();
+  ASSERT_TRUE(grid && titles.size() == 1 && menus.size() == 1) << "no emoji keyboard shown";
+  const platform::Rect shown = grid->frame;
+  EXPECT_GE(titles[0]->frame.minY(), bounds.minY()) << "the title is cut at the top";
+  EXPECT_LE(menus[0]->frame.maxY(), bounds.maxY()) << "the menu is cut at the bottom";
+  EXPECT_LE(titles[0]->frame.maxY(), shown.minY() + 0.01) << "the title covers the grid";
+  EXPECT_GE(menus[0]->frame.minY(), shown.maxY() - 0.01) << "the menu covers the grid";
+  std::set<long> rowTops;
+  int cut = 0;
+  for (const auto& cell : grid->findAll(platform::ui::NodeKind::text)) {
+    const platform::Rect frame = cell->frame;
+    if (frame.maxX() <= shown.minX() || frame.minX() >= shown.maxX()) continue;
+    if (frame.minY() < shown.minY() - 0.01 || frame.maxY() > shown.maxY() + 0.01) ++cut;
+    rowTops.insert(std::lround(frame.minY()));
+  }
+  EXPECT_EQ(cut, 0) << "emojis cut at the top or bottom of the grid " << shown.minY() << "..." << shown.maxY();
+  EXPECT_GE(rowTops.size(), 1u);
+}
+
 }  // namespace keyloom

@@ -24,6 +24,7 @@
 #include "keyloom/state/StandardKeyboardBehavior.h"
 #include "keyloom/text/ProxyState.h"
 #include "keyloom/text/TextDocumentProxyOperations.h"
+#include "keyloom/views/EmojiCategoryKeyboard.h"
 #include "keyloom/views/SystemKeyboard.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/input/Device.h"
@@ -170,7 +171,8 @@ void KeyboardInputViewController::setupWithRootView(KeyboardRootView rootView) {
                     .environmentObject<DictationContext>(dictationContext())
                     .environmentObject<KeyboardContext>(keyboardContext())
                     .environmentObject<KeyboardFeedbackSettings>(keyboardFeedbackSettings())
-                    .environmentObject<KeyboardTextContext>(keyboardTextContext());
+                    .environmentObject<KeyboardTextContext>(keyboardTextContext())
+                    .environment(keyboardHeightIsFixedKey, hasFixedHeight());
   auto hosting = std::make_shared<KeyboardHostingController>(std::move(hosted));
   hosting->add(*this);
   hostingController_ = hosting;

@@ -27,9 +27,11 @@ std::vector<EmojiCategory> withEmojis(const std::vector<EmojiCategory>& categori
 }  // namespace
 
 ui::View EmojiCategoryTitle::body() const {
-  return ui::HStack(ui::VerticalAlignment::center, std::nullopt,
-                    {ui::Text(title).font(style.categoryTitleFont).bold().textCase(ui::TextCase::uppercase).opacity(0.4),
-                     ui::Spacer()});
+  ui::View text = ui::Text(title).font(style.categoryTitleFont).bold().textCase(ui::TextCase::uppercase);
+  // A colour of its own is chosen to be read on what is behind it; dimmed
+  // it would no longer be.
+  text = color ? std::move(text).foregroundColor(color) : std::move(text).opacity(0.4);
+  return ui::HStack(ui::VerticalAlignment::center, std::nullopt, {text, ui::Spacer()});
 }
 
 EmojiCategoryKeyboardMenu::EmojiCategoryKeyboardMenu(ui::Binding<EmojiCategory> selection,
@@ -129,27 +131,43 @@ ui::View EmojiCategoryKeyboard::body(ui::BodyContext& context) const {
   std::vector<Emoji> shown =
       query.get().empty() ? all : matching(all, query.get(), keyboardContext_->locale.get());
 
-  ui::View title = ui::View(EmojiCategoryTitle(std::string(keyloom::title(current)), style_))
+  const auto labelColor = appearance_ ? appearance_->foregroundColor() : std::nullopt;
+  ui::View title = ui::View(EmojiCategoryTitle(std::string(keyloom::title(current)), style_, labelColor))
                        .padding(ui::EdgeSet::horizontal())
                        .padding(style_.categoryTitlePadding);
-  // A drag that starts between two emojis still scrolls the grid.
-  ui::View emojiGrid = ui::View(EmojiKeyboard(std::move(shown), actionHandler_, calloutContext_, style_,
-                                              [](const Emoji& emoji, const EmojiKeyboardStyle& style) {
-                                                return ui::View(EmojiKeyboard::standardEmojiView(emoji, style));
-                                              }))
-                           .contentShape(ui::Rectangle());
+  const auto actionHandler = actionHandler_;
+  const auto calloutContext = calloutContext_;
+  const ui::ViewId categoryId(std::string(rawValue(current)));
   // As tall as the grid's rows, so the keyboard asks for the room they need
   // and none of them hides under the title or the menu (three rows overflow
   // the grid's own height by two points at each edge); a category starts at
   // its first emoji, not at the offset the last one was left at.
-  ui::View grid = ui::ScrollView(ui::Axis::horizontal, false, std::move(emojiGrid))
-                      .frame(std::nullopt, std::max(EmojiKeyboard::height(style_), EmojiKeyboard::rowsHeight(style_)))
-                      .id(ui::ViewId(std::string(rawValue(current))));
+  auto gridOf = [shown, actionHandler, calloutContext, categoryId](const EmojiKeyboardStyle& style) {
+    // A drag that starts between two emojis still scrolls the grid.
+    ui::View emojiGrid = ui::View(EmojiKeyboard(shown, actionHandler, calloutContext, style,
+                                                [](const Emoji& emoji, const EmojiKeyboardStyle& style) {
+                                                  return ui::View(EmojiKeyboard::standardEmojiView(emoji, style));
+                                                }))
+                             .contentShape(ui::Rectangle());
+    return ui::ScrollView(ui::Axis::horizontal, false, std::move(emojiGrid))
+        .frame(std::nullopt, std::max(EmojiKeyboard::height(style), EmojiKeyboard::rowsHeight(style)))
+        .id(categoryId);
+  };
+  ui::View grid = gridOf(style_);
+  if (context.environment(keyboardHeightIsFixedKey)) {
+    const auto style = style_;
+    const double wanted = std::max(EmojiKeyboard::height(style_), EmojiKeyboard::rowsHeight(style_));
+    grid = ui::GeometryReader([gridOf, style](const ui::GeometryProxy& proxy) {
+             return gridOf(EmojiKeyboard::fitting(style, proxy.size().height))
+                 .frame(ui::FlexibleFrame{.maxWidth = ui::infinity, .maxHeight = ui::infinity});
+           }).frame(ui::FlexibleFrame{.minHeight = 0, .idealHeight = wanted, .maxHeight = ui::infinity});
+  }
   ui::View menu = ui::View(EmojiCategoryKeyboardMenu(selection.binding(), categories_, keyboardContext_, actionHandler_,
                                                      appearance_, style_));
 
   auto self = *this;
   return ui::VStack(ui::HorizontalAlignment::center, style_.verticalCategoryStackSpacing, {title, grid, menu})
+      .foregroundColor(labelColor)
       .onAppear([self, isInitialized, selection] {
         if (isInitialized.get()) return;
         selection.set(self.initialSelection_ ? *self.initialSelection_ : self.rememberedCategory());

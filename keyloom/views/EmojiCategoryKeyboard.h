@@ -18,12 +18,20 @@
 
 namespace keyloom {
 
-// The title of the current category, at the leading edge.
+// Whether the keyboard is laid out in a height its host fixes rather than in
+// the height it asks for. The emoji keyboard then fills what it is given
+// instead of asking for room for all of its rows.
+inline const platform::ui::EnvironmentKey<bool> keyboardHeightIsFixedKey{"keyboardHeightIsFixed", false};
+
+// The title of the current category, at the leading edge: in `color` when
+// given, else dimmed in the colour around it.
 struct EmojiCategoryTitle {
   std::string title;
   EmojiKeyboardStyle style;
+  std::optional<platform::ui::Color> color;
 
-  EmojiCategoryTitle(std::string title, EmojiKeyboardStyle style) : title(std::move(title)), style(std::move(style)) {}
+  EmojiCategoryTitle(std::string title, EmojiKeyboardStyle style, std::optional<platform::ui::Color> color = {})
+      : title(std::move(title)), style(std::move(style)), color(std::move(color)) {}
 
   platform::ui::View body() const;
 };
@@ -54,8 +62,11 @@ class EmojiCategoryKeyboardMenu {
 };
 
 // The whole emoji keyboard: the current category's title, its emojis in a
-// horizontally scrolling grid and the category menu. The last shown category
-// is remembered in the standard store.
+// horizontally scrolling grid and the category menu, its labels in the
+// appearance's colour for the whole keyboard when it has one. The last shown category
+// is remembered in the standard store. It asks for the height its rows need;
+// in a height fixed for it (keyboardHeightIsFixedKey) the grid takes what the
+// title and the menu leave, with fewer rows or smaller ones when that is less.
 class EmojiCategoryKeyboard {
  public:
   using CategoryTitle = std::function<std::string(EmojiCategory)>;

@@ -1,5 +1,6 @@
 #include "keyloom/views/EmojiKeyboard.h"
 
+#include <algorithm>
 #include <cassert>
 
 #include "keyloom/views/KeyboardButtonGestures.h"
@@ -50,6 +51,17 @@ EmojiKeyboard::EmojiKeyboard(std::vector<Emoji> emojis, std::shared_ptr<Keyboard
 
 EmojiKeyboardItem EmojiKeyboard::standardEmojiView(const Emoji& emoji, const EmojiKeyboardStyle& style) {
   return EmojiKeyboardItem(emoji, style);
+}
+
+EmojiKeyboardStyle EmojiKeyboard::fitting(const EmojiKeyboardStyle& style, double height) {
+  EmojiKeyboardStyle fitted = style;
+  while (fitted.rows > 1 && std::max(EmojiKeyboard::height(fitted), rowsHeight(fitted)) > height) --fitted.rows;
+  if (fitted.rows == 1 && fitted.itemSize > height && height > 0) {
+    const double scale = height / fitted.itemSize;
+    fitted.itemSize = height;
+    fitted.itemFont = ui::Font::system(fitted.itemFont.pointSize() * scale);
+  }
+  return fitted;
 }
 
 ui::View EmojiKeyboard::body() const {

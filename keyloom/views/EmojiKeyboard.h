@@ -59,6 +59,10 @@ class EmojiKeyboard {
     if (style.rows <= 0) return 0;
     return style.rows * style.itemSize + (style.rows - 1) * (style.verticalItemSpacing - 8);
   }
+  // The style for a grid `height` points tall: as many of the style's rows
+  // as fit whole, at least one; a height below one row shrinks that row and
+  // its emojis to it.
+  static EmojiKeyboardStyle fitting(const EmojiKeyboardStyle& style, double height);
 
   const std::vector<Emoji>& emojis() const { return emojis_; }
   const std::vector<platform::ui::GridItem>& rows() const { return rows_; }

@@ -82,6 +82,24 @@ TEST(EmojiKeyboardTest, GridHeightIsTotalHeightLessEight) {
   }
 }
 
+// Five rows of 40 overlapping by 2 need 192 points, four 154, one 40.
+TEST(EmojiKeyboardTest, AShortGridKeepsTheRowsThatFitWholeAndShrinksItsLastOne) {
+  struct Case {
+    double height;
+    int rows;
+    double itemSize;
+    double fontSize;
+  };
+  for (const auto& c : {Case{400, 5, 40, 33}, Case{192, 5, 40, 33}, Case{191, 4, 40, 33}, Case{154, 4, 40, 33},
+                        Case{153, 3, 40, 33}, Case{40, 1, 40, 33}, Case{20, 1, 20, 16.5}}) {
+    SCOPED_TRACE(c.height);
+    const auto fitted = EmojiKeyboard::fitting(EmojiKeyboardStyle::standardPhonePortrait(), c.height);
+    EXPECT_EQ(fitted.rows, c.rows);
+    EXPECT_DOUBLE_EQ(fitted.itemSize, c.itemSize);
+    EXPECT_DOUBLE_EQ(fitted.itemFont.pointSize(), c.fontSize);
+  }
+}
+
 TEST(EmojiKeyboardTest, CellsFillColumnsTopToBottomWithTheStyleSpacing) {
   Grid grid(emojis({"😀", "😁", "😂", "🤣", "😃", "😄", "😅"}));
   auto first = grid.cell("😀");

@@ -18,6 +18,7 @@
 #include "platform/ui/UI.h"
 #include "testing/EmojiKeyboardTesting.h"
 #include "testing/Ink.h"
+#include "testing/SystemKeyboardTesting.h"
 
 namespace keyloom {
 namespace {
@@ -129,6 +130,50 @@ TEST_F(SystemKeyboardPicture, EveryEmojiRowShowsWholeBetweenTheTitleAndTheMenu) 
     EXPECT_EQ(view().root()->frame, platform::Rect(platform::Point{}, frame.size));
     expectWholeEmojiRows(view(), platform::Rect(platform::Point{}, frame.size), device.rows);
   }
+}
+
+// A host that fixes the keyboard's height keeps it, and every keyboard fills
+// it: the bottom row's keys or the emoji menu end at its bottom edge, the
+// emoji title starts at its top.
+TEST_F(SystemKeyboardPicture, EveryKeyboardFillsAHeightTheHostFixes) {
+  for (const auto& c : fixedHeightCases()) {
+    start(c.configuration());
+    for (const auto& type : {KeyboardType::alphabetic(KeyboardCase::lowercased), KeyboardType::numeric(),
+                             KeyboardType::symbolic(), KeyboardType::emojis()}) {
+      SCOPED_TRACE(::testing::Message() << (c.device.idiom == platform::UserInterfaceIdiom::pad ? "pad " : "phone ")
+                                        << (c.device.landscape ? "landscape " : "portrait ") << c.height << " "
+                                        << type.id());
+      controller->setKeyboardType(type);
+      settle();
+      const platform::Rect bounds(platform::Point{}, host->keyboardFrame().size);
+      ASSERT_EQ(bounds.height(), c.height);
+      EXPECT_EQ(view().root()->frame, bounds);
+      EXPECT_EQ(view().findAllOfType<SystemKeyboard>().at(0)->frame, bounds);
+      if (!type.is<keyboard_type::Emojis>()) {
+        const auto body = view().findAttached(KeyboardAction::space())->findAllOfType<SystemKeyboardButtonBody>().at(0);
+        EXPECT_LE(body->frame.maxY(), bounds.maxY());
+        EXPECT_GE(body->frame.maxY(), bounds.maxY() - 12);
+        continue;
+      }
+      expectEmojiKeyboardInside(view(), bounds);
+      // The way back to the letters is drawn, and close to the bottom edge.
+      const auto abc = view().findByAccessibilityIdentifier("emoji.abc");
+      EXPECT_GE(abc->frame.maxY(), bounds.maxY() - 16);
+      render("fixed", 1);
+      EXPECT_GT(testing::inkIn(renderedPath("fixed").string(), abc->frame, ui::Rgba{0, 0, 0, 1}).inColor, 10);
+    }
+  }
+}
+
+// The emoji keyboard in a phone's host fixed shorter than it asks for: two
+// rows of emojis between the whole title and the whole menu.
+TEST_F(SystemKeyboardPicture, EmojisInAShortFixedHeightLookRight) {
+  platform::SimulatedHostConfiguration configuration;
+  configuration.keyboardHeight = 216;
+  start(configuration);
+  controller->setKeyboardType(KeyboardType::emojis());
+  settle();
+  testing::expectMatchesGolden(view(), "phone-portrait-emojis-fixed-216", 2, ui::Color::rgba(0.82, 0.83, 0.86));
 }
 
 // The texts drawn inside the key of `action`, empty ones left out.

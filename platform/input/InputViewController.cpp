@@ -59,6 +59,11 @@ bool InputViewController::hasFullAccess() const {
   return h && h->hasFullAccess();
 }
 
+bool InputViewController::hasFixedHeight() const {
+  auto h = host();
+  return h && h->fixesKeyboardHeight();
+}
+
 bool InputViewController::hasDictationKey() const {
   auto h = host();
   return h && h->hasDictationKey();

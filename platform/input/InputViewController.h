@@ -50,6 +50,9 @@ class InputViewController : public ViewController, public std::enable_shared_fro
   bool hasDictationKey() const;
   bool needsInputModeSwitchKey() const;
   std::optional<TextInputMode> textInputMode() const;
+  // Whether the platform keeps the view at a height fixed for it instead of
+  // the height the view asks for.
+  bool hasFixedHeight() const;
 
   // Requests to the platform.
   virtual void dismissKeyboard();

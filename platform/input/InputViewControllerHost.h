@@ -28,6 +28,9 @@ class InputViewControllerHost {
   virtual bool needsInputModeSwitchKey() const = 0;
   // The input mode the keyboard runs in.
   virtual std::optional<TextInputMode> textInputMode() const = 0;
+  // Whether the keyboard's view keeps a height fixed for it (true) or gets
+  // the height it asks for.
+  virtual bool fixesKeyboardHeight() const = 0;
 
   virtual void dismissKeyboard(InputViewController& controller) = 0;
   virtual void advanceToNextInputMode(InputViewController& controller) = 0;

@@ -185,6 +185,7 @@ class SimulatedHost : public InputViewControllerHost, public std::enable_shared_
     return configuration_.needsInputModeSwitchKey.value_or(configuration_.hasHomeButton);
   }
   std::optional<TextInputMode> textInputMode() const override { return configuration_.inputMode; }
+  bool fixesKeyboardHeight() const override { return configuration_.keyboardHeight.has_value(); }
   void dismissKeyboard(InputViewController& controller) override;
   void advanceToNextInputMode(InputViewController& controller) override;
   void handleInputModeList(InputViewController& controller, const std::shared_ptr<View>& from,

@@ -307,6 +307,7 @@ TEST(SimulatedHostTest, TheKeyboardGetsTheHeightItsViewAsksForUnlessTheHostFixes
   host->presentKeyboard([&] { return keyboard; });
   EXPECT_EQ(host->keyboardFrame(), Rect(0, 844 - 300, 390, 300));
   EXPECT_EQ(keyboard->content->frame().height(), 300);
+  EXPECT_FALSE(keyboard->hasFixedHeight());
   // Asking again is answered on a later turn, with a layout pass.
   keyboard->content->setHeight(240);
   EXPECT_EQ(host->keyboardFrame().height(), 300);
@@ -327,6 +328,7 @@ TEST(SimulatedHostTest, TheKeyboardGetsTheHeightItsViewAsksForUnlessTheHostFixes
   host->runMainQueue();
   EXPECT_EQ(host->keyboardFrame().height(), 260);
   EXPECT_EQ(keyboard->content->frame().height(), 260);
+  EXPECT_TRUE(keyboard->hasFixedHeight());
 }
 
 TEST(SimulatedHostTest, AnUnhostedControllerHasADocumentOfItsOwn) {

@@ -1,9 +1,23 @@
 #include "platform/ui/Color.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
 namespace platform::ui {
+
+double relativeLuminance(Rgba color) {
+  auto linear = [](double channel) {
+    return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(color.red) + 0.7152 * linear(color.green) + 0.0722 * linear(color.blue);
+}
+
+double contrastRatio(Rgba a, Rgba b) {
+  const double la = relativeLuminance(a);
+  const double lb = relativeLuminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 std::string formatNumber(double value) {
   if (std::isnan(value)) return "nan";

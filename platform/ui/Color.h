@@ -68,6 +68,12 @@ class Color {
   std::string name_;
 };
 
+// The relative luminance of an opaque sRGB colour, 0 (black) to 1 (white),
+// and the contrast ratio of two, 1 to 21, as readability guidelines measure
+// them; alpha is ignored.
+double relativeLuminance(Rgba color);
+double contrastRatio(Rgba a, Rgba b);
+
 // Shortest round-trip text of a number ("16", "0.5"), shared by descriptions.
 std::string formatNumber(double value);
 

@@ -27,6 +27,17 @@ TEST(Color, AdaptiveColorsResolveByScheme) {
   EXPECT_NE(asset, Color::white());
 }
 
+TEST(Color, ContrastRunsFromOneForTheSameLuminanceToTwentyOneForBlackOnWhite) {
+  const Rgba black{0, 0, 0, 1};
+  const Rgba white{1, 1, 1, 1};
+  EXPECT_DOUBLE_EQ(contrastRatio(black, white), 21);
+  EXPECT_DOUBLE_EQ(contrastRatio(white, black), 21);
+  EXPECT_DOUBLE_EQ(contrastRatio(white, Rgba{1, 1, 1, 0.2}), 1) << "alpha is not seen";
+  // Mid grey (#777777) on white is just under 4.5:1.
+  EXPECT_NEAR(contrastRatio(Rgba{0x77 / 255.0, 0x77 / 255.0, 0x77 / 255.0, 1}, white), 4.48, 0.01);
+  EXPECT_NEAR(relativeLuminance(Rgba{0, 1, 0, 1}), 0.7152, 1e-9) << "green weighs most";
+}
+
 TEST(Font, StructuralValuesWithTextStyleSizesAndWeights) {
   EXPECT_EQ(Font::body().pointSize(), 17);
   EXPECT_EQ(Font::caption2().pointSize(), 11);
