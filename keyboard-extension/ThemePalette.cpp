@@ -96,15 +96,21 @@ platform::ui::Color themeColor(const Theme& theme, std::size_t slot) {
 }
 
 platform::ui::Color themeLabelColor(const Theme& theme) {
-  auto lowestContrast = [&theme](std::size_t text) {
+  auto lowestContrast = [&theme](const platform::ui::Color& text) {
     double lowest = 21;
     for (std::size_t background : {0, 1, 2}) {
-      lowest = std::min(lowest, platform::ui::contrastRatio(themeColor(theme, text).resolved(platform::ui::ColorScheme::light),
+      lowest = std::min(lowest, platform::ui::contrastRatio(text.resolved(platform::ui::ColorScheme::light),
                                                             themeColor(theme, background).resolved(platform::ui::ColorScheme::light)));
     }
     return lowest;
   };
-  return themeColor(theme, lowestContrast(5) >= lowestContrast(6) ? 5 : 6);
+  const platform::ui::Color c5 = themeColor(theme, 5), c6 = themeColor(theme, 6);
+  const platform::ui::Color text = lowestContrast(c5) >= lowestContrast(c6) ? c5 : c6;
+  if (lowestContrast(text) >= minimumLabelContrast) return text;
+  // No text colour of the theme can be read on all of its gradient (white on
+  // the orange-to-green theme, for one): readable wins over matching.
+  const platform::ui::Color black = colorFromHex("#000000"), white = colorFromHex("#FFFFFF");
+  return lowestContrast(black) >= lowestContrast(white) ? black : white;
 }
 
 int themeIndexFromStore(const platform::UserDefaults& store) {

@@ -46,9 +46,14 @@ platform::ui::Color colorFromHex(std::string_view hex);
 // is painted with these at every rendering.
 platform::ui::Color themeColor(const Theme& theme, std::size_t slot);
 
-// The theme's text colour (c5 or c6) for text drawn straight on the
-// keyboard's background rather than on a key: the one whose lowest contrast
-// against the three colours of the background gradient is the higher.
+// The least contrast a label drawn straight on the keyboard's background must
+// have against every colour of the gradient behind it.
+inline constexpr double minimumLabelContrast = 3;
+
+// The colour of text drawn straight on the keyboard's background rather than
+// on a key: the theme's text colour (c5 or c6) whose lowest contrast against
+// the three colours of the background gradient is the higher, or, where
+// neither reaches `minimumLabelContrast`, black or white, whichever does.
 platform::ui::Color themeLabelColor(const Theme& theme);
 
 }  // namespace zandorelle
