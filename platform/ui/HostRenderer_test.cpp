@@ -4,9 +4,11 @@
 
 #include <pango/pangocairo.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -268,10 +270,16 @@ TEST(HostRenderer, ALongTextIsLaidOutOnlyAroundTheCaret) {
 }
 
 // Seconds to draw the host's screen a few times over.
+// The fastest of a few runs of ten frames, so a busy machine's pauses do not
+// count.
 double secondsToDraw(const SimulatedHost& host) {
-  const auto start = std::chrono::steady_clock::now();
-  for (int i = 0; i < 10; ++i) Frame frame(host);
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  double fastest = std::numeric_limits<double>::infinity();
+  for (int run = 0; run < 3; ++run) {
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < 10; ++i) Frame frame(host);
+    fastest = std::min(fastest, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+  }
+  return fastest;
 }
 
 TEST(HostRenderer, AMegabyteLineIsDrawnAsFastAsAShortOne) {
