@@ -264,7 +264,8 @@ void Renderer::drawComposed(const Node& node, std::size_t level, Rect area, Laye
   // clip or the target's extent (a part of the screen drawn alone): a group
   // that Cairo sizes by the clip is cut there, and rounds by its size.
   const PixelBox whole = deviceBox(area);
-  if (whole.isEmpty()) return;
+  const PixelBox painted = needed_ ? whole.intersection(*needed_) : whole;
+  if (painted.isEmpty()) return;  // nothing of it is read
   std::optional<std::string> key;
   if (cache_ && whole.width * whole.height <= PictureCache::maximumPixels) key = drawingKey(node, level);
   cairo_matrix_t matrix;
@@ -279,6 +280,7 @@ void Renderer::drawComposed(const Node& node, std::size_t level, Rect area, Laye
     cairo_t* cr = cairo_create(surface);
     cairo_set_matrix(cr, &matrix);
     Renderer pictureRenderer(cr);
+    pictureRenderer.setTextLayoutCache(layouts_);
     (pictureRenderer.*layers)(node, level);
     cairo_destroy(cr);
     drawn = PictureCache::Picture{surface, whole.x, whole.y, pictureRenderer.unknownGlyphs(),
@@ -293,7 +295,7 @@ void Renderer::drawComposed(const Node& node, std::size_t level, Rect area, Laye
   countUnknownGlyphs(node, picture->unknownGlyphs);
   noteUnknownSymbols(picture->unknownSymbols);
   cairo_save(cr_);
-  clipToPixels(whole);
+  clipToPixels(painted);
   cairo_identity_matrix(cr_);
   cairo_set_source_surface(cr_, picture->surface, 0, 0);
   cairo_paint_with_alpha(cr_, alpha);
@@ -401,13 +403,40 @@ void Renderer::fillAtItsOwnPlace(cairo_pattern_t* pattern, Rect frame, std::stri
     cairo_destroy(cr);
     if (kept) gradientCache_->store(std::move(key), PictureCache::Picture{surface, box.x, box.y, 0, {}});
   }
+  // Its pixels are copied: those never read need not be.
+  const PixelBox painted = needed_ ? box.intersection(*needed_) : box;
   cairo_save(cr_);
   cairo_identity_matrix(cr_);
   cairo_set_source_surface(cr_, surface, 0, 0);
-  cairo_rectangle(cr_, box.x, box.y, box.width, box.height);
+  cairo_rectangle(cr_, painted.x, painted.y, painted.width, painted.height);
   cairo_fill(cr_);
   cairo_restore(cr_);
   if (!kept) cairo_surface_destroy(surface);
+}
+
+void Renderer::fillRectangle(Rect rect) {
+  // A rectangle on whole device pixels covers each of them whole: filled
+  // only where it is read, those pixels come out the same.
+  cairo_matrix_t matrix;
+  cairo_get_matrix(cr_, &matrix);
+  const PixelBox box = deviceBox(rect);
+  double x0 = rect.minX(), y0 = rect.minY(), x1 = rect.maxX(), y1 = rect.maxY();
+  cairo_user_to_device(cr_, &x0, &y0);
+  cairo_user_to_device(cr_, &x1, &y1);
+  const bool onWholePixels = matrix.xy == 0 && matrix.yx == 0 && std::min(x0, x1) == box.x &&
+                             std::min(y0, y1) == box.y && std::abs(x1 - x0) == box.width &&
+                             std::abs(y1 - y0) == box.height;
+  if (!needed_ || !onWholePixels) {
+    rectanglePath(cr_, rect);
+    cairo_fill(cr_);
+    return;
+  }
+  const PixelBox filled = box.intersection(*needed_);
+  if (filled.isEmpty()) return;
+  cairo_identity_matrix(cr_);
+  cairo_rectangle(cr_, filled.x, filled.y, filled.width, filled.height);
+  cairo_fill(cr_);
+  cairo_set_matrix(cr_, &matrix);
 }
 
 void Renderer::clipToPixels(const PixelBox& box) {
@@ -441,8 +470,7 @@ void Renderer::drawContent(const Node& node) {
   switch (node.kind()) {
     case NodeKind::color:
       setColor(node, node.content<ColorContent>()->color);
-      rectanglePath(cr_, frame);
-      cairo_fill(cr_);
+      fillRectangle(frame);
       break;
     case NodeKind::linearGradient: {
       auto* gradient = node.content<LinearGradientContent>();

@@ -73,6 +73,19 @@ class Renderer {
   void setGradientCache(PictureCache* cache) { gradientCache_ = cache; }
   // Keeps the shaped texts there between frames.
   void setTextLayoutCache(TextLayoutCache* cache) { layouts_ = cache; }
+  // A rectangle of whole device pixels.
+  struct PixelBox {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    bool isEmpty() const { return width <= 0 || height <= 0; }
+    PixelBox intersection(const PixelBox& other) const;
+  };
+  // Only the pixels of `needed` are read afterwards (a repaint's rectangle
+  // and what reaches into it): a composed picture is painted there only.
+  // Absent, everywhere.
+  void setNeededPixels(std::optional<PixelBox> needed) { needed_ = needed; }
   // Characters drawn as missing-glyph boxes, each node's once however often
   // it was drawn (in several repainted areas, say).
   int unknownGlyphs() const;
@@ -94,15 +107,6 @@ class Renderer {
   void drawImage(const Node& node);
   void drawChildren(const Node& node);
   void drawLayer(const Node& node, std::size_t modifierIndex);
-  // A rectangle of whole device pixels.
-  struct PixelBox {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-    bool isEmpty() const { return width <= 0 || height <= 0; }
-    PixelBox intersection(const PixelBox& other) const;
-  };
   // Draws the node's first `level` modifiers and content composed in `area`
   // by `layers` (the view with its shadow, or masked, or to be faded), then
   // over what is below with `alpha`.
@@ -121,6 +125,8 @@ class Renderer {
   // make the pattern) and the place it is drawn at.
   void fillAtItsOwnPlace(cairo_pattern_t* pattern, Rect frame, std::string key);
   void setColor(const Node& node, const Color& color);
+  // Fills `rect` with the source.
+  void fillRectangle(Rect rect);
   void countUnknownGlyphs(const Node& node, int count);
   void noteUnknownSymbols(const std::vector<std::string>& names);
 
@@ -129,6 +135,7 @@ class Renderer {
   PictureCache* cache_ = nullptr;
   PictureCache* gradientCache_ = nullptr;
   TextLayoutCache* layouts_ = nullptr;
+  std::optional<PixelBox> needed_;
   std::unordered_map<const Node*, int> unknownGlyphsByNode_;
   std::vector<std::string> cutTexts_;
   std::vector<std::string> unknownSymbols_;
