@@ -547,40 +547,44 @@ void Renderer::drawContent(const Node& node) {
   }
 }
 
-PangoLayout* Renderer::textLayout(const std::string& text, const PangoFontDescription* description) {
+PangoLayout* Renderer::textLayout(const std::string& text, const Font& font) {
   PangoLayout* layout = pango_cairo_create_layout(cr_);
   cairo_font_options_t* options = cairo_font_options_create();
   cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
   pango_cairo_context_set_font_options(pango_layout_get_context(layout), options);
   cairo_font_options_destroy(options);
   pango_layout_context_changed(layout);
+  PangoFontDescription* description = makeFontDescription(font);
   pango_layout_set_font_description(layout, description);
+  pango_font_description_free(description);
   pango_layout_set_text(layout, text.data(), static_cast<int>(text.size()));
   return layout;
 }
 
-PangoLayout* Renderer::sharedTextLayout(const std::string& text, const PangoFontDescription* description) {
-  if (!layouts_) return textLayout(text, description);
+PangoLayout* Renderer::sharedTextLayout(const std::string& text, const Font& font) {
+  if (!layouts_) return textLayout(text, font);
   // A layout's context takes the transformation without its move: the same
-  // text in the same font at the same scale shapes the same anywhere.
+  // text in the same font at the same scale shapes the same anywhere. The
+  // font is known by what its description is made of.
   cairo_matrix_t matrix;
   cairo_get_matrix(cr_, &matrix);
-  char* name = pango_font_description_to_string(description);
-  std::string key = name;
-  g_free(name);
+  std::string key = font.name().value_or("");
   key += '\0';
   key += text;
-  appendBytes(key, {matrix.xx, matrix.yx, matrix.xy, matrix.yy});
+  key += '\0';
+  key += font.name() ? 'n' : static_cast<char>('0' + static_cast<int>(font.design()));
+  key += static_cast<char>('0' + static_cast<int>(font.effectiveWeight()));
+  key += font.isItalic() ? 'i' : 'r';
+  appendBytes(key, {font.pointSize(), matrix.xx, matrix.yx, matrix.xy, matrix.yy});
   if (PangoLayout* layout = layouts_->find(key)) return static_cast<PangoLayout*>(g_object_ref(layout));
-  PangoLayout* layout = textLayout(text, description);
+  PangoLayout* layout = textLayout(text, font);
   layouts_->store(std::move(key), layout);
   return layout;
 }
 
 void Renderer::drawText(const Node& node, const std::string& text, const Font& font, Rect frame) {
   if (text.empty()) return;
-  PangoFontDescription* description = makeFontDescription(font);
-  PangoLayout* layout = sharedTextLayout(text, description);
+  PangoLayout* layout = sharedTextLayout(text, font);
   PangoRectangle logical;
   pango_layout_get_extents(layout, nullptr, &logical);
   const double width = static_cast<double>(logical.width) / PANGO_SCALE;
@@ -594,13 +598,12 @@ void Renderer::drawText(const Node& node, const std::string& text, const Font& f
     if (width * factor > available + 0.5) {
       // Cut on a layout of its own, so the kept one stays whole.
       g_object_unref(layout);
-      layout = textLayout(text, description);
+      layout = textLayout(text, font);
       pango_layout_set_width(layout, static_cast<int>(available / factor * PANGO_SCALE));
       pango_layout_set_ellipsize(layout, PANGO_ELLIPSIZE_END);
       cutTexts_.push_back(text);
     }
   }
-  pango_font_description_free(description);
   countUnknownGlyphs(node, pango_layout_get_unknown_glyphs_count(layout));
   setColor(node, node.resolvedForegroundColor());
   if (factor < 1) {

@@ -97,10 +97,10 @@ class Renderer {
   void drawContent(const Node& node);
   void drawText(const Node& node, const std::string& text, const Font& font, Rect frame);
   // A new layout of `text` for the context; the caller owns it.
-  PangoLayout* textLayout(const std::string& text, const PangoFontDescription* description);
+  PangoLayout* textLayout(const std::string& text, const Font& font);
   // The same, kept in the layout cache when there is one: the caller owns a
   // reference and must not change it.
-  PangoLayout* sharedTextLayout(const std::string& text, const PangoFontDescription* description);
+  PangoLayout* sharedTextLayout(const std::string& text, const Font& font);
   // A symbol is a picture: centred in its frame and shrunk to fit, never cut;
   // mirrored, it is turned around its vertical middle.
   void drawSymbol(const Node& node, const std::string& text, bool mirrored, const Font& font, Rect frame);
