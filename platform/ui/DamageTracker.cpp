@@ -296,7 +296,6 @@ Rect DamageTracker::visit(const Node& node, Walk& walk) {
   bool drawn = true;
   for (std::size_t level = modifiers.size(); level-- > 0 && drawn;) {
     const Modifier& m = modifiers[level];
-    const Rect frame = node.frameAt(level);
     if (m.as<Hidden>()) {
       drawn = false;
     } else if (auto* opacity = m.as<Opacity>()) {
@@ -310,6 +309,7 @@ Rect DamageTracker::visit(const Node& node, Walk& walk) {
       if (scale->scale.width == 0 || scale->scale.height == 0) {
         drawn = false;
       } else {
+        const Rect frame = node.frameAt(level);
         const double ax = frame.origin.x + frame.size.width * scale->anchor.x;
         const double ay = frame.origin.y + frame.size.height * scale->anchor.y;
         cairo_matrix_translate(&inner.matrix, ax, ay);
@@ -318,6 +318,7 @@ Rect DamageTracker::visit(const Node& node, Walk& walk) {
       }
     } else if (auto* rotation = m.as<Rotation3DEffect>()) {
       // Any turn: the box around the frame turned any way, about its anchor.
+      const Rect frame = node.frameAt(level);
       const double ax = frame.origin.x + frame.size.width * rotation->anchor.x;
       const double ay = frame.origin.y + frame.size.height * rotation->anchor.y;
       cairo_matrix_translate(&inner.matrix, ax, ay);
