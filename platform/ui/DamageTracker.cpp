@@ -334,8 +334,11 @@ Rect DamageTracker::visit(const Node& node, Walk& walk) {
   Rect ink = Rect::null();
   if (drawn && drawsOwnContent(node.kind())) ink = sameNode && !old->ink.isNull() ? old->ink : contentInk(node);
   const bool glyphs = drawn && (node.kind() == NodeKind::text || node.kind() == NodeKind::image);
+  // The font, like the ink, is read again only from a node evaluated again.
+  double fontSize = 0;
   if (glyphs) {
-    glyphReach_ = std::max(glyphReach_, 2 * node.resolvedFont().pointSize() * enlargement(inner.matrix));
+    fontSize = sameNode && old->fontSize > 0 ? old->fontSize : node.resolvedFont().pointSize();
+    glyphReach_ = std::max(glyphReach_, 2 * fontSize * enlargement(inner.matrix));
   }
   const Rect own = transformed(inner.matrix, grown(ink, inner.spread));
   subtree = unite(subtree, own);
@@ -380,6 +383,7 @@ Rect DamageTracker::visit(const Node& node, Walk& walk) {
   record.frames.insert(record.frames.end(), node.levelFrames.begin(), node.levelFrames.end());
   record.ink = ink;
   record.glyphs = glyphs;
+  record.fontSize = fontSize;
   record.own = own;
   record.subtree = subtree;
   record.seen = false;
