@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <typeinfo>
 
 #include <cairo.h>
 
@@ -55,7 +56,19 @@ bool drawsAlike(const EnvironmentValues& a, const EnvironmentValues& b) {
 }
 
 bool sameShape(const AnyShape& a, const AnyShape& b, Rect rect) {
-  return &a.shape() == &b.shape() || a.path(rect) == b.path(rect);
+  if (&a.shape() == &b.shape()) return true;
+  // A rounded rectangle's path follows from its corners (the other built-in
+  // shapes' from the rectangle alone): two alike need not be traced.
+  const std::type_info& type = typeid(a.shape());
+  if (type == typeid(b.shape())) {
+    if (type == typeid(RoundedRectangleShape)) {
+      const auto& x = static_cast<const RoundedRectangleShape&>(a.shape());
+      const auto& y = static_cast<const RoundedRectangleShape&>(b.shape());
+      return x.cornerSize() == y.cornerSize() && x.style() == y.style();
+    }
+    if (type == typeid(RectangleShape) || type == typeid(CapsuleShape) || type == typeid(CircleShape)) return true;
+  }
+  return a.path(rect) == b.path(rect);
 }
 
 // Whether the content draws the same (in the same frame).
@@ -283,7 +296,6 @@ Rect DamageTracker::visit(const Node& node, Walk& walk) {
   bool drawn = true;
   for (std::size_t level = modifiers.size(); level-- > 0 && drawn;) {
     const Modifier& m = modifiers[level];
-    const Rect frame = node.frameAt(level);
     if (m.as<Hidden>()) {
       drawn = false;
     } else if (auto* opacity = m.as<Opacity>()) {
@@ -297,6 +309,7 @@ Rect DamageTracker::visit(const Node& node, Walk& walk) {
       if (scale->scale.width == 0 || scale->scale.height == 0) {
         drawn = false;
       } else {
+        const Rect frame = node.frameAt(level);
         const double ax = frame.origin.x + frame.size.width * scale->anchor.x;
         const double ay = frame.origin.y + frame.size.height * scale->anchor.y;
         cairo_matrix_translate(&inner.matrix, ax, ay);
@@ -305,6 +318,7 @@ Rect DamageTracker::visit(const Node& node, Walk& walk) {
       }
     } else if (auto* rotation = m.as<Rotation3DEffect>()) {
       // Any turn: the box around the frame turned any way, about its anchor.
+      const Rect frame = node.frameAt(level);
       const double ax = frame.origin.x + frame.size.width * rotation->anchor.x;
       const double ay = frame.origin.y + frame.size.height * rotation->anchor.y;
       cairo_matrix_translate(&inner.matrix, ax, ay);
@@ -320,8 +334,11 @@ Rect DamageTracker::visit(const Node& node, Walk& walk) {
   Rect ink = Rect::null();
   if (drawn && drawsOwnContent(node.kind())) ink = sameNode && !old->ink.isNull() ? old->ink : contentInk(node);
   const bool glyphs = drawn && (node.kind() == NodeKind::text || node.kind() == NodeKind::image);
+  // The font, like the ink, is read again only from a node evaluated again.
+  double fontSize = 0;
   if (glyphs) {
-    glyphReach_ = std::max(glyphReach_, 2 * node.resolvedFont().pointSize() * enlargement(inner.matrix));
+    fontSize = sameNode && old->fontSize > 0 ? old->fontSize : node.resolvedFont().pointSize();
+    glyphReach_ = std::max(glyphReach_, 2 * fontSize * enlargement(inner.matrix));
   }
   const Rect own = transformed(inner.matrix, grown(ink, inner.spread));
   subtree = unite(subtree, own);
@@ -366,6 +383,7 @@ Rect DamageTracker::visit(const Node& node, Walk& walk) {
   record.frames.insert(record.frames.end(), node.levelFrames.begin(), node.levelFrames.end());
   record.ink = ink;
   record.glyphs = glyphs;
+  record.fontSize = fontSize;
   record.own = own;
   record.subtree = subtree;
   record.seen = false;

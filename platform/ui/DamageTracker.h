@@ -57,6 +57,7 @@ class DamageTracker {
     Rect subtree = Rect::null();  // with its layers and children
     bool seen = false;
     bool glyphs = false;  // draws text or a symbol
+    double fontSize = 0;  // of its text or symbol
   };
   struct Walk;
 

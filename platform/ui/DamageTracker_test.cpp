@@ -18,6 +18,7 @@ struct Row {
   double offset = 0;
   bool hidden = false;
   double shadow = 0;
+  double corner = 4;
 };
 
 View rowView(const Row& row) {
@@ -26,7 +27,7 @@ View rowView(const Row& row) {
     const bool changed = i == row.changed;
     View key = Text(changed ? row.text : "a")
                    .frame(30, 30)
-                   .background(RoundedRectangle(4).fill(changed ? row.fill : Color::white()))
+                   .background(RoundedRectangle(changed ? row.corner : 4).fill(changed ? row.fill : Color::white()))
                    .offset(changed ? row.offset : 0, 0);
     if (changed && row.hidden) key = std::move(key).hidden();
     keys.push_back(std::move(key).padding(5));
@@ -79,6 +80,7 @@ TEST(DamageTracker, AChangeDamagesWhereTheChangedViewDrawsAndNowhereElse) {
       {"fill", Row{.changed = 2, .fill = Color::red()}, {keyArea(2)}},
       {"moved", Row{.changed = 2, .offset = 20}, {keyArea(2), keyArea(2).offsetBy(20, 0)}},
       {"hidden", Row{.changed = 2, .hidden = true}, {keyArea(2)}},
+      {"rounder corners", Row{.changed = 2, .corner = 9}, {keyArea(2)}},
   };
   for (const auto& c : cases) {
     const auto damage = damageBetween(Row{.changed = 2}, c.after);

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <type_traits>
+#include <typeinfo>
 
 #include "platform/ui/Modifier.h"
 
@@ -62,6 +63,27 @@ class KeyWriter {
     add(font.design());
     add(font.isItalic());
   }
+  // A built-in shape is known by its kind and corners (the rectangle it
+  // fills is in the key already); any other by the path it traces there.
+  void add(const AnyShape& shape, Rect rect) {
+    const std::type_info& type = typeid(shape.shape());
+    if (type == typeid(RoundedRectangleShape)) {
+      const auto& rounded = static_cast<const RoundedRectangleShape&>(shape.shape());
+      add(1);
+      add(rounded.cornerSize().width);
+      add(rounded.cornerSize().height);
+      add(rounded.style());
+    } else if (type == typeid(RectangleShape)) {
+      add(2);
+    } else if (type == typeid(CapsuleShape)) {
+      add(3);
+    } else if (type == typeid(CircleShape)) {
+      add(4);
+    } else {
+      add(0);
+      add(shape.path(rect));
+    }
+  }
   void add(const StrokeStyle& stroke) {
     add(stroke.lineWidth);
     add(stroke.lineCap);
@@ -101,7 +123,7 @@ bool describeModifier(const Node& node, std::size_t index, KeyWriter& key) {
   } else if (auto* corner = m.as<CornerRadius>()) {
     key.add(corner->radius);
   } else if (auto* clip = m.as<ClipShape>()) {
-    key.add(clip->shape.path(node.frameAt(index)));
+    key.add(clip->shape, node.frameAt(index));
     key.add(clip->style.evenOdd);
   } else if (auto* scale = m.as<ScaleEffect>()) {
     key.add(scale->scale.width);
@@ -153,7 +175,7 @@ bool describeContent(const Node& node, KeyWriter& key) {
     key.add(shape->color ? shape->color->resolved(scheme) : Rgba{-1, -1, -1, -1});
     key.add(shape->fillStyle.evenOdd);
     key.add(shape->strokeStyle);
-    key.add(shape->shape.path(node.contentFrame));
+    key.add(shape->shape, node.contentFrame);
   } else if (std::holds_alternative<RepresentableContent>(content)) {
     return false;
   }

@@ -7,10 +7,11 @@
 namespace platform::ui {
 namespace {
 
-View callout(const std::string& text, Color fill, double width, ColorScheme scheme = ColorScheme::light) {
+View callout(const std::string& text, Color fill, double width, ColorScheme scheme = ColorScheme::light,
+             AnyShape shape = RoundedRectangle(6)) {
   return Text(text)
       .frame(width, 40)
-      .background(RoundedRectangle(6).fill(fill))
+      .background(shape.fill(fill))
       .shadow(Color::black().opacity(0.3), 2)
       .colorScheme(scheme);
 }
@@ -31,6 +32,8 @@ TEST(DrawingKey, IsTheSameForTheSameDrawingAndDiffersWithWhatIsDrawn) {
   EXPECT_NE(keyOf(callout("e", Color::primary(), 40, ColorScheme::dark)),
             keyOf(callout("e", Color::primary(), 40, ColorScheme::light)))
       << "an adaptive colour in another scheme";
+  EXPECT_NE(keyOf(callout("e", Color::white(), 40, ColorScheme::light, RoundedRectangle(8))), key) << "corners";
+  EXPECT_NE(keyOf(callout("e", Color::white(), 40, ColorScheme::light, Capsule())), key) << "shape";
 }
 
 TEST(DrawingKey, APictureFromDataHasNone) {

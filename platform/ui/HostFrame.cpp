@@ -130,6 +130,11 @@ void HostFrame::repaint(const SimulatedHost& host, const std::vector<PlacedTree>
   cairo_set_source_rgb(cr, 1, 1, 1);
   cairo_rectangle(cr, rect.x, rect.y, rect.width, rect.height);
   cairo_fill(cr);
+  // Only the rectangle is copied out, with what reaches into it from its
+  // margin (shadows).
+  const int readTop = std::max(0, rect.y - margin);
+  const int readBottom = std::min(height, rect.y + rect.height + margin);
+  renderer.setNeededPixels(Renderer::PixelBox{x0, readTop, x1 - x0, readBottom - readTop});
   drawScreenPixels(host, *application_->root(), trees, renderer, &tracker_, scale_, needed, cr);
   cairo_destroy(cr);
   cairo_surface_flush(part);

@@ -70,7 +70,9 @@ class HostFrame {
   cairo_surface_t* scratch_ = nullptr;
   std::unique_ptr<ViewHost> application_;
   DamageTracker tracker_;
-  PictureCache pictures_;
+  // At twice the scale a callout's picture takes a megabyte: room for those
+  // of a finger sliding across its entries, and for the keys'.
+  PictureCache pictures_{2 * PictureCache::maximumBytes};
   PictureCache gradients_;
   TextLayoutCache layouts_;
   std::optional<Screen> drawn_;

@@ -27,7 +27,7 @@ std::size_t bytesOf(cairo_surface_t* surface) {
 
 const PictureCache::Picture* PictureCache::store(std::string key, Picture picture) {
   const std::size_t bytes = bytesOf(picture.surface);
-  while (!entries_.empty() && bytes_ + bytes > maximumBytes) {
+  while (!entries_.empty() && bytes_ + bytes > budgetBytes_) {
     auto oldest = std::min_element(entries_.begin(), entries_.end(),
                                    [](const Entry& a, const Entry& b) { return a.lastUse < b.lastUse; });
     bytes_ -= bytesOf(oldest->picture.surface);

@@ -27,9 +27,10 @@ class PictureCache {
 
   // Pictures larger than this many pixels are not kept.
   static constexpr int maximumPixels = 512 * 512;
+  // The budget unless one is given.
   static constexpr std::size_t maximumBytes = 4 << 20;
 
-  PictureCache() = default;
+  explicit PictureCache(std::size_t budgetBytes = maximumBytes) : budgetBytes_(budgetBytes) {}
   ~PictureCache();
   PictureCache(const PictureCache&) = delete;
   PictureCache& operator=(const PictureCache&) = delete;
@@ -48,6 +49,7 @@ class PictureCache {
     std::size_t lastUse = 0;
   };
   std::vector<Entry> entries_;
+  std::size_t budgetBytes_;
   std::size_t clock_ = 0;
   std::size_t bytes_ = 0;
 };

@@ -264,7 +264,8 @@ void Renderer::drawComposed(const Node& node, std::size_t level, Rect area, Laye
   // clip or the target's extent (a part of the screen drawn alone): a group
   // that Cairo sizes by the clip is cut there, and rounds by its size.
   const PixelBox whole = deviceBox(area);
-  if (whole.isEmpty()) return;
+  const PixelBox painted = needed_ ? whole.intersection(*needed_) : whole;
+  if (painted.isEmpty()) return;  // nothing of it is read
   std::optional<std::string> key;
   if (cache_ && whole.width * whole.height <= PictureCache::maximumPixels) key = drawingKey(node, level);
   cairo_matrix_t matrix;
@@ -279,6 +280,7 @@ void Renderer::drawComposed(const Node& node, std::size_t level, Rect area, Laye
     cairo_t* cr = cairo_create(surface);
     cairo_set_matrix(cr, &matrix);
     Renderer pictureRenderer(cr);
+    pictureRenderer.setTextLayoutCache(layouts_);
     (pictureRenderer.*layers)(node, level);
     cairo_destroy(cr);
     drawn = PictureCache::Picture{surface, whole.x, whole.y, pictureRenderer.unknownGlyphs(),
@@ -293,7 +295,7 @@ void Renderer::drawComposed(const Node& node, std::size_t level, Rect area, Laye
   countUnknownGlyphs(node, picture->unknownGlyphs);
   noteUnknownSymbols(picture->unknownSymbols);
   cairo_save(cr_);
-  clipToPixels(whole);
+  clipToPixels(painted);
   cairo_identity_matrix(cr_);
   cairo_set_source_surface(cr_, picture->surface, 0, 0);
   cairo_paint_with_alpha(cr_, alpha);
@@ -401,13 +403,40 @@ void Renderer::fillAtItsOwnPlace(cairo_pattern_t* pattern, Rect frame, std::stri
     cairo_destroy(cr);
     if (kept) gradientCache_->store(std::move(key), PictureCache::Picture{surface, box.x, box.y, 0, {}});
   }
+  // Its pixels are copied: those never read need not be.
+  const PixelBox painted = needed_ ? box.intersection(*needed_) : box;
   cairo_save(cr_);
   cairo_identity_matrix(cr_);
   cairo_set_source_surface(cr_, surface, 0, 0);
-  cairo_rectangle(cr_, box.x, box.y, box.width, box.height);
+  cairo_rectangle(cr_, painted.x, painted.y, painted.width, painted.height);
   cairo_fill(cr_);
   cairo_restore(cr_);
   if (!kept) cairo_surface_destroy(surface);
+}
+
+void Renderer::fillRectangle(Rect rect) {
+  // A rectangle on whole device pixels covers each of them whole: filled
+  // only where it is read, those pixels come out the same.
+  cairo_matrix_t matrix;
+  cairo_get_matrix(cr_, &matrix);
+  const PixelBox box = deviceBox(rect);
+  double x0 = rect.minX(), y0 = rect.minY(), x1 = rect.maxX(), y1 = rect.maxY();
+  cairo_user_to_device(cr_, &x0, &y0);
+  cairo_user_to_device(cr_, &x1, &y1);
+  const bool onWholePixels = matrix.xy == 0 && matrix.yx == 0 && std::min(x0, x1) == box.x &&
+                             std::min(y0, y1) == box.y && std::abs(x1 - x0) == box.width &&
+                             std::abs(y1 - y0) == box.height;
+  if (!needed_ || !onWholePixels) {
+    rectanglePath(cr_, rect);
+    cairo_fill(cr_);
+    return;
+  }
+  const PixelBox filled = box.intersection(*needed_);
+  if (filled.isEmpty()) return;
+  cairo_identity_matrix(cr_);
+  cairo_rectangle(cr_, filled.x, filled.y, filled.width, filled.height);
+  cairo_fill(cr_);
+  cairo_set_matrix(cr_, &matrix);
 }
 
 void Renderer::clipToPixels(const PixelBox& box) {
@@ -441,8 +470,7 @@ void Renderer::drawContent(const Node& node) {
   switch (node.kind()) {
     case NodeKind::color:
       setColor(node, node.content<ColorContent>()->color);
-      rectanglePath(cr_, frame);
-      cairo_fill(cr_);
+      fillRectangle(frame);
       break;
     case NodeKind::linearGradient: {
       auto* gradient = node.content<LinearGradientContent>();
@@ -519,40 +547,44 @@ void Renderer::drawContent(const Node& node) {
   }
 }
 
-PangoLayout* Renderer::textLayout(const std::string& text, const PangoFontDescription* description) {
+PangoLayout* Renderer::textLayout(const std::string& text, const Font& font) {
   PangoLayout* layout = pango_cairo_create_layout(cr_);
   cairo_font_options_t* options = cairo_font_options_create();
   cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
   pango_cairo_context_set_font_options(pango_layout_get_context(layout), options);
   cairo_font_options_destroy(options);
   pango_layout_context_changed(layout);
+  PangoFontDescription* description = makeFontDescription(font);
   pango_layout_set_font_description(layout, description);
+  pango_font_description_free(description);
   pango_layout_set_text(layout, text.data(), static_cast<int>(text.size()));
   return layout;
 }
 
-PangoLayout* Renderer::sharedTextLayout(const std::string& text, const PangoFontDescription* description) {
-  if (!layouts_) return textLayout(text, description);
+PangoLayout* Renderer::sharedTextLayout(const std::string& text, const Font& font) {
+  if (!layouts_) return textLayout(text, font);
   // A layout's context takes the transformation without its move: the same
-  // text in the same font at the same scale shapes the same anywhere.
+  // text in the same font at the same scale shapes the same anywhere. The
+  // font is known by what its description is made of.
   cairo_matrix_t matrix;
   cairo_get_matrix(cr_, &matrix);
-  char* name = pango_font_description_to_string(description);
-  std::string key = name;
-  g_free(name);
+  std::string key = font.name().value_or("");
   key += '\0';
   key += text;
-  appendBytes(key, {matrix.xx, matrix.yx, matrix.xy, matrix.yy});
+  key += '\0';
+  key += font.name() ? 'n' : static_cast<char>('0' + static_cast<int>(font.design()));
+  key += static_cast<char>('0' + static_cast<int>(font.effectiveWeight()));
+  key += font.isItalic() ? 'i' : 'r';
+  appendBytes(key, {font.pointSize(), matrix.xx, matrix.yx, matrix.xy, matrix.yy});
   if (PangoLayout* layout = layouts_->find(key)) return static_cast<PangoLayout*>(g_object_ref(layout));
-  PangoLayout* layout = textLayout(text, description);
+  PangoLayout* layout = textLayout(text, font);
   layouts_->store(std::move(key), layout);
   return layout;
 }
 
 void Renderer::drawText(const Node& node, const std::string& text, const Font& font, Rect frame) {
   if (text.empty()) return;
-  PangoFontDescription* description = makeFontDescription(font);
-  PangoLayout* layout = sharedTextLayout(text, description);
+  PangoLayout* layout = sharedTextLayout(text, font);
   PangoRectangle logical;
   pango_layout_get_extents(layout, nullptr, &logical);
   const double width = static_cast<double>(logical.width) / PANGO_SCALE;
@@ -566,13 +598,12 @@ void Renderer::drawText(const Node& node, const std::string& text, const Font& f
     if (width * factor > available + 0.5) {
       // Cut on a layout of its own, so the kept one stays whole.
       g_object_unref(layout);
-      layout = textLayout(text, description);
+      layout = textLayout(text, font);
       pango_layout_set_width(layout, static_cast<int>(available / factor * PANGO_SCALE));
       pango_layout_set_ellipsize(layout, PANGO_ELLIPSIZE_END);
       cutTexts_.push_back(text);
     }
   }
-  pango_font_description_free(description);
   countUnknownGlyphs(node, pango_layout_get_unknown_glyphs_count(layout));
   setColor(node, node.resolvedForegroundColor());
   if (factor < 1) {

@@ -73,6 +73,19 @@ class Renderer {
   void setGradientCache(PictureCache* cache) { gradientCache_ = cache; }
   // Keeps the shaped texts there between frames.
   void setTextLayoutCache(TextLayoutCache* cache) { layouts_ = cache; }
+  // A rectangle of whole device pixels.
+  struct PixelBox {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    bool isEmpty() const { return width <= 0 || height <= 0; }
+    PixelBox intersection(const PixelBox& other) const;
+  };
+  // Only the pixels of `needed` are read afterwards (a repaint's rectangle
+  // and what reaches into it): a composed picture is painted there only.
+  // Absent, everywhere.
+  void setNeededPixels(std::optional<PixelBox> needed) { needed_ = needed; }
   // Characters drawn as missing-glyph boxes, each node's once however often
   // it was drawn (in several repainted areas, say).
   int unknownGlyphs() const;
@@ -84,25 +97,16 @@ class Renderer {
   void drawContent(const Node& node);
   void drawText(const Node& node, const std::string& text, const Font& font, Rect frame);
   // A new layout of `text` for the context; the caller owns it.
-  PangoLayout* textLayout(const std::string& text, const PangoFontDescription* description);
+  PangoLayout* textLayout(const std::string& text, const Font& font);
   // The same, kept in the layout cache when there is one: the caller owns a
   // reference and must not change it.
-  PangoLayout* sharedTextLayout(const std::string& text, const PangoFontDescription* description);
+  PangoLayout* sharedTextLayout(const std::string& text, const Font& font);
   // A symbol is a picture: centred in its frame and shrunk to fit, never cut;
   // mirrored, it is turned around its vertical middle.
   void drawSymbol(const Node& node, const std::string& text, bool mirrored, const Font& font, Rect frame);
   void drawImage(const Node& node);
   void drawChildren(const Node& node);
   void drawLayer(const Node& node, std::size_t modifierIndex);
-  // A rectangle of whole device pixels.
-  struct PixelBox {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-    bool isEmpty() const { return width <= 0 || height <= 0; }
-    PixelBox intersection(const PixelBox& other) const;
-  };
   // Draws the node's first `level` modifiers and content composed in `area`
   // by `layers` (the view with its shadow, or masked, or to be faded), then
   // over what is below with `alpha`.
@@ -121,6 +125,8 @@ class Renderer {
   // make the pattern) and the place it is drawn at.
   void fillAtItsOwnPlace(cairo_pattern_t* pattern, Rect frame, std::string key);
   void setColor(const Node& node, const Color& color);
+  // Fills `rect` with the source.
+  void fillRectangle(Rect rect);
   void countUnknownGlyphs(const Node& node, int count);
   void noteUnknownSymbols(const std::vector<std::string>& names);
 
@@ -129,6 +135,7 @@ class Renderer {
   PictureCache* cache_ = nullptr;
   PictureCache* gradientCache_ = nullptr;
   TextLayoutCache* layouts_ = nullptr;
+  std::optional<PixelBox> needed_;
   std::unordered_map<const Node*, int> unknownGlyphsByNode_;
   std::vector<std::string> cutTexts_;
   std::vector<std::string> unknownSymbols_;

@@ -83,6 +83,62 @@ TEST(Renderer, SmallKeyboardRendersAtScaleWithEveryGlyph) {
   EXPECT_GT(top.red, top.blue) << "red at the top";
 }
 
+std::uint32_t pixelOf(cairo_surface_t* surface, int x, int y) {
+  return *reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(surface) +
+                                                 y * cairo_image_surface_get_stride(surface) + x * 4);
+}
+
+// What a repaint reads of its part of the screen is drawn as the whole
+// drawing has it; the keyboard's background, a gradient and the pictures of
+// shadowed or faded views are not painted beyond it.
+TEST(Renderer, OnlyTheNeededPixelsOfBackgroundsGradientsAndPicturesArePainted) {
+  ViewHost host(smallKeyboard());
+  host.setFontMetrics(PangoTextMetrics::shared());
+  host.layout(Size{320, 162});
+  auto qKey = host.findText("q");
+  while (qKey->kind() != NodeKind::button) qKey = qKey->parent()->shared_from_this();
+  const Rect gradient = host.findAll(NodeKind::linearGradient).at(0)->contentFrame;
+  const std::uint32_t unpainted = 0xffff00ff;
+  for (double scale : {1.0, 2.0}) {
+    const int width = static_cast<int>(320 * scale), height = static_cast<int>(162 * scale);
+    auto draw = [&](std::optional<Renderer::PixelBox> needed, PictureCache* pictures, PictureCache* gradients) {
+      cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+      cairo_t* cr = cairo_create(surface);
+      cairo_set_source_rgb(cr, 1, 0, 1);
+      cairo_paint(cr);
+      cairo_scale(cr, scale, scale);
+      Renderer renderer(cr);
+      renderer.setPictureCache(pictures);
+      renderer.setGradientCache(gradients);
+      renderer.setNeededPixels(needed);
+      renderer.draw(*host.root());
+      cairo_destroy(cr);
+      cairo_surface_flush(surface);
+      return surface;
+    };
+    // Around the middle of the space bar, not the gradient key beside it.
+    const Renderer::PixelBox needed{static_cast<int>(100 * scale), static_cast<int>(100 * scale),
+                                    static_cast<int>(80 * scale), static_cast<int>(50 * scale)};
+    PictureCache pictures, gradients;
+    cairo_surface_t* whole = draw(std::nullopt, nullptr, nullptr);
+    cairo_surface_t* part = draw(needed, &pictures, &gradients);
+    int differing = 0;
+    for (int y = needed.y; y < needed.y + needed.height; ++y) {
+      for (int x = needed.x; x < needed.x + needed.width; ++x) differing += pixelOf(whole, x, y) != pixelOf(part, x, y);
+    }
+    EXPECT_EQ(differing, 0) << "at " << scale;
+    auto at = [&](double x, double y) {
+      return pixelOf(part, static_cast<int>(x * scale), static_cast<int>(y * scale));
+    };
+    EXPECT_EQ(at(0.5, 0.5), unpainted) << "the background, at " << scale;
+    EXPECT_EQ(at(qKey->frame.minX() + 5, qKey->frame.midY()), unpainted) << "a key's picture, at " << scale;
+    EXPECT_EQ(at(gradient.midX(), gradient.midY()), unpainted) << "a faded gradient, at " << scale;
+    EXPECT_NE(pixelOf(whole, 0, 0), unpainted);
+    cairo_surface_destroy(whole);
+    cairo_surface_destroy(part);
+  }
+}
+
 TEST(Renderer, EmojiAreMeasuredAsOneGlyph) {
   auto metrics = PangoTextMetrics::shared();
   Size bear = metrics->measure("\U0001F43B\u200D\u2744\uFE0F", Font::system(22));

@@ -87,10 +87,16 @@ void ViewHost::relayout() {
 }
 
 Size ViewHost::sizeThatFits(ProposedSize proposal) const {
-  // A full engine keeps no memory in the nodes, so the next incremental pass
+  Node& node = *root();
+  // Laid out incrementally with nothing marked since, the nodes' answers
+  // hold: the tree answers from them, measuring only what it was never
+  // asked, and what it learns stays valid for the next incremental pass,
+  // which checks every answer a changed node remembers. Otherwise a full
+  // engine, which keeps no memory in the nodes, so the next incremental pass
   // is not disturbed.
-  LayoutEngine engine(fontMetrics(), LayoutEngine::Mode::full);
-  return engine.sizeThatFits(*root(), proposal);
+  const bool answersHold = bounds_ && incrementalLayout_ && !needsFullLayout_ && !layingOut_ && !node.needsLayout();
+  LayoutEngine engine(fontMetrics(), answersHold ? LayoutEngine::Mode::incremental : LayoutEngine::Mode::full);
+  return engine.sizeThatFits(node, proposal);
 }
 
 void ViewHost::setFontMetrics(std::shared_ptr<const FontMetrics> metrics) {
