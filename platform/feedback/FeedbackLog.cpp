@@ -1,14 +1,17 @@
 #include "platform/feedback/FeedbackLog.h"
 
+#include <deque>
+
 #include "platform/foundation/ProcessState.h"
 
 namespace platform {
 
 namespace {
 
-std::vector<FeedbackEvent>& events() {
-  static std::vector<FeedbackEvent>* log = [] {
-    static std::vector<FeedbackEvent> instance;
+// A deque, so dropping the oldest of a full log on every key costs nothing.
+std::deque<FeedbackEvent>& events() {
+  static std::deque<FeedbackEvent>* log = [] {
+    static std::deque<FeedbackEvent> instance;
     registerProcessReset([] { instance.clear(); });
     return &instance;
   }();
@@ -33,7 +36,7 @@ std::string FeedbackEvent::description() const {
   return {};
 }
 
-const std::vector<FeedbackEvent>& FeedbackLog::played() { return events(); }
+std::vector<FeedbackEvent> FeedbackLog::played() { return {events().begin(), events().end()}; }
 
 std::vector<std::string> FeedbackLog::playedDescriptions() {
   std::vector<std::string> result;
@@ -43,7 +46,7 @@ std::vector<std::string> FeedbackLog::playedDescriptions() {
 
 void FeedbackLog::record(FeedbackEvent event) {
   auto& log = events();
-  if (log.size() >= capacity) log.erase(log.begin());
+  if (log.size() >= capacity) log.pop_front();
   log.push_back(std::move(event));
 }
 

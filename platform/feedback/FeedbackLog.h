@@ -38,7 +38,7 @@ class FeedbackLog {
 
   // The requests since the last clear, at most the latest `capacity`, oldest
   // first.
-  static const std::vector<FeedbackEvent>& played();
+  static std::vector<FeedbackEvent> played();
   // The same as one-line descriptions.
   static std::vector<std::string> playedDescriptions();
   static void record(FeedbackEvent event);
