@@ -487,11 +487,8 @@ TEST_F(ProductKeyboard, EveryKeyboardFillsAHeightTheHostFixes) {
   for (const auto& c : keyloom::fixedHeightCases()) {
     start(c.configuration());
     views().setFontMetrics(platform::ui::PangoTextMetrics::shared());
-    for (const auto& type : {KeyboardType::alphabetic(keyloom::KeyboardCase::lowercased), KeyboardType::numeric(),
-                             KeyboardType::symbolic(), KeyboardType::emojis()}) {
-      SCOPED_TRACE(::testing::Message() << (c.device.idiom == platform::UserInterfaceIdiom::pad ? "pad " : "phone ")
-                                        << (c.device.landscape ? "landscape " : "portrait ") << c.height << " "
-                                        << type.id());
+    for (const auto& type : keyloom::keyboardTypesFillingTheHost()) {
+      SCOPED_TRACE(c.name() + " " + type.id());
       controller->setKeyboardType(type);
       settle();
       const platform::Rect bounds(platform::Point{}, host->keyboardFrame().size);

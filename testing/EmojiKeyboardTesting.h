@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "keyloom/services/KeyboardActionHandler.h"
+#include "keyloom/state/KeyboardType.h"
 #include "keyloom/views/EmojiCategoryKeyboard.h"
 #include "keyloom/views/EmojiKeyboard.h"
 #include "platform/input/SimulatedHost.h"
@@ -110,7 +111,19 @@ struct FixedHeightCase {
     configuration.keyboardHeight = height;
     return configuration;
   }
+
+  // E.g. "phone landscape 216", for a test's trace.
+  std::string name() const {
+    return std::string(device.idiom == platform::UserInterfaceIdiom::pad ? "pad " : "phone ") +
+           (device.landscape ? "landscape " : "portrait ") + std::to_string(static_cast<int>(height));
+  }
 };
+
+// Every type of keyboard a host of fixed height must be filled by.
+inline std::vector<KeyboardType> keyboardTypesFillingTheHost() {
+  return {KeyboardType::alphabetic(KeyboardCase::lowercased), KeyboardType::numeric(), KeyboardType::symbolic(),
+          KeyboardType::emojis()};
+}
 
 inline std::vector<FixedHeightCase> fixedHeightCases() {
   std::vector<FixedHeightCase> cases;

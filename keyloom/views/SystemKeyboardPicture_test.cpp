@@ -138,11 +138,8 @@ TEST_F(SystemKeyboardPicture, EveryEmojiRowShowsWholeBetweenTheTitleAndTheMenu) 
 TEST_F(SystemKeyboardPicture, EveryKeyboardFillsAHeightTheHostFixes) {
   for (const auto& c : fixedHeightCases()) {
     start(c.configuration());
-    for (const auto& type : {KeyboardType::alphabetic(KeyboardCase::lowercased), KeyboardType::numeric(),
-                             KeyboardType::symbolic(), KeyboardType::emojis()}) {
-      SCOPED_TRACE(::testing::Message() << (c.device.idiom == platform::UserInterfaceIdiom::pad ? "pad " : "phone ")
-                                        << (c.device.landscape ? "landscape " : "portrait ") << c.height << " "
-                                        << type.id());
+    for (const auto& type : keyboardTypesFillingTheHost()) {
+      SCOPED_TRACE(c.name() + " " + type.id());
       controller->setKeyboardType(type);
       settle();
       const platform::Rect bounds(platform::Point{}, host->keyboardFrame().size);
