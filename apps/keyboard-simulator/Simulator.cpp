@@ -27,6 +27,8 @@
 #include "platform/input/Screen.h"
 #include "platform/ui/HostRenderer.h"
 #include "platform/ui/MenuPresentation.h"
+#include "platform/ui/PangoTextMetrics.h"
+#include "platform/ui/ViewHost.h"
 
 namespace keyboard_simulator {
 
@@ -61,6 +63,9 @@ std::shared_ptr<platform::SimulatedHost> makeHost(const SimulatorOptions& option
   configuration.localeIdentifier = options.locale;
   configuration.text = options.text;
   configuration.fieldTraits = fieldTraits(options);
+  // The screen is drawn with the renderer's fonts: every tree the keyboard
+  // shows is measured with them from the start, as it is drawn.
+  platform::ui::ViewHost::setDefaultFontMetrics(platform::ui::PangoTextMetrics::shared());
   return platform::SimulatedHost::make(std::move(configuration));
 }
 

@@ -11,12 +11,15 @@
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <vector>
 
+#include "apps/keyboard-simulator/SimulatorScript.h"
 #include "apps/keyboard-simulator/SimulatorWholeFrame_testing.h"
 #include "keyloom/controller/KeyboardHostingController.h"
 #include "keyloom/controller/KeyboardInputViewController.h"
 #include "platform/ui/MenuPresentation.h"
 #include "testing/EmojiKeyboardTesting.h"
+#include "testing/GeometryPrinting.h"
 #include "testing/SurfaceDifference.h"
 
 namespace keyboard_simulator {
@@ -430,6 +433,50 @@ platform::Size shownSize(SimulatorWindow& window) {
   cairo_surface_destroy(shown);
   std::remove(path.c_str());
   return size;
+}
+
+// The window's keys on the emoji page, from either orientation: after each
+// the keyboard has the frame of one started fresh in the state it leaves, on
+// the page it shows, so the way back to the letters is on screen.
+TEST_F(SimulatorWindowTest, WindowKeysOnTheEmojiPageLeaveTheFrameOfAKeyboardStartedInTheirState) {
+  struct Keys {
+    const char* name;
+    std::vector<SDL_Keycode> keys;
+    std::function<void(SimulatorOptions&, std::string&)> state;  // options and script of a fresh keyboard
+  };
+  const Keys cases[] = {
+      {"F2", {SDLK_F2},
+       [](SimulatorOptions& o, std::string&) {
+         o.orientation = keyloom::isLandscape(o.orientation) ? keyloom::InterfaceOrientation::portrait
+                                                             : keyloom::InterfaceOrientation::landscape;
+       }},
+      {"F2 twice", {SDLK_F2, SDLK_F2}, [](SimulatorOptions&, std::string&) {}},
+      {"F3", {SDLK_F3}, [](SimulatorOptions& o, std::string&) { o.locale = "de"; }},
+      {"F4", {SDLK_F4}, [](SimulatorOptions&, std::string& s) { s += "set-theme 1\nhide\nshow\n"; }},
+      {"F5", {SDLK_F5}, [](SimulatorOptions&, std::string& s) { s += "dark\n"; }},
+      {"F6 twice", {SDLK_F6, SDLK_F6}, [](SimulatorOptions&, std::string&) {}},
+  };
+  for (const auto orientation : {keyloom::InterfaceOrientation::portrait, keyloom::InterfaceOrientation::landscape}) {
+    for (const auto& keys : cases) {
+      SCOPED_TRACE(std::string(keys.name) + (keyloom::isLandscape(orientation) ? " from landscape" : " from portrait"));
+      SimulatorOptions options;
+      options.orientation = orientation;
+      open(options);
+      session_->simulator().run(parseSimulatorScript("tap emoji\n"));
+      for (const SDL_Keycode code : keys.keys) key(SDL_KEYDOWN, code, SDL_SCANCODE_UNKNOWN);
+      runQueued();
+      const platform::Rect frame = session_->simulator().host()->keyboardFrame();
+      const std::string page = session_->simulator().report(false).keyboard;
+      window_.reset();
+      session_.reset();
+      std::string script;
+      keys.state(options, script);
+      if (page == "emojis") script += "tap emoji\n";
+      Simulator fresh(options);
+      fresh.run(parseSimulatorScript(script));
+      EXPECT_EQ(frame, fresh.host()->keyboardFrame());
+    }
+  }
 }
 
 TEST_F(SimulatorWindowTest, AFittedWindowIsWhollyOnTheDisplayAtStartAndAfterTheDeviceAndTurns) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "platform/input/View.h"
 #include "platform/input/ViewController.h"
@@ -19,7 +20,10 @@ class HostingView : public platform::View {
   const ViewHost& host() const { return host_; }
 
   void layoutSubviews() override;
-  // As tall as the tree answers when offered `target`.
+  // As tall as the tree answers when offered `target`. The last target asked
+  // is remembered: whenever the tree's answer may have changed since (other
+  // views, other text measuring, or the same views grown or shrunk: a turn,
+  // new traits), it is asked again, and the window is told when it changed.
   Size systemLayoutSizeFitting(Size target) override;
   // Off screen, the tree's touches are cancelled and its menu closes.
   void didMoveToWindow() override;
@@ -27,9 +31,21 @@ class HostingView : public platform::View {
  private:
   explicit HostingView(ui::View rootView);
 
+  // After an update: asks the tree again at the remembered target where its
+  // answer may have changed, and tells the window when it did.
+  void remeasure();
+  void remember(Size target, double height);
+
   ViewHost host_;
-  // The tree's structure when its window was last told of its size.
-  std::size_t announcedStructure_ = 0;
+  // What the tree last answered, to which target, and what it was measured
+  // with: the tree's structure and text measuring.
+  struct Fitting {
+    Size target;
+    double height = 0;
+    std::size_t structure = 0;
+    const FontMetrics* metrics = nullptr;
+  };
+  std::optional<Fitting> fitting_;
 };
 
 // A view controller whose view is a HostingView of its root view. Always

@@ -65,7 +65,7 @@ Size measuredAfresh(const ViewHost& host, ProposedSize proposal) {
   return LayoutEngine(host.fontMetrics(), LayoutEngine::Mode::full).sizeThatFits(*host.root(), proposal);
 }
 
-TEST(HostingView, ATreeShowingOtherViewsAnnouncesItAndIsMeasuredOnlyWhereItChanged) {
+TEST(HostingView, TellsItsWindowWhenTheHeightItAsksForChangesAndMeasuresOnlyWhatChanged) {
   auto words = std::make_shared<std::optional<State<Words>>>();
   auto view = HostingView::make(SuggestionsAndKeys{words});
   auto metrics = std::make_shared<CountingMetrics>();
@@ -78,23 +78,45 @@ TEST(HostingView, ATreeShowingOtherViewsAnnouncesItAndIsMeasuredOnlyWhereItChang
   view->layoutSubviews();
   const Size fitting = view->systemLayoutSizeFitting(Size{390, 260});
   EXPECT_EQ(fitting.height, measuredAfresh(view->host(), {390, 260}).height);
+  const auto change = [&](const std::function<void(Words&)>& edit) {
+    auto next = words->value().get();
+    edit(next);
+    words->value().set(next);
+    metrics->count = 0;
+    MainQueue::main().runUntilIdle();
+  };
 
-  auto next = words->value().get();
-  next.suggestions = {"helm", "hello", "helps"};
-  words->value().set(next);
-  MainQueue::main().runUntilIdle();
-  EXPECT_EQ(announced, 1);
-  // Asked as the host asks after the announcement: the two new words are
-  // measured, not the rows of keys.
-  metrics->count = 0;
+  // Other views of the same height: asked again, nothing to tell. Only the
+  // new words are measured (laid out, then asked at the host's target).
+  change([](Words& w) { w.suggestions = {"helm", "hello", "helps"}; });
+  EXPECT_EQ(announced, 0);
+  EXPECT_LE(metrics->count, 3);
   EXPECT_EQ(view->systemLayoutSizeFitting(Size{390, 260}), fitting);
-  EXPECT_LE(metrics->count, 2);
+  // The same views grown: told once.
+  change([](Words& w) { w.rows = 4; });
+  EXPECT_EQ(announced, 1);
+  EXPECT_GT(view->systemLayoutSizeFitting(Size{390, 260}).height, fitting.height);
+  // Other text measuring counts as a change too, and so does going back.
+  struct Taller : FontMetrics {
+    Size measure(std::string_view text, const Font& font) const override {
+      const Size size = FixedFontMetrics::shared().measure(text, font);
+      return {size.width, size.height * 2};
+    }
+  };
+  view->host().setFontMetrics(std::make_shared<Taller>());
+  EXPECT_EQ(announced, 2);
+  view->host().setFontMetrics(metrics);
+  EXPECT_EQ(announced, 3);
   // Another height is measured once, then remembered.
-  view->systemLayoutSizeFitting(Size{390, 300});
+  const double grown = view->systemLayoutSizeFitting(Size{390, 300}).height;
   metrics->count = 0;
-  EXPECT_EQ(view->systemLayoutSizeFitting(Size{390, 300}).height, fitting.height);
+  EXPECT_EQ(view->systemLayoutSizeFitting(Size{390, 300}).height, grown);
   EXPECT_EQ(metrics->count, 0);
+  // Off screen nobody is told; the host asks when it shows the view again.
   view->setWindow(nullptr);
+  change([](Words& w) { w.rows = 2; });
+  EXPECT_EQ(announced, 3);
+  EXPECT_LT(view->systemLayoutSizeFitting(Size{390, 300}).height, grown);
 }
 
 TEST(HostingView, AnswersAfterChangesAreThoseOfAFreshMeasureAndLeaveTheLayoutAsAFullPassMakesIt) {

@@ -1,6 +1,7 @@
 #include "platform/ui/ViewHost.h"
 
 #include "platform/foundation/MainQueue.h"
+#include "platform/foundation/ProcessState.h"
 #include "platform/ui/Layout.h"
 #include "platform/ui/MenuPresentation.h"
 #include "platform/ui/TouchPipeline.h"
@@ -16,10 +17,22 @@ void setNeedsLayoutEverywhere(Node& node) {
   node.setNeedsLayout();
   for (const auto& child : node.children()) setNeedsLayoutEverywhere(*child);
 }
+
+std::shared_ptr<const FontMetrics>& defaultFontMetrics() {
+  static std::shared_ptr<const FontMetrics> metrics;
+  static const bool registered = [] {
+    registerProcessReset([] { defaultFontMetrics().reset(); });
+    return true;
+  }();
+  (void)registered;
+  return metrics;
+}
 }  // namespace
 
 ViewHost::ViewHost(View rootView, EnvironmentValues environment)
-    : tree_(std::make_shared<ViewTree>(std::move(environment))), rootView_(std::move(rootView)) {
+    : tree_(std::make_shared<ViewTree>(std::move(environment))),
+      rootView_(std::move(rootView)),
+      metrics_(defaultFontMetrics()) {
   tree_->setDidUpdate([this] { treeDidUpdate(); });
   tree_->setRootView(rootView_);
 }
@@ -100,9 +113,16 @@ Size ViewHost::sizeThatFits(ProposedSize proposal) const {
 }
 
 void ViewHost::setFontMetrics(std::shared_ptr<const FontMetrics> metrics) {
+  if (metrics == metrics_) return;
   metrics_ = std::move(metrics);
   needsFullLayout_ = true;  // every text may measure differently
   relayout();
+  // Whoever follows the tree's size hears of it as of any other change.
+  if (bounds_ && didUpdate_) didUpdate_();
+}
+
+void ViewHost::setDefaultFontMetrics(std::shared_ptr<const FontMetrics> metrics) {
+  defaultFontMetrics() = std::move(metrics);
 }
 
 void ViewHost::setIncrementalLayout(bool incremental) { incrementalLayout_ = incremental; }

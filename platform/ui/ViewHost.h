@@ -71,9 +71,14 @@ class ViewHost {
   // the rest of the last pass; turned off, every pass is a full one (the
   // frames are the same either way).
   void setIncrementalLayout(bool incremental);
-  // How text is measured; the fixed metric unless set.
+  // How text is measured; at first the default below. Other metrics lay
+  // everything out anew and count as an update (setDidUpdate).
   void setFontMetrics(std::shared_ptr<const FontMetrics> metrics);
   const FontMetrics& fontMetrics() const;
+  // How hosts made from now on measure text: the fixed metric unless set (a
+  // program that draws with the renderer's fonts sets those, so its trees
+  // are measured as they are drawn from the start). Null sets the fixed one.
+  static void setDefaultFontMetrics(std::shared_ptr<const FontMetrics> metrics);
 
   // --- Touches --------------------------------------------------------------
   // The view under `point` and its ancestors (see HitTest.h).
