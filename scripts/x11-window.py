@@ -7,13 +7,19 @@ window manager. For scripts/window-check.
   x11-window.py geometry   prints "WIDTHxHEIGHT+X+Y SCREENWIDTHxSCREENHEIGHT"
   x11-window.py title      prints the window's title
   x11-window.py key NAME   sends the key (an X keysym name: F1, F2) to the window
+  x11-window.py keydown NAME
+                           presses the computer's key (an X keysym name: q, e) through X's
+                           test extension, as a person does: it goes to the window with
+                           the input focus, and stays down until keyup
+  x11-window.py keyup NAME lets the key go
   x11-window.py press X Y  moves the mouse to the point of the window at the fractions
                            X and Y of its width and height, and presses its button
   x11-window.py move X Y   moves the mouse to the point of the window at those fractions
   x11-window.py release    lets the mouse's button go where the mouse is
   x11-window.py other SECONDS
                            opens another window, gives it the input focus, and closes
-                           it after SECONDS
+                           it after SECONDS, giving the focus back to where it was (as a
+                           window manager does)
   x11-window.py frame      prints "WIDTHxHEIGHT+X+Y" of the window with the frame a
                            window manager put around it (the window itself without one)
   x11-window.py capture FILE.png
@@ -69,6 +75,7 @@ xlib.XCreateSimpleWindow.argtypes = [ctypes.c_void_p, Window, ctypes.c_int, ctyp
 xlib.XMapRaised.argtypes = [ctypes.c_void_p, Window]
 xlib.XDestroyWindow.argtypes = [ctypes.c_void_p, Window]
 xlib.XSetInputFocus.argtypes = [ctypes.c_void_p, Window, ctypes.c_int, ctypes.c_ulong]
+xlib.XGetInputFocus.argtypes = [ctypes.c_void_p, ctypes.POINTER(Window), ctypes.POINTER(ctypes.c_int)]
 xlib.XStoreName.argtypes = [ctypes.c_void_p, Window, ctypes.c_char_p]
 REVERT_TO_PARENT = 2
 
@@ -85,6 +92,7 @@ def test_extension():
     except OSError:
         sys.exit("x11-window: libXtst is missing (scripts/install-deps installs libxtst6)")
     xtest.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int, ctypes.c_int, ctypes.c_ulong]
+    xtest.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
     xtest.XTestFakeButtonEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
     return xtest
 
@@ -201,6 +209,8 @@ def main():
         sys.exit("x11-window: cannot open the display")
     root = xlib.XDefaultRootWindow(display)
     if sys.argv[1] == "other":
+        focused, revert = Window(), ctypes.c_int()
+        xlib.XGetInputFocus(display, ctypes.byref(focused), ctypes.byref(revert))
         other = xlib.XCreateSimpleWindow(display, root, 0, 0, 200, 100, 0, 0, 0)
         xlib.XStoreName(display, other, b"another window")
         xlib.XMapRaised(display, other)
@@ -210,6 +220,16 @@ def main():
         xlib.XSync(display, 0)
         time.sleep(float(sys.argv[2]))
         xlib.XDestroyWindow(display, other)
+        xlib.XSync(display, 0)
+        if focused.value != other:
+            xlib.XSetInputFocus(display, focused, REVERT_TO_PARENT, 0)
+            xlib.XSync(display, 0)
+        return
+    if sys.argv[1] in ("keydown", "keyup"):
+        keycode = xlib.XKeysymToKeycode(display, xlib.XStringToKeysym(sys.argv[2].encode()))
+        if not keycode:
+            sys.exit(f"x11-window: no key for {sys.argv[2]}")
+        test_extension().XTestFakeKeyEvent(display, keycode, 1 if sys.argv[1] == "keydown" else 0, 0)
         xlib.XSync(display, 0)
         return
     if sys.argv[1] == "wm":

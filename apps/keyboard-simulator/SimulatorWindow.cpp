@@ -336,10 +336,16 @@ bool SimulatorWindow::handle(const SDL_Event& event) {
       return true;
     }
     case SDL_KEYUP:
-      if (event.key.keysym.scancode == downScancode_) {
-        downScancode_ = -1;
-        session_.keyUp();
+      if (event.key.keysym.scancode != downScancode_) return true;
+      // The keys still down are released when the focus goes, just before
+      // the window hears of it: no release of the person's, so a press cut
+      // short.
+      if (focusLossIsQueued()) {
+        cancelPress();
+        return true;
       }
+      downScancode_ = -1;
+      session_.keyUp();
       return true;
     default:
       return true;
@@ -349,6 +355,16 @@ bool SimulatorWindow::handle(const SDL_Event& event) {
 void SimulatorWindow::perform(SimulatorSession::Command command) {
   cancelPress();
   session_.perform(command);
+}
+
+bool SimulatorWindow::focusLossIsQueued() const {
+  SDL_Event queued[32];
+  const int count = SDL_PeepEvents(queued, 32, SDL_PEEKEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT);
+  // The program has one window: any loss of the focus is its own.
+  for (int i = 0; i < count; ++i) {
+    if (queued[i].window.event == SDL_WINDOWEVENT_FOCUS_LOST) return true;
+  }
+  return false;
 }
 
 void SimulatorWindow::cancelPress() {

@@ -280,6 +280,52 @@ TEST_F(SimulatorWindowTest, APressCutShortTypesNothingWhenReleased) {
   }
 }
 
+// When the focus goes, the display server lets go of the keys still down and
+// the window hears of their release just before it hears that the focus is
+// gone: a press cut short, which types nothing and commits no callout entry.
+TEST_F(SimulatorWindowTest, AComputerKeyReleasedBecauseTheFocusLeftTypesNothing) {
+  struct Hold {
+    const char* name;
+    SDL_Keycode key;
+    SDL_Scancode scancode;
+    const char* text;
+    double seconds;  // held before the focus goes
+  };
+  const Hold holds[] = {
+      {"q", SDLK_q, SDL_SCANCODE_Q, "q", 0.1},
+      {"e until its callout opened", SDLK_e, SDL_SCANCODE_E, "e", 1},
+  };
+  for (const auto& hold : holds) {
+    SCOPED_TRACE(hold.name);
+    SimulatorOptions options;
+    options.text = "kept";
+    open(options);
+    key(SDL_KEYDOWN, hold.key, hold.scancode);
+    text(hold.text);
+    runQueued();
+    session_->advance(hold.seconds);
+    ASSERT_TRUE(session_->simulator().isFingerDown());
+    const bool callout = session_->simulator().controller()->calloutContext()->action()->isActive();
+    EXPECT_EQ(callout, hold.seconds >= 1);
+    key(SDL_KEYUP, hold.key, hold.scancode);
+    SDL_Event lost{};
+    lost.type = SDL_WINDOWEVENT;
+    lost.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+    push(lost);
+    runQueued();
+    session_->advance(1);
+    EXPECT_EQ(typed(), "kept");
+    EXPECT_FALSE(session_->simulator().isFingerDown());
+    EXPECT_TRUE(session_->simulator().report(false).callout.empty());
+  }
+  // A release of the person's, with the focus kept, types as before.
+  key(SDL_KEYDOWN, SDLK_q, SDL_SCANCODE_Q);
+  text("q");
+  key(SDL_KEYUP, SDLK_q, SDL_SCANCODE_Q);
+  runQueued();
+  EXPECT_EQ(typed(), "keptq");
+}
+
 // The on-screen key repeats by itself while the computer's key is down; a
 // cancelled press repeats no more.
 TEST_F(SimulatorWindowTest, ACancelledHeldKeyStopsRepeating) {
