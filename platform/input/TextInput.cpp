@@ -27,6 +27,14 @@ std::size_t TextInput::byteOfIndex(std::size_t index) const {
 
 std::size_t TextInput::snapToBoundary(std::size_t byte) const { return byteOfIndex(indexOfByte(byte)); }
 
+std::size_t TextInput::characterBoundaryAtOrAfter(std::size_t byte) const { return snapToBoundary(byte); }
+
+std::size_t TextInput::characterBoundaryAtOrBefore(std::size_t byte) const {
+  const std::size_t index = indexOfByte(byte);
+  const std::size_t at = byteOfIndex(index);
+  return at <= byte || index == 0 ? at : byteOfIndex(index - 1);
+}
+
 std::size_t TextInput::replaceBytes(std::size_t from, std::size_t to, std::string_view replacement) {
   text_.replace(from, to - from, replacement);
   if (boundariesValid_) boundaries_.replace(text_, from, to - from, replacement.size());

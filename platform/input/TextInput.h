@@ -85,6 +85,10 @@ class TextInput : public View, public TextInputTraitsSource {
   std::size_t cursorOffset() const;
   // The same caret as a byte offset into text(), found without counting.
   std::size_t cursorByteOffset() const { return hasSelection_ ? selectionStart_ : 0; }
+  // The byte offset of the character boundary nearest `byte` on its side:
+  // at or before it (0 at least), at or after it (text().size() at most).
+  std::size_t characterBoundaryAtOrBefore(std::size_t byte) const;
+  std::size_t characterBoundaryAtOrAfter(std::size_t byte) const;
   // Selects [start, start + length) in characters, clamped.
   void select(std::size_t start, std::size_t length = 0);
   std::optional<std::string> markedText() const;

@@ -29,29 +29,24 @@ struct VisibleLine {
   std::size_t caret = 0;
 };
 
-// The caret's line around the caret (at byte `caret` of `text`), cut at
-// character boundaries: never more bytes on either side than could fit, and
-// never a search further, so long texts cost no more.
-VisibleLine visibleLine(std::string_view text, std::size_t caret) {
+// The caret's line around the caret, cut at character boundaries of the
+// whole text: never more bytes on either side than could fit, and never a
+// search further, so long texts cost no more.
+VisibleLine visibleLine(const HostTextField& field) {
   constexpr std::size_t kMaximumBytes = 1024;
-  std::string_view before = text.substr(0, caret);
-  bool cutBefore = before.size() > kMaximumBytes;
-  if (cutBefore) before = before.substr(before.size() - kMaximumBytes);
-  if (const std::size_t newline = before.rfind('\n'); newline != std::string_view::npos) {
-    before = before.substr(newline + 1);
-    cutBefore = false;
+  const std::string_view text = field.text();
+  const std::size_t caret = field.cursorByteOffset();
+  std::size_t start = caret > kMaximumBytes ? field.characterBoundaryAtOrAfter(caret - kMaximumBytes) : 0;
+  std::size_t end = text.size() - caret > kMaximumBytes ? field.characterBoundaryAtOrBefore(caret + kMaximumBytes)
+                                                          : text.size();
+  // A line feed ends a character on either side of it.
+  if (const std::size_t newline = text.substr(start, caret - start).rfind('\n'); newline != std::string_view::npos) {
+    start += newline + 1;
   }
-  std::string_view after = text.substr(caret);
-  bool cutAfter = after.size() > kMaximumBytes;
-  if (cutAfter) after = after.substr(0, kMaximumBytes);
-  if (const std::size_t newline = after.find('\n'); newline != std::string_view::npos) {
-    after = after.substr(0, newline);
-    cutAfter = false;
+  if (const std::size_t newline = text.substr(caret, end - caret).find('\n'); newline != std::string_view::npos) {
+    end = caret + newline;
   }
-  // A cut may fall inside a character: the partial one is dropped.
-  const std::string head = cutBefore ? text::dropFirstGraphemes(before, 1) : std::string(before);
-  const std::string tail = cutAfter ? text::dropLastGraphemes(after, 1) : std::string(after);
-  return {head + tail, head.size()};
+  return {std::string(text.substr(start, end - start)), caret - start};
 }
 
 // The host application's tree, laid out on the screen.
@@ -80,7 +75,7 @@ View hostApplicationView(const SimulatedHost& host, Size screen, bool dark) {
   } else {
     // Laid out whole, as bidirectional text must be: the caret goes where
     // the layout puts its position, over the text.
-    const VisibleLine visible = visibleLine(text, field.cursorByteOffset());
+    const VisibleLine visible = visibleLine(field);
     const CaretPlacement caret = PangoTextMetrics::shared()->placeCaret(visible.text, Font::body(), visible.caret);
     // On whole points, reaching from its position the way the line runs,
     // over where a character typed there goes.

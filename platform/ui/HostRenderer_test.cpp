@@ -269,6 +269,58 @@ TEST(HostRenderer, ALongTextIsLaidOutOnlyAroundTheCaret) {
   EXPECT_GT(frame.caretX(), 300);
 }
 
+// The line the field lays out, as its text node holds it.
+std::string laidOutLine(const SimulatedHost& host) {
+  ViewHost application(hostApplicationView(host, Size{390, 844}, false));
+  for (const auto& node : application.findAll(NodeKind::text)) {
+    if (auto text = node->text()) return *text;
+  }
+  return {};
+}
+
+// Around a caret far inside a long line, the field lays out a kilobyte or
+// so each side: where that cut falls inside a character of several bytes,
+// or inside a sequence of characters that is one (a flag, a joined emoji, a
+// letter with its marks), it is made at the character's edge, never inside.
+TEST(HostRenderer, ALongLineIsCutAroundTheCaretAtCharacterBoundaries) {
+  const std::string characters[] = {
+      "\U0001F600",                                  // an emoji: four bytes
+      "\U0001F1E9\U0001F1EA",                        // a flag: two regional indicators
+      "\U0001F468\u200D\U0001F469\u200D\U0001F467",  // a family: joined emoji
+      "\U0001F44B\U0001F3FD",                        // a waving hand with a skin tone
+      "e\u0301\u0323",                               // a letter with two combining marks
+      "\u00E9",                                      // two bytes
+  };
+  for (const std::string& character : characters) {
+    // Every way the character can straddle the cuts, on both sides.
+    for (std::size_t shift = 0; shift < character.size() + 2; ++shift) {
+      SCOPED_TRACE(std::to_string(character.size()) + "-byte character, shifted " + std::to_string(shift));
+      std::string side;
+      while (side.size() < 1100) side += character;
+      // The caret between two marks, which place the line in the text.
+      const std::string before = side + side + std::string(shift, 'a') + "[";
+      const std::string after = "]" + std::string(shift, 'a') + side + side;
+      auto host = hostWithText(before + after);
+      host->moveCursor(text::graphemeCount(before));
+      const std::string line = laidOutLine(*host);
+      ASSERT_TRUE(text::isValidUtf8(line));
+      // Whole characters of the text, the caret's among them, within a
+      // kilobyte of it on each side.
+      const std::string text = host->textField().text();
+      ASSERT_NE(line.find("[]"), std::string::npos);
+      const std::size_t start = before.size() - 1 - line.find("[]");
+      ASSERT_EQ(text.substr(start, line.size()), line);
+      const auto boundaries = text::graphemeBoundaries(text);
+      EXPECT_TRUE(std::binary_search(boundaries.begin(), boundaries.end(), start));
+      EXPECT_TRUE(std::binary_search(boundaries.begin(), boundaries.end(), start + line.size()));
+      EXPECT_LE(before.size() - start, 1024u);
+      EXPECT_GT(before.size() - start, 1024u - character.size() - 1);
+      EXPECT_LE(start + line.size() - before.size(), 1024u);
+      EXPECT_GT(start + line.size() - before.size(), 1024u - character.size() - 1);
+    }
+  }
+}
+
 // Seconds to draw the host's screen a few times over.
 // The fastest of a few runs of ten frames, so a busy machine's pauses do not
 // count.
