@@ -7,6 +7,7 @@
 
 #include "keyloom/state/KeyboardLocale.h"
 #include "platform/foundation/Text.h"
+#include "platform/ui/PngFile.h"
 
 namespace keyboard_simulator {
 
@@ -209,6 +210,9 @@ SimulatorOptions parseSimulatorOptions(const std::vector<std::string>& arguments
     } else if (name == "--screenshot") {
       const std::string path = reader.value();
       if (path.empty()) throw SimulatorUsageError("--screenshot needs a file name");
+      if (auto problem = platform::ui::pictureNameProblem(path)) {
+        throw SimulatorUsageError("--screenshot " + path + ": " + *problem);
+      }
       options.screenshot = path;
     } else if (name == "--scale") {
       const std::string text = reader.value();

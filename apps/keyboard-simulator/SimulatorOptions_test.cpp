@@ -147,6 +147,8 @@ TEST(SimulatorOptionsTest, BadCommandLinesSayWhatIsWrong) {
       {{"--script", ""}, "--script needs a file name, or - for standard input"},
       {{"--text", "\xC3"}, "--text: the text is not valid UTF-8"},
       {{"--type", "\xFF"}, "--type: the text is not valid UTF-8"},
+      {{"--screenshot", "x.jpg"}, "--screenshot x.jpg: pictures are written as PNG, not JPEG (name the file .png)"},
+      {{"--screenshot=shots/x.TIFF"}, "--screenshot shots/x.TIFF: pictures are written as PNG, not TIFF"},
   };
   for (const auto& [arguments, message] : cases) {
     try {

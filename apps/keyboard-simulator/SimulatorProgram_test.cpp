@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -485,33 +486,87 @@ TEST(SimulatorProgramTest, AScreenshotThatCannotBeWrittenExitsOneWithTheReasonAn
   }
 }
 
+// Past the file-size limit (as on a full disk) the program says so and exits
+// 1, and leaves the earlier picture as it was: named directly, through a
+// link to it elsewhere, or through a link to nothing yet, which stays so.
 TEST(SimulatorProgramTest, AScreenshotOnAFullDiskLeavesTheEarlierPictureWhole) {
-  const auto directory = std::filesystem::path(::testing::TempDir()) / "simulator-full-disk";
+  namespace fs = std::filesystem;
+  const auto directory = fs::path(::testing::TempDir()) / "simulator-full-disk";
+  fs::remove_all(directory);
+  fs::create_directories(directory / "elsewhere");
+  const auto picture = directory / "elsewhere" / "picture.png";
+  std::ofstream(picture, std::ios::binary) << "the earlier picture";
+  fs::create_symlink(picture, directory / "link.png");
+  fs::create_symlink(directory / "elsewhere" / "none-yet.png", directory / "dangling.png");
+  for (const char* name : {"elsewhere/picture.png", "link.png", "dangling.png"}) {
+    SCOPED_TRACE(name);
+    const auto shot = directory / name;
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      // Files the program writes stop growing past 4 KB, as under a shell's
+      // file-size limit, which leaves SIGXFSZ at its default action: the
+      // program must not be killed by it.
+      std::signal(SIGXFSZ, SIG_DFL);
+      const struct rlimit limit {4096, 4096};
+      ::setrlimit(RLIMIT_FSIZE, &limit);
+      const ProgramRun run = runSimulator({"--screenshot", shot.string()});
+      const bool asPromised = run.exitCode == 1 && run.err.find("cannot write " + shot.string() +
+                                                                ": File too large") != std::string::npos;
+      ::_exit(asPromised ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "not exit 1 with the system's reason";
+    EXPECT_TRUE(readFile(picture) == "the earlier picture") << "the earlier picture was overwritten";
+    EXPECT_EQ(std::distance(fs::directory_iterator(directory / "elsewhere"), fs::directory_iterator()), 1)
+        << "a temporary or a cut picture was left behind";
+    EXPECT_EQ(std::distance(fs::directory_iterator(directory), fs::directory_iterator()), 3);
+  }
+  EXPECT_TRUE(fs::is_symlink(directory / "link.png") && fs::is_symlink(directory / "dangling.png"));
+  fs::remove_all(directory);
+}
+
+// A picture under another format's name is refused before anything runs.
+TEST(SimulatorProgramTest, AScreenshotNamedAsAnotherFormatIsRefusedBeforeTyping) {
+  const auto directory = std::filesystem::path(::testing::TempDir()) / "simulator-picture-names";
   std::filesystem::remove_all(directory);
   std::filesystem::create_directories(directory);
-  const auto shot = directory / "shot.png";
-  std::ofstream(shot, std::ios::binary) << "the earlier picture";
-  pid_t child = ::fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    // Files the program writes stop growing past 4 KB, as under a shell's
-    // file-size limit, which leaves SIGXFSZ at its default action: the
-    // program must not be killed by it.
-    std::signal(SIGXFSZ, SIG_DFL);
-    const struct rlimit limit {4096, 4096};
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    const ProgramRun run = runSimulator({"--screenshot", shot.string()});
-    const bool asPromised = run.exitCode == 1 && run.err.find("cannot write " + shot.string() + ": File too large") !=
-                                                     std::string::npos;
-    ::_exit(asPromised ? 0 : 1);
+  const std::string jpeg = (directory / "x.jpg").string();
+  const struct {
+    std::vector<std::string> arguments;
+    std::string script;
+    std::string message;
+  } cases[] = {
+      {{"--type", "Hi", "--screenshot", jpeg}, "",
+       "keyboard-simulator: --screenshot " + jpeg + ": pictures are written as PNG, not JPEG (name the file .png)\n"},
+      {{"--script", "-"}, "type Hi\nscreenshot " + (directory / "a.png").string() + "\nscreenshot x.GIF\n",
+       "keyboard-simulator: standard input: line 3: screenshot x.GIF: pictures are written as PNG, not GIF (name "
+       "the file .png)\n"},
+  };
+  for (const auto& c : cases) {
+    const ProgramRun run = runSimulator(c.arguments, c.script);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_THAT(run.err, StartsWith(c.message));
+    EXPECT_EQ(run.out, "");
   }
-  int status = 0;
-  ASSERT_EQ(::waitpid(child, &status, 0), child);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "not exit 1 with the system's reason";
-  EXPECT_TRUE(readFile(shot) == "the earlier picture") << "the earlier picture was overwritten";
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), std::filesystem::directory_iterator()), 1)
-      << "a temporary was left behind";
+  EXPECT_TRUE(std::filesystem::is_empty(directory)) << "something was written";
   std::filesystem::remove_all(directory);
+}
+
+// The field lays out a kilobyte each side of the caret: the cut falls
+// inside an emoji here (one, two or three bytes into it) and is made at its
+// edge, so the text layout gets whole characters and says nothing.
+TEST(SimulatorProgramTest, ALongLineOfEmojiIsDrawnWithoutComplaint) {
+  const std::string shot = ::testing::TempDir() + "simulator-emoji-line.png";
+  for (const char* end : {"a", "ab", "abc"}) {
+    std::string text;
+    for (int i = 0; i < 600; ++i) text += "\U0001F600";
+    const ProgramRun run = runSimulator({"--text", text + end, "--screenshot", shot});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, "") << end;
+  }
+  std::remove(shot.c_str());
 }
 
 TEST(SimulatorProgramTest, AScreenshotToStandardOutputGoesWhereItIsRedirected) {

@@ -10,6 +10,7 @@
 
 #include "keyboard-extension/ThemePalette.h"
 #include "platform/foundation/Text.h"
+#include "platform/ui/PngFile.h"
 
 namespace keyboard_simulator {
 
@@ -174,6 +175,9 @@ std::optional<SimulatorStep> parseSimulatorStep(std::string_view line) {
   if (step == "screenshot") {
     const std::string_view path = trimmed(rest);
     if (path.empty()) throw SimulatorScriptError("screenshot needs a file name");
+    if (auto problem = platform::ui::pictureNameProblem(path)) {
+      throw SimulatorScriptError("screenshot " + std::string(path) + ": " + *problem);
+    }
     return simulator_step::Screenshot{std::string(path)};
   }
   if (step == "lift" || step == "hide" || step == "show" || step == "rotate" || step == "dark" || step == "light") {

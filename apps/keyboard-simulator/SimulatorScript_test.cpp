@@ -153,6 +153,7 @@ TEST(SimulatorScriptTest, BadLinesAreNamedByNumber) {
       {"full-access\n", "line 1: full-access needs on or off"},
       {"full-access yes\n", "line 1: full-access needs on or off"},
       {"screenshot\n", "line 1: screenshot needs a file name"},
+      {"tap a\nscreenshot x.webp\n", "line 2: screenshot x.webp: pictures are written as PNG, not WebP (name the file .png)"},
       {"tap\n", "line 1: tap needs a key"},
       {"tap ab\n", "line 1: 'ab' is not a key"},
       {"tap Space\n", "line 1: 'Space' is not a key"},

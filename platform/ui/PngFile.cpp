@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <csetjmp>
 #include <cstdint>
@@ -13,6 +14,9 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/foundation/Error.h"
@@ -43,28 +47,86 @@ bool writeAll(PngSink& sink, const unsigned char* data, std::size_t length) {
   return true;
 }
 
-// Opens the temporary beside `path` (or the file the path leads to, when it
-// is no regular file of its folder), lets `encode` write the picture and
-// returns its failure (empty on success), then syncs and renames into place.
-// On any failure the temporary is removed and Error names the path and the
-// reason: the system's when writing failed, the encoder's otherwise.
+[[noreturn]] void failWriting(const std::string& path, const std::string& reason) {
+  throw Error("cannot write " + path + ": " + reason);
+}
+
+bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// Whether `file` is what standard output or standard error writes to, as
+// when a shell redirected it there.
+bool isStandardStream(const struct stat& file) {
+  for (const int stream : {STDOUT_FILENO, STDERR_FILENO}) {
+    struct stat open {};
+    if (::fstat(stream, &open) == 0 && sameFile(open, file)) return true;
+  }
+  return false;
+}
+
+// Where a picture named `path` is written.
+struct Destination {
+  // The regular file (or the name of one to come) that a complete picture
+  // replaces by a rename: `path` itself, or the end of the links it is.
+  std::string file;
+  // Written in place instead, through `path`: a device, a pipe, a standard
+  // stream, or what a descriptor's link in /proc leads to.
+  bool inPlace = false;
+  // The mode of the file replaced, when there is one.
+  std::optional<mode_t> mode;
+};
+
+// Follows the links `path` is, one by one, to the file they lead to. Throws
+// the system's reason when that cannot be told.
+Destination destinationOf(const std::string& path) {
+  const auto fail = [&path](int error) { failWriting(path, std::strerror(error)); };
+  namespace fs = std::filesystem;
+  fs::path file = path;
+  for (int links = 0;; ++links) {
+    struct stat named {};
+    if (::lstat(file.c_str(), &named) != 0) {
+      // Nothing there yet: a new file, there.
+      if (errno == ENOENT) return {file.string(), false, std::nullopt};
+      fail(errno);
+    }
+    if (S_ISREG(named.st_mode)) return {file.string(), false, named.st_mode & 07777};
+    if (!S_ISLNK(named.st_mode)) return {path, true, std::nullopt};
+    // A descriptor's link (/dev/stdout, /proc/self/fd/1) names no file to
+    // rename over: it may be a pipe, or a file a shell holds open.
+    std::error_code error;
+    const fs::path folder = fs::canonical(file.has_parent_path() ? file.parent_path() : fs::path("."), error);
+    if (!error && (folder == "/proc" || folder.string().rfind("/proc/", 0) == 0)) return {path, true, std::nullopt};
+    struct stat target {};
+    if (::stat(file.c_str(), &target) == 0 && (!S_ISREG(target.st_mode) || isStandardStream(target))) {
+      return {path, true, std::nullopt};
+    }
+    if (links == 40) fail(ELOOP);
+    const fs::path next = fs::read_symlink(file, error);
+    if (error) fail(error.value());
+    file = next.is_absolute() ? next : file.parent_path() / next;
+  }
+}
+
+// Opens the temporary beside the file `path` names (or the file itself, when
+// it is no regular file: see Destination), lets `encode` write the picture
+// and returns its failure (empty on success), then syncs and renames into
+// place. On any failure the temporary is removed and Error names the path
+// and the reason: the system's when writing failed, the encoder's otherwise.
 void writeSafely(const std::string& path, const std::function<std::string(PngSink&)>& encode) {
-  const auto fail = [&path](const std::string& reason) { throw Error("cannot write " + path + ": " + reason); };
+  const auto fail = [&path](const std::string& reason) { failWriting(path, reason); };
+  if (auto problem = pictureNameProblem(path)) fail(*problem);
   // A picture past the file-size limit fails as on a full disk.
   const FileSizeLimitGuard sizeLimit;
-  // Only a regular file is replaced. A link is written through in place: it
-  // may lead out of the folder, or be /dev/stdout naming the file a shell
-  // redirected standard output to, which must get the picture.
-  struct stat existing {};
-  const bool exists = ::lstat(path.c_str(), &existing) == 0;
-  const bool inPlace = exists && !S_ISREG(existing.st_mode);
+  // Only a regular file is replaced, also at the end of a link, which stays
+  // a link: a failed write leaves the earlier picture, or nothing at all.
+  const Destination destination = destinationOf(path);
+  const bool inPlace = destination.inPlace;
   std::filesystem::path temporary;
   PngSink sink;
   sink.fd = inPlace ? ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666)
-                    : createTemporarySibling(path, temporary);
+                    : createTemporarySibling(destination.file, temporary);
   if (sink.fd < 0) fail(std::strerror(errno));
   // A picture written again keeps the file's mode.
-  if (exists && !inPlace) ::fchmod(sink.fd, existing.st_mode & 07777);
+  if (destination.mode) ::fchmod(sink.fd, *destination.mode);
   std::string failure;
   try {
     failure = encode(sink);
@@ -77,7 +139,7 @@ void writeSafely(const std::string& path, const std::function<std::string(PngSin
   const bool encoded = failure.empty() && error == 0;
   if (encoded && !inPlace && ::fsync(sink.fd) != 0) error = errno;
   if (::close(sink.fd) != 0 && error == 0) error = errno;
-  if (encoded && error == 0 && !inPlace && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
+  if (encoded && error == 0 && !inPlace && ::rename(temporary.c_str(), destination.file.c_str()) != 0) error = errno;
   if (failure.empty() && error == 0) return;
   if (!inPlace) ::unlink(temporary.c_str());
   fail(error != 0 ? std::strerror(error) : failure);
@@ -149,6 +211,23 @@ constexpr int kBandBytes = 256 * 1024;
 constexpr int kLeastBandRows = 16;
 
 }  // namespace
+
+std::optional<std::string> pictureNameProblem(std::string_view path) {
+  static constexpr std::pair<std::string_view, std::string_view> kOtherFormats[] = {
+      {".jpg", "JPEG"}, {".jpeg", "JPEG"}, {".gif", "GIF"},   {".bmp", "BMP"},
+      {".webp", "WebP"}, {".tif", "TIFF"}, {".tiff", "TIFF"},
+  };
+  const std::size_t dot = path.rfind('.');
+  if (dot == std::string_view::npos || path.find('/', dot) != std::string_view::npos) return std::nullopt;
+  std::string extension(path.substr(dot));
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (const auto& [name, format] : kOtherFormats) {
+    if (extension == name) {
+      return "pictures are written as PNG, not " + std::string(format) + " (name the file .png)";
+    }
+  }
+  return std::nullopt;
+}
 
 void writePngFile(cairo_surface_t* surface, const std::string& path) {
   writeSafely(path, [surface](PngSink& sink) -> std::string {

@@ -3,17 +3,27 @@
 #include <cairo.h>
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace platform::ui {
 
 // Both writers put the picture in a temporary file beside `path` first and
 // rename it into place only when complete, so a full disk never leaves a
 // truncated picture, and an earlier picture stays until the new one replaces
-// it. A path that is a link, a device or a pipe (standard output) is written
-// to directly, where it leads: neither ever replaces a link. Both throw Error
-// "cannot write <path>: <the system's reason>", a write past the file-size
-// limit included.
+// it. A path that is a link is written the same way at the file the link
+// leads to (or will, when there is none yet), and stays a link. A device, a
+// pipe, standard output (also where a shell redirected it to a file) and what
+// a descriptor's link leads to (/dev/stdout) are written to directly. Both
+// throw Error "cannot write <path>: <the system's reason>", a write past the
+// file-size limit included, and refuse a name pictureNameProblem refuses.
+
+// Pictures are PNG: a name ending in another picture format's extension
+// (".jpg", ".jpeg", ".gif", ".bmp", ".webp", ".tif", ".tiff", in any case)
+// would misname what it holds. The reason such a name is refused; none for
+// every other name.
+std::optional<std::string> pictureNameProblem(std::string_view path);
 
 // Writes `surface` as a PNG file at `path`.
 void writePngFile(cairo_surface_t* surface, const std::string& path);

@@ -69,7 +69,7 @@ TEST_F(PngFileTest, APipeIsWrittenToInPlace) {
   EXPECT_TRUE(fs::is_fifo(path));
 }
 
-TEST_F(PngFileTest, ALinkIsWrittenThroughInPlaceAndStaysALink) {
+TEST_F(PngFileTest, ALinkIsWrittenThroughAndStaysALink) {
   // A file elsewhere, and one held open as a shell holds a redirected
   // standard output, reached as /dev/stdout reaches it.
   const fs::path elsewhere = folder_ / "elsewhere";
@@ -132,6 +132,101 @@ TEST_F(PngFileTest, APicturePastTheFileSizeLimitFailsAndLeavesTheEarlierOneAlone
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "no clear failure";
   EXPECT_EQ(read(path), "earlier");
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+}
+
+// In a child process under `ulimit -f` of 32 bytes, as a full disk: whether
+// writing a picture of 64 x 64 at `path` failed with the system's reason.
+bool failsPastTheFileSizeLimit(const fs::path& path) {
+  const pid_t child = ::fork();
+  if (child < 0) return false;
+  if (child == 0) {
+    const struct rlimit limit {32, 32};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    try {
+      writeOpaquePngFile(path.string(), 64, 64, 0, [](cairo_t*, PixelRows) {});
+    } catch (const Error& error) {
+      ::_exit(std::string(error.what()) == "cannot write " + path.string() + ": File too large" ? 0 : 1);
+    }
+    ::_exit(1);
+  }
+  int status = 0;
+  return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// A link is written as a regular file is, at the file it leads to: a write
+// that fails leaves the earlier picture there, or nothing at all where there
+// was none, and the link as it was.
+TEST_F(PngFileTest, AWriteThroughALinkThatFailsLeavesTheEarlierPictureOrNothing) {
+  const fs::path elsewhere = folder_ / "elsewhere";
+  fs::create_directories(elsewhere);
+  const fs::path picture = elsewhere / "picture.png";
+  std::ofstream(picture) << "earlier";
+  const struct {
+    const char* name;
+    fs::path link, leadsTo;
+  } cases[] = {
+      {"a link to a picture", folder_ / "shot.png", picture},
+      {"a link to a link to it, relative", folder_ / "again.png", "shot.png"},
+      {"a dangling link", folder_ / "dangling.png", elsewhere / "none-yet.png"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::create_symlink(c.leadsTo, c.link);
+    EXPECT_TRUE(failsPastTheFileSizeLimit(c.link));
+    EXPECT_EQ(fs::read_symlink(c.link), c.leadsTo);
+  }
+  EXPECT_EQ(read(picture), "earlier");
+  // Nothing beside the links or the picture: no temporary, no cut picture.
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 4);
+  EXPECT_EQ(std::distance(fs::directory_iterator(elsewhere), fs::directory_iterator()), 1);
+  // Written whole, the picture replaces the earlier one and the dangling
+  // link's file comes to be, each keeping its link.
+  for (const auto& c : cases) writePngFile(surface_, c.link.string());
+  EXPECT_EQ(read(picture).substr(1, 3), "PNG");
+  EXPECT_EQ(read(elsewhere / "none-yet.png").substr(1, 3), "PNG");
+  for (const auto& c : cases) EXPECT_TRUE(fs::is_symlink(c.link)) << c.name;
+}
+
+TEST_F(PngFileTest, LinksThatLeadNowhereFailClearly) {
+  fs::create_symlink("loop-b.png", folder_ / "loop-a.png");
+  fs::create_symlink("loop-a.png", folder_ / "loop-b.png");
+  fs::create_symlink(folder_ / "missing" / "shot.png", folder_ / "no-folder.png");
+  const std::pair<fs::path, std::string> cases[] = {
+      {folder_ / "loop-a.png", "Too many levels of symbolic links"},
+      {folder_ / "no-folder.png", "No such file or directory"},
+  };
+  for (const auto& [path, reason] : cases) {
+    try {
+      writePngFile(surface_, path.string());
+      ADD_FAILURE() << path << " written";
+    } catch (const Error& error) {
+      EXPECT_EQ(std::string(error.what()), "cannot write " + path.string() + ": " + reason);
+    }
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 3);
+}
+
+TEST_F(PngFileTest, ANameOfAnotherPictureFormatIsRefused) {
+  const struct {
+    const char* name;
+    const char* format;
+  } refused[] = {{"x.jpg", "JPEG"}, {"x.JPEG", "JPEG"}, {"x.gif", "GIF"}, {"x.bmp", "BMP"},
+                 {"x.webp", "WebP"}, {"x.tif", "TIFF"}, {"x.Tiff", "TIFF"}};
+  for (const auto& name : refused) {
+    const fs::path path = folder_ / name.name;
+    const std::string reason = "pictures are written as PNG, not " + std::string(name.format) + " (name the file .png)";
+    EXPECT_EQ(pictureNameProblem(path.string()), reason);
+    try {
+      writePngFile(surface_, path.string());
+      ADD_FAILURE() << name.name << " written";
+    } catch (const Error& error) {
+      EXPECT_EQ(std::string(error.what()), "cannot write " + path.string() + ": " + reason);
+    }
+  }
+  EXPECT_TRUE(fs::is_empty(folder_));
+  for (const char* name : {"x.png", "x.PNG", "x", "x.jpg.png", "x.jpgs", "pictures.jpg/x", ".jpg/x.png", "/dev/stdout"}) {
+    EXPECT_EQ(pictureNameProblem(name), std::nullopt) << name;
+  }
 }
 
 // Shapes that cross every band boundary, with soft edges, and their shadow
