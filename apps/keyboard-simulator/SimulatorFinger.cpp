@@ -6,7 +6,6 @@
 #include "keyloom/controller/KeyboardHostingController.h"
 #include "platform/foundation/Error.h"
 #include "platform/foundation/MainQueue.h"
-#include "platform/ui/PangoTextMetrics.h"
 
 namespace keyboard_simulator {
 
@@ -17,12 +16,9 @@ SimulatorFinger::SimulatorFinger(std::shared_ptr<platform::SimulatedHost> host,
 platform::ui::ViewHost* SimulatorFinger::view() const {
   auto hosting = controller_->hostingController();
   if (!hosting) return nullptr;
-  platform::ui::ViewHost& view = hosting->viewHost();
-  // Laid out with the metrics the screen is drawn with, so each key's text
-  // fits the frame it is drawn in, and touches land where keys are drawn.
-  const auto& drawn = platform::ui::PangoTextMetrics::shared();
-  if (&view.fontMetrics() != drawn.get()) view.setFontMetrics(drawn);
-  return &view;
+  // Measured with the fonts the screen is drawn with from the start (the
+  // simulator makes them every tree's), so touches land where keys are drawn.
+  return &hosting->viewHost();
 }
 
 // The view lays out in its own bounds; the screen shows it in the keyboard's frame.
