@@ -481,46 +481,60 @@ platform::Size shownSize(SimulatorWindow& window) {
   return size;
 }
 
-// The window's keys on the emoji page, from either orientation: after each
-// the keyboard has the frame of one started fresh in the state it leaves, on
-// the page it shows, so the way back to the letters is on screen.
-TEST_F(SimulatorWindowTest, WindowKeysOnTheEmojiPageLeaveTheFrameOfAKeyboardStartedInTheirState) {
+// The window's keys on a page of its own height (the emoji page on the
+// phone, the numbers on the pad), on both keyboards, from either
+// orientation: after each the keyboard has the frame of one started fresh in
+// the state it leaves, on the page it shows, so the way back to the letters
+// is on screen.
+TEST_F(SimulatorWindowTest, WindowKeysLeaveTheFrameOfAKeyboardStartedInTheirState) {
   struct Keys {
     const char* name;
     std::vector<SDL_Keycode> keys;
+    bool productOnly;
     std::function<void(SimulatorOptions&, std::string&)> state;  // options and script of a fresh keyboard
   };
   const Keys cases[] = {
-      {"F2", {SDLK_F2},
+      {"F2", {SDLK_F2}, false,
        [](SimulatorOptions& o, std::string&) {
          o.orientation = keyloom::isLandscape(o.orientation) ? keyloom::InterfaceOrientation::portrait
                                                              : keyloom::InterfaceOrientation::landscape;
        }},
-      {"F2 twice", {SDLK_F2, SDLK_F2}, [](SimulatorOptions&, std::string&) {}},
-      {"F3", {SDLK_F3}, [](SimulatorOptions& o, std::string&) { o.locale = "de"; }},
-      {"F4", {SDLK_F4}, [](SimulatorOptions&, std::string& s) { s += "set-theme 1\nhide\nshow\n"; }},
-      {"F5", {SDLK_F5}, [](SimulatorOptions&, std::string& s) { s += "dark\n"; }},
-      {"F6 twice", {SDLK_F6, SDLK_F6}, [](SimulatorOptions&, std::string&) {}},
+      {"F2 twice", {SDLK_F2, SDLK_F2}, false, [](SimulatorOptions&, std::string&) {}},
+      {"F3", {SDLK_F3}, false, [](SimulatorOptions& o, std::string&) { o.locale = "de"; }},
+      {"F4", {SDLK_F4}, true, [](SimulatorOptions&, std::string& s) { s += "set-theme 1\nhide\nshow\n"; }},
+      {"F5", {SDLK_F5}, false, [](SimulatorOptions&, std::string& s) { s += "dark\n"; }},
+      {"F6 twice", {SDLK_F6, SDLK_F6}, false, [](SimulatorOptions&, std::string&) {}},
   };
-  for (const auto orientation : {keyloom::InterfaceOrientation::portrait, keyloom::InterfaceOrientation::landscape}) {
-    for (const auto& keys : cases) {
-      SCOPED_TRACE(std::string(keys.name) + (keyloom::isLandscape(orientation) ? " from landscape" : " from portrait"));
-      SimulatorOptions options;
-      options.orientation = orientation;
-      open(options);
-      session_->simulator().run(parseSimulatorScript("tap emoji\n"));
-      for (const SDL_Keycode code : keys.keys) key(SDL_KEYDOWN, code, SDL_SCANCODE_UNKNOWN);
-      runQueued();
-      const platform::Rect frame = session_->simulator().host()->keyboardFrame();
-      const std::string page = session_->simulator().report(false).keyboard;
-      window_.reset();
-      session_.reset();
-      std::string script;
-      keys.state(options, script);
-      if (page == "emojis") script += "tap emoji\n";
-      Simulator fresh(options);
-      fresh.run(parseSimulatorScript(script));
-      EXPECT_EQ(frame, fresh.host()->keyboardFrame());
+  for (const auto keyboard : {SimulatorKeyboard::zandorelle, SimulatorKeyboard::standard}) {
+    for (const auto device : {keyloom::DeviceType::phone, keyloom::DeviceType::pad}) {
+      const bool phone = device == keyloom::DeviceType::phone;
+      const std::string toPage = phone ? "tap emoji\n" : "tap 123\n";
+      for (const auto orientation : {keyloom::InterfaceOrientation::portrait, keyloom::InterfaceOrientation::landscape}) {
+        for (const auto& keys : cases) {
+          if (keys.productOnly && keyboard != SimulatorKeyboard::zandorelle) continue;
+          SCOPED_TRACE(std::string(keys.name) + (keyboard == SimulatorKeyboard::zandorelle ? ", product" : ", standard") +
+                       (phone ? " phone" : " pad") + (keyloom::isLandscape(orientation) ? " from landscape" : " from portrait"));
+          SimulatorOptions options;
+          options.keyboard = keyboard;
+          options.device = device;
+          options.orientation = orientation;
+          open(options);
+          session_->simulator().run(parseSimulatorScript(toPage));
+          const std::string page = session_->simulator().report(false).keyboard;
+          for (const SDL_Keycode code : keys.keys) key(SDL_KEYDOWN, code, SDL_SCANCODE_UNKNOWN);
+          runQueued();
+          const platform::Rect frame = session_->simulator().host()->keyboardFrame();
+          const bool samePage = session_->simulator().report(false).keyboard == page;
+          window_.reset();
+          session_.reset();
+          std::string script;
+          keys.state(options, script);
+          if (samePage) script += toPage;
+          Simulator fresh(options);
+          fresh.run(parseSimulatorScript(script));
+          EXPECT_EQ(frame, fresh.host()->keyboardFrame());
+        }
+      }
     }
   }
 }
