@@ -19,12 +19,10 @@ void setNeedsLayoutEverywhere(Node& node) {
 }
 
 std::shared_ptr<const FontMetrics>& defaultFontMetrics() {
-  static std::shared_ptr<const FontMetrics> metrics;
-  static const bool registered = [] {
+  static std::shared_ptr<const FontMetrics> metrics = [] {
     registerProcessReset([] { defaultFontMetrics().reset(); });
-    return true;
+    return std::shared_ptr<const FontMetrics>();
   }();
-  (void)registered;
   return metrics;
 }
 }  // namespace
