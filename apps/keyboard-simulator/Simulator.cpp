@@ -171,10 +171,11 @@ Simulator::Simulator(const SimulatorOptions& options)
   }
   context->spaceLongPressBehavior.set(options.spaceLongPress);
   host_->runMainQueue();
-  // The host's field takes the focus as a new document; the keyboard hears
-  // of the change and shows the keyboard type the text at the cursor
-  // prefers (capitals at the start of a sentence).
-  host_->beginNewDocument(options.text, fieldTraits(options));
+  // The keyboard appeared on the host's field, which holds the text and
+  // traits from the start; it hears of the text as of an edit and shows the
+  // keyboard type the text at the cursor prefers (capitals at the start of
+  // a sentence).
+  host_->setText(options.text);
   host_->runMainQueue();
 }
 

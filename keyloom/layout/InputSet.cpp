@@ -11,25 +11,34 @@ namespace keyloom {
 
 namespace {
 
-// A set made once, on first use, even when first read from several threads.
-// The process reset re-arms it, so tests can pick the device first.
+// A set made once per device, on its first use there, even when first read
+// from several threads: the device may change while the process runs (a
+// simulator turning a phone into a pad), and each device has rows of its own.
+// The process reset re-arms them, so tests can pick the device first.
 struct LazyAlphabeticSet {
   std::unique_ptr<std::once_flag> once = std::make_unique<std::once_flag>();
   std::optional<AlphabeticInputSet> value;
 };
 
-LazyAlphabeticSet* makeLazySet() {
-  auto* made = new LazyAlphabeticSet;
-  platform::registerProcessReset([made] {
-    made->once = std::make_unique<std::once_flag>();
-    made->value.reset();
-  });
+// One set per device currentDeviceType() tells apart.
+struct LazyAlphabeticSets {
+  LazyAlphabeticSet phone;
+  LazyAlphabeticSet pad;
+
+  LazyAlphabeticSet& forDevice(DeviceType device) { return device == DeviceType::pad ? pad : phone; }
+};
+
+LazyAlphabeticSets* makeLazySets() {
+  auto* made = new LazyAlphabeticSets;
+  platform::registerProcessReset([made] { *made = LazyAlphabeticSets(); });
   return made;
 }
 
 template <class Make>
-const AlphabeticInputSet& lazily(LazyAlphabeticSet& set, Make make) {
-  std::call_once(*set.once, [&set, &make] { set.value = make(); });
+const AlphabeticInputSet& lazily(LazyAlphabeticSets& sets, Make make) {
+  const DeviceType device = currentDeviceType();
+  LazyAlphabeticSet& set = sets.forDevice(device);
+  std::call_once(*set.once, [&set, &make, device] { set.value = make(device); });
   return *set.value;
 }
 
@@ -42,9 +51,8 @@ std::string joined(const std::vector<std::string>& parts) {
 }  // namespace
 
 const AlphabeticInputSet& AlphabeticInputSet::qwerty() {
-  static LazyAlphabeticSet* set = makeLazySet();
-  return lazily(*set, [] {
-    const DeviceType device = currentDeviceType();
+  static LazyAlphabeticSets* sets = makeLazySets();
+  return lazily(*sets, [](DeviceType device) {
     return AlphabeticInputSet{{
         inputSetRow("qwertyuiop"),
         inputSetRow("asdfghjkl"),
@@ -54,8 +62,8 @@ const AlphabeticInputSet& AlphabeticInputSet::qwerty() {
 }
 
 const AlphabeticInputSet& AlphabeticInputSet::english() {
-  static LazyAlphabeticSet* set = makeLazySet();
-  return lazily(*set, [] { return qwerty(); });
+  static LazyAlphabeticSets* sets = makeLazySets();
+  return lazily(*sets, [](DeviceType) { return qwerty(); });
 }
 
 NumericInputSet NumericInputSet::standard(std::string_view currency) {

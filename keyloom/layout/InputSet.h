@@ -21,9 +21,10 @@ concept InputSet = std::equality_comparable<T> && requires(const T& set) {
 struct AlphabeticInputSet {
   InputSetRows rows;
 
-  // QWERTY, made once, at first use (the device of that moment picks row 3).
+  // QWERTY for the running device (it picks row 3), made once per device, at
+  // its first use there.
   static const AlphabeticInputSet& qwerty();
-  // A copy of qwerty, taken once, at its own first use.
+  // A copy of qwerty, taken once per device, at its own first use there.
   static const AlphabeticInputSet& english();
 
   bool operator==(const AlphabeticInputSet&) const = default;

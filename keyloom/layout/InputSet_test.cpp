@@ -48,13 +48,17 @@ TEST(AlphabeticInputSet, PadQwertyEndsRowThreeWithPunctuation) {
             (std::vector<std::string>{"Z", "X", "C", "V", "B", "N", "M", ",", "."}));
 }
 
-TEST(AlphabeticInputSet, IsMadeOnceWithTheDeviceOfItsFirstUse) {
-  const AlphabeticInputSet& first = AlphabeticInputSet::english();
+TEST(AlphabeticInputSet, FollowsTheDeviceAndIsMadeOncePerDevice) {
+  const AlphabeticInputSet& phone = AlphabeticInputSet::english();
   useDevice(platform::UserInterfaceIdiom::pad);
-  EXPECT_EQ(AlphabeticInputSet::english(), first);
-  EXPECT_EQ(&AlphabeticInputSet::english(), &first);
-  EXPECT_EQ(AlphabeticInputSet::qwerty(), first);
-  EXPECT_EQ(neutrals(AlphabeticInputSet::qwerty().rows), phoneQwerty);
+  EXPECT_EQ(neutrals(AlphabeticInputSet::qwerty().rows), padQwerty);
+  EXPECT_EQ(neutrals(AlphabeticInputSet::english().rows), padQwerty);
+  const AlphabeticInputSet& pad = AlphabeticInputSet::english();
+  useDevice(platform::UserInterfaceIdiom::phone);
+  EXPECT_EQ(&AlphabeticInputSet::english(), &phone);
+  EXPECT_EQ(neutrals(AlphabeticInputSet::english().rows), phoneQwerty);
+  useDevice(platform::UserInterfaceIdiom::pad);
+  EXPECT_EQ(&AlphabeticInputSet::english(), &pad);
 }
 
 TEST(NumericInputSet, PhoneRowsHoldTheCurrency) {

@@ -116,11 +116,18 @@ void SimulatedHost::deleteBackward() {
 }
 
 void SimulatedHost::beginNewDocument(const std::string& text, TextInputTraits traits) {
+  // Another field takes the input. A keyboard shown leaves the field before
+  // and appears on the new one, as the platform shows it again, and reads
+  // the new field's traits as it appears; shown or not, it hears of the new
+  // text as of any edit.
+  const bool shown = visible_;
+  hideKeyboard();
   editText([&] {
     field_->setText(text);
     field_->setTraits(std::move(traits));
     proxy_->renewDocumentIdentifier();
   });
+  if (shown) showKeyboard();
 }
 
 void SimulatedHost::select(std::size_t start, std::size_t length) {

@@ -121,7 +121,9 @@ class SimulatedHost : public InputViewControllerHost, public std::enable_shared_
   void setText(const std::string& text);  // caret at the end
   void insertText(const std::string& text);
   void deleteBackward();
-  // The field gets new content and traits as a new document (new identifier).
+  // The field gets new content and traits as a new document (new identifier):
+  // another field takes the input. A keyboard shown disappears and appears
+  // again on it, reading its traits; shown or not, it hears of the text.
   void beginNewDocument(const std::string& text, TextInputTraits traits);
   // ---- Cursor moves made by the host (fire selectionWillChange / DidChange)
   void select(std::size_t start, std::size_t length = 0);

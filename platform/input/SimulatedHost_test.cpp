@@ -3,8 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "platform/foundation/Locale.h"
 #include "platform/foundation/Error.h"
+#include "platform/foundation/Locale.h"
 #include "platform/foundation/MainQueue.h"
 #include "platform/foundation/UserDefaults.h"
 #include "platform/input/ExtensionRegistry.h"
@@ -118,6 +118,25 @@ TEST_F(HostFixture, TheControllersProxyIsTheHostFieldsProxy) {
   EXPECT_EQ(keyboard->textDocumentProxy()->keyboardType(), KeyboardType::numberPad);
   EXPECT_EQ(keyboard->textDocumentProxy()->documentContextBeforeInput(), "42");
   EXPECT_NE(host->hostProxy()->documentIdentifier(), before);
+}
+
+// Another field taking the input shows a shown keyboard again on it, so it
+// reads the new traits as it appears; a hidden one is not shown. Both hear
+// of the text.
+TEST_F(HostFixture, ANewDocumentShowsAShownKeyboardAgainOnIt) {
+  present();
+  keyboard->log.clear();
+  host->beginNewDocument("a@b", {});
+  EXPECT_THAT(keyboard->log,
+              ElementsAre("willDisappear", "didDisappear", "textWillChange", "textDidChange:a@b",
+                          "willAppear", "willLayout", "didLayout", "didAppear"));
+  EXPECT_TRUE(host->isKeyboardVisible());
+
+  host->hideKeyboard();
+  keyboard->log.clear();
+  host->beginNewDocument("x", {});
+  EXPECT_THAT(keyboard->log, ElementsAre("textWillChange", "textDidChange:x"));
+  EXPECT_FALSE(host->isKeyboardVisible());
 }
 
 TEST_F(HostFixture, RotationSwapsTheScreenAndRunsALayoutPass) {
