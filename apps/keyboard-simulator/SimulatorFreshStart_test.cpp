@@ -91,31 +91,43 @@ std::string describe(SimulatorKeyboard keyboard, DeviceType device, InterfaceOri
          (keyloom::isLandscape(orientation) ? "landscape" : "portrait");
 }
 
-// Pressed once from every page, on both keyboards and devices; once in
-// landscape, and twice (back to the first device), from the letters.
-TEST(SimulatorFreshStartTest, TheDeviceKeyLeavesWhatAFreshStartOnThatDeviceShows) {
-  struct Presses {
-    int count;
-    InterfaceOrientation orientation;
+// The window's keys that change the device, its turn and the locale, alone
+// and after one another, on both keyboards and devices; the device key from
+// every page.
+TEST(SimulatorFreshStartTest, TheWindowsKeysLeaveWhatAFreshStartInTheirStateShows) {
+  using Change = std::function<void(SimulatorOptions&)>;
+  const Change otherDevice = [](SimulatorOptions& o) {
+    o.device = o.device == DeviceType::phone ? DeviceType::pad : DeviceType::phone;
+  };
+  const Change turned = [](SimulatorOptions& o) { o.orientation = InterfaceOrientation::landscape; };
+  const Change german = [](SimulatorOptions& o) { o.locale = "de"; };
+  struct Keys {
+    const char* name;
+    std::vector<Command> commands;
+    std::vector<Change> changes;  // what a fresh start is given for them
     std::vector<const char*> startPages;
   };
-  const Presses cases[] = {
-      {1, InterfaceOrientation::portrait, {"", "tap 123\n", "tap 123\ntap #+=\n", "emoji"}},
-      {1, InterfaceOrientation::landscape, {""}},
-      {2, InterfaceOrientation::portrait, {""}},
+  const Keys cases[] = {
+      {"F1", {Command::nextDevice}, {otherDevice}, {"", "tap 123\n", "tap 123\ntap #+=\n", "emoji"}},
+      {"F1 twice", {Command::nextDevice, Command::nextDevice}, {}, {""}},
+      {"F2 then F1", {Command::rotate, Command::nextDevice}, {turned, otherDevice}, {""}},
+      {"F1 then F2", {Command::nextDevice, Command::rotate}, {otherDevice, turned}, {"tap 123\n"}},
+      {"F3 then F1", {Command::nextLocale, Command::nextDevice}, {german, otherDevice}, {""}},
+      {"F1 then F3", {Command::nextDevice, Command::nextLocale}, {otherDevice, german}, {"tap 123\n"}},
   };
   for (const auto keyboard : {SimulatorKeyboard::zandorelle, SimulatorKeyboard::standard}) {
     for (const auto device : {DeviceType::phone, DeviceType::pad}) {
-      for (const Presses& presses : cases) {
-        const auto orientation = presses.orientation;
-        const DeviceType left =
-            presses.count == 1 ? (device == DeviceType::phone ? DeviceType::pad : DeviceType::phone) : device;
-        const std::vector<Page> fresh = freshPages(on(keyboard, left, orientation));
-        for (const char* startPage : presses.startPages) {
-          SCOPED_TRACE("from " + describe(keyboard, device, orientation) + ", pressed " +
-                       std::to_string(presses.count) + "x on the page of '" + startPage + "'");
+      const SimulatorOptions start = on(keyboard, device, InterfaceOrientation::portrait);
+      for (const Keys& keys : cases) {
+        SimulatorOptions state = start;
+        for (const Change& change : keys.changes) change(state);
+        const std::vector<Page> fresh = freshPages(state);
+        for (const char* startPage : keys.startPages) {
+          SCOPED_TRACE(std::string(keys.name) + " from " +
+                       describe(keyboard, device, InterfaceOrientation::portrait) + " on the page of '" +
+                       startPage + "'");
           platform::resetProcessState();
-          SimulatorSession session(on(keyboard, device, orientation), 1);
+          SimulatorSession session(start, 1);
           if (std::string(startPage) != "emoji") {
             session.simulator().run(parseSimulatorScript(startPage));
           } else if (formatText(session.simulator().report(true)).find("keyboardType(emojis)") !=
@@ -125,9 +137,14 @@ TEST(SimulatorFreshStartTest, TheDeviceKeyLeavesWhatAFreshStartOnThatDeviceShows
             continue;
           }
           session.frame();
-          for (int press = 0; press < presses.count; ++press) {
-            session.perform(Command::nextDevice);
+          for (const Command command : keys.commands) {
+            session.perform(command);
             session.frame();
+          }
+          // The keyboard's page is kept by a turn or a locale (the fresh
+          // start is on the letters): back to the letters first.
+          if (session.simulator().report(false).keyboard.rfind("alphabetic", 0) != 0) {
+            session.simulator().run(parseSimulatorScript("tap ABC\n"));
           }
           expectSamePages(everyPage(session), fresh);
         }
