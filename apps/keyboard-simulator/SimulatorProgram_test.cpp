@@ -476,8 +476,11 @@ TEST(SimulatorProgramTest, AScreenshotTakenAgainKeepsTheOwnerAndClearsWhatKilled
     struct stat status {};
     ASSERT_EQ(::stat(shot.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 07777, 0640u);
-    if (root) EXPECT_EQ(std::make_pair(status.st_uid, status.st_gid), std::make_pair(uid_t{4242}, gid_t{4343}));
-    EXPECT_EQ(temporaries(), std::vector<std::string>{running.filename().string()}) << "only the running one's stays";
+    if (root) {
+      EXPECT_EQ(std::make_pair(status.st_uid, status.st_gid), std::make_pair(uid_t{4242}, gid_t{4343}));
+    }
+    EXPECT_EQ(temporaries(), std::vector<std::string>{running.filename().string()})
+        << "only the running one's stays";
     fs::remove(running);
   }
   fs::remove_all(directory);

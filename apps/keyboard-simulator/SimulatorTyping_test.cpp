@@ -91,9 +91,11 @@ TEST(SimulatorTypingTest, AWordListSavedWithAByteOrderMarkKeepsItsFirstWord) {
   const std::string words = writeWords("simulator-words-with-mark.txt", content);
   const auto hello = nlohmann::json::parse(R"(["hel", "hello", "help"])");
   EXPECT_EQ(report({"--keyboard", "standard", "--word-list", words, "--type", "hel"})["suggestions"], hello);
-  EXPECT_EQ(report({"--keyboard", "standard", "--word-list", "-", "--type", "hel"}, content)["suggestions"], hello)
+  EXPECT_EQ(report({"--keyboard", "standard", "--word-list", "-", "--type", "hel"}, content)["suggestions"],
+            hello)
       << "read from standard input";
-  auto tapped = report({"--keyboard", "standard", "--word-list", words, "--script", "-"}, "type hel\ntap-suggestion 1\n");
+  auto tapped = report({"--keyboard", "standard", "--word-list", words, "--script", "-"},
+                       "type hel\ntap-suggestion 1\n");
   EXPECT_EQ(tapped["text"], "hello ");
 }
 

@@ -25,7 +25,9 @@ long temporaryOwner(const std::string& suffix, TemporaryNames names) {
   const std::string rest = suffix.substr(temporaryMarker.size());
   const std::size_t dash = rest.find('-');
   const std::string digits = rest.substr(0, dash);
-  if (digits.empty() || digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos) return 0;
+  if (digits.empty() || digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos) {
+    return 0;
+  }
   if (dash == std::string::npos && names == TemporaryNames::tagged) return 0;
   if (dash != std::string::npos) {
     const std::string tag = rest.substr(dash + 1);
@@ -74,7 +76,8 @@ int createTemporarySibling(const std::filesystem::path& file, std::filesystem::p
 
 void removeStaleTemporarySiblings(std::span<const std::filesystem::path> owners, TemporaryNames names) {
   if (owners.empty()) return;
-  const std::filesystem::path folder = owners.front().parent_path().empty() ? "." : owners.front().parent_path();
+  const std::filesystem::path folder =
+      owners.front().parent_path().empty() ? "." : owners.front().parent_path();
   std::error_code error;
   for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
     const std::string name = it->path().filename().string();
@@ -82,7 +85,9 @@ void removeStaleTemporarySiblings(std::span<const std::filesystem::path> owners,
     if (at == std::string::npos) continue;
     const std::string suffix = name.substr(at);
     const long pid = temporaryOwner(suffix, names);
-    const auto owns = [&](const std::filesystem::path& owner) { return siblingFile(owner, suffix).filename() == name; };
+    const auto owns = [&](const std::filesystem::path& owner) {
+      return siblingFile(owner, suffix).filename() == name;
+    };
     if (pid <= 0 || std::none_of(owners.begin(), owners.end(), owns)) continue;
     if (pid == ::getpid() || ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
     ::unlink(it->path().c_str());

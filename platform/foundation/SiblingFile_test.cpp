@@ -19,8 +19,9 @@ namespace fs = std::filesystem;
 class SiblingFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::path(::testing::TempDir()) /
-              ("sibling-file-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    folder_ =
+        fs::path(::testing::TempDir()) /
+        ("sibling-file-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(folder_);
     fs::create_directories(folder_);
   }

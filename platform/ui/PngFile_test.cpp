@@ -98,7 +98,10 @@ TEST_F(PngFileTest, APictureWrittenAgainByRootKeepsItsOwnerAndGroup) {
     Ownership before;
   } cases[] = {
       {"a picture", folder_ / "shot.png", folder_ / "shot.png", {kOtherUser, kOtherGroup, 0640}},
-      {"through a link", folder_ / "link.png", folder_ / "elsewhere" / "linked.png", {kOtherUser, kOtherGroup, 0640}},
+      {"through a link",
+       folder_ / "link.png",
+       folder_ / "elsewhere" / "linked.png",
+       {kOtherUser, kOtherGroup, 0640}},
       // The mode is given after the owner, which clears the set-id bits.
       {"with set-id bits", folder_ / "set-id.png", folder_ / "set-id.png", {kOtherUser, kOtherGroup, 06750}},
       {"root's own", folder_ / "own.png", folder_ / "own.png", {0, 0, 0600}},
@@ -229,7 +232,8 @@ TEST_F(PngFileTest, TemporariesOfKilledWritesAreRemovedWhenThePictureIsWrittenAg
     writePngFile(surface_, c.written.string());
     EXPECT_EQ(read(c.file).substr(1, 3), "PNG");
     EXPECT_FALSE(fs::exists(ofKilled.front())) << "the killed write's temporary stays";
-    EXPECT_EQ(temporariesOf(c.file.parent_path(), waiting).size(), 1u) << "a live write's temporary was removed";
+    EXPECT_EQ(temporariesOf(c.file.parent_path(), waiting).size(), 1u)
+        << "a live write's temporary was removed";
     for (const auto& file : kept) EXPECT_TRUE(fs::exists(file)) << file.filename();
     // Once that writer is gone too, the next write takes its temporary.
     ::kill(waiting, SIGKILL);
