@@ -452,7 +452,9 @@ TEST(SimulatorProgramTest, AScreenshotTakenAgainKeepsTheOwnerAndClearsWhatKilled
   for (const auto& c : cases) {
     SCOPED_TRACE(c.script);
     std::ofstream(shot) << "the earlier picture";
-    if (root) ASSERT_EQ(::chown(shot.c_str(), 4242, 4343), 0);
+    if (root) {
+      ASSERT_EQ(::chown(shot.c_str(), 4242, 4343), 0);
+    }
     ASSERT_EQ(::chmod(shot.c_str(), 0640), 0);
     // The temporary of a screenshot killed while writing, and of one running.
     fs::path killed, running;

@@ -186,6 +186,21 @@ pid_t writerStoppedWhileWriting(const fs::path& path, bool killed) {
   return child;
 }
 
+// A writer left waiting, ended when the test is done with it or fails.
+struct StoppedWriter {
+  explicit StoppedWriter(pid_t writer) : pid(writer) {}
+  StoppedWriter(const StoppedWriter&) = delete;
+  StoppedWriter& operator=(const StoppedWriter&) = delete;
+  ~StoppedWriter() { end(); }
+  void end() {
+    if (pid <= 0) return;
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, nullptr, 0);
+    pid = 0;
+  }
+  pid_t pid;
+};
+
 // The files in `folder` that a writer with this pid named as temporaries.
 std::vector<fs::path> temporariesOf(const fs::path& folder, pid_t writer) {
   std::vector<fs::path> found;
@@ -212,11 +227,15 @@ TEST_F(PngFileTest, TemporariesOfKilledWritesAreRemovedWhenThePictureIsWrittenAg
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
+    // The one still writing first: the write killed after it would clear
+    // the other's temporary.
+    StoppedWriter waiting{writerStoppedWhileWriting(c.written, false)};
+    ASSERT_GT(waiting.pid, 0);
     const pid_t killed = writerStoppedWhileWriting(c.written, true);
-    const pid_t waiting = writerStoppedWhileWriting(c.written, false);
+    const pid_t waitingPid = waiting.pid;
     const std::vector<fs::path> ofKilled = temporariesOf(c.file.parent_path(), killed);
     ASSERT_EQ(ofKilled.size(), 1u) << "the killed write left no temporary";
-    ASSERT_EQ(temporariesOf(c.file.parent_path(), waiting).size(), 1u);
+    ASSERT_EQ(temporariesOf(c.file.parent_path(), waitingPid).size(), 1u);
     // Names with the killed writer's pid that no write of this picture gives,
     // and one of this process.
     const std::string dead = std::to_string(killed), tag = "-0123abcd";
@@ -232,14 +251,13 @@ TEST_F(PngFileTest, TemporariesOfKilledWritesAreRemovedWhenThePictureIsWrittenAg
     writePngFile(surface_, c.written.string());
     EXPECT_EQ(read(c.file).substr(1, 3), "PNG");
     EXPECT_FALSE(fs::exists(ofKilled.front())) << "the killed write's temporary stays";
-    EXPECT_EQ(temporariesOf(c.file.parent_path(), waiting).size(), 1u)
+    EXPECT_EQ(temporariesOf(c.file.parent_path(), waitingPid).size(), 1u)
         << "a live write's temporary was removed";
     for (const auto& file : kept) EXPECT_TRUE(fs::exists(file)) << file.filename();
     // Once that writer is gone too, the next write takes its temporary.
-    ::kill(waiting, SIGKILL);
-    ::waitpid(waiting, nullptr, 0);
+    waiting.end();
     writePngFile(surface_, c.written.string());
-    EXPECT_TRUE(temporariesOf(c.file.parent_path(), waiting).empty());
+    EXPECT_TRUE(temporariesOf(c.file.parent_path(), waitingPid).empty());
     for (const auto& file : kept) fs::remove(file);
   }
   // Nothing but the pictures and the link is left.
@@ -251,7 +269,9 @@ TEST_F(PngFileTest, APipeIsWrittenToInPlace) {
   const fs::path path = folder_ / "pipe";
   ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
   // Another's pipe stays theirs.
-  if (::geteuid() == 0) ASSERT_EQ(::chown(path.c_str(), kOtherUser, kOtherGroup), 0);
+  if (::geteuid() == 0) {
+    ASSERT_EQ(::chown(path.c_str(), kOtherUser, kOtherGroup), 0);
+  }
   const Ownership before = ownershipOf(path);
   std::string received;
   std::thread reader([&] { received = read(path); });
@@ -272,7 +292,9 @@ TEST_F(PngFileTest, ALinkIsWrittenThroughAndStaysALink) {
   const int held = ::open(redirected.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   ASSERT_GE(held, 0);
   // Written in place, the held file stays another's where root can give it away.
-  if (::geteuid() == 0) ASSERT_EQ(::fchown(held, kOtherUser, kOtherGroup), 0);
+  if (::geteuid() == 0) {
+    ASSERT_EQ(::fchown(held, kOtherUser, kOtherGroup), 0);
+  }
   const Ownership heldBefore = ownershipOf(redirected);
   const struct {
     fs::path link, leadsTo, written;
