@@ -140,8 +140,8 @@ void writeSafely(const std::string& path, const std::function<std::string(PngSin
   // a link: a failed write leaves the earlier picture, or nothing at all.
   const Destination destination = destinationOf(path);
   const bool inPlace = destination.inPlace;
-  // Writes of this picture that were killed before they renamed their
-  // temporaries leave them beside it.
+  // What writes of this picture killed before their rename left beside it
+  // goes first.
   if (!inPlace) removeStaleTemporarySiblings(destination.file, TemporaryNames::tagged);
   std::filesystem::path temporary;
   PngSink sink;
