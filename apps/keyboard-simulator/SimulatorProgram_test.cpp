@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,6 +19,7 @@
 #include <nlohmann/json.hpp>
 
 #include "apps/keyboard-simulator/SimulatorProgramRunner.h"
+#include "platform/foundation/SiblingFile.h"
 
 namespace keyboard_simulator {
 namespace {
@@ -428,6 +430,62 @@ TEST(SimulatorProgramTest, ScreenshotsRenderTheScreenAtTheScale) {
   ASSERT_EQ(runSimulator({"--device", "pad", "--screenshot", pad.string()}).exitCode, 0);
   EXPECT_EQ(pngSize(pad), std::make_pair(1640, 2360));
   std::filesystem::remove_all(directory);
+}
+
+// A screenshot taken again, by the option or a script's step, replaces the
+// earlier picture as it was: another's stays theirs where root takes it, and
+// what killed screenshots of it left beside it is cleared.
+TEST(SimulatorProgramTest, AScreenshotTakenAgainKeepsTheOwnerAndClearsWhatKilledOnesLeft) {
+  namespace fs = std::filesystem;
+  const auto directory = fs::path(::testing::TempDir()) / "simulator-screenshot-again";
+  fs::remove_all(directory);
+  fs::create_directories(directory);
+  const auto shot = directory / "shot.png";
+  const bool root = ::geteuid() == 0;
+  const struct {
+    std::vector<std::string> arguments;
+    std::string script;
+  } cases[] = {
+      {{"--type", "Hi", "--screenshot", shot.string()}, ""},
+      {{"--script", "-"}, "type Hi\nscreenshot " + shot.string() + "\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.script);
+    std::ofstream(shot) << "the earlier picture";
+    if (root) {
+      ASSERT_EQ(::chown(shot.c_str(), 4242, 4343), 0);
+    }
+    ASSERT_EQ(::chmod(shot.c_str(), 0640), 0);
+    // The temporary of a screenshot killed while writing, and of one running.
+    fs::path killed, running;
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) ::_exit(platform::createTemporarySibling(shot, killed) >= 0 ? 0 : 1);
+    ASSERT_EQ(::waitpid(child, nullptr, 0), child);
+    ::close(platform::createTemporarySibling(shot, running));
+    const auto temporaries = [&] {
+      std::vector<std::string> names;
+      for (const auto& entry : fs::directory_iterator(directory)) {
+        if (entry.path() != shot) names.push_back(entry.path().filename().string());
+      }
+      return names;
+    };
+    ASSERT_EQ(temporaries().size(), 2u);
+
+    const ProgramRun run = runSimulator(c.arguments, c.script);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_GT(pngSize(shot).first, 0) << "no picture";
+    struct stat status {};
+    ASSERT_EQ(::stat(shot.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+    if (root) {
+      EXPECT_EQ(std::make_pair(status.st_uid, status.st_gid), std::make_pair(uid_t{4242}, gid_t{4343}));
+    }
+    EXPECT_EQ(temporaries(), std::vector<std::string>{running.filename().string()})
+        << "only the running one's stays";
+    fs::remove(running);
+  }
+  fs::remove_all(directory);
 }
 
 TEST(SimulatorProgramTest, StepsTheKeyboardCannotDoNameTheirLine) {

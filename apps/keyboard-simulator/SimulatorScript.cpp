@@ -192,9 +192,7 @@ std::optional<SimulatorStep> parseSimulatorStep(std::string_view line) {
 }
 
 SimulatorScript parseSimulatorScript(std::string_view source) {
-  // Editors on some systems start a UTF-8 file with a byte-order mark.
-  constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-  if (source.substr(0, byteOrderMark.size()) == byteOrderMark) source.remove_prefix(byteOrderMark.size());
+  source = platform::text::withoutByteOrderMark(source);
   SimulatorScript script;
   std::size_t lineNumber = 0;
   std::size_t start = 0;

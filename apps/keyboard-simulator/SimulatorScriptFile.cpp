@@ -68,6 +68,7 @@ std::vector<std::string> readWordList(const std::string& path) {
 }
 
 std::vector<std::string> parseWordList(std::string_view source, const std::string& name) {
+  source = platform::text::withoutByteOrderMark(source);
   std::vector<std::string> words;
   std::size_t lineNumber = 0;
   std::size_t start = 0;

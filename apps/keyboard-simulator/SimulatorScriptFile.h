@@ -17,8 +17,8 @@ inline constexpr std::size_t kMaximumScriptBytes = 16 * 1024 * 1024;
 // that is closed. `option` starts the messages.
 std::string readSimulatorScriptFile(const std::string& path, const std::string& option = "--script");
 
-// The words of a word list file, one a line (blank lines skipped, blanks
-// around a word trimmed). Throws SimulatorScriptError naming the file, and
+// The words of a word list file, one a line (a byte-order mark at its start,
+// blank lines and blanks around a word skipped). Throws SimulatorScriptError naming the file, and
 // the line of a word that is not valid UTF-8.
 std::vector<std::string> readWordList(const std::string& path);
 // The same for the file's content; `name` starts the messages.

@@ -86,6 +86,19 @@ TEST(SimulatorTypingTest, ATappedSuggestionFromTheWordListReplacesTheWord) {
   EXPECT_EQ(report({"--word-list", words, "--type", "hel"})["suggestions"], nlohmann::json::array());
 }
 
+TEST(SimulatorTypingTest, AWordListSavedWithAByteOrderMarkKeepsItsFirstWord) {
+  const std::string content = "\xEF\xBB\xBFhello\nhelp\n";
+  const std::string words = writeWords("simulator-words-with-mark.txt", content);
+  const auto hello = nlohmann::json::parse(R"(["hel", "hello", "help"])");
+  EXPECT_EQ(report({"--keyboard", "standard", "--word-list", words, "--type", "hel"})["suggestions"], hello);
+  EXPECT_EQ(report({"--keyboard", "standard", "--word-list", "-", "--type", "hel"}, content)["suggestions"],
+            hello)
+      << "read from standard input";
+  auto tapped = report({"--keyboard", "standard", "--word-list", words, "--script", "-"},
+                       "type hel\ntap-suggestion 1\n");
+  EXPECT_EQ(tapped["text"], "hello ");
+}
+
 TEST(SimulatorTypingTest, TheSuggestionBarShowsEachWordOnce) {
   const std::vector<std::string> one{"--keyboard",  "standard",
                                      "--word-list", writeWords("simulator-one-word.txt", "help\n"),

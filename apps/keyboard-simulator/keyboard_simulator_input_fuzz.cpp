@@ -3,6 +3,7 @@
 // NUL-separated arguments.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,11 +19,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     keyboard_simulator::parseSimulatorScript(input.substr(0, split));
   } catch (const keyboard_simulator::SimulatorScriptError&) {
   }
-  try {
-    for (const auto& word : keyboard_simulator::parseWordList(input.substr(0, split), "fuzz")) {
-      if (word.empty()) __builtin_trap();
+  const auto wordsOf = [](std::string_view source) -> std::optional<std::vector<std::string>> {
+    try {
+      return keyboard_simulator::parseWordList(source, "fuzz");
+    } catch (const keyboard_simulator::SimulatorScriptError&) {
+      return std::nullopt;
     }
-  } catch (const keyboard_simulator::SimulatorScriptError&) {
+  };
+  const std::string_view source = input.substr(0, split);
+  const auto words = wordsOf(source);
+  for (const auto& word : words.value_or(std::vector<std::string>{})) {
+    if (word.empty()) __builtin_trap();
+  }
+  // A byte-order mark before the list changes none of its words, nor whether it is read.
+  if (!source.starts_with("\xEF\xBB\xBF") && wordsOf("\xEF\xBB\xBF" + std::string(source)) != words) {
+    __builtin_trap();
   }
   if (split == std::string_view::npos) return 0;
   std::vector<std::string> arguments;

@@ -6,11 +6,9 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
-#include <iterator>
 #include <limits>
 #include <nlohmann/json.hpp>
 #include <system_error>
@@ -514,46 +512,12 @@ std::optional<std::filesystem::path> FileUserDefaultsStore::resolvedFile() const
   return path;
 }
 
-namespace {
-
-const std::string temporaryMarker = ".tmp-";
-
-// ".tmp-<pid>-<8 hex digits>" as createTemporarySibling names temporaries, or
-// ".tmp-<pid>" as writers before it did; the pid, or 0 for any other suffix.
-long temporaryOwner(const std::string& suffix) {
-  if (suffix.rfind(temporaryMarker, 0) != 0) return 0;
-  const std::string rest = suffix.substr(temporaryMarker.size());
-  const std::size_t dash = rest.find('-');
-  const std::string digits = rest.substr(0, dash);
-  if (digits.empty() || digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos) return 0;
-  if (dash != std::string::npos) {
-    const std::string tag = rest.substr(dash + 1);
-    if (tag.size() != 8 || tag.find_first_not_of("0123456789abcdef") != std::string::npos) return 0;
-  }
-  return std::stol(digits);
-}
-
-}  // namespace
-
 void FileUserDefaultsStore::removeStaleTemporaries(const std::filesystem::path& target) const {
   // The store's own, and its lock files': a writer killed before it put a new
   // lock file in place leaves one too.
   const std::filesystem::path lock = siblingFile(target, ".lock");
   const std::filesystem::path owners[] = {target, lock, siblingFile(lock, ".turnstile")};
-  std::error_code error;
-  const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
-  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    const std::string name = it->path().filename().string();
-    const std::size_t at = name.rfind(temporaryMarker);
-    if (at == std::string::npos) continue;
-    const std::string suffix = name.substr(at);
-    const long pid = temporaryOwner(suffix);
-    // Only this store's temporaries, named exactly as its writers name them.
-    const auto owns = [&](const std::filesystem::path& owner) { return siblingFile(owner, suffix).filename() == name; };
-    if (pid <= 0 || std::none_of(std::begin(owners), std::end(owners), owns)) continue;
-    if (pid == ::getpid() || ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
-    ::unlink(it->path().c_str());
-  }
+  removeStaleTemporarySiblings(owners, TemporaryNames::taggedOrUntagged);
 }
 
 std::optional<std::filesystem::path> FileUserDefaultsStore::writeTemporary(const std::filesystem::path& target,

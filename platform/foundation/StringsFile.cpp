@@ -3,6 +3,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/foundation/Text.h"
+
 namespace platform {
 
 namespace {
@@ -237,8 +239,7 @@ class Parser {
 }  // namespace
 
 StringsFile::Table StringsFile::parse(std::string_view text) {
-  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-  return Parser(text).parse();
+  return Parser(platform::text::withoutByteOrderMark(text)).parse();
 }
 
 std::optional<StringsFile::Table> StringsFile::load(const std::filesystem::path& path) {

@@ -347,6 +347,12 @@ bool isValidUtf8(std::string_view s) {
   return true;
 }
 
+std::string_view withoutByteOrderMark(std::string_view s) {
+  constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+  if (s.starts_with(byteOrderMark)) s.remove_prefix(byteOrderMark.size());
+  return s;
+}
+
 bool isEmoji(char32_t c) {
   return isScalarValue(c) && u_hasBinaryProperty(static_cast<UChar32>(c), UCHAR_EMOJI);
 }

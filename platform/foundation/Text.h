@@ -48,6 +48,9 @@ std::u32string toScalars(std::string_view s);
 std::string fromScalars(std::u32string_view s);
 std::string fromScalar(char32_t c);
 bool isValidUtf8(std::string_view s);
+// The text less the byte-order mark (U+FEFF as UTF-8) that some editors start
+// a file with; only one at the very start, anywhere else it is text.
+std::string_view withoutByteOrderMark(std::string_view s);
 
 // Unicode properties.
 bool isEmoji(char32_t c);              // Emoji

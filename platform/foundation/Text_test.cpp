@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <string_view>
+#include <utility>
 
 namespace platform::text {
 namespace {
@@ -185,6 +187,18 @@ TEST(TextScalars, DecodingAndEncoding) {
   EXPECT_FALSE(isValidUtf8("\xED\xA0\x80"));       // surrogate
   EXPECT_FALSE(isValidUtf8("\xF0\x9F\x98"));       // truncated
   EXPECT_FALSE(isValidUtf8("\xF4\x90\x80\x80"));   // beyond U+10FFFF
+}
+
+TEST(TextScalars, OnlyALeadingByteOrderMarkIsDropped) {
+  const std::pair<std::string_view, std::string_view> cases[] = {
+      {"\xEF\xBB\xBFhello", "hello"},
+      {"\xEF\xBB\xBF", ""},
+      {"\xEF\xBB\xBF\xEF\xBB\xBFhello", "\xEF\xBB\xBFhello"},  // a second one is text
+      {"hello\xEF\xBB\xBF", "hello\xEF\xBB\xBF"},
+      {"\xEF\xBBhello", "\xEF\xBBhello"},  // part of one is no mark
+      {"\xFF\xFEhello", "\xFF\xFEhello"},  // nor is UTF-16's
+  };
+  for (const auto& [text, expected] : cases) EXPECT_EQ(withoutByteOrderMark(text), expected);
 }
 
 TEST(TextScalars, PropertiesAndNames) {

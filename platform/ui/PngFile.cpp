@@ -71,8 +71,8 @@ struct Destination {
   // Written in place instead, through `path`: a device, a pipe, a standard
   // stream, or what a descriptor's link in /proc leads to.
   bool inPlace = false;
-  // The mode of the file replaced, when there is one.
-  std::optional<mode_t> mode;
+  // The file replaced, when there is one.
+  std::optional<struct stat> replaced;
 };
 
 // Follows the links `path` is, one by one, to the file they lead to. Throws
@@ -88,7 +88,7 @@ Destination destinationOf(const std::string& path) {
       if (errno == ENOENT) return {file.string(), false, std::nullopt};
       fail(errno);
     }
-    if (S_ISREG(named.st_mode)) return {file.string(), false, named.st_mode & 07777};
+    if (S_ISREG(named.st_mode)) return {file.string(), false, named};
     if (!S_ISLNK(named.st_mode)) return {path, true, std::nullopt};
     // A descriptor's link (/dev/stdout, /proc/self/fd/1) names no file to
     // rename over: it may be a pipe, or a file a shell holds open.
@@ -106,6 +106,26 @@ Destination destinationOf(const std::string& path) {
   }
 }
 
+// Gives the new picture at `fd` the owner, group and mode of the file it
+// replaces, as far as this user may: anyone but root owns a picture they
+// write, as a new file, and keeps its group only when they are in it. A
+// set-id bit goes with an owner or group not kept. The owner comes first, as
+// a change of owner clears the set-id bits.
+void keepOwnerAndMode(int fd, const struct stat& replaced) {
+  struct stat created {};
+  if (::fstat(fd, &created) != 0) return;
+  if ((created.st_uid != replaced.st_uid || created.st_gid != replaced.st_gid) &&
+      ::fchown(fd, replaced.st_uid, replaced.st_gid) != 0 && created.st_gid != replaced.st_gid) {
+    ::fchown(fd, static_cast<uid_t>(-1), replaced.st_gid);
+  }
+  mode_t mode = replaced.st_mode & 07777;
+  if (::fstat(fd, &created) == 0) {
+    if (created.st_uid != replaced.st_uid) mode &= ~S_ISUID;
+    if (created.st_gid != replaced.st_gid) mode &= ~S_ISGID;
+  }
+  ::fchmod(fd, mode);
+}
+
 // Opens the temporary beside the file `path` names (or the file itself, when
 // it is no regular file: see Destination), lets `encode` write the picture
 // and returns its failure (empty on success), then syncs and renames into
@@ -120,13 +140,15 @@ void writeSafely(const std::string& path, const std::function<std::string(PngSin
   // a link: a failed write leaves the earlier picture, or nothing at all.
   const Destination destination = destinationOf(path);
   const bool inPlace = destination.inPlace;
+  // What writes of this picture killed before their rename left beside it
+  // goes first.
+  if (!inPlace) removeStaleTemporarySiblings(destination.file, TemporaryNames::tagged);
   std::filesystem::path temporary;
   PngSink sink;
   sink.fd = inPlace ? ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666)
                     : createTemporarySibling(destination.file, temporary);
   if (sink.fd < 0) fail(std::strerror(errno));
-  // A picture written again keeps the file's mode.
-  if (destination.mode) ::fchmod(sink.fd, *destination.mode);
+  if (destination.replaced) keepOwnerAndMode(sink.fd, *destination.replaced);
   std::string failure;
   try {
     failure = encode(sink);

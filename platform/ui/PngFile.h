@@ -13,7 +13,10 @@ namespace platform::ui {
 // rename it into place only when complete, so a full disk never leaves a
 // truncated picture, and an earlier picture stays until the new one replaces
 // it. A path that is a link is written the same way at the file the link
-// leads to (or will, when there is none yet), and stays a link. A device, a
+// leads to (or will, when there is none yet), and stays a link. The picture
+// replaced keeps its mode, owner and group as far as the writer may give
+// them (root may; anyone else owns what they write and keeps a group they are
+// in), and what killed writes of it left beside it is removed. A device, a
 // pipe, standard output (also where a shell redirected it to a file) and what
 // a descriptor's link leads to (/dev/stdout) are written to directly. Both
 // throw Error "cannot write <path>: <the system's reason>", a write past the

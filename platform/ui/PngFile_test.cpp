@@ -1,6 +1,7 @@
 #include "platform/ui/PngFile.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -13,12 +14,14 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "platform/foundation/Error.h"
+#include "platform/foundation/SiblingFile.h"
 #include "testing/SurfaceDifference.h"
 
 namespace platform::ui {
@@ -58,15 +61,231 @@ TEST_F(PngFileTest, APictureWrittenAgainReplacesTheOldOneAndKeepsItsMode) {
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
 }
 
+// Owners and groups no one on the machine has, so only a test gives them.
+constexpr uid_t kOtherUser = 4242;
+constexpr gid_t kOtherGroup = 4343, kAnotherGroup = 4344;
+
+struct Ownership {
+  uid_t user;
+  gid_t group;
+  mode_t mode;
+  bool operator==(const Ownership&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Ownership& o) {
+  return out << o.user << ":" << o.group << " " << std::oct << o.mode << std::dec;
+}
+
+Ownership ownershipOf(const fs::path& path) {
+  struct stat status {};
+  EXPECT_EQ(::stat(path.c_str(), &status), 0) << path;
+  return {status.st_uid, status.st_gid, status.st_mode & 07777};
+}
+
+void makeFile(const fs::path& path, const Ownership& ownership) {
+  std::ofstream(path) << "an earlier picture";
+  ASSERT_EQ(::chown(path.c_str(), ownership.user, ownership.group), 0);
+  ASSERT_EQ(::chmod(path.c_str(), ownership.mode), 0);
+}
+
+TEST_F(PngFileTest, APictureWrittenAgainByRootKeepsItsOwnerAndGroup) {
+  if (::geteuid() != 0) GTEST_SKIP() << "giving a file to another user takes root";
+  fs::create_directories(folder_ / "elsewhere");
+  fs::create_symlink("elsewhere/linked.png", folder_ / "link.png");
+  const struct {
+    const char* name;
+    fs::path written, file;
+    Ownership before;
+  } cases[] = {
+      {"a picture", folder_ / "shot.png", folder_ / "shot.png", {kOtherUser, kOtherGroup, 0640}},
+      {"through a link",
+       folder_ / "link.png",
+       folder_ / "elsewhere" / "linked.png",
+       {kOtherUser, kOtherGroup, 0640}},
+      // The mode is given after the owner, which clears the set-id bits.
+      {"with set-id bits", folder_ / "set-id.png", folder_ / "set-id.png", {kOtherUser, kOtherGroup, 06750}},
+      {"root's own", folder_ / "own.png", folder_ / "own.png", {0, 0, 0600}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    makeFile(c.file, c.before);
+    writePngFile(surface_, c.written.string());
+    EXPECT_EQ(read(c.file).substr(1, 3), "PNG");
+    EXPECT_EQ(ownershipOf(c.file), c.before);
+  }
+  EXPECT_TRUE(fs::is_symlink(folder_ / "link.png"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 5);
+}
+
+// Anyone else may not give a file away: a picture they may write but another
+// owns becomes theirs, as a new one would, and keeps its group only when
+// they are in it, as chown allows them.
+TEST_F(PngFileTest, APictureWrittenAgainByAnotherUserBecomesTheirsAndKeepsAGroupTheyAreIn) {
+  if (::geteuid() != 0) GTEST_SKIP() << "a test of another user takes root to become them";
+  constexpr uid_t writer = 4444;
+  constexpr gid_t writersGroup = 4545;
+  for (fs::path above = folder_.parent_path(); !above.empty() && above != above.root_path();
+       above = above.parent_path()) {
+    if ((fs::status(above).permissions() & fs::perms::others_exec) == fs::perms::none) {
+      GTEST_SKIP() << "another user cannot reach " << folder_ << " (" << above << " is closed to them)";
+    }
+  }
+  ASSERT_EQ(::chmod(folder_.c_str(), 0777), 0);
+  const struct {
+    const char* name;
+    Ownership before, after;
+  } cases[] = {
+      {"in the group", {kOtherUser, kOtherGroup, 0664}, {writer, kOtherGroup, 0664}},
+      {"not in the group", {kOtherUser, kAnotherGroup, 0666}, {writer, writersGroup, 0666}},
+      // The other user's set-user-id bit is not given to the writer's file.
+      {"set-id bits", {kOtherUser, kOtherGroup, 06666}, {writer, kOtherGroup, 02666}},
+      {"set-id bits, not in the group", {kOtherUser, kAnotherGroup, 06666}, {writer, writersGroup, 0666}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const fs::path path = folder_ / "shot.png";
+    makeFile(path, c.before);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      const gid_t groups[] = {kOtherGroup};
+      if (::setgroups(1, groups) != 0 || ::setgid(writersGroup) != 0 || ::setuid(writer) != 0) ::_exit(2);
+      try {
+        writePngFile(surface_, path.string());
+      } catch (const Error&) {
+        ::_exit(1);
+      }
+      ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the write failed";
+    EXPECT_EQ(read(path).substr(1, 3), "PNG");
+    EXPECT_EQ(ownershipOf(path), c.after);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+  }
+}
+
+// A write of `path` in a child process, stopped in the midst of the picture
+// once its temporary is there: killed there, or left waiting. Its pid.
+pid_t writerStoppedWhileWriting(const fs::path& path, bool killed) {
+  int ready[2];
+  if (::pipe(ready) != 0) return -1;
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::close(ready[0]);
+    try {
+      writeOpaquePngFile(path.string(), 8, 4, 0, [&](cairo_t*, PixelRows) {
+        if (killed) ::raise(SIGKILL);
+        ::close(ready[1]);
+        ::pause();
+      });
+    } catch (...) {
+    }
+    ::_exit(1);
+  }
+  ::close(ready[1]);
+  char byte;
+  EXPECT_EQ(::read(ready[0], &byte, 1), 0);
+  ::close(ready[0]);
+  if (killed) ::waitpid(child, nullptr, 0);
+  return child;
+}
+
+// A writer left waiting, ended when the test is done with it or fails.
+struct StoppedWriter {
+  explicit StoppedWriter(pid_t writer) : pid(writer) {}
+  StoppedWriter(const StoppedWriter&) = delete;
+  StoppedWriter& operator=(const StoppedWriter&) = delete;
+  ~StoppedWriter() { end(); }
+  void end() {
+    if (pid <= 0) return;
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, nullptr, 0);
+    pid = 0;
+  }
+  pid_t pid;
+};
+
+// The files in `folder` that a writer with this pid named as temporaries.
+std::vector<fs::path> temporariesOf(const fs::path& folder, pid_t writer) {
+  std::vector<fs::path> found;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    if (entry.path().filename().string().find(".tmp-" + std::to_string(writer) + "-") != std::string::npos) {
+      found.push_back(entry.path());
+    }
+  }
+  return found;
+}
+
+TEST_F(PngFileTest, TemporariesOfKilledWritesAreRemovedWhenThePictureIsWrittenAgain) {
+  fs::create_directories(folder_ / "elsewhere");
+  fs::create_symlink("elsewhere/linked.png", folder_ / "link.png");
+  const struct {
+    const char* name;
+    fs::path written, file;
+  } cases[] = {
+      {"a picture", folder_ / "shot.png", folder_ / "shot.png"},
+      // Its temporaries are beside the file the link leads to.
+      {"through a link", folder_ / "link.png", folder_ / "elsewhere" / "linked.png"},
+      {"a long name, shortened for its temporaries", folder_ / (std::string(250, 'x') + ".png"),
+       folder_ / (std::string(250, 'x') + ".png")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    // The one still writing first: the write killed after it would clear
+    // the other's temporary.
+    StoppedWriter waiting{writerStoppedWhileWriting(c.written, false)};
+    ASSERT_GT(waiting.pid, 0);
+    const pid_t killed = writerStoppedWhileWriting(c.written, true);
+    const pid_t waitingPid = waiting.pid;
+    const std::vector<fs::path> ofKilled = temporariesOf(c.file.parent_path(), killed);
+    ASSERT_EQ(ofKilled.size(), 1u) << "the killed write left no temporary";
+    ASSERT_EQ(temporariesOf(c.file.parent_path(), waitingPid).size(), 1u);
+    // Names with the killed writer's pid that no write of this picture gives,
+    // and one of this process.
+    const std::string dead = std::to_string(killed), tag = "-0123abcd";
+    std::vector<fs::path> kept = {
+        siblingFile(c.file.parent_path() / "other.png", ".tmp-" + dead + tag),
+        siblingFile(c.file, ".tmp-" + dead),
+        siblingFile(c.file, ".tmp-" + dead + "-0123ABCD"),
+        siblingFile(c.file, ".tmp-" + dead + tag + ".png"),
+        siblingFile(c.file, ".tmp-" + std::to_string(::getpid()) + tag),
+    };
+    if (c.written != c.file) kept.push_back(siblingFile(c.written, ".tmp-" + dead + tag));
+    for (const auto& file : kept) std::ofstream(file) << "";
+    writePngFile(surface_, c.written.string());
+    EXPECT_EQ(read(c.file).substr(1, 3), "PNG");
+    EXPECT_FALSE(fs::exists(ofKilled.front())) << "the killed write's temporary stays";
+    EXPECT_EQ(temporariesOf(c.file.parent_path(), waitingPid).size(), 1u)
+        << "a live write's temporary was removed";
+    for (const auto& file : kept) EXPECT_TRUE(fs::exists(file)) << file.filename();
+    // Once that writer is gone too, the next write takes its temporary.
+    waiting.end();
+    writePngFile(surface_, c.written.string());
+    EXPECT_TRUE(temporariesOf(c.file.parent_path(), waitingPid).empty());
+    for (const auto& file : kept) fs::remove(file);
+  }
+  // Nothing but the pictures and the link is left.
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 4);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_ / "elsewhere"), fs::directory_iterator()), 1);
+}
+
 TEST_F(PngFileTest, APipeIsWrittenToInPlace) {
   const fs::path path = folder_ / "pipe";
   ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  // Another's pipe stays theirs.
+  if (::geteuid() == 0) {
+    ASSERT_EQ(::chown(path.c_str(), kOtherUser, kOtherGroup), 0);
+  }
+  const Ownership before = ownershipOf(path);
   std::string received;
   std::thread reader([&] { received = read(path); });
   writePngFile(surface_, path.string());
   reader.join();
   EXPECT_EQ(received.substr(1, 3), "PNG");
   EXPECT_TRUE(fs::is_fifo(path));
+  EXPECT_EQ(ownershipOf(path), before);
 }
 
 TEST_F(PngFileTest, ALinkIsWrittenThroughAndStaysALink) {
@@ -78,6 +297,11 @@ TEST_F(PngFileTest, ALinkIsWrittenThroughAndStaysALink) {
   std::ofstream(target) << "an earlier picture, longer than the new one would be if it were kept";
   const int held = ::open(redirected.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   ASSERT_GE(held, 0);
+  // Written in place, the held file stays another's where root can give it away.
+  if (::geteuid() == 0) {
+    ASSERT_EQ(::fchown(held, kOtherUser, kOtherGroup), 0);
+  }
+  const Ownership heldBefore = ownershipOf(redirected);
   const struct {
     fs::path link, leadsTo, written;
   } cases[] = {
@@ -98,6 +322,7 @@ TEST_F(PngFileTest, ALinkIsWrittenThroughAndStaysALink) {
   }
   // The holder's own place in its file is where it was.
   EXPECT_EQ(::lseek(held, 0, SEEK_CUR), 0);
+  EXPECT_EQ(ownershipOf(redirected), heldBefore);
   ::close(held);
   // Nothing was made beside the links or the files they lead to.
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 4);
