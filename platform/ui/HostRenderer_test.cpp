@@ -469,6 +469,29 @@ TEST(HostRenderer, ALineOfCharactersOfManyBytesFillsTheFieldAsPlainLettersDo) {
   }
 }
 
+// An empty field shows its placeholder after the caret, or the caret alone.
+TEST(HostRenderer, AnEmptyFieldShowsItsPlaceholderOrTheCaretAlone) {
+  for (const Device& device : kDevices) {
+    for (const std::optional<std::string>& placeholder : {std::optional<std::string>("Search"),
+                                                          std::optional<std::string>()}) {
+      const std::string where = std::string(device.name) + (placeholder ? ", a placeholder" : ", none");
+      auto host = hostOn(device, "");
+      host->textField().setPlaceholder(placeholder);
+      EXPECT_EQ(laidOutLine(*host), placeholder.value_or("")) << where;
+      const FieldStrip field(*host, 2);
+      EXPECT_EQ(field.caret(), 28) << where;
+      // The caret and the field's edge at its left: nothing else, or the
+      // placeholder's few letters.
+      const double empty = field.clipRight() - FieldStrip::kClipLeft - 4;
+      if (placeholder) {
+        EXPECT_LT(field.widestEmptyRun(), empty - 40) << where;
+      } else {
+        EXPECT_EQ(field.widestEmptyRun(), empty) << where;
+      }
+    }
+  }
+}
+
 // Seconds to draw the host's screen a few times over.
 // The fastest of a few runs of ten frames, so a busy machine's pauses do not
 // count.
