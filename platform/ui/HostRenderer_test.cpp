@@ -216,34 +216,47 @@ TEST(HostRenderer, ARightToLeftOrMixedLineIsDrawnWholeWithTheCaretWhereItsLayout
   }
 }
 
+// A device's screen as the simulated host gives it.
+struct Device {
+  const char* name;
+  UserInterfaceIdiom idiom;
+  Size size;  // upright
+  ScreenOrientation orientation;
+};
+
+const Device kDevices[] = {
+    {"phone", UserInterfaceIdiom::phone, {390, 844}, ScreenOrientation::portrait},
+    {"phone in landscape", UserInterfaceIdiom::phone, {390, 844}, ScreenOrientation::landscapeLeft},
+    {"pad in landscape", UserInterfaceIdiom::pad, {820, 1180}, ScreenOrientation::landscapeLeft},
+};
+
+std::shared_ptr<SimulatedHost> hostOn(const Device& device, const std::string& text) {
+  SimulatedHostConfiguration configuration;
+  configuration.idiom = device.idiom;
+  configuration.screenSize = device.size;
+  configuration.orientation = device.orientation;
+  configuration.text = text;
+  auto host = SimulatedHost::make(configuration);
+  host->presentKeyboard(nullptr);
+  return host;
+}
+
 TEST(HostRenderer, ALongRightToLeftLineScrollsToKeepTheCaretInView) {
   std::string line;
   for (int i = 0; i < 12; ++i) line += "سلام عليكم ";
   line += "abc";
   const std::size_t count = text::graphemeCount(line);
-  struct Screen {
-    const char* name;
-    UserInterfaceIdiom idiom;
-    Size size;
-    ScreenOrientation orientation;
-  };
-  const Screen screens[] = {
+  const Device devices[] = {
       {"phone", UserInterfaceIdiom::phone, {390, 844}, ScreenOrientation::portrait},
       {"phone in landscape", UserInterfaceIdiom::phone, {390, 844}, ScreenOrientation::landscapeLeft},
       {"pad", UserInterfaceIdiom::pad, {820, 1180}, ScreenOrientation::portrait},
   };
-  for (const Screen& screen : screens) {
-    SimulatedHostConfiguration configuration;
-    configuration.idiom = screen.idiom;
-    configuration.screenSize = screen.size;
-    configuration.orientation = screen.orientation;
-    configuration.text = line;
-    auto host = SimulatedHost::make(configuration);
-    host->presentKeyboard(nullptr);
+  for (const Device& device : devices) {
+    auto host = hostOn(device, line);
     for (const std::size_t caret : {std::size_t{0}, count / 2, count - 4, count - 3, count}) {
       host->moveCursor(caret);
       FieldLine field(*host, line, text::byteOffsetOfGrapheme(line, caret), 1);
-      const std::string where = std::string(screen.name) + ", caret " + std::to_string(caret);
+      const std::string where = std::string(device.name) + ", caret " + std::to_string(caret);
       ASSERT_TRUE(field.drawnCaret()) << where;
       const double drawn = *field.drawnCaret();
       EXPECT_GE(drawn, FieldLine::kClipLeft) << where;
@@ -332,31 +345,6 @@ TEST(HostRenderer, ALongLineIsCutAroundTheCaretAtCharacterBoundaries) {
       EXPECT_LE(shownAfter.size(), 4096u);
     }
   }
-}
-
-// A device's screen as the simulated host gives it.
-struct Device {
-  const char* name;
-  UserInterfaceIdiom idiom;
-  Size size;  // upright
-  ScreenOrientation orientation;
-};
-
-const Device kDevices[] = {
-    {"phone", UserInterfaceIdiom::phone, {390, 844}, ScreenOrientation::portrait},
-    {"phone in landscape", UserInterfaceIdiom::phone, {390, 844}, ScreenOrientation::landscapeLeft},
-    {"pad in landscape", UserInterfaceIdiom::pad, {820, 1180}, ScreenOrientation::landscapeLeft},
-};
-
-std::shared_ptr<SimulatedHost> hostOn(const Device& device, const std::string& text) {
-  SimulatedHostConfiguration configuration;
-  configuration.idiom = device.idiom;
-  configuration.screenSize = device.size;
-  configuration.orientation = device.orientation;
-  configuration.text = text;
-  auto host = SimulatedHost::make(configuration);
-  host->presentKeyboard(nullptr);
-  return host;
 }
 
 // The strip of the screen that holds the field, drawn at `scale` pixels a
