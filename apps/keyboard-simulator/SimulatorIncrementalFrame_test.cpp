@@ -58,6 +58,22 @@ class IncrementalFrameTest : public ::testing::TestWithParam<double> {
     expectSameAsWhole(step + "-up");
   }
 
+  void moveCaret(std::size_t to, const std::string& step) {
+    session_.simulator().host()->moveCursor(to);
+    session_.setNeedsRedraw();  // moved past the session
+    expectSameAsWhole(step);
+  }
+
+  // Turned, typed into, then on a pad with the caret at the start.
+  void turnedAndOnAPad() {
+    session_.perform(Command::rotate);
+    expectSameAsWhole("landscape");
+    tap(SimulatorKey::characterKey("e"), "e-landscape");
+    session_.perform(Command::nextDevice);
+    expectSameAsWhole("pad");
+    moveCaret(0, "pad-caret-at-start");
+  }
+
   SimulatorSession session_;
   int shots_ = 0;
 };
@@ -169,11 +185,6 @@ class RightToLeftFieldFrameTest : public IncrementalFrameTest {
     for (int i = 0; i < 6; ++i) options.text += "سلام عليكم ";
     return options;
   }
-  void moveCaret(std::size_t to, const std::string& step) {
-    session_.simulator().host()->moveCursor(to);
-    session_.setNeedsRedraw();  // moved past the session
-    expectSameAsWhole(step);
-  }
 };
 
 TEST_P(RightToLeftFieldFrameTest, TypingWithTheCaretAtTheEndsAndInsideAWord) {
@@ -186,15 +197,37 @@ TEST_P(RightToLeftFieldFrameTest, TypingWithTheCaretAtTheEndsAndInsideAWord) {
   tap(SimulatorKey::named(Kind::space), "space-inside-a-word");
   session_.perform(Command::toggleDark);
   expectSameAsWhole("dark");
-  session_.perform(Command::rotate);
-  expectSameAsWhole("landscape");
-  tap(SimulatorKey::characterKey("e"), "e-landscape");
-  session_.perform(Command::nextDevice);
-  expectSameAsWhole("pad");
-  moveCaret(0, "pad-caret-at-start");
+  turnedAndOnAPad();
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, RightToLeftFieldFrameTest, ::testing::Values(0.5, 0.83, 1.0, 2.0));
+
+// A line of joined emoji, flags and letters with marks, many times wider
+// than the field: cut each side of the caret as it moves and as the line is
+// typed into, turned and on a pad.
+class LongCharactersFieldFrameTest : public IncrementalFrameTest {
+ protected:
+  LongCharactersFieldFrameTest() : IncrementalFrameTest(options()) {}
+  static SimulatorOptions options() {
+    const std::string family = "\U0001F468\u200D\U0001F469\u200D\U0001F467\u200D\U0001F466";
+    SimulatorOptions options;
+    for (int i = 0; i < 150; ++i) options.text += family + "\U0001F1E9\U0001F1EA" + "a\u0301\u0323";
+    return options;
+  }
+};
+
+TEST_P(LongCharactersFieldFrameTest, TypingWithTheCaretAtTheEndsAndInTheMiddle) {
+  expectSameAsWhole("first");
+  tap(SimulatorKey::characterKey("q"), "typed-at-end");
+  moveCaret(0, "caret-at-start");
+  tap(SimulatorKey::characterKey("w"), "typed-at-start");
+  moveCaret(226, "caret-in-the-middle");
+  tap(SimulatorKey::named(Kind::backspace), "backspace-in-the-middle");
+  turnedAndOnAPad();
+  moveCaret(452, "pad-caret-at-end");
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, LongCharactersFieldFrameTest, ::testing::Values(0.5, 1.0, 2.0));
 
 // The screenshot, written a band of rows at a time, read back.
 cairo_surface_t* screenshot(SimulatorSession& session) {

@@ -612,17 +612,28 @@ TEST(SimulatorProgramTest, AScreenshotNamedAsAnotherFormatIsRefusedBeforeTyping)
   std::filesystem::remove_all(directory);
 }
 
-// The field lays out a kilobyte each side of the caret: the cut falls
-// inside an emoji here (one, two or three bytes into it) and is made at its
-// edge, so the text layout gets whole characters and says nothing.
+// The field lays out a bounded number of characters and of bytes each side
+// of the caret: with joined emoji of 25 bytes the bytes run out inside one
+// here (the ends shift where), with plain emoji the characters do, and
+// either cut is made at a character's edge, so the text layout gets whole
+// characters and says nothing.
 TEST(SimulatorProgramTest, ALongLineOfEmojiIsDrawnWithoutComplaint) {
   const std::string shot = ::testing::TempDir() + "simulator-emoji-line.png";
-  for (const char* end : {"a", "ab", "abc"}) {
+  const struct {
+    const char* emoji;
+    const char* end;
+  } lines[] = {
+      {"\U0001F600", "a"},
+      {"\U0001F468\u200D\U0001F469\u200D\U0001F467\u200D\U0001F466", "a"},
+      {"\U0001F468\u200D\U0001F469\u200D\U0001F467\u200D\U0001F466", "ab"},
+      {"\U0001F468\u200D\U0001F469\u200D\U0001F467\u200D\U0001F466", "abc"},
+  };
+  for (const auto& line : lines) {
     std::string text;
-    for (int i = 0; i < 600; ++i) text += "\U0001F600";
-    const ProgramRun run = runSimulator({"--text", text + end, "--screenshot", shot});
+    for (int i = 0; i < 600; ++i) text += line.emoji;
+    const ProgramRun run = runSimulator({"--text", text + line.end, "--screenshot", shot});
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.err, "") << end;
+    EXPECT_EQ(run.err, "") << line.end;
   }
   std::remove(shot.c_str());
 }

@@ -35,6 +35,17 @@ std::size_t TextInput::characterBoundaryAtOrBefore(std::size_t byte) const {
   return at <= byte || index == 0 ? at : byteOfIndex(index - 1);
 }
 
+std::size_t TextInput::characterBoundaryBefore(std::size_t boundary, std::size_t characters) const {
+  const std::size_t index = indexOfByte(boundary);
+  return byteOfIndex(index > characters ? index - characters : 0);
+}
+
+std::size_t TextInput::characterBoundaryAfter(std::size_t boundary, std::size_t characters) const {
+  const std::size_t index = indexOfByte(boundary);
+  // byteOfIndex stops at the text's end.
+  return byteOfIndex(index + std::min(characters, boundaries().count()));
+}
+
 std::size_t TextInput::replaceBytes(std::size_t from, std::size_t to, std::string_view replacement) {
   text_.replace(from, to - from, replacement);
   if (boundariesValid_) boundaries_.replace(text_, from, to - from, replacement.size());

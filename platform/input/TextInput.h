@@ -89,6 +89,11 @@ class TextInput : public View, public TextInputTraitsSource {
   // at or before it (0 at least), at or after it (text().size() at most).
   std::size_t characterBoundaryAtOrBefore(std::size_t byte) const;
   std::size_t characterBoundaryAtOrAfter(std::size_t byte) const;
+  // The byte offset of the character boundary `characters` characters before
+  // or after the boundary at `boundary`: the text's start or end when there
+  // are fewer. Found without counting the characters in between.
+  std::size_t characterBoundaryBefore(std::size_t boundary, std::size_t characters) const;
+  std::size_t characterBoundaryAfter(std::size_t boundary, std::size_t characters) const;
   // Selects [start, start + length) in characters, clamped.
   void select(std::size_t start, std::size_t length = 0);
   std::optional<std::string> markedText() const;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
+
 namespace platform {
 namespace {
 
@@ -29,6 +32,32 @@ TEST(TextInputTest, PositionOutsideTheDocumentIsAbsent) {
   EXPECT_EQ(input.position({1}, 3), std::nullopt);
   EXPECT_EQ(input.textRange({3}, {1}), (TextRange{{1}, {3}}));
   EXPECT_EQ(input.textRange({0}, {4}), std::nullopt);
+}
+
+TEST(TextInputTest, BoundariesCharactersAwayCountWholeCharactersAndStopAtTheEnds) {
+  TextInput input;
+  // Boundaries at bytes 0, 1, 14, 17 and 18.
+  input.setText("a" + kPolarBear + kDecomposedE + "b");
+  const struct {
+    std::size_t boundary;
+    std::size_t characters;
+    std::size_t before;
+    std::size_t after;
+  } cases[] = {
+      {14, 0, 14, 14}, {14, 1, 1, 17}, {14, 2, 0, 18}, {14, 5, 0, 18},       {0, 1, 0, 1},
+      {18, 1, 17, 18}, {18, 3, 1, 18}, {18, 9, 0, 18}, {1, SIZE_MAX, 0, 18},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.characters) + " from byte " + std::to_string(c.boundary));
+    EXPECT_EQ(input.characterBoundaryBefore(c.boundary, c.characters), c.before);
+    EXPECT_EQ(input.characterBoundaryAfter(c.boundary, c.characters), c.after);
+  }
+  // After an edit, across it: boundaries at 0, 1, 14, 22, 25 and 26.
+  input.select(2);
+  input.insertText(kThumbsUpMedium);
+  EXPECT_EQ(input.characterBoundaryBefore(22, 2), 1u);
+  EXPECT_EQ(input.characterBoundaryAfter(1, 3), 25u);
+  EXPECT_EQ(input.characterBoundaryAfter(22, 2), 26u);
 }
 
 TEST(TextInputTest, InsertReplacesTheSelectionAndPutsTheCaretAfter) {

@@ -29,16 +29,34 @@ struct VisibleLine {
   std::size_t caret = 0;
 };
 
+// The field's font draws nothing narrower than its hair space, a tenth of
+// an em (204 of DejaVu Sans's 2048 units): that many points at the least
+// for each character, at any scale, as text is measured unhinted.
+double narrowestCharacterWidth() { return Font::body().pointSize() * 204 / 2048; }
+
+// The most bytes a point of the line is given: the densest text the field
+// fills is a narrow letter with a dozen marks, 'l' with twelve marks of
+// three bytes each (37 bytes in under 5 points).
+constexpr double kMaximumBytesPerPoint = 8;
+
 // The caret's line around the caret, cut at character boundaries of the
-// whole text: never more bytes on either side than could fit, and never a
-// search further, so long texts cost no more.
-VisibleLine visibleLine(const HostTextField& field) {
-  constexpr std::size_t kMaximumBytes = 1024;
+// whole text: on each side as many characters as fill the line even at the
+// narrowest, so the line shows whatever of it fits and the caret goes where
+// the whole line would put it. A character can hold any number of bytes (a
+// letter with its marks, a joined emoji): no side takes more than the
+// densest text needs, and no search goes further, so a frame costs no more
+// however long the text or its characters.
+VisibleLine visibleLine(const HostTextField& field, double lineWidth) {
+  // The line, and a caret past either end of it.
+  const double width = std::max(0.0, lineWidth) + 2 * kCaretWidth;
+  const auto characters = static_cast<std::size_t>(std::ceil(width / narrowestCharacterWidth()));
+  const auto maximumBytes = static_cast<std::size_t>(std::ceil(width * kMaximumBytesPerPoint));
   const std::string_view text = field.text();
   const std::size_t caret = field.cursorByteOffset();
-  std::size_t start = caret > kMaximumBytes ? field.characterBoundaryAtOrAfter(caret - kMaximumBytes) : 0;
-  std::size_t end = text.size() - caret > kMaximumBytes ? field.characterBoundaryAtOrBefore(caret + kMaximumBytes)
-                                                          : text.size();
+  std::size_t start = field.characterBoundaryBefore(caret, characters);
+  if (caret - start > maximumBytes) start = field.characterBoundaryAtOrAfter(caret - maximumBytes);
+  std::size_t end = field.characterBoundaryAfter(caret, characters);
+  if (end - caret > maximumBytes) end = field.characterBoundaryAtOrBefore(caret + maximumBytes);
   // A line feed ends a character on either side of it.
   if (const std::size_t newline = text.substr(start, caret - start).rfind('\n'); newline != std::string_view::npos) {
     start += newline + 1;
@@ -75,7 +93,7 @@ View hostApplicationView(const SimulatedHost& host, Size screen, bool dark) {
   } else {
     // Laid out whole, as bidirectional text must be: the caret goes where
     // the layout puts its position, over the text.
-    const VisibleLine visible = visibleLine(field);
+    const VisibleLine visible = visibleLine(field, lineWidth);
     const CaretPlacement caret = PangoTextMetrics::shared()->placeCaret(visible.text, Font::body(), visible.caret);
     // On whole points, reaching from its position the way the line runs,
     // over where a character typed there goes.

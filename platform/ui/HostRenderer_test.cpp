@@ -19,6 +19,8 @@
 namespace platform::ui {
 namespace {
 
+bool isCaretBlue(std::uint32_t pixel) { return (pixel & 0xFF) > 0xC0 && ((pixel >> 16) & 0xFF) < 0x60; }
+
 // The screen drawn at one pixel a point.
 struct Frame {
   explicit Frame(const SimulatedHost& host) {
@@ -37,7 +39,7 @@ struct Frame {
   int caretX() const {
     for (int x = 16; x < 374; ++x) {
       const std::uint32_t p = at(x, 80);
-      if ((p & 0xFF) > 0xC0 && ((p >> 16) & 0xFF) < 0x60) return x;
+      if (isCaretBlue(p)) return x;
     }
     return -1;
   }
@@ -172,7 +174,6 @@ class FieldLine {
     const unsigned char* data = cairo_image_surface_get_data(surface);
     return *reinterpret_cast<const std::uint32_t*>(data + y * cairo_image_surface_get_stride(surface) + x * 4);
   }
-  static bool isCaretBlue(std::uint32_t p) { return (p & 0xFF) > 0xC0 && ((p >> 16) & 0xFF) < 0x60; }
   int width() const { return cairo_image_surface_get_width(drawn_); }
 
   int scale_;
@@ -215,34 +216,47 @@ TEST(HostRenderer, ARightToLeftOrMixedLineIsDrawnWholeWithTheCaretWhereItsLayout
   }
 }
 
+// A device's screen as the simulated host gives it.
+struct Device {
+  const char* name;
+  UserInterfaceIdiom idiom;
+  Size size;  // upright
+  ScreenOrientation orientation;
+};
+
+const Device kDevices[] = {
+    {"phone", UserInterfaceIdiom::phone, {390, 844}, ScreenOrientation::portrait},
+    {"phone in landscape", UserInterfaceIdiom::phone, {390, 844}, ScreenOrientation::landscapeLeft},
+    {"pad in landscape", UserInterfaceIdiom::pad, {820, 1180}, ScreenOrientation::landscapeLeft},
+};
+
+std::shared_ptr<SimulatedHost> hostOn(const Device& device, const std::string& text) {
+  SimulatedHostConfiguration configuration;
+  configuration.idiom = device.idiom;
+  configuration.screenSize = device.size;
+  configuration.orientation = device.orientation;
+  configuration.text = text;
+  auto host = SimulatedHost::make(configuration);
+  host->presentKeyboard(nullptr);
+  return host;
+}
+
 TEST(HostRenderer, ALongRightToLeftLineScrollsToKeepTheCaretInView) {
   std::string line;
   for (int i = 0; i < 12; ++i) line += "سلام عليكم ";
   line += "abc";
   const std::size_t count = text::graphemeCount(line);
-  struct Screen {
-    const char* name;
-    UserInterfaceIdiom idiom;
-    Size size;
-    ScreenOrientation orientation;
-  };
-  const Screen screens[] = {
+  const Device devices[] = {
       {"phone", UserInterfaceIdiom::phone, {390, 844}, ScreenOrientation::portrait},
       {"phone in landscape", UserInterfaceIdiom::phone, {390, 844}, ScreenOrientation::landscapeLeft},
       {"pad", UserInterfaceIdiom::pad, {820, 1180}, ScreenOrientation::portrait},
   };
-  for (const Screen& screen : screens) {
-    SimulatedHostConfiguration configuration;
-    configuration.idiom = screen.idiom;
-    configuration.screenSize = screen.size;
-    configuration.orientation = screen.orientation;
-    configuration.text = line;
-    auto host = SimulatedHost::make(configuration);
-    host->presentKeyboard(nullptr);
+  for (const Device& device : devices) {
+    auto host = hostOn(device, line);
     for (const std::size_t caret : {std::size_t{0}, count / 2, count - 4, count - 3, count}) {
       host->moveCursor(caret);
       FieldLine field(*host, line, text::byteOffsetOfGrapheme(line, caret), 1);
-      const std::string where = std::string(screen.name) + ", caret " + std::to_string(caret);
+      const std::string where = std::string(device.name) + ", caret " + std::to_string(caret);
       ASSERT_TRUE(field.drawnCaret()) << where;
       const double drawn = *field.drawnCaret();
       EXPECT_GE(drawn, FieldLine::kClipLeft) << where;
@@ -278,25 +292,34 @@ std::string laidOutLine(const SimulatedHost& host) {
   return {};
 }
 
-// Around a caret far inside a long line, the field lays out a kilobyte or
-// so each side: where that cut falls inside a character of several bytes,
-// or inside a sequence of characters that is one (a flag, a joined emoji, a
-// letter with its marks), it is made at the character's edge, never inside.
+// Around a caret far inside a long line, the field lays out enough
+// characters each side to fill its line, and no more than a few kilobytes:
+// where the bytes run out inside a character of several bytes, or inside a
+// sequence of characters that is one (a flag, a joined emoji, a letter with
+// its marks), the cut is made at the character's edge, never inside.
 TEST(HostRenderer, ALongLineIsCutAroundTheCaretAtCharacterBoundaries) {
+  std::string narrowLetterWithMarks = "i";
+  for (int mark = 0; mark < 12; ++mark) narrowLetterWithMarks += mark % 2 == 0 ? "\u0301" : "\u0323";
   const std::string characters[] = {
-      "\U0001F600",                                  // an emoji: four bytes
-      "\U0001F1E9\U0001F1EA",                        // a flag: two regional indicators
-      "\U0001F468\u200D\U0001F469\u200D\U0001F467",  // a family: joined emoji
-      "\U0001F44B\U0001F3FD",                        // a waving hand with a skin tone
-      "e\u0301\u0323",                               // a letter with two combining marks
-      "\u00E9",                                      // two bytes
+      "\U0001F600",                                                  // an emoji: four bytes
+      "\U0001F1E9\U0001F1EA",                                        // a flag: two regional indicators
+      "\U0001F468\u200D\U0001F469\u200D\U0001F467",                  // a family: joined emoji
+      "\U0001F468\u200D\U0001F469\u200D\U0001F467\u200D\U0001F466",  // a larger one
+      "\U0001F44B\U0001F3FD",                                        // a waving hand with a skin tone
+      "e\u0301\u0323",                                               // a letter with two combining marks
+      narrowLetterWithMarks,                                         // a narrow one with twelve
+      "\u00E9",                                                      // two bytes
   };
+  const double lineWidth = 390 - 2 * 16 - 2 * 12;
   for (const std::string& character : characters) {
+    // As many of the character as the field's line shows.
+    const auto shown = static_cast<std::size_t>(
+        std::ceil(lineWidth / PangoTextMetrics::shared()->measure(character, Font::body()).width));
     // Every way the character can straddle the cuts, on both sides.
     for (std::size_t shift = 0; shift < character.size() + 2; ++shift) {
       SCOPED_TRACE(std::to_string(character.size()) + "-byte character, shifted " + std::to_string(shift));
       std::string side;
-      while (side.size() < 1100) side += character;
+      while (side.size() < 8000) side += character;
       // The caret between two marks, which place the line in the text.
       const std::string before = side + side + std::string(shift, 'a') + "[";
       const std::string after = "]" + std::string(shift, 'a') + side + side;
@@ -304,8 +327,8 @@ TEST(HostRenderer, ALongLineIsCutAroundTheCaretAtCharacterBoundaries) {
       host->moveCursor(text::graphemeCount(before));
       const std::string line = laidOutLine(*host);
       ASSERT_TRUE(text::isValidUtf8(line));
-      // Whole characters of the text, the caret's among them, within a
-      // kilobyte of it on each side.
+      // Whole characters of the text, the caret's among them, enough to
+      // fill the line on each side and a few kilobytes at most.
       const std::string text = host->textField().text();
       ASSERT_NE(line.find("[]"), std::string::npos);
       const std::size_t start = before.size() - 1 - line.find("[]");
@@ -313,10 +336,146 @@ TEST(HostRenderer, ALongLineIsCutAroundTheCaretAtCharacterBoundaries) {
       const auto boundaries = text::graphemeBoundaries(text);
       EXPECT_TRUE(std::binary_search(boundaries.begin(), boundaries.end(), start));
       EXPECT_TRUE(std::binary_search(boundaries.begin(), boundaries.end(), start + line.size()));
-      EXPECT_LE(before.size() - start, 1024u);
-      EXPECT_GT(before.size() - start, 1024u - character.size() - 1);
-      EXPECT_LE(start + line.size() - before.size(), 1024u);
-      EXPECT_GT(start + line.size() - before.size(), 1024u - character.size() - 1);
+      const std::string_view shownBefore = std::string_view(text).substr(start, before.size() - start);
+      const std::string_view shownAfter =
+          std::string_view(text).substr(before.size(), start + line.size() - before.size());
+      EXPECT_GT(text::graphemeCount(shownBefore), shown);
+      EXPECT_GT(text::graphemeCount(shownAfter), shown);
+      EXPECT_LE(shownBefore.size(), 4096u);
+      EXPECT_LE(shownAfter.size(), 4096u);
+    }
+  }
+}
+
+// The strip of the screen that holds the field, drawn at `scale` pixels a
+// point: which of its columns between the field's inner edges have ink
+// (anything but the field's white), and where the caret's blue is.
+class FieldStrip {
+ public:
+  static constexpr double kClipLeft = 26;  // the field's inner edge, widened by a caret
+  static constexpr double kTop = 62;       // inside the field's rounded corners
+  static constexpr double kBottom = 100;
+
+  FieldStrip(const SimulatedHost& host, int scale)
+      : scale_(scale), screenWidth_(Screen::main().bounds().width()) {
+    cairo_surface_t* surface = cairo_image_surface_create(
+        CAIRO_FORMAT_ARGB32, static_cast<int>(screenWidth_) * scale, static_cast<int>(kBottom) * scale);
+    cairo_t* cr = cairo_create(surface);
+    cairo_scale(cr, scale, scale);
+    drawHost(host, {}, cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(surface);
+    const unsigned char* data = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    const int left = static_cast<int>(kClipLeft) * scale;
+    const int right = static_cast<int>(clipRight()) * scale;
+    const int caretRow = static_cast<int>(70 + 11) * scale;
+    for (int x = left; x < right; ++x) {
+      bool ink = false;
+      for (int y = static_cast<int>(kTop) * scale; y < static_cast<int>(kBottom) * scale && !ink; ++y) {
+        ink = *reinterpret_cast<const std::uint32_t*>(data + y * stride + x * 4) != 0xFFFFFFFF;
+      }
+      inked_.push_back(ink);
+      const std::uint32_t p = *reinterpret_cast<const std::uint32_t*>(data + caretRow * stride + x * 4);
+      if (!caret_ && isCaretBlue(p)) caret_ = static_cast<double>(x) / scale;
+    }
+    cairo_surface_destroy(surface);
+  }
+
+  double clipRight() const { return screenWidth_ - kClipLeft; }
+  // The caret's left edge, in points; nullopt when none is drawn.
+  std::optional<double> caret() const { return caret_; }
+  // The widest run of columns without ink between the field's inner edges,
+  // in points.
+  double widestEmptyRun() const {
+    int widest = 0;
+    int run = 0;
+    for (const bool ink : inked_) {
+      run = ink ? 0 : run + 1;
+      widest = std::max(widest, run);
+    }
+    return static_cast<double>(widest) / scale_;
+  }
+
+ private:
+  int scale_;
+  double screenWidth_;
+  std::vector<bool> inked_;
+  std::optional<double> caret_;
+};
+
+// A line of characters of many bytes fills the field as a line of plain
+// letters does, with the caret where the whole line puts it: at the field's
+// right edge once the text before it is wider than the field (at its left,
+// for a right-to-left line's end), at the text's start at the line's start.
+TEST(HostRenderer, ALineOfCharactersOfManyBytesFillsTheFieldAsPlainLettersDo) {
+  std::string letterWithMarks = "a";
+  std::string hebrewWithMarks = "\u05E9";
+  for (int mark = 0; mark < 12; ++mark) {
+    letterWithMarks += mark % 2 == 0 ? "\u0301" : "\u0323";
+    hebrewWithMarks += mark % 2 == 0 ? "\u05B8" : "\u05C1";
+  }
+  const std::string family = "\U0001F468\u200D\U0001F469\u200D\U0001F467\u200D\U0001F466";
+  struct Line {
+    const char* name;
+    std::vector<std::string> characters;  // repeated in turn
+    bool rightToLeft = false;
+    std::string above;  // the lines before and after it in the text
+    std::string below;
+  };
+  const Line lines[] = {
+      {"plain letters", {"t", "h", "e", " ", "f", "o", "x", " "}, false, "", ""},
+      {"families", {family}, false, "", ""},
+      {"flags", {"\U0001F1E9\U0001F1EA", "\U0001F1EB\U0001F1F7", "\U0001F1EF\U0001F1F5"}, false, "", ""},
+      {"letters with twelve marks", {letterWithMarks}, false, "", ""},
+      {"Hebrew letters with twelve marks", {hebrewWithMarks}, true, "", ""},
+      {"families between other lines", {family}, false, "above\n", "\r\nbelow"},
+  };
+  for (const Line& line : lines) {
+    std::string text;
+    constexpr std::size_t kCount = 400;  // several widths of the widest field
+    for (std::size_t i = 0; i < kCount; ++i) text += line.characters[i % line.characters.size()];
+    ASSERT_EQ(text::graphemeCount(text), kCount) << line.name;
+    const std::size_t lineStart = text::graphemeCount(line.above);
+    for (const Device& device : kDevices) {
+      auto host = hostOn(device, line.above + text + line.below);
+      for (const std::size_t caret : {std::size_t{0}, kCount / 2, kCount}) {
+        host->moveCursor(lineStart + caret);
+        for (const int scale : {1, 3}) {
+          const std::string where = std::string(line.name) + " on the " + device.name + ", caret " +
+                                    std::to_string(caret) + ", scale " + std::to_string(scale);
+          const FieldStrip field(*host, scale);
+          EXPECT_LT(field.widestEmptyRun(), 12) << where;
+          ASSERT_TRUE(field.caret()) << where;
+          double expected = field.clipRight() - 4;
+          if (caret == 0 && !line.rightToLeft) expected = 28;
+          if (caret == kCount && line.rightToLeft) expected = FieldStrip::kClipLeft;
+          EXPECT_EQ(*field.caret(), expected) << where;
+        }
+      }
+    }
+  }
+}
+
+// An empty field shows its placeholder after the caret, or the caret alone.
+TEST(HostRenderer, AnEmptyFieldShowsItsPlaceholderOrTheCaretAlone) {
+  for (const Device& device : kDevices) {
+    for (const std::optional<std::string>& placeholder : {std::optional<std::string>("Search"),
+                                                          std::optional<std::string>()}) {
+      const std::string where = std::string(device.name) + (placeholder ? ", a placeholder" : ", none");
+      auto host = hostOn(device, "");
+      host->textField().setPlaceholder(placeholder);
+      EXPECT_EQ(laidOutLine(*host), placeholder.value_or("")) << where;
+      const FieldStrip field(*host, 2);
+      EXPECT_EQ(field.caret(), 28) << where;
+      // The caret and the field's edge at its left: nothing else, or the
+      // placeholder's few letters.
+      const double empty = field.clipRight() - FieldStrip::kClipLeft - 4;
+      if (placeholder) {
+        EXPECT_LT(field.widestEmptyRun(), empty - 40) << where;
+      } else {
+        EXPECT_EQ(field.widestEmptyRun(), empty) << where;
+      }
     }
   }
 }
@@ -343,6 +502,23 @@ TEST(HostRenderer, AMegabyteLineIsDrawnAsFastAsAShortOne) {
   const double shortSeconds = secondsToDraw(*shortLine);
   EXPECT_LT(secondsToDraw(*longLine), 3 * shortSeconds + 0.02) << "at the end";
   longLine->moveCursor(text::graphemeCount(words) / 2);
+  EXPECT_LT(secondsToDraw(*longLine), 3 * shortSeconds + 0.02) << "in the middle";
+}
+
+// However many bytes a line's characters hold (here letters with five
+// hundred marks each, a kilobyte apiece), the field lays out a part of the
+// line bounded in bytes, so its frame costs what a short line's does.
+TEST(HostRenderer, AMegabyteLineOfLongCharactersIsDrawnAsFastAsAShortOne) {
+  std::string letter = "a";
+  for (int mark = 0; mark < 500; ++mark) letter += mark % 2 == 0 ? "\u0301" : "\u0323";
+  std::string line;
+  while (line.size() < (1 << 20)) line += letter;
+  auto longLine = hostWithText(line);
+  auto shortLine = hostWithText(line.substr(0, 8 * letter.size()));
+  secondsToDraw(*shortLine);  // fonts loaded
+  const double shortSeconds = secondsToDraw(*shortLine);
+  EXPECT_LT(secondsToDraw(*longLine), 3 * shortSeconds + 0.02) << "at the end";
+  longLine->moveCursor(text::graphemeCount(line) / 2);
   EXPECT_LT(secondsToDraw(*longLine), 3 * shortSeconds + 0.02) << "in the middle";
 }
 
