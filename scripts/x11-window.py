@@ -20,11 +20,13 @@ window manager. For scripts/window-check.
                            opens another window, gives it the input focus, and closes
                            it after SECONDS, giving the focus back to where it was (as a
                            window manager does)
-  x11-window.py release-near-focus-loss NAME MILLISECONDS TRIES
+  x11-window.py release-near-focus-loss NAME MILLISECONDS TRIES [PID]
                            TRIES times: gives the window the input focus, presses the
-                           computer's key NAME, and after 50 ms lets it go and gives the
+                           computer's key NAME, and after 30 ms lets it go and gives the
                            focus to another window, the focus MILLISECONDS after the release
-                           (before it when negative: the key is let go in the other window)
+                           (before it when negative: the key is let go in the other window).
+                           With PID, that process is stopped from just before the first of
+                           the two until just after the second, as a program busy then
   x11-window.py frame      prints "WIDTHxHEIGHT+X+Y" of the window with the frame a
                            window manager put around it (the window itself without one)
   x11-window.py capture FILE.png
@@ -36,6 +38,8 @@ window manager. For scripts/window-check.
 The display is $DISPLAY. Exits 1 when there is no such window."""
 import ctypes
 import ctypes.util
+import os
+import signal
 import struct
 import sys
 import time
@@ -215,16 +219,21 @@ def keycode_of(display, name):
     return keycode
 
 
-def release_near_focus_loss(display, root, window, name, milliseconds, tries):
-    """A key let go just before the focus goes to another window is the person's release, and
-    reaches the window; one still down when the focus goes is let go elsewhere."""
-    xtest = test_extension()
-    keycode = keycode_of(display, name)
+def another_window(display, root):
     other = xlib.XCreateSimpleWindow(display, root, 0, 0, 200, 100, 0, 0, 0)
     xlib.XStoreName(display, other, b"another window")
     xlib.XMapRaised(display, other)
     xlib.XSync(display, 0)
     time.sleep(0.2)  # mapped, and managed by a window manager if there is one
+    return other
+
+
+def release_near_focus_loss(display, root, window, name, milliseconds, tries, busy):
+    """A key let go just before the focus goes to another window is the person's release, and
+    reaches the window; one still down when the focus goes is let go elsewhere."""
+    xtest = test_extension()
+    keycode = keycode_of(display, name)
+    other = another_window(display, root)
     steps = [lambda: xtest.XTestFakeKeyEvent(display, keycode, 0, 0),
              lambda: xlib.XSetInputFocus(display, other, REVERT_TO_PARENT, 0)]
     if milliseconds < 0:
@@ -232,18 +241,24 @@ def release_near_focus_loss(display, root, window, name, milliseconds, tries):
     for _ in range(tries):
         xlib.XSetInputFocus(display, window, REVERT_TO_PARENT, 0)
         xlib.XSync(display, 0)
-        time.sleep(0.1)
+        time.sleep(0.05)
         xtest.XTestFakeKeyEvent(display, keycode, 1, 0)
         xlib.XSync(display, 0)
-        time.sleep(0.05)
-        steps[0]()
-        # Without a gap both go to the server in one request.
-        if milliseconds:
+        time.sleep(0.03)
+        if busy:
+            os.kill(busy, signal.SIGSTOP)
+        try:
+            steps[0]()
+            # Without a gap both go to the server in one request.
+            if milliseconds:
+                xlib.XSync(display, 0)
+                time.sleep(abs(milliseconds) / 1000)
+            steps[1]()
             xlib.XSync(display, 0)
-            time.sleep(abs(milliseconds) / 1000)
-        steps[1]()
-        xlib.XSync(display, 0)
-        time.sleep(0.1)
+        finally:
+            if busy:
+                os.kill(busy, signal.SIGCONT)
+        time.sleep(0.05)
     xlib.XSetInputFocus(display, window, REVERT_TO_PARENT, 0)
     xlib.XDestroyWindow(display, other)
     xlib.XSync(display, 0)
@@ -257,11 +272,7 @@ def main():
     if sys.argv[1] == "other":
         focused, revert = Window(), ctypes.c_int()
         xlib.XGetInputFocus(display, ctypes.byref(focused), ctypes.byref(revert))
-        other = xlib.XCreateSimpleWindow(display, root, 0, 0, 200, 100, 0, 0, 0)
-        xlib.XStoreName(display, other, b"another window")
-        xlib.XMapRaised(display, other)
-        xlib.XSync(display, 0)
-        time.sleep(0.2)  # mapped, and managed by a window manager if there is one
+        other = another_window(display, root)
         xlib.XSetInputFocus(display, other, REVERT_TO_PARENT, 0)
         xlib.XSync(display, 0)
         time.sleep(float(sys.argv[2]))
@@ -296,7 +307,8 @@ def main():
         screen_width, screen_height = size(display, root)
         print(f"{width}x{height}+{x.value}+{y.value} {screen_width}x{screen_height}")
     elif sys.argv[1] == "release-near-focus-loss":
-        release_near_focus_loss(display, root, window, sys.argv[2], float(sys.argv[3]), int(sys.argv[4]))
+        busy = int(sys.argv[5]) if len(sys.argv) > 5 else 0
+        release_near_focus_loss(display, root, window, sys.argv[2], float(sys.argv[3]), int(sys.argv[4]), busy)
     elif sys.argv[1] == "frame":
         frame = outermost(display, root, window)
         x, y, child = ctypes.c_int(), ctypes.c_int(), Window()
