@@ -20,13 +20,14 @@ window manager. For scripts/window-check.
                            opens another window, gives it the input focus, and closes
                            it after SECONDS, giving the focus back to where it was (as a
                            window manager does)
-  x11-window.py release-near-focus-loss NAME MILLISECONDS TRIES [PID]
-                           TRIES times: gives the window the input focus, presses the
-                           computer's key NAME, and after 30 ms lets it go and gives the
-                           focus to another window, the focus MILLISECONDS after the release
-                           (before it when negative: the key is let go in the other window).
-                           With PID, that process is stopped from just before the first of
-                           the two until just after the second, as a program busy then
+  x11-window.py release-near-focus-loss TRIES PID KEY:MILLISECONDS[:busy] ...
+                           for each KEY, TRIES times: gives the window the input focus,
+                           presses the computer's key KEY (an X keysym name), and after
+                           30 ms lets it go and gives the focus to another window, the focus
+                           MILLISECONDS after the release (before it when negative: the key
+                           is let go in the other window). With busy, the process PID is
+                           stopped from just before the first of the two until just after
+                           the second, as a program busy then
   x11-window.py frame      prints "WIDTHxHEIGHT+X+Y" of the window with the frame a
                            window manager put around it (the window itself without one)
   x11-window.py capture FILE.png
@@ -228,37 +229,39 @@ def another_window(display, root):
     return other
 
 
-def release_near_focus_loss(display, root, window, name, milliseconds, tries, busy):
+def release_near_focus_loss(display, root, window, tries, program, cases):
     """A key let go just before the focus goes to another window is the person's release, and
     reaches the window; one still down when the focus goes is let go elsewhere."""
     xtest = test_extension()
-    keycode = keycode_of(display, name)
     other = another_window(display, root)
-    steps = [lambda: xtest.XTestFakeKeyEvent(display, keycode, 0, 0),
-             lambda: xlib.XSetInputFocus(display, other, REVERT_TO_PARENT, 0)]
-    if milliseconds < 0:
-        steps.reverse()
-    for _ in range(tries):
-        xlib.XSetInputFocus(display, window, REVERT_TO_PARENT, 0)
-        xlib.XSync(display, 0)
-        time.sleep(0.05)
-        xtest.XTestFakeKeyEvent(display, keycode, 1, 0)
-        xlib.XSync(display, 0)
-        time.sleep(0.03)
-        if busy:
-            os.kill(busy, signal.SIGSTOP)
-        try:
-            steps[0]()
-            # Without a gap both go to the server in one request.
-            if milliseconds:
-                xlib.XSync(display, 0)
-                time.sleep(abs(milliseconds) / 1000)
-            steps[1]()
+    for case in cases:
+        name, milliseconds, *busy = case.split(":")
+        keycode, milliseconds, busy = keycode_of(display, name), float(milliseconds), busy == ["busy"]
+        steps = [lambda: xtest.XTestFakeKeyEvent(display, keycode, 0, 0),
+                 lambda: xlib.XSetInputFocus(display, other, REVERT_TO_PARENT, 0)]
+        if milliseconds < 0:
+            steps.reverse()
+        for _ in range(tries):
+            xlib.XSetInputFocus(display, window, REVERT_TO_PARENT, 0)
             xlib.XSync(display, 0)
-        finally:
+            time.sleep(0.05)
+            xtest.XTestFakeKeyEvent(display, keycode, 1, 0)
+            xlib.XSync(display, 0)
+            time.sleep(0.03)
             if busy:
-                os.kill(busy, signal.SIGCONT)
-        time.sleep(0.05)
+                os.kill(program, signal.SIGSTOP)
+            try:
+                steps[0]()
+                # Without a gap both go to the server in one request.
+                if milliseconds:
+                    xlib.XSync(display, 0)
+                    time.sleep(abs(milliseconds) / 1000)
+                steps[1]()
+                xlib.XSync(display, 0)
+            finally:
+                if busy:
+                    os.kill(program, signal.SIGCONT)
+            time.sleep(0.05)
     xlib.XSetInputFocus(display, window, REVERT_TO_PARENT, 0)
     xlib.XDestroyWindow(display, other)
     xlib.XSync(display, 0)
@@ -307,8 +310,7 @@ def main():
         screen_width, screen_height = size(display, root)
         print(f"{width}x{height}+{x.value}+{y.value} {screen_width}x{screen_height}")
     elif sys.argv[1] == "release-near-focus-loss":
-        busy = int(sys.argv[5]) if len(sys.argv) > 5 else 0
-        release_near_focus_loss(display, root, window, sys.argv[2], float(sys.argv[3]), int(sys.argv[4]), busy)
+        release_near_focus_loss(display, root, window, int(sys.argv[2]), int(sys.argv[3]), sys.argv[4:])
     elif sys.argv[1] == "frame":
         frame = outermost(display, root, window)
         x, y, child = ctypes.c_int(), ctypes.c_int(), Window()
