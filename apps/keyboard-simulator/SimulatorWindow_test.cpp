@@ -349,7 +349,7 @@ TEST_F(SimulatorWindowTest, AComputerKeyReleasedBecauseTheFocusLeftTypesNothing)
 // makes as it takes in the loss of focus is none of the person's. Each case
 // is what SDL queues for "q" pressed and let go, the focus then lost, all
 // before the window handles any of it.
-TEST_F(SimulatorWindowTest, AComputerKeyLetGoAsTheFocusLeavesTypesOnlyWhenTheServerLetItGo) {
+TEST_F(SimulatorWindowTest, AComputerKeyLetGoJustBeforeTheFocusLeavesTypes) {
   struct Order {
     const char* name;
     bool fromServer;  // whether SDL tells of the server's events
