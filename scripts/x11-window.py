@@ -20,6 +20,14 @@ window manager. For scripts/window-check.
                            opens another window, gives it the input focus, and closes
                            it after SECONDS, giving the focus back to where it was (as a
                            window manager does)
+  x11-window.py release-near-focus-loss TRIES PID KEY:MILLISECONDS[:busy] ...
+                           for each KEY, TRIES times: gives the window the input focus,
+                           presses the computer's key KEY (an X keysym name), and after
+                           30 ms lets it go and gives the focus to another window, the focus
+                           MILLISECONDS after the release (before it when negative: the key
+                           is let go in the other window). With busy, the process PID is
+                           stopped from just before the first of the two until just after
+                           the second, as a program busy then
   x11-window.py frame      prints "WIDTHxHEIGHT+X+Y" of the window with the frame a
                            window manager put around it (the window itself without one)
   x11-window.py capture FILE.png
@@ -31,6 +39,8 @@ window manager. For scripts/window-check.
 The display is $DISPLAY. Exits 1 when there is no such window."""
 import ctypes
 import ctypes.util
+import os
+import signal
 import struct
 import sys
 import time
@@ -203,6 +213,60 @@ def has_window_manager(display, root):
     return count.value > 0
 
 
+def keycode_of(display, name):
+    keycode = xlib.XKeysymToKeycode(display, xlib.XStringToKeysym(name.encode()))
+    if not keycode:
+        sys.exit(f"x11-window: no key for {name}")
+    return keycode
+
+
+def another_window(display, root):
+    other = xlib.XCreateSimpleWindow(display, root, 0, 0, 200, 100, 0, 0, 0)
+    xlib.XStoreName(display, other, b"another window")
+    xlib.XMapRaised(display, other)
+    xlib.XSync(display, 0)
+    time.sleep(0.2)  # mapped, and managed by a window manager if there is one
+    return other
+
+
+def release_near_focus_loss(display, root, window, tries, program, cases):
+    """A key let go just before the focus goes to another window is the person's release, and
+    reaches the window; one still down when the focus goes is let go elsewhere."""
+    xtest = test_extension()
+    other = another_window(display, root)
+    for case in cases:
+        name, milliseconds, *busy = case.split(":")
+        keycode, milliseconds, busy = keycode_of(display, name), float(milliseconds), busy == ["busy"]
+        steps = [lambda: xtest.XTestFakeKeyEvent(display, keycode, 0, 0),
+                 lambda: xlib.XSetInputFocus(display, other, REVERT_TO_PARENT, 0)]
+        if milliseconds < 0:
+            steps.reverse()
+        for _ in range(tries):
+            xlib.XSetInputFocus(display, window, REVERT_TO_PARENT, 0)
+            xlib.XSync(display, 0)
+            time.sleep(0.05)
+            xtest.XTestFakeKeyEvent(display, keycode, 1, 0)
+            xlib.XSync(display, 0)
+            time.sleep(0.03)
+            if busy:
+                os.kill(program, signal.SIGSTOP)
+            try:
+                steps[0]()
+                # Without a gap both go to the server in one request.
+                if milliseconds:
+                    xlib.XSync(display, 0)
+                    time.sleep(abs(milliseconds) / 1000)
+                steps[1]()
+                xlib.XSync(display, 0)
+            finally:
+                if busy:
+                    os.kill(program, signal.SIGCONT)
+            time.sleep(0.05)
+    xlib.XSetInputFocus(display, window, REVERT_TO_PARENT, 0)
+    xlib.XDestroyWindow(display, other)
+    xlib.XSync(display, 0)
+
+
 def main():
     display = xlib.XOpenDisplay(None)
     if not display:
@@ -211,11 +275,7 @@ def main():
     if sys.argv[1] == "other":
         focused, revert = Window(), ctypes.c_int()
         xlib.XGetInputFocus(display, ctypes.byref(focused), ctypes.byref(revert))
-        other = xlib.XCreateSimpleWindow(display, root, 0, 0, 200, 100, 0, 0, 0)
-        xlib.XStoreName(display, other, b"another window")
-        xlib.XMapRaised(display, other)
-        xlib.XSync(display, 0)
-        time.sleep(0.2)  # mapped, and managed by a window manager if there is one
+        other = another_window(display, root)
         xlib.XSetInputFocus(display, other, REVERT_TO_PARENT, 0)
         xlib.XSync(display, 0)
         time.sleep(float(sys.argv[2]))
@@ -226,10 +286,8 @@ def main():
             xlib.XSync(display, 0)
         return
     if sys.argv[1] in ("keydown", "keyup"):
-        keycode = xlib.XKeysymToKeycode(display, xlib.XStringToKeysym(sys.argv[2].encode()))
-        if not keycode:
-            sys.exit(f"x11-window: no key for {sys.argv[2]}")
-        test_extension().XTestFakeKeyEvent(display, keycode, 1 if sys.argv[1] == "keydown" else 0, 0)
+        pressed = 1 if sys.argv[1] == "keydown" else 0
+        test_extension().XTestFakeKeyEvent(display, keycode_of(display, sys.argv[2]), pressed, 0)
         xlib.XSync(display, 0)
         return
     if sys.argv[1] == "wm":
@@ -251,6 +309,8 @@ def main():
         width, height = size(display, window)
         screen_width, screen_height = size(display, root)
         print(f"{width}x{height}+{x.value}+{y.value} {screen_width}x{screen_height}")
+    elif sys.argv[1] == "release-near-focus-loss":
+        release_near_focus_loss(display, root, window, int(sys.argv[2]), int(sys.argv[3]), sys.argv[4:])
     elif sys.argv[1] == "frame":
         frame = outermost(display, root, window)
         x, y, child = ctypes.c_int(), ctypes.c_int(), Window()

@@ -122,9 +122,10 @@ Uint64 SDL_GetPerformanceFrequency(void) {
 int SDL_WaitEventTimeout(SDL_Event* event, int timeout) {
   return loaded<&SDL_WaitEventTimeout>("SDL_WaitEventTimeout")(event, timeout);
 }
-int SDL_PeepEvents(SDL_Event* events, int count, SDL_eventaction action, Uint32 minType, Uint32 maxType) {
-  return loaded<&SDL_PeepEvents>("SDL_PeepEvents")(events, count, action, minType, maxType);
+void SDL_SetEventFilter(SDL_EventFilter filter, void* userdata) {
+  loaded<&SDL_SetEventFilter>("SDL_SetEventFilter")(filter, userdata);
 }
+Uint8 SDL_EventState(Uint32 type, int state) { return loaded<&SDL_EventState>("SDL_EventState")(type, state); }
 void SDL_PumpEvents(void) { loaded<&SDL_PumpEvents>("SDL_PumpEvents")(); }
 int SDL_PollEvent(SDL_Event* event) { return loaded<&SDL_PollEvent>("SDL_PollEvent")(event); }
 int SDL_PushEvent(SDL_Event* event) { return loaded<&SDL_PushEvent>("SDL_PushEvent")(event); }

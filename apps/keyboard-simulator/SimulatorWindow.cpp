@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "apps/keyboard-simulator/FocusLossReleases.h"
 #include "platform/foundation/Error.h"
 #include "platform/foundation/Text.h"
 #include "platform/ui/PngFile.h"
@@ -68,6 +69,7 @@ bool initializeVideo() {
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return false;
     std::atexit(SDL_Quit);
+    filterFocusLossReleases();
     watchForLostDisplay();
     return true;
   }();
@@ -336,14 +338,9 @@ bool SimulatorWindow::handle(const SDL_Event& event) {
       return true;
     }
     case SDL_KEYUP:
+      // The keys still down when the focus goes are not released here: the
+      // loss of the focus cuts their press short (filterFocusLossReleases).
       if (event.key.keysym.scancode != downScancode_) return true;
-      // The keys still down are released when the focus goes, just before
-      // the window hears of it: no release of the person's, so a press cut
-      // short.
-      if (focusLossIsQueued()) {
-        cancelPress();
-        return true;
-      }
       downScancode_ = -1;
       session_.keyUp();
       return true;
@@ -355,16 +352,6 @@ bool SimulatorWindow::handle(const SDL_Event& event) {
 void SimulatorWindow::perform(SimulatorSession::Command command) {
   cancelPress();
   session_.perform(command);
-}
-
-bool SimulatorWindow::focusLossIsQueued() const {
-  SDL_Event queued[32];
-  const int count = SDL_PeepEvents(queued, 32, SDL_PEEKEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT);
-  // The program has one window: any loss of the focus is its own.
-  for (int i = 0; i < count; ++i) {
-    if (queued[i].window.event == SDL_WINDOWEVENT_FOCUS_LOST) return true;
-  }
-  return false;
 }
 
 void SimulatorWindow::cancelPress() {

@@ -59,8 +59,6 @@ class SimulatorWindow {
   // A press of the mouse or a computer key under way ends without typing:
   // its release, when it comes, does nothing.
   void cancelPress();
-  // Whether the news that the window lost the input focus waits in the queue.
-  bool focusLossIsQueued() const;
   void draw();
   // At start, and after the screen's size (device, orientation), the
   // display or the window manager's frame changed: the scale that fits the

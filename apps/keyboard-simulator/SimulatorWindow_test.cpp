@@ -21,6 +21,8 @@
 #include "testing/EmojiKeyboardTesting.h"
 #include "testing/GeometryPrinting.h"
 #include "testing/SurfaceDifference.h"
+// Last: it brings in Xlib, whose macros would clash with names above.
+#include <SDL_syswm.h>
 
 namespace keyboard_simulator {
 namespace {
@@ -86,6 +88,24 @@ class SimulatorWindowTest : public ::testing::Test {
     window_->run();
   }
   std::string typed() { return session_->simulator().host()->textField().text(); }
+  // The X server's event of `type` (KeyRelease, FocusOut), told of as SDL
+  // tells of each one it takes in, before the events it makes of it.
+  static void serverEvent(int type) {
+    SDL_SysWMmsg message{};
+    SDL_VERSION(&message.version);
+    message.subsystem = SDL_SYSWM_X11;
+    message.msg.x11.event.type = type;
+    SDL_Event event{};
+    event.type = SDL_SYSWMEVENT;
+    event.syswm.msg = &message;
+    push(event);
+  }
+  static void focusLost() {
+    SDL_Event lost{};
+    lost.type = SDL_WINDOWEVENT;
+    lost.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+    push(lost);
+  }
 
   std::unique_ptr<SimulatorSession> session_;
   std::unique_ptr<SimulatorWindow> window_;
@@ -280,9 +300,9 @@ TEST_F(SimulatorWindowTest, APressCutShortTypesNothingWhenReleased) {
   }
 }
 
-// When the focus goes, the display server lets go of the keys still down and
-// the window hears of their release just before it hears that the focus is
-// gone: a press cut short, which types nothing and commits no callout entry.
+// When the focus goes, SDL lets go of the keys still down as it takes in
+// the server's loss of focus, and then tells that the focus is gone: a press
+// cut short, which types nothing and commits no callout entry.
 TEST_F(SimulatorWindowTest, AComputerKeyReleasedBecauseTheFocusLeftTypesNothing) {
   struct Hold {
     const char* name;
@@ -307,11 +327,9 @@ TEST_F(SimulatorWindowTest, AComputerKeyReleasedBecauseTheFocusLeftTypesNothing)
     ASSERT_TRUE(session_->simulator().isFingerDown());
     const bool callout = session_->simulator().controller()->calloutContext()->action()->isActive();
     EXPECT_EQ(callout, hold.seconds >= 1);
+    serverEvent(FocusOut);
     key(SDL_KEYUP, hold.key, hold.scancode);
-    SDL_Event lost{};
-    lost.type = SDL_WINDOWEVENT;
-    lost.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
-    push(lost);
+    focusLost();
     runQueued();
     session_->advance(1);
     EXPECT_EQ(typed(), "kept");
@@ -324,6 +342,79 @@ TEST_F(SimulatorWindowTest, AComputerKeyReleasedBecauseTheFocusLeftTypesNothing)
   key(SDL_KEYUP, SDLK_q, SDL_SCANCODE_Q);
   runQueued();
   EXPECT_EQ(typed(), "keptq");
+}
+
+// A computer key the person let go types, however soon after it the focus
+// goes and however late the window gets to the events; only a release SDL
+// makes as it takes in the loss of focus is none of the person's. Each case
+// is what SDL queues for "q" pressed and let go, the focus then lost, all
+// before the window handles any of it.
+TEST_F(SimulatorWindowTest, AComputerKeyLetGoJustBeforeTheFocusLeavesTypes) {
+  struct Order {
+    const char* name;
+    bool fromServer;  // whether SDL tells of the server's events
+    std::function<void()> events;
+    const char* typed;
+  };
+  const auto qUp = [] { key(SDL_KEYUP, SDLK_q, SDL_SCANCODE_Q); };
+  const Order orders[] = {
+      {"the server's release, then its loss of focus", true,
+       [&] {
+         serverEvent(KeyRelease);
+         qUp();
+         serverEvent(FocusOut);
+         focusLost();
+       },
+       "keptq"},
+      {"a release with no server's event behind it, as other drivers queue it", false,
+       [&] {
+         qUp();
+         focusLost();
+       },
+       "keptq"},
+      {"the server's release of an auto-repeat, then the key still down at the loss of focus", true,
+       [&] {
+         serverEvent(KeyRelease);
+         serverEvent(KeyPress);
+         SDL_Event repeat{};
+         repeat.type = SDL_KEYDOWN;
+         repeat.key.keysym.sym = SDLK_q;
+         repeat.key.keysym.scancode = SDL_SCANCODE_Q;
+         repeat.key.repeat = 1;
+         push(repeat);
+         text("q");
+         serverEvent(FocusOut);
+         qUp();
+         focusLost();
+       },
+       "kept"},
+  };
+  for (const auto& order : orders) {
+    SCOPED_TRACE(order.name);
+    SimulatorOptions options;
+    options.text = "kept";
+    open(options);
+    const auto fromServer = [&](int type) {
+      if (order.fromServer) serverEvent(type);
+    };
+    fromServer(KeyPress);
+    key(SDL_KEYDOWN, SDLK_q, SDL_SCANCODE_Q);
+    text("q");
+    order.events();
+    runQueued();
+    session_->advance(1);
+    EXPECT_EQ(typed(), order.typed);
+    EXPECT_FALSE(session_->simulator().isFingerDown());
+    // The focus back, and a key pressed and let go.
+    fromServer(FocusIn);
+    fromServer(KeyPress);
+    key(SDL_KEYDOWN, SDLK_w, SDL_SCANCODE_W);
+    text("w");
+    fromServer(KeyRelease);
+    key(SDL_KEYUP, SDLK_w, SDL_SCANCODE_W);
+    runQueued();
+    EXPECT_EQ(typed(), std::string(order.typed) + "w");
+  }
 }
 
 // The on-screen key repeats by itself while the computer's key is down; a
