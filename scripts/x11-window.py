@@ -339,7 +339,7 @@ def main():
         test_extension().XTestFakeButtonEvent(display, 1, 0, 0)
         xlib.XSync(display, 0)
     elif sys.argv[1] == "key":
-        keycode = xlib.XKeysymToKeycode(display, xlib.XStringToKeysym(sys.argv[2].encode()))
+        keycode = keycode_of(display, sys.argv[2])
         for kind, mask in ((KEY_PRESS, KEY_PRESS_MASK), (KEY_RELEASE, KEY_RELEASE_MASK)):
             event = XKeyEvent(type=kind, send_event=1, display=display, window=window, root=root,
                               keycode=keycode, same_screen=1)

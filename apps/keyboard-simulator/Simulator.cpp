@@ -42,14 +42,6 @@ namespace {
 // itself are the most a layout ever needs; the rest is headroom.
 constexpr int kMaximumKeysPerCharacter = 8;
 
-platform::TextInputTraits fieldTraits(const SimulatorOptions& options) {
-  platform::TextInputTraits traits;
-  traits.autocapitalizationType = options.autocapitalization;
-  traits.keyboardType = options.keyboardType;
-  traits.returnKeyType = options.returnKeyType;
-  return traits;
-}
-
 std::shared_ptr<platform::SimulatedHost> makeHost(const SimulatorOptions& options) {
   if (!platform::currentManualClock()) platform::Clock::setCurrent(std::make_shared<platform::ManualClock>());
   platform::SimulatedHostConfiguration configuration;

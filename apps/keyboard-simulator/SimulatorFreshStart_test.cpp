@@ -85,7 +85,7 @@ SimulatorOptions on(SimulatorKeyboard keyboard, DeviceType device, InterfaceOrie
   return options;
 }
 
-std::string describe(SimulatorKeyboard keyboard, DeviceType device, InterfaceOrientation orientation) {
+std::string where(SimulatorKeyboard keyboard, DeviceType device, InterfaceOrientation orientation) {
   return std::string(keyboard == SimulatorKeyboard::zandorelle ? "product" : "standard") +
          (device == DeviceType::phone ? ", phone " : ", pad ") +
          (keyloom::isLandscape(orientation) ? "landscape" : "portrait");
@@ -124,7 +124,7 @@ TEST(SimulatorFreshStartTest, TheWindowsKeysLeaveWhatAFreshStartInTheirStateShow
         const std::vector<Page> fresh = freshPages(state);
         for (const char* startPage : keys.startPages) {
           SCOPED_TRACE(std::string(keys.name) + " from " +
-                       describe(keyboard, device, InterfaceOrientation::portrait) + " on the page of '" +
+                       where(keyboard, device, InterfaceOrientation::portrait) + " on the page of '" +
                        startPage + "'");
           platform::resetProcessState();
           SimulatorSession session(start, 1);
@@ -178,13 +178,8 @@ const Field kFields[] = {
 platform::TextInputTraits traitsOf(const Field& field) {
   SimulatorOptions options;
   field.traits(options);
-  platform::TextInputTraits traits;
-  traits.autocapitalizationType = options.autocapitalization;
-  traits.keyboardType = options.keyboardType;
-  traits.returnKeyType = options.returnKeyType;
-  return traits;
+  return fieldTraits(options);
 }
-
 // From a field of some traits to one of others, with the keyboard shown and
 // hidden at the time, from the letters and from the numbers (the keyboard
 // keeps its page as it does whenever it is shown again): the keyboard on the
@@ -203,7 +198,7 @@ TEST(SimulatorFreshStartTest, ANewDocumentOfOtherTraitsShowsWhatAFreshStartOnItS
   for (const auto keyboard : {SimulatorKeyboard::zandorelle, SimulatorKeyboard::standard}) {
     for (const auto device : {DeviceType::phone, DeviceType::pad}) {
       for (const Move& move : moves) {
-        SCOPED_TRACE(describe(keyboard, device, InterfaceOrientation::portrait) + ": from a " +
+        SCOPED_TRACE(where(keyboard, device, InterfaceOrientation::portrait) + ": from a " +
                      kFields[move.from].name + " field to a " + kFields[move.to].name + " one" +
                      (move.hidden ? ", the keyboard hidden" : "") + ", on the page of '" + move.page + "'");
         SimulatorOptions fresh = on(keyboard, device, InterfaceOrientation::portrait);

@@ -110,6 +110,14 @@ SimulatorOptions windowOptions(SimulatorOptions options) {
   return options;
 }
 
+platform::TextInputTraits fieldTraits(const SimulatorOptions& options) {
+  platform::TextInputTraits traits;
+  traits.autocapitalizationType = options.autocapitalization;
+  traits.keyboardType = options.keyboardType;
+  traits.returnKeyType = options.returnKeyType;
+  return traits;
+}
+
 std::string demonstrationText() { return "Hello there. This is Keyloom typing on a simulated phone, 24/7."; }
 
 SimulatorOptions parseSimulatorOptions(const std::vector<std::string>& arguments) {

@@ -92,6 +92,9 @@ std::optional<platform::KeyboardType> keyboardTypeNamed(std::string_view name);
 std::optional<platform::ReturnKeyType> returnKeyTypeNamed(std::string_view name);
 std::optional<platform::AutocapitalizationType> autocapitalizationNamed(std::string_view name);
 
+// The traits of the host's text field the options ask for.
+platform::TextInputTraits fieldTraits(const SimulatorOptions& options);
+
 // The text the demonstration types.
 std::string demonstrationText();
 
