@@ -337,6 +337,11 @@ TEST(SimulatedHostTest, TheKeyboardGetsTheHeightItsViewAsksForUnlessTheHostFixes
   keyboard->content->setHeight(2000);
   host->runMainQueue();
   EXPECT_EQ(host->keyboardFrame(), Rect(0, 0, 390, 844));
+  // Another field taking the input shows it again at the height it asks for.
+  keyboard->content->setHeight(240);
+  host->beginNewDocument("", {});
+  host->runMainQueue();
+  EXPECT_EQ(host->keyboardFrame(), Rect(0, 844 - 240, 390, 240));
 
   SimulatedHostConfiguration fixed;
   fixed.keyboardHeight = 260;
@@ -348,6 +353,9 @@ TEST(SimulatedHostTest, TheKeyboardGetsTheHeightItsViewAsksForUnlessTheHostFixes
   EXPECT_EQ(host->keyboardFrame().height(), 260);
   EXPECT_EQ(keyboard->content->frame().height(), 260);
   EXPECT_TRUE(keyboard->hasFixedHeight());
+  host->beginNewDocument("", {});
+  host->runMainQueue();
+  EXPECT_EQ(host->keyboardFrame().height(), 260) << "a new document keeps the host's height";
 }
 
 TEST(SimulatedHostTest, AnUnhostedControllerHasADocumentOfItsOwn) {
