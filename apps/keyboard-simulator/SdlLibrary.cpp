@@ -126,6 +126,7 @@ void SDL_SetEventFilter(SDL_EventFilter filter, void* userdata) {
   loaded<&SDL_SetEventFilter>("SDL_SetEventFilter")(filter, userdata);
 }
 Uint8 SDL_EventState(Uint32 type, int state) { return loaded<&SDL_EventState>("SDL_EventState")(type, state); }
+Uint32 SDL_RegisterEvents(int numevents) { return loaded<&SDL_RegisterEvents>("SDL_RegisterEvents")(numevents); }
 void SDL_PumpEvents(void) { loaded<&SDL_PumpEvents>("SDL_PumpEvents")(); }
 int SDL_PollEvent(SDL_Event* event) { return loaded<&SDL_PollEvent>("SDL_PollEvent")(event); }
 int SDL_PushEvent(SDL_Event* event) { return loaded<&SDL_PushEvent>("SDL_PushEvent")(event); }

@@ -11,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-#include "apps/keyboard-simulator/FocusLossReleases.h"
+#include "apps/keyboard-simulator/KeyboardLoss.h"
 #include "platform/foundation/Error.h"
 #include "platform/foundation/Text.h"
 #include "platform/ui/PngFile.h"
@@ -69,11 +69,18 @@ bool initializeVideo() {
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return false;
     std::atexit(SDL_Quit);
-    filterFocusLossReleases();
+    watchKeyboardLoss();
     watchForLostDisplay();
     return true;
   }();
   return initialized;
+}
+
+// Whether a key is one of shift, control, alt, the system key or the
+// alternative letters' switch: it presses no on-screen key, but changes what
+// the next key types, and its release lets go of none.
+bool isModifier(SDL_Scancode scancode) {
+  return (scancode >= SDL_SCANCODE_LCTRL && scancode <= SDL_SCANCODE_RGUI) || scancode == SDL_SCANCODE_MODE;
 }
 
 [[noreturn]] void fail(const std::string& what) { throw platform::Error(what + ": " + SDL_GetError()); }
@@ -275,6 +282,12 @@ void SimulatorWindow::run() {
 
 bool SimulatorWindow::handle(const SDL_Event& event) {
   using Command = SimulatorSession::Command;
+  // A computer key's release would go to another window, or be made up
+  // once the keys are back; the mouse is not the keyboard's.
+  if (isKeyboardLoss(event)) {
+    if (downScancode_ >= 0) cancelPress();
+    return true;
+  }
   switch (event.type) {
     case SDL_QUIT:
       return false;
@@ -328,7 +341,8 @@ bool SimulatorWindow::handle(const SDL_Event& event) {
           return true;
         default:
           // A character key: its text arrives next, as SDL_TEXTINPUT.
-          if (key < SDLK_CAPSLOCK || key >= SDLK_KP_DIVIDE) downScancode_ = event.key.keysym.scancode;
+          if ((key < SDLK_CAPSLOCK || key >= SDLK_KP_DIVIDE) && !isModifier(event.key.keysym.scancode))
+            downScancode_ = event.key.keysym.scancode;
           return true;
       }
     }
@@ -338,8 +352,8 @@ bool SimulatorWindow::handle(const SDL_Event& event) {
       return true;
     }
     case SDL_KEYUP:
-      // The keys still down when the focus goes are not released here: the
-      // loss of the focus cuts their press short (filterFocusLossReleases).
+      // A key still down when the keys stopped coming to the window is not
+      // let go here: that cut its press short (watchKeyboardLoss).
       if (event.key.keysym.scancode != downScancode_) return true;
       downScancode_ = -1;
       session_.keyUp();

@@ -18,8 +18,9 @@ namespace keyboard_simulator {
 // presses, the window keys (F1 device, F2 rotate, F3 locale, F4 theme,
 // F5 dark mode, F6 hide or show the keyboard) and real time. A press under
 // way is cancelled by those keys, by Escape and when the window loses the
-// input focus. It sleeps until an event or the keyboard's next timer, and
-// draws only what changed.
+// input focus; a computer key's also when its keys go elsewhere for a while
+// (another client holds the keyboard). It sleeps until an event or the
+// keyboard's next timer, and draws only what changed.
 class SimulatorWindow {
  public:
   // Whether a window can be opened: a display is there and SDL can use it.

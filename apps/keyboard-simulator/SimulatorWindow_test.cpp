@@ -89,12 +89,17 @@ class SimulatorWindowTest : public ::testing::Test {
   }
   std::string typed() { return session_->simulator().host()->textField().text(); }
   // The X server's event of `type` (KeyRelease, FocusOut), told of as SDL
-  // tells of each one it takes in, before the events it makes of it.
-  static void serverEvent(int type) {
+  // tells of each one it takes in, before the events it makes of it; a
+  // focus change of `mode` (NotifyGrab) and `detail` (NotifyInferior).
+  static void serverEvent(int type, int mode = NotifyNormal, int detail = NotifyNonlinear) {
     SDL_SysWMmsg message{};
     SDL_VERSION(&message.version);
     message.subsystem = SDL_SYSWM_X11;
     message.msg.x11.event.type = type;
+    if (type == FocusIn || type == FocusOut) {
+      message.msg.x11.event.xfocus.mode = mode;
+      message.msg.x11.event.xfocus.detail = detail;
+    }
     SDL_Event event{};
     event.type = SDL_SYSWMEVENT;
     event.syswm.msg = &message;
@@ -150,6 +155,30 @@ TEST_F(SimulatorWindowTest, ComputerKeysPressTheOnScreenKeys) {
   key(SDL_KEYUP, SDLK_o, SDL_SCANCODE_O);
   runQueued();
   EXPECT_EQ(typed(), "Ho");
+}
+
+// Shift, control and alt change what a key types but press no on-screen key:
+// a letter held across one is let go at its own release.
+TEST_F(SimulatorWindowTest, AModifierPressedOrLetGoWhileALetterIsHeldLeavesItsPress) {
+  key(SDL_KEYDOWN, SDLK_q, SDL_SCANCODE_Q);
+  text("q");
+  key(SDL_KEYDOWN, SDLK_LSHIFT, SDL_SCANCODE_LSHIFT);
+  runQueued();
+  EXPECT_TRUE(session_->simulator().isFingerDown());
+  key(SDL_KEYUP, SDLK_q, SDL_SCANCODE_Q);
+  runQueued();
+  EXPECT_EQ(typed(), "Q");
+  EXPECT_FALSE(session_->simulator().isFingerDown());
+  key(SDL_KEYDOWN, SDLK_a, SDL_SCANCODE_A);
+  text("A");
+  key(SDL_KEYUP, SDLK_LSHIFT, SDL_SCANCODE_LSHIFT);
+  key(SDL_KEYDOWN, SDLK_LCTRL, SDL_SCANCODE_LCTRL);
+  key(SDL_KEYUP, SDLK_LCTRL, SDL_SCANCODE_LCTRL);
+  runQueued();
+  EXPECT_TRUE(session_->simulator().isFingerDown()) << "a held after shift was let go";
+  key(SDL_KEYUP, SDLK_a, SDL_SCANCODE_A);
+  runQueued();
+  EXPECT_EQ(typed(), "QA");
 }
 
 TEST_F(SimulatorWindowTest, WindowKeysRotateAndSwitchAppearance) {
@@ -300,55 +329,11 @@ TEST_F(SimulatorWindowTest, APressCutShortTypesNothingWhenReleased) {
   }
 }
 
-// When the focus goes, SDL lets go of the keys still down as it takes in
-// the server's loss of focus, and then tells that the focus is gone: a press
-// cut short, which types nothing and commits no callout entry.
-TEST_F(SimulatorWindowTest, AComputerKeyReleasedBecauseTheFocusLeftTypesNothing) {
-  struct Hold {
-    const char* name;
-    SDL_Keycode key;
-    SDL_Scancode scancode;
-    const char* text;
-    double seconds;  // held before the focus goes
-  };
-  const Hold holds[] = {
-      {"q", SDLK_q, SDL_SCANCODE_Q, "q", 0.1},
-      {"e until its callout opened", SDLK_e, SDL_SCANCODE_E, "e", 1},
-  };
-  for (const auto& hold : holds) {
-    SCOPED_TRACE(hold.name);
-    SimulatorOptions options;
-    options.text = "kept";
-    open(options);
-    key(SDL_KEYDOWN, hold.key, hold.scancode);
-    text(hold.text);
-    runQueued();
-    session_->advance(hold.seconds);
-    ASSERT_TRUE(session_->simulator().isFingerDown());
-    const bool callout = session_->simulator().controller()->calloutContext()->action()->isActive();
-    EXPECT_EQ(callout, hold.seconds >= 1);
-    serverEvent(FocusOut);
-    key(SDL_KEYUP, hold.key, hold.scancode);
-    focusLost();
-    runQueued();
-    session_->advance(1);
-    EXPECT_EQ(typed(), "kept");
-    EXPECT_FALSE(session_->simulator().isFingerDown());
-    EXPECT_TRUE(session_->simulator().report(false).callout.empty());
-  }
-  // A release of the person's, with the focus kept, types as before.
-  key(SDL_KEYDOWN, SDLK_q, SDL_SCANCODE_Q);
-  text("q");
-  key(SDL_KEYUP, SDLK_q, SDL_SCANCODE_Q);
-  runQueued();
-  EXPECT_EQ(typed(), "keptq");
-}
-
-// A computer key the person let go types, however soon after it the focus
-// goes and however late the window gets to the events; only a release SDL
-// makes as it takes in the loss of focus is none of the person's. Each case
-// is what SDL queues for "q" pressed and let go, the focus then lost, all
-// before the window handles any of it.
+// A computer key the person let go types, however soon after it the keys go
+// elsewhere (the focus leaves, a switcher takes the keyboard) and however
+// late the window gets to the events; only a release SDL makes once they
+// went is none of the person's. Each case is what SDL queues for "q" pressed
+// and let go, then the keys gone, all before the window handles any of it.
 TEST_F(SimulatorWindowTest, AComputerKeyLetGoJustBeforeTheFocusLeavesTypes) {
   struct Order {
     const char* name;
@@ -370,6 +355,40 @@ TEST_F(SimulatorWindowTest, AComputerKeyLetGoJustBeforeTheFocusLeavesTypes) {
        [&] {
          qUp();
          focusLost();
+       },
+       "keptq"},
+      {"the server's release, then alt+Tab takes the keyboard", true,
+       [&] {
+         serverEvent(KeyRelease);
+         qUp();
+         serverEvent(KeyPress);
+         key(SDL_KEYDOWN, SDLK_LALT, SDL_SCANCODE_LALT);
+         serverEvent(FocusOut, NotifyGrab, NotifyAncestor);
+         serverEvent(FocusIn, NotifyUngrab, NotifyNonlinear);
+         serverEvent(KeymapNotify);
+         key(SDL_KEYUP, SDLK_LALT, SDL_SCANCODE_LALT);
+         serverEvent(FocusOut);
+         focusLost();
+       },
+       "keptq"},
+      {"alt down, the server's release, then Tab takes the keyboard", true,
+       [&] {
+         serverEvent(KeyPress);
+         key(SDL_KEYDOWN, SDLK_LALT, SDL_SCANCODE_LALT);
+         serverEvent(KeyRelease);
+         qUp();
+         serverEvent(FocusOut, NotifyGrab, NotifyAncestor);
+         serverEvent(FocusOut, NotifyWhileGrabbed, NotifyNonlinear);
+         key(SDL_KEYUP, SDLK_LALT, SDL_SCANCODE_LALT);
+         focusLost();
+       },
+       "keptq"},
+      {"the pointer come in, and the release SDL makes to match the server's key map before the server's", true,
+       [&] {
+         serverEvent(EnterNotify);
+         serverEvent(KeymapNotify);
+         qUp();
+         serverEvent(KeyRelease);
        },
        "keptq"},
       {"the server's release of an auto-repeat, then the key still down at the loss of focus", true,
@@ -414,6 +433,148 @@ TEST_F(SimulatorWindowTest, AComputerKeyLetGoJustBeforeTheFocusLeavesTypes) {
     key(SDL_KEYUP, SDLK_w, SDL_SCANCODE_W);
     runQueued();
     EXPECT_EQ(typed(), std::string(order.typed) + "w");
+  }
+}
+
+// The keys go elsewhere while a computer key is down in the window: another
+// window takes the focus (SDL lets go of the keys still down as it takes in
+// the server's loss of focus, then tells that the focus is gone), or one of
+// the paths SDL treats apart. Each case is what SDL queues then, from the
+// server's events, for a key held (q; e until its callout opened) and let
+// go where the window does not get it. Its press is cut short where the keys
+// went: it types nothing and commits no callout entry, whatever SDL makes up
+// later, and the next key types.
+TEST_F(SimulatorWindowTest, AComputerKeyHeldAsTheKeysGoElsewhereTypesNothing) {
+  struct Hold {
+    const char* name;
+    SDL_Keycode key;
+    SDL_Scancode scancode;
+    const char* text;
+    double seconds;  // held before the keys go
+  };
+  const Hold holds[] = {
+      {"q", SDLK_q, SDL_SCANCODE_Q, "q", 0.1},
+      {"e until its callout opened", SDLK_e, SDL_SCANCODE_E, "e", 1},
+  };
+  const Hold* held = nullptr;
+  const auto heldUp = [&] { key(SDL_KEYUP, held->key, held->scancode); };
+  const auto altDown = [] {
+    serverEvent(KeyPress);
+    key(SDL_KEYDOWN, SDLK_LALT, SDL_SCANCODE_LALT);
+  };
+  const auto altUp = [] { key(SDL_KEYUP, SDLK_LALT, SDL_SCANCODE_LALT); };
+  // What a window manager's switcher does on alt+Tab: it takes the keyboard
+  // as Tab goes down (SDL keeps the focus), and lets it go once alt is up;
+  // SDL then makes up the releases of the keys the server no longer has down.
+  const auto switcherTakesTheKeyboard = [] { serverEvent(FocusOut, NotifyGrab, NotifyAncestor); };
+  const auto switcherLetsItGo = [] {
+    serverEvent(FocusIn, NotifyUngrab, NotifyNonlinear);
+    serverEvent(KeymapNotify);
+  };
+  struct Path {
+    const char* name;
+    std::function<void()> events;
+  };
+  const Path paths[] = {
+      {"another window takes the focus, let go there",
+       [&] {
+         serverEvent(FocusOut);
+         heldUp();
+         focusLost();
+       }},
+      {"alt+Tab to another window, let go there",
+       [&] {
+         altDown();
+         switcherTakesTheKeyboard();
+         switcherLetsItGo();
+         altUp();
+         serverEvent(FocusOut);
+         heldUp();
+         focusLost();
+       }},
+      {"alt+Tab, let go while the switcher shows",
+       [&] {
+         altDown();
+         switcherTakesTheKeyboard();
+         switcherLetsItGo();
+         heldUp();
+         altUp();
+         serverEvent(FocusOut);
+         focusLost();
+       }},
+      {"alt+Tab and back to the window, let go in it",
+       [&] {
+         altDown();
+         switcherTakesTheKeyboard();
+         switcherLetsItGo();
+         altUp();
+         serverEvent(KeyRelease);
+         heldUp();
+       }},
+      {"a switcher that gives the focus before it lets the keyboard go",
+       [&] {
+         altDown();
+         switcherTakesTheKeyboard();
+         serverEvent(FocusOut, NotifyWhileGrabbed, NotifyNonlinear);
+         heldUp();
+         altUp();
+         focusLost();
+       }},
+      {"the focus to a window inside the window's own, let go there",
+       [&] {
+         serverEvent(FocusOut, NotifyNormal, NotifyInferior);
+         serverEvent(FocusIn, NotifyNormal, NotifyInferior);
+         serverEvent(KeymapNotify);
+         heldUp();
+       }},
+      {"keys that followed the pointer into the window gone elsewhere",
+       [&] {
+         serverEvent(FocusOut, NotifyNormal, NotifyPointer);
+         serverEvent(FocusIn, NotifyNormal, NotifyPointer);
+         serverEvent(KeymapNotify);
+         heldUp();
+       }},
+      {"a loss of focus SDL tells late (after a change of display mode)",
+       [&] {
+         serverEvent(FocusOut);
+         serverEvent(PropertyNotify);
+         heldUp();
+         focusLost();
+       }},
+  };
+  for (const auto device : {keyloom::DeviceType::phone, keyloom::DeviceType::pad}) {
+    for (const auto& hold : holds) {
+      held = &hold;
+      for (const auto& path : paths) {
+        SCOPED_TRACE(std::string(device == keyloom::DeviceType::pad ? "pad, " : "phone, ") + hold.name + ", " +
+                     path.name);
+        SimulatorOptions options;
+        options.text = "kept";
+        options.device = device;
+        open(options);
+        serverEvent(KeyPress);
+        key(SDL_KEYDOWN, hold.key, hold.scancode);
+        text(hold.text);
+        runQueued();
+        session_->advance(hold.seconds);
+        ASSERT_TRUE(session_->simulator().isFingerDown());
+        path.events();
+        runQueued();
+        session_->advance(1);
+        EXPECT_EQ(typed(), "kept");
+        EXPECT_FALSE(session_->simulator().isFingerDown());
+        EXPECT_TRUE(session_->simulator().report(false).callout.empty());
+        // The keys back, and a key pressed and let go.
+        serverEvent(FocusIn);
+        serverEvent(KeyPress);
+        key(SDL_KEYDOWN, SDLK_w, SDL_SCANCODE_W);
+        text("w");
+        serverEvent(KeyRelease);
+        key(SDL_KEYUP, SDLK_w, SDL_SCANCODE_W);
+        runQueued();
+        EXPECT_EQ(typed(), "keptw");
+      }
+    }
   }
 }
 
