@@ -8,10 +8,10 @@ window manager. For scripts/window-check.
   x11-window.py title      prints the window's title
   x11-window.py key NAME   sends the key (an X keysym name: F1, F2) to the window
   x11-window.py keydown NAME
-                           presses the computer's key (an X keysym name: q, e) through X's
-                           test extension, as a person does: it goes to the window with
-                           the input focus, and stays down until keyup
-  x11-window.py keyup NAME lets the key go
+                           presses the computer's key (an X keysym name: q, e; shift+a presses
+                           Shift_L, then a) through X's test extension, as a person does: it
+                           goes to the window with the input focus, and stays down until keyup
+  x11-window.py keyup NAME lets the key go (the keys of shift+a the other way round)
   x11-window.py press X Y  moves the mouse to the point of the window at the fractions
                            X and Y of its width and height, and presses its button
   x11-window.py move X Y   moves the mouse to the point of the window at those fractions
@@ -28,6 +28,28 @@ window manager. For scripts/window-check.
                            is let go in the other window). With busy, the process PID is
                            stopped from just before the first of the two until just after
                            the second, as a program busy then
+  x11-window.py switch-while-held TRIES KEY:WHEN[:SECONDS] ...
+                           for each KEY, TRIES times: gives the window the input focus, presses
+                           the computer's key KEY (shift+a as keydown has it, or mouse@X,Y the
+                           mouse's button at those fractions of the window), holds it SECONDS
+                           (0.1), and presses alt+Tab,
+                           the keybinding that switches windows: the window manager's, or
+                           without one this script's own switcher, which takes the keyboard as
+                           one does (it gives the focus before letting the keyboard go; with
+                           WHEN ending in "-late" after). WHEN is when KEY is let go: "before"
+                           alt is pressed, "between" alt and Tab, "during" the switch (alt still
+                           down), "after" it, in the other window, or "back" after switching
+                           back to the window with Tab pressed twice. Fails when the focus did
+                           not end where the switch should have put it
+  x11-window.py focus-while-held TRIES KEY:WHERE ...
+                           for each KEY, TRIES times: presses the computer's key KEY in the
+                           window (as keydown has it) and lets it go where WHERE says: "child" in a window of this
+                           script's inside the simulator's that has the focus (its keys go no
+                           further); with the focus on the screen's root and the keys going to
+                           the window under the pointer, "pointer-in" with the pointer on the
+                           window, "pointer-elsewhere" once another window has the focus,
+                           "pointer-out" once the pointer moved onto another window. Then the
+                           focus (and the pointer) go back to the window
   x11-window.py frame      prints "WIDTHxHEIGHT+X+Y" of the window with the frame a
                            window manager put around it (the window itself without one)
   x11-window.py capture FILE.png
@@ -88,6 +110,18 @@ xlib.XSetInputFocus.argtypes = [ctypes.c_void_p, Window, ctypes.c_int, ctypes.c_
 xlib.XGetInputFocus.argtypes = [ctypes.c_void_p, ctypes.POINTER(Window), ctypes.POINTER(ctypes.c_int)]
 xlib.XStoreName.argtypes = [ctypes.c_void_p, Window, ctypes.c_char_p]
 REVERT_TO_PARENT = 2
+xlib.XGrabKey.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_uint, Window, ctypes.c_int, ctypes.c_int,
+                          ctypes.c_int]
+xlib.XUngrabKey.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_uint, Window]
+xlib.XGrabKeyboard.argtypes = [ctypes.c_void_p, Window, ctypes.c_int, ctypes.c_int, ctypes.c_int, ctypes.c_ulong]
+xlib.XUngrabKeyboard.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+xlib.XPending.argtypes = [ctypes.c_void_p]
+xlib.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.c_void_p]
+xlib.XSelectInput.argtypes = [ctypes.c_void_p, Window, ctypes.c_long]
+xlib.XWarpPointer.argtypes = [ctypes.c_void_p, Window, Window, ctypes.c_int, ctypes.c_int, ctypes.c_uint,
+                              ctypes.c_uint, ctypes.c_int, ctypes.c_int]
+xlib.XMapWindow.argtypes = [ctypes.c_void_p, Window]
+GRAB_MODE_ASYNC, GRAB_SUCCESS, MOD1_MASK = 1, 0, 1 << 3
 
 xlib.XGetImage.restype = ctypes.c_void_p
 xlib.XGetImage.argtypes = [ctypes.c_void_p, Window, ctypes.c_int, ctypes.c_int, ctypes.c_uint, ctypes.c_uint,
@@ -220,6 +254,43 @@ def keycode_of(display, name):
     return keycode
 
 
+def point_of(display, root, window, fractions):
+    """The screen's point at the fractions X and Y of the window's width and height."""
+    x, y, child = ctypes.c_int(), ctypes.c_int(), Window()
+    xlib.XTranslateCoordinates(display, window, root, 0, 0, ctypes.byref(x), ctypes.byref(y), ctypes.byref(child))
+    width, height = size(display, window)
+    return x.value + round(width * float(fractions[0])), y.value + round(height * float(fractions[1]))
+
+
+class Held:
+    """What the person holds down, through X's test extension: the computer's keys NAME or SHIFT+NAME
+    (X keysym names, pressed in that order and let go the other way round), or with mouse@X,Y the
+    mouse's button at those fractions of the window."""
+
+    def __init__(self, display, root, window, name):
+        self.display, self.xtest = display, test_extension()
+        self.point = None
+        if name.startswith("mouse@"):
+            self.point = point_of(display, root, window, name.removeprefix("mouse@").split(","))
+        else:
+            self.keycodes = [keycode_of(display, part) for part in name.split("+")]
+
+    def press(self):
+        if self.point:
+            self.xtest.XTestFakeMotionEvent(self.display, -1, *self.point, 0)
+            self.xtest.XTestFakeButtonEvent(self.display, 1, 1, 0)
+        for keycode in [] if self.point else self.keycodes:
+            self.xtest.XTestFakeKeyEvent(self.display, keycode, 1, 0)
+        xlib.XSync(self.display, 0)
+
+    def release(self):
+        if self.point:
+            self.xtest.XTestFakeButtonEvent(self.display, 1, 0, 0)
+        for keycode in [] if self.point else reversed(self.keycodes):
+            self.xtest.XTestFakeKeyEvent(self.display, keycode, 0, 0)
+        xlib.XSync(self.display, 0)
+
+
 def another_window(display, root):
     other = xlib.XCreateSimpleWindow(display, root, 0, 0, 200, 100, 0, 0, 0)
     xlib.XStoreName(display, other, b"another window")
@@ -267,6 +338,158 @@ def release_near_focus_loss(display, root, window, tries, program, cases):
     xlib.XSync(display, 0)
 
 
+class OwnSwitcher:
+    """Switches windows on alt+Tab as a window manager does, where none runs: the passive grab of the
+    keybinding takes the keyboard as Tab goes down, the switcher holds it until alt is let go, and then
+    gives the focus to the window chosen and lets the keyboard go (or the other way round, late)."""
+
+    def __init__(self, display, root):
+        self.display, self.root = display, root
+        self.tab = keycode_of(display, "Tab")
+        xlib.XGrabKey(display, self.tab, MOD1_MASK, root, 0, GRAB_MODE_ASYNC, GRAB_MODE_ASYNC)
+        xlib.XSync(display, 0)
+
+    def wait_for(self, kind, keycode):
+        event = XKeyEvent()
+        deadline = time.monotonic() + 2
+        while time.monotonic() < deadline:
+            while xlib.XPending(self.display):
+                xlib.XNextEvent(self.display, ctypes.byref(event))
+                if event.type == kind and event.keycode == keycode:
+                    return
+            time.sleep(0.005)
+        sys.exit("x11-window: the switcher did not get its key")
+
+    def tab_pressed(self):
+        self.wait_for(KEY_PRESS, self.tab)
+        if xlib.XGrabKeyboard(self.display, self.root, 0, GRAB_MODE_ASYNC, GRAB_MODE_ASYNC, 0) != GRAB_SUCCESS:
+            sys.exit("x11-window: the switcher cannot take the keyboard")
+
+    def alt_released(self, alt, chosen, late):
+        self.wait_for(KEY_RELEASE, alt)
+        steps = [lambda: chosen and xlib.XSetInputFocus(self.display, chosen, REVERT_TO_PARENT, 0),
+                 lambda: xlib.XUngrabKeyboard(self.display, 0)]
+        for step in reversed(steps) if late else steps:
+            step()
+        xlib.XSync(self.display, 0)
+
+    def close(self):
+        xlib.XUngrabKey(self.display, self.tab, MOD1_MASK, self.root)
+        xlib.XSync(self.display, 0)
+
+
+def switch_while_held(display, root, window, tries, cases):
+    """A key held as alt+Tab switches windows is let go elsewhere, or during the switch, by the
+    keyboard's owner of the moment; one let go before the switch is the person's release in the window."""
+    xtest = test_extension()
+    other = another_window(display, root)
+    switcher = None if has_window_manager(display, root) else OwnSwitcher(display, root)
+    alt, tab = keycode_of(display, "Alt_L"), keycode_of(display, "Tab")
+
+    def key(keycode, pressed, pause=0.03):
+        xtest.XTestFakeKeyEvent(display, keycode, pressed, 0)
+        xlib.XSync(display, 0)
+        time.sleep(pause)
+
+    def focused():
+        focus, revert = Window(), ctypes.c_int()
+        xlib.XGetInputFocus(display, ctypes.byref(focus), ctypes.byref(revert))
+        return focus.value
+
+    for case in cases:
+        name, when, *seconds = case.split(":")
+        pressed, held = Held(display, root, window, name), float(seconds[0]) if seconds else 0.1
+        late = when.endswith("-late")
+        when = when.removesuffix("-late")
+        if when not in ("before", "between", "during", "after", "back"):
+            sys.exit(f"x11-window: unknown time to let go: {when}")
+        for _ in range(tries):
+            xlib.XSetInputFocus(display, window, REVERT_TO_PARENT, 0)
+            xlib.XSync(display, 0)
+            time.sleep(0.1)
+            pressed.press()
+            time.sleep(held)
+            if when == "before":
+                pressed.release()
+            key(alt, 1, 0.02)
+            if when == "between":
+                pressed.release()
+                time.sleep(0.02)
+            key(tab, 1, 0)
+            if switcher:
+                switcher.tab_pressed()
+            time.sleep(0.05)
+            key(tab, 0, 0.05)
+            if when == "back":
+                key(tab, 1, 0.05)
+                key(tab, 0, 0.05)
+            time.sleep(0.1)
+            if when == "during":
+                pressed.release()
+                time.sleep(0.05)
+            key(alt, 0, 0)
+            if switcher:
+                switcher.alt_released(alt, None if when == "back" else other, late)
+            time.sleep(0.2)
+            expected = window if when == "back" else other
+            if focused() != expected:
+                sys.exit(f"x11-window: alt+Tab ({case}) left the focus on {focused():#x}, not {expected:#x}")
+            if when in ("after", "back"):
+                pressed.release()
+            time.sleep(0.1)
+    if switcher:
+        switcher.close()
+    xlib.XSetInputFocus(display, window, REVERT_TO_PARENT, 0)
+    xlib.XDestroyWindow(display, other)
+    xlib.XSync(display, 0)
+
+
+def focus_while_held(display, root, window, tries, cases):
+    """A key let go in a window inside the simulator's, or where the keys no longer follow the pointer
+    into the window, is let go elsewhere; one let go where the keys follow the pointer into the window
+    is the person's."""
+    other = another_window(display, root)
+    child = xlib.XCreateSimpleWindow(display, window, 0, 0, 16, 16, 0, 0, 0)
+    xlib.XSelectInput(display, child, KEY_PRESS_MASK | KEY_RELEASE_MASK)
+    xlib.XMapWindow(display, child)
+    xlib.XSync(display, 0)
+    width, height = size(display, window)
+
+    def pointer_to(target, x, y):
+        xlib.XWarpPointer(display, 0, target, 0, 0, 0, 0, x, y)
+        xlib.XSync(display, 0)
+        time.sleep(0.05)
+
+    def focus(target):
+        xlib.XSetInputFocus(display, target, REVERT_TO_PARENT, 0)
+        xlib.XSync(display, 0)
+        time.sleep(0.1)
+
+    for case in cases:
+        name, where = case.split(":")
+        pressed = Held(display, root, window, name)
+        if where not in ("child", "pointer-in", "pointer-elsewhere", "pointer-out"):
+            sys.exit(f"x11-window: unknown place to let go: {where}")
+        for _ in range(tries):
+            pointer_to(window, width // 2, height // 3)
+            focus(root if where.startswith("pointer") else window)
+            pressed.press()
+            time.sleep(0.05)
+            if where == "child":
+                focus(child)
+            elif where == "pointer-elsewhere":
+                focus(other)
+            elif where == "pointer-out":
+                pointer_to(other, 100, 50)
+            pressed.release()
+            time.sleep(0.1)
+            pointer_to(window, width // 2, height // 3)
+            focus(window)
+    xlib.XDestroyWindow(display, child)
+    xlib.XDestroyWindow(display, other)
+    xlib.XSync(display, 0)
+
+
 def main():
     display = xlib.XOpenDisplay(None)
     if not display:
@@ -286,9 +509,8 @@ def main():
             xlib.XSync(display, 0)
         return
     if sys.argv[1] in ("keydown", "keyup"):
-        pressed = 1 if sys.argv[1] == "keydown" else 0
-        test_extension().XTestFakeKeyEvent(display, keycode_of(display, sys.argv[2]), pressed, 0)
-        xlib.XSync(display, 0)
+        keys = Held(display, root, None, sys.argv[2])
+        keys.press() if sys.argv[1] == "keydown" else keys.release()
         return
     if sys.argv[1] == "wm":
         for _ in range(50):
@@ -311,6 +533,10 @@ def main():
         print(f"{width}x{height}+{x.value}+{y.value} {screen_width}x{screen_height}")
     elif sys.argv[1] == "release-near-focus-loss":
         release_near_focus_loss(display, root, window, int(sys.argv[2]), int(sys.argv[3]), sys.argv[4:])
+    elif sys.argv[1] == "switch-while-held":
+        switch_while_held(display, root, window, int(sys.argv[2]), sys.argv[3:])
+    elif sys.argv[1] == "focus-while-held":
+        focus_while_held(display, root, window, int(sys.argv[2]), sys.argv[3:])
     elif sys.argv[1] == "frame":
         frame = outermost(display, root, window)
         x, y, child = ctypes.c_int(), ctypes.c_int(), Window()
@@ -327,11 +553,7 @@ def main():
         xlib.XFree(name)
     elif sys.argv[1] in ("press", "move"):
         xtest = test_extension()
-        x, y, child = ctypes.c_int(), ctypes.c_int(), Window()
-        xlib.XTranslateCoordinates(display, window, root, 0, 0, ctypes.byref(x), ctypes.byref(y), ctypes.byref(child))
-        width, height = size(display, window)
-        xtest.XTestFakeMotionEvent(display, -1, x.value + round(width * float(sys.argv[2])),
-                                   y.value + round(height * float(sys.argv[3])), 0)
+        xtest.XTestFakeMotionEvent(display, -1, *point_of(display, root, window, sys.argv[2:4]), 0)
         if sys.argv[1] == "press":
             xtest.XTestFakeButtonEvent(display, 1, 1, 0)
         xlib.XSync(display, 0)
