@@ -28,19 +28,20 @@ window manager. For scripts/window-check.
                            is let go in the other window). With busy, the process PID is
                            stopped from just before the first of the two until just after
                            the second, as a program busy then
-  x11-window.py switch-while-held TRIES KEY:WHEN[:SECONDS] ...
+  x11-window.py switch-while-held TRIES PID KEY:WHEN[:SECONDS[:busy]] ...
                            for each KEY, TRIES times: gives the window the input focus, presses
                            the computer's key KEY (shift+a as keydown has it, or mouse@X,Y the
                            mouse's button at those fractions of the window), holds it SECONDS
-                           (0.1), and presses alt+Tab,
-                           the keybinding that switches windows: the window manager's, or
-                           without one this script's own switcher, which takes the keyboard as
-                           one does (it gives the focus before letting the keyboard go; with
-                           WHEN ending in "-late" after). WHEN is when KEY is let go: "before"
-                           alt is pressed, "between" alt and Tab, "during" the switch (alt still
-                           down), "after" it, in the other window, or "back" after switching
-                           back to the window with Tab pressed twice. Fails when the focus did
-                           not end where the switch should have put it
+                           (0.1), and presses alt+Tab, the keybinding that switches windows: the
+                           window manager's, or without one this script's own switcher, which
+                           takes the keyboard as one does (it gives the focus before letting
+                           the keyboard go; with WHEN ending in "-late" after). WHEN is when KEY
+                           is let go: "before" alt is pressed, "between" alt and Tab, "during"
+                           the switch (alt still down), "after" it, in the other window, or
+                           "back" after switching back to the window with Tab pressed twice.
+                           With busy, the process PID is stopped from then until KEY is let go
+                           and the switch is done, as a program busy then. Fails when the focus
+                           did not end where the switch should have put it
   x11-window.py focus-while-held TRIES KEY:WHERE ...
                            for each KEY, TRIES times: presses the computer's key KEY in the
                            window (as keydown has it) and lets it go where WHERE says: "child" in a window of this
@@ -378,7 +379,7 @@ class OwnSwitcher:
         xlib.XSync(self.display, 0)
 
 
-def switch_while_held(display, root, window, tries, cases):
+def switch_while_held(display, root, window, tries, program, cases):
     """A key held as alt+Tab switches windows is let go elsewhere, or during the switch, by the
     keyboard's owner of the moment; one let go before the switch is the person's release in the window."""
     xtest = test_extension()
@@ -397,8 +398,9 @@ def switch_while_held(display, root, window, tries, cases):
         return focus.value
 
     for case in cases:
-        name, when, *seconds = case.split(":")
-        pressed, held = Held(display, root, window, name), float(seconds[0]) if seconds else 0.1
+        name, when, *rest = case.split(":")
+        pressed, held = Held(display, root, window, name), float(rest[0]) if rest else 0.1
+        busy = rest[1:] == ["busy"]
         late = when.endswith("-late")
         when = when.removesuffix("-late")
         if when not in ("before", "between", "during", "after", "back"):
@@ -409,33 +411,39 @@ def switch_while_held(display, root, window, tries, cases):
             time.sleep(0.1)
             pressed.press()
             time.sleep(held)
-            if when == "before":
-                pressed.release()
-            key(alt, 1, 0.02)
-            if when == "between":
-                pressed.release()
-                time.sleep(0.02)
-            key(tab, 1, 0)
-            if switcher:
-                switcher.tab_pressed()
-            time.sleep(0.05)
-            key(tab, 0, 0.05)
-            if when == "back":
-                key(tab, 1, 0.05)
-                key(tab, 0, 0.05)
-            time.sleep(0.1)
-            if when == "during":
-                pressed.release()
+            if busy:
+                os.kill(program, signal.SIGSTOP)
+            try:
+                if when == "before":
+                    pressed.release()
+                key(alt, 1, 0.02)
+                if when == "between":
+                    pressed.release()
+                    time.sleep(0.02)
+                key(tab, 1, 0)
+                if switcher:
+                    switcher.tab_pressed()
                 time.sleep(0.05)
-            key(alt, 0, 0)
-            if switcher:
-                switcher.alt_released(alt, None if when == "back" else other, late)
-            time.sleep(0.2)
-            expected = window if when == "back" else other
-            if focused() != expected:
-                sys.exit(f"x11-window: alt+Tab ({case}) left the focus on {focused():#x}, not {expected:#x}")
-            if when in ("after", "back"):
-                pressed.release()
+                key(tab, 0, 0.05)
+                if when == "back":
+                    key(tab, 1, 0.05)
+                    key(tab, 0, 0.05)
+                time.sleep(0.1)
+                if when == "during":
+                    pressed.release()
+                    time.sleep(0.05)
+                key(alt, 0, 0)
+                if switcher:
+                    switcher.alt_released(alt, None if when == "back" else other, late)
+                time.sleep(0.2)
+                expected = window if when == "back" else other
+                if focused() != expected:
+                    sys.exit(f"x11-window: alt+Tab ({case}) left the focus on {focused():#x}, not {expected:#x}")
+                if when in ("after", "back"):
+                    pressed.release()
+            finally:
+                if busy:
+                    os.kill(program, signal.SIGCONT)
             time.sleep(0.1)
     if switcher:
         switcher.close()
@@ -534,7 +542,7 @@ def main():
     elif sys.argv[1] == "release-near-focus-loss":
         release_near_focus_loss(display, root, window, int(sys.argv[2]), int(sys.argv[3]), sys.argv[4:])
     elif sys.argv[1] == "switch-while-held":
-        switch_while_held(display, root, window, int(sys.argv[2]), sys.argv[3:])
+        switch_while_held(display, root, window, int(sys.argv[2]), int(sys.argv[3]), sys.argv[4:])
     elif sys.argv[1] == "focus-while-held":
         focus_while_held(display, root, window, int(sys.argv[2]), sys.argv[3:])
     elif sys.argv[1] == "frame":
