@@ -44,13 +44,14 @@ window manager. For scripts/window-check.
                            did not end where the switch should have put it
   x11-window.py focus-while-held TRIES KEY:WHERE ...
                            for each KEY, TRIES times: presses the computer's key KEY in the
-                           window (as keydown has it) and lets it go where WHERE says: "child" in a window of this
-                           script's inside the simulator's that has the focus (its keys go no
-                           further); with the focus on the screen's root and the keys going to
-                           the window under the pointer, "pointer-in" with the pointer on the
-                           window, "pointer-elsewhere" once another window has the focus,
-                           "pointer-out" once the pointer moved onto another window. Then the
-                           focus (and the pointer) go back to the window
+                           window (as keydown has it) and lets it go where WHERE says: "child"
+                           in a window of this script's inside the simulator's that has the
+                           focus (its keys go no further); with the focus on the screen's root
+                           and the keys going to the window under the pointer, "pointer-in"
+                           with the pointer on the window, "pointer-elsewhere" once another
+                           window has the focus, "pointer-out" once the pointer moved onto
+                           another window. Then the focus (and the pointer) go back to the
+                           window
   x11-window.py frame      prints "WIDTHxHEIGHT+X+Y" of the window with the frame a
                            window manager put around it (the window itself without one)
   x11-window.py capture FILE.png
@@ -270,7 +271,7 @@ class Held:
 
     def __init__(self, display, root, window, name):
         self.display, self.xtest = display, test_extension()
-        self.point = None
+        self.point, self.keycodes = None, []
         if name.startswith("mouse@"):
             self.point = point_of(display, root, window, name.removeprefix("mouse@").split(","))
         else:
@@ -280,16 +281,28 @@ class Held:
         if self.point:
             self.xtest.XTestFakeMotionEvent(self.display, -1, *self.point, 0)
             self.xtest.XTestFakeButtonEvent(self.display, 1, 1, 0)
-        for keycode in [] if self.point else self.keycodes:
+        for keycode in self.keycodes:
             self.xtest.XTestFakeKeyEvent(self.display, keycode, 1, 0)
         xlib.XSync(self.display, 0)
 
     def release(self):
         if self.point:
             self.xtest.XTestFakeButtonEvent(self.display, 1, 0, 0)
-        for keycode in [] if self.point else reversed(self.keycodes):
+        for keycode in reversed(self.keycodes):
             self.xtest.XTestFakeKeyEvent(self.display, keycode, 0, 0)
         xlib.XSync(self.display, 0)
+
+
+def input_focus(display):
+    """The window that has the input focus."""
+    focus, revert = Window(), ctypes.c_int()
+    xlib.XGetInputFocus(display, ctypes.byref(focus), ctypes.byref(revert))
+    return focus.value
+
+
+def give_focus(display, window):
+    xlib.XSetInputFocus(display, window, REVERT_TO_PARENT, 0)
+    xlib.XSync(display, 0)
 
 
 def another_window(display, root):
@@ -392,11 +405,6 @@ def switch_while_held(display, root, window, tries, program, cases):
         xlib.XSync(display, 0)
         time.sleep(pause)
 
-    def focused():
-        focus, revert = Window(), ctypes.c_int()
-        xlib.XGetInputFocus(display, ctypes.byref(focus), ctypes.byref(revert))
-        return focus.value
-
     for case in cases:
         name, when, *rest = case.split(":")
         pressed, held = Held(display, root, window, name), float(rest[0]) if rest else 0.1
@@ -406,8 +414,7 @@ def switch_while_held(display, root, window, tries, program, cases):
         if when not in ("before", "between", "during", "after", "back"):
             sys.exit(f"x11-window: unknown time to let go: {when}")
         for _ in range(tries):
-            xlib.XSetInputFocus(display, window, REVERT_TO_PARENT, 0)
-            xlib.XSync(display, 0)
+            give_focus(display, window)
             time.sleep(0.1)
             pressed.press()
             time.sleep(held)
@@ -437,8 +444,8 @@ def switch_while_held(display, root, window, tries, program, cases):
                     switcher.alt_released(alt, None if when == "back" else other, late)
                 time.sleep(0.2)
                 expected = window if when == "back" else other
-                if focused() != expected:
-                    sys.exit(f"x11-window: alt+Tab ({case}) left the focus on {focused():#x}, not {expected:#x}")
+                if (focused := input_focus(display)) != expected:
+                    sys.exit(f"x11-window: alt+Tab ({case}) left the focus on {focused:#x}, not {expected:#x}")
                 if when in ("after", "back"):
                     pressed.release()
             finally:
@@ -447,7 +454,7 @@ def switch_while_held(display, root, window, tries, program, cases):
             time.sleep(0.1)
     if switcher:
         switcher.close()
-    xlib.XSetInputFocus(display, window, REVERT_TO_PARENT, 0)
+    give_focus(display, window)
     xlib.XDestroyWindow(display, other)
     xlib.XSync(display, 0)
 
@@ -469,8 +476,7 @@ def focus_while_held(display, root, window, tries, cases):
         time.sleep(0.05)
 
     def focus(target):
-        xlib.XSetInputFocus(display, target, REVERT_TO_PARENT, 0)
-        xlib.XSync(display, 0)
+        give_focus(display, target)
         time.sleep(0.1)
 
     for case in cases:
@@ -504,17 +510,14 @@ def main():
         sys.exit("x11-window: cannot open the display")
     root = xlib.XDefaultRootWindow(display)
     if sys.argv[1] == "other":
-        focused, revert = Window(), ctypes.c_int()
-        xlib.XGetInputFocus(display, ctypes.byref(focused), ctypes.byref(revert))
+        focused = input_focus(display)
         other = another_window(display, root)
-        xlib.XSetInputFocus(display, other, REVERT_TO_PARENT, 0)
-        xlib.XSync(display, 0)
+        give_focus(display, other)
         time.sleep(float(sys.argv[2]))
         xlib.XDestroyWindow(display, other)
         xlib.XSync(display, 0)
-        if focused.value != other:
-            xlib.XSetInputFocus(display, focused, REVERT_TO_PARENT, 0)
-            xlib.XSync(display, 0)
+        if focused != other:
+            give_focus(display, focused)
         return
     if sys.argv[1] in ("keydown", "keyup"):
         keys = Held(display, root, None, sys.argv[2])

@@ -105,6 +105,19 @@ class SimulatorWindowTest : public ::testing::Test {
     event.syswm.msg = &message;
     push(event);
   }
+  static void altDown() {
+    serverEvent(KeyPress);
+    key(SDL_KEYDOWN, SDLK_LALT, SDL_SCANCODE_LALT);
+  }
+  static void altUp() { key(SDL_KEYUP, SDLK_LALT, SDL_SCANCODE_LALT); }
+  // What a window manager's switcher does on alt+Tab: it takes the keyboard
+  // as Tab goes down (SDL keeps the focus), and lets it go once alt is up;
+  // SDL then makes up the releases of the keys the server no longer has down.
+  static void switcherTakesTheKeyboard() { serverEvent(FocusOut, NotifyGrab, NotifyAncestor); }
+  static void switcherLetsItGo() {
+    serverEvent(FocusIn, NotifyUngrab, NotifyNonlinear);
+    serverEvent(KeymapNotify);
+  }
   static void focusLost() {
     SDL_Event lost{};
     lost.type = SDL_WINDOWEVENT;
@@ -361,25 +374,22 @@ TEST_F(SimulatorWindowTest, AComputerKeyLetGoJustBeforeTheFocusLeavesTypes) {
        [&] {
          serverEvent(KeyRelease);
          qUp();
-         serverEvent(KeyPress);
-         key(SDL_KEYDOWN, SDLK_LALT, SDL_SCANCODE_LALT);
-         serverEvent(FocusOut, NotifyGrab, NotifyAncestor);
-         serverEvent(FocusIn, NotifyUngrab, NotifyNonlinear);
-         serverEvent(KeymapNotify);
-         key(SDL_KEYUP, SDLK_LALT, SDL_SCANCODE_LALT);
+         altDown();
+         switcherTakesTheKeyboard();
+         switcherLetsItGo();
+         altUp();
          serverEvent(FocusOut);
          focusLost();
        },
        "keptq"},
       {"alt down, the server's release, then Tab takes the keyboard", true,
        [&] {
-         serverEvent(KeyPress);
-         key(SDL_KEYDOWN, SDLK_LALT, SDL_SCANCODE_LALT);
+         altDown();
          serverEvent(KeyRelease);
          qUp();
-         serverEvent(FocusOut, NotifyGrab, NotifyAncestor);
+         switcherTakesTheKeyboard();
          serverEvent(FocusOut, NotifyWhileGrabbed, NotifyNonlinear);
-         key(SDL_KEYUP, SDLK_LALT, SDL_SCANCODE_LALT);
+         altUp();
          focusLost();
        },
        "keptq"},
@@ -458,19 +468,6 @@ TEST_F(SimulatorWindowTest, AComputerKeyHeldAsTheKeysGoElsewhereTypesNothing) {
   };
   const Hold* held = nullptr;
   const auto heldUp = [&] { key(SDL_KEYUP, held->key, held->scancode); };
-  const auto altDown = [] {
-    serverEvent(KeyPress);
-    key(SDL_KEYDOWN, SDLK_LALT, SDL_SCANCODE_LALT);
-  };
-  const auto altUp = [] { key(SDL_KEYUP, SDLK_LALT, SDL_SCANCODE_LALT); };
-  // What a window manager's switcher does on alt+Tab: it takes the keyboard
-  // as Tab goes down (SDL keeps the focus), and lets it go once alt is up;
-  // SDL then makes up the releases of the keys the server no longer has down.
-  const auto switcherTakesTheKeyboard = [] { serverEvent(FocusOut, NotifyGrab, NotifyAncestor); };
-  const auto switcherLetsItGo = [] {
-    serverEvent(FocusIn, NotifyUngrab, NotifyNonlinear);
-    serverEvent(KeymapNotify);
-  };
   struct Path {
     const char* name;
     std::function<void()> events;
